@@ -1,0 +1,155 @@
+#include "curves/curve_files.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <utility>
+
+#include "curves/number_syntax.h"
+#include "curves/text_file.h"
+
+namespace qv {
+namespace {
+
+std::string AccessMessage(const std::string& name) { return "Fehler beim Zugriff auf " + name + " !"; }
+
+std::string_view DropLeadingBlanks(std::string_view s) {
+    std::size_t i = 0;
+    while (i < s.size() && s[i] == ' ') ++i;
+    return s.substr(i);
+}
+
+std::string NonFinite(double v) {
+    if (std::isnan(v)) return " NaN";
+    return v < 0 ? "-Inf" : " Inf";
+}
+
+}  // namespace
+
+bool CheckFileReadable(const std::string& name, UserInterface& ui) {
+    if (!name.empty()) {
+        try {
+            LineReader probe(name);
+            return true;
+        } catch (const FileError&) {
+        }
+    }
+    ui.Message(AccessMessage(name));
+    return false;
+}
+
+bool CheckFileWritable(const std::string& name, UserInterface& ui) {
+    if (!name.empty()) {
+        try {
+            LineWriter probe(name);
+            probe.Close();
+            return true;
+        } catch (const FileError&) {
+        }
+    }
+    ui.Message(AccessMessage(name));
+    return false;
+}
+
+PointList ReadXYFile(const std::string& name, UserInterface& ui) {
+    PointList list;
+    LineReader in(name);
+    std::string line;
+    int faultyLines = 0;
+    while (CountPoints(list) < kMaxXYPoints && in.ReadLine(line, kLineChars)) {
+        std::string_view rest = DropLeadingBlanks(line);
+        const std::size_t blank = rest.find(' ');
+        if (blank == std::string_view::npos) continue;
+        const std::string_view xText = rest.substr(0, blank);
+        std::string_view yText = DropLeadingBlanks(rest.substr(blank + 1));
+        yText = yText.substr(0, yText.find(' '));
+        const auto x = ToNumber(xText);
+        const auto y = ToNumber(yText);
+        if (x && y) {
+            AppendPoint(list, *x, *y);
+            continue;
+        }
+        ++faultyLines;
+        if (faultyLines <= kMaxLineMessages) {
+            if (!x) ui.Message(line + "   Fehler !!! ");
+            if (!y) ui.Message(line + "   Fehler !!!  ");
+        } else if (faultyLines == kMaxLineMessages + 1) {
+            ui.Message("Weitere fehlerhafte Zeilen in " + name + " werden nicht gemeldet.");
+        }
+    }
+    return list;
+}
+
+PointList ReadImpFile(const std::string& name) {
+    PointList list;
+    LineReader in(name);
+    std::string line;
+    for (int header = 0; header < 3; ++header)
+        if (!in.ReadLine(line, kLineChars)) return list;
+    while (CountPoints(list) < kMaxImpSamples && in.ReadLine(line, kLineChars)) {
+        std::string_view text = DropLeadingBlanks(line);
+        text = text.substr(0, text.find(' '));
+        const auto v = ToNumber(text);
+        if (!v) break;
+        AppendPoint(list, static_cast<double>(list.size()), *v);
+    }
+    return list;
+}
+
+std::string FormatExponent(double v) {
+    if (!std::isfinite(v)) return NonFinite(v);
+    char buf[64];
+    auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(v), std::chars_format::scientific, 14);
+    std::string_view digits(buf, static_cast<std::size_t>(res.ptr - buf));  // d.ddde+XX
+    const std::size_t e = digits.find('e');
+    int exponent = 0;
+    std::from_chars(digits.data() + e + 1 + (digits[e + 1] == '+' ? 1 : 0), digits.data() + digits.size(),
+                    exponent);
+    char out[40];
+    std::snprintf(out, sizeof out, "%c%.*sE%c%04d", std::signbit(v) && v != 0.0 ? '-' : ' ',
+                  static_cast<int>(e), digits.data(), exponent < 0 ? '-' : '+', std::abs(exponent));
+    return out;
+}
+
+std::string FormatFixed(double v) {
+    if (!std::isfinite(v)) return NonFinite(v);
+    char buf[400];
+    auto res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, 14);
+    std::string s(buf, static_cast<std::size_t>(res.ptr - buf));
+    if (s.rfind("-0.", 0) == 0 && s.find_first_not_of("-0.") == std::string::npos) s.erase(0, 1);
+    return s;
+}
+
+void WriteXYFile(const std::string& name, const PointList& list, UserInterface& ui) {
+    if (!CheckFileWritable(name, ui)) return;
+    LineWriter out(name);
+    for (const auto& p : list) out.WriteLine(FormatExponent(p.x) + "  " + FormatExponent(p.y));
+    out.Close();
+}
+
+void WriteYFile(const std::string& name, const PointList& list, UserInterface& ui) {
+    if (!CheckFileWritable(name, ui)) return;
+    LineWriter out(name);
+    for (std::size_t i = 0; i < list.size(); ++i)
+        out.WriteLine(FormatFixed(list[i].y) + (i + 1 < list.size() ? "," : ""));
+    out.Close();
+}
+
+void WriteYIFile(const std::string& name, const PointList& list, UserInterface& ui) {
+    if (!CheckFileWritable(name, ui)) return;
+    LineWriter out(name);
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        const std::string y = FormatFixed(list[i].y);
+        out.WriteLine(y + ",");
+        out.WriteLine(y + (i + 1 < list.size() ? "," : ""));
+    }
+    out.Close();
+}
+
+void LoadCurveIntoDiagram(Diagram& diagram, const std::string& name, UserInterface& ui) {
+    if (name.empty()) return;
+    PointList list = ReadXYFile(name, ui);
+    if (!list.empty()) SetSlot(diagram, 1, name, std::move(list));
+}
+
+}  // namespace qv

@@ -1,0 +1,55 @@
+#pragma once
+// What the core asks of the person at the screen. The editor implements it
+// with message boxes and dialogs, the batch tool with standard error, the
+// tests with a script of answers.
+
+#include <optional>
+#include <string>
+
+namespace qv {
+
+class UserInterface {
+public:
+    virtual ~UserInterface() = default;
+
+    // A plain modal message box.
+    virtual void Message(const std::string& text) = 0;
+    // An error box with a title and the error icon.
+    virtual void ErrorBox(const std::string& title, const std::string& text) = 0;
+    // File choice with a filter such as "XY-Werte (*.dat)|*.dat"; nullopt on cancel.
+    virtual std::optional<std::string> ChooseOpenFile(const std::string& filter) = 0;
+    virtual std::optional<std::string> ChooseSaveFile(const std::string& filter) = 0;
+    // The hourglass while a long command blocks the window.
+    virtual void SetBusy(bool busy) = 0;
+    // A long operation: its title, then fractions 0 ... 1 with what is being done.
+    virtual void BeginProgress(const std::string& title) = 0;
+    virtual void Progress(double fraction, const std::string& text) = 0;
+    virtual void EndProgress() = 0;
+};
+
+// Shows the hourglass for the lifetime of the object.
+class BusyScope {
+public:
+    explicit BusyScope(UserInterface& ui) : ui_(ui) { ui_.SetBusy(true); }
+    ~BusyScope() { ui_.SetBusy(false); }
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+
+private:
+    UserInterface& ui_;
+};
+
+// Opens a progress report and closes it on every path out.
+class ProgressScope {
+public:
+    ProgressScope(UserInterface& ui, const std::string& title) : ui_(ui) { ui_.BeginProgress(title); }
+    ~ProgressScope() { ui_.EndProgress(); }
+    ProgressScope(const ProgressScope&) = delete;
+    ProgressScope& operator=(const ProgressScope&) = delete;
+    void operator()(double fraction, const std::string& text) { ui_.Progress(fraction, text); }
+
+private:
+    UserInterface& ui_;
+};
+
+}  // namespace qv

@@ -1,0 +1,60 @@
+#pragma once
+// Test doubles shared by every test folder.
+
+#include <deque>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "curves/user_interface.h"
+
+namespace qv::test {
+
+// Records every message and answers file choices from a script.
+class ScriptedUserInterface : public UserInterface {
+public:
+    void Message(const std::string& text) override { messages.push_back(text); }
+    void ErrorBox(const std::string& title, const std::string& text) override {
+        errors.push_back(title + ": " + text);
+    }
+    std::optional<std::string> ChooseOpenFile(const std::string& filter) override;
+    std::optional<std::string> ChooseSaveFile(const std::string& filter) override;
+    void SetBusy(bool busy) override { busyChanges.push_back(busy); }
+    void BeginProgress(const std::string& title) override { progressTitles.push_back(title); }
+    void Progress(double fraction, const std::string& text) override {
+        progress.push_back({fraction, text});
+    }
+    void EndProgress() override { ++progressEnds; }
+
+    std::vector<std::string> messages;
+    std::vector<std::string> errors;
+    std::vector<std::string> filters;  // the filter of every file dialog, in order
+    std::deque<std::optional<std::string>> fileAnswers;  // nullopt = Cancel
+    std::vector<bool> busyChanges;
+    std::vector<std::string> progressTitles;
+    std::vector<std::pair<double, std::string>> progress;
+    int progressEnds = 0;
+};
+
+// A fresh directory below the system's temp folder, removed at the end.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    const std::filesystem::path& path() const { return path_; }
+    std::string File(const std::string& name) const { return (path_ / name).string(); }
+    // Writes bytes exactly as given (no line-end translation).
+    std::string Write(const std::string& name, const std::string& bytes) const;
+
+private:
+    std::filesystem::path path_;
+};
+
+std::string ReadBytes(const std::string& file);
+// A file of the shared measurement folder.
+std::string Measurement(const std::string& name);
+
+}  // namespace qv::test
