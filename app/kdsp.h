@@ -7,7 +7,7 @@ namespace qv {
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     explicit TForm1(QWidget* parent = nullptr);
 };
 

@@ -11,7 +11,9 @@
 namespace qv {
 namespace {
 
-std::string AccessMessage(const std::string& name) { return "Fehler beim Zugriff auf " + name + " !"; }
+std::string AccessMessage(const std::string& name) {
+    return "Fehler beim Zugriff auf " + name + " !";
+}
 
 std::string_view DropLeadingBlanks(std::string_view s) {
     std::size_t i = 0;
@@ -99,12 +101,13 @@ PointList ReadImpFile(const std::string& name) {
 std::string FormatExponent(double v) {
     if (!std::isfinite(v)) return NonFinite(v);
     char buf[64];
-    auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(v), std::chars_format::scientific, 14);
+    auto res =
+        std::to_chars(buf, buf + sizeof buf, std::fabs(v), std::chars_format::scientific, 14);
     std::string_view digits(buf, static_cast<std::size_t>(res.ptr - buf));  // d.ddde+XX
     const std::size_t e = digits.find('e');
     int exponent = 0;
-    std::from_chars(digits.data() + e + 1 + (digits[e + 1] == '+' ? 1 : 0), digits.data() + digits.size(),
-                    exponent);
+    std::from_chars(digits.data() + e + 1 + (digits[e + 1] == '+' ? 1 : 0),
+                    digits.data() + digits.size(), exponent);
     char out[40];
     std::snprintf(out, sizeof out, "%c%.*sE%c%04d", std::signbit(v) && v != 0.0 ? '-' : ' ',
                   static_cast<int>(e), digits.data(), exponent < 0 ? '-' : '+', std::abs(exponent));

@@ -4,7 +4,9 @@
 
 namespace qv {
 
-std::string CutName(std::string_view name) { return std::string(name.substr(0, kMaxNameLength)); }
+std::string CutName(std::string_view name) {
+    return std::string(name.substr(0, kMaxNameLength));
+}
 
 void InitSlots(Diagram& d) {
     for (int k = 1; k <= 4; ++k) {

@@ -28,7 +28,9 @@ struct DiagramSet {
     std::array<Diagram, kDiagramCount> diagrams;
 
     Diagram& operator[](DiagramId id) { return diagrams.at(static_cast<std::size_t>(id)); }
-    const Diagram& operator[](DiagramId id) const { return diagrams.at(static_cast<std::size_t>(id)); }
+    const Diagram& operator[](DiagramId id) const {
+        return diagrams.at(static_cast<std::size_t>(id));
+    }
     std::optional<DiagramId> FindByTitle(std::string_view title) const;
 };
 

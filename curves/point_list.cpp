@@ -5,7 +5,9 @@
 
 namespace qv {
 
-void AppendPoint(PointList& list, double x, double y) { list.push_back({x, y}); }
+void AppendPoint(PointList& list, double x, double y) {
+    list.push_back({x, y});
+}
 
 std::size_t InsertPointByX(PointList& list, CurvePoint p) {
     // Appending is the common case (ascending lists); check it first so that
@@ -14,13 +16,16 @@ std::size_t InsertPointByX(PointList& list, CurvePoint p) {
         list.push_back(p);
         return list.size() - 1;
     }
-    auto at = std::find_if(list.begin(), list.end(), [&](const CurvePoint& q) { return q.x >= p.x; });
+    auto at =
+        std::find_if(list.begin(), list.end(), [&](const CurvePoint& q) { return q.x >= p.x; });
     auto pos = static_cast<std::size_t>(at - list.begin());
     list.insert(at, p);
     return pos;
 }
 
-PointList CopyList(const PointList& list) { return list; }
+PointList CopyList(const PointList& list) {
+    return list;
+}
 
 PointList JoinLists(const PointList& a, const PointList& b) {
     PointList out;
@@ -46,7 +51,9 @@ void RemovePoint(PointList& list, std::size_t position) {
     if (position < list.size()) list.erase(list.begin() + static_cast<std::ptrdiff_t>(position));
 }
 
-std::int32_t CountPoints(const PointList& list) { return static_cast<std::int32_t>(list.size()); }
+std::int32_t CountPoints(const PointList& list) {
+    return static_cast<std::int32_t>(list.size());
+}
 
 void NumberPoints(PointList& list, double start) {
     for (std::size_t k = 0; k < list.size(); ++k) list[k].x = start + static_cast<double>(k);
@@ -71,7 +78,8 @@ void ShiftSamples(PointList& list, int n) {
             for (std::size_t i = c - k; i < c; ++i) list[i] = {0.0, 0.0};
         }
     } else if (c > 1) {
-        const std::size_t k = std::min<std::size_t>(static_cast<std::size_t>(-static_cast<long long>(n)), c);
+        const std::size_t k =
+            std::min<std::size_t>(static_cast<std::size_t>(-static_cast<long long>(n)), c);
         std::move_backward(list.begin(), list.end() - static_cast<std::ptrdiff_t>(k), list.end());
         for (std::size_t i = 0; i < k; ++i) list[i] = {0.0, 0.0};
     }

@@ -7,7 +7,9 @@
 namespace qv {
 namespace {
 
-std::string SystemText(int err) { return std::strerror(err); }
+std::string SystemText(int err) {
+    return std::strerror(err);
+}
 
 std::FILE* OpenFile(const std::string& name, const char* mode) {
     std::error_code ec;
@@ -22,7 +24,8 @@ std::FILE* OpenFile(const std::string& name, const char* mode) {
 
 LineReader::LineReader(const std::string& name) : name_(name) {
     file_ = OpenFile(name, "rb");
-    if (file_ == nullptr) throw FileError("Fehler beim Zugriff auf " + name + " !  (" + SystemText(errno) + ")");
+    if (file_ == nullptr)
+        throw FileError("Fehler beim Zugriff auf " + name + " !  (" + SystemText(errno) + ")");
 }
 
 LineReader::~LineReader() {
@@ -34,7 +37,8 @@ int LineReader::NextByte() {
         end_ = std::fread(buffer_, 1, sizeof buffer_, file_);
         pos_ = 0;
         if (end_ == 0) {
-            if (std::ferror(file_)) throw FileError("Lesefehler in " + name_ + ": " + SystemText(errno));
+            if (std::ferror(file_))
+                throw FileError("Lesefehler in " + name_ + ": " + SystemText(errno));
             return EOF;
         }
     }
@@ -54,7 +58,8 @@ bool LineReader::ReadLine(std::string& line, std::size_t maxChars) {
 
 LineWriter::LineWriter(const std::string& name) : name_(name) {
     file_ = OpenFile(name, "wb");
-    if (file_ == nullptr) throw FileError("Fehler beim Zugriff auf " + name + " !  (" + SystemText(errno) + ")");
+    if (file_ == nullptr)
+        throw FileError("Fehler beim Zugriff auf " + name + " !  (" + SystemText(errno) + ")");
 }
 
 LineWriter::~LineWriter() {

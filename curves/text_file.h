@@ -11,12 +11,12 @@ namespace qv {
 
 // A file that passed its access check but failed while being read or written.
 class FileError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 class LineReader {
-public:
+  public:
     // Throws FileError when the file cannot be opened.
     explicit LineReader(const std::string& name);
     ~LineReader();
@@ -27,7 +27,7 @@ public:
     // skipped); false at the end of the file. Throws FileError on a read error.
     bool ReadLine(std::string& line, std::size_t maxChars);
 
-private:
+  private:
     int NextByte();
     std::string name_;
     std::FILE* file_ = nullptr;
@@ -36,7 +36,7 @@ private:
 };
 
 class LineWriter {
-public:
+  public:
     // Creates or empties the file; throws FileError when it cannot.
     explicit LineWriter(const std::string& name);
     ~LineWriter();
@@ -47,7 +47,7 @@ public:
     // Flushes and closes; throws FileError when the data did not reach the file.
     void Close();
 
-private:
+  private:
     std::string name_;
     std::FILE* file_ = nullptr;
 };

@@ -9,7 +9,7 @@
 namespace qv {
 
 class UserInterface {
-public:
+  public:
     virtual ~UserInterface() = default;
 
     // A plain modal message box.
@@ -29,26 +29,28 @@ public:
 
 // Shows the hourglass for the lifetime of the object.
 class BusyScope {
-public:
+  public:
     explicit BusyScope(UserInterface& ui) : ui_(ui) { ui_.SetBusy(true); }
     ~BusyScope() { ui_.SetBusy(false); }
     BusyScope(const BusyScope&) = delete;
     BusyScope& operator=(const BusyScope&) = delete;
 
-private:
+  private:
     UserInterface& ui_;
 };
 
 // Opens a progress report and closes it on every path out.
 class ProgressScope {
-public:
-    ProgressScope(UserInterface& ui, const std::string& title) : ui_(ui) { ui_.BeginProgress(title); }
+  public:
+    ProgressScope(UserInterface& ui, const std::string& title) : ui_(ui) {
+        ui_.BeginProgress(title);
+    }
     ~ProgressScope() { ui_.EndProgress(); }
     ProgressScope(const ProgressScope&) = delete;
     ProgressScope& operator=(const ProgressScope&) = delete;
     void operator()(double fraction, const std::string& text) { ui_.Progress(fraction, text); }
 
-private:
+  private:
     UserInterface& ui_;
 };
 

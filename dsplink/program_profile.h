@@ -25,7 +25,7 @@ struct DspProgramProfile {
 
 // The four room view items of the main menu; enabled only with the room equalizer on.
 class RoomMenuItems {
-public:
+  public:
     virtual ~RoomMenuItems() = default;
     virtual void SetRoomItemsEnabled(bool enabled) = 0;
 };

@@ -13,16 +13,16 @@ namespace qv {
 
 // An open or configuration failure, carrying the system's error number and text.
 class SerialError : public std::runtime_error {
-public:
+  public:
     SerialError(const std::string& what, int code) : std::runtime_error(what), code_(code) {}
     int code() const { return code_; }
 
-private:
+  private:
     int code_;
 };
 
 class SerialDevice {
-public:
+  public:
     virtual ~SerialDevice() = default;
 
     // Opens the device (e.g. "/dev/ttyS0") at 9600 baud 8N1, no flow control.

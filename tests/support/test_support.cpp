@@ -45,6 +45,8 @@ std::string ReadBytes(const std::string& file) {
     return ss.str();
 }
 
-std::string Measurement(const std::string& name) { return std::string(QV_MEASUREMENTS_DIR) + "/" + name; }
+std::string Measurement(const std::string& name) {
+    return std::string(QV_MEASUREMENTS_DIR) + "/" + name;
+}
 
 }  // namespace qv::test

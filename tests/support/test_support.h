@@ -13,7 +13,7 @@ namespace qv::test {
 
 // Records every message and answers file choices from a script.
 class ScriptedUserInterface : public UserInterface {
-public:
+  public:
     void Message(const std::string& text) override { messages.push_back(text); }
     void ErrorBox(const std::string& title, const std::string& text) override {
         errors.push_back(title + ": " + text);
@@ -39,7 +39,7 @@ public:
 
 // A fresh directory below the system's temp folder, removed at the end.
 class TempDir {
-public:
+  public:
     TempDir();
     ~TempDir();
     TempDir(const TempDir&) = delete;
@@ -49,7 +49,7 @@ public:
     // Writes bytes exactly as given (no line-end translation).
     std::string Write(const std::string& name, const std::string& bytes) const;
 
-private:
+  private:
     std::filesystem::path path_;
 };
 
