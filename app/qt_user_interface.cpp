@@ -1,0 +1,113 @@
+#include "app/qt_user_interface.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QStringList>
+
+namespace qv {
+namespace {
+
+QString Q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+QString TimeLeft(qint64 elapsedMs, double fraction) {
+    if (fraction <= 0.02 || elapsedMs < 500) return QStringLiteral("estimating time left");
+    const qint64 left = static_cast<qint64>(elapsedMs * (1.0 - fraction) / fraction / 1000.0 + 0.5);
+    return left >= 60
+               ? QStringLiteral("%1 min %2 s left").arg(left / 60).arg(left % 60, 2, 10, QChar('0'))
+               : QStringLiteral("%1 s left").arg(left);
+}
+
+}  // namespace
+
+QString ToQtFilter(const std::string& filter) {
+    const QStringList parts = Q(filter).split('|');
+    QStringList entries;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QString caption = parts[i];
+        const QString pattern = parts[i + 1];
+        // "*.*" means every file; on this platform that is "*".
+        const QString qtPattern = pattern == QLatin1String("*.*") ? QStringLiteral("*") : pattern;
+        const QString inCaption = '(' + pattern + ')';
+        if (caption.contains(inCaption))
+            caption.replace(inCaption, '(' + qtPattern + ')');
+        else
+            caption += " (" + qtPattern + ')';
+        entries << caption;
+    }
+    return entries.join(QStringLiteral(";;"));
+}
+
+void QtUserInterface::Message(const std::string& text) {
+    QMessageBox::information(parent_, QApplication::applicationName(), Q(text));
+}
+
+void QtUserInterface::ErrorBox(const std::string& title, const std::string& text) {
+    QMessageBox::critical(parent_, Q(title), Q(text));
+}
+
+std::optional<std::string> QtUserInterface::ChooseOpenFile(const std::string& filter) {
+    const QString name =
+        QFileDialog::getOpenFileName(parent_, QString(), QString(), ToQtFilter(filter));
+    if (name.isEmpty()) return std::nullopt;
+    return name.toStdString();
+}
+
+std::optional<std::string> QtUserInterface::ChooseSaveFile(const std::string& filter) {
+    // The name is used as typed: no extension is added.
+    QFileDialog dialog(parent_, QString(), QString(), ToQtFilter(filter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().front().toStdString();
+}
+
+void QtUserInterface::SetBusy(bool busy) {
+    if (busy)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
+void QtUserInterface::BeginProgress(const std::string& title) {
+    // Nested operations (a write inside a transfer) share the outer dialog.
+    if (progressDepth_++ > 0) return;
+    progressTitle_ = Q(title);
+    progress_ = new QProgressDialog(progressTitle_, QString(), 0, 1000, parent_);
+    progress_->setWindowTitle(progressTitle_);
+    progress_->setWindowModality(Qt::ApplicationModal);
+    progress_->setMinimumDuration(0);
+    progress_->setMinimumWidth(420);
+    progress_->setAutoClose(false);
+    progress_->setAutoReset(false);
+    progress_->setValue(0);
+    progress_->show();
+    elapsed_.start();
+    QCoreApplication::processEvents();
+}
+
+void QtUserInterface::Progress(double fraction, const std::string& text) {
+    if (!progress_) return;
+    fraction = fraction < 0 ? 0 : (fraction > 1 ? 1 : fraction);
+    progress_->setLabelText(QStringLiteral("%1\n%2 %  -  %3")
+                                .arg(Q(text))
+                                .arg(static_cast<int>(fraction * 100))
+                                .arg(TimeLeft(elapsed_.elapsed(), fraction)));
+    progress_->setValue(static_cast<int>(fraction * 1000));
+    // The transfer runs on this thread: let the window repaint meanwhile.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void QtUserInterface::EndProgress() {
+    if (progressDepth_ == 0 || --progressDepth_ > 0) return;
+    if (progress_) {
+        progress_->close();
+        progress_->deleteLater();
+    }
+    progress_ = nullptr;
+}
+
+}  // namespace qv

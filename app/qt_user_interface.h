@@ -1,0 +1,39 @@
+#pragma once
+// Message boxes, file dialogs, the hourglass and the modal progress dialog.
+
+#include <QElapsedTimer>
+#include <QPointer>
+#include <QProgressDialog>
+#include <QString>
+#include <QWidget>
+
+#include "curves/user_interface.h"
+
+namespace qv {
+
+// "DAT - Format (*.dat)|*.dat|(*.*)|*.*" -> "DAT - Format (*.dat);;(*)"
+QString ToQtFilter(const std::string& filter);
+
+class QtUserInterface : public UserInterface {
+  public:
+    explicit QtUserInterface(QWidget* parent = nullptr) : parent_(parent) {}
+    void setParent(QWidget* parent) { parent_ = parent; }
+
+    void Message(const std::string& text) override;
+    void ErrorBox(const std::string& title, const std::string& text) override;
+    std::optional<std::string> ChooseOpenFile(const std::string& filter) override;
+    std::optional<std::string> ChooseSaveFile(const std::string& filter) override;
+    void SetBusy(bool busy) override;
+    void BeginProgress(const std::string& title) override;
+    void Progress(double fraction, const std::string& text) override;
+    void EndProgress() override;
+
+  private:
+    QPointer<QWidget> parent_;
+    QPointer<QProgressDialog> progress_;
+    QElapsedTimer elapsed_;
+    QString progressTitle_;
+    int progressDepth_ = 0;
+};
+
+}  // namespace qv
