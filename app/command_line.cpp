@@ -1,0 +1,38 @@
+#include "app/command_line.h"
+
+namespace qv {
+
+EditorOptions ParseEditorOptions(const std::vector<std::string>& args) {
+    EditorOptions o;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "--help" || a == "-h") {
+            o.help = true;
+        } else if (a == "--virtual-dsp") {
+            o.virtualDsp = true;
+        } else if (a.size() == 6 && a.rfind("--com", 0) == 0 && a[5] >= '1' && a[5] <= '4') {
+            if (i + 1 >= args.size() || args[i + 1].empty()) {
+                o.error = a + " needs a device name";
+                return o;
+            }
+            o.comDevices[static_cast<std::size_t>(a[5] - '1')] = args[++i];
+        } else {
+            o.error = "unknown option " + a;
+            return o;
+        }
+    }
+    return o;
+}
+
+std::string EditorUsage() {
+    return "usage: quorvane [--com1 DEVICE] ... [--com4 DEVICE] [--virtual-dsp] [--help]\n"
+           "\n"
+           "  --comN DEVICE   the serial device behind COMN (default /dev/ttyS0 ... /dev/ttyS3)\n"
+           "  --virtual-dsp   put the virtual DSP box behind COM1, to work without a box\n"
+           "  --help          show this text\n"
+           "\n"
+           "The editor works in the current directory: it reads impuls.cfg, amlin.cor,\n"
+           "amlow.cor and amroom.cor at start and the DSP program files from there.\n";
+}
+
+}  // namespace qv

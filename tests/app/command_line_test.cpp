@@ -1,0 +1,27 @@
+#include "app/command_line.h"
+
+#include <gtest/gtest.h>
+
+namespace qv {
+namespace {
+
+TEST(CommandLine, ReadsOptions) {
+    EditorOptions o =
+        ParseEditorOptions({"--com1", "/dev/pts/7", "--virtual-dsp", "--com4", "/dev/ttyUSB0"});
+    EXPECT_TRUE(o.error.empty());
+    EXPECT_TRUE(o.virtualDsp);
+    EXPECT_EQ(o.comDevices[0], "/dev/pts/7");
+    EXPECT_EQ(o.comDevices[1], "");
+    EXPECT_EQ(o.comDevices[3], "/dev/ttyUSB0");
+    EXPECT_TRUE(ParseEditorOptions({"--help"}).help);
+    EXPECT_FALSE(ParseEditorOptions({}).virtualDsp);
+}
+
+TEST(CommandLine, RejectsWhatItCannotRead) {
+    for (const auto& args : std::vector<std::vector<std::string>>{
+             {"--com1"}, {"--com5", "x"}, {"--com1", ""}, {"--bogus"}, {"file.dat"}})
+        EXPECT_FALSE(ParseEditorOptions(args).error.empty()) << args[0];
+}
+
+}  // namespace
+}  // namespace qv
