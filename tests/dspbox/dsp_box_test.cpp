@@ -212,6 +212,40 @@ TEST(BoxTiming, BaudTimingPacesBothDirections) {
     EXPECT_LE(took, 16 * DspBox::kCharTime + std::chrono::milliseconds(8));
 }
 
+TEST(BoxTiming, ProgramImageTakesAboutNinetySecondsAtLineSpeed) {
+    FakeClock clock;
+    DspBoxOptions options;
+    options.baudTiming = true;
+    VirtualDspBox box(clock, options);
+    box.Open("virtual");
+    Bytes image(28670);
+    for (std::size_t i = 0; i < image.size(); ++i) image[i] = static_cast<std::uint8_t>(i * 7);
+    // Slot code 6 (set 2, 33 kHz): seven program sectors, the image, its length.
+    for (std::uint8_t s = 0; s < 7; ++s) {
+        ASSERT_EQ(Transact(box, {0x14, 0x03, static_cast<std::uint8_t>(s * 16)}), Bytes{0x21});
+    }
+    auto writeRange = [&](std::size_t start, const Bytes& bytes) {
+        for (std::size_t at = 0; at < bytes.size(); at += 16) {
+            const std::size_t o = start + at;
+            Bytes t{0x11, 0x03, static_cast<std::uint8_t>(o >> 8), static_cast<std::uint8_t>(o)};
+            const std::size_t n = std::min<std::size_t>(16, bytes.size() - at);
+            t.insert(t.end(), bytes.begin() + at, bytes.begin() + at + n);
+            ASSERT_EQ(Transact(box, t), Bytes{0x21}) << o;
+        }
+    };
+    writeRange(0, image);
+    writeRange(28670, {0xFE, 0x6F});
+    EXPECT_EQ(Transact(box, {0x31, 1}), Bytes{0x21});
+
+    const auto slot = box.FlashSlot(1, 2);
+    EXPECT_TRUE(std::equal(image.begin(), image.end(), slot.begin()));
+    EXPECT_EQ(slot[28670], 0xFE);
+    EXPECT_EQ(slot[28671], 0x6F);
+    const auto seconds = std::chrono::duration<double>(clock.Now() - DspBox::TimePoint{}).count();
+    EXPECT_GT(seconds, 85.0);
+    EXPECT_LT(seconds, 100.0);
+}
+
 TEST(BoxTiming, PtyStyleGapDecision) {
     // The engine alone: an owner that decides by time calls StartByteCommand.
     DspBox box;
