@@ -16,10 +16,10 @@ using test::SendLine;
 using test::Transact;
 
 struct FaultyBox {
-    explicit FaultyBox(const std::string& spec) : box(clock, Options(spec)) { box.Open("v"); }
-    static DspBoxOptions Options(const std::string& spec) {
+    explicit FaultyBox(const std::string& faults) : box(clock, Options(faults)) { box.Open("v"); }
+    static DspBoxOptions Options(const std::string& faults) {
         DspBoxOptions o;
-        o.faults = ParseFaultSpec(spec);
+        o.faults = ParseFaultSpec(faults);
         return o;
     }
     milliseconds Elapsed() {
