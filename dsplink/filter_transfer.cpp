@@ -1,0 +1,162 @@
+#include "dsplink/filter_transfer.h"
+
+#include <cmath>
+#include <limits>
+#include <vector>
+
+#include "dsplink/dsp_protocol.h"
+#include "dsplink/dsp_telegrams.h"
+#include "dsplink/program_file.h"
+
+namespace qv {
+namespace {
+
+void PutValue(std::span<std::uint8_t> target, std::size_t at, std::uint32_t bits) {
+    for (std::size_t copy = 0; copy < 2; ++copy)
+        for (std::size_t i = 0; i < 4; ++i)
+            target[at + copy * 4 + i] = static_cast<std::uint8_t>(bits >> (8 * i));
+}
+
+bool WriteRoomCoefficients(DspSession& s, UserInterface& ui, std::span<const std::uint8_t> bytes,
+                           const ProgressSpan& progress) {
+    const std::uint32_t first = s.ParameterBase() + s.profile.roomCoefOffset;
+    if (first + bytes.size() > 0x10000u) return false;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (!WriteDspByte(s, ui, static_cast<std::uint16_t>(first + i), bytes[i])) return false;
+        if ((i + 1) % 16 == 0 || i + 1 == bytes.size()) progress.Report(i + 1, bytes.size());
+    }
+    return true;
+}
+
+}  // namespace
+
+std::uint32_t EncodeCoefficient(double x) {
+    if (std::isnan(x)) return 0;
+    double m = std::fabs(x);
+    if (m > 1.0) m = 1.0;
+    auto n = static_cast<std::uint64_t>(m * 2147483648.0);
+    std::uint32_t e = 119;
+    while (n >= (1u << 24)) {
+        n /= 2;
+        ++e;
+    }
+    while (n < (1u << 23) && e > 0) {
+        n *= 2;
+        --e;
+    }
+    std::uint32_t bits = (e << 23) + static_cast<std::uint32_t>(n % (1u << 23));
+    if (x < 0) bits += 0x80000000u;
+    return bits;
+}
+
+std::size_t PutCoefficients(std::span<std::uint8_t> target, std::size_t base, int count,
+                            const PointList& list) {
+    std::size_t stored = 0;
+    for (std::size_t p = 0; 2 * p < static_cast<std::size_t>(std::max(count, 0)); ++p) {
+        if (2 * p >= list.size()) break;
+        const std::size_t at = base + 16 * p;
+        if (at > target.size() || target.size() - at < 16) break;
+        const double second = 2 * p + 1 < list.size() ? list[2 * p + 1].y : 0.0;
+        PutValue(target, at, EncodeCoefficient(list[2 * p].y));
+        PutValue(target, at + 8, EncodeCoefficient(second));
+        stored += 16;
+    }
+    return stored;
+}
+
+bool EqualizerPath(DspSession& s, UserInterface& ui, const PointList& eqFilter) {
+    if (eqFilter.empty()) {
+        ui.Message("zuerst Simulation durchfuehren!--> Menu Simulate");
+        return false;
+    }
+    if (!LoadProgramFile(s, ui, s.ProgramPath())) return false;
+    BusyScope busy(ui);
+    ProgressScope scope(ui, "Filter -> DSP");
+    const ProgressSpan all{&ui, 0.0, 1.0, "Flash loeschen"};
+    if (!EraseProgramSectors(s, ui, all.Part(0, 50)) &&
+        !EraseProgramSectors(s, ui, all.Part(1, 50))) {
+        ui.Message("Flash nicht geloescht");
+        return false;
+    }
+    const PointList copy = CopyList(eqFilter);
+    PutCoefficients(s.image, s.profile.eqCoefOffset, s.profile.eqTapCount - 2, copy);
+    ProgressSpan write = all;
+    write.from = all.Part(1, 50).to;
+    write.text = "Filter schreiben";
+    return WriteRange(s, ui, 0, ImageLength(s.image), write) &&
+           WriteRange(s, ui, kImageLengthOffset, 2) && SelectSet(s, ui);
+}
+
+std::uint16_t RoomDelay(const DspProgramProfile& p, double pathTimeDepth) {
+    const double samples =
+        std::trunc((p.roomLatencyTotal - p.roomLatencyOffset - pathTimeDepth) * p.eqSampleRate);
+    // Out-of-range values have no 16-bit meaning; they give 0, which is refused.
+    if (!std::isfinite(samples) || std::fabs(samples) > 1e15) return 0;
+    return static_cast<std::uint16_t>(static_cast<std::int64_t>(samples) * 2);
+}
+
+bool RoomPath(DspSession& s, UserInterface& ui, const PointList& roomFilter, double pathTimeDepth) {
+    if (roomFilter.empty()) {
+        ui.Message("zuerst Entzerrung durchfuehren!");
+        return false;
+    }
+    BusyScope busy(ui);
+    ProgressScope scope(ui, "Filter -> DSP");
+    if (!PingDsp(s, ui)) {
+        ui.Message("keine RS232-Verbindung zu DSP! [5]");
+        return false;
+    }
+    const auto dspMode = ReadModeWord(s, ui);
+    if (!dspMode) {
+        ui.Message("keine RS232-Verbindung! [6]");
+        return false;
+    }
+    if ((*dspMode & kModeCompareMask) != (s.ModeWord & kModeCompareMask)) {
+        ui.Message("zuerst DSP-Setup durchführen (Menu: SETUP->DSP)!");
+        return false;
+    }
+    if (!WriteDelay(s, ui, s.profile.roomDelayAddress, RoomDelay(s.profile, pathTimeDepth))) {
+        ui.Message("keine RS232-Verbindung zu DSP! [7]");
+        return false;
+    }
+    if (!WriteModeWord(s, ui, static_cast<std::uint16_t>(*dspMode | kModeBusy))) {
+        ui.Message("keine RS232-Verbindung zu DSP! [8]");
+        return false;
+    }
+    // The room coefficients go to the parameter area, never into the image:
+    // with the parameter base 32768 their addresses lie beyond it.
+    const int count = s.profile.roomTapCount;
+    std::vector<std::uint8_t> bytes(16 * static_cast<std::size_t>((std::max(count, 0) + 1) / 2));
+    bytes.resize(PutCoefficients(bytes, 0, count, CopyList(roomFilter)));
+    const std::uint16_t idle = static_cast<std::uint16_t>(*dspMode & ~kModeBusy);
+    if (!WriteRoomCoefficients(s, ui, bytes, ProgressSpan{&ui, 0.0, 1.0, "Raumfilter schreiben"})) {
+        WriteModeWord(s, ui, idle);
+        ui.Message("keine RS232-Verbindung zu DSP! [10]");
+        return false;
+    }
+    bool ok = true;
+    if (!WriteModeWord(s, ui, idle)) {
+        ui.Message("keine RS232-Verbindung zu DSP! [9]");
+        ok = false;
+    }
+    return SelectSetCommand(s, ui, s.ChoiceFromButtons()) && ok;
+}
+
+bool FilterToDsp(DspSession& s, UserInterface& ui, const Workspace& ws, SetChooser& chooser,
+                 double pathTimeDepth) {
+    if (s.DspConnected == 0) {
+        ui.Message("No DSP -> Please connect DSP to USB");
+        return false;
+    }
+    const DiagramId current = ws.CurrentDiagram;
+    const bool room = current == FrequencyRoomDiagram;
+    const bool eq = current == FrequencyResponseDiagram || current == GroupDelayDiagram ||
+                    current == ImpulseResponseDiagram;
+    if (!room && !eq) return false;
+    s.RateLocked = 1;
+    if (!chooser.Choose(s)) return false;
+    if (room) return RoomPath(s, ui, ws[FilterRoomDiagram].Slot(1).points, pathTimeDepth);
+    return EqualizerPath(s, ui, ws[ImpulseResponseDiagram].Slot(1).points);
+}
+
+}  // namespace qv

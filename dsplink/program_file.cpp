@@ -1,0 +1,65 @@
+#include "dsplink/program_file.h"
+
+#include <optional>
+#include <vector>
+
+#include "curves/curve_files.h"
+#include "curves/text_file.h"
+#include "dsplink/dsp_telegrams.h"
+
+namespace qv {
+namespace {
+
+std::optional<int> HexDigit(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    return std::nullopt;
+}
+
+std::string LineFault(const std::string& name, std::size_t line, const std::string& what) {
+    return "Fehler in " + name + ", Zeile " + std::to_string(line) + ": " + what;
+}
+
+}  // namespace
+
+bool LoadProgramFile(DspSession& s, UserInterface& ui, const std::string& name) {
+    if (!CheckFileReadable(name, ui)) return false;
+    LineReader in(name);
+    std::vector<std::uint8_t> bytes;
+    std::string line;
+    while (in.ReadLine(line, 16)) {
+        const std::size_t number = bytes.size() + 1;
+        if (bytes.size() == kProgramArea) {
+            ui.Message(LineFault(name, number,
+                                 "mehr als " + std::to_string(kProgramArea) + " Programmbytes"));
+            return false;
+        }
+        const auto high = line.size() >= 4 ? HexDigit(line[2]) : std::nullopt;
+        const auto low = line.size() >= 4 ? HexDigit(line[3]) : std::nullopt;
+        if (!high || !low) {
+            ui.Message(LineFault(name, number, "\"" + line + "\" ist kein Programmbyte"));
+            return false;
+        }
+        bytes.push_back(static_cast<std::uint8_t>(*high * 16 + *low));
+    }
+    std::copy(bytes.begin(), bytes.end(), s.image.begin());
+    SetImageLength(s.image, static_cast<std::uint16_t>(bytes.size()));
+    return true;
+}
+
+bool WriteProgram(DspSession& s, UserInterface& ui, const std::string& name) {
+    if (!LoadProgramFile(s, ui, name)) return false;
+    BusyScope busy(ui);
+    ProgressScope progress(ui, "Write Software");
+    return WriteImageSequence(s, ui, ProgressSpan{&ui, 0.0, 1.0, "DSP Programm " + name});
+}
+
+bool WriteSoftware(DspSession& s, UserInterface& ui, const std::string& name) {
+    const bool ok = WriteProgram(s, ui, name);
+    ui.Message(ok ? "DSP Programm erfolgreich geschrieben"
+                  : "DSP Programm NICHT erfolgreich geschrieben");
+    return ok;
+}
+
+}  // namespace qv

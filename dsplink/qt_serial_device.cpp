@@ -1,0 +1,138 @@
+#include "dsplink/qt_serial_device.h"
+
+#include <cerrno>
+#include <cstring>
+
+#include "dsplink/serial_port.h"
+
+namespace qv {
+namespace {
+
+// The system's number and text of the last failure of the port.
+std::pair<int, std::string> SystemError(const QSerialPort& port, int savedErrno) {
+    if (savedErrno != 0) return {savedErrno, std::strerror(savedErrno)};
+    return {static_cast<int>(port.error()), port.errorString().toStdString()};
+}
+
+bool ModemLinesMissing(int err) {
+    // A pseudo-terminal has no modem lines; raising them is no fault there.
+    return err == ENOTTY || err == EINVAL;
+}
+
+}  // namespace
+
+QtSerialDevice::~QtSerialDevice() {
+    Close();
+}
+
+void QtSerialDevice::Fail(const char* pattern, int savedErrno) {
+    const auto [code, text] = SystemError(port_, savedErrno);
+    port_.clearError();
+    throw SerialPortError(FormatSerialMessage(pattern, code, text), code);
+}
+
+void QtSerialDevice::Open(const std::string& deviceName) {
+    Close();
+    port_.setPortName(QString::fromStdString(deviceName));
+    errno = 0;
+    if (!port_.open(QIODevice::ReadWrite)) {
+        const auto [code, text] = SystemError(port_, errno);
+        port_.clearError();
+        throw SerialError(text, code);
+    }
+    errno = 0;
+    if (!port_.setBaudRate(QSerialPort::Baud9600) || !port_.setDataBits(QSerialPort::Data8) ||
+        !port_.setParity(QSerialPort::NoParity) || !port_.setStopBits(QSerialPort::OneStop) ||
+        !port_.setFlowControl(QSerialPort::NoFlowControl)) {
+        const int err = errno;
+        port_.close();
+        Fail("Error writing dcb (%d), %s", err);
+    }
+    // The receive queue of the line: 4096 bytes.
+    port_.setReadBufferSize(4096);
+}
+
+void QtSerialDevice::Close() {
+    if (port_.isOpen()) port_.close();
+    port_.clearError();
+}
+
+bool QtSerialDevice::IsOpen() const {
+    return port_.isOpen();
+}
+
+bool QtSerialDevice::WriteByte(std::uint8_t b, std::chrono::milliseconds timeout) {
+    if (!port_.isOpen()) return false;
+    const char c = static_cast<char>(b);
+    errno = 0;
+    if (port_.write(&c, 1) != 1) Fail("Write error (%d), %s", errno);
+    if (port_.waitForBytesWritten(static_cast<int>(timeout.count())) || port_.bytesToWrite() == 0)
+        return true;
+    if (port_.error() != QSerialPort::NoError && port_.error() != QSerialPort::TimeoutError)
+        Fail("Write error (%d), %s", errno);
+    // Not sent within the wait: the byte counts as not written.
+    port_.clearError();
+    port_.clear(QSerialPort::Output);
+    return false;
+}
+
+std::size_t QtSerialDevice::BytesWaiting() {
+    if (!port_.isOpen()) return 0;
+    // Without an event loop the port only fetches what the system holds
+    // when asked; a zero wait does that without blocking.
+    if (port_.bytesAvailable() == 0) {
+        errno = 0;
+        if (!port_.waitForReadyRead(0)) {
+            const auto e = port_.error();
+            if (e != QSerialPort::NoError && e != QSerialPort::TimeoutError)
+                Fail("Error retrieving statistics (%d), %s", errno);
+            port_.clearError();
+        }
+    }
+    return static_cast<std::size_t>(port_.bytesAvailable());
+}
+
+std::vector<std::uint8_t> QtSerialDevice::Read(std::size_t max) {
+    if (!port_.isOpen() || max == 0) return {};
+    errno = 0;
+    const QByteArray data = port_.read(static_cast<qint64>(max));
+    if (port_.error() != QSerialPort::NoError && port_.error() != QSerialPort::TimeoutError)
+        Fail("Read error (%d), %s", errno);
+    return {data.begin(), data.end()};
+}
+
+bool QtSerialDevice::WaitForData(std::chrono::milliseconds timeout) {
+    if (!port_.isOpen()) return false;
+    if (port_.bytesAvailable() > 0) return true;
+    errno = 0;
+    if (port_.waitForReadyRead(static_cast<int>(timeout.count()))) return true;
+    const auto e = port_.error();
+    if (e != QSerialPort::NoError && e != QSerialPort::TimeoutError)
+        Fail("Read error (%d), %s", errno);
+    port_.clearError();
+    return port_.bytesAvailable() > 0;
+}
+
+void QtSerialDevice::SetDtr(bool on) {
+    errno = 0;
+    if (port_.setDataTerminalReady(on)) return;
+    const int err = errno;
+    if (ModemLinesMissing(err)) {
+        port_.clearError();
+        return;
+    }
+    Fail("Error calling comm function (%d), %s", err);
+}
+
+void QtSerialDevice::SetRts(bool on) {
+    errno = 0;
+    if (port_.setRequestToSend(on)) return;
+    const int err = errno;
+    if (ModemLinesMissing(err)) {
+        port_.clearError();
+        return;
+    }
+    Fail("Error calling comm function (%d), %s", err);
+}
+
+}  // namespace qv
