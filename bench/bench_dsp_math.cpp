@@ -1,0 +1,198 @@
+// "Execute" of both synthesis variants and the two impulse commands, each
+// next to the literal evaluation (one library sine and cosine per term, one
+// thread) that the fast sums replace.
+
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <numbers>
+#include <optional>
+#include <string>
+
+#include "curves/workspace.h"
+#include "dsp_math/eq_synthesis.h"
+#include "dsp_math/impulse_analysis.h"
+#include "dsp_math/impulse_commands.h"
+#include "dsp_math/spectrum_shaping.h"
+#include "dsplink/program_profile.h"
+
+namespace qv {
+namespace {
+
+struct QuietUi : UserInterface {
+    void Message(const std::string&) override {}
+    void ErrorBox(const std::string&, const std::string&) override {}
+    std::optional<std::string> ChooseOpenFile(const std::string&) override { return {}; }
+    std::optional<std::string> ChooseSaveFile(const std::string&) override { return {}; }
+    void SetBusy(bool) override {}
+    void BeginProgress(const std::string&) override {}
+    void Progress(double, const std::string&) override {}
+    void EndProgress() override {}
+};
+
+// A shaped target: a bass shelf, a presence dip, a few ms of delay in the bass.
+PointList Curve(double (*value)(double)) {
+    PointList p;
+    for (double f = 10; f <= 24000; f *= 1.05) AppendPoint(p, f, value(f));
+    return p;
+}
+double Level(double f) {
+    return 6 / (1 + std::pow(f / 80, 2)) - 3 * std::exp(-std::pow(std::log(f / 3000), 2));
+}
+double Delay(double f) {
+    return 2 / (1 + std::pow(f / 100, 2));
+}
+
+Workspace MakeWorkspace() {
+    Workspace ws;
+    for (DiagramId id : {FrequencyResponseDiagram, FrequencyRoomDiagram})
+        SetSlot(ws[id], 1, "desired", Curve(Level));
+    for (DiagramId id : {GroupDelayDiagram, DelayRoomDiagram})
+        SetSlot(ws[id], 1, "desired", Curve(Delay));
+    SetSlot(ws[FrequencyResponseHighDiagram], 1, "amlin.cor", PointList{{0, 0}, {24000, 0}});
+    ws.RoomDepth = 500;
+    return ws;
+}
+
+DspProgramProfile Profile() {
+    DspProgramProfile p;
+    QuietUi ui;
+    ApplyProfile(p, 1, 1, 48000, nullptr, ui);
+    return p;
+}
+
+PointList DirectResponse(const PointList& h, double fs, double fLow, double fHigh) {
+    PointList kept(h.begin(), h.begin() + std::min<std::ptrdiff_t>(h.size(), kMagnitudeSamples));
+    PointList out;
+    const double uEnd = std::log(fHigh / fs) / kLn10Grid;
+    for (double u = std::log(fLow / fs) / kLn10Grid; u <= uEnd; u += 0.01) {
+        const double nu = std::exp(kLn10Grid * u);
+        AppendPoint(out, nu * fs, DftMagnitude(kept, nu));
+    }
+    return out;
+}
+
+PointList DirectGroupDelay(const PointList& h, double fs) {
+    PointList kept(h.begin(), h.begin() + std::min<std::ptrdiff_t>(h.size(), kGroupDelaySamples));
+    const double pi = std::numbers::pi;
+    const double uStart = std::log(1 / fs) / kLn10Grid, uEnd = std::log(0.5) / kLn10Grid;
+    const double du = 1.0 / (3.0 * static_cast<double>(kept.size()));
+    double unwrapped = 0, rawPrev = 0, unwrappedPrev = 0, nuPrev = 0;
+    int countdown = 2;
+    PointList out;
+    for (double u = uStart; u <= uEnd; u += du) {
+        const double nu = std::exp(kLn10Grid * u);
+        const double phi = DftPhase(kept, nu);
+        if (rawPrev > pi / 2 && phi < -pi / 2)
+            unwrapped += phi - rawPrev + 2 * pi;
+        else if (rawPrev < -pi / 2 && phi > pi / 2)
+            unwrapped += phi - rawPrev - 2 * pi;
+        else
+            unwrapped += phi - rawPrev;
+        rawPrev = phi;
+        const double tau = (unwrapped - unwrappedPrev) / ((nu - nuPrev) * fs) / 2 / pi * 1000;
+        if (u > uStart && countdown <= 0) {
+            AppendPoint(out, nu * fs, tau);
+            countdown = 10;
+        }
+        --countdown;
+        unwrappedPrev = unwrapped;
+        nuPrev = nu;
+    }
+    return out;
+}
+
+// The eq variant's work with the literal sums: design, inverse, analysis.
+void DirectExecute(const Workspace& ws, std::int32_t n, double fs, DiagramId level,
+                   DiagramId delay) {
+    PointList sum =
+        AddCurves(ws[FrequencyResponseHighDiagram].Slot(1).points, ws[level].Slot(1).points);
+    PointList mags = ResampleLevelToMagnitude(sum, n, fs);
+    PointList phases = DelayToPhase(ResampleToBins(ws[delay].Slot(1).points, n, fs), n, fs);
+    AddBulkDelayPhase(phases, n, n / (2 * fs) * 1000, fs);
+    AlignMidBinPhase(phases, n);
+    const RectSpectrum half = PolarToRect(mags, phases);
+    const RectSpectrum full = MirrorSpectrum(half.real, half.imag, n);
+    PointList h;
+    const double k = static_cast<double>(full.real.size());
+    double t = 0;
+    for (std::size_t i = 0; i < full.real.size(); ++i, t += 1 / k)
+        AppendPoint(h, static_cast<double>(i), InverseDftSample(full.real, full.imag, t));
+    TaperWindow(n / 2, 0, n / 2, h);
+    benchmark::DoNotOptimize(DirectResponse(h, fs, 10, fs / 2));
+    benchmark::DoNotOptimize(DirectGroupDelay(h, fs));
+}
+
+void BM_ExecuteEq(benchmark::State& state) {
+    Workspace ws = MakeWorkspace();
+    const DspProgramProfile profile = Profile();
+    QuietUi ui;
+    for (auto _ : state) benchmark::DoNotOptimize(SynthesizeEqFilter(ws, profile, ui));
+}
+BENCHMARK(BM_ExecuteEq)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_ExecuteEqDirect(benchmark::State& state) {
+    const Workspace ws = MakeWorkspace();
+    for (auto _ : state)
+        DirectExecute(ws, 1799, 48000, FrequencyResponseDiagram, GroupDelayDiagram);
+}
+BENCHMARK(BM_ExecuteEqDirect)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_ExecuteRoom(benchmark::State& state) {
+    Workspace ws = MakeWorkspace();
+    const DspProgramProfile profile = Profile();
+    QuietUi ui;
+    for (auto _ : state) benchmark::DoNotOptimize(SynthesizeRoomFilter(ws, profile, ui));
+}
+BENCHMARK(BM_ExecuteRoom)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_ExecuteRoomDirect(benchmark::State& state) {
+    const Workspace ws = MakeWorkspace();
+    for (auto _ : state) DirectExecute(ws, 899, 6000, FrequencyRoomDiagram, DelayRoomDiagram);
+}
+BENCHMARK(BM_ExecuteRoomDirect)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The impulse commands on a designed filter of 1800 taps.
+PointList TestImpulse() {
+    Workspace ws = MakeWorkspace();
+    QuietUi ui;
+    SynthesizeEqFilter(ws, Profile(), ui);
+    return ws[ImpulseResponseDiagram].Slot(1).points;
+}
+
+void BM_ImpulsFrequencyResponse(benchmark::State& state) {
+    Workspace ws;
+    SetSlot(ws[ImpulseResponseDiagram], 1, "impuls", TestImpulse());
+    QuietUi ui;
+    for (auto _ : state) {
+        ws.CurrentDiagram = ImpulseResponseDiagram;
+        benchmark::DoNotOptimize(RunImpulsFrequencyResponse(ws, ui));
+    }
+}
+BENCHMARK(BM_ImpulsFrequencyResponse)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_ImpulsFrequencyResponseDirect(benchmark::State& state) {
+    const PointList h = TestImpulse();
+    for (auto _ : state) benchmark::DoNotOptimize(DirectResponse(h, 90000, 10, 45000));
+}
+BENCHMARK(BM_ImpulsFrequencyResponseDirect)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_ImpulsGroupDelay(benchmark::State& state) {
+    Workspace ws;
+    SetSlot(ws[ImpulseResponseDiagram], 1, "impuls", TestImpulse());
+    QuietUi ui;
+    for (auto _ : state) {
+        ws.CurrentDiagram = ImpulseResponseDiagram;
+        benchmark::DoNotOptimize(RunImpulsGroupDelay(ws, ui));
+    }
+}
+BENCHMARK(BM_ImpulsGroupDelay)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_ImpulsGroupDelayDirect(benchmark::State& state) {
+    const PointList h = TestImpulse();
+    for (auto _ : state) benchmark::DoNotOptimize(DirectGroupDelay(h, 61200));
+}
+BENCHMARK(BM_ImpulsGroupDelayDirect)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace
+}  // namespace qv

@@ -1,0 +1,44 @@
+#include "dsp_math/correction_files.h"
+
+#include <utility>
+
+#include "curves/curve_files.h"
+
+namespace qv {
+namespace {
+
+struct CorrectionFile {
+    const char* name;
+    DiagramId diagram;
+};
+
+constexpr CorrectionFile kCorrectionFiles[] = {
+    {"amlin.cor", FrequencyResponseHighDiagram},
+    {"amlow.cor", FrequencyResponseLowDiagram},
+    {"amroom.cor", FrequencyRoomDiagram},
+};
+
+}  // namespace
+
+void ApplyProcessingDefaults(Workspace& ws) {
+    ws.ProcessingSampleRate = 44100.0;
+}
+
+void LoadCorrectionCurves(Workspace& ws, UserInterface& ui) {
+    for (const auto& file : kCorrectionFiles) {
+        if (!CheckFileReadable(file.name, ui)) {
+            ui.Message(std::string("Fehler beim Zugriff auf ") + file.name + ".");
+            continue;
+        }
+        PointList list = ReadXYFile(file.name, ui);
+        if (!list.empty()) SetSlot(ws[file.diagram], 1, CutName(file.name), std::move(list));
+    }
+}
+
+void LoadProcessingFiles(Workspace& ws, UserInterface& ui, const std::string& configFallback) {
+    if (CheckFileReadable("impuls.cfg", ui) || CheckFileReadable(configFallback, ui))
+        ApplyProcessingDefaults(ws);
+    LoadCorrectionCurves(ws, ui);
+}
+
+}  // namespace qv

@@ -1,0 +1,36 @@
+#include "dsp_math/impulse_commands.h"
+
+#include <utility>
+
+#include "dsp_math/impulse_analysis.h"
+
+namespace qv {
+namespace {
+
+bool HasImpulse(const Workspace& ws, UserInterface& ui) {
+    if (!ws.Current().Slot(1).points.empty()) return true;
+    ui.Message("kein Impuls vorhanden");
+    return false;
+}
+
+}  // namespace
+
+bool RunImpulsFrequencyResponse(Workspace& ws, UserInterface& ui, double fs, double fLow,
+                                double fHigh) {
+    if (!HasImpulse(ws, ui)) return false;
+    PointList response = ImpulseToFrequencyResponse(ws.Current().Slot(1).points, fs, fLow, fHigh);
+    ValuesToDecibel(response);
+    ws.CurrentDiagram = FrequencyResponseDiagram;
+    SetSlot(ws.Current(), 1, "amgang.dat", std::move(response));
+    return true;
+}
+
+bool RunImpulsGroupDelay(Workspace& ws, UserInterface& ui, double fs) {
+    if (!HasImpulse(ws, ui)) return false;
+    PointList delay = ImpulseToGroupDelay(ws.Current().Slot(1).points, fs);
+    ws.CurrentDiagram = GroupDelayDiagram;
+    SetSlot(ws.Current(), 1, "tggang.dat", std::move(delay));
+    return true;
+}
+
+}  // namespace qv

@@ -1,0 +1,215 @@
+#include "dsp_math/impulse_analysis.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+#include <random>
+
+#include "dsp_math/impulse_commands.h"
+#include "dsp_math/trig_sums.h"
+#include "tests/dsp_math/direct_reference.h"
+#include "tests/support/test_support.h"
+
+namespace qv {
+namespace {
+
+PointList Impulse(std::vector<double> samples) {
+    PointList p;
+    // Deliberately odd x values: the analysis must use the list position.
+    for (std::size_t i = 0; i < samples.size(); ++i) AppendPoint(p, 1000.0 - 3.0 * i, samples[i]);
+    return p;
+}
+
+PointList UnitAt(std::size_t d, std::size_t length) {
+    std::vector<double> v(length, 0.0);
+    v[d] = 1.0;
+    return Impulse(v);
+}
+
+PointList RandomImpulse(std::size_t length, unsigned seed) {
+    std::mt19937 gen(seed);
+    std::normal_distribution<double> g(0.0, 1.0);
+    std::vector<double> v(length);
+    for (auto& x : v) x = g(gen);
+    return Impulse(v);
+}
+
+TEST(DftPhase, QuadrantRules) {
+    const double pi = std::numbers::pi;
+    struct Case {
+        double a, b, expected;
+    } cases[] = {
+        {1, 0, 0},    {1, 1, -pi / 4}, {-1, 1, -3 * pi / 4}, {-1, -1, 3 * pi / 4},
+        {-1, 0, -pi}, {0, 0, -pi / 2}, {0, 2, -pi / 2},      {0, -2, pi / 2},
+    };
+    for (const auto& c : cases)
+        EXPECT_NEAR(PhaseFromSums(c.a, c.b), c.expected, 1e-15) << c.a << " " << c.b;
+    // DftPhase of a delay of one sample at a quarter turn: X = -j, angle -pi/2.
+    EXPECT_NEAR(DftPhase(UnitAt(1, 2), 0.25), -pi / 2, 1e-12);
+    EXPECT_EQ(DftMagnitude({}, 0.1), 0.0);
+}
+
+TEST(FrequencyResponse, GridOfTheMenuCommand) {
+    const PointList r = ImpulseToFrequencyResponse(UnitAt(0, 1), 90000, 10, 45000);
+    ASSERT_EQ(r.size(), 366u);
+    EXPECT_NEAR(r.front().x, 10.0, 1e-9);
+    EXPECT_NEAR(r.back().x, 44668, 1.0);
+    for (std::size_t i = 1; i < r.size(); ++i) {
+        EXPECT_NEAR(r[i].x / r[i - 1].x, 1.0232929, 1e-7);
+        EXPECT_NEAR(r[i].y, 1.0, 1e-12);
+    }
+}
+
+TEST(FrequencyResponse, DegenerateArguments) {
+    const PointList h = UnitAt(0, 1);
+    EXPECT_TRUE(ImpulseToFrequencyResponse(h, 90000, 500, 100).empty());
+    // A zero lower frequency would start the grid at minus infinity.
+    EXPECT_TRUE(ImpulseToFrequencyResponse(h, 90000, 0, 100).empty());
+    EXPECT_TRUE(ImpulseToFrequencyResponse(h, 0, 10, 100).empty());
+    for (const auto& p : ImpulseToFrequencyResponse({}, 90000, 10, 45000)) EXPECT_EQ(p.y, 0.0);
+}
+
+TEST(FrequencyResponse, SamplesBeyondTheLimitAreIgnored) {
+    PointList h = RandomImpulse(2001, 1);
+    const PointList before = ImpulseToFrequencyResponse(h, 90000, 10, 45000);
+    AppendPoint(h, 0, 5.0);
+    EXPECT_EQ(ImpulseToFrequencyResponse(h, 90000, 10, 45000), before);
+}
+
+TEST(GroupDelay, PointCountAndRange) {
+    const PointList g = ImpulseToGroupDelay(RandomImpulse(1300, 2), 61200);
+    ASSERT_EQ(g.size(), 1617u);
+    EXPECT_NEAR(g.front().x, 1.0013, 1e-4);
+    EXPECT_NEAR(g.back().x, 30598, 1.0);
+}
+
+TEST(GroupDelay, PureDelayReadsNegative) {
+    for (std::size_t d : {0u, 1u, 10u, 600u}) {
+        const double fs = 61200;
+        const PointList g = ImpulseToGroupDelay(UnitAt(d, 1201), fs);
+        ASSERT_FALSE(g.empty());
+        for (const auto& p : g) ASSERT_NEAR(p.y, -1000.0 * d / fs, 1e-6) << d << " at " << p.x;
+    }
+    // Only the first 1201 samples count.
+    PointList h = UnitAt(10, 1201);
+    const PointList before = ImpulseToGroupDelay(h, 61200);
+    AppendPoint(h, 0, 3.0);
+    EXPECT_EQ(ImpulseToGroupDelay(h, 61200), before);
+}
+
+TEST(GroupDelay, ScaledSingleSampleIsZero) {
+    for (const auto& p : ImpulseToGroupDelay(Impulse({-2.5}), 48000)) EXPECT_EQ(p.y, 0.0);
+    EXPECT_TRUE(ImpulseToGroupDelay(UnitAt(0, 1), -5).empty());
+}
+
+TEST(InverseTransform, FlatSpectrumGivesOnes) {
+    test::ScriptedUserInterface ui;
+    PointList re, im;
+    for (int k = 0; k < 8; ++k) {
+        AppendPoint(re, k, k == 0 ? 8.0 : 0.0);
+        AppendPoint(im, k, 0.0);
+    }
+    const PointList h = SpectrumToImpulse(re, im, 1.0, ui);
+    ASSERT_EQ(h.size(), 8u);
+    for (std::size_t n = 0; n < h.size(); ++n) {
+        EXPECT_EQ(h[n].x, static_cast<double>(n));
+        EXPECT_NEAR(h[n].y, 1.0, 1e-15);
+    }
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST(InverseTransform, UnequalListsAreReportedAndPaired) {
+    test::ScriptedUserInterface ui;
+    PointList re = Impulse({1, 2, 3, 4, 5}), im = Impulse({0.5, -1, 2, 0.25});
+    const PointList h = SpectrumToImpulse(re, im, 1.0, ui);
+    ASSERT_EQ(ui.messages,
+              std::vector<std::string>{"Realteilkurve und Imaginaerteilkurve verschieden lang!"});
+    ASSERT_EQ(h.size(), 5u);
+    for (std::size_t n = 0; n < 5; ++n)
+        EXPECT_NEAR(h[n].y, InverseDftSample(re, im, n * 0.2), 1e-13);
+    EXPECT_NEAR(InverseDftSample(re, im, 0.0), (1 + 2 + 3 + 4) / 4.0, 1e-15);
+    // No pair at all must not divide by zero.
+    EXPECT_EQ(InverseDftSample(re, {}, 0.3), 0.0);
+    EXPECT_TRUE(SpectrumToImpulse({}, {}, 1.0, ui).empty());
+}
+
+TEST(TrigSums, MatchesLongDoubleAtLargeArguments) {
+    std::mt19937 gen(7);
+    std::uniform_real_distribution<double> u(-1, 1), f(0, 0.5);
+    std::vector<double> a(5000), b(5000), freqs(37);
+    for (auto& x : a) x = u(gen);
+    for (auto& x : b) x = u(gen);
+    for (auto& x : freqs) x = f(gen);
+    std::vector<double> c(freqs.size()), s(freqs.size());
+    TrigSums(a, b, freqs, c, s);
+    const auto ref = test::DirectSums(a, b, freqs);
+    for (std::size_t j = 0; j < freqs.size(); ++j) {
+        EXPECT_NEAR(c[j], static_cast<double>(ref.a[j]), 1e-11);
+        EXPECT_NEAR(s[j], static_cast<double>(ref.b[j]), 1e-11);
+    }
+}
+
+// The fast sweeps against term-by-term long double sums on several kinds of
+// impulse; the group delay is the sensitive one (tiny frequency steps at
+// low frequencies turn phase errors into delay errors).
+TEST(AnalysisEquivalence, AgainstDirectReference) {
+    std::vector<double> decaying(1201);
+    for (std::size_t n = 0; n < decaying.size(); ++n)
+        decaying[n] = std::exp(-0.01 * n) * std::cos(0.3 * n) + (n == 40 ? 1.0 : 0.0);
+    // A smooth shelf around a dominant tap: the magnitude stays well away
+    // from zero, where no method could keep a phase to 1e-12.
+    std::vector<double> shelf(900);
+    for (std::size_t n = 0; n < shelf.size(); ++n)
+        shelf[n] = (n == 450 ? 1.0 : 0.0) + 0.2 * std::exp(-0.5 * std::pow((n - 450.0) / 20.0, 2));
+    const struct {
+        const char* name;
+        PointList h;
+        double fs;
+    } cases[] = {
+        {"unit", UnitAt(3, 4), 61200},
+        {"decaying", Impulse(decaying), 48000},
+        {"shelf", Impulse(shelf), 6000},
+    };
+    for (const auto& c : cases) {
+        const PointList fr = ImpulseToFrequencyResponse(c.h, c.fs, 10, c.fs / 2);
+        const PointList frRef = test::RefFrequencyResponse(c.h, c.fs, 10, c.fs / 2);
+        ASSERT_EQ(fr.size(), frRef.size()) << c.name;
+        for (std::size_t i = 0; i < fr.size(); ++i)
+            ASSERT_NEAR(fr[i].y, frRef[i].y, 1e-12 * (1 + frRef[i].y)) << c.name << " " << i;
+        const PointList gd = ImpulseToGroupDelay(c.h, c.fs);
+        const PointList gdRef = test::RefGroupDelay(c.h, c.fs);
+        ASSERT_EQ(gd.size(), gdRef.size()) << c.name;
+        for (std::size_t i = 0; i < gd.size(); ++i)
+            ASSERT_NEAR(gd[i].y, gdRef[i].y, 1e-6) << c.name << " at " << gd[i].x;
+    }
+}
+
+TEST(ImpulseCommands, RefuseEmptySlotAndFillTargets) {
+    test::ScriptedUserInterface ui;
+    Workspace ws;
+    ws.CurrentDiagram = ImpulseResponseDiagram;
+    EXPECT_FALSE(RunImpulsFrequencyResponse(ws, ui));
+    EXPECT_FALSE(RunImpulsGroupDelay(ws, ui));
+    EXPECT_EQ(ui.messages,
+              (std::vector<std::string>{"kein Impuls vorhanden", "kein Impuls vorhanden"}));
+    EXPECT_EQ(ws.CurrentDiagram, ImpulseResponseDiagram);
+
+    SetSlot(ws[ImpulseResponseDiagram], 1, "h", Impulse({0.5}));
+    SetSlot(ws[FrequencyResponseDiagram], 3, "keep", Impulse({1, 2}));
+    ASSERT_TRUE(RunImpulsFrequencyResponse(ws, ui));
+    EXPECT_EQ(ws.CurrentDiagram, FrequencyResponseDiagram);
+    const CurveSlot& s1 = ws[FrequencyResponseDiagram].Slot(1);
+    EXPECT_EQ(s1.name, "amgang.dat");
+    ASSERT_EQ(s1.points.size(), 366u);
+    EXPECT_NEAR(s1.points[100].y, 20 * std::log10(0.5), 1e-9);
+    EXPECT_EQ(ws[FrequencyResponseDiagram].Slot(3).name, "keep");
+
+    ws.CurrentDiagram = ImpulseResponseDiagram;
+    ASSERT_TRUE(RunImpulsGroupDelay(ws, ui));
+    EXPECT_EQ(ws.CurrentDiagram, GroupDelayDiagram);
+    EXPECT_EQ(ws[GroupDelayDiagram].Slot(1).name, "tggang.dat");
+}
+
+}  // namespace
+}  // namespace qv
