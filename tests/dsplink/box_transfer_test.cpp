@@ -1,0 +1,255 @@
+// Complete transfers against the virtual box, checked against its flash, and
+// every fault it can show ending with its message and without a hang.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "dspbox/virtual_dsp_box.h"
+#include "dsplink/dsp_protocol.h"
+#include "dsplink/dsp_telegrams.h"
+#include "dsplink/filter_transfer.h"
+#include "dsplink/program_file.h"
+#include "tests/support/test_support.h"
+
+namespace qv {
+namespace {
+
+using std::chrono::milliseconds;
+
+PointList Filter(std::size_t n, double scale) {
+    PointList list;
+    for (std::size_t i = 0; i < n; ++i)
+        list.push_back({double(i), std::cos(double(i) * 0.003) * scale * (i % 2 ? -1 : 1)});
+    return list;
+}
+
+struct Bench {
+    FakeClock clock;
+    VirtualDspBox box;
+    DspSession session;
+    test::ScriptedUserInterface ui;
+    test::TempDir dir;
+    explicit Bench(const std::string& faults = "", bool baudTiming = false)
+        : box(clock, Options(faults, baudTiming)), session(box, clock) {
+        std::string text;
+        for (int i = 0; i < 18000; ++i)
+            text += "0x" + std::string(1, "0123456789ABCDEF"[i % 16]) + "C\r\n";
+        dir.Write("quorvane.dat", text);
+        session.programDirectory = dir.path().string();
+        ApplyProfile(session.profile, 1, 0, 48000, nullptr, ui);
+        session.ModeWord = kModeHigh;
+    }
+    static DspBoxOptions Options(const std::string& faults, bool baudTiming) {
+        DspBoxOptions o;
+        o.faults = ParseFaultSpec(faults);
+        o.baudTiming = baudTiming;
+        return o;
+    }
+    bool Connect() {
+        session.DspConnected = CheckDspConnection(session, ui, 1) ? 1 : 0;
+        return session.DspConnected == 1;
+    }
+    void Choose(std::uint8_t set, std::uint8_t rate) {
+        FixedSetChooser({set, rate}).Choose(session);
+    }
+    milliseconds Elapsed() {
+        return std::chrono::duration_cast<milliseconds>(clock.Now().time_since_epoch());
+    }
+};
+
+TEST(BoxTransfer, EqualizerFilterLandsInFlash) {
+    Bench b;
+    ASSERT_TRUE(b.Connect());
+    Workspace ws;
+    ws.CurrentDiagram = FrequencyResponseDiagram;
+    ws[ImpulseResponseDiagram].Slot(1).points = Filter(1800, 0.7);
+    FixedSetChooser chooser({2, kRate48k});
+    ASSERT_TRUE(FilterToDsp(b.session, b.ui, ws, chooser, 0.0));
+    EXPECT_TRUE(b.ui.messages.empty());
+    const auto slot = b.box.FlashSlot(2, kRate48k);
+    const PointList& f = ws[ImpulseResponseDiagram].Slot(1).points;
+    for (std::size_t k = 0; k < 1798; ++k) {
+        const std::uint32_t bits = EncodeCoefficient(f[k].y);
+        for (std::size_t i = 0; i < 8; ++i)
+            ASSERT_EQ(slot[3396 + 8 * k + i], std::uint8_t(bits >> (8 * (i % 4)))) << k;
+    }
+    EXPECT_EQ(slot[0], 0x0C);
+    EXPECT_EQ(slot[17999], 0xFC);
+    EXPECT_EQ(slot[18000], 0xFF);
+    EXPECT_EQ(slot[28670] | slot[28671] << 8, 18000);
+    EXPECT_EQ(b.box.SelectedSet(), 2);
+    // Nothing else was touched.
+    for (auto byte : b.box.FlashSlot(2, kRate44k1)) ASSERT_EQ(byte, 0xFF);
+}
+
+TEST(BoxTransfer, SetupWriteAndReadBack) {
+    Bench b;
+    ASSERT_TRUE(b.Connect());
+    b.Choose(7, kRate33k);
+    SetupBlock setup = SetupStartValues();
+    setup.gainLeft = 300;
+    setup.defaultRight = 700;
+    setup.delayRight = 6000;
+    setup.sampleFrequency = 33000;
+    PutSetupBlock(b.session.image, setup);
+    ASSERT_TRUE(WriteSetupSequence(b.session, b.ui));
+    // Rewriting needs the erase: a second write goes through as well.
+    ASSERT_TRUE(WriteSetupSequence(b.session, b.ui));
+    b.session.image.fill(0);
+    ASSERT_TRUE(ReadSetupSequence(b.session, b.ui));
+    EXPECT_EQ(GetSetupBlock(b.session.image), setup);
+    EXPECT_TRUE(b.ui.messages.empty());
+}
+
+TEST(BoxTransfer, WriteWithoutEraseIsRefusedByTheFlash) {
+    Bench b;
+    ASSERT_TRUE(b.Connect());
+    PutSetupBlock(b.session.image, SetupStartValues());
+    ASSERT_TRUE(WriteRange(b.session, b.ui, kSetupOffset, kSetupSize));
+    b.session.image[kSetupOffset] = 0xFF;
+    EXPECT_FALSE(WriteRange(b.session, b.ui, kSetupOffset, kSetupSize));
+    EXPECT_EQ(b.ui.messages, std::vector<std::string>{"Fehler 18 aufgetreten"});
+}
+
+TEST(BoxTransfer, RoomFilterReachesParameterAreaAtHighBase) {
+    Bench b;
+    ASSERT_TRUE(b.Connect());
+    b.box.SetModeWord(kModeHigh, 32768);
+    Workspace ws;
+    ws.CurrentDiagram = FrequencyRoomDiagram;
+    ws[FilterRoomDiagram].Slot(1).points = Filter(900, 0.3);
+    FixedSetChooser chooser({1, kRate33k});
+    ASSERT_TRUE(FilterToDsp(b.session, b.ui, ws, chooser, 0.02));
+    EXPECT_TRUE(b.ui.messages.empty());
+    const auto params = b.box.Parameters();
+    const PointList& f = ws[FilterRoomDiagram].Slot(1).points;
+    for (std::size_t i = 0; i < 7200; ++i) {
+        const std::uint32_t bits = EncodeCoefficient(f[i / 8].y);
+        ASSERT_EQ(params[32768 + 15620 + i], std::uint8_t(bits >> (8 * (i % 4)))) << i;
+    }
+    const std::uint16_t delay = RoomDelay(b.session.profile, 0.02);
+    EXPECT_EQ(params[32768 + 2148], delay & 0xFF);
+    EXPECT_EQ(params[32768 + 2149], delay >> 8);
+    EXPECT_EQ(b.box.ModeWord(32768), kModeHigh);  // busy bit cleared again
+    EXPECT_EQ(b.box.SelectedSlotCode(), SlotCode(1, kRate33k));
+}
+
+TEST(BoxTransfer, FullProgramAreaAtLineSpeedTakesAboutNinetySeconds) {
+    Bench b("", true);
+    ASSERT_TRUE(b.Connect());
+    b.Choose(0, kRate44k1);
+    std::string text;
+    for (std::size_t i = 0; i < kProgramArea; ++i) text += "0x00\r\n";
+    const auto file = b.dir.Write("full.dat", text);
+    const auto start = b.Elapsed();
+    ASSERT_TRUE(WriteProgram(b.session, b.ui, file));
+    const double seconds = double((b.Elapsed() - start).count()) / 1000.0;
+    EXPECT_GT(seconds, 80.0);
+    EXPECT_LT(seconds, 110.0);
+    // Progress came often: several times a second of line time.
+    EXPECT_GT(double(b.ui.progress.size()), 10 * seconds);
+}
+
+struct FaultCase {
+    const char* name;
+    const char* faults;
+    std::vector<std::string> messages;
+};
+
+// Answer 1 is the connection ping; the equalizer path then gets answers 2..8
+// for the erases and from 9 on for the blocks.
+TEST(BoxFaults, EqualizerPathEndsWithItsMessage) {
+    const FaultCase cases[] = {
+        {"dropped block answer", "drop=20", {}},
+        {"corrupt block answer", "corrupt=20", {}},
+        {"late block answer", "late=20:1500", {}},
+        {"box falls silent", "silent=30", {}},
+        {"first erase fails", "erase-fail=1", {"Fehler 18 aufgetreten"}},
+        {"both erase attempts fail",
+         "erase-fail=8",
+         {"Fehler 18 aufgetreten", "Fehler 18 aufgetreten", "Fehler 18 aufgetreten",
+          "Fehler 18 aufgetreten", "Fehler 18 aufgetreten", "Fehler 18 aufgetreten",
+          "Fehler 18 aufgetreten", "Fehler 18 aufgetreten", "Flash nicht geloescht"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Bench b(c.faults);
+        ASSERT_TRUE(b.Connect());
+        b.Choose(4, kRate48k);
+        const bool ok = EqualizerPath(b.session, b.ui, Filter(1800, 0.5));
+        EXPECT_EQ(ok, std::string(c.name) == "first erase fails");
+        EXPECT_EQ(b.ui.messages, c.messages);
+        EXPECT_EQ(b.ui.progressEnds, int(b.ui.progressTitles.size()));
+        EXPECT_LT(b.Elapsed(), milliseconds(10000));
+    }
+}
+
+TEST(BoxFaults, LateAnswerStaysInStoreAndSpoilsTheNextRead) {
+    Bench b("late=2:1500");
+    ASSERT_TRUE(b.Connect());
+    b.Choose(0, kRate44k1);
+    EXPECT_FALSE(SelectSet(b.session, b.ui));
+    b.clock.Advance(milliseconds(2000));
+    // The late '!' answer is taken as the answer of the next telegram.
+    EXPECT_TRUE(SelectSet(b.session, b.ui));
+    EXPECT_TRUE(b.ui.messages.empty());
+}
+
+TEST(BoxFaults, ConnectionAndVersion) {
+    {
+        Bench b("silent=1");
+        EXPECT_FALSE(b.Connect());
+        EXPECT_EQ(b.Elapsed(), milliseconds(15 * 300));
+    }
+    {
+        Bench b("drop=1,drop=2");
+        EXPECT_TRUE(b.Connect());
+        EXPECT_EQ(b.Elapsed(), milliseconds(2 * 300 + 200));
+    }
+    {
+        Bench b("version=2");
+        ASSERT_TRUE(b.Connect());
+        EXPECT_EQ(ReadVersion(b.session, b.ui), 2);
+    }
+    {
+        Bench b;
+        ASSERT_TRUE(b.Connect());
+        EXPECT_EQ(ReadVersion(b.session, b.ui), 1);
+        EXPECT_EQ(ReadModeWord(b.session, b.ui), kModeHigh);
+    }
+}
+
+TEST(BoxFaults, RoomPathMessages) {
+    // Answer 1: ping of the check; 2: ping of the room path; then one answer
+    // per echoed character: each read 4 + 3 echoes and the value (8), each
+    // write 3 echoes and the CR echo (4).
+    const FaultCase cases[] = {
+        {"ping lost", "drop=2", {"keine RS232-Verbindung zu DSP! [5]"}},
+        {"mode word lost", "drop=5", {"keine RS232-Verbindung! [6]"}},
+        {"delay lost", "drop=20", {"keine RS232-Verbindung zu DSP! [7]"}},
+        {"busy bit lost", "drop=32", {"keine RS232-Verbindung zu DSP! [8]"}},
+        {"coefficient lost", "drop=100", {"keine RS232-Verbindung zu DSP! [10]"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Bench b(c.faults);
+        ApplyProfile(b.session.profile, 1, 1, 48000, nullptr, b.ui);
+        ASSERT_TRUE(b.Connect());
+        EXPECT_FALSE(RoomPath(b.session, b.ui, Filter(900, 0.2), 0.01));
+        EXPECT_EQ(b.ui.messages, c.messages);
+        EXPECT_EQ(b.ui.progressEnds, 1);
+        EXPECT_FALSE(b.box.SelectedSlotCode());
+    }
+}
+
+TEST(BoxFaults, TestLoopEndsWhenBoxFallsSilent) {
+    Bench b("silent=50");
+    ASSERT_TRUE(b.Connect());
+    EXPECT_EQ(TelegramTestLoop(b.session, b.ui), 48u);
+    EXPECT_EQ(b.ui.messages,
+              std::vector<std::string>{"Not OK  IDP Tele nicht erfolgreich gesendet"});
+}
+
+}  // namespace
+}  // namespace qv
