@@ -150,6 +150,27 @@ TEST(TrigSums, MatchesLongDoubleAtLargeArguments) {
     }
 }
 
+// A frequency's sums must not depend on where it sits in the list, how many
+// frequencies there are, or which thread took it: the same bits every time.
+TEST(TrigSums, ResultsDoNotDependOnThePartition) {
+    std::mt19937 gen(3);
+    std::uniform_real_distribution<double> u(-1, 1), f(0, 0.5);
+    std::vector<double> a(1201), freqs(1000);
+    for (auto& x : a) x = u(gen);
+    for (auto& x : freqs) x = f(gen);
+    std::vector<double> c(freqs.size()), s(freqs.size());
+    TrigSums(a, a, freqs, c, s);
+    for (std::size_t first : {0u, 1u, 17u, 500u, 999u}) {
+        const std::vector<double> part(freqs.begin() + first, freqs.end());
+        std::vector<double> pc(part.size()), ps(part.size());
+        TrigSums(a, a, part, pc, ps);
+        for (std::size_t j = 0; j < part.size(); ++j) {
+            ASSERT_EQ(pc[j], c[first + j]) << first << " " << j;
+            ASSERT_EQ(ps[j], s[first + j]) << first << " " << j;
+        }
+    }
+}
+
 // The fast sweeps against term-by-term long double sums on several kinds of
 // impulse; the group delay is the sensitive one (tiny frequency steps at
 // low frequencies turn phase errors into delay errors).
