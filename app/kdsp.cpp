@@ -1,10 +1,249 @@
 #include "app/kdsp.h"
 
-namespace qv {
+#include <QAction>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QKeySequence>
+#include <QLabel>
+#include <QMenuBar>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <ranges>
 
-TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
+#include "app/status_text.h"
+#include "diagram/diagram_widget.h"
+#include "dsplink/dsp_session.h"
+
+namespace qv {
+namespace {
+
+QString Q(const char* s) {
+    return QString::fromUtf8(s);
+}
+
+}  // namespace
+
+TForm1::TForm1(Workspace& ws, DspSession& dsp, UserInterface& ui, QWidget* parent)
+    : QMainWindow(parent),
+      ws_(ws),
+      dsp_(dsp),
+      ui_(ui),
+      editor_(ws, ui, menuState_, *this, dsp.profile) {
+    setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Quorvane DSP  Editor  V3.042 "));
     resize(843, 414);
+    BuildMenus();
+    BuildControls();
+    menuState_.onChange = [this](MenuId id) { SyncMenuItem(id); };
+
+    // The creation handler. A port that will not open is reported once and
+    // start-up goes on, so the editor is complete without a box.
+    ws_.ComPortNumber = 1;
+    try {
+        dsp_.port.OpenPort(1);
+    } catch (const std::exception& e) {
+        ui_.ErrorBox(kErrorBoxTitle, e.what());
+    }
+    CreateDesiredCurve(ws_, DelayRoomDiagram, 20);
+    ws_.CurrentDiagram = FrequencyRoomDiagram;
+    ws_.Current().Slot(1).marked = 1;
+    ws_.Current().Slot(1).name = "desired";
+    CreateDesiredCurve(ws_, GroupDelayDiagram, 20);
+    CreateDesiredCurve(ws_, FrequencyResponseDiagram, 20);
+    editor_.SyncCurveMenuCheck();
+    RequestRepaint();
+    menuState_.HideUnofferedItems();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::BuildMenus() {
+    std::vector<QMenu*> open;  // the menu of each depth
+    for (const auto& item : MenuTree()) {
+        const auto depth = static_cast<std::size_t>(item.depth);
+        open.resize(depth);
+        QMenu* parent = depth == 0 ? nullptr : open[depth - 1];
+        if (item.kind == MenuKind::Separator) {
+            parent->addSeparator();
+            continue;
+        }
+        const int key = static_cast<int>(item.id);
+        if (item.kind == MenuKind::Menu) {
+            QMenu* m =
+                parent ? parent->addMenu(Q(item.caption)) : menuBar()->addMenu(Q(item.caption));
+            m->setObjectName(Q(item.name));
+            m->menuAction()->setObjectName(Q(item.name));
+            menus_.insert(key, m);
+            actions_.insert(key, m->menuAction());
+            open.push_back(m);
+            continue;
+        }
+        QAction* a =
+            parent ? parent->addAction(Q(item.caption)) : menuBar()->addAction(Q(item.caption));
+        a->setObjectName(Q(item.name));
+        a->setCheckable(item.kind == MenuKind::Check);
+        if (*item.shortcut) a->setShortcut(QKeySequence(Q(item.shortcut)));
+        // Qt would otherwise toggle the check on its own; the editor owns it.
+        if (a->isCheckable())
+            connect(a, &QAction::triggered, a,
+                    [this, a] { a->setChecked(menuState_.Checked(MenuId::MenuCurve)); });
+        actions_.insert(key, a);
+        open.push_back(nullptr);
+    }
+
+    auto bind = [this](MenuId id, void (Editor::*fn)(), bool recordUndo = true) {
+        SetCommand(
+            id, [this, fn] { (editor_.*fn)(); }, recordUndo);
+    };
+    bind(MenuId::MenuNew, &Editor::MenuNewClick);
+    bind(MenuId::MenuLoadFrequencyResponse, &Editor::LoadFrequencyResponse);
+    bind(MenuId::MenuLoadGroupDelay, &Editor::LoadGroupDelay);
+    bind(MenuId::MenuLoadImpulsDat, &Editor::LoadImpulsDat);
+    bind(MenuId::MenuLoadImpulsImp, &Editor::LoadImpulsImp);
+    bind(MenuId::MenuLoadZielfunktion, &Editor::LoadZielfunktion);
+    bind(MenuId::MenuSaveXY, &Editor::SaveXY);
+    bind(MenuId::MenuSaveY, &Editor::SaveY);
+    bind(MenuId::MenuSaveYI, &Editor::SaveYI);
+    bind(MenuId::MenuCurve, &Editor::MenuCurveClick);
+    bind(MenuId::MenuBlackWindow, &Editor::MenuBlackWindowClick);
+    bind(MenuId::MenuDezi, &Editor::MenuDeziClick);
+    bind(MenuId::MenuRound16Bit, &Editor::MenuRound16BitClick);
+    bind(MenuId::MenuAutoRange, &Editor::MenuAutoRangeClick);
+    bind(MenuId::StandardRange1, &Editor::StandardRange1Click);
+    bind(MenuId::MenuUndo, &Editor::MenuUndoClick, false);
+    bind(MenuId::MenuRedo, &Editor::MenuRedoClick, false);
+    bind(MenuId::MenuImpulsFrequency, &Editor::MenuImpulsFrequencyClick);
+    bind(MenuId::MenuImpulsGroupDelay, &Editor::MenuImpulsGroupDelayClick);
+    bind(MenuId::MenuExecute, &Editor::MenuExecuteClick);
+    for (MenuId id :
+         {MenuId::MenuViewFrequencyResponse, MenuId::MenuViewGroupDelay,
+          MenuId::MenuViewImpulsResponse, MenuId::MenuViewFrequencyRoom, MenuId::MenuViewDelayRoom,
+          MenuId::MenuViewImpulsRoom, MenuId::ImpulsRoom, MenuId::MenuViewImpulsHigh,
+          MenuId::MenuViewImpulsLow, MenuId::MenuViewAmCorHigh, MenuId::MenuViewAmCorLow})
+        SetCommand(
+            id, [this, id] { editor_.ViewCommand(id); }, false);
+    SetCommand(
+        MenuId::MenuExit, [this] { close(); }, false);
+    for (MenuId id : MenuTree() | std::views::transform(&MenuItemDef::id)) SyncMenuItem(id);
+}
+
+void TForm1::SetCommand(MenuId id, std::function<void()> command, bool recordUndo) {
+    QAction* a = action(id);
+    if (a == nullptr) return;
+    disconnect(a, &QAction::triggered, this, nullptr);
+    connect(a, &QAction::triggered, this,
+            [this, command = std::move(command), recordUndo] { editor_.Run(command, recordUndo); });
+}
+
+void TForm1::SyncMenuItem(MenuId id) {
+    QAction* a = action(id);
+    if (a == nullptr) return;
+    a->setVisible(menuState_.Visible(id));
+    a->setEnabled(menuState_.Enabled(id));
+    if (a->isCheckable()) a->setChecked(menuState_.Checked(id));
+}
+
+void TForm1::BuildControls() {
+    area_ = new DiagramWidget(ws_, this);
+    area_->setObjectName(QStringLiteral("PaintBox"));
+    setCentralWidget(area_);
+
+    LabelDia = new QLabel(area_);
+    LabelDia->setObjectName(QStringLiteral("LabelDia"));
+    LabelDia->setAutoFillBackground(true);
+    LabelDia->setStyleSheet(
+        QStringLiteral("QLabel { background-color: %1; color: black; padding: 0 2px; }")
+            .arg(LabelDia->palette().color(QPalette::ToolTipBase).name()));
+    QFont bold = area_->font();
+    bold.setBold(true);
+    LabelDia->setFont(bold);
+    static const char* const kDesignCaptions[4] = {"Sollwert", "Istwert", "Curve 3", "Curve 4"};
+    static const char* const kNames[4] = {"LabelCurve1", "Labelcurve2", "LabelCurve3",
+                                          "LabelCurve4"};
+    for (int k = 0; k < 4; ++k) {
+        LabelCurve[k] = new QLabel(Q(kDesignCaptions[k]), area_);
+        LabelCurve[k]->setObjectName(Q(kNames[k]));
+        LabelCurve[k]->setAutoFillBackground(true);
+        LabelCurve[k]->setFont(bold);
+        LabelCurve[k]->setContentsMargins(2, 0, 2, 0);
+        LabelCurve[k]->hide();
+    }
+
+    GroupBoxRoomLength = new QGroupBox(QStringLiteral("Room "), area_);
+    GroupBoxRoomLength->setObjectName(QStringLiteral("GroupBoxRoomLength"));
+    GroupBoxRoomLength->setAutoFillBackground(true);
+    auto* grid = new QGridLayout(GroupBoxRoomLength);
+    grid->setContentsMargins(6, 4, 6, 4);
+    auto addSpin = [&](int row, const char* caption, const char* name, std::int32_t& value) {
+        auto* spin = new QSpinBox(GroupBoxRoomLength);
+        spin->setObjectName(Q(name));
+        spin->setRange(1, 1000);
+        spin->setValue(value);
+        spin->setMaximumWidth(70);
+        connect(spin, qOverload<int>(&QSpinBox::valueChanged), this,
+                [&value](int v) { value = v; });
+        grid->addWidget(new QLabel(Q(caption), GroupBoxRoomLength), row, 0);
+        grid->addWidget(spin, row, 1);
+        grid->addWidget(new QLabel(QStringLiteral("cm"), GroupBoxRoomLength), row, 2);
+        return spin;
+    };
+    SpinEditRoomDepth = addSpin(0, "Depth", "SpinEditRoomDepth", ws_.RoomDepth);
+    SpinEditRoomWidth = addSpin(1, "Width", "SpinEditRoomWidth", ws_.RoomWidth);
+    GroupBoxRoomLength->adjustSize();
+    GroupBoxRoomLength->hide();
+
+    statusLabel_ = new QLabel(this);
+    statusBar()->addWidget(statusLabel_, 1);
+    statusBar()->setSizeGripEnabled(true);
+
+    connect(area_, &DiagramWidget::painted, this, [this] { PlaceLabels(); });
+    connect(area_, &DiagramWidget::mouseAt, this, [this](int x, int y) { ShowStatus(x, y); });
+    connect(area_, &DiagramWidget::curveEditStarted, this, [this] { editor_.BeginCurveChange(); });
+    connect(area_, &DiagramWidget::curveEditFinished, this, [this] { editor_.EndCurveChange(); });
+}
+
+void TForm1::RequestRepaint() {
+    area_->repaint();
+}
+
+void TForm1::SetRoomBoxVisible(bool visible) {
+    GroupBoxRoomLength->setVisible(visible);
+}
+
+void TForm1::PlaceLabels() {
+    const DiagramLabels& labels = area_->labels();
+    LabelDia->setText(QString::fromStdString(labels.title));
+    LabelDia->adjustSize();
+    LabelDia->move(labels.titleRight - LabelDia->width(), labels.titleTop);
+    for (int k = 0; k < 4; ++k) {
+        const LegendLabel& l = labels.legend[static_cast<std::size_t>(k)];
+        QLabel* label = LabelCurve[k];
+        if (!l.visible) {
+            label->hide();
+            continue;
+        }
+        label->setText(QString::fromStdString(l.caption));
+        const QColor bg(l.colour & 0xFF, (l.colour >> 8) & 0xFF, (l.colour >> 16) & 0xFF);
+        label->setStyleSheet(
+            QStringLiteral("QLabel { background-color: %1; color: white; padding: 0 2px; }")
+                .arg(bg.name()));
+        label->adjustSize();
+        label->move(l.left, l.top);
+        label->show();
+    }
+    GroupBoxRoomLength->move(area_->width() - GroupBoxRoomLength->width() - 4,
+                             area_->height() - GroupBoxRoomLength->height() - 30);
+}
+
+void TForm1::ShowStatus(int x, int y) {
+    statusLabel_->setText(
+        QString::fromStdString(PositionText(ws_.Current(), ws_.ViewWidth, ws_.ViewHeight, x, y)));
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    dsp_.port.ClosePort();
+    event->accept();
 }
 
 }  // namespace qv

@@ -1,14 +1,72 @@
 #pragma once
-// The main window of the editor.
+// The main window: the menu bar, the drawing area with the title and legend
+// labels, the "Room " box and the status bar. It forwards every event to the
+// editor's commands and shows what they report.
 
+#include <QHash>
 #include <QMainWindow>
+
+#include "app/editor.h"
+#include "app/menu_tree.h"
+
+class QAction;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QSpinBox;
 
 namespace qv {
 
-class TForm1 : public QMainWindow {
+class DiagramWidget;
+class DspSession;
+
+class TForm1 : public QMainWindow, public EditorView {
     Q_OBJECT
   public:
-    explicit TForm1(QWidget* parent = nullptr);
+    // The creation handler runs here: COM1 is opened, the desired curves are
+    // put in place and the unoffered menu items are hidden.
+    TForm1(Workspace& ws, DspSession& dsp, UserInterface& ui, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    void RequestRepaint() override;
+    void SetRoomBoxVisible(bool visible) override;
+
+    Editor& editor() { return editor_; }
+    MenuState& menuState() { return menuState_; }
+    QAction* action(MenuId id) const { return actions_.value(static_cast<int>(id)); }
+    QMenu* submenu(MenuId id) const { return menus_.value(static_cast<int>(id)); }
+    DiagramWidget* drawingArea() const { return area_; }
+    QLabel* labelDia() const { return LabelDia; }
+    QLabel* labelCurve(int k) const { return LabelCurve[k - 1]; }
+    QGroupBox* roomBox() const { return GroupBoxRoomLength; }
+
+    // Menu items whose command lives outside the editor (dialogs, DSP).
+    void SetCommand(MenuId id, std::function<void()> command, bool recordUndo = true);
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void BuildMenus();
+    void BuildControls();
+    void SyncMenuItem(MenuId id);
+    void PlaceLabels();
+    void ShowStatus(int x, int y);
+
+    Workspace& ws_;
+    DspSession& dsp_;
+    UserInterface& ui_;
+    MenuState menuState_;
+    Editor editor_;
+    QHash<int, QAction*> actions_;
+    QHash<int, QMenu*> menus_;
+    DiagramWidget* area_ = nullptr;
+    QLabel* LabelDia = nullptr;
+    QLabel* LabelCurve[4] = {};
+    QGroupBox* GroupBoxRoomLength = nullptr;
+    QSpinBox* SpinEditRoomDepth = nullptr;
+    QSpinBox* SpinEditRoomWidth = nullptr;
+    QLabel* statusLabel_ = nullptr;
 };
 
 }  // namespace qv

@@ -1,11 +1,53 @@
+// The editor: start-up in its fixed order, then the window's event loop.
+
 #include <QApplication>
 
-#include "app/kdsp.h"
+#include <cstdio>
+#include <memory>
+
+#include "app/command_line.h"
+#include "app/device_router.h"
+#include "app/editor_shell.h"
+#include "app/qt_user_interface.h"
+#include "dsp_math/correction_files.h"
+#include "dspbox/virtual_dsp_box.h"
+#include "dsplink/dsp_session.h"
+#include "dsplink/qt_serial_device.h"
 
 int main(int argc, char** argv) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    const qv::EditorOptions options = qv::ParseEditorOptions(args);
+    if (options.help) {
+        std::fputs(qv::EditorUsage().c_str(), stdout);
+        return 0;
+    }
+    if (!options.error.empty()) {
+        std::fprintf(stderr, "quorvane: %s\n\n%s", options.error.c_str(),
+                     qv::EditorUsage().c_str());
+        return 2;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quorvane"));
-    qv::TForm1 window;
-    window.show();
+    qv::QtUserInterface ui;
+
+    qv::Workspace ws;
+    qv::CreateDiagramSet(ws);
+    qv::LoadProcessingFiles(ws, ui);
+
+    qv::SteadyClock clock;
+    qv::QtSerialDevice serial;
+    std::unique_ptr<qv::VirtualDspBox> box;
+    if (options.virtualDsp) box = std::make_unique<qv::VirtualDspBox>(clock);
+    qv::DeviceRouter router(serial, box.get());
+    qv::DspSession dsp(router, clock);
+    for (std::uint8_t n = 1; n <= 4; ++n)
+        if (!options.comDevices[n - 1].empty())
+            dsp.port.SetDeviceOverride(n, options.comDevices[n - 1]);
+    if (box) dsp.port.SetDeviceOverride(1, qv::kVirtualDeviceName);
+
+    qv::EditorShell shell(ws, dsp, ui);
+    ui.setParent(&shell.form());
+    shell.form().show();
     return QApplication::exec();
 }

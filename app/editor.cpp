@@ -1,0 +1,251 @@
+#include "app/editor.h"
+
+#include <exception>
+
+#include "curves/curve_files.h"
+#include "diagram/ranges.h"
+#include "dsp_math/eq_synthesis.h"
+#include "dsp_math/impulse_commands.h"
+#include "dsp_math/spectrum_shaping.h"
+
+namespace qv {
+namespace {
+
+struct ViewRule {
+    MenuId item;
+    DiagramId diagram;
+    RoomBox box;
+    bool sync;
+};
+
+constexpr ViewRule kViewRules[] = {
+    {MenuId::MenuViewFrequencyResponse, FrequencyResponseDiagram, RoomBox::Hidden, true},
+    {MenuId::MenuViewGroupDelay, GroupDelayDiagram, RoomBox::Hidden, true},
+    {MenuId::MenuViewImpulsResponse, ImpulseResponseDiagram, RoomBox::Unchanged, true},
+    {MenuId::MenuViewFrequencyRoom, FrequencyRoomDiagram, RoomBox::Shown, true},
+    {MenuId::MenuViewDelayRoom, DelayRoomDiagram, RoomBox::Shown, true},
+    {MenuId::MenuViewImpulsRoom, ImpulsRoomDiagram, RoomBox::Shown, false},
+    {MenuId::ImpulsRoom, FilterRoomDiagram, RoomBox::Shown, false},
+    {MenuId::MenuViewImpulsHigh, ImpulsHighDiagram, RoomBox::Hidden, false},
+    {MenuId::MenuViewImpulsLow, ImpulsLowDiagram, RoomBox::Hidden, false},
+    {MenuId::MenuViewAmCorHigh, FrequencyResponseHighDiagram, RoomBox::Hidden, true},
+    {MenuId::MenuViewAmCorLow, FrequencyResponseLowDiagram, RoomBox::Hidden, true},
+};
+
+bool IsEqDiagram(DiagramId id) {
+    return id == FrequencyResponseDiagram || id == GroupDelayDiagram ||
+           id == ImpulseResponseDiagram;
+}
+
+}  // namespace
+
+Editor::Editor(Workspace& ws, UserInterface& ui, MenuState& menu, EditorView& view,
+               const DspProgramProfile& profile)
+    : ws_(ws), ui_(ui), menu_(menu), view_(view), profile_(profile) {
+    UpdateUndoItems();
+}
+
+void Editor::Run(const std::function<void()>& command, bool recordUndo) {
+    if (recordUndo) history_.Begin(ws_);
+    try {
+        command();
+    } catch (const std::exception& e) {
+        ui_.ErrorBox(kErrorBoxTitle, e.what());
+    }
+    if (recordUndo) EndCurveChange();
+}
+
+void Editor::EndCurveChange() {
+    history_.Commit(ws_);
+    UpdateUndoItems();
+}
+
+void Editor::UpdateUndoItems() {
+    menu_.SetEnabled(MenuId::MenuUndo, history_.CanUndo());
+    menu_.SetEnabled(MenuId::MenuRedo, history_.CanRedo());
+}
+
+void Editor::SyncCurveMenuCheck() {
+    menu_.SetChecked(MenuId::MenuCurve, false);
+    if (ws_.Current().Slot(1).marked == 1) menu_.SetChecked(MenuId::MenuCurve, true);
+}
+
+void Editor::ShowDiagram(DiagramId id, RoomBox box, bool sync) {
+    ws_.CurrentDiagram = id;
+    if (sync) SyncCurveMenuCheck();
+    if (box != RoomBox::Unchanged) view_.SetRoomBoxVisible(box == RoomBox::Shown);
+    view_.RequestRepaint();
+}
+
+void Editor::ViewCommand(MenuId item) {
+    for (const auto& rule : kViewRules)
+        if (rule.item == item) ShowDiagram(rule.diagram, rule.box, rule.sync);
+}
+
+void Editor::MenuNewClick() {
+    FillDesiredCurve(ws_.Current(), 10.0);
+    view_.RequestRepaint();
+}
+
+void Editor::MenuCurveClick() {
+    menu_.SetChecked(MenuId::MenuCurve, qv::MenuCurveClick(ws_.Current()));
+    view_.RequestRepaint();
+}
+
+void Editor::MenuBlackWindowClick() {
+    TaperWindow(100, 480, 100, ws_.Current().Slot(1).points);
+    view_.RequestRepaint();
+}
+
+// "Dezi" and "Round 16 Bit" change the data only; the picture follows at the next repaint.
+void Editor::MenuDeziClick() {
+    HoldPairs(ws_.Current().Slot(1).points);
+}
+
+void Editor::MenuRound16BitClick() {
+    QuantizeValues(ws_.Current().Slot(1).points, 16);
+}
+
+void Editor::MenuAutoRangeClick() {
+    AutoRange(ws_.Current());
+    view_.RequestRepaint();
+}
+
+void Editor::StandardRange1Click() {
+    StandardRange(ws_.Current());
+    view_.RequestRepaint();
+}
+
+std::optional<std::string> Editor::ChooseReadableFile() {
+    auto name = ui_.ChooseOpenFile(openFilter_);
+    if (!name) return std::nullopt;
+    if (!CheckFileReadable(*name, ui_)) {
+        ui_.Message("Fehler beim Zugriff auf " + *name + ".");
+        return std::nullopt;
+    }
+    return name;
+}
+
+void Editor::LoadFrequencyResponse() {
+    auto name = ChooseReadableFile();
+    if (!name) return;
+    ClearSlots(ws_[FrequencyResponseDiagram]);
+    ws_.CurrentDiagram = FrequencyResponseDiagram;
+    LoadCurveIntoDiagram(ws_.Current(), *name, ui_);
+    view_.RequestRepaint();
+}
+
+void Editor::LoadGroupDelay() {
+    auto name = ChooseReadableFile();
+    if (!name) return;
+    ws_.CurrentDiagram = GroupDelayDiagram;
+    ClearSlots(ws_.Current());
+    LoadCurveIntoDiagram(ws_.Current(), *name, ui_);
+    view_.RequestRepaint();
+}
+
+void Editor::LoadImpulse(bool impFormat) {
+    openFilter_ = impFormat ? kOpenFilterImp : kOpenFilterDat;
+    auto name = ChooseReadableFile();
+    // The IMP loader leaves the DAT filter behind, also after a cancel.
+    openFilter_ = kOpenFilterDat;
+    if (!name) return;
+    if (ws_.CurrentDiagram != ImpulseResponseDiagram && ws_.CurrentDiagram != ImpulsRoomDiagram)
+        ws_.CurrentDiagram = ImpulseResponseDiagram;
+    ClearSlots(ws_.Current());
+    PointList list = impFormat ? ReadImpFile(*name) : ReadXYFile(*name, ui_);
+    if (!list.empty()) {
+        NumberPoints(list, 0);
+        SetSlot(ws_.Current(), 1, *name, std::move(list));
+        AutoRange(ws_.Current());
+    }
+    view_.RequestRepaint();
+}
+
+void Editor::LoadImpulsDat() {
+    LoadImpulse(false);
+}
+
+void Editor::LoadImpulsImp() {
+    LoadImpulse(true);
+}
+
+void Editor::LoadZielfunktion() {
+    openFilter_ = kOpenFilterDat;
+    auto name = ChooseReadableFile();
+    if (!name) return;
+    ws_.CurrentDiagram = ImpulsRoomDiagram;
+    ClearSlot(ws_.Current(), 3);
+    PointList list = ReadXYFile(*name, ui_);
+    if (!list.empty()) {
+        NumberPoints(list, 0);
+        SetSlot(ws_.Current(), 3, "dest", std::move(list));
+        AutoRange(ws_.Current());
+    }
+    view_.RequestRepaint();
+}
+
+void Editor::Save(const char* filter,
+                  void (*writer)(const std::string&, const PointList&, UserInterface&)) {
+    auto name = ui_.ChooseSaveFile(filter);
+    if (!name) return;
+    const PointList& list = ws_.Current().Slot(1).points;
+    if (name->empty() || list.empty()) {
+        ui_.Message("Fehler beim Speichern");
+        return;
+    }
+    writer(*name, list, ui_);
+}
+
+void Editor::SaveXY() {
+    Save(kSaveFilterXY, WriteXYFile);
+}
+
+void Editor::SaveY() {
+    Save(kSaveFilterY, WriteYFile);
+}
+
+void Editor::SaveYI() {
+    Save(kSaveFilterY, WriteYIFile);
+}
+
+void Editor::MenuImpulsFrequencyClick() {
+    if (!RunImpulsFrequencyResponse(ws_, ui_)) return;
+    AutoRange(ws_.Current());
+    view_.RequestRepaint();
+}
+
+void Editor::MenuImpulsGroupDelayClick() {
+    if (!RunImpulsGroupDelay(ws_, ui_)) return;
+    AutoRange(ws_.Current());
+    view_.RequestRepaint();
+}
+
+void Editor::MenuExecuteClick() {
+    {
+        BusyScope busy(ui_);
+        if (ws_.CurrentDiagram == FrequencyRoomDiagram)
+            SynthesizeRoomFilter(ws_, profile_, ui_);
+        else if (IsEqDiagram(ws_.CurrentDiagram))
+            SynthesizeEqFilter(ws_, profile_, ui_);
+    }
+    view_.RequestRepaint();
+}
+
+void Editor::MenuUndoClick() {
+    if (history_.Undo(ws_)) {
+        SyncCurveMenuCheck();
+        view_.RequestRepaint();
+    }
+    UpdateUndoItems();
+}
+
+void Editor::MenuRedoClick() {
+    if (history_.Redo(ws_)) {
+        SyncCurveMenuCheck();
+        view_.RequestRepaint();
+    }
+    UpdateUndoItems();
+}
+
+}  // namespace qv

@@ -1,0 +1,83 @@
+#include "app/editor_shell.h"
+
+#include "app/SetupHardware.h"
+#include "app/about.h"
+#include "app/addconstant.h"
+#include "app/cutimpuls.h"
+#include "app/mulconstant.h"
+#include "diagram/editdia.h"
+#include "diagram/ranges.h"
+#include "dsplink/setupdsp.h"
+#include "dsplink/setupdspvolume.h"
+#include "dsplink/storedatato.h"
+
+namespace qv {
+
+EditorShell::EditorShell(Workspace& ws, DspSession& dsp, UserInterface& ui)
+    : ws_(ws), dsp_(dsp), ui_(ui) {
+    form_ = std::make_unique<TForm1>(ws, dsp, ui);
+    TForm1* w = form_.get();
+    // Created once, in this order; the DSP setup dialog's creation runs the
+    // connection check.
+    storeDataTo_ = new TStoreDataToDlg(dsp, w);
+    editDiagramm_ = new TEditDiagrammDlg(w);
+    about_ = new TAboutBox(w);
+    addConst_ = new TAddConstDlg(ws, ui, w);
+    mulConst_ = new TMulConstDlg(ws, ui, w);
+    setupDsp_ = new TSetupDSPDlg(dsp, ui, ws.ComPortNumber, &w->menuState(), *storeDataTo_, w);
+    setupVolume_ = new TSetupVolumeDlg(dsp, ui, ws.ComPortNumber, *storeDataTo_, w);
+    cutImpuls_ = new TCutImpulsDlg(
+        ws, [](Diagram& d) { AutoRange(d); }, w);
+    setupHardware_ = new TSetUpHardwareDlg(w);
+    dspCommands_ = std::make_unique<DspCommands>(ws, dsp, ui, *storeDataTo_);
+    BindCommands();
+}
+
+EditorShell::~EditorShell() = default;
+
+void EditorShell::BindCommands() {
+    TForm1& w = *form_;
+    auto repaint = [&w] { w.RequestRepaint(); };
+    addConst_->SetRepaint(repaint);
+    mulConst_->SetRepaint(repaint);
+    cutImpuls_->SetRepaint(repaint);
+    editDiagramm_->SetRepaint(repaint);
+
+    w.SetCommand(
+        MenuId::MenuAbout, [this] { about_->exec(); }, false);
+    w.SetCommand(MenuId::MenuAddConstant, [this] { addConst_->exec(); });
+    w.SetCommand(MenuId::MenuMulConstant, [this] { mulConst_->exec(); });
+    w.SetCommand(MenuId::MenuCutImpuls, [this] { cutImpuls_->exec(); });
+    w.SetCommand(
+        MenuId::MenuDiagramm, [this] { editDiagramm_->Execute(ws_.Current()); }, false);
+    w.SetCommand(
+        MenuId::MenuHardware, [this] { setupHardware_->exec(); }, false);
+    w.SetCommand(
+        MenuId::MenuRange, [this] { setupDsp_->Execute(); }, false);
+    w.SetCommand(
+        MenuId::MenuVolume, [this] { setupVolume_->Execute(); }, false);
+    w.SetCommand(
+        MenuId::MenuSet, [this] { dspCommands_->MenuSetClick(); }, false);
+    w.SetCommand(
+        MenuId::MenuTest, [this] { dspCommands_->MenuTestClick(); }, false);
+    w.SetCommand(
+        MenuId::MenuFilterToDsp,
+        [this] {
+            // No other command may start while the transfer runs.
+            form_->menuState().SetAllCommandsEnabled(false);
+            try {
+                dspCommands_->MenuFilterToDspClick();
+            } catch (...) {
+                form_->menuState().SetAllCommandsEnabled(true);
+                throw;
+            }
+            form_->menuState().SetAllCommandsEnabled(true);
+        },
+        false);
+    const MenuId com[4] = {MenuId::MenuCom1, MenuId::MenuCom2, MenuId::MenuCom3, MenuId::MenuCom4};
+    for (std::uint8_t n = 1; n <= 4; ++n)
+        w.SetCommand(
+            com[n - 1], [this, n] { dspCommands_->MenuComClick(n); }, false);
+}
+
+}  // namespace qv

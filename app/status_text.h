@@ -1,0 +1,15 @@
+#pragma once
+// The status bar's reading of the mouse position in the current diagram's units.
+
+#include <cstdint>
+#include <string>
+
+#include "curves/diagram.h"
+
+namespace qv {
+
+// Empty when the mouse is outside the plot.
+std::string PositionText(Diagram& d, std::int32_t viewWidth, std::int32_t viewHeight,
+                         std::int32_t px, std::int32_t py);
+
+}  // namespace qv

@@ -1,0 +1,172 @@
+#include "app/kdsp.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include "diagram/diagram_widget.h"
+#include "dsplink/dsp_session.h"
+#include "tests/support/test_support.h"
+
+namespace qv {
+namespace {
+
+// A port that is never there, as on a machine without COM1.
+class MissingDevice : public SerialDevice {
+  public:
+    void Open(const std::string& name) override {
+        ++opens;
+        throw SerialError(
+            "Unable to open specified device " + name + " (2), No such file or directory", 2);
+    }
+    void Close() override {}
+    bool IsOpen() const override { return false; }
+    bool WriteByte(std::uint8_t, std::chrono::milliseconds) override { return false; }
+    std::size_t BytesWaiting() override { return 0; }
+    std::vector<std::uint8_t> Read(std::size_t) override { return {}; }
+    bool WaitForData(std::chrono::milliseconds) override { return false; }
+    void SetDtr(bool) override {}
+    void SetRts(bool) override {}
+    int opens = 0;
+};
+
+struct Editor {
+    Workspace ws;
+    MissingDevice device;
+    FakeClock clock;
+    DspSession dsp{device, clock};
+    test::ScriptedUserInterface ui;
+    std::unique_ptr<TForm1> form;
+
+    Editor() {
+        CreateDiagramSet(ws);
+        form = std::make_unique<TForm1>(ws, dsp, ui);
+        form->show();
+        QApplication::processEvents();
+    }
+    void Trigger(MenuId id) { form->action(id)->trigger(); }
+    bool CurveChecked() { return form->action(MenuId::MenuCurve)->isChecked(); }
+};
+
+TEST(MainWindow, StartsWithoutComOneAndCompletesStartUp) {
+    Editor e;
+    EXPECT_EQ(e.form->windowTitle(), QStringLiteral("Quorvane DSP  Editor  V3.042 "));
+    ASSERT_EQ(e.ui.errors.size(), 1u);
+    EXPECT_NE(e.ui.errors[0].find("Unable to open specified device /dev/ttyS0"), std::string::npos);
+    EXPECT_EQ(e.ws.CurrentDiagram, FrequencyResponseDiagram);
+    EXPECT_EQ(e.ws.Current().Slot(1).points, (PointList{{20, 0}, {20000, 0}}));
+    EXPECT_EQ(e.ws[DelayRoomDiagram].Slot(1).name, "desired");
+    EXPECT_EQ(e.ws[FrequencyRoomDiagram].Slot(1).marked, 1);
+    EXPECT_FALSE(e.form->action(MenuId::Mathe)->isVisible());
+    EXPECT_FALSE(e.form->action(MenuId::MenuTest)->isVisible());
+    EXPECT_TRUE(e.form->action(MenuId::MenuVolume)->isVisible());
+    EXPECT_TRUE(e.CurveChecked());
+}
+
+TEST(MainWindow, MenuCaptionsKeepTheirBlanks) {
+    Editor e;
+    EXPECT_EQ(e.form->action(MenuId::MenuSaveY)->text(), QStringLiteral(" Y- Format"));
+    EXPECT_EQ(e.form->action(MenuId::MenuLoadImpulsImp)->text(), QStringLiteral("IMP  - Format"));
+    EXPECT_EQ(e.form->action(MenuId::MenuCutImpuls)->text(), QStringLiteral("Cut  Impuls"));
+    EXPECT_EQ(e.form->action(MenuId::ImpulsRoom)->objectName(), QStringLiteral("ImpulsRoom"));
+    EXPECT_EQ(e.form->action(MenuId::MenuExecute)->objectName(), QStringLiteral("MenuExecute"));
+}
+
+TEST(MainWindow, CurveCheckFollowsTheViewCommands) {
+    Editor e;
+    e.Trigger(MenuId::MenuViewImpulsResponse);
+    EXPECT_FALSE(e.CurveChecked());
+    e.Trigger(MenuId::MenuViewFrequencyResponse);
+    EXPECT_TRUE(e.CurveChecked());
+    // "Impuls Room" does not sync: the check of the previous diagram stays.
+    e.Trigger(MenuId::MenuViewImpulsRoom);
+    EXPECT_EQ(e.ws.CurrentDiagram, ImpulsRoomDiagram);
+    EXPECT_TRUE(e.CurveChecked());
+    // "Curve" on an empty slot still flips the flag and the check.
+    e.Trigger(MenuId::MenuViewImpulsResponse);
+    e.Trigger(MenuId::MenuCurve);
+    EXPECT_TRUE(e.CurveChecked());
+    EXPECT_EQ(e.ws[ImpulseResponseDiagram].Slot(1).marked, 1);
+}
+
+TEST(MainWindow, RoomBoxRules) {
+    Editor e;
+    QGroupBox* box = e.form->roomBox();
+    EXPECT_EQ(box->title(), QStringLiteral("Room "));
+    EXPECT_FALSE(box->isVisible());
+    e.Trigger(MenuId::ImpulsRoom);  // "Filter Room"
+    EXPECT_TRUE(box->isVisible());
+    e.Trigger(MenuId::MenuViewImpulsResponse);
+    EXPECT_TRUE(box->isVisible());
+    e.Trigger(MenuId::MenuViewGroupDelay);
+    EXPECT_FALSE(box->isVisible());
+    e.Trigger(MenuId::MenuViewImpulsResponse);
+    EXPECT_FALSE(box->isVisible());
+}
+
+TEST(MainWindow, DragMovesAPointAndUndoBringsItBack) {
+    Editor e;
+    e.form->resize(843, 414);
+    QApplication::processEvents();
+    DiagramWidget* area = e.form->drawingArea();
+    Diagram& d = e.ws.Current();
+    // Linear axes make the pixel arithmetic plain: x 0 ... 1000, y -10 ... 10.
+    d.xLog = 0;
+    d.xFrom = 0;
+    d.xTo = 1000;
+    d.yFrom = -10;
+    d.yTo = 10;
+    d.Slot(1).points = {{100, -5}, {500, 0}};
+    area->repaint();
+    const int w = area->width() - 30, h = area->height() - 25;
+    const QPoint from(30 + w / 2, h / 2);
+    const QPoint to(30 + w / 2 + 40, h / 4);
+    QTest::mousePress(area, Qt::LeftButton, Qt::NoModifier, from);
+    QMouseEvent move(QEvent::MouseMove, QPointF(to), area->mapToGlobal(QPointF(to)), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(area, &move);
+    QTest::mouseRelease(area, Qt::LeftButton, Qt::NoModifier, to);
+    ASSERT_EQ(d.Slot(1).points.size(), 2u);
+    EXPECT_EQ(d.Slot(1).points[0], (CurvePoint{100, -5}));
+    EXPECT_NEAR(d.Slot(1).points[1].x, 500 + 40.0 * 1000 / w, 1000.0 / w);
+    EXPECT_NEAR(d.Slot(1).points[1].y, 5, 20.0 / h);
+    const PointList moved = d.Slot(1).points;
+    e.Trigger(MenuId::MenuUndo);  // the whole drag is one step
+    EXPECT_EQ(d.Slot(1).points, (PointList{{100, -5}, {500, 0}}));
+    e.Trigger(MenuId::MenuRedo);
+    EXPECT_EQ(d.Slot(1).points, moved);
+}
+
+TEST(MainWindow, ResizeSetsTheViewAndTheTitleFollows) {
+    Editor e;
+    e.form->resize(1000, 500);
+    QApplication::processEvents();
+    EXPECT_EQ(e.ws.ViewWidth, e.form->drawingArea()->width());
+    EXPECT_EQ(e.ws.ViewHeight, e.form->drawingArea()->height());
+    QLabel* title = e.form->labelDia();
+    EXPECT_EQ(title->text(), QStringLiteral("Frequency Response"));
+    EXPECT_EQ(title->x() + title->width() + 10, e.ws.ViewWidth);
+    EXPECT_TRUE(e.form->labelCurve(1)->isVisible());
+    EXPECT_EQ(e.form->labelCurve(1)->text(), QStringLiteral("desired"));
+    EXPECT_FALSE(e.form->labelCurve(2)->isVisible());
+}
+
+TEST(MainWindow, ErrorsEndTheCommandInTheErrorBox) {
+    Editor e;
+    e.ui.errors.clear();
+    test::TempDir dir;
+    e.ui.fileAnswers.push_back(dir.path().string());  // a directory is no curve file
+    e.Trigger(MenuId::MenuLoadFrequencyResponse);
+    ASSERT_EQ(e.ui.messages.size(), 2u);
+    EXPECT_EQ(e.ui.messages[1], "Fehler beim Zugriff auf " + dir.path().string() + ".");
+    EXPECT_EQ(e.ws.Current().Slot(1).name, "desired");  // nothing changed
+}
+
+}  // namespace
+}  // namespace qv
