@@ -1,0 +1,62 @@
+#pragma once
+// The logic of the "Edit Diagramm" dialog: four arrow-only spin edits for the
+// axis ranges whose limits keep each start below its end, and the lin/log
+// choice of both axes. The Qt dialog only shows this state and forwards clicks.
+
+#include <cstdint>
+
+#include "curves/diagram.h"
+
+namespace qv {
+
+// An integer spin edit: a value set by program or by an arrow step is
+// clamped into [minimum, maximum], unless the two are equal; moving the
+// limits leaves the value alone.
+class SpinEdit {
+  public:
+    SpinEdit(int minValue, int maxValue, int increment)
+        : min_(minValue), max_(maxValue), increment_(increment) {}
+
+    int Value() const { return value_; }
+    void SetValue(int v);
+    int MinValue() const { return min_; }
+    int MaxValue() const { return max_; }
+    void SetMinValue(int v) { min_ = v; }
+    void SetMaxValue(int v) { max_ = v; }
+    int Increment() const { return increment_; }
+    // Arrow steps (negative: down); true when the value changed.
+    bool Step(int steps);
+
+  private:
+    int min_, max_, increment_;
+    int value_ = 0;
+};
+
+enum class RangeEdit { SpinEditxvon, SpinEditxbis, SpinEdityvon, SpinEditybis };
+
+class EditDiagramRules {
+  public:
+    // Fills the controls from the diagram; the change rules do not run here.
+    void FormShow(const Diagram& d);
+    // Writes the controls back into the diagram.
+    void ButtonOKClick(Diagram& d) const;
+    // An arrow step on one spin edit, followed by its change rule when the
+    // value changed; true in that case.
+    bool StepBy(RangeEdit which, int steps);
+
+    void SpinEditxvonChange();
+    void SpinEditxbisChange();
+    void SpinEdityvonChange();
+    void SpinEditybisChange();
+
+    SpinEdit& Edit(RangeEdit which);
+
+    SpinEdit SpinEditxvon{0, 20000, 10};
+    SpinEdit SpinEditxbis{-200, 50000, 100};
+    SpinEdit SpinEdityvon{-200, 20, 1};
+    SpinEdit SpinEditybis{-200, 20, 1};
+    bool ButtonXLin = false, ButtonXLog = false;
+    bool ButtonYLin = false, ButtonYLog = false;
+};
+
+}  // namespace qv

@@ -1,0 +1,62 @@
+#pragma once
+// Editing slot 1 of the current diagram with the left mouse button: a press
+// removes the point under the cursor, a drag carries a point along, a drag
+// from empty space adds one. The window only forwards its events here.
+
+#include <cstdint>
+
+#include "curves/diagram.h"
+#include "curves/workspace.h"
+
+namespace qv {
+
+// The button state of a mouse event: held buttons and modifier keys.
+enum MouseButton : unsigned {
+    kLeftButton = 1u << 0,
+    kRightButton = 1u << 1,
+    kMiddleButton = 1u << 2,
+    kShiftKey = 1u << 3,
+    kCtrlKey = 1u << 4,
+    kAltKey = 1u << 5,
+    kDoubleClick = 1u << 6,
+};
+using MouseButtons = unsigned;
+
+// Pixels around the mouse within which a point is hit.
+constexpr double HitTolerance = 5.0;
+
+struct AxisValue {
+    double X = 0, Y = 0;
+    double TolX = 0, TolY = 0;  // half sizes of the hit box, in axis units
+    bool valid = false;         // false when the plot has no room or the range is unusable
+};
+
+// The inverse of the painter's mapping for a client area of viewWidth x
+// viewHeight; sets areaRight and areaBottom to that size.
+AxisValue PixelToAxisValue(Diagram& d, std::int32_t viewWidth, std::int32_t viewHeight,
+                           std::int32_t px, std::int32_t py);
+// Removes the first point of slot 1 within the hit box; true if one was removed.
+bool DeletePointAt(Diagram& d, std::int32_t viewWidth, std::int32_t viewHeight, std::int32_t px,
+                   std::int32_t py);
+// Adds a point at the mouse, sorted by x, unless slot 1 is empty or the
+// position lies left of or below the plot; true if one was added.
+bool InsertPointAt(Diagram& d, std::int32_t viewWidth, std::int32_t viewHeight, std::int32_t px,
+                   std::int32_t py);
+
+struct MousePosition {
+    std::int32_t x = 0;
+    std::int32_t y = 0;
+};
+
+// The window's mouse handlers over the current diagram. Each returns true
+// when the window must repaint.
+class MouseEditor {
+  public:
+    bool FormMouseDown(Workspace& ws, MouseButtons buttons, std::int32_t x, std::int32_t y);
+    bool FormMouseMove(Workspace& ws, MouseButtons buttons, std::int32_t x, std::int32_t y);
+    bool FormMouseUp(Workspace& ws, MouseButtons buttons, std::int32_t x, std::int32_t y);
+
+    MousePosition LastMousePosition;
+};
+
+}  // namespace qv

@@ -1,0 +1,61 @@
+#include "diagram/editdia.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractSpinBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+#include "curves/diagram_set.h"
+#include "qt_test_app.h"
+
+namespace qv {
+namespace {
+
+QString Shown(QAbstractSpinBox* e) {
+    return e->findChild<QLineEdit*>()->text();
+}
+
+TEST(EditDiagrammDlg, ShowsTheDiagramAndOkWritesItBack) {
+    test::QtTestApp();
+    Diagram d = MakeDiagramSet()[GroupDelayDiagram];
+    TEditDiagrammDlg dlg;
+    EXPECT_EQ(dlg.windowTitle(), "Edit Diagramm");
+    int repaints = 0;
+    dlg.SetRepaint([&] { ++repaints; });
+    QTimer::singleShot(0, &dlg, [&] {
+        EXPECT_TRUE(dlg.ButtonXLog->isChecked());
+        EXPECT_TRUE(dlg.ButtonYLin->isChecked());
+        EXPECT_EQ(Shown(dlg.spinEdit(RangeEdit::SpinEdityvon)), "-12");
+        EXPECT_EQ(Shown(dlg.spinEdit(RangeEdit::SpinEditxbis)), "30000");
+        EXPECT_TRUE(dlg.spinEdit(RangeEdit::SpinEdityvon)->findChild<QLineEdit*>()->isReadOnly());
+        dlg.spinEdit(RangeEdit::SpinEditybis)->stepBy(-3);  // an arrow step
+        EXPECT_EQ(Shown(dlg.spinEdit(RangeEdit::SpinEditybis)), "5");
+        dlg.ButtonYLog->setChecked(true);
+        dlg.ButtonOK->click();
+    });
+    EXPECT_EQ(dlg.Execute(d), QDialog::Accepted);
+    EXPECT_EQ(d.yTo, 5.0);
+    EXPECT_EQ(d.yLog, 1);
+    EXPECT_EQ(dlg.rules().SpinEdityvon.MaxValue(), 4);
+    EXPECT_EQ(repaints, 1);
+}
+
+TEST(EditDiagrammDlg, AbbrechenLeavesTheDiagramAlone) {
+    test::QtTestApp();
+    Diagram d = MakeDiagramSet()[GroupDelayDiagram];
+    TEditDiagrammDlg dlg;
+    QTimer::singleShot(0, &dlg, [&] {
+        dlg.spinEdit(RangeEdit::SpinEditxvon)->stepBy(5);
+        dlg.ButtonXLin->setChecked(true);
+        dlg.ButtonAbbrechen->click();
+    });
+    EXPECT_EQ(dlg.Execute(d), QDialog::Rejected);
+    EXPECT_EQ(d.xFrom, 10.0);
+    EXPECT_EQ(d.xLog, 1);
+}
+
+}  // namespace
+}  // namespace qv
