@@ -15,6 +15,7 @@
 #include "curves/workspace.h"
 #include "diagram/diagram_image.h"
 #include "diagram/ranges.h"
+#include "dsp_math/correction_files.h"
 
 namespace qv::cli {
 namespace {
@@ -55,10 +56,17 @@ int Usage(const std::string& why) {
     return kExitUsage;
 }
 
-// The workspace as the editor starts it: the flat desired curves in place.
-Workspace StartWorkspace() {
+bool ShowsCorrectionCurve(DiagramId id) {
+    return id == FrequencyResponseHighDiagram || id == FrequencyResponseLowDiagram ||
+           id == FrequencyRoomDiagram;
+}
+
+// The workspace as the editor starts it: the correction curves of the working
+// directory when the diagram shows one, then the flat desired curves.
+Workspace StartWorkspace(bool withCorrections, UserInterface& ui) {
     Workspace ws;
     CreateDiagramSet(ws);
+    if (withCorrections) LoadCorrectionCurves(ws, ui);
     CreateDesiredCurve(ws, DelayRoomDiagram, 20);
     ws[FrequencyRoomDiagram].Slot(1).marked = 1;
     ws[FrequencyRoomDiagram].Slot(1).name = "desired";
@@ -91,17 +99,17 @@ int RunPlot(const std::vector<std::string>& args) {
     if (png.empty()) return Usage("--png is required");
     if (curves.size() > 4) return Usage("at most four curves");
 
-    Workspace ws = StartWorkspace();
-    const auto id = ws.diagrams.FindByTitle(title);
+    StderrUserInterface ui;
+    const auto id = MakeDiagramSet().FindByTitle(title);
     if (!id) {
         std::cerr << "plot: no diagram titled '" << title << "'; the titles are:\n";
-        for (const Diagram& d : ws.diagrams.diagrams) std::cerr << "  " << d.title << "\n";
+        for (const Diagram& d : MakeDiagramSet().diagrams) std::cerr << "  " << d.title << "\n";
         return kExitRefused;
     }
+    Workspace ws = StartWorkspace(curves.empty() && ShowsCorrectionCurve(*id), ui);
     ws.CurrentDiagram = *id;
     Diagram& d = ws.Current();
     if (!curves.empty()) {
-        StderrUserInterface ui;
         ClearSlots(d);
         for (std::size_t k = 0; k < curves.size(); ++k) {
             PointList list = ReadXYFile(curves[k], ui);
