@@ -24,7 +24,10 @@ def write_lines(name, lines):
 
 
 write_lines("impuls.cfg", ["Quorvane demo working directory"])
-flat = [exponent_form(float(f)) + "  " + exponent_form(0.0) for f in range(0, 24001, 100)]
+# The synthesis samples the target at the correction curve's frequencies, so
+# the flat curves are dense: 0 Hz, then 48 points per octave from 10 Hz up.
+freqs = [0.0] + [10.0 * 2 ** (k / 48) for k in range(0, 48 * 12) if 10.0 * 2 ** (k / 48) < 24000] + [24000.0]
+flat = [exponent_form(f) + "  " + exponent_form(0.0) for f in freqs]
 for name in ("amlin.cor", "amlow.cor", "amroom.cor"):
     write_lines(name, flat)
 

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "diagram/diagram_widget.h"
+#include "curves/curve_files.h"
 #include "dsplink/dsp_session.h"
 #include "tests/support/test_support.h"
 
@@ -166,6 +167,33 @@ TEST(MainWindow, ErrorsEndTheCommandInTheErrorBox) {
     ASSERT_EQ(e.ui.messages.size(), 2u);
     EXPECT_EQ(e.ui.messages[1], "Fehler beim Zugriff auf " + dir.path().string() + ".");
     EXPECT_EQ(e.ws.Current().Slot(1).name, "desired");  // nothing changed
+}
+
+}  // namespace
+}  // namespace qv
+
+namespace qv {
+namespace {
+
+// "Execute" from the window fills the filter and the achieved curves; with
+// QV_SCREENSHOT_DIR set the two views are saved for the documentation.
+TEST(MainWindow, ExecuteShowsTargetAndAchievedCurves) {
+    Editor e;
+    ApplyProfile(e.dsp.profile, 1, 0, 48000, nullptr, e.ui);
+    const std::string cor = std::string(QV_SOURCE_DIR) + "/data/demo/amlin.cor";
+    SetSlot(e.ws[FrequencyResponseHighDiagram], 1, cor, ReadXYFile(cor, e.ui));
+    Diagram& fr = e.ws[FrequencyResponseDiagram];
+    fr.Slot(1).points = {{20, 0}, {80, 6}, {300, 0}, {3000, -3}, {20000, -3}};
+    e.form->resize(843, 414);
+    e.Trigger(MenuId::MenuExecute);
+    EXPECT_FALSE(fr.Slot(2).points.empty());
+    EXPECT_EQ(fr.Slot(2).name, "real");
+    EXPECT_EQ(e.ws[ImpulseResponseDiagram].Slot(1).points.size(), 1800u);
+    EXPECT_TRUE(e.form->action(MenuId::MenuUndo)->isEnabled());
+    const QByteArray dir = qgetenv("QV_SCREENSHOT_DIR");
+    if (!dir.isEmpty()) e.form->grab().save(QString::fromUtf8(dir) + "/frequency-response.png");
+    e.Trigger(MenuId::MenuViewImpulsResponse);
+    if (!dir.isEmpty()) e.form->grab().save(QString::fromUtf8(dir) + "/impulse-response.png");
 }
 
 }  // namespace
