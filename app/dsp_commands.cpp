@@ -1,0 +1,26 @@
+#include "app/dsp_commands.h"
+
+#include "dsp_math/eq_synthesis.h"
+#include "dsplink/dsp_telegrams.h"
+#include "dsplink/filter_transfer.h"
+
+namespace qv {
+
+void DspCommands::MenuFilterToDspClick() {
+    FilterToDsp(s_, ui_, ws_, chooser_, PathTimeDepth(ws_.RoomDepth, ws_.RoomWidth));
+}
+
+void DspCommands::MenuSetClick() {
+    chooser_.Choose(s_);
+}
+
+void DspCommands::MenuComClick(std::uint8_t n) {
+    ws_.ComPortNumber = n;
+    s_.port.OpenPort(n);
+}
+
+void DspCommands::MenuTestClick() {
+    TelegramTestLoop(s_, ui_);
+}
+
+}  // namespace qv

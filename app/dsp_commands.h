@@ -1,0 +1,37 @@
+#pragma once
+// The DSP commands of the main menu as plain code: "Filter -> DSP", "SET",
+// "COM1" ... "COM4" and "Test". The dialogs that "Range", "Volume" and
+// "Hardware" open are shown by the window itself.
+
+#include <cstdint>
+
+#include "curves/user_interface.h"
+#include "curves/workspace.h"
+#include "dsplink/dsp_session.h"
+
+namespace qv {
+
+class DspCommands {
+  public:
+    DspCommands(Workspace& ws, DspSession& session, UserInterface& ui, SetChooser& chooser)
+        : ws_(ws), s_(session), ui_(ui), chooser_(chooser) {}
+
+    // Needs a box found at start; then the set chooser, locked to the
+    // current rate, and the transfer of the filter the current diagram
+    // belongs to. A cancelled chooser ends the command without traffic.
+    void MenuFilterToDspClick();
+    // The chooser by itself, RateLocked as it was last left.
+    void MenuSetClick();
+    // ComPortNumber := n and the port opened; its open error propagates.
+    void MenuComClick(std::uint8_t n);
+    // Test telegrams until the box stops answering.
+    void MenuTestClick();
+
+  private:
+    Workspace& ws_;
+    DspSession& s_;
+    UserInterface& ui_;
+    SetChooser& chooser_;
+};
+
+}  // namespace qv

@@ -1,0 +1,65 @@
+#pragma once
+// Widgets the DSP dialogs share: an up-down control, the volume frame of one
+// channel, and centring a dialog on the screen.
+
+#include <QGroupBox>
+#include <QWidget>
+
+class QLabel;
+class QLineEdit;
+class QToolButton;
+
+namespace qv {
+
+class ChannelVolumeControls;
+
+// Two arrow buttons that step a position within [min, max] without wrapping.
+class TUpDown : public QWidget {
+    Q_OBJECT
+  public:
+    explicit TUpDown(QWidget* parent = nullptr);
+    void setRange(int min, int max);
+    void setPosition(int position);
+    int position() const { return position_; }
+    int minimum() const { return min_; }
+    int maximum() const { return max_; }
+    QToolButton* upButton() const { return up_; }
+    QToolButton* downButton() const { return down_; }
+
+  Q_SIGNALS:
+    // A user's step: the new position.
+    void clicked(int position);
+
+  private:
+    void Step(int delta);
+    QToolButton* up_;
+    QToolButton* down_;
+    int min_ = 0;
+    int max_ = 100;
+    int position_ = 0;
+};
+
+// " Left Channel Volume " and its kin: constant gain, default level and sum
+// with their "dB" units and the two up-down controls. Children are named
+// EditGain<side>, EditDefault<side>, EditSum<side>, UpDownGain<side>,
+// UpDownDefault<side>.
+class TVolumeFrame : public QGroupBox {
+    Q_OBJECT
+  public:
+    TVolumeFrame(const QString& title, const QString& side, int defaultMax,
+                 QWidget* parent = nullptr);
+    // Shows the channel's texts and positions.
+    void Show(const ChannelVolumeControls& v);
+
+    QLineEdit* EditGain;
+    QLineEdit* EditDefault;
+    QLineEdit* EditSum;
+    TUpDown* UpDownGain;
+    TUpDown* UpDownDefault;
+};
+
+void CenterOnScreen(QWidget* w);
+// The title of the error box: the application's name.
+QString ErrorBoxTitle();
+
+}  // namespace qv

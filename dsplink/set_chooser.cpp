@@ -1,0 +1,41 @@
+#include "dsplink/set_chooser.h"
+
+namespace qv {
+
+std::string ChooserButtonName(SetChoice c) {
+    return "RadioButtonSet" + std::to_string(c.set) + "_" + std::to_string(c.rate);
+}
+
+std::string ChooserButtonCaption(std::uint8_t rate) {
+    switch (rate) {
+        case kRate44k1:
+            return "44.1";
+        case kRate48k:
+            return "48 kHz";
+        default:
+            return "33";
+    }
+}
+
+void SetChooserLogic::FormShow() {
+    for (std::uint8_t set = 0; set < kChooserSets; ++set)
+        for (std::uint8_t rate = 0; rate < kChooserRates; ++rate)
+            enabled_[Index({set, rate})] = s_.RateLocked != 1 || rate == s_.ChosenRate;
+    // A choice outside the 24 buttons checks none of them: the last checked stays.
+    const SetChoice current{s_.ChosenSet, s_.ChosenRate};
+    if (Valid(current)) s_.CheckedButton = current;
+    pending_ = current;
+}
+
+void SetChooserLogic::ButtonClick(SetChoice c) {
+    if (!Valid(c) || !Enabled(c)) return;
+    s_.CheckedButton = c;
+    pending_ = c;
+}
+
+void SetChooserLogic::ButtonOkClick() {
+    s_.ChosenSet = pending_.set;
+    s_.ChosenRate = pending_.rate;
+}
+
+}  // namespace qv

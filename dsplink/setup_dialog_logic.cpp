@@ -1,0 +1,169 @@
+#include "dsplink/setup_dialog_logic.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "dsplink/dsp_protocol.h"
+#include "dsplink/dsp_telegrams.h"
+#include "dsplink/program_file.h"
+
+namespace qv {
+
+std::string DelayText(double seconds) {
+    char buf[48];
+    std::snprintf(buf, sizeof buf, "%2.2f us", seconds * 1000000.0);
+    return buf;
+}
+
+void SetupDspLogic::Apply() {
+    const SetupBlock b = GetSetupBlock(s_.image);
+    ApplyProfile(s_.profile, b.range, b.room, b.sampleFrequency, menu_, ui_);
+}
+
+void SetupDspLogic::FormCreate() {
+    bool connected = false;
+    try {
+        connected = CheckDspConnection(s_, ui_, comPortNumber_);
+    } catch (...) {
+        // Without a port the synthesis still needs the profile of the start values.
+        s_.DspConnected = 0;
+        PutSetupBlock(s_.image, SetupStartValues());
+        Apply();
+        throw;
+    }
+    s_.DspConnected = connected ? 1 : 0;
+    if (!connected) ui_.Message("keine RS232-Verbindung zu DSP!");
+    if (connected) {
+        const auto version = ReadVersion(s_, ui_);
+        if (version && *version != 1) ui_.Message("Software fuer DSP updaten --> Menu: Setup DSP");
+    }
+    PutSetupBlock(s_.image, SetupStartValues());
+    Apply();
+}
+
+void SetupDspLogic::CheckRateButton(std::uint8_t rate) {
+    // Checking a button that was not checked runs its click action.
+    if (rate_ == rate) return;
+    rate_ = rate;
+    ButtonAbtastClick(rate);
+}
+
+void SetupDspLogic::FormShow() {
+    if (s_.DspConnected == 1 && !CheckDspConnection(s_, ui_, comPortNumber_))
+        ui_.Message("keine USB-Verbindung zu DSP!");
+    if (s_.ChosenRate > kRate33k) s_.ChosenRate = kRate44k1;
+    CheckRateButton(s_.ChosenRate);
+    ReadSetupWithProgress(s_, ui_);
+    s_.backup = s_.image;
+
+    SetupBlock b = GetSetupBlock(s_.image);
+    high_ = low_ = false;
+    // The room box is set before the range button's action, so that the mode
+    // word it computes carries the room bit of this set, not of the last one.
+    room_ = b.room == 1;
+    if (b.range == 1) {
+        high_ = true;
+        RadioButtonHighClick();
+    } else if (b.range == 2) {
+        low_ = true;
+        RadioButtonLowClick();
+    }
+    Apply();
+
+    b = GetSetupBlock(s_.image);
+    left_.Load(b.gainLeft, b.defaultLeft);
+    right_.Load(b.gainRight, b.defaultRight);
+    delayRight_ = std::clamp<int>(b.delayRight, kDelayMin, kDelayMax);
+    delayLeft_ = std::clamp<int>(b.delayLeft, kDelayMin, kDelayMax);
+    RefreshDelayTexts();
+}
+
+void SetupDspLogic::RadioButtonHighClick() {
+    high_ = true;
+    low_ = false;
+    SetupBlock b = GetSetupBlock(s_.image);
+    b.range = 1;
+    b.rangeChosen = 1;
+    PutSetupBlock(s_.image, b);
+    s_.ModeWord = static_cast<std::uint16_t>(kModeHigh | RoomMode());
+    Apply();
+    RefreshDelayTexts();
+}
+
+void SetupDspLogic::RadioButtonLowClick() {
+    high_ = false;
+    low_ = true;
+    SetupBlock b = GetSetupBlock(s_.image);
+    b.range = 2;
+    b.rangeChosen = 1;
+    PutSetupBlock(s_.image, b);
+    // The host's mode word follows the range as for "High", so that the room
+    // path compares it with a box running the low-range program.
+    s_.ModeWord = static_cast<std::uint16_t>(kModeLow | RoomMode());
+    Apply();
+    RefreshDelayTexts();
+}
+
+void SetupDspLogic::ButtonAbtastClick(std::uint8_t rate) {
+    if (rate > kRate33k) return;
+    rate_ = rate;
+    s_.ChosenRate = rate;
+    SetupBlock b = GetSetupBlock(s_.image);
+    b.sampleFrequency = RateFrequency(rate);
+    PutSetupBlock(s_.image, b);
+    Apply();
+    RefreshDelayTexts();
+}
+
+void SetupDspLogic::SpinEditDelayChange(Channel c, int value) {
+    (c == Channel::Left ? delayLeft_ : delayRight_) = std::clamp(value, kDelayMin, kDelayMax);
+    RefreshDelayTexts();
+}
+
+void SetupDspLogic::RefreshDelayTexts() {
+    delayLeft_ = std::clamp(delayLeft_, kDelayMin, kLeftDelayMax);
+    const double fs = rate_ ? RateFrequency(*rate_) : 0.0;
+    const double constant = s_.profile.converterDelay;
+    auto texts = [&](int steps) {
+        const double time = fs > 0 ? steps / fs : 0.0;
+        return DelayTexts{DelayText(constant), DelayText(time), DelayText(constant + time)};
+    };
+    delayTextsLeft_ = texts(delayLeft_);
+    delayTextsRight_ = texts(delayRight_);
+}
+
+bool SetupDspLogic::ButtonWriteSetupClick(SetChooser& chooser) {
+    s_.RateLocked = 1;
+    if (!chooser.Choose(s_)) return false;
+    SetupBlock b = GetSetupBlock(s_.image);
+    b.gainLeft = left_.gain();
+    b.gainRight = right_.gain();
+    b.defaultLeft = left_.level();
+    b.defaultRight = right_.level();
+    b.delayLeft = static_cast<std::uint16_t>(delayLeft_);
+    b.delayRight = static_cast<std::uint16_t>(delayRight_);
+    PutSetupBlock(s_.image, b);
+    WriteSetupWithProgress(s_, ui_, "Write Setup To DSP");
+    return true;
+}
+
+bool SetupDspLogic::ButtonWriteSoftwareClick(SetChooser& chooser) {
+    s_.RateLocked = 1;
+    if (!chooser.Choose(s_)) return false;
+    WriteSoftware(s_, ui_, kSoftwareFile);
+    return true;
+}
+
+bool SetupDspLogic::ButtonReadSetupClick(SetChooser& chooser) {
+    s_.RateLocked = 0;
+    if (!chooser.Choose(s_)) return false;
+    FormShow();
+    return true;
+}
+
+void SetupDspLogic::ButtonCancelClick() {
+    s_.image = s_.backup;
+    Apply();
+}
+
+}  // namespace qv

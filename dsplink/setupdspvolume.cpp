@@ -1,0 +1,82 @@
+#include "dsplink/setupdspvolume.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <exception>
+
+#include "dsplink/dialog_widgets.h"
+
+namespace qv {
+
+TSetupVolumeDlg::TSetupVolumeDlg(DspSession& session, UserInterface& ui,
+                                 const std::uint8_t& comPortNumber, SetChooser& chooser,
+                                 QWidget* parent)
+    : QDialog(parent), logic_(session, ui, comPortNumber), ui_(ui), chooser_(chooser) {
+    setObjectName(QStringLiteral("SetupVolumeDlg"));
+    setWindowTitle(QStringLiteral("Setup DSP Volume"));
+    setModal(true);
+
+    VolumeLeft = new TVolumeFrame(QStringLiteral(" Left Channel Volume "), QStringLiteral("Left"),
+                                  kVolumeDefaultMax, this);
+    VolumeRight = new TVolumeFrame(QStringLiteral(" Right Channel Volume "),
+                                   QStringLiteral("Right"), kVolumeDefaultMax, this);
+    ButtonSetupToDsp = new QPushButton(QStringLiteral("Setup -> DSP"), this);
+    ButtonSetupToDsp->setObjectName(QStringLiteral("ButtonSetupToDsp"));
+    ButtonSetupToDsp->setDefault(true);
+    ButtonCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    ButtonCancel->setObjectName(QStringLiteral("ButtonCancel"));
+    ButtonCancel->setAutoDefault(false);
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(VolumeLeft, 0, 0);
+    grid->addWidget(VolumeRight, 0, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(ButtonSetupToDsp);
+    buttons->addWidget(ButtonCancel);
+    buttons->addStretch(1);
+    grid->addLayout(buttons, 1, 0, 1, 2);
+
+    for (auto [frame, side] :
+         {std::pair{VolumeLeft, Channel::Left}, std::pair{VolumeRight, Channel::Right}}) {
+        connect(frame->UpDownGain, &TUpDown::clicked, this,
+                [this, side](int p) { Act([this, side, p] { logic_.UpDownGainClick(side, p); }); });
+        connect(frame->UpDownDefault, &TUpDown::clicked, this, [this, side](int p) {
+            Act([this, side, p] { logic_.UpDownDefaultClick(side, p); });
+        });
+    }
+    connect(ButtonSetupToDsp, &QPushButton::clicked, this, [this] {
+        Act([this] { logic_.ButtonSetupToDspClick(chooser_); });
+        accept();
+    });
+    connect(ButtonCancel, &QPushButton::clicked, this, &QDialog::reject);
+    Sync();
+}
+
+int TSetupVolumeDlg::Execute() {
+    logic_.FormShow();
+    Sync();
+    return exec();
+}
+
+void TSetupVolumeDlg::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    CenterOnScreen(this);
+}
+
+void TSetupVolumeDlg::Act(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const std::exception& e) {
+        ui_.ErrorBox(ErrorBoxTitle().toStdString(), e.what());
+    }
+    Sync();
+}
+
+void TSetupVolumeDlg::Sync() {
+    VolumeLeft->Show(logic_.Volume(Channel::Left));
+    VolumeRight->Show(logic_.Volume(Channel::Right));
+}
+
+}  // namespace qv

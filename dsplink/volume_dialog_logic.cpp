@@ -1,0 +1,86 @@
+#include "dsplink/volume_dialog_logic.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "dsplink/dsp_protocol.h"
+#include "dsplink/dsp_telegrams.h"
+
+namespace qv {
+
+std::string VolumeText(std::uint32_t tenths) {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%2.1f", static_cast<double>(tenths) / 10.0);
+    return std::string("  - ") + buf;
+}
+
+void ChannelVolumeControls::Load(std::uint16_t gain, std::uint16_t level) {
+    gain_ = gain;
+    level_ = level;
+    gainPosition_ = std::min<int>(gain, kGainMax);
+    defaultPosition_ = std::min<int>(level, defaultMax_);
+    Refresh();
+}
+
+void ChannelVolumeControls::GainClick(int position) {
+    gainPosition_ = std::clamp(position, 0, kGainMax);
+    gain_ = static_cast<std::uint16_t>(gainPosition_);
+    Refresh();
+}
+
+void ChannelVolumeControls::DefaultClick(int position) {
+    defaultPosition_ = std::clamp(position, 0, defaultMax_);
+    level_ = static_cast<std::uint16_t>(defaultPosition_);
+    Refresh();
+}
+
+void ChannelVolumeControls::Refresh() {
+    gainText_ = VolumeText(gain_);
+    defaultText_ = VolumeText(level_);
+    sumText_ = VolumeText(static_cast<std::uint32_t>(gain_) + level_);
+}
+
+bool ReadSetupWithProgress(DspSession& s, UserInterface& ui) {
+    // Without a box the read sends nothing, so there is nothing to report.
+    if (s.DspConnected == 0) return ReadSetupSequence(s, ui);
+    BusyScope busy(ui);
+    ProgressScope progress(ui, "Read Setup From DSP");
+    progress(0.0, "Setup lesen");
+    const bool ok = ReadSetupSequence(s, ui);
+    progress(1.0, "Setup lesen");
+    return ok;
+}
+
+bool WriteSetupWithProgress(DspSession& s, UserInterface& ui, const std::string& title) {
+    BusyScope busy(ui);
+    ProgressScope progress(ui, title);
+    const std::string text = "Setup -> Set " + std::to_string(s.ChosenSet + 1);
+    progress(0.0, text);
+    const bool ok = WriteSetupSequence(s, ui);
+    progress(1.0, text);
+    return ok;
+}
+
+void SetupVolumeLogic::FormShow() {
+    if (!CheckDspConnection(s_, ui_, comPortNumber_)) ui_.Message("keine RS232-Verbindung zu DSP!");
+    ReadSetupWithProgress(s_, ui_);
+    s_.backup = s_.image;
+    const SetupBlock b = GetSetupBlock(s_.image);
+    left_.Load(b.gainLeft, b.defaultLeft);
+    right_.Load(b.gainRight, b.defaultRight);
+}
+
+bool SetupVolumeLogic::ButtonSetupToDspClick(SetChooser& chooser) {
+    s_.RateLocked = 1;
+    if (!chooser.Choose(s_)) return false;
+    SetupBlock b = GetSetupBlock(s_.image);
+    b.gainLeft = left_.gain();
+    b.gainRight = right_.gain();
+    b.defaultLeft = left_.level();
+    b.defaultRight = right_.level();
+    PutSetupBlock(s_.image, b);
+    WriteSetupWithProgress(s_, ui_, "Setup -> DSP");
+    return true;
+}
+
+}  // namespace qv
