@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 
 #include "dsplink/dsp_protocol.h"
 #include "dsplink/dsp_telegrams.h"
@@ -150,7 +151,11 @@ bool SetupDspLogic::ButtonWriteSetupClick(SetChooser& chooser) {
 bool SetupDspLogic::ButtonWriteSoftwareClick(SetChooser& chooser) {
     s_.RateLocked = 1;
     if (!chooser.Choose(s_)) return false;
-    WriteSoftware(s_, ui_, kSoftwareFile);
+    const std::string file =
+        s_.programDirectory.empty()
+            ? std::string(kSoftwareFile)
+            : (std::filesystem::path(s_.programDirectory) / kSoftwareFile).string();
+    WriteSoftware(s_, ui_, file);
     return true;
 }
 

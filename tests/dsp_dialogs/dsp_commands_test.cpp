@@ -1,0 +1,108 @@
+#include "app/dsp_commands.h"
+
+#include <gtest/gtest.h>
+
+#include "dsp_test_doubles.h"
+#include "dspbox/virtual_dsp_box.h"
+#include "dsplink/filter_transfer.h"
+#include "dsplink/setup_dialog_logic.h"
+#include "tests/support/test_support.h"
+
+namespace qv {
+namespace {
+
+struct CommandsFixture : ::testing::Test {
+    FakeClock clock;
+    VirtualDspBox box{clock};
+    DspSession session{box, clock};
+    Workspace ws;
+    test::ScriptedUserInterface ui;
+    test::ScriptedChooser chooser;
+    DspCommands commands{ws, session, ui, chooser};
+    SetupDspLogic setup{session, ui, ws.ComPortNumber, nullptr};
+
+    CommandsFixture() { session.programDirectory = std::string(QV_SOURCE_DIR) + "/data/demo"; }
+};
+
+TEST_F(CommandsFixture, FilterToDspWithoutABoxOnlySaysSo) {
+    test::SilentDevice none;
+    DspSession alone{none, clock};
+    DspCommands c{ws, alone, ui, chooser};
+    c.MenuFilterToDspClick();
+    EXPECT_EQ(ui.messages, std::vector<std::string>{"No DSP -> Please connect DSP to USB"});
+    EXPECT_TRUE(chooser.lockedSeen.empty());
+}
+
+TEST_F(CommandsFixture, ComOpenErrorPropagatesAndSetLeavesTheLockAlone) {
+    test::SilentDevice none;
+    none.refuseOpen = true;
+    DspSession s{none, clock};
+    DspCommands c{ws, s, ui, chooser};
+    EXPECT_THROW(c.MenuComClick(3), SerialError);
+    EXPECT_EQ(ws.ComPortNumber, 3);
+    s.RateLocked = 1;
+    c.MenuSetClick();
+    EXPECT_EQ(chooser.lockedSeen, std::vector<std::uint8_t>{1});
+}
+
+TEST_F(CommandsFixture, TheWholeRoadEndsInTheBoxFlash) {
+    setup.FormCreate();
+    ASSERT_EQ(session.DspConnected, 1);
+    ASSERT_TRUE(ui.messages.empty()) << ui.messages[0];
+    // A filter as "Execute" leaves it: 1800 taps in slot 1 of "Impuls Response".
+    PointList filter;
+    for (int i = 0; i < 1800; ++i) filter.push_back({double(i), 0.001 * ((i % 37) - 18)});
+    ws[ImpulseResponseDiagram].Slot(1).points = filter;
+    ws.CurrentDiagram = ImpulseResponseDiagram;
+    session.ChosenRate = kRate48k;
+    chooser.answers = {SetChoice{2, kRate48k}};
+    commands.MenuFilterToDspClick();
+    EXPECT_EQ(chooser.lockedSeen, std::vector<std::uint8_t>{1});
+    EXPECT_TRUE(ui.messages.empty()) << ui.messages[0];
+
+    std::vector<std::uint8_t> expected(14384);
+    PutCoefficients(expected, 0, session.profile.eqTapCount - 2, filter);
+    const auto slot = box.FlashSlot(2, kRate48k);
+    const std::size_t at = session.profile.eqCoefOffset;
+    EXPECT_TRUE(std::equal(expected.begin(), expected.end(), slot.begin() + at));
+
+    // "Write Setup To DSP" into the fresh set, "Read Setup From DSP", then "Volume".
+    chooser.answers = {SetChoice{2, kRate48k}, SetChoice{2, kRate48k}};
+    setup.FormShow();
+    // A fresh set reads as erased flash; the user picks range and rate.
+    EXPECT_EQ(ui.messages.back(), "unzulaessige Einstellung");
+    ui.messages.clear();
+    setup.RadioButtonHighClick();
+    setup.ButtonAbtastClick(kRate48k);
+    setup.UpDownDefaultClick(Channel::Left, 12);
+    setup.UpDownDefaultClick(Channel::Right, 12);
+    setup.UpDownGainClick(Channel::Right, 0);
+    setup.SpinEditDelayChange(Channel::Left, 1);
+    setup.UpDownGainClick(Channel::Left, 125);
+    setup.SpinEditDelayChange(Channel::Right, 480);
+    EXPECT_TRUE(setup.ButtonWriteSetupClick(chooser));
+    PutSetupBlock(session.image, SetupStartValues());
+    EXPECT_TRUE(setup.ButtonReadSetupClick(chooser));
+    EXPECT_EQ(setup.Volume(Channel::Left).gain(), 125);
+    EXPECT_EQ(setup.DelaySpin(Channel::Right), 480);
+    SetupVolumeLogic volume{session, ui, ws.ComPortNumber};
+    volume.FormShow();
+    EXPECT_EQ(volume.Volume(Channel::Left).gainText(), "  - 12.5");
+    volume.UpDownDefaultClick(Channel::Right, 200);
+    chooser.answers = {SetChoice{2, kRate48k}};
+    EXPECT_TRUE(volume.ButtonSetupToDspClick(chooser));
+    EXPECT_TRUE(ui.messages.empty()) << ui.messages[0];
+
+    DspImage flashImage{};
+    std::copy(slot.begin(), slot.end(), flashImage.begin());
+    const SetupBlock b = GetSetupBlock(flashImage);
+    EXPECT_EQ(b.gainLeft, 125);
+    EXPECT_EQ(b.delayRight, 480);
+    EXPECT_EQ(b.defaultRight, 200);
+    EXPECT_EQ(b.sampleFrequency, 48000);
+    EXPECT_EQ(box.SelectedSet(), 2);
+    EXPECT_GT(ui.progressTitles.size(), 2u);
+}
+
+}  // namespace
+}  // namespace qv
