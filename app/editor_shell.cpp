@@ -14,7 +14,7 @@
 namespace qv {
 
 EditorShell::EditorShell(Workspace& ws, DspSession& dsp, UserInterface& ui)
-    : ws_(ws), dsp_(dsp), ui_(ui) {
+    : ws_(ws), dsp_(dsp), ui_(ui), startUi_(ui) {
     form_ = std::make_unique<TForm1>(ws, dsp, ui);
     TForm1* w = form_.get();
     // Created once, in this order; the DSP setup dialog's creation runs the
@@ -24,7 +24,10 @@ EditorShell::EditorShell(Workspace& ws, DspSession& dsp, UserInterface& ui)
     about_ = new TAboutBox(w);
     addConst_ = new TAddConstDlg(ws, ui, w);
     mulConst_ = new TMulConstDlg(ws, ui, w);
-    setupDsp_ = new TSetupDSPDlg(dsp, ui, ws.ComPortNumber, &w->menuState(), *storeDataTo_, w);
+    startUi_.quiet = dsp.port.OpenPortNumber() == 0;
+    setupDsp_ =
+        new TSetupDSPDlg(dsp, startUi_, ws.ComPortNumber, &w->menuState(), *storeDataTo_, w);
+    startUi_.quiet = false;
     setupVolume_ = new TSetupVolumeDlg(dsp, ui, ws.ComPortNumber, *storeDataTo_, w);
     cutImpuls_ = new TCutImpulsDlg(
         ws, [](Diagram& d) { AutoRange(d); }, w);

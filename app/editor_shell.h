@@ -34,9 +34,35 @@ class EditorShell {
   private:
     void BindCommands();
 
+    // Forwards to the window's interface; while quiet it drops error boxes,
+    // so a port that failed at start is reported only once.
+    class StartUi : public UserInterface {
+      public:
+        explicit StartUi(UserInterface& ui) : ui_(ui) {}
+        void Message(const std::string& t) override { ui_.Message(t); }
+        void ErrorBox(const std::string& title, const std::string& t) override {
+            if (!quiet) ui_.ErrorBox(title, t);
+        }
+        std::optional<std::string> ChooseOpenFile(const std::string& f) override {
+            return ui_.ChooseOpenFile(f);
+        }
+        std::optional<std::string> ChooseSaveFile(const std::string& f) override {
+            return ui_.ChooseSaveFile(f);
+        }
+        void SetBusy(bool b) override { ui_.SetBusy(b); }
+        void BeginProgress(const std::string& t) override { ui_.BeginProgress(t); }
+        void Progress(double f, const std::string& t) override { ui_.Progress(f, t); }
+        void EndProgress() override { ui_.EndProgress(); }
+        bool quiet = false;
+
+      private:
+        UserInterface& ui_;
+    };
+
     Workspace& ws_;
     DspSession& dsp_;
     UserInterface& ui_;
+    StartUi startUi_;
     std::unique_ptr<TForm1> form_;
     // Owned by the main window as Qt children; kept here for the commands.
     TStoreDataToDlg* storeDataTo_ = nullptr;

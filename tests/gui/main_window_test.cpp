@@ -10,8 +10,8 @@
 
 #include <gtest/gtest.h>
 
-#include "diagram/diagram_widget.h"
 #include "curves/curve_files.h"
+#include "diagram/diagram_widget.h"
 #include "dsplink/dsp_session.h"
 #include "tests/support/test_support.h"
 
@@ -194,6 +194,47 @@ TEST(MainWindow, ExecuteShowsTargetAndAchievedCurves) {
     if (!dir.isEmpty()) e.form->grab().save(QString::fromUtf8(dir) + "/frequency-response.png");
     e.Trigger(MenuId::MenuViewImpulsResponse);
     if (!dir.isEmpty()) e.form->grab().save(QString::fromUtf8(dir) + "/impulse-response.png");
+}
+
+}  // namespace
+}  // namespace qv
+
+#include "app/editor_shell.h"
+#include "dspbox/virtual_dsp_box.h"
+
+namespace qv {
+namespace {
+
+TEST(EditorShell, MissingPortIsReportedOnceAndTheProfileStillComes) {
+    Workspace ws;
+    CreateDiagramSet(ws);
+    MissingDevice device;
+    FakeClock clock;
+    DspSession dsp(device, clock);
+    test::ScriptedUserInterface ui;
+    EditorShell shell(ws, dsp, ui);
+    EXPECT_EQ(ui.errors.size(), 1u);
+    EXPECT_EQ(dsp.profile.programFile, "quorvane.dat");
+    EXPECT_EQ(dsp.profile.eqTapCount, 1799);
+    EXPECT_EQ(dsp.DspConnected, 0);
+    ui.messages.clear();
+    shell.form().action(MenuId::MenuFilterToDsp)->trigger();
+    EXPECT_EQ(ui.messages, (std::vector<std::string>{"No DSP -> Please connect DSP to USB"}));
+}
+
+TEST(EditorShell, StartsSilentlyWithTheVirtualBox) {
+    Workspace ws;
+    CreateDiagramSet(ws);
+    FakeClock clock;
+    VirtualDspBox box(clock);
+    DspSession dsp(box, clock);
+    test::ScriptedUserInterface ui;
+    EditorShell shell(ws, dsp, ui);
+    EXPECT_TRUE(ui.errors.empty());
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(dsp.DspConnected, 1);
+    // The room items follow the profile: room equalizer off at start.
+    EXPECT_FALSE(shell.form().action(MenuId::MenuViewDelayRoom)->isEnabled());
 }
 
 }  // namespace
