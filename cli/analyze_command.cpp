@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "cli/cli_command.h"
+#include "cli/cli_user_interface.h"
 #include "curves/curve_files.h"
 #include "curves/number_syntax.h"
 #include "curves/workspace.h"
@@ -23,20 +24,6 @@ const char* const kUsage =
     "61200])\n"
     "      (DAT impulse, or IMP with --imp; the response in dB, the group delay in ms;\n"
     "      XY-Format out)";
-
-class StderrUi : public UserInterface {
-  public:
-    void Message(const std::string& text) override { std::cerr << text << "\n"; }
-    void ErrorBox(const std::string& title, const std::string& text) override {
-        std::cerr << title << ": " << text << "\n";
-    }
-    std::optional<std::string> ChooseOpenFile(const std::string&) override { return {}; }
-    std::optional<std::string> ChooseSaveFile(const std::string&) override { return {}; }
-    void SetBusy(bool) override {}
-    void BeginProgress(const std::string&) override {}
-    void Progress(double, const std::string&) override {}
-    void EndProgress() override {}
-};
 
 int Usage(const std::string& problem) {
     std::cerr << "quorvane-cli analyze: " << problem << "\nusage:\n" << kUsage << "\n";
@@ -77,7 +64,7 @@ int RunAnalyze(const std::vector<std::string>& args) {
         value = *v;
     }
 
-    StderrUi ui;
+    CliUserInterface ui;
     const std::string& file = opt["--impulse"];
     if (!CheckFileReadable(file, ui)) return kExitRefused;
     Workspace ws;

@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "cli/cli_command.h"
+#include "cli/cli_user_interface.h"
 #include "curves/curve_files.h"
 #include "curves/number_syntax.h"
 #include "dspbox/virtual_dsp_box.h"
@@ -33,45 +34,6 @@ const char* const kUsage =
     "      write-filter FILTER --set S --rate R [--range high|low]\n"
     "          (FILTER: XY-Format file of the 1800 equalizer coefficients)\n"
     "      --program-dir DIR: where the DSP program files are (default: .)";
-
-// Messages as lines on standard error, progress as one line rewritten in place.
-class CliUserInterface : public UserInterface {
-  public:
-    void Message(const std::string& text) override { Line(text); }
-    void ErrorBox(const std::string& title, const std::string& text) override {
-        Line(title + ": " + text);
-    }
-    std::optional<std::string> ChooseOpenFile(const std::string&) override { return {}; }
-    std::optional<std::string> ChooseSaveFile(const std::string&) override { return {}; }
-    void SetBusy(bool) override {}
-    void BeginProgress(const std::string& title) override {
-        title_ = title;
-        percent_ = -1;
-    }
-    void Progress(double fraction, const std::string& text) override {
-        const int percent = static_cast<int>(fraction * 100.0);
-        if (percent == percent_ && text == text_) return;
-        percent_ = percent;
-        text_ = text;
-        std::fprintf(stderr, "\r%s: %3d %% %s   ", title_.c_str(), percent, text.c_str());
-        std::fflush(stderr);
-        open_ = true;
-    }
-    void EndProgress() override { EndLine(); }
-
-  private:
-    void EndLine() {
-        if (open_) std::fputc('\n', stderr);
-        open_ = false;
-    }
-    void Line(const std::string& text) {
-        EndLine();
-        std::fprintf(stderr, "%s\n", text.c_str());
-    }
-    std::string title_, text_;
-    int percent_ = -1;
-    bool open_ = false;
-};
 
 struct Options {
     std::string port;

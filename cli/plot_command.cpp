@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "cli/cli_command.h"
+#include "cli/cli_user_interface.h"
 #include "curves/curve_files.h"
 #include "curves/workspace.h"
 #include "diagram/diagram_image.h"
@@ -24,21 +25,6 @@ constexpr const char* kUsage =
     "  quorvane-cli plot --diagram TITLE [--curve FILE]... [--size 835x368] --png OUT\n"
     "      paint one of the eleven diagrams (by title) with up to four DAT curves";
 constexpr int kMaxSide = 10000;
-
-// Messages of the curve reader go to standard error; nobody is asked anything.
-class StderrUserInterface : public UserInterface {
-  public:
-    void Message(const std::string& text) override { std::cerr << text << "\n"; }
-    void ErrorBox(const std::string& title, const std::string& text) override {
-        std::cerr << title << ": " << text << "\n";
-    }
-    std::optional<std::string> ChooseOpenFile(const std::string&) override { return {}; }
-    std::optional<std::string> ChooseSaveFile(const std::string&) override { return {}; }
-    void SetBusy(bool) override {}
-    void BeginProgress(const std::string&) override {}
-    void Progress(double, const std::string&) override {}
-    void EndProgress() override {}
-};
 
 bool ParseSize(const std::string& text, int& width, int& height) {
     const auto x = text.find('x');
@@ -99,7 +85,7 @@ int RunPlot(const std::vector<std::string>& args) {
     if (png.empty()) return Usage("--png is required");
     if (curves.size() > 4) return Usage("at most four curves");
 
-    StderrUserInterface ui;
+    CliUserInterface ui;
     const auto id = MakeDiagramSet().FindByTitle(title);
     if (!id) {
         std::cerr << "plot: no diagram titled '" << title << "'; the titles are:\n";

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "cli/cli_command.h"
+#include "cli/cli_user_interface.h"
 #include "curves/curve_files.h"
 #include "curves/number_syntax.h"
 #include "curves/workspace.h"
@@ -26,20 +27,6 @@ const char* const kUsage =
     "      [--achieved-level OUT] [--achieved-delay OUT]\n"
     "      (DAT files in, XY-Format out; eq: 1799 taps at 48000 Hz, room: 899 taps at\n"
     "      6000 Hz, depth and width 400 cm)";
-
-class StderrUi : public UserInterface {
-  public:
-    void Message(const std::string& text) override { std::cerr << text << "\n"; }
-    void ErrorBox(const std::string& title, const std::string& text) override {
-        std::cerr << title << ": " << text << "\n";
-    }
-    std::optional<std::string> ChooseOpenFile(const std::string&) override { return {}; }
-    std::optional<std::string> ChooseSaveFile(const std::string&) override { return {}; }
-    void SetBusy(bool) override {}
-    void BeginProgress(const std::string&) override {}
-    void Progress(double, const std::string&) override {}
-    void EndProgress() override {}
-};
 
 int Usage(const std::string& problem) {
     std::cerr << "quorvane-cli synth: " << problem << "\nusage:\n" << kUsage << "\n";
@@ -89,7 +76,7 @@ int RunSynth(const std::vector<std::string>& args) {
     const bool room = variant == "room";
 
     DspProgramProfile profile;
-    StderrUi ui;
+    CliUserInterface ui;
     ApplyProfile(profile, 1, 1, 48000, nullptr, ui);
     Workspace ws;
     if (opt.count("--taps")) {

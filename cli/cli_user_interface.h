@@ -1,0 +1,51 @@
+#pragma once
+// The batch tool's user interface: messages as lines on standard error,
+// progress as one line rewritten in place; nobody is asked anything.
+
+#include <cstdio>
+#include <optional>
+#include <string>
+
+#include "curves/user_interface.h"
+
+namespace qv::cli {
+
+class CliUserInterface : public UserInterface {
+  public:
+    void Message(const std::string& text) override { Line(text); }
+    void ErrorBox(const std::string& title, const std::string& text) override {
+        Line(title + ": " + text);
+    }
+    std::optional<std::string> ChooseOpenFile(const std::string&) override { return {}; }
+    std::optional<std::string> ChooseSaveFile(const std::string&) override { return {}; }
+    void SetBusy(bool) override {}
+    void BeginProgress(const std::string& title) override {
+        title_ = title;
+        percent_ = -1;
+    }
+    void Progress(double fraction, const std::string& text) override {
+        const int percent = static_cast<int>(fraction * 100.0);
+        if (percent == percent_ && text == text_) return;
+        percent_ = percent;
+        text_ = text;
+        std::fprintf(stderr, "\r%s: %3d %% %s   ", title_.c_str(), percent, text.c_str());
+        std::fflush(stderr);
+        open_ = true;
+    }
+    void EndProgress() override { EndLine(); }
+
+  private:
+    void EndLine() {
+        if (open_) std::fputc('\n', stderr);
+        open_ = false;
+    }
+    void Line(const std::string& text) {
+        EndLine();
+        std::fprintf(stderr, "%s\n", text.c_str());
+    }
+    std::string title_, text_;
+    int percent_ = -1;
+    bool open_ = false;
+};
+
+}  // namespace qv::cli
