@@ -22,7 +22,7 @@
 #include <vector>
 
 #include "dspbox/box_flash.h"
-#include "dspbox/fault_spec.h"
+#include "dspbox/fault_injection.h"
 
 namespace qv {
 

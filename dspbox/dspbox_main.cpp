@@ -5,7 +5,7 @@
 #include <string>
 
 #include "curves/text_file.h"
-#include "dspbox/fault_spec.h"
+#include "dspbox/fault_injection.h"
 #include "dspbox/pty_server.h"
 
 namespace {

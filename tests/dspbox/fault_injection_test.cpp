@@ -1,4 +1,4 @@
-#include "dspbox/fault_spec.h"
+#include "dspbox/fault_injection.h"
 
 #include <gtest/gtest.h>
 
