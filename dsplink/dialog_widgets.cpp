@@ -1,6 +1,7 @@
 #include "dsplink/dialog_widgets.h"
 
 #include <algorithm>
+#include <exception>
 #include <tuple>
 
 #include <QApplication>
@@ -109,6 +110,14 @@ void CenterOnScreen(QWidget* w) {
 
 QString ErrorBoxTitle() {
     return QApplication::applicationName();
+}
+
+void RunShowingErrors(UserInterface& ui, const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const std::exception& e) {
+        ui.ErrorBox(ErrorBoxTitle().toStdString(), e.what());
+    }
 }
 
 }  // namespace qv

@@ -2,8 +2,12 @@
 // Widgets the DSP dialogs share: an up-down control, the volume frame of one
 // channel, and centring a dialog on the screen.
 
+#include <functional>
+
 #include <QGroupBox>
 #include <QWidget>
+
+#include "curves/user_interface.h"
 
 class QLabel;
 class QLineEdit;
@@ -61,5 +65,8 @@ class TVolumeFrame : public QGroupBox {
 void CenterOnScreen(QWidget* w);
 // The title of the error box: the application's name.
 QString ErrorBoxTitle();
+// Runs a button's action; an error (a port that will not open) ends it in the
+// error box and the dialog stays open.
+void RunShowingErrors(UserInterface& ui, const std::function<void()>& action);
 
 }  // namespace qv

@@ -188,11 +188,7 @@ void TSetupDSPDlg::showEvent(QShowEvent* event) {
 }
 
 void TSetupDSPDlg::Act(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const std::exception& e) {
-        ui_.ErrorBox(ErrorBoxTitle().toStdString(), e.what());
-    }
+    RunShowingErrors(ui_, action);
     Sync();
 }
 

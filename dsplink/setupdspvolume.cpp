@@ -66,11 +66,7 @@ void TSetupVolumeDlg::showEvent(QShowEvent* event) {
 }
 
 void TSetupVolumeDlg::Act(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const std::exception& e) {
-        ui_.ErrorBox(ErrorBoxTitle().toStdString(), e.what());
-    }
+    RunShowingErrors(ui_, action);
     Sync();
 }
 
