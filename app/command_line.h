@@ -11,6 +11,7 @@ struct EditorOptions {
     // The device behind COM1 ... COM4; empty: the platform's default.
     std::array<std::string, 4> comDevices;
     bool virtualDsp = false;
+    bool quitAfterStart = false;  // smoke tests: start, show the window, end
     bool help = false;
     std::string error;  // non-empty: the options could not be read
 };

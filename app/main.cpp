@@ -1,6 +1,7 @@
 // The editor: start-up in its fixed order, then the window's event loop.
 
 #include <QApplication>
+#include <QTimer>
 
 #include <cstdio>
 #include <memory>
@@ -49,5 +50,11 @@ int main(int argc, char** argv) {
     qv::EditorShell shell(ws, dsp, ui);
     ui.setParent(&shell.form());
     shell.form().show();
+    if (options.quitAfterStart) {
+        // Once the event loop has shown the window, end with its state.
+        QTimer::singleShot(0, &app, [&] {
+            QApplication::exit(shell.form().isVisible() ? 0 : 1);
+        });
+    }
     return QApplication::exec();
 }

@@ -53,7 +53,10 @@ std::string FormatLogEntry(const BoxLogEntry& entry) {
     switch (entry.kind) {
         case BoxCommand::Telegram:
             text = "telegram";
-            for (std::uint8_t b : entry.telegram) text += " " + Hex2(b);
+            for (std::uint8_t b : entry.telegram) {
+                text += ' ';
+                text += Hex2(b);
+            }
             break;
         case BoxCommand::ReadDspByte:
             text = "read " + Hex4(entry.address) + " -> " + Hex2(entry.value);

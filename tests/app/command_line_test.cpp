@@ -14,6 +14,7 @@ TEST(CommandLine, ReadsOptions) {
     EXPECT_EQ(o.comDevices[1], "");
     EXPECT_EQ(o.comDevices[3], "/dev/ttyUSB0");
     EXPECT_TRUE(ParseEditorOptions({"--help"}).help);
+    EXPECT_TRUE(ParseEditorOptions({"--quit-after-start"}).quitAfterStart);
     EXPECT_FALSE(ParseEditorOptions({}).virtualDsp);
 }
 

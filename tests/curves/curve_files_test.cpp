@@ -208,6 +208,7 @@ TEST(CurveFiles, LoadCurveIntoDiagram) {
 
 // Files as engineers export them, read in place.
 TEST(CurveFiles, RealMeasurementFiles) {
+    QV_SKIP_WITHOUT_MEASUREMENTS();
     ScriptedUserInterface ui;
     PointList tweeter = ReadXYFile(test::Measurement("wavecor_TW022WA06_tweeter.txt"), ui);
     ASSERT_EQ(tweeter.size(), 800u);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <string>
 
 namespace qv {
@@ -24,6 +25,27 @@ TEST_P(ParseNumberTest, FollowsTheOneSyntax) {
     }
 }
 
+// "3_minus1p5eplus3": the case number, then the text spelt out in letters
+// and digits, so that a failing case can be found by its name.
+std::string CaseName(std::size_t index, const std::string& text) {
+    std::string name = std::to_string(index) + "_";
+    for (unsigned char c : text) {
+        if (std::isalnum(c) && c < 0x80)
+            name += static_cast<char>(c);
+        else if (c == '-')
+            name += "minus";
+        else if (c == '+')
+            name += "plus";
+        else if (c == '.')
+            name += "p";
+        else if (c == ' ')
+            name += "blank";
+        else
+            name += "x" + std::to_string(c);
+    }
+    return name;
+}
+
 constexpr auto Ok = NumberStatus::Ok;
 constexpr auto Nan = NumberStatus::NotANumber;
 constexpr auto Range = NumberStatus::OutOfRange;
@@ -44,7 +66,8 @@ INSTANTIATE_TEST_SUITE_P(
         NumberCase{"\xd9\xa1\xd9\xa2", Nan, 0}, NumberCase{"6-", Nan, 0},
         NumberCase{"1.2.3", Nan, 0}, NumberCase{"7 ", Nan, 0}, NumberCase{"\t7", Nan, 0},
         NumberCase{"inf", Nan, 0}, NumberCase{"nan", Nan, 0}, NumberCase{"--1", Nan, 0},
-        NumberCase{std::string("1\0", 2), Nan, 0}));
+        NumberCase{std::string("1\0", 2), Nan, 0}),
+    [](const auto& info) { return CaseName(info.index, info.param.text); });
 
 TEST(ParseNumber, ToNumberOnlyForValidValues) {
     EXPECT_EQ(ToNumber("2"), 2.0);

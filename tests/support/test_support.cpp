@@ -49,4 +49,9 @@ std::string Measurement(const std::string& name) {
     return std::string(QV_MEASUREMENTS_DIR) + "/" + name;
 }
 
+bool HaveMeasurements() {
+    std::error_code ec;
+    return std::filesystem::is_directory(QV_MEASUREMENTS_DIR, ec);
+}
+
 }  // namespace qv::test

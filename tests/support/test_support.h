@@ -56,5 +56,16 @@ class TempDir {
 std::string ReadBytes(const std::string& file);
 // A file of the shared measurement folder.
 std::string Measurement(const std::string& name);
+// The shared measurement folder sits beside the team's clones only; a user's
+// clone has none, and tests that read it skip themselves there.
+bool HaveMeasurements();
 
 }  // namespace qv::test
+
+#define QV_SKIP_WITHOUT_MEASUREMENTS()                                     \
+    do {                                                                   \
+        if (!::qv::test::HaveMeasurements())                               \
+            GTEST_SKIP() << "no ../shared/measurements beside this clone"; \
+    } while (0)
+
+namespace qv::test {}  // namespace qv::test
