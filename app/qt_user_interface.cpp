@@ -6,6 +6,8 @@
 #include <QMessageBox>
 #include <QStringList>
 
+#include "curves/time_left.h"
+
 namespace qv {
 namespace {
 
@@ -14,11 +16,7 @@ QString Q(const std::string& s) {
 }
 
 QString TimeLeft(qint64 elapsedMs, double fraction) {
-    if (fraction <= 0.02 || elapsedMs < 500) return QStringLiteral("estimating time left");
-    const qint64 left = static_cast<qint64>(elapsedMs * (1.0 - fraction) / fraction / 1000.0 + 0.5);
-    return left >= 60
-               ? QStringLiteral("%1 min %2 s left").arg(left / 60).arg(left % 60, 2, 10, QChar('0'))
-               : QStringLiteral("%1 s left").arg(left);
+    return Q(TimeLeftText(elapsedMs, fraction));
 }
 
 }  // namespace

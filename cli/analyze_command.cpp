@@ -2,9 +2,7 @@
 // impulse file, with the editor's own analysis code.
 
 #include <iostream>
-#include <map>
-#include <optional>
-#include <set>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -18,69 +16,61 @@
 namespace qv::cli {
 namespace {
 
-const char* const kUsage =
-    "  quorvane-cli analyze --impulse FILE [--imp]\n"
-    "      (--response OUT [--fs 90000] [--from 10] [--to 45000] | --group-delay OUT [--fs "
-    "61200])\n"
-    "      (DAT impulse, or IMP with --imp; the response in dB, the group delay in ms;\n"
-    "      XY-Format out)";
-
-int Usage(const std::string& problem) {
-    std::cerr << "quorvane-cli analyze: " << problem << "\nusage:\n" << kUsage << "\n";
-    return kExitUsage;
-}
-
-int RunAnalyze(const std::vector<std::string>& args) {
-    static const std::set<std::string> kKeys = {"--impulse", "--response", "--group-delay",
-                                                "--fs",      "--from",     "--to"};
-    std::map<std::string, std::string> opt;
+struct AnalyzeOptions {
+    std::string impulse, response, groupDelay;
     bool imp = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--help" || args[i] == "-h") {
-            std::cout << "usage:\n" << kUsage << "\n";
-            return kExitOk;
-        }
-        if (args[i] == "--imp") {
-            imp = true;
-            continue;
-        }
-        if (!kKeys.count(args[i])) return Usage("unknown argument '" + args[i] + "'");
-        if (i + 1 >= args.size()) return Usage(args[i] + " needs a value");
-        if (!opt.emplace(args[i], args[i + 1]).second) return Usage(args[i] + " given twice");
-        ++i;
-    }
-    if (!opt.count("--impulse")) return Usage("--impulse is missing");
-    const bool response = opt.count("--response") > 0;
-    if (response == (opt.count("--group-delay") > 0))
-        return Usage("give either --response or --group-delay");
-    if (!response && (opt.count("--from") || opt.count("--to")))
-        return Usage("--from and --to belong to --response");
-    std::map<std::string, double> num = {
-        {"--fs", response ? 90000.0 : 61200.0}, {"--from", 10.0}, {"--to", 45000.0}};
-    for (auto& [key, value] : num) {
-        if (!opt.count(key)) continue;
-        const auto v = ToNumber(opt[key]);
-        if (!v || !(*v > 0)) return Usage(key + " must be a positive number of Hz");
-        value = *v;
-    }
+    double fs = 0, from = 10, to = 45000;
+};
 
+int Run(const AnalyzeOptions& o, bool response) {
     CliUserInterface ui;
-    const std::string& file = opt["--impulse"];
+    const std::string& file = o.impulse;
     if (!CheckFileReadable(file, ui)) return kExitRefused;
     Workspace ws;
     ws.CurrentDiagram = ImpulseResponseDiagram;
-    SetSlot(ws.Current(), 1, file, imp ? ReadImpFile(file) : ReadXYFile(file, ui));
-    const bool done =
-        response ? RunImpulsFrequencyResponse(ws, ui, num["--fs"], num["--from"], num["--to"])
-                 : RunImpulsGroupDelay(ws, ui, num["--fs"]);
+    SetSlot(ws.Current(), 1, file, o.imp ? ReadImpFile(file) : ReadXYFile(file, ui));
+    const bool done = response ? RunImpulsFrequencyResponse(ws, ui, o.fs, o.from, o.to)
+                               : RunImpulsGroupDelay(ws, ui, o.fs);
     if (!done) return kExitRefused;
-    const std::string& out = opt[response ? "--response" : "--group-delay"];
+    const std::string& out = response ? o.response : o.groupDelay;
     if (!CheckFileWritable(out, ui)) return kExitRefused;
     WriteXYFile(out, ws.Current().Slot(1).points, ui);
     return kExitOk;
 }
 
-const RegisterCommand kRegistration({"analyze", kUsage, RunAnalyze});
+CommandRun Setup(CLI::App& cmd) {
+    auto o = std::make_shared<AnalyzeOptions>();
+    cmd.add_option("--impulse", o->impulse, "the impulse: a DAT file, or IMP with --imp")
+        ->required();
+    cmd.add_flag("--imp", o->imp, "the impulse file is an IMP file");
+    auto* response =
+        cmd.add_option("--response", o->response, "write the frequency response in dB (XY-Format)");
+    auto* delay =
+        cmd.add_option("--group-delay", o->groupDelay, "write the group delay in ms (XY-Format)");
+    response->excludes(delay);
+    auto* fs = cmd.add_option("--fs", o->fs,
+                              "the sampling frequency in Hz (90000 for the response, 61200 for the "
+                              "group delay)")
+                   ->check(CLI::PositiveNumber);
+    auto* from = cmd.add_option("--from", o->from, "lowest frequency of the response in Hz")
+                     ->check(CLI::PositiveNumber)
+                     ->capture_default_str();
+    auto* to = cmd.add_option("--to", o->to, "highest frequency of the response in Hz")
+                   ->check(CLI::PositiveNumber)
+                   ->capture_default_str();
+    from->needs(response);
+    to->needs(response);
+    return [o, response, fs] {
+        const bool isResponse = response->count() > 0;
+        if (!isResponse && o->groupDelay.empty())
+            throw UsageError("give either --response or --group-delay");
+        if (fs->count() == 0) o->fs = isResponse ? 90000.0 : 61200.0;
+        return Run(*o, isResponse);
+    };
+}
+
+const RegisterCommand kRegistration(
+    {"analyze", "the two impulse commands of the main window on an impulse file", Setup});
 
 }  // namespace
 }  // namespace qv::cli

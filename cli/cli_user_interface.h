@@ -2,10 +2,14 @@
 // The batch tool's user interface: messages as lines on standard error,
 // progress as one line rewritten in place; nobody is asked anything.
 
+#include <unistd.h>
+
+#include <chrono>
 #include <cstdio>
 #include <optional>
 #include <string>
 
+#include "curves/time_left.h"
 #include "curves/user_interface.h"
 
 namespace qv::cli {
@@ -22,15 +26,21 @@ class CliUserInterface : public UserInterface {
     void BeginProgress(const std::string& title) override {
         title_ = title;
         percent_ = -1;
+        start_ = std::chrono::steady_clock::now();
     }
     void Progress(double fraction, const std::string& text) override {
         const int percent = static_cast<int>(fraction * 100.0);
         if (percent == percent_ && text == text_) return;
         percent_ = percent;
         text_ = text;
-        std::fprintf(stderr, "\r%s: %3d %% %s   ", title_.c_str(), percent, text.c_str());
+        const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(
+            std::chrono::steady_clock::now() - start_);
+        const std::string left = TimeLeftText(elapsed.count(), fraction);
+        // A terminal rewrites the line in place; a log gets one line each.
+        std::fprintf(stderr, "%s%s: %3d %% %s - %s%s", tty_ ? "\r" : "", title_.c_str(), percent,
+                     text.c_str(), left.c_str(), tty_ ? "\x1b[K" : "\n");
         std::fflush(stderr);
-        open_ = true;
+        open_ = tty_;
     }
     void EndProgress() override { EndLine(); }
 
@@ -45,6 +55,8 @@ class CliUserInterface : public UserInterface {
     }
     std::string title_, text_;
     int percent_ = -1;
+    std::chrono::steady_clock::time_point start_;
+    bool tty_ = isatty(fileno(stderr)) != 0;
     bool open_ = false;
 };
 

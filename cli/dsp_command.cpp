@@ -22,19 +22,6 @@
 namespace qv::cli {
 namespace {
 
-const char* const kUsage =
-    "  quorvane-cli dsp --port DEVICE|virtual [--fault SPEC] [--flash FILE] OPERATION [OPTIONS]\n"
-    "      (--fault and --flash: the in-process virtual box)\n"
-    "      ping | version\n"
-    "      read-setup --set 1..8 --rate 44.1|48|33\n"
-    "      write-setup --set S --rate R [--range high|low] [--room on|off]\n"
-    "          [--gain-left N] [--gain-right N] [--default-left N] [--default-right N]\n"
-    "          [--delay-left N] [--delay-right N]   (0.1 dB steps, sample periods)\n"
-    "      write-software --set S --rate R [--range high|low] [FILE]\n"
-    "      write-filter FILTER --set S --rate R [--range high|low]\n"
-    "          (FILTER: XY-Format file of the 1800 equalizer coefficients)\n"
-    "      --program-dir DIR: where the DSP program files are (default: .)";
-
 struct Options {
     std::string port;
     std::string fault;
@@ -42,38 +29,6 @@ struct Options {
     std::vector<std::string> positional;
     std::map<std::string, std::string> values;
 };
-
-const std::vector<std::string> kValueOptions = {
-    "--port",       "--fault",       "--set",         "--rate",         "--range",
-    "--room",       "--gain-left",   "--gain-right",  "--default-left", "--default-right",
-    "--delay-left", "--delay-right", "--program-dir", "--flash"};
-
-class UsageError : public std::runtime_error {
-  public:
-    using std::runtime_error::runtime_error;
-};
-
-Options Parse(const std::vector<std::string>& args) {
-    Options o;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (a.rfind("--", 0) == 0) {
-            if (std::find(kValueOptions.begin(), kValueOptions.end(), a) == kValueOptions.end())
-                throw UsageError("unknown option " + a);
-            if (i + 1 >= args.size()) throw UsageError(a + " needs a value");
-            o.values[a] = args[++i];
-        } else if (o.operation.empty()) {
-            o.operation = a;
-        } else {
-            o.positional.push_back(a);
-        }
-    }
-    if (o.values.count("--port") == 0) throw UsageError("--port is missing");
-    o.port = o.values["--port"];
-    if (o.values.count("--fault") != 0) o.fault = o.values["--fault"];
-    if (o.operation.empty()) throw UsageError("no operation");
-    return o;
-}
 
 std::optional<std::string> Value(const Options& o, const std::string& name) {
     auto it = o.values.find(name);
@@ -187,14 +142,7 @@ bool RunOperation(DspSession& s, UserInterface& ui, const Options& o) {
     throw UsageError("unknown operation " + op);
 }
 
-int Run(const std::vector<std::string>& args) {
-    Options o;
-    try {
-        o = Parse(args);
-    } catch (const UsageError& e) {
-        std::cerr << "quorvane-cli dsp: " << e.what() << "\n" << kUsage << "\n";
-        return kExitUsage;
-    }
+int Run(const Options& o) {
     int argc = 1;
     char name[] = "quorvane-cli";
     char* argv[] = {name, nullptr};
@@ -228,13 +176,62 @@ int Run(const std::vector<std::string>& args) {
         s.port.ClosePort();
         if (box != nullptr && flash) box->SaveFlash(*flash);
         return ok ? kExitOk : kExitRefused;
-    } catch (const UsageError& e) {
-        std::cerr << "quorvane-cli dsp: " << e.what() << "\n" << kUsage << "\n";
-        return kExitUsage;
+    } catch (const UsageError&) {
+        s.port.ClosePort();
+        throw;
     }
 }
 
-const RegisterCommand kRegister({"dsp", kUsage, Run});
+// Each value option keeps its text for the operation's own checks.
+void AddValue(CLI::App& cmd, const std::shared_ptr<Options>& o, const std::string& name,
+              const std::string& help) {
+    cmd.add_option_function<std::string>(
+        name, [o, name](const std::string& v) { o->values[name] = v; }, help);
+}
+
+void AddSetAndRate(CLI::App& op, const std::shared_ptr<Options>& o, bool withRange) {
+    AddValue(op, o, "--set", "the set, 1..8");
+    AddValue(op, o, "--rate", "the sampling rate in kHz: 44.1, 48 or 33");
+    if (withRange) AddValue(op, o, "--range", "high (default) or low");
+}
+
+CommandRun Setup(CLI::App& cmd) {
+    auto o = std::make_shared<Options>();
+    cmd.add_option("--port", o->port, "the serial device, or \"virtual\" for the in-process box")
+        ->required();
+    cmd.add_option("--fault", o->fault, "a fault of the virtual box (drop=N, corrupt=N, ...)");
+    AddValue(cmd, o, "--flash", "the virtual box's flash file (loaded, then saved)");
+    AddValue(cmd, o, "--program-dir", "where the DSP program files are (default: .)");
+    cmd.require_subcommand(1);
+    auto add = [&](const char* name, const char* help) {
+        CLI::App* op = cmd.add_subcommand(name, help);
+        op->fallthrough();  // --port and the like may follow the operation
+        op->callback([o, op] { o->operation = op->get_name(); });
+        return op;
+    };
+    add("ping", "is the box there?");
+    add("version", "the box's software version");
+    AddSetAndRate(*add("read-setup", "print the setup of a set"), o, false);
+    CLI::App* writeSetup = add("write-setup", "write a setup into a set");
+    AddSetAndRate(*writeSetup, o, true);
+    AddValue(*writeSetup, o, "--room", "on or off (default)");
+    for (const char* name : {"--gain-left", "--gain-right", "--default-left", "--default-right"})
+        AddValue(*writeSetup, o, name, "in 0.1 dB steps");
+    for (const char* name : {"--delay-left", "--delay-right"})
+        AddValue(*writeSetup, o, name, "in sample periods");
+    CLI::App* software = add("write-software", "write the DSP program into a set");
+    AddSetAndRate(*software, o, true);
+    software->add_option("FILE", o->positional, "the program file (default: the profile's)");
+    CLI::App* filter = add("write-filter", "write an equalizer filter into a set");
+    AddSetAndRate(*filter, o, true);
+    filter->add_option("FILTER", o->positional, "XY-Format file of the 1800 coefficients");
+    return [o] {
+        o->values["--port"] = o->port;
+        return Run(*o);
+    };
+}
+
+const RegisterCommand kRegister({"dsp", "the box's transfers: setup, software, filters", Setup});
 
 }  // namespace
 }  // namespace qv::cli

@@ -16,41 +16,36 @@ std::vector<CliCommand>& Commands() {
 
 }  // namespace qv::cli
 
-namespace {
-
-void PrintUsage(std::ostream& out) {
-    auto commands = qv::cli::Commands();
-    std::sort(commands.begin(), commands.end(),
-              [](const auto& a, const auto& b) { return std::strcmp(a.name, b.name) < 0; });
-    out << "usage: quorvane-cli COMMAND [OPTIONS]\n\ncommands:\n";
-    for (const auto& c : commands) out << c.usage << "\n";
-    out << "  quorvane-cli --help\n";
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
     using namespace qv::cli;
-    if (argc < 2) {
-        PrintUsage(std::cerr);
-        return kExitUsage;
+    CLI::App app{"The Quorvane DSP Editor's work without a window, for scripts and batches.",
+                 "quorvane-cli"};
+    app.require_subcommand(1);
+    auto commands = Commands();
+    std::sort(commands.begin(), commands.end(),
+              [](const auto& a, const auto& b) { return std::strcmp(a.name, b.name) < 0; });
+    std::vector<std::pair<CLI::App*, CommandRun>> runs;
+    for (const auto& c : commands) {
+        CLI::App* sub = app.add_subcommand(c.name, c.description);
+        runs.emplace_back(sub, c.setup(*sub));
     }
-    const std::string name = argv[1];
-    if (name == "--help" || name == "-h" || name == "help") {
-        PrintUsage(std::cout);
-        return kExitOk;
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+        return app.exit(e) == 0 ? kExitOk : kExitUsage;
     }
-    for (const auto& c : Commands()) {
-        if (name != c.name) continue;
-        std::vector<std::string> args(argv + 2, argv + argc);
+    for (const auto& [sub, run] : runs) {
+        if (!sub->parsed()) continue;
         try {
-            return c.run(args);
+            return run();
+        } catch (const UsageError& e) {
+            std::cerr << "quorvane-cli " << sub->get_name() << ": " << e.what()
+                      << "\nRun with --help for more information.\n";
+            return kExitUsage;
         } catch (const std::exception& e) {
             std::cerr << e.what() << "\n";
             return kExitRefused;
         }
     }
-    std::cerr << "quorvane-cli: unknown command '" << name << "'\n";
-    PrintUsage(std::cerr);
     return kExitUsage;
 }

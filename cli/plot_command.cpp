@@ -7,6 +7,7 @@
 #include <charconv>
 #include <filesystem>
 #include <iostream>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -21,9 +22,6 @@
 namespace qv::cli {
 namespace {
 
-constexpr const char* kUsage =
-    "  quorvane-cli plot --diagram TITLE [--curve FILE]... [--size 835x368] --png OUT\n"
-    "      paint one of the eleven diagrams (by title) with up to four DAT curves";
 constexpr int kMaxSide = 10000;
 
 bool ParseSize(const std::string& text, int& width, int& height) {
@@ -35,11 +33,6 @@ bool ParseSize(const std::string& text, int& width, int& height) {
     return w.ec == std::errc() && w.ptr == begin + x && h.ec == std::errc() &&
            h.ptr == begin + text.size() && width > 0 && height > 0 && width <= kMaxSide &&
            height <= kMaxSide;
-}
-
-int Usage(const std::string& why) {
-    std::cerr << "plot: " << why << "\nusage:\n" << kUsage << "\n";
-    return kExitUsage;
 }
 
 bool ShowsCorrectionCurve(DiagramId id) {
@@ -61,30 +54,17 @@ Workspace StartWorkspace(bool withCorrections, UserInterface& ui) {
     return ws;
 }
 
-int RunPlot(const std::vector<std::string>& args) {
-    std::string title, png;
+struct PlotOptions {
+    std::string title, png, size = "835x368";
     std::vector<std::string> curves;
-    int width = 835, height = 368;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (i + 1 >= args.size()) return Usage("missing value after " + a);
-        const std::string& value = args[++i];
-        if (a == "--diagram") {
-            title = value;
-        } else if (a == "--curve") {
-            curves.push_back(value);
-        } else if (a == "--png") {
-            png = value;
-        } else if (a == "--size") {
-            if (!ParseSize(value, width, height)) return Usage("bad size '" + value + "'");
-        } else {
-            return Usage("unknown option " + a);
-        }
-    }
-    if (title.empty()) return Usage("--diagram is required");
-    if (png.empty()) return Usage("--png is required");
-    if (curves.size() > 4) return Usage("at most four curves");
+};
 
+int Run(const PlotOptions& o) {
+    int width = 0, height = 0;
+    if (!ParseSize(o.size, width, height)) throw UsageError("bad size '" + o.size + "'");
+    const std::string& title = o.title;
+    const std::vector<std::string>& curves = o.curves;
+    const std::string& png = o.png;
     CliUserInterface ui;
     const auto id = MakeDiagramSet().FindByTitle(title);
     if (!id) {
@@ -123,7 +103,21 @@ int RunPlot(const std::vector<std::string>& args) {
     return kExitOk;
 }
 
-const RegisterCommand kRegister{{"plot", kUsage, RunPlot}};
+CommandRun Setup(CLI::App& cmd) {
+    auto o = std::make_shared<PlotOptions>();
+    cmd.add_option("--diagram", o->title, "the diagram's title, e.g. \"Frequency Response\"")
+        ->required();
+    cmd.add_option("--curve", o->curves, "a DAT curve; up to four")->expected(1)->take_all();
+    cmd.add_option("--size", o->size, "WIDTHxHEIGHT in pixels")->capture_default_str();
+    cmd.add_option("--png", o->png, "write the picture here")->required();
+    return [o] {
+        if (o->curves.size() > 4) throw UsageError("at most four curves");
+        return Run(*o);
+    };
+}
+
+const RegisterCommand kRegister{
+    {"plot", "paint one of the eleven diagrams with up to four DAT curves into a PNG", Setup}};
 
 }  // namespace
 }  // namespace qv::cli

@@ -1,43 +1,18 @@
 // quorvane-cli synth: the filter synthesis of "Execute" on curve files, with
 // the editor's own synthesis code.
 
-#include <cmath>
-#include <cstdio>
-#include <iostream>
-#include <map>
-#include <optional>
-#include <set>
+#include <memory>
 #include <string>
-#include <vector>
 
 #include "cli/cli_command.h"
 #include "cli/cli_user_interface.h"
 #include "curves/curve_files.h"
-#include "curves/number_syntax.h"
 #include "curves/workspace.h"
 #include "dsp_math/eq_synthesis.h"
 #include "dsplink/program_profile.h"
 
 namespace qv::cli {
 namespace {
-
-const char* const kUsage =
-    "  quorvane-cli synth --variant eq|room --level FILE --delay FILE --correction FILE\n"
-    "      [--taps N] [--rate HZ] [--depth CM] [--width CM] --filter OUT\n"
-    "      [--achieved-level OUT] [--achieved-delay OUT]\n"
-    "      (DAT files in, XY-Format out; eq: 1799 taps at 48000 Hz, room: 899 taps at\n"
-    "      6000 Hz, depth and width 400 cm)";
-
-int Usage(const std::string& problem) {
-    std::cerr << "quorvane-cli synth: " << problem << "\nusage:\n" << kUsage << "\n";
-    return kExitUsage;
-}
-
-std::optional<long> WholeNumber(const std::string& text, long low, long high) {
-    const auto v = ToNumber(text);
-    if (!v || *v != std::trunc(*v) || *v < low || *v > high) return std::nullopt;
-    return static_cast<long>(*v);
-}
 
 // Reads a DAT file into slot 1; false (with the reader's message) when the
 // file cannot be opened.
@@ -54,54 +29,27 @@ bool Write(const std::string& file, const PointList& list, UserInterface& ui) {
     return true;
 }
 
-int RunSynth(const std::vector<std::string>& args) {
-    static const std::set<std::string> kKeys = {
-        "--variant", "--level", "--delay",  "--correction",     "--taps",          "--rate",
-        "--depth",   "--width", "--filter", "--achieved-level", "--achieved-delay"};
-    std::map<std::string, std::string> opt;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--help" || args[i] == "-h") {
-            std::cout << "usage:\n" << kUsage << "\n";
-            return kExitOk;
-        }
-        if (!kKeys.count(args[i])) return Usage("unknown argument '" + args[i] + "'");
-        if (i + 1 >= args.size()) return Usage(args[i] + " needs a value");
-        if (!opt.emplace(args[i], args[i + 1]).second) return Usage(args[i] + " given twice");
-        ++i;
-    }
-    for (const char* key : {"--variant", "--level", "--delay", "--correction", "--filter"})
-        if (!opt.count(key)) return Usage(std::string(key) + " is missing");
-    const std::string variant = opt["--variant"];
-    if (variant != "eq" && variant != "room") return Usage("--variant must be eq or room");
-    const bool room = variant == "room";
+struct SynthOptions {
+    std::string variant, level, delay, correction, filter, achievedLevel, achievedDelay;
+    std::int32_t taps = 0, depth = 400, width = 400;
+    double rate = 0;
+};
 
+int Run(const SynthOptions& o, bool tapsGiven, bool rateGiven) {
+    const bool room = o.variant == "room";
     DspProgramProfile profile;
     CliUserInterface ui;
     ApplyProfile(profile, 1, 1, 48000, nullptr, ui);
+    if (tapsGiven) (room ? profile.roomTapCount : profile.eqTapCount) = o.taps;
+    if (rateGiven) (room ? profile.roomSampleRate : profile.eqSampleRate) = o.rate;
     Workspace ws;
-    if (opt.count("--taps")) {
-        // The inverse transform grows with the square of the length.
-        const auto taps = WholeNumber(opt["--taps"], 1, 32767);
-        if (!taps) return Usage("--taps must be a whole number from 1 to 32767");
-        (room ? profile.roomTapCount : profile.eqTapCount) = static_cast<std::int32_t>(*taps);
-    }
-    if (opt.count("--rate")) {
-        const auto rate = ToNumber(opt["--rate"]);
-        if (!rate || !(*rate > 0)) return Usage("--rate must be a positive number of Hz");
-        (room ? profile.roomSampleRate : profile.eqSampleRate) = *rate;
-    }
-    for (const char* key : {"--depth", "--width"}) {
-        if (!opt.count(key)) continue;
-        const auto cm = WholeNumber(opt[key], 1, 1000);
-        if (!cm) return Usage(std::string(key) + " must be a whole number of cm from 1 to 1000");
-        (std::string(key) == "--depth" ? ws.RoomDepth : ws.RoomWidth) =
-            static_cast<std::int32_t>(*cm);
-    }
+    ws.RoomDepth = o.depth;
+    ws.RoomWidth = o.width;
 
     const DiagramId levelId = room ? FrequencyRoomDiagram : FrequencyResponseDiagram;
     const DiagramId delayId = room ? DelayRoomDiagram : GroupDelayDiagram;
-    if (!Load(ws, levelId, opt["--level"], ui) || !Load(ws, delayId, opt["--delay"], ui) ||
-        !Load(ws, FrequencyResponseHighDiagram, opt["--correction"], ui))
+    if (!Load(ws, levelId, o.level, ui) || !Load(ws, delayId, o.delay, ui) ||
+        !Load(ws, FrequencyResponseHighDiagram, o.correction, ui))
         return kExitRefused;
     ws.CurrentDiagram = levelId;
     const bool done =
@@ -109,17 +57,42 @@ int RunSynth(const std::vector<std::string>& args) {
     if (!done) return kExitRefused;
 
     const DiagramId filterId = room ? FilterRoomDiagram : ImpulseResponseDiagram;
-    if (!Write(opt["--filter"], ws[filterId].Slot(1).points, ui)) return kExitRefused;
-    if (opt.count("--achieved-level") &&
-        !Write(opt["--achieved-level"], ws[levelId].Slot(2).points, ui))
+    if (!Write(o.filter, ws[filterId].Slot(1).points, ui)) return kExitRefused;
+    if (!o.achievedLevel.empty() && !Write(o.achievedLevel, ws[levelId].Slot(2).points, ui))
         return kExitRefused;
-    if (opt.count("--achieved-delay") &&
-        !Write(opt["--achieved-delay"], ws[delayId].Slot(2).points, ui))
+    if (!o.achievedDelay.empty() && !Write(o.achievedDelay, ws[delayId].Slot(2).points, ui))
         return kExitRefused;
     return kExitOk;
 }
 
-const RegisterCommand kRegistration({"synth", kUsage, RunSynth});
+CommandRun Setup(CLI::App& cmd) {
+    auto o = std::make_shared<SynthOptions>();
+    cmd.footer(
+        "DAT files in, XY-Format out; eq: 1799 taps at 48000 Hz, room: 899 taps at 6000 Hz.");
+    cmd.add_option("--variant", o->variant, "eq (amplitude and delay) or room")
+        ->required()
+        ->check(CLI::IsMember({"eq", "room"}));
+    cmd.add_option("--level", o->level, "the desired level (DAT)")->required();
+    cmd.add_option("--delay", o->delay, "the desired group delay (DAT)")->required();
+    cmd.add_option("--correction", o->correction, "the correction curve (DAT)")->required();
+    cmd.add_option("--filter", o->filter, "write the filter here")->required();
+    // The inverse transform grows with the square of the length.
+    auto* taps = cmd.add_option("--taps", o->taps, "filter length")->check(CLI::Range(1, 32767));
+    auto* rate =
+        cmd.add_option("--rate", o->rate, "sampling frequency in Hz")->check(CLI::PositiveNumber);
+    cmd.add_option("--depth", o->depth, "room depth in cm (room)")
+        ->check(CLI::Range(1, 1000))
+        ->capture_default_str();
+    cmd.add_option("--width", o->width, "room width in cm (room)")
+        ->check(CLI::Range(1, 1000))
+        ->capture_default_str();
+    cmd.add_option("--achieved-level", o->achievedLevel, "write the achieved level here");
+    cmd.add_option("--achieved-delay", o->achievedDelay, "write the achieved group delay here");
+    return [o, taps, rate] { return Run(*o, taps->count() > 0, rate->count() > 0); };
+}
+
+const RegisterCommand kRegistration({"synth", "the filter synthesis of \"Execute\" on curve files",
+                                     Setup});
 
 }  // namespace
 }  // namespace qv::cli
