@@ -27,6 +27,14 @@ class ImportError : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
+// The file is a measurement, but an option does not fit it: a column pair or
+// channel that is not there, a text impulse without its rate, a gate outside
+// the impulse.
+class ImportOptionError : public ImportError {
+  public:
+    using ImportError::ImportError;
+};
+
 // The user stopped a long import through the progress callback.
 class ImportCancelled : public ImportError {
   public:
@@ -92,6 +100,7 @@ struct ImportReport {
     bool phaseAllZero = false;           // a phase column of zeros counts as absent
     std::size_t reducedFrom = 0;         // 0: no reduction
     std::size_t reducedTo = 0;
+    double reducedPointsPerOctave = 0.0;
 
     // Impulses.
     double sampleRate = 0.0;
