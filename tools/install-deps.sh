@@ -2,7 +2,7 @@
 # Installs the Debian 12 packages the editor and its tests need, when missing.
 set -euo pipefail
 packages=(g++ make cmake qt6-base-dev qt6-base-dev-tools libqt6serialport6-dev libgl-dev
-          libgtest-dev libgmock-dev libbenchmark-dev clang-format fonts-dejavu-core)
+          libgtest-dev libgmock-dev libbenchmark-dev clang-format fonts-dejavu-core libsndfile1-dev libcli11-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
