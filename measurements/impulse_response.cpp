@@ -1,0 +1,129 @@
+#include "measurements/impulse_response.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <sstream>
+
+#include "dsp_math/trig_sums.h"
+
+namespace qv {
+namespace {
+
+// Frequencies per call of the rotation sums, so that progress is reported
+// and a cancel is heard between calls.
+constexpr std::size_t kFrequencyChunk = 64;
+
+std::string Ms(double v) {
+    std::ostringstream s;
+    s.precision(4);
+    s << v;
+    return s.str();
+}
+
+}  // namespace
+
+std::vector<double> ImpulseFrequencies(double fs, std::size_t length) {
+    std::vector<double> grid;
+    if (!(fs > 0.0) || length == 0) return grid;
+    const double low = std::max(kImpulseLowestHz, fs / static_cast<double>(length));
+    const double top = 0.999 * fs / 2.0;
+    if (!(low < top)) return grid;
+    const double octaves = std::log2(top / low);
+    const auto steps = static_cast<std::size_t>(std::ceil(kImpulsePointsPerOctave * octaves));
+    grid.reserve(steps + 1);
+    for (std::size_t k = 0; k <= steps; ++k)
+        grid.push_back(low *
+                       std::exp2(octaves * static_cast<double>(k) / static_cast<double>(steps)));
+    grid.back() = top;
+    return grid;
+}
+
+double GateWeight(std::size_t k, std::size_t length) {
+    if (k >= length) return 0.0;
+    const std::size_t flank = std::max<std::size_t>(
+        1, static_cast<std::size_t>(std::lround(0.1 * static_cast<double>(length))));
+    const std::size_t fromEnd = length - 1 - k;
+    const std::size_t edge = std::min(k, fromEnd);
+    if (edge >= flank) return 1.0;
+    const double x = (static_cast<double>(edge) + 0.5) / static_cast<double>(flank);
+    return 0.5 * (1.0 - std::cos(std::numbers::pi * x));
+}
+
+ImpulseAnalysis AnalyseImpulse(std::span<const double> samples, double fs,
+                               const std::optional<ImpulseGate>& gate, const ProgressFn& progress) {
+    ImpulseAnalysis out;
+    const std::size_t n = samples.size();
+    if (!(fs > 0.0) || !std::isfinite(fs))
+        throw ImportOptionError("The sample rate must be a positive number of Hz.");
+    if (n < 2) throw ImportError("The impulse holds fewer than two samples.");
+    std::size_t peak = 0;
+    for (std::size_t i = 1; i < n; ++i)
+        if (std::fabs(samples[i]) > std::fabs(samples[peak])) peak = i;
+    if (samples[peak] == 0.0) throw ImportError("The impulse is silent: every sample is zero.");
+    out.peak = peak;
+
+    // The analysed samples and their weights.
+    std::vector<double> h;
+    std::size_t first = 0, last = n - 1;
+    if (gate) {
+        const double t1 = gate->fromMs, t2 = gate->toMs;
+        if (!std::isfinite(t1) || !std::isfinite(t2) || !(t1 < t2))
+            throw ImportOptionError("A gate must run from an earlier to a later time.");
+        const double g1 = static_cast<double>(peak) + std::round(t1 * fs / 1000.0);
+        const double g2 = static_cast<double>(peak) + std::round(t2 * fs / 1000.0);
+        const double startMs = -1000.0 * static_cast<double>(peak) / fs;
+        const double endMs = 1000.0 * static_cast<double>(n - 1 - peak) / fs;
+        if (g2 < 0.0 || g1 > static_cast<double>(n - 1))
+            throw ImportOptionError("The gate " + Ms(t1) + " to " + Ms(t2) +
+                                    " ms lies outside the impulse, which runs from " + Ms(startMs) +
+                                    " to " + Ms(endMs) + " ms around its peak.");
+        const auto gateLength = static_cast<std::size_t>(g2 - g1) + 1;
+        first = static_cast<std::size_t>(std::max(0.0, g1));
+        last = static_cast<std::size_t>(std::min(static_cast<double>(n - 1), g2));
+        out.gateClipped = g1 < 0.0 || g2 > static_cast<double>(n - 1);
+        if (last - first + 1 < 8)
+            throw ImportOptionError("The gate " + Ms(t1) + " to " + Ms(t2) +
+                                    " ms holds fewer than 8 samples of the impulse.");
+        h.resize(last - first + 1);
+        for (std::size_t i = first; i <= last; ++i)
+            h[i - first] =
+                samples[i] *
+                GateWeight(static_cast<std::size_t>(static_cast<double>(i) - g1), gateLength);
+    } else {
+        h.assign(samples.begin(), samples.end());
+    }
+    out.first = first;
+    out.last = last;
+
+    const std::vector<double> freqs = ImpulseFrequencies(fs, h.size());
+    if (freqs.empty())
+        throw ImportError("The analysed impulse is too short to resolve any frequency.");
+    std::vector<double> nu(freqs.size());
+    for (std::size_t k = 0; k < freqs.size(); ++k) nu[k] = freqs[k] / fs;
+    std::vector<double> nh(h.size());
+    for (std::size_t i = 0; i < h.size(); ++i) nh[i] = static_cast<double>(i) * h[i];
+
+    std::vector<double> c(nu.size()), s(nu.size()), cn(nu.size()), sn(nu.size());
+    for (std::size_t k0 = 0; k0 < nu.size(); k0 += kFrequencyChunk) {
+        const std::size_t count = std::min(kFrequencyChunk, nu.size() - k0);
+        const std::span<const double> part(nu.data() + k0, count);
+        TrigSums(h, h, part, {c.data() + k0, count}, {s.data() + k0, count});
+        TrigSums(nh, nh, part, {cn.data() + k0, count}, {sn.data() + k0, count});
+        if (progress && !progress(static_cast<double>(k0 + count) / static_cast<double>(nu.size())))
+            throw ImportCancelled();
+    }
+    for (std::size_t k = 0; k < nu.size(); ++k) {
+        const double power = c[k] * c[k] + s[k] * s[k];
+        AppendPoint(out.level, freqs[k], power > 0.0 ? 10.0 * std::log10(power) : -200.0);
+        if (!(power > 0.0)) continue;
+        // The gated samples start at `first`: their delay adds to the segment's.
+        const double samplesDelay =
+            (cn[k] * c[k] + sn[k] * s[k]) / power + static_cast<double>(first);
+        if (std::isfinite(samplesDelay))
+            AppendPoint(out.groupDelay, freqs[k], -1000.0 * samplesDelay / fs);
+    }
+    return out;
+}
+
+}  // namespace qv

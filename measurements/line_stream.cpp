@@ -1,0 +1,90 @@
+#include "measurements/line_stream.h"
+
+#include <cerrno>
+#include <cstring>
+
+#include "measurements/measurement_import.h"
+
+namespace qv {
+
+LineStream::LineStream(const std::string& path) : path_(path) {
+    file_ = std::fopen(path.c_str(), "rb");
+    if (!file_)
+        throw ImportError("Cannot open " + BaseName(path) + ": " + std::strerror(errno) + ".");
+    if (std::fseek(file_, 0, SEEK_END) == 0) {
+        const long size = std::ftell(file_);
+        if (size > 0) size_ = static_cast<std::size_t>(size);
+        std::fseek(file_, 0, SEEK_SET);
+    }
+}
+
+LineStream::LineStream(std::string_view text) : text_(text), memory_(true), size_(text.size()) {}
+
+LineStream::~LineStream() {
+    if (file_) std::fclose(file_);
+}
+
+int LineStream::Byte() {
+    if (pending_ >= 0) {
+        const int c = pending_;
+        pending_ = -1;
+        return c;
+    }
+    if (memory_) {
+        if (pos_ >= text_.size()) return -1;
+        ++consumed_;
+        return static_cast<unsigned char>(text_[pos_++]);
+    }
+    if (pos_ == end_) {
+        end_ = std::fread(buffer_, 1, sizeof buffer_, file_);
+        pos_ = 0;
+        if (end_ == 0) {
+            if (std::ferror(file_))
+                throw ImportError("Reading " + BaseName(path_) +
+                                  " failed: " + std::strerror(errno) + ".");
+            return -1;
+        }
+    }
+    ++consumed_;
+    return static_cast<unsigned char>(buffer_[pos_++]);
+}
+
+bool LineStream::Next(std::string& line) {
+    line.clear();
+    overlong_ = false;
+    int c = Byte();
+    if (c < 0) return false;
+    while (c >= 0) {
+        if (c == '\n') break;
+        if (c == '\r') {
+            const int next = Byte();
+            if (next != '\n' && next >= 0) pending_ = next;
+            break;
+        }
+        if (line.size() < kMaxLineChars)
+            line.push_back(static_cast<char>(c));
+        else
+            overlong_ = true;
+        c = Byte();
+    }
+    return true;
+}
+
+std::string ReadFileStart(const std::string& path, std::size_t n) {
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f) throw ImportError("Cannot open " + BaseName(path) + ": " + std::strerror(errno) + ".");
+    std::string start(n, '\0');
+    const std::size_t got = std::fread(start.data(), 1, n, f);
+    const bool failed = std::ferror(f) != 0;
+    std::fclose(f);
+    if (failed) throw ImportError("Reading " + BaseName(path) + " failed.");
+    start.resize(got);
+    return start;
+}
+
+std::string BaseName(const std::string& path) {
+    const auto slash = path.find_last_of("/\\");
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+}  // namespace qv
