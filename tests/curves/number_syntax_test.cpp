@@ -43,7 +43,8 @@ std::string CaseName(std::size_t index, const std::string& text) {
         else
             name += "x" + std::to_string(c);
     }
-    return name;
+    // Very long texts (the overflow cases) keep their start; the number keeps names unique.
+    return name.size() > 40 ? name.substr(0, 40) + "_etc" : name;
 }
 
 constexpr auto Ok = NumberStatus::Ok;
