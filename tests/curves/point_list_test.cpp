@@ -35,6 +35,37 @@ TEST(PointList, InsertByXGoesBeforeEqualX) {
     EXPECT_EQ(XsOf(l), (std::vector<double>{0, 1, 5, 5, 9, 10}));
 }
 
+// A list read from an unsorted file is not ascending: the new point still
+// goes before the first point whose x is not below its own.
+struct InsertCase {
+    const char* name;
+    PointList in;
+    CurvePoint p;
+    std::size_t at;
+    std::vector<double> xs;
+};
+
+void PrintTo(const InsertCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class InsertUnsortedTest : public ::testing::TestWithParam<InsertCase> {};
+
+TEST_P(InsertUnsortedTest, GoesBeforeFirstNotBelow) {
+    InsertCase c = GetParam();
+    EXPECT_EQ(InsertPointByX(c.in, c.p), c.at);
+    EXPECT_EQ(XsOf(c.in), c.xs);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    PointList, InsertUnsortedTest,
+    ::testing::Values(InsertCase{"AboveLastButBelowFirst", {{5, 0}, {1, 0}}, {3, 0}, 0, {3, 5, 1}},
+                      InsertCase{
+                          "EqualToAnEarlierX", {{1, 0}, {7, 0}, {2, 0}}, {7, 1}, 1, {1, 7, 7, 2}},
+                      InsertCase{"AboveEveryX", {{5, 0}, {1, 0}}, {6, 0}, 2, {5, 1, 6}},
+                      InsertCase{"IntoEmpty", {}, {4, 0}, 0, {4}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST(PointList, CopyRangeIncludesBothEnds) {
     PointList l;
     for (int i = 0; i < 1000; ++i) AppendPoint(l, i, i);
