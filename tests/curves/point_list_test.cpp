@@ -174,5 +174,42 @@ TEST(CurveSlots, SetSlotCutsNameAndClearKeepsColour) {
     EXPECT_EQ(d.Slot(4).colour, 0x000080u);
 }
 
+// A file name from the file dialog is UTF-8: a name is cut to at most 50
+// bytes, never inside a character.
+struct NameCase {
+    const char* name;
+    std::string in;
+    std::string stored;
+};
+
+void PrintTo(const NameCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class SlotNameTest : public ::testing::TestWithParam<NameCase> {};
+
+TEST_P(SlotNameTest, CutAtCharacterBoundary) {
+    Diagram d;
+    InitSlots(d);
+    SetSlot(d, 2, GetParam().in, Ys({1}));
+    EXPECT_EQ(d.Slot(2).name, GetParam().stored);
+}
+
+std::string N(std::size_t k) {
+    return std::string(k, 'n');
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    CurveSlots, SlotNameTest,
+    ::testing::Values(NameCase{"TwoByteAcross50", N(49) + "\xC3\xA4", N(49)},
+                      NameCase{"TwoByteEndsAt50", N(48) + "\xC3\xA4n", N(48) + "\xC3\xA4"},
+                      NameCase{"ThreeByteAcross50", N(48) + "\xE2\x82\xAC", N(48)},
+                      NameCase{"FourByteAcross50", N(47) + "\xF0\x9F\x98\x80", N(47)},
+                      NameCase{"FourByteEndsAt50", N(46) + "\xF0\x9F\x98\x80n",
+                               N(46) + "\xF0\x9F\x98\x80"},
+                      NameCase{"ShortNameWhole", "m\xC3\xBCll.dat", "m\xC3\xBCll.dat"},
+                      NameCase{"NotUtf8CutAt50", std::string(60, '\x80'), std::string(50, '\x80')}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 }  // namespace
 }  // namespace qv
