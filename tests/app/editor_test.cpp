@@ -391,5 +391,49 @@ TEST_F(EditorCommands, ExecuteRunsOnlyTheChosenVariant) {
     EXPECT_EQ(ws.ProcessingLength, 1800);
 }
 
+// --- Undo brings back the view of the restored diagram -----------------------
+
+struct UndoViewCase {
+    const char* name;
+    MenuId view;                  // the view command of the diagram changed
+    std::optional<bool> roomBox;  // after undo; nullopt: as it was
+};
+
+void PrintTo(const UndoViewCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class UndoViewTest : public EditorCommands, public ::testing::WithParamInterface<UndoViewCase> {};
+
+TEST_P(UndoViewTest, RoomBoxAsTheViewTableHasIt) {
+    const UndoViewCase& c = GetParam();
+    for (bool boxBefore : {false, true}) {
+        editor.ViewCommand(c.view);
+        const DiagramId changed = ws.CurrentDiagram;
+        SetSlot(ws.Current(), 1, "before", {{1, boxBefore ? 1.0 : 2.0}});
+        editor.Run([&] { editor.MenuNewClick(); });
+        // Another view, with the box the other way round from where undo must put it.
+        editor.ViewCommand(boxBefore ? MenuId::MenuViewDelayRoom : MenuId::MenuViewGroupDelay);
+        ASSERT_EQ(view.roomBox, boxBefore);
+        editor.MenuUndoClick();
+        EXPECT_EQ(ws.CurrentDiagram, changed);
+        EXPECT_EQ(view.roomBox, c.roomBox.value_or(boxBefore)) << boxBefore;
+        editor.ViewCommand(boxBefore ? MenuId::MenuViewDelayRoom : MenuId::MenuViewGroupDelay);
+        editor.MenuRedoClick();
+        EXPECT_EQ(ws.CurrentDiagram, changed);
+        EXPECT_EQ(view.roomBox, c.roomBox.value_or(boxBefore)) << boxBefore;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Editor, UndoViewTest,
+    ::testing::Values(UndoViewCase{"FrequencyRoom", MenuId::MenuViewFrequencyRoom, true},
+                      UndoViewCase{"FilterRoom", MenuId::ImpulsRoom, true},
+                      UndoViewCase{"FrequencyResponse", MenuId::MenuViewFrequencyResponse, false},
+                      UndoViewCase{"AmCorCurveLow", MenuId::MenuViewAmCorLow, false},
+                      UndoViewCase{"ImpulsResponseLeavesIt", MenuId::MenuViewImpulsResponse,
+                                   std::nullopt}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 }  // namespace
 }  // namespace qv
