@@ -222,6 +222,62 @@ TEST(EditorShell, MissingPortIsReportedOnceAndTheProfileStillComes) {
     EXPECT_EQ(ui.messages, (std::vector<std::string>{"No DSP -> Please connect DSP to USB"}));
 }
 
+// A box that never answers: the check takes all its pings.
+class SilentDevice : public MissingDevice {
+  public:
+    void Open(const std::string&) override { ++opens; }
+    bool IsOpen() const override { return opens > 0; }
+    bool WriteByte(std::uint8_t, std::chrono::milliseconds) override {
+        if (++writes == 1 && onFirstWrite) onFirstWrite();
+        return true;
+    }
+    std::function<void()> onFirstWrite;
+    int writes = 0;
+};
+
+bool MainWindowVisible() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String("Form1") && w->isVisible()) return true;
+    return false;
+}
+
+// The messages of the start-up check, with what was on screen then.
+class WatchingUserInterface : public test::ScriptedUserInterface {
+  public:
+    void Message(const std::string& text) override {
+        ScriptedUserInterface::Message(text);
+        windowBehindMessage.push_back(MainWindowVisible());
+        busyAtMessage.push_back(!busyChanges.empty() && busyChanges.back());
+    }
+    std::vector<bool> windowBehindMessage, busyAtMessage;
+};
+
+TEST(EditorShell, WindowIsShownBeforeTheConnectionCheck) {
+    Workspace ws;
+    CreateDiagramSet(ws);
+    SilentDevice device;
+    FakeClock clock;
+    DspSession dsp(device, clock);
+    WatchingUserInterface ui;
+    bool windowHandedOver = false, visibleAtFirstPing = false, busyAtFirstPing = false,
+         handedOverAtFirstPing = false;
+    device.onFirstWrite = [&] {
+        visibleAtFirstPing = MainWindowVisible();
+        busyAtFirstPing = !ui.busyChanges.empty() && ui.busyChanges.back();
+        handedOverAtFirstPing = windowHandedOver;
+    };
+    EditorShell shell(ws, dsp, ui, [&](TForm1& window) { windowHandedOver = window.isVisible(); });
+    EXPECT_TRUE(visibleAtFirstPing);
+    EXPECT_TRUE(busyAtFirstPing);
+    EXPECT_TRUE(handedOverAtFirstPing);  // message boxes can sit over the window
+    ASSERT_EQ(ui.messages, (std::vector<std::string>{"keine RS232-Verbindung zu DSP!"}));
+    EXPECT_EQ(ui.windowBehindMessage, (std::vector<bool>{true}));
+    EXPECT_EQ(ui.busyAtMessage, (std::vector<bool>{false}));  // the box gets the plain cursor
+    ASSERT_FALSE(ui.busyChanges.empty());
+    EXPECT_FALSE(ui.busyChanges.back());
+    EXPECT_EQ(dsp.DspConnected, 0);
+}
+
 TEST(EditorShell, StartsSilentlyWithTheVirtualBox) {
     Workspace ws;
     CreateDiagramSet(ws);
