@@ -169,6 +169,21 @@ TEST(MainWindow, ErrorsEndTheCommandInTheErrorBox) {
     EXPECT_EQ(e.ws.Current().Slot(1).name, "desired");  // nothing changed
 }
 
+// The editor owns every check mark: a trigger shows the editor's state, not
+// Qt's own toggle.
+TEST(MainWindow, EveryCheckItemShowsTheEditorsCheck) {
+    Editor e;
+    for (const MenuItemDef& item : MenuTree()) {
+        if (item.kind != MenuKind::Check) continue;
+        QAction* a = e.form->action(item.id);
+        ASSERT_NE(a, nullptr) << item.name;
+        for (int i = 0; i < 2; ++i) {
+            a->trigger();
+            EXPECT_EQ(a->isChecked(), e.form->menuState().Checked(item.id)) << item.name;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace qv
 
