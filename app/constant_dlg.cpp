@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <QValidator>
 
 namespace qv {
 namespace {
@@ -24,6 +25,26 @@ char32_t TypedCharacter(const QKeyEvent& key) {
     return c < 0x20 || c == 0x7F ? 0 : c;
 }
 
+// Every change of the field's text passes here, also those that come
+// without a filtered key press: a paste (Ctrl+V, Shift+Insert, the context
+// menu, the middle button), a drop. It keeps the characters a typed key
+// could have added and leaves the cursor after the kept ones.
+class TypedKeyRule : public QValidator {
+  public:
+    using QValidator::QValidator;
+    State validate(QString& input, int& pos) const override {
+        QString kept;
+        int keptPos = 0;
+        for (qsizetype i = 0; i < input.size(); ++i) {
+            if (ConstantDialogLogic::AcceptsTextCharacter(input[i].unicode())) kept += input[i];
+            if (i + 1 == pos) keptPos = static_cast<int>(kept.size());
+        }
+        input = kept;
+        pos = keptPos;
+        return Acceptable;
+    }
+};
+
 }  // namespace
 
 TConstantDlg::TConstantDlg(ConstantOperation op, Workspace& ws, UserInterface& ui, QWidget* parent)
@@ -36,6 +57,7 @@ TConstantDlg::TConstantDlg(ConstantOperation op, Workspace& ws, UserInterface& u
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setMinimumWidth(180);
     Edit1->installEventFilter(this);
+    Edit1->setValidator(new TypedKeyRule(Edit1));
     Label1->setBuddy(Edit1);
 
     OKBtn = new QPushButton(QStringLiteral("OK"), this);

@@ -18,6 +18,10 @@ bool ConstantDialogLogic::AcceptsKey(char32_t key) {
     return (key >= U'0' && key <= U'9') || key == U'-' || key == U'.' || key == 8 || key == 13;
 }
 
+bool ConstantDialogLogic::AcceptsTextCharacter(char32_t c) {
+    return c != 8 && c != 13 && AcceptsKey(c);
+}
+
 ConstantOutcome ConstantDialogLogic::Apply(std::string_view text, Workspace& ws,
                                            UserInterface& ui) const {
     const ParsedNumber parsed = ParseNumber(text);

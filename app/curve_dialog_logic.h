@@ -32,6 +32,9 @@ class ConstantDialogLogic {
     // A typed character passes only if it can belong to a number or ends the
     // input: "0" ... "9", "-", ".", backspace (8) and Enter (13).
     static bool AcceptsKey(char32_t key);
+    // A character that arrives without its own key (pasted, dropped) passes
+    // by the same rule; backspace and Enter are keys, not text.
+    static bool AcceptsTextCharacter(char32_t c);
 
     // OK: parses the whole text; a value outside the 64-bit range, or one that
     // would drive a point outside it, is reported in the error box, a text

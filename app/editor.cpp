@@ -32,6 +32,13 @@ constexpr ViewRule kViewRules[] = {
     {MenuId::MenuViewAmCorLow, FrequencyResponseLowDiagram, RoomBox::Hidden, true},
 };
 
+// The "Room " box as the view command of the diagram leaves it.
+RoomBox RoomBoxOf(DiagramId id) {
+    for (const auto& rule : kViewRules)
+        if (rule.diagram == id) return rule.box;
+    return RoomBox::Unchanged;
+}
+
 bool IsEqDiagram(DiagramId id) {
     return id == FrequencyResponseDiagram || id == GroupDelayDiagram ||
            id == ImpulseResponseDiagram;
@@ -232,19 +239,19 @@ void Editor::MenuExecuteClick() {
     view_.RequestRepaint();
 }
 
+// Undo and redo bring back the diagram of the change: show it as its view
+// command would, "Room " box included.
+void Editor::ShowRestoredDiagram() {
+    ShowDiagram(ws_.CurrentDiagram, RoomBoxOf(ws_.CurrentDiagram), true);
+}
+
 void Editor::MenuUndoClick() {
-    if (history_.Undo(ws_)) {
-        SyncCurveMenuCheck();
-        view_.RequestRepaint();
-    }
+    if (history_.Undo(ws_)) ShowRestoredDiagram();
     UpdateUndoItems();
 }
 
 void Editor::MenuRedoClick() {
-    if (history_.Redo(ws_)) {
-        SyncCurveMenuCheck();
-        view_.RequestRepaint();
-    }
+    if (history_.Redo(ws_)) ShowRestoredDiagram();
     UpdateUndoItems();
 }
 

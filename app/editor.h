@@ -88,6 +88,7 @@ class Editor {
     void Save(const char* filter,
               void (*writer)(const std::string&, const PointList&, UserInterface&));
     void UpdateUndoItems();
+    void ShowRestoredDiagram();
 
     Workspace& ws_;
     UserInterface& ui_;

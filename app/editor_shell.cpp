@@ -1,5 +1,7 @@
 #include "app/editor_shell.h"
 
+#include <QCoreApplication>
+
 #include "app/SetupHardware.h"
 #include "app/about.h"
 #include "app/addconstant.h"
@@ -13,10 +15,16 @@
 
 namespace qv {
 
-EditorShell::EditorShell(Workspace& ws, DspSession& dsp, UserInterface& ui)
+EditorShell::EditorShell(Workspace& ws, DspSession& dsp, UserInterface& ui,
+                         const std::function<void(TForm1&)>& windowShown)
     : ws_(ws), dsp_(dsp), ui_(ui), startUi_(ui) {
     form_ = std::make_unique<TForm1>(ws, dsp, ui);
     TForm1* w = form_.get();
+    // The window is on screen before the dialogs: without a box the
+    // connection check takes seconds, and its message belongs over the window.
+    w->show();
+    if (windowShown) windowShown(*w);
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     // Created once, in this order; the DSP setup dialog's creation runs the
     // connection check.
     storeDataTo_ = new TStoreDataToDlg(dsp, w);

@@ -1,8 +1,9 @@
 #pragma once
-// The whole editor after start-up steps 1 and 2: the main window, the
-// dialogs created once in their order, and every menu item bound to its
-// command. main builds one; the widget tests build their own.
+// The whole editor after start-up steps 1 and 2: the main window, shown at
+// once, the dialogs created once in their order, and every menu item bound to
+// its command. main builds one; the widget tests build their own.
 
+#include <functional>
 #include <memory>
 
 #include "app/dsp_commands.h"
@@ -22,7 +23,10 @@ class TStoreDataToDlg;
 
 class EditorShell {
   public:
-    EditorShell(Workspace& ws, DspSession& dsp, UserInterface& ui);
+    // windowShown hears of the main window once it is on screen, before the
+    // connection check (main makes it the parent of the message boxes).
+    EditorShell(Workspace& ws, DspSession& dsp, UserInterface& ui,
+                const std::function<void(TForm1&)>& windowShown = {});
     ~EditorShell();
 
     TForm1& form() { return *form_; }

@@ -87,7 +87,7 @@ void TForm1::BuildMenus() {
         // Qt would otherwise toggle the check on its own; the editor owns it.
         if (a->isCheckable())
             connect(a, &QAction::triggered, a,
-                    [this, a] { a->setChecked(menuState_.Checked(MenuId::MenuCurve)); });
+                    [this, a, id = item.id] { a->setChecked(menuState_.Checked(id)); });
         actions_.insert(key, a);
         open.push_back(nullptr);
     }

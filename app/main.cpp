@@ -47,9 +47,8 @@ int main(int argc, char** argv) {
             dsp.port.SetDeviceOverride(n, options.comDevices[n - 1]);
     if (box) dsp.port.SetDeviceOverride(1, qv::kVirtualDeviceName);
 
-    qv::EditorShell shell(ws, dsp, ui);
-    ui.setParent(&shell.form());
-    shell.form().show();
+    // Message boxes of the connection check already sit over the window.
+    qv::EditorShell shell(ws, dsp, ui, [&ui](qv::TForm1& window) { ui.setParent(&window); });
     if (options.quitAfterStart) {
         // Once the event loop has shown the window, end with its state.
         QTimer::singleShot(0, &app, [&] {

@@ -49,9 +49,12 @@ void UndoHistory::Commit(const Workspace& ws) {
     redo_.clear();
 }
 
+// Both directions of a step show the diagram in which the change happened,
+// not the one that was shown when undo or redo was chosen.
 bool UndoHistory::Undo(Workspace& ws) {
     if (undo_.empty()) return false;
     redo_.push_back(CurveSnapshot::Take(ws));
+    redo_.back().current = undo_.back().current;
     undo_.back().Restore(ws);
     undo_.pop_back();
     return true;
@@ -60,6 +63,7 @@ bool UndoHistory::Undo(Workspace& ws) {
 bool UndoHistory::Redo(Workspace& ws) {
     if (redo_.empty()) return false;
     undo_.push_back(CurveSnapshot::Take(ws));
+    undo_.back().current = redo_.back().current;
     redo_.back().Restore(ws);
     redo_.pop_back();
     return true;

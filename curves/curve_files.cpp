@@ -58,8 +58,11 @@ PointList ReadXYFile(const std::string& name, UserInterface& ui) {
     LineReader in(name);
     std::string line;
     int faultyLines = 0;
-    while (CountPoints(list) < kMaxXYPoints && in.ReadLine(line, kLineChars)) {
-        std::string_view rest = DropLeadingBlanks(line);
+    // One byte more than is read tells whether a character runs across the
+    // cut, so that a message never shows half of it.
+    while (CountPoints(list) < kMaxXYPoints && in.ReadLine(line, kLineChars + 1)) {
+        const std::string_view head = CutAtCharBoundary(line, kLineChars);
+        std::string_view rest = DropLeadingBlanks(std::string_view(line).substr(0, kLineChars));
         const std::size_t blank = rest.find(' ');
         if (blank == std::string_view::npos) continue;
         const std::string_view xText = rest.substr(0, blank);
@@ -73,8 +76,8 @@ PointList ReadXYFile(const std::string& name, UserInterface& ui) {
         }
         ++faultyLines;
         if (faultyLines <= kMaxLineMessages) {
-            if (!x) ui.Message(line + "   Fehler !!! ");
-            if (!y) ui.Message(line + "   Fehler !!!  ");
+            if (!x) ui.Message(std::string(head) + "   Fehler !!! ");
+            if (!y) ui.Message(std::string(head) + "   Fehler !!!  ");
         } else if (faultyLines == kMaxLineMessages + 1) {
             ui.Message("Weitere fehlerhafte Zeilen in " + name + " werden nicht gemeldet.");
         }

@@ -2,10 +2,12 @@
 
 #include <utility>
 
+#include "curves/text_file.h"
+
 namespace qv {
 
 std::string CutName(std::string_view name) {
-    return std::string(name.substr(0, kMaxNameLength));
+    return std::string(CutAtCharBoundary(name, kMaxNameLength));
 }
 
 void InitSlots(Diagram& d) {

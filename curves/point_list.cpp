@@ -10,12 +10,8 @@ void AppendPoint(PointList& list, double x, double y) {
 }
 
 std::size_t InsertPointByX(PointList& list, CurvePoint p) {
-    // Appending is the common case (ascending lists); check it first so that
-    // building an ascending list stays linear.
-    if (list.empty() || list.back().x < p.x) {
-        list.push_back(p);
-        return list.size() - 1;
-    }
+    // No shortcut on the last point: a list read from an unsorted file can
+    // hold a point with x >= p.x before a last point with x < p.x.
     auto at =
         std::find_if(list.begin(), list.end(), [&](const CurvePoint& q) { return q.x >= p.x; });
     auto pos = static_cast<std::size_t>(at - list.begin());
@@ -86,6 +82,19 @@ void ShiftSamples(PointList& list, int n) {
     NumberPoints(list, 0.0);
 }
 
+namespace {
+
+// The result of AddCurves is built by insertion and so is ascending: its
+// last point is its largest, and appending above it keeps building linear.
+void InsertIntoAscending(PointList& out, CurvePoint p) {
+    if (out.empty() || out.back().x < p.x)
+        out.push_back(p);
+    else
+        InsertPointByX(out, p);
+}
+
+}  // namespace
+
 PointList AddCurves(const PointList& a, const PointList& b) {
     PointList out;
     if (b.empty()) return out;
@@ -93,7 +102,7 @@ PointList AddCurves(const PointList& a, const PointList& b) {
     std::size_t ia = 0;
     // 1. Points left of (or at) B's start take B's first value.
     for (; ia < a.size() && a[ia].x <= b.front().x; ++ia)
-        InsertPointByX(out, {a[ia].x, a[ia].y + b.front().y});
+        InsertIntoAscending(out, {a[ia].x, a[ia].y + b.front().y});
     // 2./3. Walk B in step with A; beyond B's end its last value holds.
     std::size_t jb = 0;
     const CurvePoint* p = nullptr;
@@ -107,7 +116,7 @@ PointList AddCurves(const PointList& a, const PointList& b) {
         } else {
             v = b.back().y;
         }
-        InsertPointByX(out, {x, a[ia].y + v});
+        InsertIntoAscending(out, {x, a[ia].y + v});
     }
     return out;
 }

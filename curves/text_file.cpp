@@ -20,7 +20,20 @@ std::FILE* OpenFile(const std::string& name, const char* mode) {
     return std::fopen(name.c_str(), mode);
 }
 
+bool IsContinuationByte(char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
+
 }  // namespace
+
+std::string_view CutAtCharBoundary(std::string_view text, std::size_t maxBytes) {
+    if (text.size() <= maxBytes) return text;
+    // A character has at most three continuation bytes after its lead byte.
+    std::size_t cut = maxBytes;
+    while (cut > 0 && maxBytes - cut < 3 && IsContinuationByte(text[cut])) --cut;
+    if (IsContinuationByte(text[cut])) cut = maxBytes;
+    return text.substr(0, cut);
+}
 
 LineReader::LineReader(const std::string& name) : name_(name) {
     file_ = OpenFile(name, "rb");

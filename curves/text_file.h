@@ -15,6 +15,11 @@ class FileError : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
+// The longest start of text of at most maxBytes bytes that does not end
+// inside a UTF-8 character (names chosen in a file dialog are UTF-8). Text
+// that is not UTF-8 is cut at maxBytes.
+std::string_view CutAtCharBoundary(std::string_view text, std::size_t maxBytes);
+
 class LineReader {
   public:
     // Throws FileError when the file cannot be opened.

@@ -31,6 +31,13 @@ TEST(ConstantDialogLogic, KeyFilterPassesOnlyNumberKeysBackspaceAndEnter) {
         EXPECT_FALSE(ConstantDialogLogic::AcceptsKey(c)) << static_cast<int>(c);
 }
 
+TEST(ConstantDialogLogic, TextCharactersFollowTheKeyRule) {
+    for (char32_t c : std::u32string(U"0123456789-."))
+        EXPECT_TRUE(ConstantDialogLogic::AcceptsTextCharacter(c)) << static_cast<int>(c);
+    for (char32_t c : std::u32string(U"\b\raeE+, \t\n\u00fc\u2212\U0001D7CF"))
+        EXPECT_FALSE(ConstantDialogLogic::AcceptsTextCharacter(c)) << static_cast<int>(c);
+}
+
 struct ConstantCase {
     const char* label;
     ConstantOperation op;

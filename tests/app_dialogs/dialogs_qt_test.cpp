@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
@@ -76,6 +77,26 @@ TEST_F(ConstantDialogs, KeyFilterDropsEveryOtherCharacter) {
     EXPECT_EQ(dlg.Edit1->text(), "5-.2");
     QTest::keyClick(dlg.Edit1, Qt::Key_Udiaeresis, Qt::NoModifier);
     EXPECT_EQ(dlg.Edit1->text(), "5-.2");
+}
+
+// Text that is not typed key by key (pasted with Ctrl+V or Shift+Insert,
+// inserted by a drop) passes the same rule as typed keys.
+TEST_F(ConstantDialogs, PastedTextPassesTheKeyFilter) {
+    TMulConstDlg dlg(ws, ui);
+    QGuiApplication::clipboard()->setText(QStringLiteral("a1,5\u20ACx-E.2 +e9\n"));
+    dlg.Edit1->clear();
+    QTest::keyClick(dlg.Edit1, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(dlg.Edit1->text().toStdString(), "15-.29");
+    QTest::keyClick(dlg.Edit1, Qt::Key_Home);
+    QTest::keyClick(dlg.Edit1, Qt::Key_Insert, Qt::ShiftModifier);
+    EXPECT_EQ(dlg.Edit1->text().toStdString(), "15-.2915-.29");
+    EXPECT_EQ(dlg.Edit1->cursorPosition(), 6);  // after the kept characters
+    dlg.Edit1->insert(QStringLiteral("x7y"));
+    EXPECT_EQ(dlg.Edit1->text().toStdString(), "15-.29715-.29");
+    // Alt and Meta do not open a way round the filter either.
+    QTest::keyClick(dlg.Edit1, Qt::Key_A, Qt::AltModifier);
+    QTest::keyClick(dlg.Edit1, Qt::Key_E, Qt::MetaModifier);
+    EXPECT_EQ(dlg.Edit1->text().toStdString(), "15-.29715-.29");
 }
 
 TEST_F(ConstantDialogs, EnterRunsTheOperationAndRepaints) {

@@ -78,8 +78,25 @@ TEST(DiagramSet, DesiredCurve) {
     EXPECT_EQ(s.marked, 1);
     EXPECT_EQ(s.name, "desired");
     EXPECT_TRUE(ws[GroupDelayDiagram].Slot(3).points.empty());
+}
+
+TEST(DiagramSet, CreateDiagramSetOverwritesWhatItSets) {
+    Workspace ws;
+    ws.ViewWidth = 640;
+    ws.ViewHeight = 300;
+    ws.CurrentDiagram = ImpulsLowDiagram;
+    ws.ProcessingLength = 900;
+    ws[FrequencyResponseDiagram].yFrom = 5;
+    SetSlot(ws[FrequencyResponseDiagram], 2, "old", {{1, 1}});
+    CreateDiagramSet(ws);
+    EXPECT_EQ(ws.CurrentDiagram, FrequencyResponseDiagram);
     EXPECT_EQ(ws.ProcessingLength, 1800);
-    EXPECT_EQ(ws.ProcessingSampleRate, 0.0);
+    const Diagram& d = ws[FrequencyResponseDiagram];
+    EXPECT_EQ(d.yFrom, -120);
+    EXPECT_TRUE(d.Slot(2).points.empty());
+    EXPECT_EQ(d.Slot(2).name, "");
+    // The drawing area is the view as it is at that moment.
+    EXPECT_EQ((std::array{d.areaRight, d.areaBottom}), (std::array{640, 300}));
 }
 
 }  // namespace

@@ -35,6 +35,37 @@ TEST(PointList, InsertByXGoesBeforeEqualX) {
     EXPECT_EQ(XsOf(l), (std::vector<double>{0, 1, 5, 5, 9, 10}));
 }
 
+// A list read from an unsorted file is not ascending: the new point still
+// goes before the first point whose x is not below its own.
+struct InsertCase {
+    const char* name;
+    PointList in;
+    CurvePoint p;
+    std::size_t at;
+    std::vector<double> xs;
+};
+
+void PrintTo(const InsertCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class InsertUnsortedTest : public ::testing::TestWithParam<InsertCase> {};
+
+TEST_P(InsertUnsortedTest, GoesBeforeFirstNotBelow) {
+    InsertCase c = GetParam();
+    EXPECT_EQ(InsertPointByX(c.in, c.p), c.at);
+    EXPECT_EQ(XsOf(c.in), c.xs);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    PointList, InsertUnsortedTest,
+    ::testing::Values(InsertCase{"AboveLastButBelowFirst", {{5, 0}, {1, 0}}, {3, 0}, 0, {3, 5, 1}},
+                      InsertCase{
+                          "EqualToAnEarlierX", {{1, 0}, {7, 0}, {2, 0}}, {7, 1}, 1, {1, 7, 7, 2}},
+                      InsertCase{"AboveEveryX", {{5, 0}, {1, 0}}, {6, 0}, 2, {5, 1, 6}},
+                      InsertCase{"IntoEmpty", {}, {4, 0}, 0, {4}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST(PointList, CopyRangeIncludesBothEnds) {
     PointList l;
     for (int i = 0; i < 1000; ++i) AppendPoint(l, i, i);
@@ -142,6 +173,43 @@ TEST(CurveSlots, SetSlotCutsNameAndClearKeepsColour) {
     }
     EXPECT_EQ(d.Slot(4).colour, 0x000080u);
 }
+
+// A file name from the file dialog is UTF-8: a name is cut to at most 50
+// bytes, never inside a character.
+struct NameCase {
+    const char* name;
+    std::string in;
+    std::string stored;
+};
+
+void PrintTo(const NameCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class SlotNameTest : public ::testing::TestWithParam<NameCase> {};
+
+TEST_P(SlotNameTest, CutAtCharacterBoundary) {
+    Diagram d;
+    InitSlots(d);
+    SetSlot(d, 2, GetParam().in, Ys({1}));
+    EXPECT_EQ(d.Slot(2).name, GetParam().stored);
+}
+
+std::string N(std::size_t k) {
+    return std::string(k, 'n');
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    CurveSlots, SlotNameTest,
+    ::testing::Values(NameCase{"TwoByteAcross50", N(49) + "\xC3\xA4", N(49)},
+                      NameCase{"TwoByteEndsAt50", N(48) + "\xC3\xA4n", N(48) + "\xC3\xA4"},
+                      NameCase{"ThreeByteAcross50", N(48) + "\xE2\x82\xAC", N(48)},
+                      NameCase{"FourByteAcross50", N(47) + "\xF0\x9F\x98\x80", N(47)},
+                      NameCase{"FourByteEndsAt50", N(46) + "\xF0\x9F\x98\x80n",
+                               N(46) + "\xF0\x9F\x98\x80"},
+                      NameCase{"ShortNameWhole", "m\xC3\xBCll.dat", "m\xC3\xBCll.dat"},
+                      NameCase{"NotUtf8CutAt50", std::string(60, '\x80'), std::string(50, '\x80')}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace qv

@@ -158,7 +158,7 @@ TEST(MainWindow, ResizeSetsTheViewAndTheTitleFollows) {
     EXPECT_FALSE(e.form->labelCurve(2)->isVisible());
 }
 
-TEST(MainWindow, ErrorsEndTheCommandInTheErrorBox) {
+TEST(MainWindow, RefusedFileIsReportedAndChangesNothing) {
     Editor e;
     e.ui.errors.clear();
     test::TempDir dir;
@@ -167,6 +167,48 @@ TEST(MainWindow, ErrorsEndTheCommandInTheErrorBox) {
     ASSERT_EQ(e.ui.messages.size(), 2u);
     EXPECT_EQ(e.ui.messages[1], "Fehler beim Zugriff auf " + dir.path().string() + ".");
     EXPECT_EQ(e.ws.Current().Slot(1).name, "desired");  // nothing changed
+    EXPECT_TRUE(e.ui.errors.empty());
+}
+
+// A file that opens but cannot be read raises an error inside the loader:
+// it ends the command in the error box, what the command had emptied stays
+// empty, and the next command runs as usual.
+TEST(MainWindow, ErrorsEndTheCommandInTheErrorBox) {
+    const std::string unreadable = "/proc/self/mem";  // opens, but reading offset 0 fails
+    if (std::FILE* f = std::fopen(unreadable.c_str(), "rb")) {
+        std::fclose(f);
+    } else {
+        GTEST_SKIP() << "no " << unreadable << " on this system";
+    }
+    Editor e;
+    e.ui.errors.clear();
+    e.Trigger(MenuId::MenuViewGroupDelay);
+    e.ui.fileAnswers.push_back(unreadable);
+    e.Trigger(MenuId::MenuLoadFrequencyResponse);
+    ASSERT_EQ(e.ui.errors.size(), 1u);
+    EXPECT_EQ(e.ui.errors[0].rfind("quorvane: Lesefehler in " + unreadable, 0), 0u)
+        << e.ui.errors[0];
+    EXPECT_TRUE(e.ui.messages.empty());
+    EXPECT_EQ(e.ws.CurrentDiagram, FrequencyResponseDiagram);
+    EXPECT_TRUE(e.ws.Current().Slot(1).points.empty());
+    EXPECT_TRUE(e.form->action(MenuId::MenuUndo)->isEnabled());
+    e.Trigger(MenuId::MenuNew);
+    EXPECT_EQ(e.ws.Current().Slot(1).points, (PointList{{10, 0}, {20000, 0}}));
+}
+
+// The editor owns every check mark: a trigger shows the editor's state, not
+// Qt's own toggle.
+TEST(MainWindow, EveryCheckItemShowsTheEditorsCheck) {
+    Editor e;
+    for (const MenuItemDef& item : MenuTree()) {
+        if (item.kind != MenuKind::Check) continue;
+        QAction* a = e.form->action(item.id);
+        ASSERT_NE(a, nullptr) << item.name;
+        for (int i = 0; i < 2; ++i) {
+            a->trigger();
+            EXPECT_EQ(a->isChecked(), e.form->menuState().Checked(item.id)) << item.name;
+        }
+    }
 }
 
 }  // namespace
@@ -220,6 +262,77 @@ TEST(EditorShell, MissingPortIsReportedOnceAndTheProfileStillComes) {
     ui.messages.clear();
     shell.form().action(MenuId::MenuFilterToDsp)->trigger();
     EXPECT_EQ(ui.messages, (std::vector<std::string>{"No DSP -> Please connect DSP to USB"}));
+}
+
+TEST(EditorShell, ComPortThatWillNotOpenEndsInTheErrorBox) {
+    Workspace ws;
+    CreateDiagramSet(ws);
+    MissingDevice device;
+    FakeClock clock;
+    DspSession dsp(device, clock);
+    test::ScriptedUserInterface ui;
+    EditorShell shell(ws, dsp, ui);
+    ui.errors.clear();
+    shell.form().action(MenuId::MenuCom3)->trigger();
+    ASSERT_EQ(ui.errors.size(), 1u);
+    EXPECT_NE(ui.errors[0].find("Unable to open specified device"), std::string::npos);
+    EXPECT_EQ(ws.ComPortNumber, 3);  // set before the port refused
+}
+
+// A box that never answers: the check takes all its pings.
+class SilentDevice : public MissingDevice {
+  public:
+    void Open(const std::string&) override { ++opens; }
+    bool IsOpen() const override { return opens > 0; }
+    bool WriteByte(std::uint8_t, std::chrono::milliseconds) override {
+        if (++writes == 1 && onFirstWrite) onFirstWrite();
+        return true;
+    }
+    std::function<void()> onFirstWrite;
+    int writes = 0;
+};
+
+bool MainWindowVisible() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String("Form1") && w->isVisible()) return true;
+    return false;
+}
+
+// The messages of the start-up check, with what was on screen then.
+class WatchingUserInterface : public test::ScriptedUserInterface {
+  public:
+    void Message(const std::string& text) override {
+        ScriptedUserInterface::Message(text);
+        windowBehindMessage.push_back(MainWindowVisible());
+        busyAtMessage.push_back(!busyChanges.empty() && busyChanges.back());
+    }
+    std::vector<bool> windowBehindMessage, busyAtMessage;
+};
+
+TEST(EditorShell, WindowIsShownBeforeTheConnectionCheck) {
+    Workspace ws;
+    CreateDiagramSet(ws);
+    SilentDevice device;
+    FakeClock clock;
+    DspSession dsp(device, clock);
+    WatchingUserInterface ui;
+    bool windowHandedOver = false, visibleAtFirstPing = false, busyAtFirstPing = false,
+         handedOverAtFirstPing = false;
+    device.onFirstWrite = [&] {
+        visibleAtFirstPing = MainWindowVisible();
+        busyAtFirstPing = !ui.busyChanges.empty() && ui.busyChanges.back();
+        handedOverAtFirstPing = windowHandedOver;
+    };
+    EditorShell shell(ws, dsp, ui, [&](TForm1& window) { windowHandedOver = window.isVisible(); });
+    EXPECT_TRUE(visibleAtFirstPing);
+    EXPECT_TRUE(busyAtFirstPing);
+    EXPECT_TRUE(handedOverAtFirstPing);  // message boxes can sit over the window
+    ASSERT_EQ(ui.messages, (std::vector<std::string>{"keine RS232-Verbindung zu DSP!"}));
+    EXPECT_EQ(ui.windowBehindMessage, (std::vector<bool>{true}));
+    EXPECT_EQ(ui.busyAtMessage, (std::vector<bool>{false}));  // the box gets the plain cursor
+    ASSERT_FALSE(ui.busyChanges.empty());
+    EXPECT_FALSE(ui.busyChanges.back());
+    EXPECT_EQ(dsp.DspConnected, 0);
 }
 
 TEST(EditorShell, StartsSilentlyWithTheVirtualBox) {
