@@ -30,8 +30,8 @@ class RuleSpinEdit : public QAbstractSpinBox {
 
   protected:
     StepEnabled stepEnabled() const override {
+        if (!rules_.CanStep(which_)) return StepNone;
         const SpinEdit& e = rules_.Edit(which_);
-        if (e.MinValue() == e.MaxValue()) return StepUpEnabled | StepDownEnabled;
         StepEnabled on = StepNone;
         if (e.Value() < e.MaxValue()) on |= StepUpEnabled;
         if (e.Value() > e.MinValue()) on |= StepDownEnabled;
