@@ -57,17 +57,7 @@ bool SpinEdit::Step(int steps) {
 }
 
 SpinEdit& EditDiagramRules::Edit(RangeEdit which) {
-    switch (which) {
-        case RangeEdit::SpinEditxvon:
-            return SpinEditxvon;
-        case RangeEdit::SpinEditxbis:
-            return SpinEditxbis;
-        case RangeEdit::SpinEdityvon:
-            return SpinEdityvon;
-        case RangeEdit::SpinEditybis:
-            break;
-    }
-    return SpinEditybis;
+    return ForRangeEdit(which, SpinEditxvon, SpinEditxbis, SpinEdityvon, SpinEditybis);
 }
 
 void EditDiagramRules::FormShow(const Diagram& d) {
@@ -113,20 +103,10 @@ void EditDiagramRules::ButtonOKClick(Diagram& d) const {
 bool EditDiagramRules::StepBy(RangeEdit which, int steps) {
     if (!CanStep(which)) return false;
     if (!Edit(which).Step(steps)) return false;
-    switch (which) {
-        case RangeEdit::SpinEditxvon:
-            SpinEditxvonChange();
-            break;
-        case RangeEdit::SpinEditxbis:
-            SpinEditxbisChange();
-            break;
-        case RangeEdit::SpinEdityvon:
-            SpinEdityvonChange();
-            break;
-        case RangeEdit::SpinEditybis:
-            SpinEditybisChange();
-            break;
-    }
+    using Rule = void (EditDiagramRules::*)();
+    Rule xvon = &EditDiagramRules::SpinEditxvonChange, xbis = &EditDiagramRules::SpinEditxbisChange;
+    Rule yvon = &EditDiagramRules::SpinEdityvonChange, ybis = &EditDiagramRules::SpinEditybisChange;
+    (this->*ForRangeEdit(which, xvon, xbis, yvon, ybis))();
     return true;
 }
 

@@ -34,6 +34,23 @@ class SpinEdit {
 
 enum class RangeEdit { SpinEditxvon, SpinEditxbis, SpinEdityvon, SpinEditybis };
 
+// Picks the one of four things that belongs to an edit: the rules' spin edits
+// and the dialog's widgets are chosen the same way.
+template <typename T>
+T& ForRangeEdit(RangeEdit which, T& xvon, T& xbis, T& yvon, T& ybis) {
+    switch (which) {
+        case RangeEdit::SpinEditxvon:
+            return xvon;
+        case RangeEdit::SpinEditxbis:
+            return xbis;
+        case RangeEdit::SpinEdityvon:
+            return yvon;
+        case RangeEdit::SpinEditybis:
+            break;
+    }
+    return ybis;
+}
+
 class EditDiagramRules {
   public:
     // Fills the controls from the diagram; the change rules do not run here.

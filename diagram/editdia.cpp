@@ -106,17 +106,7 @@ TEditDiagrammDlg::TEditDiagrammDlg(QWidget* parent) : QDialog(parent) {
 }
 
 QAbstractSpinBox* TEditDiagrammDlg::spinEdit(RangeEdit which) const {
-    switch (which) {
-        case RangeEdit::SpinEditxvon:
-            return SpinEditxvon;
-        case RangeEdit::SpinEditxbis:
-            return SpinEditxbis;
-        case RangeEdit::SpinEdityvon:
-            return SpinEdityvon;
-        case RangeEdit::SpinEditybis:
-            break;
-    }
-    return SpinEditybis;
+    return ForRangeEdit(which, SpinEditxvon, SpinEditxbis, SpinEdityvon, SpinEditybis);
 }
 
 int TEditDiagrammDlg::Execute(Diagram& diagram) {
