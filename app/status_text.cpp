@@ -3,8 +3,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "diagram/diagram_layout.h"
 #include "diagram/mouse_edit.h"
-#include "diagram/painter.h"
 
 namespace qv {
 namespace {
@@ -20,9 +20,7 @@ int Decimals(double tolerance) {
 
 std::string PositionText(Diagram& d, std::int32_t viewWidth, std::int32_t viewHeight,
                          std::int32_t px, std::int32_t py) {
-    if (px < d.areaLeft + kYLabelStrip || py > viewHeight - kXLabelStrip || px >= viewWidth ||
-        py < 0)
-        return {};
+    if (!DiagramMapper(d, viewWidth, viewHeight).InPlot(px, py)) return {};
     const AxisValue v = PixelToAxisValue(d, viewWidth, viewHeight, px, py);
     if (!v.valid || !std::isfinite(v.X) || !std::isfinite(v.Y)) return {};
     char x[64];

@@ -34,15 +34,36 @@ class SpinEdit {
 
 enum class RangeEdit { SpinEditxvon, SpinEditxbis, SpinEdityvon, SpinEditybis };
 
+// Picks the one of four things that belongs to an edit: the rules' spin edits
+// and the dialog's widgets are chosen the same way.
+template <typename T>
+T& ForRangeEdit(RangeEdit which, T& xvon, T& xbis, T& yvon, T& ybis) {
+    switch (which) {
+        case RangeEdit::SpinEditxvon:
+            return xvon;
+        case RangeEdit::SpinEditxbis:
+            return xbis;
+        case RangeEdit::SpinEdityvon:
+            return yvon;
+        case RangeEdit::SpinEditybis:
+            break;
+    }
+    return ybis;
+}
+
 class EditDiagramRules {
   public:
     // Fills the controls from the diagram; the change rules do not run here.
+    // The limits always hold the values, and no minimum exceeds its maximum.
     void FormShow(const Diagram& d);
-    // Writes the controls back into the diagram.
+    // Writes the controls back into the diagram; an axis whose start is not
+    // below its end keeps the diagram's range.
     void ButtonOKClick(Diagram& d) const;
     // An arrow step on one spin edit, followed by its change rule when the
     // value changed; true in that case.
     bool StepBy(RangeEdit which, int steps);
+    // False when the edit's limits are equal: it must not move at all.
+    bool CanStep(RangeEdit which);
 
     void SpinEditxvonChange();
     void SpinEditxbisChange();

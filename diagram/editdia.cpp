@@ -30,8 +30,8 @@ class RuleSpinEdit : public QAbstractSpinBox {
 
   protected:
     StepEnabled stepEnabled() const override {
+        if (!rules_.CanStep(which_)) return StepNone;
         const SpinEdit& e = rules_.Edit(which_);
-        if (e.MinValue() == e.MaxValue()) return StepUpEnabled | StepDownEnabled;
         StepEnabled on = StepNone;
         if (e.Value() < e.MaxValue()) on |= StepUpEnabled;
         if (e.Value() > e.MinValue()) on |= StepDownEnabled;
@@ -106,17 +106,7 @@ TEditDiagrammDlg::TEditDiagrammDlg(QWidget* parent) : QDialog(parent) {
 }
 
 QAbstractSpinBox* TEditDiagrammDlg::spinEdit(RangeEdit which) const {
-    switch (which) {
-        case RangeEdit::SpinEditxvon:
-            return SpinEditxvon;
-        case RangeEdit::SpinEditxbis:
-            return SpinEditxbis;
-        case RangeEdit::SpinEdityvon:
-            return SpinEdityvon;
-        case RangeEdit::SpinEditybis:
-            break;
-    }
-    return SpinEditybis;
+    return ForRangeEdit(which, SpinEditxvon, SpinEditxbis, SpinEdityvon, SpinEditybis);
 }
 
 int TEditDiagrammDlg::Execute(Diagram& diagram) {

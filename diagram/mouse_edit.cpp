@@ -2,54 +2,25 @@
 
 #include <cmath>
 
-#include "diagram/axis_math.h"
-#include "diagram/painter.h"
+#include "diagram/diagram_layout.h"
 
 namespace qv {
-namespace {
-
-struct AxisMap {
-    double from = 0, to = 0;
-    bool log = false;
-    double scale = 0;  // pixels per axis unit, or per decade
-
-    double Value(double pixels) const {
-        if (log) return std::exp((DecimalLog(from) + pixels / scale) * kLogConstant);
-        return pixels / scale + from;
-    }
-};
-
-AxisMap MakeAxis(double from, double to, bool log, double pixels) {
-    AxisMap a{from, to, log, 0};
-    a.scale = log ? pixels / (DecimalLog(to) - DecimalLog(from)) : pixels / (to - from);
-    return a;
-}
-
-bool Usable(const AxisMap& a) {
-    if (!std::isfinite(a.from) || !std::isfinite(a.to) || !(a.from < a.to)) return false;
-    if (a.log && !(a.from > 0)) return false;
-    return std::isfinite(a.scale) && a.scale > 0;
-}
-
-}  // namespace
 
 AxisValue PixelToAxisValue(Diagram& d, std::int32_t viewWidth, std::int32_t viewHeight,
                            std::int32_t px, std::int32_t py) {
     d.areaRight = viewWidth;
     d.areaBottom = viewHeight;
-    const double w = static_cast<double>(d.areaRight) - kYLabelStrip - d.areaLeft;
-    const double h = static_cast<double>(d.areaBottom) - kXLabelStrip - d.areaTop;
-    const AxisMap ax = MakeAxis(d.xFrom, d.xTo, d.xLog == 1, w);
-    const AxisMap ay = MakeAxis(d.yFrom, d.yTo, d.yLog == 1, h);
+    const DiagramMapper map(d);
     AxisValue r;
-    const double mx = static_cast<double>(px) - kYLabelStrip;
-    const double my = h - py;
-    r.X = ax.Value(mx);
-    r.Y = ay.Value(my);
+    r.X = map.ValueX(px);
+    r.Y = map.ValueY(py);
+    // A log axis: the span of the five pixels centred on the mouse.
     const double half = HitTolerance / 2;
-    r.TolX = ax.log ? ax.Value(mx + half) - ax.Value(mx - half) : HitTolerance / ax.scale;
-    r.TolY = ay.log ? ay.Value(my + half) - ay.Value(my - half) : HitTolerance / ay.scale;
-    r.valid = w > 0 && h > 0 && Usable(ax) && Usable(ay);
+    r.TolX = map.X().log ? map.ValueX(px + half) - map.ValueX(px - half)
+                         : HitTolerance / map.X().pixelScale;
+    r.TolY = map.Y().log ? map.ValueY(py - half) - map.ValueY(py + half)
+                         : HitTolerance / map.Y().pixelScale;
+    r.valid = map.Usable();
     return r;
 }
 

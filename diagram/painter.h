@@ -6,23 +6,21 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "curves/diagram.h"
 #include "diagram/canvas.h"
+#include "diagram/diagram_layout.h"
 #include "diagram/drawing_state.h"
+#include "diagram/ticks.h"
 
 namespace qv {
 
-// The plot leaves a strip on the left for the y labels and one at the
-// bottom for the x labels.
-constexpr std::int32_t kYLabelStrip = 30;
-constexpr std::int32_t kXLabelStrip = 25;
 // Height of a legend label in the window's font.
 constexpr std::int32_t kLegendLabelHeight = 13;
 constexpr std::int32_t kLegendGap = 4;
 constexpr std::int32_t kTitleTop = 8;
 constexpr std::int32_t kTitleRightMargin = 10;
-constexpr std::size_t kMaxTickTextLength = 20;
 constexpr std::size_t kMaxYUnitLength = 12;
 
 struct LegendLabel {
@@ -42,25 +40,24 @@ struct DiagramLabels {
     std::array<LegendLabel, 4> legend;
 };
 
-enum class Axis { X, Y };
-
-// Paints the diagram into a client area of viewWidth x viewHeight pixels.
-// Writes the area into the diagram, adapts its tick steps and, for a log axis
-// whose lower bound is not positive, switches both axes to linear for good.
+// Paints the diagram into a client area of viewWidth x viewHeight pixels:
+// LayOutDiagram, then DrawDiagram.
 DiagramLabels PaintDiagram(Canvas& canvas, Diagram& diagram, std::int32_t viewWidth,
                            std::int32_t viewHeight, std::int32_t labelHeight = kLegendLabelHeight);
+// Draws a diagram that LayOutDiagram has prepared; changes nothing in it.
+DiagramLabels DrawDiagram(Canvas& canvas, const Diagram& diagram,
+                          std::int32_t labelHeight = kLegendLabelHeight);
 
-// The steps of a paint, for the plot's world window already set in s.
-// Vertical lines for Axis::X, horizontal ones for Axis::Y.
-void LinearGridLines(Canvas& c, const DrawingState& s, const Diagram& d, Axis axis, double step,
-                     PenStyle style, std::uint32_t colour);
-void DecadeGridLines(Canvas& c, const DrawingState& s, const Diagram& d, Axis axis);
-// Each label routine sets its own label strip.
-void LinearXLabels(Canvas& c, DrawingState& s, const Diagram& d, double step);
-void LinearYLabels(Canvas& c, DrawingState& s, const Diagram& d, double step);
-void DecadeXLabels(Canvas& c, DrawingState& s, const Diagram& d);
-void DecadeYLabels(Canvas& c, DrawingState& s, const Diagram& d);
-void DrawCurves(Canvas& c, const DrawingState& s, const Diagram& d, bool xLog, bool yLog);
-void FallBackToLinear(Canvas& c, DrawingState& s, Diagram& d);
+// The steps of a drawing, on the plot's world window in map.PlotState().
+// Vertical lines for Axis::X, horizontal ones for Axis::Y; the pen is set to
+// style and colour and afterwards to solid black.
+void LinearGridLines(Canvas& c, const DiagramMapper& map, Axis axis,
+                     const std::vector<double>& lines, PenStyle style, std::uint32_t colour);
+// With the pen as it is.
+void DecadeGridLines(Canvas& c, const DiagramMapper& map, Axis axis, const AxisTicks& ticks);
+// Labels and unit in the axis's label strip.
+void AxisLabels(Canvas& c, const DiagramMapper& map, Axis axis, const AxisTicks& ticks,
+                const std::string& unit);
+void DrawCurves(Canvas& c, const DiagramMapper& map, const Diagram& d);
 
 }  // namespace qv

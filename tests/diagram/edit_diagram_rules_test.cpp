@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+#include <string>
+
 #include "curves/diagram_set.h"
+#include "diagram/ranges.h"
 
 namespace qv {
 namespace {
@@ -47,14 +51,19 @@ TEST(EditDiagramRules, ShowAndOkOfTheGroupDelayDiagram) {
     EXPECT_EQ(d.xLog, 1);
 }
 
-TEST(EditDiagramRules, RangeEndAboveTheMaximumIsClamped) {
+// The limits widen to the diagram's range, so OK without changes keeps it.
+TEST(EditDiagramRules, RangeEndAboveTheInitialMaximumIsShownAsItIs) {
     Diagram d = MakeDiagramSet()[FrequencyResponseDiagram];
     d.xTo = 60000;
     EditDiagramRules r;
     r.FormShow(d);
-    EXPECT_EQ(r.SpinEditxbis.Value(), 50000);
+    EXPECT_EQ(r.SpinEditxbis.Value(), 60000);
+    EXPECT_EQ(r.SpinEditxbis.MaxValue(), 60000);
     r.ButtonOKClick(d);
-    EXPECT_EQ(d.xTo, 50000.0);
+    EXPECT_EQ(d.xTo, 60000.0);
+    d.xTo = 30000;  // the widening lasts one showing
+    r.FormShow(d);
+    EXPECT_EQ(r.SpinEditxbis.MaxValue(), 50000);
 }
 
 TEST(EditDiagramRules, ChangeRulesMoveThePartnersLimits) {
@@ -74,7 +83,7 @@ TEST(EditDiagramRules, ChangeRulesMoveThePartnersLimits) {
     EXPECT_FALSE(r.StepBy(RangeEdit::SpinEditybis, -1));
 }
 
-TEST(EditDiagramRules, LimitsOfAnEarlierShowingClampTheNextOne) {
+TEST(EditDiagramRules, LimitsOfAnEarlierShowingNeverClampTheNextOne) {
     Diagram d = MakeDiagramSet()[GroupDelayDiagram];
     d.yFrom = -30;
     EditDiagramRules r;
@@ -86,9 +95,123 @@ TEST(EditDiagramRules, LimitsOfAnEarlierShowingClampTheNextOne) {
     later.yFrom = 0;
     later.yTo = 10;
     r.FormShow(later);
-    EXPECT_EQ(r.SpinEdityvon.Value(), -21);
+    EXPECT_EQ(r.SpinEdityvon.Value(), 0);
     EXPECT_EQ(r.SpinEditybis.Value(), 10);
     EXPECT_EQ(r.SpinEdityvon.MaxValue(), 9);
+}
+
+// Each edit's limits hold its value, and no minimum lies above its maximum.
+void ExpectSound(const EditDiagramRules& r, const std::string& when) {
+    for (const SpinEdit* e : {&r.SpinEditxvon, &r.SpinEditxbis, &r.SpinEdityvon, &r.SpinEditybis}) {
+        EXPECT_LE(e->MinValue(), e->Value()) << when;
+        EXPECT_LE(e->Value(), e->MaxValue()) << when;
+    }
+}
+
+PointList Impulse51() {
+    PointList p;
+    for (int i = 0; i <= 50; ++i) p.push_back({static_cast<double>(i), i == 3 ? 0.9 : 0.0});
+    return p;
+}
+
+struct AutoRangeCase {
+    const char* name;
+    DiagramId id;
+    PointList points;
+    int xvon, xbis, yvon, ybis;     // shown, on the first and the second showing
+    double xFrom, xTo, yFrom, yTo;  // written by OK without changes
+};
+
+const AutoRangeCase kAutoRangeCases[] = {
+    // A measured SPL curve: y 67.6 ... 96.0, with headroom 98.84.
+    {"spl",
+     FrequencyResponseDiagram,
+     {{20, 67.6}, {1000, 96.0}, {20000, 80}},
+     20,
+     20000,
+     67,
+     98,
+     20,
+     20000,
+     67,
+     98},
+    // A 51-sample impulse: x 0 ... 50, y 0 ... 0.99.
+    {"impulse", ImpulseResponseDiagram, Impulse51(), 0, 50, 0, 0, 0, 50, 0, 0.99},
+    // Levels far below the initial limits.
+    {"deep",
+     GroupDelayDiagram,
+     {{10, -900}, {100, -400}},
+     10,
+     100,
+     -900,
+     -350,
+     10,
+     100,
+     -900,
+     -350},
+};
+
+TEST(EditDiagramRules, AutoRangedDiagramsAreShownAndKeptAsTheyAre) {
+    for (const AutoRangeCase& k : kAutoRangeCases) {
+        Diagram d = MakeDiagramSet()[k.id];
+        ClearSlots(d);
+        d.Slot(1).points = k.points;
+        AutoRange(d);
+        const Diagram ranged = d;
+        EditDiagramRules r;
+        for (int showing = 1; showing <= 2; ++showing) {
+            const std::string when = std::string(k.name) + " showing " + std::to_string(showing);
+            r.FormShow(d);
+            ExpectSound(r, when);
+            EXPECT_EQ(r.SpinEditxvon.Value(), k.xvon) << when;
+            EXPECT_EQ(r.SpinEditxbis.Value(), k.xbis) << when;
+            EXPECT_EQ(r.SpinEdityvon.Value(), k.yvon) << when;
+            EXPECT_EQ(r.SpinEditybis.Value(), k.ybis) << when;
+        }
+        r.ButtonOKClick(d);
+        EXPECT_EQ(d.xFrom, k.xFrom) << k.name;
+        EXPECT_EQ(d.xTo, k.xTo) << k.name;
+        EXPECT_DOUBLE_EQ(d.yFrom, k.yFrom) << k.name;
+        EXPECT_DOUBLE_EQ(d.yTo, k.yTo) << k.name;
+        EXPECT_EQ(d.xLog, ranged.xLog) << k.name;
+    }
+}
+
+// Whatever the arrows do, the limits stay sound and OK writes only ranges
+// whose lower bound lies below the upper one.
+TEST(EditDiagramRules, ArrowStepsNeverLeadToAnEmptyRange) {
+    std::mt19937 random(11);
+    std::uniform_int_distribution<int> pick(0, 3);
+    std::uniform_int_distribution<int> steps(-60, 60);
+    for (const AutoRangeCase& k : kAutoRangeCases) {
+        Diagram d = MakeDiagramSet()[k.id];
+        ClearSlots(d);
+        d.Slot(1).points = k.points;
+        AutoRange(d);
+        EditDiagramRules r;
+        for (int round = 0; round < 200; ++round) {
+            if (round % 50 == 0) r.FormShow(d);
+            const auto which = static_cast<RangeEdit>(pick(random));
+            r.StepBy(which, steps(random));
+            const std::string when = std::string(k.name) + " round " + std::to_string(round);
+            ExpectSound(r, when);
+            Diagram written = d;
+            r.ButtonOKClick(written);
+            EXPECT_LT(written.xFrom, written.xTo) << when;
+            EXPECT_LT(written.yFrom, written.yTo) << when;
+        }
+    }
+}
+
+TEST(EditDiagramRules, AnEditWithEqualLimitsDoesNotMove) {
+    Diagram d = MakeDiagramSet()[ImpulseResponseDiagram];
+    d.xFrom = 0;
+    d.xTo = 50;  // the start may not rise: its maximum is its value, 0
+    EditDiagramRules r;
+    r.FormShow(d);
+    ASSERT_EQ(r.SpinEditxvon.MinValue(), r.SpinEditxvon.MaxValue());
+    EXPECT_FALSE(r.StepBy(RangeEdit::SpinEditxvon, 1));
+    EXPECT_EQ(r.SpinEditxvon.Value(), 0);
 }
 
 TEST(EditDiagramRules, NeitherRadioButtonKeepsTheFlag) {
@@ -97,7 +220,8 @@ TEST(EditDiagramRules, NeitherRadioButtonKeepsTheFlag) {
     d.xLog = 1;
     r.ButtonOKClick(d);
     EXPECT_EQ(d.xLog, 1);
-    EXPECT_EQ(d.yFrom, 0.0);
+    EXPECT_EQ(d.yFrom, -12.0);  // 0 ... 0 is no range: the diagram keeps its own
+    EXPECT_EQ(d.yTo, 8.0);
 }
 
 }  // namespace

@@ -57,5 +57,21 @@ TEST(EditDiagrammDlg, AbbrechenLeavesTheDiagramAlone) {
     EXPECT_EQ(d.xLog, 1);
 }
 
+TEST(EditDiagrammDlg, AutoRangedLevelsAreShownAndOkKeepsThem) {
+    test::QtTestApp();
+    Diagram d = MakeDiagramSet()[FrequencyResponseDiagram];
+    d.yFrom = 67.6;
+    d.yTo = 98.84;  // a measured SPL curve after "Auto Range"
+    TEditDiagrammDlg dlg;
+    QTimer::singleShot(0, &dlg, [&] {
+        EXPECT_EQ(Shown(dlg.spinEdit(RangeEdit::SpinEdityvon)), "67");
+        EXPECT_EQ(Shown(dlg.spinEdit(RangeEdit::SpinEditybis)), "98");
+        dlg.ButtonOK->click();
+    });
+    EXPECT_EQ(dlg.Execute(d), QDialog::Accepted);
+    EXPECT_EQ(d.yFrom, 67.0);
+    EXPECT_EQ(d.yTo, 98.0);
+}
+
 }  // namespace
 }  // namespace qv
