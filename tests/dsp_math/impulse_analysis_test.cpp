@@ -7,7 +7,6 @@
 #include <random>
 
 #include "dsp_math/impulse_commands.h"
-#include "dsp_math/trig_sums.h"
 #include "tests/dsp_math/direct_reference.h"
 #include "tests/support/test_support.h"
 
@@ -132,43 +131,6 @@ TEST(InverseTransform, UnequalListsAreReportedAndPaired) {
     // No pair at all must not divide by zero.
     EXPECT_EQ(InverseDftSample(re, {}, 0.3), 0.0);
     EXPECT_TRUE(SpectrumToImpulse({}, {}, 1.0, ui).empty());
-}
-
-TEST(TrigSums, MatchesLongDoubleAtLargeArguments) {
-    std::mt19937 gen(7);
-    std::uniform_real_distribution<double> u(-1, 1), f(0, 0.5);
-    std::vector<double> a(5000), b(5000), freqs(37);
-    for (auto& x : a) x = u(gen);
-    for (auto& x : b) x = u(gen);
-    for (auto& x : freqs) x = f(gen);
-    std::vector<double> c(freqs.size()), s(freqs.size());
-    TrigSums(a, b, freqs, c, s);
-    const auto ref = test::DirectSums(a, b, freqs);
-    for (std::size_t j = 0; j < freqs.size(); ++j) {
-        EXPECT_NEAR(c[j], static_cast<double>(ref.a[j]), 1e-11);
-        EXPECT_NEAR(s[j], static_cast<double>(ref.b[j]), 1e-11);
-    }
-}
-
-// A frequency's sums must not depend on where it sits in the list, how many
-// frequencies there are, or which thread took it: the same bits every time.
-TEST(TrigSums, ResultsDoNotDependOnThePartition) {
-    std::mt19937 gen(3);
-    std::uniform_real_distribution<double> u(-1, 1), f(0, 0.5);
-    std::vector<double> a(1201), freqs(1000);
-    for (auto& x : a) x = u(gen);
-    for (auto& x : freqs) x = f(gen);
-    std::vector<double> c(freqs.size()), s(freqs.size());
-    TrigSums(a, a, freqs, c, s);
-    for (std::size_t first : {0u, 1u, 17u, 500u, 999u}) {
-        const std::vector<double> part(freqs.begin() + first, freqs.end());
-        std::vector<double> pc(part.size()), ps(part.size());
-        TrigSums(a, a, part, pc, ps);
-        for (std::size_t j = 0; j < part.size(); ++j) {
-            ASSERT_EQ(pc[j], c[first + j]) << first << " " << j;
-            ASSERT_EQ(ps[j], s[first + j]) << first << " " << j;
-        }
-    }
 }
 
 // The fast sweeps against term-by-term long double sums on several kinds of
