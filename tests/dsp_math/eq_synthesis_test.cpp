@@ -85,31 +85,61 @@ TEST(EqSynthesis, FlatTargets) {
     }
 }
 
-TEST(EqSynthesis, RefusalsInOrderChangeNothing) {
-    const struct {
-        DiagramId emptied;
-        const char* message;
-    } cases[] = {
-        {FrequencyResponseDiagram, "noch keine Kurve fuer Amplitudenequalizing geladen."},
-        {GroupDelayDiagram, "noch keine Kurve fuer Laufzeitequalizing geladen."},
-        {FrequencyResponseHighDiagram, "Korrekturkurve High fehlt."},
-    };
-    for (const auto& c : cases) {
+// The three inputs of a variant in the order they are checked, with their
+// messages. Every combination of empty inputs is tried, so each message must
+// win over the ones after it; the run must leave every slot and both
+// processing values as they were.
+struct RefusalInputs {
+    DiagramId diagram[3];
+    const char* message[3];
+};
+
+template <typename Synthesize>
+void ExpectRefusalsInOrder(const RefusalInputs& inputs, Synthesize synthesize) {
+    for (int emptied = 1; emptied < 8; ++emptied) {
         Workspace ws = FlatWorkspace();
-        ClearSlots(ws[c.emptied]);
-        if (c.emptied == FrequencyResponseDiagram) ClearSlots(ws[GroupDelayDiagram]);
+        int first = -1;
+        for (int i = 2; i >= 0; --i)
+            if (emptied & (1 << i)) {
+                ClearSlots(ws[inputs.diagram[i]]);
+                first = i;
+            }
         ws.ProcessingSampleRate = 44100;
+        ws.ProcessingLength = 1234;
         SetSlot(ws[ImpulseResponseDiagram], 3, "old", Flat(1));
+        SetSlot(ws[FilterRoomDiagram], 3, "old", Flat(2));
         const DiagramSet before = ws.diagrams;
         test::ScriptedUserInterface ui;
-        EXPECT_FALSE(SynthesizeEqFilter(ws, HighProfile(), ui));
-        EXPECT_EQ(ui.messages, std::vector<std::string>{c.message});
-        EXPECT_EQ(ws.ProcessingSampleRate, 44100);
-        EXPECT_EQ(ws.ProcessingLength, 1800);
-        EXPECT_EQ(ws[ImpulseResponseDiagram].Slot(3).points,
-                  before[ImpulseResponseDiagram].Slot(3).points);
-        EXPECT_TRUE(ws[FrequencyResponseDiagram].Slot(2).points.empty());
+        EXPECT_FALSE(synthesize(ws, ui)) << emptied;
+        EXPECT_EQ(ui.messages, std::vector<std::string>{inputs.message[first]}) << emptied;
+        EXPECT_EQ(ws.ProcessingSampleRate, 44100) << emptied;
+        EXPECT_EQ(ws.ProcessingLength, 1234) << emptied;
+        for (int id = 0; id < kDiagramCount; ++id)
+            for (int k = 1; k <= 4; ++k) {
+                const CurveSlot& now = ws[static_cast<DiagramId>(id)].Slot(k);
+                const CurveSlot& was = before[static_cast<DiagramId>(id)].Slot(k);
+                EXPECT_EQ(now.points, was.points) << emptied << " " << id << " " << k;
+                EXPECT_EQ(now.name, was.name) << emptied << " " << id << " " << k;
+            }
     }
+    // A run that goes through puts both values back as well.
+    Workspace ws = FlatWorkspace();
+    ws.ProcessingSampleRate = 44100;
+    ws.ProcessingLength = 1234;
+    test::ScriptedUserInterface ui;
+    EXPECT_TRUE(synthesize(ws, ui));
+    EXPECT_EQ(ws.ProcessingSampleRate, 44100);
+    EXPECT_EQ(ws.ProcessingLength, 1234);
+}
+
+TEST(EqSynthesis, RefusalsInOrderChangeNothing) {
+    const RefusalInputs eq{
+        {FrequencyResponseDiagram, GroupDelayDiagram, FrequencyResponseHighDiagram},
+        {"noch keine Kurve fuer Amplitudenequalizing geladen.",
+         "noch keine Kurve fuer Laufzeitequalizing geladen.", "Korrekturkurve High fehlt."}};
+    ExpectRefusalsInOrder(eq, [](Workspace& ws, UserInterface& ui) {
+        return SynthesizeEqFilter(ws, HighProfile(), ui);
+    });
 }
 
 TEST(Synthesis, EmptyProfileIsRefusedNotDividedByZero) {
@@ -126,23 +156,13 @@ TEST(Synthesis, EmptyProfileIsRefusedNotDividedByZero) {
 }
 
 TEST(RoomSynthesis, RefusalsInOrder) {
-    const struct {
-        DiagramId emptied;
-        const char* message;
-    } cases[] = {
-        {FrequencyRoomDiagram, "noch keine Frequenz-Kurve fuer Roomequalizing geladen."},
-        {DelayRoomDiagram, "noch keine Delay-Kurve fuer Roomqualizing geladen."},
-        {FrequencyResponseHighDiagram, "Korrekturkurve High fehlt."},
-    };
-    for (const auto& c : cases) {
-        Workspace ws = FlatWorkspace();
-        ClearSlots(ws[c.emptied]);
-        test::ScriptedUserInterface ui;
-        EXPECT_FALSE(SynthesizeRoomFilter(ws, HighProfile(), ui));
-        EXPECT_EQ(ui.messages, std::vector<std::string>{c.message});
-        EXPECT_EQ(ws.ProcessingSampleRate, 0.0);
-        EXPECT_TRUE(ws[FilterRoomDiagram].Slot(1).points.empty());
-    }
+    const RefusalInputs room{
+        {FrequencyRoomDiagram, DelayRoomDiagram, FrequencyResponseHighDiagram},
+        {"noch keine Frequenz-Kurve fuer Roomequalizing geladen.",
+         "noch keine Delay-Kurve fuer Roomqualizing geladen.", "Korrekturkurve High fehlt."}};
+    ExpectRefusalsInOrder(room, [](Workspace& ws, UserInterface& ui) {
+        return SynthesizeRoomFilter(ws, HighProfile(), ui);
+    });
 }
 
 TEST(RoomSynthesis, PathTimes) {
