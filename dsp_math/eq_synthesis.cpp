@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <stdexcept>
 #include <utility>
+#include <vector>
 
 #include "dsp_math/impulse_analysis.h"
 #include "dsp_math/spectrum_shaping.h"
@@ -68,10 +70,10 @@ double BulkDelayMs(std::int32_t n, double fs) {
 }
 
 // The core run on the workspace: the targets of `in` and the correction.
-PointList DesignFromWorkspace(Workspace& ws, const Inputs& in, std::int32_t n, UserInterface& ui) {
+PointList DesignFromWorkspace(Workspace& ws, const Inputs& in, std::int32_t n) {
     return DesignFilter(ws[in.level].Slot(1).points, ws[in.delay].Slot(1).points,
-                        ws[FrequencyResponseHighDiagram].Slot(1).points, n, ws.ProcessingSampleRate,
-                        ui);
+                        ws[FrequencyResponseHighDiagram].Slot(1).points, n,
+                        ws.ProcessingSampleRate);
 }
 
 void StoreAchieved(Workspace& ws, DiagramId levelDiagram, DiagramId delayDiagram,
@@ -83,20 +85,22 @@ void StoreAchieved(Workspace& ws, DiagramId levelDiagram, DiagramId delayDiagram
 }  // namespace
 
 PointList DesignFilter(const PointList& targetLevel, const PointList& targetDelay,
-                       const PointList& correction, std::int32_t n, double fs, UserInterface& ui) {
-    PointList level = AddCurves(correction, targetLevel);
-    PointList magnitudes = ResampleLevelToMagnitude(level, n, fs);
-    FreeList(level);
-    PointList delays = ResampleToBins(targetDelay, n, fs);
-    PointList phases = DelayToPhase(delays, n, fs);
-    FreeList(delays);
+                       const PointList& correction, std::int32_t n, double fs) {
+    if (n < 1) throw std::invalid_argument("DesignFilter: N must be at least 1");
+    if (!std::isfinite(fs) || !(fs > 0.0))
+        throw std::invalid_argument("DesignFilter: fs must be a positive number");
+    const std::vector<double> magnitudes =
+        LevelToMagnitudeBins(AddCurves(correction, targetLevel), n, fs);
+    std::vector<double> phases = DelayToPhases(CurveToBins(targetDelay, n, fs), n, fs);
     AddBulkDelayPhase(phases, n, BulkDelayMs(n, fs), fs);
     AlignMidBinPhase(phases, n);
-    RectSpectrum half = PolarToRect(magnitudes, phases);
-    RectSpectrum full = MirrorSpectrum(half.real, half.imag, n);
-    PointList h = SpectrumToImpulse(full.real, full.imag, 1.0, ui);
+    std::vector<double> h =
+        SpectrumToSamples(MirrorSpectrum(PolarToSpectrum(magnitudes, phases), n), 1.0);
     TaperWindow(n / 2, 0, n / 2, h);
-    return h;
+    PointList filter;
+    filter.reserve(h.size());
+    for (std::size_t k = 0; k < h.size(); ++k) AppendPoint(filter, static_cast<double>(k), h[k]);
+    return filter;
 }
 
 AchievedCurves AnalyzeFilter(const PointList& filter, std::int32_t n, double fs) {
@@ -116,7 +120,7 @@ bool SynthesizeEqFilter(Workspace& ws, const DspProgramProfile& profile, UserInt
                     "noch keine Kurve fuer Amplitudenequalizing geladen.",
                     "noch keine Kurve fuer Laufzeitequalizing geladen."};
     if (!InputsPresent(ws, in, n, fs, ui)) return false;
-    PointList h = DesignFromWorkspace(ws, in, n, ui);
+    PointList h = DesignFromWorkspace(ws, in, n);
     AchievedCurves achieved = AnalyzeFilter(h, n, fs);
     ClearSlots(ws[ImpulseResponseDiagram]);
     SetSlot(ws[ImpulseResponseDiagram], 1, "impuls", std::move(h));
@@ -132,7 +136,7 @@ bool SynthesizeRoomFilter(Workspace& ws, const DspProgramProfile& profile, UserI
                     "noch keine Frequenz-Kurve fuer Roomequalizing geladen.",
                     "noch keine Delay-Kurve fuer Roomqualizing geladen."};
     if (!InputsPresent(ws, in, n, fs, ui)) return false;
-    PointList h = DesignFromWorkspace(ws, in, n, ui);
+    PointList h = DesignFromWorkspace(ws, in, n);
     AchievedCurves achieved = AnalyzeFilter(h, n, fs);
 
     ScaleValues(h, -0.5);

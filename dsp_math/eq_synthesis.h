@@ -20,10 +20,10 @@ inline constexpr const char* kNoProfileMessage =
 
 // The filter of N taps at fs: 2*((N-1) div 2)+2 samples, x = 0 ... K-1.
 // targetLevel and correction in dB over Hz, targetDelay in ms over Hz; all
-// sorted by frequency. N >= 1 and fs > 0. ui hears what the inverse
-// transform reports (nothing, for lists built here).
+// sorted by frequency. Throws std::invalid_argument unless N >= 1 and fs is
+// a positive finite number.
 PointList DesignFilter(const PointList& targetLevel, const PointList& targetDelay,
-                       const PointList& correction, std::int32_t n, double fs, UserInterface& ui);
+                       const PointList& correction, std::int32_t n, double fs);
 
 struct AchievedCurves {
     PointList level;  // dB from 10 Hz to fs/2

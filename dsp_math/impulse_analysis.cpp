@@ -1,8 +1,10 @@
 #include "dsp_math/impulse_analysis.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <numbers>
+#include <span>
 #include <vector>
 
 #include "dsp_math/trig_sums.h"
@@ -15,13 +17,33 @@ constexpr double kPi = std::numbers::pi;
 // The sample values of the first `limit` points, in list order (the x values
 // of an impulse are never trusted; its position is its sample index).
 std::vector<double> FirstSamples(const PointList& impulse, int limit) {
-    PointList copy = CopyList(impulse);
-    NumberPoints(copy, 0.0);
-    PointList kept = CopyRange(copy, 0.0, static_cast<double>(limit - 1));
-    std::vector<double> samples;
-    samples.reserve(kept.size());
-    for (const auto& p : kept) samples.push_back(p.y);
+    const std::size_t kept = std::min(impulse.size(), static_cast<std::size_t>(limit));
+    std::vector<double> samples(kept);
+    for (std::size_t n = 0; n < kept; ++n) samples[n] = impulse[n].y;
     return samples;
+}
+
+// trunc(K*lengthFactor) samples of the spectrum re - j im of K bins, of which
+// the first `pairs` are paired; each divided by the pairs. Empty when there is
+// nothing to take.
+std::vector<double> InverseSamples(std::span<const double> re, std::span<const double> im,
+                                   std::size_t k, double lengthFactor) {
+    const double last = std::trunc(static_cast<double>(k) * lengthFactor - 1.0);
+    if (k == 0 || !(last >= 0.0) || last > INT32_MAX) return {};
+    const std::size_t count = static_cast<std::size_t>(last) + 1;
+    const std::size_t pairs = std::min(re.size(), im.size());
+    std::vector<double> ts(count);
+    const double dt = 1.0 / static_cast<double>(k);
+    double t = 0.0;
+    for (std::size_t n = 0; n < count; ++n) {
+        ts[n] = t;
+        t += dt;
+    }
+    std::vector<double> c(count), s(count);
+    TrigSums(re.first(pairs), im.first(pairs), ts, c, s);
+    for (std::size_t n = 0; n < count; ++n)
+        c[n] = pairs == 0 ? 0.0 : (c[n] + s[n]) / static_cast<double>(pairs);
+    return c;
 }
 
 void DirectSums(const PointList& impulse, double nu, double& a, double& b) {
@@ -135,33 +157,28 @@ double InverseDftSample(const PointList& realList, const PointList& imagList, do
 
 PointList SpectrumToImpulse(const PointList& realList, const PointList& imagList,
                             double lengthFactor, UserInterface& ui) {
-    PointList result;
-    const std::size_t k = realList.size();
-    if (imagList.size() != k) ui.Message("Realteilkurve und Imaginaerteilkurve verschieden lang!");
-    const double last = std::trunc(static_cast<double>(k) * lengthFactor - 1.0);
-    if (k == 0 || !(last >= 0.0) || last > INT32_MAX) return result;
-    const std::size_t count = static_cast<std::size_t>(last) + 1;
-
-    const std::size_t pairs = std::min(k, imagList.size());
+    if (imagList.size() != realList.size())
+        ui.Message("Realteilkurve und Imaginaerteilkurve verschieden lang!");
+    const std::size_t pairs = std::min(realList.size(), imagList.size());
     std::vector<double> re(pairs), im(pairs);
     for (std::size_t i = 0; i < pairs; ++i) {
         re[i] = realList[i].y;
         im[i] = imagList[i].y;
     }
-    std::vector<double> ts(count);
-    const double dt = 1.0 / static_cast<double>(k);
-    double t = 0.0;
-    for (std::size_t n = 0; n < count; ++n) {
-        ts[n] = t;
-        t += dt;
-    }
-    std::vector<double> c(count), s(count);
-    TrigSums(re, im, ts, c, s);
-    result.reserve(count);
-    for (std::size_t n = 0; n < count; ++n)
-        AppendPoint(result, static_cast<double>(n),
-                    pairs == 0 ? 0.0 : (c[n] + s[n]) / static_cast<double>(pairs));
+    const std::vector<double> h = InverseSamples(re, im, realList.size(), lengthFactor);
+    PointList result;
+    result.reserve(h.size());
+    for (std::size_t n = 0; n < h.size(); ++n) AppendPoint(result, static_cast<double>(n), h[n]);
     return result;
+}
+
+std::vector<double> SpectrumToSamples(const Spectrum& spectrum, double lengthFactor) {
+    std::vector<double> re(spectrum.size()), im(spectrum.size());
+    for (std::size_t i = 0; i < spectrum.size(); ++i) {
+        re[i] = spectrum[i].real();
+        im[i] = spectrum[i].imag();
+    }
+    return InverseSamples(re, im, spectrum.size(), lengthFactor);
 }
 
 }  // namespace qv

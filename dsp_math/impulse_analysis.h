@@ -6,8 +6,11 @@
 // Sign convention: X(nu) = sum h[n] e^(-j 2 pi n nu); a pure delay of D
 // samples reads a group delay of -1000*D/fs ms.
 
+#include <vector>
+
 #include "curves/point_list.h"
 #include "curves/user_interface.h"
+#include "dsp_math/spectrum.h"
 
 namespace qv {
 
@@ -42,5 +45,8 @@ double InverseDftSample(const PointList& realList, const PointList& imagList, do
 // Imaginaerteilkurve verschieden lang!") and paired while both have points.
 PointList SpectrumToImpulse(const PointList& realList, const PointList& imagList,
                             double lengthFactor, UserInterface& ui);
+// The same transform of a spectrum held as one vector (its parts can never
+// differ in length): sample n is entry n. The same bits as the lists give.
+std::vector<double> SpectrumToSamples(const Spectrum& spectrum, double lengthFactor);
 
 }  // namespace qv

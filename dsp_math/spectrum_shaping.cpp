@@ -1,5 +1,6 @@
 #include "dsp_math/spectrum_shaping.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -13,10 +14,42 @@ double HalfBlackmanHarris(double k, double length) {
            0.14128 * std::cos(2 * kPi * k / length) - 0.01168 * std::cos(3 * kPi * k / length);
 }
 
+// The weight of position i; 64-bit bounds, so rise+flat+fall never overflows.
+double TaperWeight(std::int64_t i, std::int64_t r, std::int64_t f, std::int64_t d) {
+    if (i < r) return HalfBlackmanHarris(static_cast<double>(i), static_cast<double>(r));
+    if (i < r + f) return 1.0;
+    if (i < r + f + d)
+        return HalfBlackmanHarris(static_cast<double>(i - r - f + d), static_cast<double>(d));
+    return 0.0;
+}
+
+std::vector<double> Values(const PointList& list) {
+    std::vector<double> v(list.size());
+    for (std::size_t k = 0; k < list.size(); ++k) v[k] = list[k].y;
+    return v;
+}
+
+// Bin k becomes the point (k, value).
+PointList Numbered(std::span<const double> values) {
+    PointList out;
+    out.reserve(values.size());
+    for (std::size_t k = 0; k < values.size(); ++k)
+        AppendPoint(out, static_cast<double>(k), values[k]);
+    return out;
+}
+
+// Runs a transform of the values in place on a list's y values.
+template <typename Transform>
+void OnValues(PointList& list, Transform transform) {
+    std::vector<double> v = Values(list);
+    transform(std::span<double>(v));
+    for (std::size_t k = 0; k < list.size(); ++k) list[k].y = v[k];
+}
+
 // The forward-only scan shared by both resampling routines.
 template <typename Convert>
-PointList Resample(const PointList& curve, std::int32_t n, double fs, Convert convert) {
-    PointList out;
+std::vector<double> Resample(const PointList& curve, std::int32_t n, double fs, Convert convert) {
+    std::vector<double> out;
     if (n <= 0) return out;
     out.reserve(static_cast<std::size_t>(n));
     std::size_t next = 0;
@@ -33,29 +66,26 @@ PointList Resample(const PointList& curve, std::int32_t n, double fs, Convert co
         } else if (next < curve.size()) {
             level = curve[next].y;
         }
-        AppendPoint(out, static_cast<double>(k), convert(level));
+        out.push_back(convert(level));
     }
     return out;
+}
+
+double DecibelToMagnitude(double db) {
+    return std::pow(10.0, db / 20.0);
 }
 
 }  // namespace
 
 void TaperWindow(std::int32_t rise, std::int32_t flat, std::int32_t fall, PointList& list) {
-    // 64-bit bounds: rise+flat+fall must not overflow for any input.
-    const std::int64_t r = rise, f = flat, d = fall;
-    for (std::size_t pos = 0; pos < list.size(); ++pos) {
-        const auto i = static_cast<std::int64_t>(pos);
-        double w;
-        if (i < r)
-            w = HalfBlackmanHarris(static_cast<double>(i), static_cast<double>(r));
-        else if (i < r + f)
-            w = 1.0;
-        else if (i < r + f + d)
-            w = HalfBlackmanHarris(static_cast<double>(i - r - f + d), static_cast<double>(d));
-        else
-            w = 0.0;
-        list[pos].y *= w;
-    }
+    for (std::size_t pos = 0; pos < list.size(); ++pos)
+        list[pos].y *= TaperWeight(static_cast<std::int64_t>(pos), rise, flat, fall);
+}
+
+void TaperWindow(std::int32_t rise, std::int32_t flat, std::int32_t fall,
+                 std::span<double> samples) {
+    for (std::size_t pos = 0; pos < samples.size(); ++pos)
+        samples[pos] *= TaperWeight(static_cast<std::int64_t>(pos), rise, flat, fall);
 }
 
 void PadWithZeros(PointList& list, std::int32_t length) {
@@ -66,83 +96,119 @@ void PadWithZeros(PointList& list, std::int32_t length) {
     }
 }
 
-PointList ResampleLevelToMagnitude(const PointList& levelCurve, std::int32_t n, double fs) {
-    return Resample(levelCurve, n, fs, [](double db) { return std::pow(10.0, db / 20.0); });
+std::vector<double> LevelToMagnitudeBins(const PointList& levelCurve, std::int32_t n, double fs) {
+    return Resample(levelCurve, n, fs, DecibelToMagnitude);
 }
 
-PointList ResampleToBins(const PointList& curve, std::int32_t n, double fs) {
+std::vector<double> CurveToBins(const PointList& curve, std::int32_t n, double fs) {
     return Resample(curve, n, fs, [](double v) { return v; });
 }
 
-PointList DelayToPhase(const PointList& delays, std::int32_t n, double fs) {
+PointList ResampleLevelToMagnitude(const PointList& levelCurve, std::int32_t n, double fs) {
+    return Numbered(LevelToMagnitudeBins(levelCurve, n, fs));
+}
+
+PointList ResampleToBins(const PointList& curve, std::int32_t n, double fs) {
+    return Numbered(CurveToBins(curve, n, fs));
+}
+
+std::vector<double> DelayToPhases(std::span<const double> delays, std::int32_t n, double fs) {
     const double df = fs / static_cast<double>(n);
-    PointList out;
+    std::vector<double> out;
     out.reserve(delays.size() + 1);
     double phase = 0.0;
-    AppendPoint(out, 0.0, phase);
-    for (const auto& p : delays) {
-        phase += 2 * kPi * p.y / 1000 * df;
-        AppendPoint(out, static_cast<double>(out.size()), phase);
+    out.push_back(phase);
+    for (const double tau : delays) {
+        phase += 2 * kPi * tau / 1000 * df;
+        out.push_back(phase);
     }
     return out;
 }
 
-void AddBulkDelayPhase(PointList& phases, std::int32_t n, double delayMs, double fs) {
-    NumberPoints(phases, 0.0);
-    const double df = fs / static_cast<double>(n);
-    for (std::size_t d = 0; d < phases.size(); ++d)
-        phases[d].y += (delayMs / 1000) * df * 2 * kPi * static_cast<double>(d);
+PointList DelayToPhase(const PointList& delays, std::int32_t n, double fs) {
+    return Numbered(DelayToPhases(Values(delays), n, fs));
 }
 
-void AlignMidBinPhase(PointList& phases, std::int32_t n) {
+void AddBulkDelayPhase(std::span<double> phases, std::int32_t n, double delayMs, double fs) {
+    const double df = fs / static_cast<double>(n);
+    for (std::size_t d = 0; d < phases.size(); ++d)
+        phases[d] += (delayMs / 1000) * df * 2 * kPi * static_cast<double>(d);
+}
+
+void AddBulkDelayPhase(PointList& phases, std::int32_t n, double delayMs, double fs) {
     NumberPoints(phases, 0.0);
+    OnValues(phases, [&](std::span<double> v) { AddBulkDelayPhase(v, n, delayMs, fs); });
+}
+
+void AlignMidBinPhase(std::span<double> phases, std::int32_t n) {
     const std::int32_t m = n / 2;
     if (n <= 0 || static_cast<std::size_t>(m) >= phases.size()) return;
-    const double phiM = phases[static_cast<std::size_t>(m)].y;
+    const double phiM = phases[static_cast<std::size_t>(m)];
     const double turns = std::trunc(phiM / kPi);
     // A phase beyond the 64-bit range is not a phase any filter can have.
     if (!(std::fabs(turns) < 9.0e18)) return;
     const auto q = static_cast<std::int64_t>(turns) - 1;
     const double d = static_cast<double>(q) * kPi - phiM;
     const double half = static_cast<double>(n) / 2;
-    for (std::size_t e = 0; e < phases.size(); ++e)
-        phases[e].y += d * static_cast<double>(e) / half;
+    for (std::size_t e = 0; e < phases.size(); ++e) phases[e] += d * static_cast<double>(e) / half;
+}
+
+void AlignMidBinPhase(PointList& phases, std::int32_t n) {
+    NumberPoints(phases, 0.0);
+    OnValues(phases, [&](std::span<double> v) { AlignMidBinPhase(v, n); });
+}
+
+Spectrum PolarToSpectrum(std::span<const double> magnitudes, std::span<const double> phases) {
+    const std::size_t count = std::min(magnitudes.size(), phases.size());
+    Spectrum out(count);
+    for (std::size_t k = 0; k < count; ++k) {
+        const double m = magnitudes[k], phi = phases[k];
+        out[k] = {m * std::cos(phi), -m * std::sin(phi)};
+    }
+    return out;
 }
 
 RectSpectrum PolarToRect(const PointList& magnitudes, const PointList& phases) {
+    const Spectrum s = PolarToSpectrum(Values(magnitudes), Values(phases));
     RectSpectrum out;
-    const std::size_t count = std::min(magnitudes.size(), phases.size());
-    out.real.reserve(count);
-    out.imag.reserve(count);
-    for (std::size_t k = 0; k < count; ++k) {
-        const double m = magnitudes[k].y, phi = phases[k].y;
-        AppendPoint(out.real, static_cast<double>(k), m * std::cos(phi));
-        AppendPoint(out.imag, static_cast<double>(k), -m * std::sin(phi));
+    out.real.reserve(s.size());
+    out.imag.reserve(s.size());
+    for (std::size_t k = 0; k < s.size(); ++k) {
+        AppendPoint(out.real, static_cast<double>(k), s[k].real());
+        AppendPoint(out.imag, static_cast<double>(k), s[k].imag());
     }
+    return out;
+}
+
+Spectrum MirrorSpectrum(const Spectrum& half, std::int32_t n) {
+    const std::int32_t m = (n - 1) / 2;
+    if (m < 0) return {};
+    const auto top = static_cast<std::size_t>(m) + 1;
+    Spectrum out(2 * top);
+    std::copy_n(half.begin(), std::min(half.size(), top + 1), out.begin());
+    out[top] = {out[top].real(), 0.0};
+    for (std::size_t k = 1; k < top; ++k) out[2 * top - k] = std::conj(out[k]);
     return out;
 }
 
 RectSpectrum MirrorSpectrum(const PointList& real, const PointList& imag, std::int32_t n) {
     const std::int32_t m = (n - 1) / 2;
-    RectSpectrum out;
-    if (m < 0) return out;
+    if (m < 0) return {};
+    // The bins are picked by their numbers, as the lists name them.
     PointList re = CopyRange(real, 0.0, static_cast<double>(m + 1));
     PointList im = CopyRange(imag, 0.0, static_cast<double>(m + 1));
     PadWithZeros(re, m + 2);
     PadWithZeros(im, m + 2);
-    const auto top = static_cast<std::size_t>(m + 1);
-    out.real.reserve(2 * top);
-    out.imag.reserve(2 * top);
-    for (std::size_t k = 0; k <= top; ++k) {
-        out.real.push_back(re[k]);
-        out.imag.push_back(k == top ? CurvePoint{im[k].x, 0.0} : im[k]);
+    Spectrum half(static_cast<std::size_t>(m) + 2);
+    for (std::size_t k = 0; k < half.size(); ++k) half[k] = {re[k].y, im[k].y};
+    const Spectrum full = MirrorSpectrum(half, n);
+    RectSpectrum out;
+    out.real.reserve(full.size());
+    out.imag.reserve(full.size());
+    for (std::size_t k = 0; k < full.size(); ++k) {
+        AppendPoint(out.real, static_cast<double>(k), full[k].real());
+        AppendPoint(out.imag, static_cast<double>(k), full[k].imag());
     }
-    for (std::size_t k = top - 1; k >= 1; --k) {
-        out.real.push_back(re[k]);
-        out.imag.push_back({im[k].x, -im[k].y});
-    }
-    NumberPoints(out.real, 0.0);
-    NumberPoints(out.imag, 0.0);
     return out;
 }
 

@@ -64,7 +64,9 @@ TEST(Resample, LevelToMagnitude) {
         EXPECT_EQ(m[k].x, k);
         EXPECT_NEAR(m[k].y, expected[k], 1e-6);
     }
-    for (const auto& p : ResampleLevelToMagnitude({}, 5, 48000)) EXPECT_EQ(p.y, 1.0);
+    const PointList flat = ResampleLevelToMagnitude({}, 5, 48000);
+    ASSERT_EQ(flat.size(), 5u);
+    for (const auto& p : flat) EXPECT_EQ(p.y, 1.0);
 }
 
 TEST(Resample, ToBinsHoldsEndValuesAndInterpolates) {
