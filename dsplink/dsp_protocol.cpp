@@ -98,6 +98,9 @@ void ReportError(UserInterface& ui, int n) {
 bool SendTelegram(DspSession& s, UserInterface& ui) {
     IdpTelegram& t = s.telegram;
     if (t.length > t.data.size()) return false;
+    // A stale answer (one that came after its wait) must never be taken as
+    // the answer to this telegram.
+    s.port.DiscardInput();
     const auto& table = Crc8Table();
     std::uint8_t crc = 0;
     if (!SendChar(s, ui, kColon)) return false;

@@ -36,7 +36,8 @@ bool SendCharEcho(DspSession& s, UserInterface& ui, std::uint8_t b);
 // "Fehler <n> aufgetreten".
 void ReportError(UserInterface& ui, int n);
 
-// Telegram level: the telegram travels in s.telegram.
+// Telegram level: the telegram travels in s.telegram. Sending first drops
+// whatever waits to be received.
 bool SendTelegram(DspSession& s, UserInterface& ui);
 bool ReceiveTelegram(DspSession& s, std::chrono::milliseconds timeout = kReceiveWait);
 // Send and receive; the answer must begin with '!' (0x21).

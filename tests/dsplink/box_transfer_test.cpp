@@ -185,15 +185,46 @@ TEST(BoxFaults, EqualizerPathEndsWithItsMessage) {
     }
 }
 
-TEST(BoxFaults, LateAnswerStaysInStoreAndSpoilsTheNextRead) {
+// A ping answer that misses its 100 ms wait must not be read as the answer
+// of a later ping: the check still finds the box. Answers leave in order, so
+// one later than the next ping also holds up that ping's own answer.
+TEST(BoxFaults, LatePingAnswerIsDroppedAndTheNextPingFindsTheBox) {
+    for (int late : {150, 250, 350, 900}) {
+        SCOPED_TRACE(late);
+        Bench b("late=1:" + std::to_string(late));
+        EXPECT_TRUE(b.Connect());
+        EXPECT_TRUE(b.ui.messages.empty());
+        EXPECT_LT(b.Elapsed(), milliseconds(4 * 300));
+    }
+}
+
+// A read answer that comes after the read gave up is dropped before the next
+// telegram: the next read of another set gets that set's bytes, not the
+// previous block's.
+TEST(BoxFaults, LateReadAnswerIsDroppedAndTheNextReadIsRight) {
     Bench b("late=2:1500");
     ASSERT_TRUE(b.Connect());
+    std::vector<std::uint8_t> first(kSetupSize, 0x11), second(kSetupSize, 0x22);
+    b.box.Flash().Store(0, kRate44k1, kSetupOffset, first);
+    b.box.Flash().Store(1, kRate44k1, kSetupOffset, second);
+    b.session.DspConnected = 1;
     b.Choose(0, kRate44k1);
-    EXPECT_FALSE(SelectSet(b.session, b.ui));
+    EXPECT_FALSE(ReadSetupSequence(b.session, b.ui));
     b.clock.Advance(milliseconds(2000));
-    // The late '!' answer is taken as the answer of the next telegram.
-    EXPECT_TRUE(SelectSet(b.session, b.ui));
-    EXPECT_TRUE(b.ui.messages.empty());
+    b.Choose(1, kRate44k1);
+    b.session.image.fill(0);
+    ASSERT_TRUE(ReadSetupSequence(b.session, b.ui));
+    for (std::size_t i = 0; i < kSetupSize; ++i)
+        EXPECT_EQ(b.session.image[kSetupOffset + i], 0x22) << i;
+    // Nor is a late refusal the answer of the next telegram.
+    Bench c("erase-fail=1,late=2:1500");
+    ASSERT_TRUE(c.Connect());
+    c.Choose(3, kRate48k);
+    EXPECT_FALSE(EraseSetupSector(c.session, c.ui));
+    c.clock.Advance(milliseconds(2000));
+    EXPECT_TRUE(SelectSet(c.session, c.ui));
+    EXPECT_TRUE(c.ui.messages.empty());
+    EXPECT_EQ(c.box.SelectedSet(), 3);
 }
 
 TEST(BoxFaults, ConnectionAndVersion) {
