@@ -11,12 +11,12 @@ void DspCommands::MenuFilterToDspClick() {
 }
 
 void DspCommands::MenuSetClick() {
-    chooser_.Choose(s_);
+    chooser_.Choose(s_.state);
 }
 
 void DspCommands::MenuComClick(std::uint8_t n) {
     ws_.ComPortNumber = n;
-    s_.port.OpenPort(n);
+    s_.link.port().OpenPort(n);
 }
 
 void DspCommands::MenuTestClick() {

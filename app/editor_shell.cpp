@@ -27,12 +27,12 @@ EditorShell::EditorShell(Workspace& ws, DspSession& dsp, UserInterface& ui,
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     // Created once, in this order; the DSP setup dialog's creation runs the
     // connection check.
-    storeDataTo_ = new TStoreDataToDlg(dsp, w);
+    storeDataTo_ = new TStoreDataToDlg(dsp.state, w);
     editDiagramm_ = new TEditDiagrammDlg(w);
     about_ = new TAboutBox(w);
     addConst_ = new TAddConstDlg(ws, ui, w);
     mulConst_ = new TMulConstDlg(ws, ui, w);
-    startUi_.quiet = dsp.port.OpenPortNumber() == 0;
+    startUi_.quiet = dsp.link.port().OpenPortNumber() == 0;
     setupDsp_ =
         new TSetupDSPDlg(dsp, startUi_, ws.ComPortNumber, &w->menuState(), *storeDataTo_, w);
     startUi_.quiet = false;

@@ -41,7 +41,7 @@ TForm1::TForm1(Workspace& ws, DspSession& dsp, UserInterface& ui, QWidget* paren
     // start-up goes on, so the editor is complete without a box.
     ws_.ComPortNumber = 1;
     try {
-        dsp_.port.OpenPort(1);
+        dsp_.link.port().OpenPort(1);
     } catch (const std::exception& e) {
         ui_.ErrorBox(kErrorBoxTitle, e.what());
     }
@@ -242,7 +242,7 @@ void TForm1::ShowStatus(int x, int y) {
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
-    dsp_.port.ClosePort();
+    dsp_.link.port().ClosePort();
     event->accept();
 }
 

@@ -74,15 +74,15 @@ std::uint8_t Range(const Options& o) {
 
 // Takes the set and rate, the profile of range and rate, and the setup of the image.
 void Prepare(DspSession& s, UserInterface& ui, const Options& o, SetChoice c) {
-    s.RateLocked = 1;
-    FixedSetChooser(c).Choose(s);
+    s.state.LockRate(true);
+    FixedSetChooser(c).Choose(s.state);
     SetupBlock b = GetSetupBlock(s.image);
     b.range = Range(o);
     b.rangeChosen = 1;
     b.sampleFrequency = RateFrequency(c.rate);
     PutSetupBlock(s.image, b);
     ApplyProfile(s.profile, b.range, b.room, b.sampleFrequency, nullptr, ui);
-    s.ModeWord = static_cast<std::uint16_t>(b.range == 1 ? kModeHigh : kModeLow);
+    s.state.SetModeWord(static_cast<std::uint16_t>(b.range == 1 ? kModeHigh : kModeLow));
 }
 
 void PrintSetup(const SetupBlock& b) {
@@ -106,7 +106,7 @@ bool RunOperation(DspSession& s, UserInterface& ui, const Options& o) {
     const SetChoice choice = Choice(o);
     PutSetupBlock(s.image, SetupStartValues());
     if (op == "read-setup") {
-        FixedSetChooser(choice).Choose(s);
+        FixedSetChooser(choice).Choose(s.state);
         if (!ReadSetupSequence(s, ui)) return false;
         PrintSetup(GetSetupBlock(s.image));
         return true;
@@ -165,15 +165,15 @@ int Run(const Options& o) {
     CliUserInterface ui;
     DspSession s(*device, clock);
     if (const auto dir = Value(o, "--program-dir")) s.programDirectory = *dir;
-    s.port.SetDeviceOverride(1, o.port);
+    s.link.port().SetDeviceOverride(1, o.port);
     try {
-        if (!CheckDspConnection(s, ui, 1)) {
+        if (!CheckDspConnection(s.link, ui, 1)) {
             ui.Message("keine RS232-Verbindung zu DSP!");
             return kExitRefused;
         }
-        s.DspConnected = 1;
+        s.state.SetConnected(true);
         const bool ok = RunOperation(s, ui, o);
-        s.port.ClosePort();
+        s.link.port().ClosePort();
         if (box != nullptr && flash) box->SaveFlash(*flash);
         return ok ? kExitOk : kExitRefused;
     } catch (const UsageError&) {

@@ -44,9 +44,9 @@ std::uint8_t RandomByte(Clock& clock) {
     return static_cast<std::uint8_t>(std::uniform_int_distribution<int>(0, 255)(gen));
 }
 
-bool SendText(DspSession& s, UserInterface& ui, const char* text) {
+bool SendText(DspLink& link, UserInterface& ui, const char* text) {
     for (const char* p = text; *p != '\0'; ++p)
-        if (!SendCharEcho(s, ui, static_cast<std::uint8_t>(*p))) return false;
+        if (!SendCharEcho(link, ui, static_cast<std::uint8_t>(*p))) return false;
     return true;
 }
 
@@ -63,31 +63,31 @@ std::uint8_t Crc8(std::span<const std::uint8_t> bytes, std::uint8_t state) {
     return state;
 }
 
-bool SendChar(DspSession& s, UserInterface& ui, std::uint8_t b) {
-    if (s.port.WriteChar(b)) return true;
+bool SendChar(DspLink& link, UserInterface& ui, std::uint8_t b) {
+    if (link.port().WriteChar(b)) return true;
     ui.Message("Fehler bei Byte Senden");
     return false;
 }
 
-std::optional<std::uint8_t> ReceiveChar(DspSession& s, std::chrono::milliseconds timeout) {
+std::optional<std::uint8_t> ReceiveChar(DspLink& link, std::chrono::milliseconds timeout) {
     using std::chrono::milliseconds;
-    const auto deadline = s.clock.Now() + timeout;
+    const auto deadline = link.clock().Now() + timeout;
     for (;;) {
-        if (auto b = s.port.PollChar()) return b;
-        const auto now = s.clock.Now();
+        if (auto b = link.port().PollChar()) return b;
+        const auto now = link.clock().Now();
         if (now >= deadline) return std::nullopt;
         const auto left = std::chrono::ceil<milliseconds>(deadline - now);
-        if (!s.port.WaitForData(left)) return std::nullopt;
+        if (!link.port().WaitForData(left)) return std::nullopt;
         // Data was reported but none could be fetched: pause briefly rather
         // than spin, so the deadline is reached on any clock.
-        if (auto b = s.port.PollChar()) return b;
-        s.clock.Sleep(milliseconds(1));
+        if (auto b = link.port().PollChar()) return b;
+        link.clock().Sleep(milliseconds(1));
     }
 }
 
-bool SendCharEcho(DspSession& s, UserInterface& ui, std::uint8_t b) {
-    if (!SendChar(s, ui, b)) return false;
-    const auto echo = ReceiveChar(s);
+bool SendCharEcho(DspLink& link, UserInterface& ui, std::uint8_t b) {
+    if (!SendChar(link, ui, b)) return false;
+    const auto echo = ReceiveChar(link);
     return echo && *echo == b;
 }
 
@@ -95,26 +95,29 @@ void ReportError(UserInterface& ui, int n) {
     ui.Message("Fehler " + std::to_string(n) + " aufgetreten");
 }
 
-bool SendTelegram(DspSession& s, UserInterface& ui) {
-    IdpTelegram& t = s.telegram;
+bool SendTelegram(DspLink& link, UserInterface& ui) {
+    IdpTelegram& t = link.telegram();
     if (t.length > t.data.size()) return false;
+    // A stale answer (one that came after its wait) must never be taken as
+    // the answer to this telegram.
+    link.port().DiscardInput();
     const auto& table = Crc8Table();
     std::uint8_t crc = 0;
-    if (!SendChar(s, ui, kColon)) return false;
+    if (!SendChar(link, ui, kColon)) return false;
     int steps = 1;
     for (std::size_t position = 0; position <= t.length; ++position) {
         if (steps + 2 > kMaxSendSteps) return false;
         const std::uint8_t value = position < t.length ? t.data[position] : crc;
         crc = table[crc ^ value];
-        if (!SendChar(s, ui, UpperHex(value >> 4))) return false;
-        if (!SendChar(s, ui, UpperHex(value))) return false;
+        if (!SendChar(link, ui, UpperHex(value >> 4))) return false;
+        if (!SendChar(link, ui, UpperHex(value))) return false;
         steps += 2;
     }
-    return SendChar(s, ui, kCr);
+    return SendChar(link, ui, kCr);
 }
 
-bool ReceiveTelegram(DspSession& s, std::chrono::milliseconds timeout) {
-    IdpTelegram& t = s.telegram;
+bool ReceiveTelegram(DspLink& link, std::chrono::milliseconds timeout) {
+    IdpTelegram& t = link.telegram();
     const auto& table = Crc8Table();
     t.complete = 0;
     t.data[0] = t.data[1] = t.data[2] = 2;
@@ -125,7 +128,7 @@ bool ReceiveTelegram(DspSession& s, std::chrono::milliseconds timeout) {
     std::uint8_t crc = 0;
     int high = 0;
     for (;;) {
-        const auto c = ReceiveChar(s, timeout);
+        const auto c = ReceiveChar(link, timeout);
         if (!c) return false;
         const bool last = counter > kMaxReceiveCount;
         ++counter;
@@ -174,13 +177,13 @@ bool ReceiveTelegram(DspSession& s, std::chrono::milliseconds timeout) {
     }
 }
 
-bool TransactTelegram(DspSession& s, UserInterface& ui) {
-    if (!SendTelegram(s, ui)) {
+bool TransactTelegram(DspLink& link, UserInterface& ui) {
+    if (!SendTelegram(link, ui)) {
         ReportError(ui, 16);
         return false;
     }
-    if (!ReceiveTelegram(s)) return false;
-    if (s.telegram.data[0] == 0x21) return true;
+    if (!ReceiveTelegram(link)) return false;
+    if (link.telegram().data[0] == 0x21) return true;
     ReportError(ui, 18);
     return false;
 }
@@ -189,41 +192,41 @@ std::uint8_t PingAnswer(std::uint8_t k, std::uint8_t r) {
     return static_cast<std::uint8_t>(((static_cast<int>(k) + r) / 2 + 3) % 256);
 }
 
-bool PingDsp(DspSession& s, UserInterface& ui, std::uint8_t k) {
-    const std::uint8_t r = RandomByte(s.clock);
-    s.telegram.data[0] = 0x39;
-    s.telegram.data[1] = r;
-    s.telegram.length = 2;
-    if (!SendTelegram(s, ui)) return false;
-    if (!ReceiveTelegram(s, kPingWait)) return false;
-    return s.telegram.length >= 2 && s.telegram.data[0] == 0x3A &&
-           s.telegram.data[1] == PingAnswer(k, r);
+bool PingDsp(DspLink& link, UserInterface& ui, std::uint8_t k) {
+    const std::uint8_t r = RandomByte(link.clock());
+    link.telegram().data[0] = 0x39;
+    link.telegram().data[1] = r;
+    link.telegram().length = 2;
+    if (!SendTelegram(link, ui)) return false;
+    if (!ReceiveTelegram(link, kPingWait)) return false;
+    return link.telegram().length >= 2 && link.telegram().data[0] == 0x3A &&
+           link.telegram().data[1] == PingAnswer(k, r);
 }
 
-bool CheckDspConnection(DspSession& s, UserInterface& ui, std::uint8_t comPortNumber) {
-    s.port.OpenPort(comPortNumber);
+bool CheckDspConnection(DspLink& link, UserInterface& ui, std::uint8_t comPortNumber) {
+    link.port().OpenPort(comPortNumber);
     BusyScope busy(ui);
     for (int i = 0; i < kPingTries; ++i) {
-        const bool ok = PingDsp(s, ui, kPingKey);
-        s.clock.Sleep(kPingPause);
+        const bool ok = PingDsp(link, ui, kPingKey);
+        link.clock().Sleep(kPingPause);
         if (ok) return true;
     }
     return false;
 }
 
-std::optional<std::uint8_t> ReadDspByte(DspSession& s, UserInterface& ui, std::uint16_t address) {
-    if (!SendText(s, ui, ":r01")) return std::nullopt;
+std::optional<std::uint8_t> ReadDspByte(DspLink& link, UserInterface& ui, std::uint16_t address) {
+    if (!SendText(link, ui, ":r01")) return std::nullopt;
     for (int shift = 12; shift >= 4; shift -= 4) {
-        if (!SendCharEcho(s, ui, LowerHex(address >> shift))) {
+        if (!SendCharEcho(link, ui, LowerHex(address >> shift))) {
             ReportError(ui, 5);
             return std::nullopt;
         }
     }
-    if (!SendChar(s, ui, LowerHex(address))) {
+    if (!SendChar(link, ui, LowerHex(address))) {
         ReportError(ui, 6);
         return std::nullopt;
     }
-    return ReceiveChar(s);
+    return ReceiveChar(link);
 }
 
 std::uint8_t RecordChecksum(std::uint16_t address, std::uint8_t value) {
@@ -231,8 +234,8 @@ std::uint8_t RecordChecksum(std::uint16_t address, std::uint8_t value) {
     return static_cast<std::uint8_t>((256 - sum % 256) % 256);
 }
 
-bool WriteDspByte(DspSession& s, UserInterface& ui, std::uint16_t address, std::uint8_t value) {
-    if (!SendText(s, ui, ":01")) return false;
+bool WriteDspByte(DspLink& link, UserInterface& ui, std::uint16_t address, std::uint8_t value) {
+    if (!SendText(link, ui, ":01")) return false;
     const std::uint8_t checksum = RecordChecksum(address, value);
     const std::uint8_t chars[] = {LowerHex(address >> 12),
                                   LowerHex(address >> 8),
@@ -245,12 +248,12 @@ bool WriteDspByte(DspSession& s, UserInterface& ui, std::uint16_t address, std::
                                   LowerHex(checksum >> 4),
                                   LowerHex(checksum)};
     for (std::uint8_t c : chars)
-        if (!SendChar(s, ui, c)) return false;
-    return SendCharEcho(s, ui, kCr);
+        if (!SendChar(link, ui, c)) return false;
+    return SendCharEcho(link, ui, kCr);
 }
 
-bool SelectSetCommand(DspSession& s, UserInterface& ui, std::uint8_t code) {
-    if (SendText(s, ui, ":w") && SendCharEcho(s, ui, code)) return true;
+bool SelectSetCommand(DspLink& link, UserInterface& ui, std::uint8_t code) {
+    if (SendText(link, ui, ":w") && SendCharEcho(link, ui, code)) return true;
     ReportError(ui, 16);
     return false;
 }

@@ -11,7 +11,7 @@
 #include <span>
 
 #include "curves/user_interface.h"
-#include "dsplink/dsp_session.h"
+#include "dsplink/dsp_link.h"
 
 namespace qv {
 
@@ -28,31 +28,32 @@ constexpr int kPingTries = 15;
 constexpr std::uint8_t kPingKey = 150;
 
 // Character level.
-bool SendChar(DspSession& s, UserInterface& ui, std::uint8_t b);
+bool SendChar(DspLink& link, UserInterface& ui, std::uint8_t b);
 // Waits for the next byte at most timeout, without spinning.
-std::optional<std::uint8_t> ReceiveChar(DspSession& s,
+std::optional<std::uint8_t> ReceiveChar(DspLink& link,
                                         std::chrono::milliseconds timeout = kReceiveWait);
-bool SendCharEcho(DspSession& s, UserInterface& ui, std::uint8_t b);
+bool SendCharEcho(DspLink& link, UserInterface& ui, std::uint8_t b);
 // "Fehler <n> aufgetreten".
 void ReportError(UserInterface& ui, int n);
 
-// Telegram level: the telegram travels in s.telegram.
-bool SendTelegram(DspSession& s, UserInterface& ui);
-bool ReceiveTelegram(DspSession& s, std::chrono::milliseconds timeout = kReceiveWait);
+// Telegram level: the telegram travels in link.telegram(). Sending first drops
+// whatever waits to be received.
+bool SendTelegram(DspLink& link, UserInterface& ui);
+bool ReceiveTelegram(DspLink& link, std::chrono::milliseconds timeout = kReceiveWait);
 // Send and receive; the answer must begin with '!' (0x21).
-bool TransactTelegram(DspSession& s, UserInterface& ui);
+bool TransactTelegram(DspLink& link, UserInterface& ui);
 // The answer byte a ping with key k and random byte r expects.
 std::uint8_t PingAnswer(std::uint8_t k, std::uint8_t r);
-bool PingDsp(DspSession& s, UserInterface& ui, std::uint8_t k = kPingKey);
+bool PingDsp(DspLink& link, UserInterface& ui, std::uint8_t k = kPingKey);
 // Opens the port comPortNumber (throws its open error) and pings up to 15
 // times, 200 ms apart; true when the box answered.
-bool CheckDspConnection(DspSession& s, UserInterface& ui, std::uint8_t comPortNumber);
+bool CheckDspConnection(DspLink& link, UserInterface& ui, std::uint8_t comPortNumber);
 
 // Byte-addressed commands.
-std::optional<std::uint8_t> ReadDspByte(DspSession& s, UserInterface& ui, std::uint16_t address);
+std::optional<std::uint8_t> ReadDspByte(DspLink& link, UserInterface& ui, std::uint16_t address);
 // The Intel HEX checksum of a one-byte data record.
 std::uint8_t RecordChecksum(std::uint16_t address, std::uint8_t value);
-bool WriteDspByte(DspSession& s, UserInterface& ui, std::uint16_t address, std::uint8_t value);
-bool SelectSetCommand(DspSession& s, UserInterface& ui, std::uint8_t code);
+bool WriteDspByte(DspLink& link, UserInterface& ui, std::uint16_t address, std::uint8_t value);
+bool SelectSetCommand(DspLink& link, UserInterface& ui, std::uint8_t code);
 
 }  // namespace qv

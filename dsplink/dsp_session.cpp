@@ -4,21 +4,14 @@
 
 namespace qv {
 
-std::uint8_t DspSession::ChoiceFromButtons() {
-    ChosenSet = CheckedButton.set;
-    ChosenRate = CheckedButton.rate;
-    return SlotCode();
-}
-
 std::string DspSession::ProgramPath() const {
     if (programDirectory.empty()) return profile.programFile;
     return (std::filesystem::path(programDirectory) / profile.programFile).string();
 }
 
-bool FixedSetChooser::Choose(DspSession& session) {
-    session.CheckedButton = choice_;
-    session.ChosenSet = choice_.set;
-    session.ChosenRate = choice_.rate;
+bool FixedSetChooser::Choose(DspState& state) {
+    state.CheckButton(choice_);
+    state.Choose(choice_);
     return true;
 }
 

@@ -1,27 +1,19 @@
 #pragma once
-// Everything the host keeps about its link to the DSP box: the port, the
-// telegram buffer, the flash image and its backup, the chosen set and rate,
-// the connection flag, the host's mode word and the program profile.
-// Created once by main and passed by reference.
+// What the host keeps about the box: the link (port, receive store and
+// telegram buffer), the record of what is chosen, the flash image with its
+// backup, and the program profile. Created once by main and passed by
+// reference.
 
-#include <array>
 #include <cstdint>
 #include <string>
 
 #include "dsplink/clock.h"
 #include "dsplink/dsp_image.h"
+#include "dsplink/dsp_link.h"
 #include "dsplink/program_profile.h"
 #include "dsplink/serial_device.h"
-#include "dsplink/serial_port.h"
 
 namespace qv {
-
-// The shared telegram buffer: bytes to send, or the payload of the answer.
-struct IdpTelegram {
-    std::array<std::uint8_t, 21> data{};
-    std::uint8_t length = 0;
-    std::uint8_t complete = 0;
-};
 
 // A (set, rate) pair of the set chooser.
 struct SetChoice {
@@ -30,54 +22,84 @@ struct SetChoice {
     bool operator==(const SetChoice&) const = default;
 };
 
+// The chosen set and rate, the chooser's rate lock and checked button,
+// whether a box answered at start, and the host's mode word. Dialogs and
+// commands change it only through the operations below.
+class DspState {
+  public:
+    std::uint8_t ChosenSet() const { return chosenSet_; }
+    std::uint8_t ChosenRate() const { return chosenRate_; }
+    std::uint8_t RateLocked() const { return rateLocked_; }
+    std::uint8_t DspConnected() const { return dspConnected_; }
+    std::uint16_t ModeWord() const { return modeWord_; }
+    // The button the set chooser shows checked; the chooser keeps it current.
+    SetChoice CheckedButton() const { return checkedButton_; }
+
+    std::uint8_t SlotCode() const { return qv::SlotCode(chosenSet_, chosenRate_); }
+    // 32768 exactly while the chooser's checked button is "Set 2" at "33".
+    std::uint16_t ParameterBase() const {
+        return checkedButton_ == SetChoice{1, kRate33k} ? 32768 : 0;
+    }
+
+    // ChosenSet and ChosenRate := c.
+    void Choose(SetChoice c) {
+        chosenSet_ = c.set;
+        chosenRate_ = c.rate;
+    }
+    // ChosenRate alone (the setup dialog's rate buttons).
+    void SetRate(std::uint8_t rate) { chosenRate_ = rate; }
+    void CheckButton(SetChoice c) { checkedButton_ = c; }
+    // Takes the set and rate of the checked chooser button; returns SlotCode.
+    std::uint8_t ChoiceFromButtons() {
+        Choose(checkedButton_);
+        return SlotCode();
+    }
+    // Whether the chooser offers only the buttons of ChosenRate.
+    void LockRate(bool locked) { rateLocked_ = locked ? 1 : 0; }
+    void SetConnected(bool connected) { dspConnected_ = connected ? 1 : 0; }
+    void SetModeWord(std::uint16_t word) { modeWord_ = word; }
+
+  private:
+    std::uint8_t chosenSet_ = 0;
+    std::uint8_t chosenRate_ = 0;
+    std::uint8_t rateLocked_ = 0;
+    std::uint8_t dspConnected_ = 0;
+    std::uint16_t modeWord_ = 0;
+    SetChoice checkedButton_;
+};
+
 class DspSession {
   public:
-    DspSession(SerialDevice& device, Clock& clock) : port(device), clock(clock) {}
+    DspSession(SerialDevice& device, Clock& clock) : link(device, clock) {}
     DspSession(const DspSession&) = delete;
     DspSession& operator=(const DspSession&) = delete;
 
-    std::uint8_t SlotCode() const { return qv::SlotCode(ChosenSet, ChosenRate); }
-    // 32768 exactly while the chooser's checked button is "Set 2" at "33".
-    std::uint16_t ParameterBase() const {
-        return CheckedButton == SetChoice{1, kRate33k} ? 32768 : 0;
-    }
-    // Takes the set and rate of the checked chooser button; returns SlotCode.
-    std::uint8_t ChoiceFromButtons();
-
-    SerialPort port;
-    Clock& clock;
-    IdpTelegram telegram;
-    DspImage image{};
-    DspImage backup{};
-    std::uint8_t ChosenSet = 0;
-    std::uint8_t ChosenRate = 0;
-    std::uint8_t RateLocked = 0;
-    std::uint8_t DspConnected = 0;
-    std::uint16_t ModeWord = 0;
-    DspProgramProfile profile;
-    // The button the set chooser shows checked; the chooser keeps it current.
-    SetChoice CheckedButton;
-    // Where the program files are looked up; empty for the working directory.
-    std::string programDirectory;
-
     // The program file of the current profile, in programDirectory.
     std::string ProgramPath() const;
+
+    DspLink link;
+    DspState state;
+    DspImage image{};
+    DspImage backup{};
+    DspProgramProfile profile;
+    // Where the program files are looked up; empty for the working directory.
+    std::string programDirectory;
 };
 
-// The set chooser as the operations see it: shown modally for the session's
-// ChosenSet/ChosenRate under RateLocked; on OK it stores the choice in
-// ChosenSet/ChosenRate and returns true, on Cancel it changes neither.
+// The set chooser as the operations see it: shown modally for ChosenSet and
+// ChosenRate under RateLocked; on OK it stores the choice and returns true,
+// on Cancel it changes neither.
 class SetChooser {
   public:
     virtual ~SetChooser() = default;
-    virtual bool Choose(DspSession& session) = 0;
+    virtual bool Choose(DspState& state) = 0;
 };
 
 // A chooser that answers with one fixed choice (the batch tool).
 class FixedSetChooser : public SetChooser {
   public:
     explicit FixedSetChooser(SetChoice choice) : choice_(choice) {}
-    bool Choose(DspSession& session) override;
+    bool Choose(DspState& state) override;
 
   private:
     SetChoice choice_;

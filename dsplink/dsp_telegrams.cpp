@@ -1,58 +1,21 @@
 #include "dsplink/dsp_telegrams.h"
 
-#include <algorithm>
-
 #include "dsplink/dsp_protocol.h"
 
 namespace qv {
 namespace {
 
-constexpr std::uint8_t kWriteBlock = 0x11;
-constexpr std::uint8_t kReadBlock = 0x12;
-constexpr std::uint8_t kEraseSector = 0x14;
-constexpr std::uint8_t kSelectSet = 0x31;
 constexpr std::uint8_t kProgramSectors = 7;
 constexpr std::uint8_t kSetupSector = 7;
 
-void SetAddress(IdpTelegram& t, std::uint8_t slotCode, std::size_t offset) {
-    const auto a = SlotAddressBytes(slotCode, static_cast<std::uint16_t>(offset));
-    t.data[1] = a[0];
-    t.data[2] = a[1];
-    t.data[3] = a[2];
-}
-
-bool FitsImage(std::size_t start, std::size_t count) {
-    return start <= kImageSize && count <= kImageSize - start;
-}
-
 std::uint16_t Param(const DspSession& s, std::uint32_t address) {
-    return static_cast<std::uint16_t>(s.ParameterBase() + address);
+    return static_cast<std::uint16_t>(s.state.ParameterBase() + address);
 }
 
 }  // namespace
 
-void ProgressSpan::Report(std::size_t done, std::size_t total) const {
-    if (ui == nullptr) return;
-    const double part = total == 0 ? 1.0 : static_cast<double>(done) / static_cast<double>(total);
-    ui->Progress(from + (to - from) * part, text);
-}
-
-ProgressSpan ProgressSpan::Part(std::size_t index, std::size_t parts) const {
-    ProgressSpan p = *this;
-    const double width = (to - from) / static_cast<double>(parts);
-    p.from = from + width * static_cast<double>(index);
-    p.to = p.from + width;
-    return p;
-}
-
 bool EraseSector(DspSession& s, UserInterface& ui, std::uint8_t sector) {
-    const std::uint8_t slot = s.SlotCode();
-    IdpTelegram& t = s.telegram;
-    t.data[0] = kEraseSector;
-    t.data[1] = static_cast<std::uint8_t>(slot / 2);
-    t.data[2] = static_cast<std::uint8_t>((slot % 2) * 128 + sector * 16);
-    t.length = 3;
-    return TransactTelegram(s, ui);
+    return s.link.EraseSector(ui, s.state.SlotCode(), sector);
 }
 
 bool EraseProgramSectors(DspSession& s, UserInterface& ui, const ProgressSpan& progress) {
@@ -70,75 +33,42 @@ bool EraseSetupSector(DspSession& s, UserInterface& ui) {
 
 bool WriteRange(DspSession& s, UserInterface& ui, std::size_t start, std::size_t count,
                 const ProgressSpan& progress) {
-    if (!FitsImage(start, count)) return false;
-    IdpTelegram& t = s.telegram;
-    for (std::size_t done = 0; done < count;) {
-        const std::size_t n = std::min(kBlockSize, count - done);
-        t.data[0] = kWriteBlock;
-        SetAddress(t, s.SlotCode(), start + done);
-        std::copy_n(s.image.begin() + static_cast<std::ptrdiff_t>(start + done), n,
-                    t.data.begin() + 4);
-        t.length = static_cast<std::uint8_t>(4 + n);
-        if (!TransactTelegram(s, ui)) return false;
-        done += n;
-        progress.Report(done, count);
-    }
-    return true;
+    return s.link.WriteRange(ui, s.state.SlotCode(), s.image, start, count, progress);
 }
 
 bool ReadRange(DspSession& s, UserInterface& ui, std::size_t start, std::size_t count,
                const ProgressSpan& progress) {
-    if (s.DspConnected == 0) return false;
-    if (!FitsImage(start, count)) return false;
-    IdpTelegram& t = s.telegram;
-    for (std::size_t done = 0; done < count;) {
-        const std::size_t n = std::min(kBlockSize, count - done);
-        t.data[0] = kReadBlock;
-        SetAddress(t, s.SlotCode(), start + done);
-        t.data[4] = static_cast<std::uint8_t>(n);
-        t.length = 5;
-        if (!SendTelegram(s, ui)) return false;
-        if (!ReceiveTelegram(s)) return false;
-        // An answer without data bytes would never advance the read.
-        if (t.length < 5) return false;
-        const std::size_t got = std::min<std::size_t>(t.length - 4u, count - done);
-        std::copy_n(t.data.begin() + 4, got,
-                    s.image.begin() + static_cast<std::ptrdiff_t>(start + done));
-        done += got;
-        progress.Report(done, count);
-    }
-    return true;
+    if (s.state.DspConnected() == 0) return false;
+    return s.link.ReadRange(ui, s.state.SlotCode(), s.image, start, count, progress);
 }
 
 bool SelectSet(DspSession& s, UserInterface& ui) {
-    s.telegram.data[0] = kSelectSet;
-    s.telegram.data[1] = s.ChosenSet;
-    s.telegram.length = 2;
-    return TransactTelegram(s, ui);
+    return s.link.SelectSet(ui, s.state.ChosenSet());
 }
 
 std::optional<std::uint16_t> ReadModeWord(DspSession& s, UserInterface& ui) {
-    const auto high = ReadDspByte(s, ui, Param(s, kModeWordAddress));
+    const auto high = ReadDspByte(s.link, ui, Param(s, kModeWordAddress));
     if (!high) return std::nullopt;
-    const auto low = ReadDspByte(s, ui, Param(s, kModeWordAddress + 1));
+    const auto low = ReadDspByte(s.link, ui, Param(s, kModeWordAddress + 1));
     if (!low) return std::nullopt;
     return static_cast<std::uint16_t>(*high << 8 | *low);
 }
 
 bool WriteModeWord(DspSession& s, UserInterface& ui, std::uint16_t v) {
-    return WriteDspByte(s, ui, Param(s, kModeWordAddress), static_cast<std::uint8_t>(v >> 8)) &&
-           WriteDspByte(s, ui, Param(s, kModeWordAddress + 1), static_cast<std::uint8_t>(v));
+    return WriteDspByte(s.link, ui, Param(s, kModeWordAddress),
+                        static_cast<std::uint8_t>(v >> 8)) &&
+           WriteDspByte(s.link, ui, Param(s, kModeWordAddress + 1), static_cast<std::uint8_t>(v));
 }
 
 std::optional<std::uint8_t> ReadVersion(DspSession& s, UserInterface& ui) {
-    return ReadDspByte(s, ui, Param(s, kVersionAddress));
+    return ReadDspByte(s.link, ui, Param(s, kVersionAddress));
 }
 
 bool WriteDelay(DspSession& s, UserInterface& ui, std::uint16_t address, std::uint32_t v) {
     if (v == 0) return false;
     for (std::uint32_t i = 0; i < 3; ++i) {
         const auto byte = static_cast<std::uint8_t>(v >> (8 * i));
-        if (!WriteDspByte(s, ui, Param(s, address + i), byte)) return false;
+        if (!WriteDspByte(s.link, ui, Param(s, address + i), byte)) return false;
     }
     return true;
 }
@@ -165,10 +95,11 @@ std::size_t TelegramTestLoop(DspSession& s, UserInterface& ui, std::size_t maxRo
     ProgressScope progress(ui, "Test");
     std::size_t rounds = 0;
     while (rounds < maxRounds) {
-        s.telegram.data[0] = kReadBlock;
-        s.telegram.data[1] = 0x02;
-        s.telegram.length = 2;
-        if (!SendTelegram(s, ui) || !ReceiveTelegram(s)) {
+        IdpTelegram& t = s.link.telegram();
+        t.data[0] = kReadBlockCode;
+        t.data[1] = 0x02;
+        t.length = 2;
+        if (!SendTelegram(s.link, ui) || !ReceiveTelegram(s.link)) {
             ui.Message("Not OK  IDP Tele nicht erfolgreich gesendet");
             break;
         }

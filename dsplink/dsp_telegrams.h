@@ -1,19 +1,18 @@
 #pragma once
-// The flash and parameter operations on the current slot (ChosenSet,
-// ChosenRate): sector erase, block write and read of the image, set
-// selection, and the parameter bytes of the byte-addressed command set.
-// They add no messages of their own; the protocol reports what failed.
+// The flash and parameter operations on the session's current slot
+// (ChosenSet, ChosenRate) and image: sector erase, block write and read of the
+// image, set selection (all through the link), and the parameter bytes of the
+// byte-addressed command set. They add no messages of their own; the protocol
+// reports what failed.
 
 #include <cstdint>
 #include <optional>
-#include <string>
 
 #include "curves/user_interface.h"
 #include "dsplink/dsp_session.h"
 
 namespace qv {
 
-constexpr std::size_t kBlockSize = 16;
 constexpr std::uint16_t kModeWordAddress = 0x7FFA;  // high byte; low byte at +1
 constexpr std::uint16_t kVersionAddress = 0x7FFF;
 constexpr std::uint16_t kModeHigh = 5;
@@ -21,17 +20,6 @@ constexpr std::uint16_t kModeLow = 7;
 constexpr std::uint16_t kModeRoom = 0x20;
 constexpr std::uint16_t kModeBusy = 0x4000;
 constexpr std::uint16_t kModeCompareMask = 0x1FFF;
-
-// A share [from, to] of a long operation's progress bar, with its text.
-// Operations report after every block, so a window can keep repainting.
-struct ProgressSpan {
-    UserInterface* ui = nullptr;
-    double from = 0.0;
-    double to = 1.0;
-    std::string text;
-    void Report(std::size_t done, std::size_t total) const;
-    ProgressSpan Part(std::size_t index, std::size_t parts) const;
-};
 
 bool EraseSector(DspSession& s, UserInterface& ui, std::uint8_t sector);
 // Sectors 0..6, all seven sent even after a failure.

@@ -19,10 +19,11 @@ void PutValue(std::span<std::uint8_t> target, std::size_t at, std::uint32_t bits
 
 bool WriteRoomCoefficients(DspSession& s, UserInterface& ui, std::span<const std::uint8_t> bytes,
                            const ProgressSpan& progress) {
-    const std::uint32_t first = s.ParameterBase() + s.profile.roomCoefOffset;
+    const std::uint32_t first = s.state.ParameterBase() + s.profile.roomCoefOffset;
     if (first + bytes.size() > 0x10000u) return false;
     for (std::size_t i = 0; i < bytes.size(); ++i) {
-        if (!WriteDspByte(s, ui, static_cast<std::uint16_t>(first + i), bytes[i])) return false;
+        if (!WriteDspByte(s.link, ui, static_cast<std::uint16_t>(first + i), bytes[i]))
+            return false;
         if ((i + 1) % 16 == 0 || i + 1 == bytes.size()) progress.Report(i + 1, bytes.size());
     }
     return true;
@@ -102,7 +103,7 @@ bool RoomPath(DspSession& s, UserInterface& ui, const PointList& roomFilter, dou
     }
     BusyScope busy(ui);
     ProgressScope scope(ui, "Filter -> DSP");
-    if (!PingDsp(s, ui)) {
+    if (!PingDsp(s.link, ui)) {
         ui.Message("keine RS232-Verbindung zu DSP! [5]");
         return false;
     }
@@ -111,7 +112,7 @@ bool RoomPath(DspSession& s, UserInterface& ui, const PointList& roomFilter, dou
         ui.Message("keine RS232-Verbindung! [6]");
         return false;
     }
-    if ((*dspMode & kModeCompareMask) != (s.ModeWord & kModeCompareMask)) {
+    if ((*dspMode & kModeCompareMask) != (s.state.ModeWord() & kModeCompareMask)) {
         ui.Message("zuerst DSP-Setup durchführen (Menu: SETUP->DSP)!");
         return false;
     }
@@ -139,12 +140,12 @@ bool RoomPath(DspSession& s, UserInterface& ui, const PointList& roomFilter, dou
         ui.Message("keine RS232-Verbindung zu DSP! [9]");
         ok = false;
     }
-    return SelectSetCommand(s, ui, s.ChoiceFromButtons()) && ok;
+    return SelectSetCommand(s.link, ui, s.state.ChoiceFromButtons()) && ok;
 }
 
 bool FilterToDsp(DspSession& s, UserInterface& ui, const Workspace& ws, SetChooser& chooser,
                  double pathTimeDepth) {
-    if (s.DspConnected == 0) {
+    if (s.state.DspConnected() == 0) {
         ui.Message("No DSP -> Please connect DSP to USB");
         return false;
     }
@@ -153,8 +154,8 @@ bool FilterToDsp(DspSession& s, UserInterface& ui, const Workspace& ws, SetChoos
     const bool eq = current == FrequencyResponseDiagram || current == GroupDelayDiagram ||
                     current == ImpulseResponseDiagram;
     if (!room && !eq) return false;
-    s.RateLocked = 1;
-    if (!chooser.Choose(s)) return false;
+    s.state.LockRate(true);
+    if (!chooser.Choose(s.state)) return false;
     if (room) return RoomPath(s, ui, ws[FilterRoomDiagram].Slot(1).points, pathTimeDepth);
     return EqualizerPath(s, ui, ws[ImpulseResponseDiagram].Slot(1).points);
 }

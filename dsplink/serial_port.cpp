@@ -103,4 +103,15 @@ bool SerialPort::WaitForData(std::chrono::milliseconds timeout) {
     return device_.WaitForData(timeout);
 }
 
+void SerialPort::DiscardInput() {
+    receiveStore_.clear();
+    if (!device_.IsOpen()) return;
+    // Bounded, so a line that never stops talking cannot hold the host here.
+    for (int round = 0; round < 16; ++round) {
+        const std::size_t waiting = device_.BytesWaiting();
+        if (waiting == 0) return;
+        device_.Read(waiting);
+    }
+}
+
 }  // namespace qv

@@ -52,6 +52,9 @@ class SerialPort {
     // Waits until the device has data, at most timeout; true when data waits
     // (also when the receive store still holds bytes).
     bool WaitForData(std::chrono::milliseconds timeout);
+    // Drops the receive store and whatever the device holds now: an answer
+    // that missed its wait belongs to no later request.
+    void DiscardInput();
 
     std::uint8_t OpenPortNumber() const { return openPortNumber_; }
     // The device opened last ("/dev/ttyS0" at start).

@@ -20,22 +20,21 @@ std::string ChooserButtonCaption(std::uint8_t rate) {
 void SetChooserLogic::FormShow() {
     for (std::uint8_t set = 0; set < kChooserSets; ++set)
         for (std::uint8_t rate = 0; rate < kChooserRates; ++rate)
-            enabled_[Index({set, rate})] = s_.RateLocked != 1 || rate == s_.ChosenRate;
+            enabled_[Index({set, rate})] = s_.RateLocked() != 1 || rate == s_.ChosenRate();
     // A choice outside the 24 buttons checks none of them: the last checked stays.
-    const SetChoice current{s_.ChosenSet, s_.ChosenRate};
-    if (Valid(current)) s_.CheckedButton = current;
+    const SetChoice current{s_.ChosenSet(), s_.ChosenRate()};
+    if (Valid(current)) s_.CheckButton(current);
     pending_ = current;
 }
 
 void SetChooserLogic::ButtonClick(SetChoice c) {
     if (!Valid(c) || !Enabled(c)) return;
-    s_.CheckedButton = c;
+    s_.CheckButton(c);
     pending_ = c;
 }
 
 void SetChooserLogic::ButtonOkClick() {
-    s_.ChosenSet = pending_.set;
-    s_.ChosenRate = pending_.rate;
+    s_.Choose(pending_);
 }
 
 }  // namespace qv

@@ -1,7 +1,7 @@
 #pragma once
 // The rules of the set chooser: which of its 24 buttons are offered, which is
 // checked, and the pending choice that OK takes over. The checked button lives
-// in the session, because the parameter base of the byte commands follows it.
+// in the DSP state, because the parameter base of the byte commands follows it.
 
 #include <array>
 #include <cstdint>
@@ -24,7 +24,7 @@ constexpr std::array<std::uint8_t, kChooserRates> kChooserColumnRates = {kRate33
 
 class SetChooserLogic {
   public:
-    explicit SetChooserLogic(DspSession& session) : s_(session) {}
+    explicit SetChooserLogic(DspState& state) : s_(state) {}
 
     // Re-enables the buttons, locks them to ChosenRate under RateLocked,
     // checks the button of the current choice and makes it pending.
@@ -35,10 +35,10 @@ class SetChooserLogic {
     void ButtonOkClick();
 
     bool Enabled(SetChoice c) const { return enabled_[Index(c)]; }
-    SetChoice Checked() const { return s_.CheckedButton; }
+    SetChoice Checked() const { return s_.CheckedButton(); }
     SetChoice Pending() const { return pending_; }
     std::uint16_t ParameterBase() const { return s_.ParameterBase(); }
-    DspSession& session() { return s_; }
+    DspState& state() { return s_; }
 
     static bool Valid(SetChoice c) { return c.set < kChooserSets && c.rate < kChooserRates; }
 
@@ -47,7 +47,7 @@ class SetChooserLogic {
         return static_cast<std::size_t>(c.set) * kChooserRates + c.rate;
     }
 
-    DspSession& s_;
+    DspState& s_;
     std::array<bool, kChooserSets* kChooserRates> enabled_ = [] {
         std::array<bool, kChooserSets * kChooserRates> a{};
         a.fill(true);

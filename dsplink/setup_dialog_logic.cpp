@@ -24,15 +24,15 @@ void SetupDspLogic::Apply() {
 void SetupDspLogic::FormCreate() {
     bool connected = false;
     try {
-        connected = CheckDspConnection(s_, ui_, comPortNumber_);
+        connected = CheckDspConnection(s_.link, ui_, comPortNumber_);
     } catch (...) {
         // Without a port the synthesis still needs the profile of the start values.
-        s_.DspConnected = 0;
+        s_.state.SetConnected(false);
         PutSetupBlock(s_.image, SetupStartValues());
         Apply();
         throw;
     }
-    s_.DspConnected = connected ? 1 : 0;
+    s_.state.SetConnected(connected);
     if (!connected) ui_.Message("keine RS232-Verbindung zu DSP!");
     if (connected) {
         const auto version = ReadVersion(s_, ui_);
@@ -50,10 +50,10 @@ void SetupDspLogic::CheckRateButton(std::uint8_t rate) {
 }
 
 void SetupDspLogic::FormShow() {
-    if (s_.DspConnected == 1 && !CheckDspConnection(s_, ui_, comPortNumber_))
+    if (s_.state.DspConnected() == 1 && !CheckDspConnection(s_.link, ui_, comPortNumber_))
         ui_.Message("keine USB-Verbindung zu DSP!");
-    if (s_.ChosenRate > kRate33k) s_.ChosenRate = kRate44k1;
-    CheckRateButton(s_.ChosenRate);
+    if (s_.state.ChosenRate() > kRate33k) s_.state.SetRate(kRate44k1);
+    CheckRateButton(s_.state.ChosenRate());
     ReadSetupWithProgress(s_, ui_);
     s_.backup = s_.image;
 
@@ -86,7 +86,7 @@ void SetupDspLogic::RadioButtonHighClick() {
     b.range = 1;
     b.rangeChosen = 1;
     PutSetupBlock(s_.image, b);
-    s_.ModeWord = static_cast<std::uint16_t>(kModeHigh | RoomMode());
+    s_.state.SetModeWord(static_cast<std::uint16_t>(kModeHigh | RoomMode()));
     Apply();
     RefreshDelayTexts();
 }
@@ -100,7 +100,7 @@ void SetupDspLogic::RadioButtonLowClick() {
     PutSetupBlock(s_.image, b);
     // The host's mode word follows the range as for "High", so that the room
     // path compares it with a box running the low-range program.
-    s_.ModeWord = static_cast<std::uint16_t>(kModeLow | RoomMode());
+    s_.state.SetModeWord(static_cast<std::uint16_t>(kModeLow | RoomMode()));
     Apply();
     RefreshDelayTexts();
 }
@@ -108,7 +108,7 @@ void SetupDspLogic::RadioButtonLowClick() {
 void SetupDspLogic::ButtonAbtastClick(std::uint8_t rate) {
     if (rate > kRate33k) return;
     rate_ = rate;
-    s_.ChosenRate = rate;
+    s_.state.SetRate(rate);
     SetupBlock b = GetSetupBlock(s_.image);
     b.sampleFrequency = RateFrequency(rate);
     PutSetupBlock(s_.image, b);
@@ -134,8 +134,8 @@ void SetupDspLogic::RefreshDelayTexts() {
 }
 
 bool SetupDspLogic::ButtonWriteSetupClick(SetChooser& chooser) {
-    s_.RateLocked = 1;
-    if (!chooser.Choose(s_)) return false;
+    s_.state.LockRate(true);
+    if (!chooser.Choose(s_.state)) return false;
     SetupBlock b = GetSetupBlock(s_.image);
     b.gainLeft = left_.gain();
     b.gainRight = right_.gain();
@@ -149,8 +149,8 @@ bool SetupDspLogic::ButtonWriteSetupClick(SetChooser& chooser) {
 }
 
 bool SetupDspLogic::ButtonWriteSoftwareClick(SetChooser& chooser) {
-    s_.RateLocked = 1;
-    if (!chooser.Choose(s_)) return false;
+    s_.state.LockRate(true);
+    if (!chooser.Choose(s_.state)) return false;
     const std::string file =
         s_.programDirectory.empty()
             ? std::string(kSoftwareFile)
@@ -160,8 +160,8 @@ bool SetupDspLogic::ButtonWriteSoftwareClick(SetChooser& chooser) {
 }
 
 bool SetupDspLogic::ButtonReadSetupClick(SetChooser& chooser) {
-    s_.RateLocked = 0;
-    if (!chooser.Choose(s_)) return false;
+    s_.state.LockRate(false);
+    if (!chooser.Choose(s_.state)) return false;
     FormShow();
     return true;
 }

@@ -11,8 +11,8 @@
 
 namespace qv {
 
-TStoreDataToDlg::TStoreDataToDlg(DspSession& session, QWidget* parent)
-    : QDialog(parent), logic_(session) {
+TStoreDataToDlg::TStoreDataToDlg(DspState& state, QWidget* parent)
+    : QDialog(parent), logic_(state) {
     setObjectName(QStringLiteral("StoreDataToDlg"));
     setWindowTitle(QStringLiteral("Choose Set"));
     setModal(true);
@@ -60,9 +60,9 @@ TStoreDataToDlg::TStoreDataToDlg(DspSession& session, QWidget* parent)
     Sync();
 }
 
-bool TStoreDataToDlg::Choose(DspSession& session) {
-    // One chooser serves the one session of the program.
-    if (&session != &logic_.session()) return false;
+bool TStoreDataToDlg::Choose(DspState& state) {
+    // One chooser serves the one DSP state of the program.
+    if (&state != &logic_.state()) return false;
     logic_.FormShow();
     Sync();
     if (exec() != QDialog::Accepted) return false;

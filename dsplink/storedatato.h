@@ -15,10 +15,10 @@ namespace qv {
 class TStoreDataToDlg : public QDialog, public SetChooser {
     Q_OBJECT
   public:
-    explicit TStoreDataToDlg(DspSession& session, QWidget* parent = nullptr);
+    explicit TStoreDataToDlg(DspState& state, QWidget* parent = nullptr);
 
     // Shows the chooser modally; on OK the choice is in ChosenSet/ChosenRate.
-    bool Choose(DspSession& session) override;
+    bool Choose(DspState& state) override;
 
     QRadioButton* button(SetChoice c) const {
         return buttons_[static_cast<std::size_t>(c.set) * kChooserRates + c.rate];

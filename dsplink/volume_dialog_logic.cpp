@@ -42,7 +42,7 @@ void ChannelVolumeControls::Refresh() {
 
 bool ReadSetupWithProgress(DspSession& s, UserInterface& ui) {
     // Without a box the read sends nothing, so there is nothing to report.
-    if (s.DspConnected == 0) return ReadSetupSequence(s, ui);
+    if (s.state.DspConnected() == 0) return ReadSetupSequence(s, ui);
     BusyScope busy(ui);
     ProgressScope progress(ui, "Read Setup From DSP");
     progress(0.0, "Setup lesen");
@@ -54,7 +54,7 @@ bool ReadSetupWithProgress(DspSession& s, UserInterface& ui) {
 bool WriteSetupWithProgress(DspSession& s, UserInterface& ui, const std::string& title) {
     BusyScope busy(ui);
     ProgressScope progress(ui, title);
-    const std::string text = "Setup -> Set " + std::to_string(s.ChosenSet + 1);
+    const std::string text = "Setup -> Set " + std::to_string(s.state.ChosenSet() + 1);
     progress(0.0, text);
     const bool ok = WriteSetupSequence(s, ui);
     progress(1.0, text);
@@ -62,7 +62,8 @@ bool WriteSetupWithProgress(DspSession& s, UserInterface& ui, const std::string&
 }
 
 void SetupVolumeLogic::FormShow() {
-    if (!CheckDspConnection(s_, ui_, comPortNumber_)) ui_.Message("keine RS232-Verbindung zu DSP!");
+    if (!CheckDspConnection(s_.link, ui_, comPortNumber_))
+        ui_.Message("keine RS232-Verbindung zu DSP!");
     ReadSetupWithProgress(s_, ui_);
     s_.backup = s_.image;
     const SetupBlock b = GetSetupBlock(s_.image);
@@ -71,8 +72,8 @@ void SetupVolumeLogic::FormShow() {
 }
 
 bool SetupVolumeLogic::ButtonSetupToDspClick(SetChooser& chooser) {
-    s_.RateLocked = 1;
-    if (!chooser.Choose(s_)) return false;
+    s_.state.LockRate(true);
+    if (!chooser.Choose(s_.state)) return false;
     SetupBlock b = GetSetupBlock(s_.image);
     b.gainLeft = left_.gain();
     b.gainRight = right_.gain();

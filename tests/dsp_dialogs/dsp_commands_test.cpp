@@ -40,21 +40,21 @@ TEST_F(CommandsFixture, ComOpenErrorPropagatesAndSetLeavesTheLockAlone) {
     DspCommands c{ws, s, ui, chooser};
     EXPECT_THROW(c.MenuComClick(3), SerialError);
     EXPECT_EQ(ws.ComPortNumber, 3);
-    s.RateLocked = 1;
+    s.state.LockRate(true);
     c.MenuSetClick();
     EXPECT_EQ(chooser.lockedSeen, std::vector<std::uint8_t>{1});
 }
 
 TEST_F(CommandsFixture, TheWholeRoadEndsInTheBoxFlash) {
     setup.FormCreate();
-    ASSERT_EQ(session.DspConnected, 1);
+    ASSERT_EQ(session.state.DspConnected(), 1);
     ASSERT_TRUE(ui.messages.empty()) << ui.messages[0];
     // A filter as "Execute" leaves it: 1800 taps in slot 1 of "Impuls Response".
     PointList filter;
     for (int i = 0; i < 1800; ++i) filter.push_back({double(i), 0.001 * ((i % 37) - 18)});
     ws[ImpulseResponseDiagram].Slot(1).points = filter;
     ws.CurrentDiagram = ImpulseResponseDiagram;
-    session.ChosenRate = kRate48k;
+    session.state.SetRate(kRate48k);
     chooser.answers = {SetChoice{2, kRate48k}};
     commands.MenuFilterToDspClick();
     EXPECT_EQ(chooser.lockedSeen, std::vector<std::uint8_t>{1});

@@ -50,7 +50,7 @@ struct QtDialogs : ::testing::Test, WithQtApp {
     DspSession session{device, clock};
     test::ScriptedUserInterface ui;
     std::uint8_t comPort = 1;
-    TStoreDataToDlg chooser{session};
+    TStoreDataToDlg chooser{session.state};
 };
 
 TEST_F(QtDialogs, ChooserShowsEightFramesOfThreeNamedButtons) {
@@ -84,9 +84,8 @@ TEST_F(QtDialogs, ChooserShowsEightFramesOfThreeNamedButtons) {
 }
 
 TEST_F(QtDialogs, ChooserUnderRateLockOffersOneColumnAndOkTakesTheClick) {
-    session.ChosenSet = 3;
-    session.ChosenRate = kRate48k;
-    session.RateLocked = 1;
+    session.state.Choose({3, kRate48k});
+    session.state.LockRate(true);
     int enabled = -1;
     bool checkedCurrent = false;
     test::WhenModal([&](QWidget*) {
@@ -99,11 +98,11 @@ TEST_F(QtDialogs, ChooserUnderRateLockOffersOneColumnAndOkTakesTheClick) {
         QTest::mouseClick(chooser.button({6, kRate48k}), Qt::LeftButton);
         QTest::mouseClick(chooser.okButton(), Qt::LeftButton);
     });
-    EXPECT_TRUE(chooser.Choose(session));
+    EXPECT_TRUE(chooser.Choose(session.state));
     EXPECT_EQ(enabled, 8);
     EXPECT_TRUE(checkedCurrent);
-    EXPECT_EQ(session.ChosenSet, 6);
-    EXPECT_EQ(session.ChosenRate, kRate48k);
+    EXPECT_EQ(session.state.ChosenSet(), 6);
+    EXPECT_EQ(session.state.ChosenRate(), kRate48k);
 }
 
 TEST_F(QtDialogs, ChooserCancelKeepsTheChoiceAndTheNextShowingChecksItAgain) {
@@ -112,16 +111,16 @@ TEST_F(QtDialogs, ChooserCancelKeepsTheChoiceAndTheNextShowingChecksItAgain) {
         EXPECT_FALSE(chooser.button({0, kRate44k1})->isChecked());
         QTest::keyClick(&chooser, Qt::Key_Escape);
     });
-    EXPECT_FALSE(chooser.Choose(session));
-    EXPECT_EQ(session.ChosenSet, 0);
-    EXPECT_EQ(session.ChosenRate, kRate44k1);
+    EXPECT_FALSE(chooser.Choose(session.state));
+    EXPECT_EQ(session.state.ChosenSet(), 0);
+    EXPECT_EQ(session.state.ChosenRate(), kRate44k1);
     bool again = false;
     test::WhenModal([&](QWidget*) {
         again = chooser.button({0, kRate44k1})->isChecked() &&
                 !chooser.button({4, kRate48k})->isChecked();
         QTest::mouseClick(chooser.cancelButton(), Qt::LeftButton);
     });
-    EXPECT_FALSE(chooser.Choose(session));
+    EXPECT_FALSE(chooser.Choose(session.state));
     EXPECT_TRUE(again);
 }
 

@@ -40,11 +40,11 @@ class SilentDevice : public SerialDevice {
 // or nullopt for Cancel. Records the RateLocked flag each showing saw.
 class ScriptedChooser : public SetChooser {
   public:
-    bool Choose(DspSession& s) override {
+    bool Choose(DspState& s) override {
         SetChooserLogic logic(s);
         logic.FormShow();
-        lockedSeen.push_back(s.RateLocked);
-        std::optional<SetChoice> answer = SetChoice{s.ChosenSet, s.ChosenRate};
+        lockedSeen.push_back(s.RateLocked());
+        std::optional<SetChoice> answer = SetChoice{s.ChosenSet(), s.ChosenRate()};
         if (!answers.empty()) {
             answer = answers.front();
             answers.pop_front();

@@ -12,7 +12,7 @@ struct ChooserFixture : ::testing::Test {
     test::SilentDevice device;
     FakeClock clock;
     DspSession session{device, clock};
-    SetChooserLogic chooser{session};
+    SetChooserLogic chooser{session.state};
 
     int EnabledCount() const {
         int n = 0;
@@ -39,10 +39,9 @@ TEST_F(ChooserFixture, RightAfterStartEveryButtonIsOfferedAndSet1At44k1IsChecked
 }
 
 TEST_F(ChooserFixture, RateLockedOffersOnlyTheButtonsOfTheChosenRate) {
-    session.RateLocked = 1;
+    session.state.LockRate(true);
     for (std::uint8_t rate = 0; rate < kChooserRates; ++rate) {
-        session.ChosenSet = 4;
-        session.ChosenRate = rate;
+        session.state.Choose({4, rate});
         chooser.FormShow();
         EXPECT_EQ(EnabledCount(), 8) << int(rate);
         for (std::uint8_t k = 0; k < kChooserSets; ++k)
@@ -53,7 +52,7 @@ TEST_F(ChooserFixture, RateLockedOffersOnlyTheButtonsOfTheChosenRate) {
         chooser.ButtonClick({1, static_cast<std::uint8_t>((rate + 1) % 3)});
         EXPECT_EQ(chooser.Pending(), (SetChoice{4, rate}));
     }
-    session.RateLocked = 0;
+    session.state.LockRate(false);
     chooser.FormShow();
     EXPECT_EQ(EnabledCount(), 24);
 }
@@ -62,15 +61,15 @@ TEST_F(ChooserFixture, OkTakesThePendingChoiceCancelKeepsTheOldOne) {
     chooser.FormShow();
     chooser.ButtonClick({2, kRate33k});
     chooser.ButtonOkClick();
-    EXPECT_EQ(session.ChosenSet, 2);
-    EXPECT_EQ(session.ChosenRate, kRate33k);
-    EXPECT_EQ(session.SlotCode(), 10);
+    EXPECT_EQ(session.state.ChosenSet(), 2);
+    EXPECT_EQ(session.state.ChosenRate(), kRate33k);
+    EXPECT_EQ(session.state.SlotCode(), 10);
 
     chooser.FormShow();
     chooser.ButtonClick({4, kRate48k});
     EXPECT_EQ(chooser.Checked(), (SetChoice{4, kRate48k}));
     // Cancel: nothing is taken over; the next showing checks the old choice.
-    EXPECT_EQ(session.ChosenSet, 2);
+    EXPECT_EQ(session.state.ChosenSet(), 2);
     chooser.FormShow();
     EXPECT_EQ(chooser.Checked(), (SetChoice{2, kRate33k}));
     EXPECT_EQ(chooser.Pending(), (SetChoice{2, kRate33k}));
@@ -82,8 +81,8 @@ TEST_F(ChooserFixture, ParameterBaseFollowsTheCheckedButtonNotTheChoice) {
     chooser.ButtonClick({1, kRate33k});
     EXPECT_EQ(chooser.ParameterBase(), 32768);
     // Cancelled: the button stays checked while the dialog is hidden.
-    EXPECT_EQ(session.ChosenSet, 0);
-    EXPECT_EQ(session.ParameterBase(), 32768);
+    EXPECT_EQ(session.state.ChosenSet(), 0);
+    EXPECT_EQ(session.state.ParameterBase(), 32768);
     chooser.FormShow();
     EXPECT_EQ(chooser.ParameterBase(), 0);
     chooser.ButtonClick({1, kRate48k});
@@ -94,7 +93,7 @@ TEST_F(ChooserFixture, AChoiceOutsideTheButtonsChecksNoneOfThem) {
     chooser.FormShow();
     chooser.ButtonClick({6, kRate48k});
     chooser.ButtonOkClick();
-    session.ChosenRate = 3;
+    session.state.SetRate(3);
     chooser.FormShow();
     EXPECT_EQ(chooser.Checked(), (SetChoice{6, kRate48k}));
     EXPECT_EQ(chooser.Pending(), (SetChoice{6, 3}));
@@ -103,9 +102,9 @@ TEST_F(ChooserFixture, AChoiceOutsideTheButtonsChecksNoneOfThem) {
 TEST_F(ChooserFixture, ChoiceFromButtonsReadsTheButtonsNotThePendingChoice) {
     chooser.FormShow();
     chooser.ButtonClick({5, kRate33k});
-    EXPECT_EQ(session.ChoiceFromButtons(), 22);
-    EXPECT_EQ(session.ChosenSet, 5);
-    EXPECT_EQ(session.ChosenRate, kRate33k);
+    EXPECT_EQ(session.state.ChoiceFromButtons(), 22);
+    EXPECT_EQ(session.state.ChosenSet(), 5);
+    EXPECT_EQ(session.state.ChosenRate(), kRate33k);
 }
 
 }  // namespace

@@ -61,7 +61,7 @@ struct SetupFixture : ::testing::Test {
 TEST_F(SetupFixture, WithoutABoxTheCreationReportsOnceAndFillsTheStartValues) {
     dlg.FormCreate();
     EXPECT_EQ(ui.messages, std::vector<std::string>{"keine RS232-Verbindung zu DSP!"});
-    EXPECT_EQ(session.DspConnected, 0);
+    EXPECT_EQ(session.state.DspConnected(), 0);
     EXPECT_EQ(GetSetupBlock(session.image), SetupStartValues());
     EXPECT_EQ(session.profile.programFile, "quorvane.dat");
     EXPECT_EQ(session.profile.roomSampleRate, 6000.0);
@@ -79,14 +79,14 @@ TEST_F(SetupFixture, WithoutABoxTheCreationReportsOnceAndFillsTheStartValues) {
     EXPECT_EQ(dlg.Volume(Channel::Left).gainText(), "  - 0.0");
     EXPECT_EQ(dlg.Volume(Channel::Right).defaultText(), "  - 1.2");
     EXPECT_EQ(dlg.DelaySpin(Channel::Left), 1);
-    EXPECT_EQ(session.ModeWord, kModeHigh);
+    EXPECT_EQ(session.state.ModeWord(), kModeHigh);
     EXPECT_EQ(session.backup, session.image);
 }
 
 TEST_F(SetupFixture, APortThatWillNotOpenStillLeavesAProfile) {
     device.refuseOpen = true;
     EXPECT_THROW(dlg.FormCreate(), SerialError);
-    EXPECT_EQ(session.DspConnected, 0);
+    EXPECT_EQ(session.state.DspConnected(), 0);
     EXPECT_EQ(GetSetupBlock(session.image), SetupStartValues());
     EXPECT_EQ(session.profile.eqTapCount, 1799);
 }
@@ -100,11 +100,11 @@ TEST_F(SetupFixture, OnShowChecksTheRateButtonOfChosenRate) {
                  {kRate33k, kRate33k, 33000},
                  {7, kRate44k1, 44100}};
     for (const auto& c : cases) {
-        session.ChosenRate = c.chosen;
+        session.state.SetRate(c.chosen);
         PutSetup(SetupStartValues());
         dlg.FormShow();
         EXPECT_EQ(dlg.CheckedRate(), c.checked);
-        EXPECT_EQ(session.ChosenRate, c.checked);
+        EXPECT_EQ(session.state.ChosenRate(), c.checked);
         EXPECT_EQ(GetSetupBlock(session.image).sampleFrequency, c.fs) << int(c.chosen);
     }
 }
@@ -158,10 +158,10 @@ TEST_F(SetupFixture, RangeButtonsSetTheRangeBytesModeWordAndProfile) {
     dlg.FormShow();
     EXPECT_TRUE(dlg.RoomChecked());
     EXPECT_TRUE(room.enabled);
-    EXPECT_EQ(session.ModeWord, kModeHigh | kModeRoom);
+    EXPECT_EQ(session.state.ModeWord(), kModeHigh | kModeRoom);
     dlg.RadioButtonLowClick();
     EXPECT_EQ(GetSetupBlock(session.image).range, 2);
-    EXPECT_EQ(session.ModeWord, kModeLow | kModeRoom);
+    EXPECT_EQ(session.state.ModeWord(), kModeLow | kModeRoom);
     EXPECT_EQ(session.profile.programFile, "inout.ldr");
     EXPECT_FALSE(dlg.HighChecked());
 }

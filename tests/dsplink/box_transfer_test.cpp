@@ -38,7 +38,7 @@ struct Bench {
         dir.Write("quorvane.dat", text);
         session.programDirectory = dir.path().string();
         ApplyProfile(session.profile, 1, 0, 48000, nullptr, ui);
-        session.ModeWord = kModeHigh;
+        session.state.SetModeWord(kModeHigh);
     }
     static DspBoxOptions Options(const std::string& faults, bool baudTiming) {
         DspBoxOptions o;
@@ -47,11 +47,11 @@ struct Bench {
         return o;
     }
     bool Connect() {
-        session.DspConnected = CheckDspConnection(session, ui, 1) ? 1 : 0;
-        return session.DspConnected == 1;
+        session.state.SetConnected(CheckDspConnection(session.link, ui, 1));
+        return session.state.DspConnected() == 1;
     }
     void Choose(std::uint8_t set, std::uint8_t rate) {
-        FixedSetChooser({set, rate}).Choose(session);
+        FixedSetChooser({set, rate}).Choose(session.state);
     }
     milliseconds Elapsed() {
         return std::chrono::duration_cast<milliseconds>(clock.Now().time_since_epoch());
@@ -99,6 +99,30 @@ TEST(BoxTransfer, SetupWriteAndReadBack) {
     b.session.image.fill(0);
     ASSERT_TRUE(ReadSetupSequence(b.session, b.ui));
     EXPECT_EQ(GetSetupBlock(b.session.image), setup);
+    EXPECT_TRUE(b.ui.messages.empty());
+}
+
+// The link's range operations take the slot and the image from the caller,
+// so a read-back can land in an image of its own beside the one written.
+TEST(DspLink, ReadBackIntoAnImageOfItsOwn) {
+    Bench b;
+    ASSERT_TRUE(b.Connect());
+    DspImage written{};
+    for (std::size_t i = 0; i < 40; ++i) written[100 + i] = static_cast<std::uint8_t>(i * 5 + 1);
+    const std::uint8_t slot = SlotCode(5, kRate33k);
+    ASSERT_TRUE(b.session.link.EraseSector(b.ui, slot, 0));
+    ASSERT_TRUE(b.session.link.WriteRange(b.ui, slot, written, 100, 40));
+    DspImage read{};
+    read.fill(0xAA);
+    ASSERT_TRUE(b.session.link.ReadRange(b.ui, slot, read, 96, 48));
+    for (std::size_t i = 96; i < 144; ++i)
+        EXPECT_EQ(read[i], i >= 100 && i < 140 ? written[i] : 0xFF) << i;
+    EXPECT_EQ(read[95], 0xAA);
+    EXPECT_EQ(read[144], 0xAA);
+    // The last answer stays readable: the final 0x12 read block of 16 bytes.
+    EXPECT_EQ(b.session.link.telegram().length, 4 + 16);
+    EXPECT_EQ(b.box.FlashSlot(5, kRate44k1)[100], 0xFF);
+    EXPECT_FALSE(b.session.link.ReadRange(b.ui, slot, read, kImageSize - 8, 16));
     EXPECT_TRUE(b.ui.messages.empty());
 }
 
@@ -185,15 +209,46 @@ TEST(BoxFaults, EqualizerPathEndsWithItsMessage) {
     }
 }
 
-TEST(BoxFaults, LateAnswerStaysInStoreAndSpoilsTheNextRead) {
+// A ping answer that misses its 100 ms wait must not be read as the answer
+// of a later ping: the check still finds the box. Answers leave in order, so
+// one later than the next ping also holds up that ping's own answer.
+TEST(BoxFaults, LatePingAnswerIsDroppedAndTheNextPingFindsTheBox) {
+    for (int late : {150, 250, 350, 900}) {
+        SCOPED_TRACE(late);
+        Bench b("late=1:" + std::to_string(late));
+        EXPECT_TRUE(b.Connect());
+        EXPECT_TRUE(b.ui.messages.empty());
+        EXPECT_LT(b.Elapsed(), milliseconds(4 * 300));
+    }
+}
+
+// A read answer that comes after the read gave up is dropped before the next
+// telegram: the next read of another set gets that set's bytes, not the
+// previous block's.
+TEST(BoxFaults, LateReadAnswerIsDroppedAndTheNextReadIsRight) {
     Bench b("late=2:1500");
     ASSERT_TRUE(b.Connect());
+    std::vector<std::uint8_t> first(kSetupSize, 0x11), second(kSetupSize, 0x22);
+    b.box.Flash().Store(0, kRate44k1, kSetupOffset, first);
+    b.box.Flash().Store(1, kRate44k1, kSetupOffset, second);
+    b.session.state.SetConnected(true);
     b.Choose(0, kRate44k1);
-    EXPECT_FALSE(SelectSet(b.session, b.ui));
+    EXPECT_FALSE(ReadSetupSequence(b.session, b.ui));
     b.clock.Advance(milliseconds(2000));
-    // The late '!' answer is taken as the answer of the next telegram.
-    EXPECT_TRUE(SelectSet(b.session, b.ui));
-    EXPECT_TRUE(b.ui.messages.empty());
+    b.Choose(1, kRate44k1);
+    b.session.image.fill(0);
+    ASSERT_TRUE(ReadSetupSequence(b.session, b.ui));
+    for (std::size_t i = 0; i < kSetupSize; ++i)
+        EXPECT_EQ(b.session.image[kSetupOffset + i], 0x22) << i;
+    // Nor is a late refusal the answer of the next telegram.
+    Bench c("erase-fail=1,late=2:1500");
+    ASSERT_TRUE(c.Connect());
+    c.Choose(3, kRate48k);
+    EXPECT_FALSE(EraseSetupSector(c.session, c.ui));
+    c.clock.Advance(milliseconds(2000));
+    EXPECT_TRUE(SelectSet(c.session, c.ui));
+    EXPECT_TRUE(c.ui.messages.empty());
+    EXPECT_EQ(c.box.SelectedSet(), 3);
 }
 
 TEST(BoxFaults, ConnectionAndVersion) {

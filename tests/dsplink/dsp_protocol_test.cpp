@@ -33,12 +33,12 @@ TEST(SendTelegram, CharactersOnTheLine) {
         Link l;
         l.pipe.answers = false;
         l.Telegram(c.bytes);
-        EXPECT_TRUE(SendTelegram(l.session, l.ui));
+        EXPECT_TRUE(SendTelegram(l.link, l.ui));
         EXPECT_EQ(l.pipe.sent, c.line);
     }
     Link l;
     l.Telegram(std::vector<std::uint8_t>(20, 0xAB));
-    EXPECT_TRUE(SendTelegram(l.session, l.ui));
+    EXPECT_TRUE(SendTelegram(l.link, l.ui));
     EXPECT_EQ(l.pipe.sent.size(), 44u);
 }
 
@@ -46,7 +46,7 @@ TEST(SendTelegram, FailedByteStopsWithMessage) {
     Link l;
     l.pipe.writeFailAfter = 3;
     l.Telegram({0x14, 0x02, 0xB0});
-    EXPECT_FALSE(TransactTelegram(l.session, l.ui));
+    EXPECT_FALSE(TransactTelegram(l.link, l.ui));
     EXPECT_EQ(l.pipe.sent, ":14");
     EXPECT_EQ(l.ui.messages,
               (std::vector<std::string>{"Fehler bei Byte Senden", "Fehler 16 aufgetreten"}));
@@ -78,12 +78,12 @@ TEST(ReceiveTelegram, Frames) {
         Link l;
         l.RawAnswer(c.line);
         l.Telegram({0x39, 0x00});
-        ASSERT_TRUE(SendTelegram(l.session, l.ui));
-        EXPECT_EQ(ReceiveTelegram(l.session), c.ok);
-        EXPECT_EQ(l.session.telegram.complete, c.ok ? 1 : 0);
-        EXPECT_EQ(l.session.telegram.length, c.length);
+        ASSERT_TRUE(SendTelegram(l.link, l.ui));
+        EXPECT_EQ(ReceiveTelegram(l.link), c.ok);
+        EXPECT_EQ(l.link.telegram().complete, c.ok ? 1 : 0);
+        EXPECT_EQ(l.link.telegram().length, c.length);
         if (c.ok) {
-            EXPECT_EQ(l.session.telegram.data[0], c.first);
+            EXPECT_EQ(l.link.telegram().data[0], c.first);
         }
     }
 }
@@ -92,39 +92,39 @@ TEST(ReceiveTelegram, BadCrcKeepsReceivedBytes) {
     Link l;
     l.RawAnswer(":3A4B00\r");
     l.Telegram({0x39, 0x00});
-    SendTelegram(l.session, l.ui);
-    EXPECT_FALSE(ReceiveTelegram(l.session));
-    EXPECT_EQ(l.session.telegram.data[0], 0x3A);
-    EXPECT_EQ(l.session.telegram.data[1], 0x4B);
+    SendTelegram(l.link, l.ui);
+    EXPECT_FALSE(ReceiveTelegram(l.link));
+    EXPECT_EQ(l.link.telegram().data[0], 0x3A);
+    EXPECT_EQ(l.link.telegram().data[1], 0x4B);
 }
 
 TEST(ReceiveTelegram, GivesUpOnEndlessGarbage) {
     Link l;
     l.RawAnswer(std::string(500, 'x') + ":217D\r");
     l.Telegram({0x39, 0x00});
-    SendTelegram(l.session, l.ui);
-    EXPECT_FALSE(ReceiveTelegram(l.session));
-    EXPECT_EQ(l.session.port.ReceiveStore().size(), 500u + 6u - 102u);
+    SendTelegram(l.link, l.ui);
+    EXPECT_FALSE(ReceiveTelegram(l.link));
+    EXPECT_EQ(l.link.port().ReceiveStore().size(), 500u + 6u - 102u);
 }
 
 TEST(ReceiveChar, WaitsInTimeNotInPolls) {
     Link l;
-    EXPECT_FALSE(ReceiveChar(l.session));
+    EXPECT_FALSE(ReceiveChar(l.link));
     EXPECT_EQ(l.Elapsed(), milliseconds(1000));
-    EXPECT_FALSE(ReceiveChar(l.session, kPingWait));
+    EXPECT_FALSE(ReceiveChar(l.link, kPingWait));
     EXPECT_EQ(l.Elapsed(), milliseconds(1100));
 }
 
 TEST(TransactTelegram, AnswerMustBeginWithAcknowledge) {
     Link l;
     l.Telegram({0x77});  // the pipe answers unknown codes with 0x3F
-    EXPECT_FALSE(TransactTelegram(l.session, l.ui));
+    EXPECT_FALSE(TransactTelegram(l.link, l.ui));
     EXPECT_EQ(l.ui.messages, std::vector<std::string>{"Fehler 18 aufgetreten"});
 
     Link silent;
     silent.pipe.answers = false;
     silent.Telegram({0x31, 0x00});
-    EXPECT_FALSE(TransactTelegram(silent.session, silent.ui));
+    EXPECT_FALSE(TransactTelegram(silent.link, silent.ui));
     EXPECT_TRUE(silent.ui.messages.empty());
 }
 
@@ -133,12 +133,12 @@ TEST(PingDsp, ExpectedAnswer) {
     EXPECT_EQ(PingAnswer(150, 0), 78);
     EXPECT_EQ(PingAnswer(150, 255), 205);
     Link l;
-    EXPECT_TRUE(PingDsp(l.session, l.ui));
+    EXPECT_TRUE(PingDsp(l.link, l.ui));
     l.pipe.answerFilter = [](std::vector<std::uint8_t>& a, int) {
         ++a[1];
         return true;
     };
-    EXPECT_FALSE(PingDsp(l.session, l.ui));
+    EXPECT_FALSE(PingDsp(l.link, l.ui));
     EXPECT_TRUE(l.ui.messages.empty());
 }
 
@@ -146,7 +146,7 @@ TEST(CheckDspConnection, WithoutBoxCostsFifteenShortRounds) {
     Link l;
     l.pipe.answers = false;
     test::ScriptedUserInterface ui;
-    EXPECT_FALSE(CheckDspConnection(l.session, ui, 1));
+    EXPECT_FALSE(CheckDspConnection(l.link, ui, 1));
     EXPECT_EQ(l.pipe.telegrams.size(), 15u);
     EXPECT_EQ(l.Elapsed(), milliseconds(15 * 300));
     EXPECT_EQ(ui.busyChanges, (std::vector<bool>{true, false}));
@@ -155,7 +155,7 @@ TEST(CheckDspConnection, WithoutBoxCostsFifteenShortRounds) {
 TEST(CheckDspConnection, StopsAfterFirstAnswerAndPausesAfterIt) {
     Link l;
     l.pipe.answerFilter = [](std::vector<std::uint8_t>&, int i) { return i >= 2; };
-    EXPECT_TRUE(CheckDspConnection(l.session, l.ui, 1));
+    EXPECT_TRUE(CheckDspConnection(l.link, l.ui, 1));
     EXPECT_EQ(l.pipe.telegrams.size(), 3u);
     EXPECT_EQ(l.Elapsed(), milliseconds(2 * 300 + 200));
 }
@@ -163,14 +163,14 @@ TEST(CheckDspConnection, StopsAfterFirstAnswerAndPausesAfterIt) {
 TEST(CheckDspConnection, OpenErrorEndsTheCheck) {
     Link l;
     l.pipe.missing.insert("/dev/ttyS1");
-    EXPECT_THROW(CheckDspConnection(l.session, l.ui, 2), SerialError);
+    EXPECT_THROW(CheckDspConnection(l.link, l.ui, 2), SerialError);
     EXPECT_TRUE(l.pipe.telegrams.empty());
 }
 
 TEST(HexRecord, WriteDspByteLine) {
     EXPECT_EQ(RecordChecksum(0x7FFF, 1), 0x80);
     Link l;
-    EXPECT_TRUE(WriteDspByte(l.session, l.ui, 0x7FFF, 1));
+    EXPECT_TRUE(WriteDspByte(l.link, l.ui, 0x7FFF, 1));
     EXPECT_EQ(l.pipe.sent, ":017fff000180\r");
     EXPECT_EQ(l.pipe.params[0x7FFF], 1);
 }
@@ -178,7 +178,7 @@ TEST(HexRecord, WriteDspByteLine) {
 TEST(HexRecord, ReadDspByteLine) {
     Link l;
     l.pipe.params[0x8864] = 0xA5;
-    EXPECT_EQ(ReadDspByte(l.session, l.ui, 0x8864), 0xA5);
+    EXPECT_EQ(ReadDspByte(l.link, l.ui, 0x8864), 0xA5);
     EXPECT_EQ(l.pipe.sent, ":r018864");
 }
 
@@ -186,23 +186,23 @@ TEST(HexRecord, EchoFailures) {
     {
         Link l;
         l.pipe.echoes = false;
-        EXPECT_FALSE(ReadDspByte(l.session, l.ui, 0x10));
-        EXPECT_FALSE(WriteDspByte(l.session, l.ui, 0x10, 1));
+        EXPECT_FALSE(ReadDspByte(l.link, l.ui, 0x10));
+        EXPECT_FALSE(WriteDspByte(l.link, l.ui, 0x10, 1));
         EXPECT_TRUE(l.ui.messages.empty());
-        EXPECT_FALSE(SelectSetCommand(l.session, l.ui, 4));
+        EXPECT_FALSE(SelectSetCommand(l.link, l.ui, 4));
         EXPECT_EQ(l.ui.messages, std::vector<std::string>{"Fehler 16 aufgetreten"});
     }
     {
         Link l;
         l.pipe.writeFailAfter = 7;  // ":r01" and three digits go out, the fourth not
-        EXPECT_FALSE(ReadDspByte(l.session, l.ui, 0x1234));
+        EXPECT_FALSE(ReadDspByte(l.link, l.ui, 0x1234));
         EXPECT_EQ(l.ui.messages,
                   (std::vector<std::string>{"Fehler bei Byte Senden", "Fehler 6 aufgetreten"}));
     }
     {
         Link l;
         l.pipe.writeFailAfter = 5;
-        EXPECT_FALSE(ReadDspByte(l.session, l.ui, 0x1234));
+        EXPECT_FALSE(ReadDspByte(l.link, l.ui, 0x1234));
         EXPECT_EQ(l.ui.messages,
                   (std::vector<std::string>{"Fehler bei Byte Senden", "Fehler 5 aufgetreten"}));
     }
@@ -210,7 +210,7 @@ TEST(HexRecord, EchoFailures) {
 
 TEST(HexRecord, SelectSetCommandSendsRawCode) {
     Link l;
-    EXPECT_TRUE(SelectSetCommand(l.session, l.ui, 9));
+    EXPECT_TRUE(SelectSetCommand(l.link, l.ui, 9));
     EXPECT_EQ(l.pipe.sent, std::string(":w\x09"));
     EXPECT_EQ(l.pipe.selectCommands, std::vector<std::uint8_t>{9});
 }

@@ -32,8 +32,7 @@ TEST(EraseSector, Bytes) {
     };
     for (const auto& c : cases) {
         Link l;
-        l.session.ChosenSet = c.set;
-        l.session.ChosenRate = c.rate;
+        l.session.state.Choose({c.set, c.rate});
         EXPECT_TRUE(EraseSector(l.session, l.ui, c.sector));
         EXPECT_EQ(l.pipe.telegrams.back(), c.telegram);
     }
@@ -59,8 +58,7 @@ TEST(WriteRange, BlockLengthsAndAddresses) {
     };
     for (const auto& c : cases) {
         Link l;
-        l.session.ChosenSet = 2;
-        l.session.ChosenRate = kRate33k;
+        l.session.state.Choose({2, kRate33k});
         for (std::size_t i = 0; i < kImageSize; ++i)
             l.session.image[i] = static_cast<std::uint8_t>(i * 7);
         EXPECT_TRUE(WriteRange(l.session, l.ui, c.start, c.count));
@@ -105,9 +103,8 @@ TEST(ReadRange, NeedsConnection) {
 
 TEST(ReadRange, CopiesAnswersIntoImage) {
     Link l;
-    l.session.DspConnected = 1;
-    l.session.ChosenSet = 3;
-    l.session.ChosenRate = kRate48k;
+    l.session.state.SetConnected(true);
+    l.session.state.Choose({3, kRate48k});
     const std::uint32_t slot = 13 * 32768u;
     for (std::uint32_t i = 0; i < 17; ++i)
         l.pipe.flash[slot + kSetupOffset + i] = static_cast<std::uint8_t>(i + 1);
@@ -119,7 +116,7 @@ TEST(ReadRange, CopiesAnswersIntoImage) {
 
 TEST(ReadRange, AnswerWithoutDataFails) {
     Link l;
-    l.session.DspConnected = 1;
+    l.session.state.SetConnected(true);
     l.pipe.answerFilter = [](Bytes& a, int) {
         a.resize(4);
         return true;
@@ -130,7 +127,7 @@ TEST(ReadRange, AnswerWithoutDataFails) {
 
 TEST(ReadRange, ShortAnswersAdvanceByWhatCame) {
     Link l;
-    l.session.DspConnected = 1;
+    l.session.state.SetConnected(true);
     l.pipe.answerFilter = [](Bytes& a, int) {
         a.resize(std::min<std::size_t>(a.size(), 4 + 3));
         return true;
@@ -149,8 +146,8 @@ TEST(Parameters, BaseFollowsCheckedChooserButton) {
     for (const Case c : {Case{{1, kRate33k}, 32768}, Case{{1, kRate48k}, 0}, Case{{0, kRate33k}, 0},
                          Case{{2, kRate33k}, 0}}) {
         Link l;
-        l.session.CheckedButton = c.checked;
-        EXPECT_EQ(l.session.ParameterBase(), c.base);
+        l.session.state.CheckButton(c.checked);
+        EXPECT_EQ(l.session.state.ParameterBase(), c.base);
         l.pipe.params[c.base + 0x7FFA] = 0x40;
         l.pipe.params[c.base + 0x7FFB] = 0x25;
         l.pipe.params[c.base + 0x7FFF] = 1;
@@ -180,7 +177,7 @@ TEST(Parameters, FailedReadGivesNothing) {
 
 TEST(Sequences, SetupWrite) {
     Link l;
-    l.session.ChosenSet = 4;
+    l.session.state.Choose({4, l.session.state.ChosenRate()});
     PutSetupBlock(l.session.image, SetupStartValues());
     EXPECT_TRUE(WriteSetupSequence(l.session, l.ui));
     ASSERT_EQ(l.pipe.telegrams.size(), 4u);

@@ -95,9 +95,8 @@ struct Transfer : Link {
         dir.Write("quorvane.dat", text);
         session.programDirectory = dir.path().string();
         ApplyProfile(session.profile, 1, 0, 48000, nullptr, ui);
-        session.DspConnected = 1;
-        session.ChosenSet = 2;
-        session.ChosenRate = kRate48k;
+        session.state.SetConnected(true);
+        session.state.Choose({2, kRate48k});
     }
     std::uint8_t Flash(std::size_t offset) { return pipe.FlashAt(9 * 32768u + offset); }
 };
@@ -156,9 +155,9 @@ TEST(EqualizerPath, Refusals) {
 struct CountingChooser : SetChooser {
     bool answer = true;
     int shown = 0;
-    bool Choose(DspSession& s) override {
+    bool Choose(DspState& s) override {
         ++shown;
-        EXPECT_EQ(s.RateLocked, 1);
+        EXPECT_EQ(s.RateLocked(), 1);
         return answer && FixedSetChooser({2, kRate48k}).Choose(s);
     }
 };
@@ -168,7 +167,7 @@ TEST(FilterToDsp, CommandRules) {
     ws[ImpulseResponseDiagram].Slot(1).points = Ramp(1800);
     {
         Transfer t;
-        t.session.DspConnected = 0;
+        t.session.state.SetConnected(false);
         CountingChooser chooser;
         EXPECT_FALSE(FilterToDsp(t.session, t.ui, ws, chooser, 0.0));
         EXPECT_EQ(t.ui.messages, std::vector<std::string>{"No DSP -> Please connect DSP to USB"});
@@ -193,7 +192,7 @@ TEST(FilterToDsp, CommandRules) {
     }
     {
         Transfer t;
-        t.session.ChosenSet = 0;
+        t.session.state.Choose({0, t.session.state.ChosenRate()});
         ws.CurrentDiagram = ImpulseResponseDiagram;
         CountingChooser chooser;
         EXPECT_TRUE(FilterToDsp(t.session, t.ui, ws, chooser, 0.0));
@@ -209,8 +208,8 @@ Write W(int address, int value) {
 struct Room : Transfer {
     Room() {
         ApplyProfile(session.profile, 1, 1, 48000, nullptr, ui);
-        session.ModeWord = 0x25;
-        session.CheckedButton = {1, kRate33k};
+        session.state.SetModeWord(0x25);
+        session.state.CheckButton({1, kRate33k});
         pipe.params[32768 + 0x7FFA] = 0x00;
         pipe.params[32768 + 0x7FFB] = 0x25;
     }
@@ -237,8 +236,8 @@ TEST(RoomPath, WritesCoefficientsToParameterArea) {
     }
     EXPECT_EQ(w[7205], W(base + 0x7FFA, 0x00));
     EXPECT_EQ(r.pipe.selectCommands, Bytes{SlotCode(1, kRate33k)});
-    EXPECT_EQ(r.session.ChosenSet, 1);
-    EXPECT_EQ(r.session.ChosenRate, kRate33k);
+    EXPECT_EQ(r.session.state.ChosenSet(), 1);
+    EXPECT_EQ(r.session.state.ChosenRate(), kRate33k);
     EXPECT_EQ(r.ui.progressEnds, 1);
     EXPECT_GT(r.ui.progress.size(), 400u);
 }
@@ -255,10 +254,10 @@ TEST(RoomPath, Messages) {
          0},
         {"mode word unreadable", [](Room& r) { r.pipe.deafCommands = {0}; },
          "keine RS232-Verbindung! [6]", 0},
-        {"mode differs", [](Room& r) { r.session.ModeWord = 0x27; },
+        {"mode differs", [](Room& r) { r.session.state.SetModeWord(0x27); },
          "zuerst DSP-Setup durchführen (Menu: SETUP->DSP)!", 0},
         {"busy bit compare ignores high bits",
-         [](Room& r) { r.session.ModeWord = 0x4025 | 0x2000; }, "", 2},
+         [](Room& r) { r.session.state.SetModeWord(0x4025 | 0x2000); }, "", 2},
         {"delay zero",
          [](Room& r) {
              r.session.profile.roomLatencyTotal = r.session.profile.roomLatencyOffset + 0.01;

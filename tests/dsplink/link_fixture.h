@@ -13,11 +13,12 @@ struct Link {
     FakeClock clock;
     ScriptedPipe pipe{clock};
     DspSession session{pipe, clock};
+    DspLink& link = session.link;
     ScriptedUserInterface ui;
-    Link() { session.port.OpenPort(1); }
+    Link() { link.port().OpenPort(1); }
     void Telegram(std::vector<std::uint8_t> bytes) {
-        std::copy(bytes.begin(), bytes.end(), session.telegram.data.begin());
-        session.telegram.length = static_cast<std::uint8_t>(bytes.size());
+        std::copy(bytes.begin(), bytes.end(), link.telegram().data.begin());
+        link.telegram().length = static_cast<std::uint8_t>(bytes.size());
     }
     // The next answer is exactly these characters.
     void RawAnswer(const std::string& text) {

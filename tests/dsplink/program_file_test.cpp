@@ -74,8 +74,7 @@ TEST(WriteSoftware, MissingFileSendsNothing) {
 
 TEST(WriteSoftware, WritesImageLengthAndSelects) {
     Link l;
-    l.session.ChosenSet = 2;
-    l.session.ChosenRate = kRate44k1;
+    l.session.state.Choose({2, kRate44k1});
     test::TempDir dir;
     std::string text;
     for (int i = 0; i < 40; ++i)

@@ -258,7 +258,7 @@ TEST(EditorShell, MissingPortIsReportedOnceAndTheProfileStillComes) {
     EXPECT_EQ(ui.errors.size(), 1u);
     EXPECT_EQ(dsp.profile.programFile, "quorvane.dat");
     EXPECT_EQ(dsp.profile.eqTapCount, 1799);
-    EXPECT_EQ(dsp.DspConnected, 0);
+    EXPECT_EQ(dsp.state.DspConnected(), 0);
     ui.messages.clear();
     shell.form().action(MenuId::MenuFilterToDsp)->trigger();
     EXPECT_EQ(ui.messages, (std::vector<std::string>{"No DSP -> Please connect DSP to USB"}));
@@ -345,7 +345,7 @@ TEST(EditorShell, StartsSilentlyWithTheVirtualBox) {
     EditorShell shell(ws, dsp, ui);
     EXPECT_TRUE(ui.errors.empty());
     EXPECT_TRUE(ui.messages.empty());
-    EXPECT_EQ(dsp.DspConnected, 1);
+    EXPECT_EQ(dsp.state.DspConnected(), 1);
     // The room items follow the profile: room equalizer off at start.
     EXPECT_FALSE(shell.form().action(MenuId::MenuViewDelayRoom)->isEnabled());
 }
