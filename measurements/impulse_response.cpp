@@ -58,8 +58,12 @@ ImpulseAnalysis AnalyseImpulse(std::span<const double> samples, double fs,
         throw ImportOptionError("The sample rate must be a positive number of Hz.");
     if (n < 2) throw ImportError("The impulse holds fewer than two samples.");
     std::size_t peak = 0;
-    for (std::size_t i = 1; i < n; ++i)
+    for (std::size_t i = 0; i < n; ++i) {
+        if (!std::isfinite(samples[i]))
+            throw ImportError("The impulse holds a NaN or infinite sample at sample " +
+                              std::to_string(i) + "; it is not imported.");
         if (std::fabs(samples[i]) > std::fabs(samples[peak])) peak = i;
+    }
     if (samples[peak] == 0.0) throw ImportError("The impulse is silent: every sample is zero.");
     out.peak = peak;
 
@@ -95,6 +99,13 @@ ImpulseAnalysis AnalyseImpulse(std::span<const double> samples, double fs,
     }
     out.first = first;
     out.last = last;
+    // Sums of samples near the largest numbers would overflow: the analysis
+    // runs on the impulse scaled to a peak of 1 and adds the scale back.
+    double scale = 0.0;
+    for (double v : h) scale = std::max(scale, std::fabs(v));
+    if (scale == 0.0) throw ImportError("The gated impulse is silent: every sample is zero.");
+    for (double& v : h) v /= scale;
+    const double scaleDb = 20.0 * std::log10(scale);
 
     const std::vector<double> freqs = ImpulseFrequencies(fs, h.size());
     if (freqs.empty())
@@ -115,7 +126,7 @@ ImpulseAnalysis AnalyseImpulse(std::span<const double> samples, double fs,
     }
     for (std::size_t k = 0; k < nu.size(); ++k) {
         const double power = c[k] * c[k] + s[k] * s[k];
-        AppendPoint(out.level, freqs[k], power > 0.0 ? 10.0 * std::log10(power) : -200.0);
+        AppendPoint(out.level, freqs[k], power > 0.0 ? 10.0 * std::log10(power) + scaleDb : -200.0);
         if (!(power > 0.0)) continue;
         // The gated samples start at `first`: their delay adds to the segment's.
         const double samplesDelay =

@@ -52,22 +52,50 @@ int LineStream::Byte() {
 bool LineStream::Next(std::string& line) {
     line.clear();
     overlong_ = false;
-    int c = Byte();
-    if (c < 0) return false;
-    while (c >= 0) {
-        if (c == '\n') break;
-        if (c == '\r') {
+    bool any = false;
+    for (;;) {
+        if (pending_ >= 0 || (memory_ ? pos_ >= text_.size() : pos_ == end_)) {
+            // One byte at a time only where a buffer ends or a CR was read ahead.
+            const int c = Byte();
+            if (c < 0) return any;
+            any = true;
+            if (c == '\n') return true;
+            if (c == '\r') {
+                const int next = Byte();
+                if (next != '\n' && next >= 0) pending_ = next;
+                return true;
+            }
+            Keep(line, static_cast<char>(c));
+            continue;
+        }
+        // The rest of the buffer up to the line end, in one piece.
+        const char* data = memory_ ? text_.data() : buffer_;
+        const std::size_t end = memory_ ? text_.size() : end_;
+        std::size_t i = pos_;
+        while (i < end && data[i] != '\n' && data[i] != '\r') ++i;
+        const std::size_t room = kMaxLineChars - std::min(kMaxLineChars, line.size());
+        line.append(data + pos_, std::min(room, i - pos_));
+        if (i - pos_ > room) overlong_ = true;
+        consumed_ += i - pos_;
+        any = any || i > pos_;
+        pos_ = i;
+        if (i < end) {
+            any = true;
+            const char c = data[pos_++];
+            ++consumed_;
+            if (c == '\n') return true;
             const int next = Byte();
             if (next != '\n' && next >= 0) pending_ = next;
-            break;
+            return true;
         }
-        if (line.size() < kMaxLineChars)
-            line.push_back(static_cast<char>(c));
-        else
-            overlong_ = true;
-        c = Byte();
     }
-    return true;
+}
+
+void LineStream::Keep(std::string& line, char c) {
+    if (line.size() < kMaxLineChars)
+        line.push_back(c);
+    else
+        overlong_ = true;
 }
 
 std::string ReadFileStart(const std::string& path, std::size_t n) {

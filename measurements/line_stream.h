@@ -32,6 +32,7 @@ class LineStream {
 
   private:
     int Byte();
+    void Keep(std::string& line, char c);
     std::string path_;
     std::FILE* file_ = nullptr;
     std::string_view text_;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numbers>
 #include <numeric>
 
@@ -14,25 +15,29 @@ struct Row {
     double f, level, phase, delay;
 };
 
-double PowerOf(double dB) {
-    return std::pow(10.0, dB / 10.0);
-}
-double DecibelOf(double power) {
-    return power > 0.0 ? 10.0 * std::log10(power) : -200.0;
+// The mean in power of levels in dB, taken relative to the largest so that
+// no level overflows.
+template <typename Level>
+double PowerMeanDb(std::size_t n, Level level) {
+    double top = -std::numeric_limits<double>::infinity();
+    for (std::size_t i = 0; i < n; ++i) top = std::max(top, level(i));
+    double sum = 0.0;
+    for (std::size_t i = 0; i < n; ++i) sum += std::pow(10.0, (level(i) - top) / 10.0);
+    return top + 10.0 * std::log10(sum / static_cast<double>(n));
 }
 
 // Rows of one frequency become one: level averaged in power, phase as the
 // mean direction, delay linearly.
 Row Merge(std::span<const Row> rows) {
-    double power = 0.0, re = 0.0, im = 0.0, delay = 0.0;
+    double re = 0.0, im = 0.0, delay = 0.0;
     for (const Row& r : rows) {
-        power += PowerOf(r.level);
         re += std::cos(r.phase);
         im += std::sin(r.phase);
         delay += r.delay;
     }
     const double n = static_cast<double>(rows.size());
-    return {rows[0].f, DecibelOf(power / n), std::atan2(im, re), delay / n};
+    return {rows[0].f, PowerMeanDb(rows.size(), [&](std::size_t i) { return rows[i].level; }),
+            std::atan2(im, re), delay / n};
 }
 
 std::string Count(std::size_t n, const char* one, const char* many) {
@@ -73,32 +78,26 @@ ReducedResponse ReduceOnLogGrid(std::span<const double> frequency, std::span<con
     const double octaves = std::log2(f1 / f0);
     out.pointsPerOctave = octaves > 0.0 ? static_cast<double>(bins) / octaves : 0.0;
     const bool hasLevel = !level.empty(), hasDelay = !delay.empty();
-    std::size_t i = 0;
-    while (i < n) {
-        const auto bin =
-            octaves > 0.0
-                ? std::min(bins - 1, static_cast<std::size_t>(std::log2(frequency[i] / f0) /
-                                                              octaves * static_cast<double>(bins)))
-                : 0;
-        double logF = 0.0, power = 0.0, d = 0.0;
-        std::size_t count = 0;
-        for (; i < n; ++i) {
-            const auto b =
-                octaves > 0.0
-                    ? std::min(bins - 1,
-                               static_cast<std::size_t>(std::log2(frequency[i] / f0) / octaves *
-                                                        static_cast<double>(bins)))
-                    : 0;
-            if (b != bin) break;
-            logF += std::log(frequency[i]);
-            if (hasLevel) power += PowerOf(level[i]);
-            if (hasDelay) d += delay[i];
-            ++count;
+    auto binOf = [&](std::size_t i) -> std::size_t {
+        if (!(octaves > 0.0)) return 0;
+        const double b = std::log2(frequency[i] / f0) / octaves * static_cast<double>(bins);
+        return std::min(bins - 1, static_cast<std::size_t>(b));
+    };
+    for (std::size_t i = 0; i < n;) {
+        const std::size_t bin = binOf(i);
+        std::size_t j = i + 1;
+        while (j < n && binOf(j) == bin) ++j;
+        double logF = 0.0, d = 0.0;
+        for (std::size_t k = i; k < j; ++k) {
+            logF += std::log(frequency[k]);
+            if (hasDelay) d += delay[k];
         }
-        const double c = static_cast<double>(count);
+        const double c = static_cast<double>(j - i);
         out.frequency.push_back(std::exp(logF / c));
-        if (hasLevel) out.level.push_back(DecibelOf(power / c));
+        if (hasLevel)
+            out.level.push_back(PowerMeanDb(j - i, [&](std::size_t k) { return level[i + k]; }));
         if (hasDelay) out.delay.push_back(d / c);
+        i = j;
     }
     return out;
 }
@@ -185,10 +184,19 @@ CleanResponse CleanUpResponse(RawResponse raw, ImportReport& report) {
     }
 
     CleanResponse out;
+    std::size_t lostDelay = 0;
     for (std::size_t i = 0; i < f.size(); ++i) {
         if (!level.empty()) AppendPoint(out.level, f[i], level[i]);
-        if (!delay.empty()) AppendPoint(out.groupDelay, f[i], delay[i]);
+        if (delay.empty()) continue;
+        // Phase steps over frequencies a hair apart can exceed any number.
+        if (std::isfinite(delay[i]))
+            AppendPoint(out.groupDelay, f[i], delay[i]);
+        else
+            ++lostDelay;
     }
+    if (lostDelay > 0)
+        report.notes.push_back("No group delay at " + Count(lostDelay, "frequency", "frequencies") +
+                               " where the phase changes beyond measure.");
     report.levelPoints = out.level.size();
     report.groupDelayPoints = out.groupDelay.size();
     report.fromHz = f.front();

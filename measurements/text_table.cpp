@@ -108,10 +108,20 @@ struct Candidate {
     }
 };
 
-void Look(Candidate& c, std::string_view line, bool comment,
+// Whether a line can start with a number under any separator; most text
+// lines are told apart by their first character.
+bool MayStartWithNumber(std::string_view line) {
+    const std::string_view s = TrimLeft(line);
+    if (s.empty()) return false;
+    const char c = s.front();
+    return (c >= '0' && c <= '9') || c == '+' || c == '-' || c == '.' || c == ',' || c == ';' ||
+           c == '"' || c == '\'' || c == 'i' || c == 'I' || c == 'n' || c == 'N';
+}
+
+void Look(Candidate& c, std::string_view line, bool comment, bool mayBeRow,
           std::vector<std::string_view>& fields) {
     const bool commaSeparates = c.sep == FieldSeparator::Comma;
-    if (!comment) {
+    if (!comment && mayBeRow) {
         SplitFields(line, c.sep, fields);
         bool numeric = !fields.empty();
         std::size_t point = 0, comma = 0;
@@ -262,7 +272,8 @@ TextLayout DetectTextLayout(LineStream& lines, const std::string& fileName) {
         first = false;
         if (lines.overlong()) continue;
         const bool comment = StripComment(text);
-        for (auto& c : candidates) Look(c, text, comment, fields);
+        const bool mayBeRow = !comment && MayStartWithNumber(text);
+        for (auto& c : candidates) Look(c, text, comment, mayBeRow, fields);
         const auto most = std::max_element(candidates.begin(), candidates.end(),
                                            [](auto& a, auto& b) { return a.rows < b.rows; });
         if (most->rows >= kLayoutRows) break;

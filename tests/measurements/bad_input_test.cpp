@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <sndfile.h>
 
+#include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <random>
@@ -20,7 +21,7 @@ using test::TempDir;
 struct BadCase {
     const char* name;
     std::string bytes;
-    const char* message;  // a part of the message
+    const char* message;       // a part of the message
     bool probeRefuses = true;  // false: the file has a table, its rows fail later
 };
 
@@ -148,6 +149,40 @@ TEST(BadInput, OptionsThatDoNotFitTheFile) {
                  ImportOptionError);
     EXPECT_THROW(ImportMeasurementText("0\n0\n0\n", "i.txt", test::Rate(48000.0)), ImportError);
     EXPECT_THROW(ImportMeasurementText("0\nnan\n1\n", "i.txt", test::Rate(48000.0)), ImportError);
+}
+
+}  // namespace
+}  // namespace qv
+
+namespace qv {
+namespace {
+
+TEST(BadInput, ExtremeNumbersStayFinite) {
+    // Levels near the largest number, merged and averaged in power.
+    const auto m = ImportMeasurementText("100 1e308\n100 1e308\n200 -1e308\n300 5\n", "x.txt");
+    ASSERT_EQ(m.level.size(), 3u);
+    EXPECT_EQ(m.level[0].y, 1e308);
+    // Phase steps over frequencies a hair apart.
+    const auto g =
+        ImportMeasurementText("1e-300 0 0\n1.0000000000000002e-300 0 170\n1 0 10\n", "g.txt");
+    for (const auto& p : g.groupDelay) EXPECT_TRUE(std::isfinite(p.y));
+    EXPECT_LT(g.groupDelay.size(), 3u);
+    // An impulse of huge samples.
+    std::string text;
+    for (int i = 0; i < 64; ++i) text += i == 3 ? "1e300\n" : "0\n";
+    const auto h = ImportMeasurementText(text, "h.txt", test::Rate(48000));
+    for (const auto& p : h.level) EXPECT_NEAR(p.y, 6000.0, 1e-6);
+    for (const auto& p : h.groupDelay) EXPECT_NEAR(p.y, -1000.0 * 3 / 48000, 1e-9);
+}
+
+TEST(BadInput, NaNSampleInAFloatWav) {
+    TempDir dir;
+    std::vector<double> samples(256, 0.0);
+    samples[3] = 0.5;
+    samples[100] = std::nan("");
+    const auto path =
+        test::WriteAudio(dir, "nan.wav", SF_FORMAT_WAV | SF_FORMAT_FLOAT, 48000, 1, samples);
+    EXPECT_THROW(ImportMeasurement(path), ImportError);
 }
 
 }  // namespace

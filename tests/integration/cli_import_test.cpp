@@ -1,0 +1,95 @@
+// quorvane-cli import as a script runs it: the report on standard error,
+// XY-Format files out, exit 0, 1 (not a measurement, nothing written) or 2
+// (bad options).
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include "curves/curve_files.h"
+#include "tests/support/test_support.h"
+
+namespace qv {
+namespace {
+
+using test::TempDir;
+
+struct Outcome {
+    int status;
+    std::string output;
+};
+
+Outcome Cli(const std::string& args) {
+    const std::string command = std::string(QV_CLI_EXE) + " import " + args + " 2>&1";
+    std::FILE* p = popen(command.c_str(), "r");
+    if (!p) return {-1, ""};
+    std::string text;
+    char buffer[4096];
+    while (std::fgets(buffer, sizeof buffer, p)) text += buffer;
+    const int status = pclose(p);
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, text};
+}
+
+struct CliCase {
+    const char* name;
+    std::string file;     // content of in.txt
+    std::string options;  // after the file
+    int status;
+    const char* says;  // a part of the output
+    bool levelWritten, delayWritten;
+};
+
+class CliImportTest : public ::testing::TestWithParam<CliCase> {};
+
+TEST_P(CliImportTest, StatusOutputAndFiles) {
+    const CliCase& c = GetParam();
+    TempDir dir;
+    const auto in = dir.Write("in.txt", c.file);
+    const auto level = dir.File("level.dat"), delay = dir.File("delay.dat");
+    const Outcome o = Cli(in + " " + c.options + " --level " + level + " --group-delay " + delay);
+    EXPECT_EQ(o.status, c.status) << o.output;
+    EXPECT_NE(o.output.find(c.says), std::string::npos) << o.output;
+    EXPECT_EQ(std::filesystem::exists(level), c.levelWritten);
+    EXPECT_EQ(std::filesystem::exists(delay), c.delayWritten);
+}
+
+const std::string kResponse = "Freq\tdB\tPhase\n100\t80\t0\n200\t81\t-36\n300\t82\t-72\n";
+const std::string kImpulse = "0\n0\n1\n0.5\n0.25\n0.125\n0\n0\n0\n0\n0\n0\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CliImportTest,
+    ::testing::Values(
+        CliCase{"response", kResponse, "", 0, "Level: 3 points, 100 Hz to 300 Hz.", true, true},
+        CliCase{"textImpulse", kImpulse, "--rate 48000", 0, "Group delay:", true, true},
+        CliCase{"notAMeasurement", "Filter  1: ON  PK  Fc 46,4 Hz\n", "", 1, "is not a measurement",
+                false, false},
+        CliCase{"noGroupDelay", "100 1\n200 2\n", "", 1, "gives no group delay", false, false},
+        CliCase{"pairNotThere", kResponse, "--column 2", 2, "Column pair 2 is not there", false,
+                false},
+        CliCase{"rateMissing", kImpulse, "", 2, "give the sample rate", false, false},
+        CliCase{"badGate", kImpulse, "--rate 48000 --gate 5:1", 2, "--gate takes T1:T2", false,
+                false},
+        CliCase{"gateOnResponse", kResponse, "--gate 0:1", 2, "impulses only", false, false},
+        CliCase{"negativeRate", kImpulse, "--rate -5", 2, "--rate", false, false},
+        CliCase{"unknownOption", kResponse, "--colour 2", 2, "--colour", false, false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CliImport, WritesXYFormatTheEditorReads) {
+    TempDir dir;
+    const auto in = dir.Write("in.txt", kResponse);
+    ASSERT_EQ(
+        Cli(in + " --level " + dir.File("l.dat") + " --group-delay " + dir.File("g.dat")).status,
+        0);
+    test::ScriptedUserInterface ui;
+    EXPECT_EQ(ReadXYFile(dir.File("l.dat"), ui), (PointList{{100, 80}, {200, 81}, {300, 82}}));
+    const PointList delay = ReadXYFile(dir.File("g.dat"), ui);
+    ASSERT_EQ(delay.size(), 3u);
+    for (const auto& p : delay) EXPECT_NEAR(p.y, -1.0, 1e-12);
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+}  // namespace
+}  // namespace qv
