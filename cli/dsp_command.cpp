@@ -177,7 +177,7 @@ int Run(const Options& o) {
         if (box != nullptr && flash) box->SaveFlash(*flash);
         return ok ? kExitOk : kExitRefused;
     } catch (const UsageError&) {
-        s.port.ClosePort();
+        s.link.port().ClosePort();
         throw;
     }
 }
