@@ -8,9 +8,9 @@
 #include <string>
 
 #include "curves/user_interface.h"
+#include "dsp_dialogs/volume_dialog_logic.h"
+#include "dsplink/apply_profile.h"
 #include "dsplink/dsp_session.h"
-#include "dsplink/program_profile.h"
-#include "dsplink/volume_dialog_logic.h"
 
 namespace qv {
 
