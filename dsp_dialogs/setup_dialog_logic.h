@@ -70,6 +70,8 @@ class SetupDspLogic {
 
   private:
     ChannelVolumeControls& At(Channel c) { return c == Channel::Left ? left_ : right_; }
+    // A range button's action: range byte and range-chosen byte, the mode word, the profile.
+    void ChooseRange(std::uint8_t range, std::uint16_t mode);
     void Apply();
     void RefreshDelayTexts();
     void CheckRateButton(std::uint8_t rate);
