@@ -39,11 +39,6 @@ RoomBox RoomBoxOf(DiagramId id) {
     return RoomBox::Unchanged;
 }
 
-bool IsEqDiagram(DiagramId id) {
-    return id == FrequencyResponseDiagram || id == GroupDelayDiagram ||
-           id == ImpulseResponseDiagram;
-}
-
 }  // namespace
 
 Editor::Editor(Workspace& ws, UserInterface& ui, MenuState& menu, EditorView& view,

@@ -9,9 +9,9 @@
 #include "app/mulconstant.h"
 #include "diagram/editdia.h"
 #include "diagram/ranges.h"
-#include "dsplink/setupdsp.h"
-#include "dsplink/setupdspvolume.h"
-#include "dsplink/storedatato.h"
+#include "dsp_dialogs/setupdsp.h"
+#include "dsp_dialogs/setupdspvolume.h"
+#include "dsp_dialogs/storedatato.h"
 
 namespace qv {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "dsplink/program_profile.h"
+#include "dsplink/apply_profile.h"
 
 namespace qv {
 

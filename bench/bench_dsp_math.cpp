@@ -55,10 +55,7 @@ Workspace MakeWorkspace() {
 }
 
 DspProgramProfile Profile() {
-    DspProgramProfile p;
-    QuietUi ui;
-    ApplyProfile(p, 1, 1, 48000, nullptr, ui);
-    return p;
+    return DeriveProfile(1, 48000);
 }
 
 PointList DirectResponse(const PointList& h, double fs, double fLow, double fHigh) {

@@ -13,6 +13,7 @@
 #include "curves/curve_files.h"
 #include "curves/number_syntax.h"
 #include "dspbox/virtual_dsp_box.h"
+#include "dsplink/apply_profile.h"
 #include "dsplink/dsp_protocol.h"
 #include "dsplink/dsp_telegrams.h"
 #include "dsplink/filter_transfer.h"

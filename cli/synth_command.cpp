@@ -37,9 +37,8 @@ struct SynthOptions {
 
 int Run(const SynthOptions& o, bool tapsGiven, bool rateGiven) {
     const bool room = o.variant == "room";
-    DspProgramProfile profile;
+    DspProgramProfile profile = DeriveProfile(1, 48000);
     CliUserInterface ui;
-    ApplyProfile(profile, 1, 1, 48000, nullptr, ui);
     if (tapsGiven) (room ? profile.roomTapCount : profile.eqTapCount) = o.taps;
     if (rateGiven) (room ? profile.roomSampleRate : profile.eqSampleRate) = o.rate;
     Workspace ws;

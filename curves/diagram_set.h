@@ -24,6 +24,12 @@ enum DiagramId : int {
 };
 constexpr int kDiagramCount = 11;
 
+// The diagrams whose filter is the amplitude/delay equalizer's.
+constexpr bool IsEqDiagram(DiagramId id) {
+    return id == FrequencyResponseDiagram || id == GroupDelayDiagram ||
+           id == ImpulseResponseDiagram;
+}
+
 struct DiagramSet {
     std::array<Diagram, kDiagramCount> diagrams;
 

@@ -151,8 +151,7 @@ bool FilterToDsp(DspSession& s, UserInterface& ui, const Workspace& ws, SetChoos
     }
     const DiagramId current = ws.CurrentDiagram;
     const bool room = current == FrequencyRoomDiagram;
-    const bool eq = current == FrequencyResponseDiagram || current == GroupDelayDiagram ||
-                    current == ImpulseResponseDiagram;
+    const bool eq = IsEqDiagram(current);
     if (!room && !eq) return false;
     s.state.LockRate(true);
     if (!chooser.Choose(s.state)) return false;

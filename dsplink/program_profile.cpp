@@ -2,12 +2,8 @@
 
 namespace qv {
 
-void ApplyProfile(DspProgramProfile& p, int range, int room, double fs, RoomMenuItems* menu,
-                  UserInterface& ui) {
-    if (menu != nullptr) {
-        menu->SetRoomItemsEnabled(false);
-        if (room == 1) menu->SetRoomItemsEnabled(true);
-    }
+DspProgramProfile DeriveProfile(int range, double fs, const DspProgramProfile& before) {
+    DspProgramProfile p = before;
     p.eqTapCount = 1799;
     p.roomTapCount = 899;
     if (range == 1) {
@@ -34,8 +30,8 @@ void ApplyProfile(DspProgramProfile& p, int range, int room, double fs, RoomMenu
         p.eqSampleRate = 48000.0;
         p.eqCoefOffset = 0;
         p.roomLatencyOffset = 0.0;
-        ui.Message("unzulaessige Einstellung");
     }
+    return p;
 }
 
 }  // namespace qv

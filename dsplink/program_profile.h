@@ -1,11 +1,10 @@
 #pragma once
 // Which DSP program belongs to the current range and sample frequency, how
-// long its filters are, where its coefficients and parameters live.
+// long its filters are, where its coefficients and parameters live. Derived
+// from the setup alone, so the synthesis can use it without a window.
 
 #include <cstdint>
 #include <string>
-
-#include "curves/user_interface.h"
 
 namespace qv {
 
@@ -23,16 +22,15 @@ struct DspProgramProfile {
     double roomLatencyTotal = 0.0;   // s
 };
 
-// The four room view items of the main menu; enabled only with the room equalizer on.
-class RoomMenuItems {
-  public:
-    virtual ~RoomMenuItems() = default;
-    virtual void SetRoomItemsEnabled(bool enabled) = 0;
-};
+// range: 1 High, 2 Low.
+constexpr bool ValidRange(int range) {
+    return range == 1 || range == 2;
+}
 
-// range: 1 High, 2 Low, anything else invalid ("unzulaessige Einstellung");
-// room: 1 = room equalizer on; fs in Hz. menu may be null (batch tool).
-void ApplyProfile(DspProgramProfile& profile, int range, int room, double fs, RoomMenuItems* menu,
-                  UserInterface& ui);
+// The profile of range (1 High, 2 Low, anything else the invalid profile)
+// at fs Hz. The fields a range does not set keep their values from before
+// (the converter delay under High, several room fields under an invalid
+// range). The room equalizer changes no field; it only enables menu items.
+DspProgramProfile DeriveProfile(int range, double fs, const DspProgramProfile& before = {});
 
 }  // namespace qv

@@ -5,7 +5,7 @@
 #include "dsp_test_doubles.h"
 #include "dspbox/virtual_dsp_box.h"
 #include "dsplink/filter_transfer.h"
-#include "dsplink/setup_dialog_logic.h"
+#include "dsp_dialogs/setup_dialog_logic.h"
 #include "tests/support/test_support.h"
 
 namespace qv {

@@ -11,10 +11,10 @@
 
 #include "dsp_test_doubles.h"
 #include "dsplink/clock.h"
-#include "dsplink/dialog_widgets.h"
-#include "dsplink/setupdsp.h"
-#include "dsplink/setupdspvolume.h"
-#include "dsplink/storedatato.h"
+#include "dsp_dialogs/dialog_widgets.h"
+#include "dsp_dialogs/setupdsp.h"
+#include "dsp_dialogs/setupdspvolume.h"
+#include "dsp_dialogs/storedatato.h"
 #include "qt_app.h"
 #include "tests/support/test_support.h"
 

@@ -8,7 +8,7 @@
 
 #include "dsplink/dsp_session.h"
 #include "dsplink/serial_port.h"
-#include "dsplink/set_chooser.h"
+#include "dsp_dialogs/set_chooser.h"
 
 namespace qv::test {
 

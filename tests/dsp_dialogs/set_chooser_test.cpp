@@ -1,4 +1,4 @@
-#include "dsplink/set_chooser.h"
+#include "dsp_dialogs/set_chooser.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "dsplink/setup_dialog_logic.h"
+#include "dsp_dialogs/setup_dialog_logic.h"
 
 #include <gtest/gtest.h>
 

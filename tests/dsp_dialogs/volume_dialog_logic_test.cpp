@@ -1,4 +1,4 @@
-#include "dsplink/volume_dialog_logic.h"
+#include "dsp_dialogs/volume_dialog_logic.h"
 
 #include <gtest/gtest.h>
 

@@ -22,10 +22,7 @@ PointList Flat(double value, double to = 24000) {
 }
 
 DspProgramProfile HighProfile() {
-    DspProgramProfile p;
-    test::ScriptedUserInterface ui;
-    ApplyProfile(p, 1, 1, 48000, nullptr, ui);
-    return p;
+    return DeriveProfile(1, 48000);
 }
 
 Workspace FlatWorkspace(double levelDb = 0, double delayMs = 0) {

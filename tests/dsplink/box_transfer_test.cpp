@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "dspbox/virtual_dsp_box.h"
+#include "dsplink/apply_profile.h"
 #include "dsplink/dsp_protocol.h"
 #include "dsplink/dsp_telegrams.h"
 #include "dsplink/filter_transfer.h"

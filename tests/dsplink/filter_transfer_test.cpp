@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 
+#include "dsplink/apply_profile.h"
 #include "dsplink/dsp_telegrams.h"
 #include "tests/dsplink/link_fixture.h"
 

@@ -1,4 +1,4 @@
-#include "dsplink/dialog_widgets.h"
+#include "dsp_dialogs/dialog_widgets.h"
 
 #include <algorithm>
 #include <exception>
@@ -12,7 +12,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "dsplink/volume_dialog_logic.h"
+#include "dsp_dialogs/volume_dialog_logic.h"
 
 namespace qv {
 

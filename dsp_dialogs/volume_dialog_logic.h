@@ -4,6 +4,7 @@
 // power-up in steps of 0.1 dB attenuation, their texts and up-down controls.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "curves/user_interface.h"
@@ -85,5 +86,12 @@ class SetupVolumeLogic {
 // The setup read and write of the dialogs, reported as a short progress.
 bool ReadSetupWithProgress(DspSession& s, UserInterface& ui);
 bool WriteSetupWithProgress(DspSession& s, UserInterface& ui, const std::string& title);
+// The write buttons of both dialogs: the chooser locked to the current rate,
+// then on OK the two channels' volumes (and whatever alsoPut adds) into the
+// image's setup block, written to the chosen set. False when cancelled.
+bool WriteVolumesToChosenSet(DspSession& s, UserInterface& ui, SetChooser& chooser,
+                             const ChannelVolumeControls& left, const ChannelVolumeControls& right,
+                             const std::string& title,
+                             const std::function<void(SetupBlock&)>& alsoPut = {});
 
 }  // namespace qv

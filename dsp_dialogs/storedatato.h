@@ -5,7 +5,7 @@
 #include <QDialog>
 #include <array>
 
-#include "dsplink/set_chooser.h"
+#include "dsp_dialogs/set_chooser.h"
 
 class QRadioButton;
 class QPushButton;

@@ -5,7 +5,7 @@
 
 #include <QDialog>
 
-#include "dsplink/setup_dialog_logic.h"
+#include "dsp_dialogs/setup_dialog_logic.h"
 
 class QCheckBox;
 class QGroupBox;

@@ -1,4 +1,4 @@
-#include "dsplink/volume_dialog_logic.h"
+#include "dsp_dialogs/volume_dialog_logic.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -71,17 +71,25 @@ void SetupVolumeLogic::FormShow() {
     right_.Load(b.gainRight, b.defaultRight);
 }
 
-bool SetupVolumeLogic::ButtonSetupToDspClick(SetChooser& chooser) {
-    s_.state.LockRate(true);
-    if (!chooser.Choose(s_.state)) return false;
-    SetupBlock b = GetSetupBlock(s_.image);
-    b.gainLeft = left_.gain();
-    b.gainRight = right_.gain();
-    b.defaultLeft = left_.level();
-    b.defaultRight = right_.level();
-    PutSetupBlock(s_.image, b);
-    WriteSetupWithProgress(s_, ui_, "Setup -> DSP");
+bool WriteVolumesToChosenSet(DspSession& s, UserInterface& ui, SetChooser& chooser,
+                             const ChannelVolumeControls& left, const ChannelVolumeControls& right,
+                             const std::string& title,
+                             const std::function<void(SetupBlock&)>& alsoPut) {
+    s.state.LockRate(true);
+    if (!chooser.Choose(s.state)) return false;
+    SetupBlock b = GetSetupBlock(s.image);
+    b.gainLeft = left.gain();
+    b.gainRight = right.gain();
+    b.defaultLeft = left.level();
+    b.defaultRight = right.level();
+    if (alsoPut) alsoPut(b);
+    PutSetupBlock(s.image, b);
+    WriteSetupWithProgress(s, ui, title);
     return true;
+}
+
+bool SetupVolumeLogic::ButtonSetupToDspClick(SetChooser& chooser) {
+    return WriteVolumesToChosenSet(s_, ui_, chooser, left_, right_, "Setup -> DSP");
 }
 
 }  // namespace qv

@@ -8,9 +8,9 @@
 #include <string>
 
 #include "curves/user_interface.h"
+#include "dsp_dialogs/volume_dialog_logic.h"
+#include "dsplink/apply_profile.h"
 #include "dsplink/dsp_session.h"
-#include "dsplink/program_profile.h"
-#include "dsplink/volume_dialog_logic.h"
 
 namespace qv {
 
@@ -70,6 +70,8 @@ class SetupDspLogic {
 
   private:
     ChannelVolumeControls& At(Channel c) { return c == Channel::Left ? left_ : right_; }
+    // A range button's action: range byte and range-chosen byte, the mode word, the profile.
+    void ChooseRange(std::uint8_t range, std::uint16_t mode);
     void Apply();
     void RefreshDelayTexts();
     void CheckRateButton(std::uint8_t rate);

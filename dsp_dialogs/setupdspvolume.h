@@ -5,7 +5,7 @@
 #include <QDialog>
 #include <functional>
 
-#include "dsplink/volume_dialog_logic.h"
+#include "dsp_dialogs/volume_dialog_logic.h"
 
 class QPushButton;
 

@@ -1,4 +1,4 @@
-#include "dsplink/program_profile.h"
+#include "dsplink/apply_profile.h"
 
 #include <gtest/gtest.h>
 
@@ -66,6 +66,48 @@ TEST(ProgramProfile, InvalidRangeKeepsSomeFields) {
     EXPECT_EQ(p.roomDelayAddress, 2148);
     EXPECT_EQ(p.roomLatencyTotal, 0.0875);
     EXPECT_EQ(p.eqTapCount, 1799);
+}
+
+// The derivation alone: every field from range and rate, or from before.
+TEST(ProgramProfile, DerivedFromRangeAndRateAlone) {
+    DspProgramProfile before;
+    before.programFile = "old";
+    before.roomSampleRate = 1.0;
+    before.roomCoefOffset = 7;
+    before.roomDelayAddress = 9;
+    before.converterDelay = 0.5;
+    before.roomLatencyTotal = 2.0;
+    struct Case {
+        int range;
+        double fs;
+        const char* file;
+        double eqRate, roomRate, converter, latencyTotal;
+        std::uint16_t eqOffset, roomOffset;
+    };
+    const Case cases[] = {
+        {1, 44100, "quorvane.dat", 48000.0, 5512.5, 0.5, 0.0875, 3396, 15620},
+        {2, 33000, "inout.ldr", 4125.0, 4125.0, 0.007259, 0.0, 3844, 11352},
+        {0, 48000, "high.ldr", 48000.0, 1.0, 0.5, 2.0, 0, 7},
+        {3, 48000, "high.ldr", 48000.0, 1.0, 0.5, 2.0, 0, 7},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.range);
+        const DspProgramProfile p = DeriveProfile(c.range, c.fs, before);
+        EXPECT_EQ(p.programFile, c.file);
+        EXPECT_EQ(p.eqTapCount, 1799);
+        EXPECT_EQ(p.roomTapCount, 899);
+        EXPECT_EQ(p.eqSampleRate, c.eqRate);
+        EXPECT_EQ(p.roomSampleRate, c.roomRate);
+        EXPECT_EQ(p.converterDelay, c.converter);
+        EXPECT_EQ(p.roomLatencyTotal, c.latencyTotal);
+        EXPECT_EQ(p.eqCoefOffset, c.eqOffset);
+        EXPECT_EQ(p.roomCoefOffset, c.roomOffset);
+        EXPECT_EQ(p.roomDelayAddress, ValidRange(c.range) ? 2148 : 9);
+        EXPECT_EQ(p.roomLatencyOffset, ValidRange(c.range) ? 0.01302 : 0.0);
+    }
+    // Without a profile before, High starts from zero fields.
+    EXPECT_EQ(DeriveProfile(1, 48000).converterDelay, 0.0);
+    EXPECT_EQ(DeriveProfile(1, 48000).roomSampleRate, 6000.0);
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "dsplink/setup_dialog_logic.h"
+#include "dsp_dialogs/setup_dialog_logic.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -79,30 +79,26 @@ void SetupDspLogic::FormShow() {
     RefreshDelayTexts();
 }
 
-void SetupDspLogic::RadioButtonHighClick() {
-    high_ = true;
-    low_ = false;
+void SetupDspLogic::ChooseRange(std::uint8_t range, std::uint16_t mode) {
+    high_ = range == 1;
+    low_ = range == 2;
     SetupBlock b = GetSetupBlock(s_.image);
-    b.range = 1;
+    b.range = range;
     b.rangeChosen = 1;
     PutSetupBlock(s_.image, b);
-    s_.state.SetModeWord(static_cast<std::uint16_t>(kModeHigh | RoomMode()));
+    // The host's mode word follows the range under "Low" as under "High", so
+    // that the room path compares it with a box running the low-range program.
+    s_.state.SetModeWord(static_cast<std::uint16_t>(mode | RoomMode()));
     Apply();
     RefreshDelayTexts();
 }
 
+void SetupDspLogic::RadioButtonHighClick() {
+    ChooseRange(1, kModeHigh);
+}
+
 void SetupDspLogic::RadioButtonLowClick() {
-    high_ = false;
-    low_ = true;
-    SetupBlock b = GetSetupBlock(s_.image);
-    b.range = 2;
-    b.rangeChosen = 1;
-    PutSetupBlock(s_.image, b);
-    // The host's mode word follows the range as for "High", so that the room
-    // path compares it with a box running the low-range program.
-    s_.state.SetModeWord(static_cast<std::uint16_t>(kModeLow | RoomMode()));
-    Apply();
-    RefreshDelayTexts();
+    ChooseRange(2, kModeLow);
 }
 
 void SetupDspLogic::ButtonAbtastClick(std::uint8_t rate) {
@@ -134,18 +130,11 @@ void SetupDspLogic::RefreshDelayTexts() {
 }
 
 bool SetupDspLogic::ButtonWriteSetupClick(SetChooser& chooser) {
-    s_.state.LockRate(true);
-    if (!chooser.Choose(s_.state)) return false;
-    SetupBlock b = GetSetupBlock(s_.image);
-    b.gainLeft = left_.gain();
-    b.gainRight = right_.gain();
-    b.defaultLeft = left_.level();
-    b.defaultRight = right_.level();
-    b.delayLeft = static_cast<std::uint16_t>(delayLeft_);
-    b.delayRight = static_cast<std::uint16_t>(delayRight_);
-    PutSetupBlock(s_.image, b);
-    WriteSetupWithProgress(s_, ui_, "Write Setup To DSP");
-    return true;
+    return WriteVolumesToChosenSet(s_, ui_, chooser, left_, right_, "Write Setup To DSP",
+                                   [this](SetupBlock& b) {
+                                       b.delayLeft = static_cast<std::uint16_t>(delayLeft_);
+                                       b.delayRight = static_cast<std::uint16_t>(delayRight_);
+                                   });
 }
 
 bool SetupDspLogic::ButtonWriteSoftwareClick(SetChooser& chooser) {

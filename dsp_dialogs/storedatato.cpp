@@ -1,4 +1,4 @@
-#include "dsplink/storedatato.h"
+#include "dsp_dialogs/storedatato.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -7,7 +7,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "dsplink/dialog_widgets.h"
+#include "dsp_dialogs/dialog_widgets.h"
 
 namespace qv {
 

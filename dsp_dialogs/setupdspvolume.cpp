@@ -1,11 +1,11 @@
-#include "dsplink/setupdspvolume.h"
+#include "dsp_dialogs/setupdspvolume.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <exception>
 
-#include "dsplink/dialog_widgets.h"
+#include "dsp_dialogs/dialog_widgets.h"
 
 namespace qv {
 

@@ -1,4 +1,4 @@
-#include "dsplink/setupdsp.h"
+#include "dsp_dialogs/setupdsp.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -13,7 +13,7 @@
 #include <QVBoxLayout>
 #include <exception>
 
-#include "dsplink/dialog_widgets.h"
+#include "dsp_dialogs/dialog_widgets.h"
 
 namespace qv {
 namespace {
