@@ -46,8 +46,12 @@ void SetPenStyle(Canvas& c, PenStyle style, std::uint32_t colour) {
 }
 
 void ClippedLine(Canvas& c, const DrawingState& s, double x1, double y1, double x2, double y2) {
-    const std::int32_t px1 = WorldToPixelX(s, x1), py1 = WorldToPixelY(s, y1);
-    const std::int32_t px2 = WorldToPixelX(s, x2), py2 = WorldToPixelY(s, y2);
+    ClippedPixelLine(c, s, WorldToPixelX(s, x1), WorldToPixelY(s, y1), WorldToPixelX(s, x2),
+                     WorldToPixelY(s, y2));
+}
+
+void ClippedPixelLine(Canvas& c, const DrawingState& s, std::int32_t px1, std::int32_t py1,
+                      std::int32_t px2, std::int32_t py2) {
     const auto insideX = [&](std::int32_t p) { return p >= s.left && p <= s.right; };
     const auto insideY = [&](std::int32_t p) { return p >= s.top && p <= s.bottom; };
     if (!insideX(px1) || !insideX(px2) || !insideY(py1) || !insideY(py2)) return;

@@ -31,6 +31,9 @@ std::int32_t WorldToPixelY(const DrawingState& s, double y);
 void SetPenStyle(Canvas& c, PenStyle style, std::uint32_t colour);
 // Drawn only when both ends lie inside the viewport; never cut at the edge.
 void ClippedLine(Canvas& c, const DrawingState& s, double x1, double y1, double x2, double y2);
+// The same for ends already mapped to pixels.
+void ClippedPixelLine(Canvas& c, const DrawingState& s, std::int32_t px1, std::int32_t py1,
+                      std::int32_t px2, std::int32_t py2);
 // A line of a curve: lineWidth 2 and 3 add copies one world unit below and above.
 void CurveSegment(Canvas& c, const DrawingState& s, std::int32_t lineWidth, double x1, double y1,
                   double x2, double y2);

@@ -26,6 +26,30 @@ void AxisLine(Canvas& c, const DrawingState& s, Axis axis, double w) {
         ClippedLine(c, s, 0, w, WorldExtent, w);
 }
 
+// A curve point in pixels, with the rows of the copies that lineWidth 2
+// and 3 add one world unit below and above: each point is mapped once, not
+// once for each segment it ends.
+struct CurvePixels {
+    std::int32_t x = 0, y = 0, below = 0, above = 0;
+};
+
+CurvePixels MapCurvePoint(const DrawingState& s, std::int32_t lineWidth, double wx, double wy) {
+    CurvePixels p;
+    p.x = WorldToPixelX(s, wx);
+    p.y = WorldToPixelY(s, wy);
+    if (lineWidth >= 2) p.below = WorldToPixelY(s, wy - 1);
+    if (lineWidth == 3) p.above = WorldToPixelY(s, wy + 1);
+    return p;
+}
+
+// CurveSegment on mapped points.
+void CurvePixelSegment(Canvas& c, const DrawingState& s, std::int32_t lineWidth,
+                       const CurvePixels& a, const CurvePixels& b) {
+    ClippedPixelLine(c, s, a.x, a.y, b.x, b.y);
+    if (lineWidth >= 2) ClippedPixelLine(c, s, a.x, a.below, b.x, b.below);
+    if (lineWidth == 3) ClippedPixelLine(c, s, a.x, a.above, b.x, b.above);
+}
+
 TickSteps XSteps(const Diagram& d) {
     return {d.xMajorStep, d.xMinorStep};
 }
@@ -117,7 +141,7 @@ void DrawCurves(Canvas& c, const DiagramMapper& map, const Diagram& d) {
         if (slot.points.empty()) continue;
         SetPenStyle(c, PenStyle::Solid, slot.colour);
         bool started = false;
-        double px = 0, py = 0;
+        CurvePixels previous;
         for (const CurvePoint& p : slot.points) {
             if ((ax.log && !(p.x > 0)) || (ay.log && !(p.y > 0))) {
                 // Leading points that cannot be placed are skipped; a later one ends the curve.
@@ -126,11 +150,11 @@ void DrawCurves(Canvas& c, const DiagramMapper& map, const Diagram& d) {
             }
             const double wx = ax.World(p.x);
             const double wy = ay.World(p.y);
-            if (started) CurveSegment(c, s, d.lineWidth, px, py, wx, wy);
+            const CurvePixels current = MapCurvePoint(s, d.lineWidth, wx, wy);
+            if (started) CurvePixelSegment(c, s, d.lineWidth, previous, current);
             if (slot.marked == 1) PointMarker(c, s, wx, wy);
             started = true;
-            px = wx;
-            py = wy;
+            previous = current;
         }
     }
     SetPenStyle(c, PenStyle::Solid, kBlack);
