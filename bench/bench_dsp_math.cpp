@@ -1,6 +1,7 @@
 // "Execute" of both synthesis variants and the two impulse commands, each
 // next to the literal evaluation (one library sine and cosine per term, one
-// thread) that the fast sums replace.
+// thread) that the fast sums replace; the rotation sums of the group delay
+// sweep alone, on one thread and on every core.
 
 #include <benchmark/benchmark.h>
 
@@ -8,12 +9,14 @@
 #include <numbers>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "curves/workspace.h"
 #include "dsp_math/eq_synthesis.h"
 #include "dsp_math/impulse_analysis.h"
 #include "dsp_math/impulse_commands.h"
 #include "dsp_math/spectrum_shaping.h"
+#include "dsp_math/trig_sums.h"
 #include "dsplink/program_profile.h"
 
 namespace qv {
@@ -148,6 +151,48 @@ void BM_ExecuteRoomDirect(benchmark::State& state) {
     for (auto _ : state) DirectExecute(ws, 899, 6000, FrequencyRoomDiagram, DelayRoomDiagram);
 }
 BENCHMARK(BM_ExecuteRoomDirect)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// "Execute" followed by what a prediction at a measurement's frequencies
+// costs: the filter's sums and the sums of n*h (for its delay without
+// unwrapping) at 1000 frequencies up to fs/2.
+void BM_ExecuteEqAndPrediction(benchmark::State& state) {
+    Workspace ws = MakeWorkspace();
+    const DspProgramProfile profile = Profile();
+    QuietUi ui;
+    std::vector<double> nu;
+    for (int i = 0; i < 1000; ++i) nu.push_back(20.0 / 48000 * std::pow(1200.0, i / 999.0));
+    std::vector<double> c(nu.size()), s(nu.size()), dc(nu.size()), ds(nu.size());
+    for (auto _ : state) {
+        SynthesizeEqFilter(ws, profile, ui);
+        const PointList& filter = ws[ImpulseResponseDiagram].Slot(1).points;
+        std::vector<double> h, nh;
+        for (std::size_t k = 0; k < filter.size(); ++k) {
+            h.push_back(filter[k].y);
+            nh.push_back(static_cast<double>(k) * filter[k].y);
+        }
+        TrigSums(h, h, nu, c, s);
+        TrigSums(nh, nh, nu, dc, ds);
+        benchmark::DoNotOptimize(ds.data());
+    }
+}
+BENCHMARK(BM_ExecuteEqAndPrediction)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The sums of the group delay sweep of "Execute" (1201 samples at 15782
+// frequencies), on state.range(0) threads; 0 means every core.
+void BM_TrigSumsGroupDelaySweep(benchmark::State& state) {
+    std::vector<double> h(1201), nu;
+    for (std::size_t n = 0; n < h.size(); ++n) h[n] = std::sin(0.37 * n) / (1.0 + n);
+    for (double u = std::log(1 / 48000.0) / kLn10Grid; u <= std::log(0.5) / kLn10Grid;
+         u += 1 / 3603.0)
+        nu.push_back(std::exp(kLn10Grid * u));
+    std::vector<double> c(nu.size()), s(nu.size());
+    const auto threads = static_cast<unsigned>(state.range(0));
+    for (auto _ : state) {
+        TrigSums(h, h, nu, c, s, threads == 0 ? TrigSumsThreads() : threads);
+        benchmark::DoNotOptimize(c.data());
+    }
+}
+BENCHMARK(BM_TrigSumsGroupDelaySweep)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // The impulse commands on a designed filter of 1800 taps.
 PointList TestImpulse() {

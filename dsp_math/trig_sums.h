@@ -15,7 +15,7 @@ namespace qv {
 //
 // Each frequency's sums are taken in blocks of samples against a table of
 // rotations, all from exactly reduced angles, so each sum stays within a few
-// 1e-15 (relative to sum |a|, |b|) of the exact value. Every frequency is
+// 1e-16 (relative to sum |a|, |b|) of the exact value. Every frequency is
 // computed by the same arithmetic whatever its position in the batch, so the
 // results do not depend on how the work is split over threads. Passing the
 // same list as a and b halves the work.
