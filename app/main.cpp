@@ -51,9 +51,7 @@ int main(int argc, char** argv) {
     qv::EditorShell shell(ws, dsp, ui, [&ui](qv::TForm1& window) { ui.setParent(&window); });
     if (options.quitAfterStart) {
         // Once the event loop has shown the window, end with its state.
-        QTimer::singleShot(0, &app, [&] {
-            QApplication::exit(shell.form().isVisible() ? 0 : 1);
-        });
+        QTimer::singleShot(0, &app, [&] { QApplication::exit(shell.form().isVisible() ? 0 : 1); });
     }
     return QApplication::exec();
 }
