@@ -332,7 +332,7 @@ TEST(EditorShell, WindowIsShownBeforeTheConnectionCheck) {
     EXPECT_EQ(ui.busyAtMessage, (std::vector<bool>{false}));  // the box gets the plain cursor
     ASSERT_FALSE(ui.busyChanges.empty());
     EXPECT_FALSE(ui.busyChanges.back());
-    EXPECT_EQ(dsp.DspConnected, 0);
+    EXPECT_EQ(dsp.state.DspConnected(), 0);
 }
 
 TEST(EditorShell, StartsSilentlyWithTheVirtualBox) {
