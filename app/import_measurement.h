@@ -16,8 +16,8 @@ namespace qv {
 class Editor;
 
 inline constexpr const char* kImportFilter =
-    "Measurements (*.frd *.txt *.csv *.dat *.zma)|*.frd;*.txt;*.csv;*.dat;*.zma|"
-    "Impulse responses (*.wav *.flac *.aif *.aiff *.w64)|*.wav;*.flac;*.aif;*.aiff;*.w64|"
+    "Measurements (*.frd *.txt *.csv *.dat *.zma)|*.frd *.txt *.csv *.dat *.zma|"
+    "Impulse responses (*.wav *.flac *.aif *.aiff *.w64)|*.wav *.flac *.aif *.aiff *.w64|"
     "(*.*)|*.*";
 inline constexpr int kImportSlot = 3;
 

@@ -40,7 +40,7 @@ TImportMeasurementDlg::TImportMeasurementDlg(QWidget* parent) : QDialog(parent) 
     MemoReport->setObjectName(QStringLiteral("MemoReport"));
     MemoReport->setReadOnly(true);
     MemoReport->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    MemoReport->setMinimumSize(560, 150);
+    MemoReport->setMinimumSize(560, 120);
 
     auto* grid = new QGridLayout;
     LabelPair = new QLabel(QStringLiteral("Column pair"), this);

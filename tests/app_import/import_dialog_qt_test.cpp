@@ -19,6 +19,7 @@
 
 #include "app/editor_shell.h"
 #include "app/import_measurement_dlg.h"
+#include "app/qt_user_interface.h"
 #include "dsplink/dsp_session.h"
 #include "tests/support/test_support.h"
 
@@ -168,6 +169,12 @@ struct Shell {
         shell->form().action(MenuId::MenuImportMeasurement)->trigger();
     }
 };
+
+TEST(ImportCommand, FileDialogFilters) {
+    EXPECT_EQ(ToQtFilter(kImportFilter),
+              "Measurements (*.frd *.txt *.csv *.dat *.zma);;"
+              "Impulse responses (*.wav *.flac *.aif *.aiff *.w64);;(*)");
+}
 
 TEST(ImportCommand, FromTheFileMenuThroughOkAndCancel) {
     Shell s;
