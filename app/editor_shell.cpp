@@ -6,6 +6,7 @@
 #include "app/about.h"
 #include "app/addconstant.h"
 #include "app/cutimpuls.h"
+#include "app/import_measurement_dlg.h"
 #include "app/mulconstant.h"
 #include "diagram/editdia.h"
 #include "diagram/ranges.h"
@@ -40,6 +41,7 @@ EditorShell::EditorShell(Workspace& ws, DspSession& dsp, UserInterface& ui,
     cutImpuls_ = new TCutImpulsDlg(
         ws, [](Diagram& d) { AutoRange(d); }, w);
     setupHardware_ = new TSetUpHardwareDlg(w);
+    importMeasurement_ = new TImportMeasurementDlg(w);
     dspCommands_ = std::make_unique<DspCommands>(ws, dsp, ui, *storeDataTo_);
     BindCommands();
 }
@@ -59,6 +61,11 @@ void EditorShell::BindCommands() {
     w.SetCommand(MenuId::MenuAddConstant, [this] { addConst_->exec(); });
     w.SetCommand(MenuId::MenuMulConstant, [this] { mulConst_->exec(); });
     w.SetCommand(MenuId::MenuCutImpuls, [this] { cutImpuls_->exec(); });
+    w.SetCommand(MenuId::MenuImportMeasurement, [this] {
+        RunImportMeasurement(form_->editor(), [this](ImportDialogRules& rules) {
+            return importMeasurement_->Execute(rules);
+        });
+    });
     w.SetCommand(
         MenuId::MenuDiagramm, [this] { editDiagramm_->Execute(ws_.Current()); }, false);
     w.SetCommand(

@@ -15,6 +15,7 @@ class TAboutBox;
 class TAddConstDlg;
 class TCutImpulsDlg;
 class TEditDiagrammDlg;
+class TImportMeasurementDlg;
 class TMulConstDlg;
 class TSetUpHardwareDlg;
 class TSetupDSPDlg;
@@ -34,6 +35,7 @@ class EditorShell {
     TSetupDSPDlg& setupDsp() { return *setupDsp_; }
     TSetupVolumeDlg& setupVolume() { return *setupVolume_; }
     TEditDiagrammDlg& editDiagramm() { return *editDiagramm_; }
+    TImportMeasurementDlg& importMeasurement() { return *importMeasurement_; }
 
   private:
     void BindCommands();
@@ -78,6 +80,7 @@ class EditorShell {
     TSetupVolumeDlg* setupVolume_ = nullptr;
     TCutImpulsDlg* cutImpuls_ = nullptr;
     TSetUpHardwareDlg* setupHardware_ = nullptr;
+    TImportMeasurementDlg* importMeasurement_ = nullptr;
     std::unique_ptr<DspCommands> dspCommands_;
 };
 

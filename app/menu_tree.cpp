@@ -21,6 +21,9 @@ std::vector<MenuItemDef> BuildTree() {
         {M::MenuLoadImpulsDat, 3, K::Command, "MenuLoadImpulsDat", "DAT - Format", false, ""},
         {M::MenuLoadImpulsImp, 3, K::Command, "MenuLoadImpulsImp", "IMP  - Format", false, ""},
         {M::MenuLoadZielfunktion, 2, K::Command, "MenuLoadZielfunktion", "Zielfunktion", true, ""},
+        // Beyond the classic menu: text exports, FRD, CSV and audio impulses.
+        {M::MenuImportMeasurement, 1, K::Command, "MenuImportMeasurement",
+         "Import Measurement\u2026", false, ""},
         {M::MenuSave, 1, K::Menu, "MenuSave", "Save", false, ""},
         {M::MenuSaveXY, 2, K::Command, "MenuSaveXY", "XY-Format", false, ""},
         {M::MenuSaveY, 2, K::Command, "MenuSaveY", " Y- Format", false, ""},

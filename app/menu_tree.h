@@ -20,6 +20,7 @@ enum class MenuId {
     MenuLoadImpulsDat,
     MenuLoadImpulsImp,
     MenuLoadZielfunktion,
+    MenuImportMeasurement,
     MenuSave,
     MenuSaveXY,
     MenuSaveY,

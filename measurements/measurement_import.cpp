@@ -71,7 +71,7 @@ ImportedMeasurement ImportText(const OpenLines& open, const std::string& name,
     ImportedMeasurement result;
     ImportReport& r = result.report;
     r.fileName = name;
-    const TextLayout layout = DetectTextLayout(*open(), name);
+    const TextLayout layout = DetectTextLayout(*open(), name, Stage(options.progress, 0, 0.15));
     r.format = layout.Describe();
     TableCounts counts;
     if (layout.impulse) {
@@ -81,7 +81,7 @@ ImportedMeasurement ImportText(const OpenLines& open, const std::string& name,
                                     " holds one sample a line: give the sample rate of this "
                                     "text impulse.");
         const auto samples =
-            ReadImpulseRows(*open(), layout, counts, Stage(options.progress, 0, 0.5));
+            ReadImpulseRows(*open(), layout, counts, Stage(options.progress, 0.15, 0.5));
         r.lines = counts.lines;
         r.rows = counts.rows;
         r.skippedLines = counts.skipped;
@@ -100,13 +100,15 @@ ImportedMeasurement ImportText(const OpenLines& open, const std::string& name,
     const ColumnPair& pair = layout.pairs[static_cast<std::size_t>(options.columnPair)];
     r.notes.push_back("Column pair " + std::to_string(options.columnPair + 1) + " of " +
                       std::to_string(pairs) + ": " + PairLabel(pair) + ".");
-    RawResponse raw = ReadResponseRows(*open(), layout, pair, counts, options.progress);
+    RawResponse raw =
+        ReadResponseRows(*open(), layout, pair, counts, Stage(options.progress, 0.15, 1.0));
     r.lines = counts.lines;
     r.rows = counts.rows;
     r.skippedLines = counts.skipped;
     CleanResponse clean = CleanUpResponse(std::move(raw), r);
     result.level = std::move(clean.level);
     result.groupDelay = std::move(clean.groupDelay);
+    if (options.progress) options.progress(1.0);
     return result;
 }
 
@@ -127,8 +129,9 @@ ImportedMeasurement ImportAudio(const std::string& path, const ImportOptions& op
     return result;
 }
 
-MeasurementProbe ProbeText(std::unique_ptr<LineStream> lines, const std::string& name) {
-    const TextLayout layout = DetectTextLayout(*lines, name);
+MeasurementProbe ProbeText(std::unique_ptr<LineStream> lines, const std::string& name,
+                           const ProgressFn& progress) {
+    const TextLayout layout = DetectTextLayout(*lines, name, progress);
     MeasurementProbe probe;
     probe.format = layout.Describe();
     if (layout.impulse) {
@@ -143,6 +146,11 @@ MeasurementProbe ProbeText(std::unique_ptr<LineStream> lines, const std::string&
 }  // namespace
 
 MeasurementProbe ProbeMeasurement(const std::string& path) {
+    return ProbeMeasurement(path, {});
+}
+
+MeasurementProbe ProbeMeasurement(const std::string& path,
+                                  const std::function<bool(double fraction)>& progress) {
     const std::string name = BaseName(path);
     const std::string start = ReadFileStart(path, kSniffBytes);
     if (LooksLikeAudio(start)) {
@@ -156,7 +164,7 @@ MeasurementProbe ProbeMeasurement(const std::string& path) {
         return probe;
     }
     CheckStart(start, name);
-    return ProbeText(std::make_unique<LineStream>(path), name);
+    return ProbeText(std::make_unique<LineStream>(path), name, progress);
 }
 
 ImportedMeasurement ImportMeasurement(const std::string& path, const ImportOptions& options) {

@@ -142,6 +142,10 @@ constexpr long long kMaxImpulseFrames = 8'000'000;
 // Looks at a file and says what it offers. Throws ImportError when it is not a
 // measurement (binary, empty, unreadable audio, no rows of numbers).
 MeasurementProbe ProbeMeasurement(const std::string& path);
+// The same with progress (0 ... 1) for a long text file; returning false
+// cancels (ImportCancelled).
+MeasurementProbe ProbeMeasurement(const std::string& path,
+                                  const std::function<bool(double fraction)>& progress);
 
 // Imports a file. Throws ImportError with a clear message when the file is not
 // a measurement or an option does not fit it (a pair or channel that is not

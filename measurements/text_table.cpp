@@ -260,13 +260,17 @@ std::string TextLayout::Describe() const {
     return s;
 }
 
-TextLayout DetectTextLayout(LineStream& lines, const std::string& fileName) {
+TextLayout DetectTextLayout(LineStream& lines, const std::string& fileName,
+                            const ProgressFn& progress) {
     std::array<Candidate, 4> candidates;
     for (std::size_t i = 0; i < candidates.size(); ++i) candidates[i].sep = kAllSeparators[i];
     std::string line;
     std::vector<std::string_view> fields;
     bool first = true;
+    std::size_t count = 0;
     while (lines.Next(line)) {
+        if (++count % kProgressLines == 0 && !ReportProgress(progress, lines))
+            throw ImportCancelled();
         std::string_view text = line;
         if (first && text.starts_with("\xef\xbb\xbf")) text.remove_prefix(3);  // UTF-8 mark
         first = false;

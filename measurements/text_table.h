@@ -37,9 +37,12 @@ struct TextLayout {
     std::string Describe() const;  // "TAB separated, decimal point, 3 columns"
 };
 
+using ProgressFn = std::function<bool(double)>;
+
 // The first pass: reads until the table's shape is clear. Throws ImportError
-// when the text holds no rows of numbers.
-TextLayout DetectTextLayout(LineStream& lines, const std::string& fileName);
+// when the text holds no rows of numbers, ImportCancelled on request.
+TextLayout DetectTextLayout(LineStream& lines, const std::string& fileName,
+                            const ProgressFn& progress = {});
 
 struct TableCounts {
     std::size_t lines = 0;
@@ -53,8 +56,6 @@ struct RawResponse {
     bool phaseRadians = false;
     bool delayMs = false;
 };
-
-using ProgressFn = std::function<bool(double)>;
 
 // The second pass. Both throw ImportError beyond kMaxImportRows rows and
 // ImportCancelled when progress says so.

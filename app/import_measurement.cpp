@@ -1,0 +1,138 @@
+#include "app/import_measurement.h"
+
+#include <cmath>
+
+#include "app/editor.h"
+#include "diagram/ranges.h"
+#include "measurements/line_stream.h"
+#include "measurements/number_fields.h"
+
+namespace qv {
+namespace {
+
+// A number as the user types it, with a decimal point or a decimal comma.
+std::optional<double> FieldValue(const std::string& text) {
+    for (DecimalMark mark : {DecimalMark::Point, DecimalMark::Comma})
+        if (auto v = ParseNumberField(text, mark, false); v && std::isfinite(*v)) return v;
+    return std::nullopt;
+}
+
+}  // namespace
+
+ImportDialogRules::ImportDialogRules(std::string path, const ImportProgress& progress)
+    : path_(std::move(path)), probe_(ProbeMeasurement(path_, progress)) {}
+
+std::string ImportDialogRules::FileName() const {
+    return BaseName(path_);
+}
+
+std::vector<std::string> ImportDialogRules::ChannelChoices() const {
+    std::vector<std::string> choices;
+    for (int c = 1; c <= probe_.channels; ++c) choices.push_back("Channel " + std::to_string(c));
+    return choices;
+}
+
+void ImportDialogRules::SetPair(int pair) {
+    stale_ = stale_ || pair != pair_;
+    pair_ = pair;
+}
+
+void ImportDialogRules::SetChannel(int channel) {
+    stale_ = stale_ || channel != channel_;
+    channel_ = channel;
+}
+
+void ImportDialogRules::SetRateText(const std::string& text) {
+    stale_ = stale_ || text != rateText_;
+    rateText_ = text;
+}
+
+void ImportDialogRules::SetGate(bool on, const std::string& fromMs, const std::string& toMs) {
+    stale_ = stale_ || on != gateOn_ || (on && (fromMs != gateFrom_ || toMs != gateTo_));
+    gateOn_ = on;
+    gateFrom_ = fromMs;
+    gateTo_ = toMs;
+}
+
+std::optional<ImportOptions> ImportDialogRules::Options() {
+    ImportOptions o;
+    o.columnPair = pair_;
+    o.channel = channel_;
+    if (OffersRate()) {
+        const auto rate = FieldValue(rateText_);
+        if (!rate || !(*rate > 0.0)) {
+            problem_ = rateText_.empty() ? "Give the sample rate of this text impulse in Hz."
+                                         : "The sample rate must be a positive number of Hz.";
+            return std::nullopt;
+        }
+        o.sampleRate = rate;
+    }
+    if (OffersGate() && gateOn_) {
+        const auto from = FieldValue(gateFrom_), to = FieldValue(gateTo_);
+        if (!from || !to || !(*from < *to)) {
+            problem_ = "The gate runs from an earlier to a later time in ms around the peak.";
+            return std::nullopt;
+        }
+        o.gate = ImpulseGate{*from, *to};
+    }
+    return o;
+}
+
+void ImportDialogRules::Refresh(const ImportProgress& progress) {
+    result_.reset();
+    problem_.clear();
+    stale_ = false;
+    auto options = Options();
+    if (!options) return;
+    options->progress = progress;
+    try {
+        result_ = ImportMeasurement(path_, *options);
+    } catch (const ImportCancelled&) {
+        stale_ = true;
+        problem_ = "Import cancelled.";
+        throw;
+    } catch (const ImportError& e) {
+        problem_ = e.what();
+    }
+}
+
+std::string ImportDialogRules::ReportText() const {
+    if (result_) return result_->report.Text();
+    std::string text = FileName() + ": " + probe_.format + ".";
+    if (!problem_.empty()) text += "\n" + problem_;
+    return text;
+}
+
+void ApplyImport(Workspace& ws, const ImportedMeasurement& m) {
+    const std::string& name = m.report.fileName;
+    if (!m.level.empty()) {
+        SetSlot(ws[FrequencyResponseDiagram], kImportSlot, name, m.level);
+        AutoRange(ws[FrequencyResponseDiagram]);
+    }
+    if (!m.groupDelay.empty()) {
+        SetSlot(ws[GroupDelayDiagram], kImportSlot, name, m.groupDelay);
+        AutoRange(ws[GroupDelayDiagram]);
+    }
+}
+
+void RunImportMeasurement(Editor& editor,
+                          const std::function<bool(ImportDialogRules&)>& runDialog) {
+    UserInterface& ui = editor.ui();
+    const auto path = ui.ChooseOpenFile(kImportFilter);
+    if (!path) return;
+    std::optional<ImportDialogRules> rules;
+    {
+        // Telling a file's layout reads at most a few thousand rows, or a
+        // long file without any.
+        ProgressScope progress(ui, "Import Measurement");
+        rules.emplace(*path, [&](double f) {
+            progress(f, "looking at " + BaseName(*path));
+            return true;
+        });
+    }
+    if (!runDialog(*rules) || !rules->CanAccept()) return;
+    ApplyImport(editor.workspace(), rules->result());
+    editor.ShowDiagram(FrequencyResponseDiagram, RoomBox::Hidden, true);
+}
+
+}  // namespace qv

@@ -1,0 +1,91 @@
+// Importing measurements: a 1 s impulse at 48 kHz read from a WAV file and
+// analysed, and a long response file of 16 384 rows read, cleaned up and
+// reduced. The shared real file is used when it is there, else an equivalent
+// generated one. Both should take well under 50 ms on a 2-core machine.
+
+#include <benchmark/benchmark.h>
+#include <sndfile.h>
+
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "measurements/measurement_import.h"
+
+namespace qv {
+namespace {
+
+std::string TempFile(const std::string& name) {
+    return (std::filesystem::temp_directory_path() / ("qv_bench_" + name)).string();
+}
+
+// A room-like impulse: a decaying one-pole response plus decaying noise.
+const std::string& ImpulseWav() {
+    static const std::string path = [] {
+        const std::string p = TempFile("impulse_48k.wav");
+        std::vector<double> h(48000, 0.0);
+        unsigned seed = 1;
+        for (std::size_t n = 100; n < h.size(); ++n) {
+            seed = seed * 1103515245u + 12345u;
+            const double noise = static_cast<double>((seed >> 8) & 0xffff) / 65536.0 - 0.5;
+            const double t = static_cast<double>(n - 100) / 48000.0;
+            h[n] = 0.5 * std::pow(0.6, static_cast<double>(n - 100)) +
+                   0.05 * noise * std::exp(-t / 0.1);
+        }
+        SF_INFO info{};
+        info.samplerate = 48000;
+        info.channels = 1;
+        info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_24;
+        SNDFILE* f = sf_open(p.c_str(), SFM_WRITE, &info);
+        sf_writef_double(f, h.data(), static_cast<sf_count_t>(h.size()));
+        sf_close(f);
+        return p;
+    }();
+    return path;
+}
+
+const std::string& LongResponse() {
+    static const std::string path = [] {
+        const std::string real =
+            std::string(QV_MEASUREMENTS_DIR) + "/rsantct_room_R_multipoint_avg_crlf.frd";
+        if (std::filesystem::exists(real)) return real;
+        const std::string p = TempFile("long_response.frd");
+        std::ofstream out(p, std::ios::binary);
+        out << "DFT Frequency Response\r\nNumpoints = 16384\r\nSamplingRate = 44100 Hz\r\n"
+               "Frequency(Hz)   Magnitude(dB)\r\n";
+        char line[64];
+        for (int i = 0; i < 16384; ++i) {
+            const double f = i * 1.345825;
+            std::snprintf(line, sizeof line, "%.3f\t %.4f\r\n", f,
+                          80.0 + 10.0 * std::sin(f / 300.0));
+            out << line;
+        }
+        return p;
+    }();
+    return path;
+}
+
+void BM_ImportImpulse1s48k(benchmark::State& state) {
+    const std::string& path = ImpulseWav();
+    for (auto _ : state) {
+        const auto m = ImportMeasurement(path);
+        benchmark::DoNotOptimize(m.level.data());
+    }
+}
+BENCHMARK(BM_ImportImpulse1s48k)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
+
+void BM_ImportResponse16384Rows(benchmark::State& state) {
+    const std::string& path = LongResponse();
+    state.SetLabel(path.find("shared") != std::string::npos ? "real file" : "generated");
+    for (auto _ : state) {
+        const auto m = ImportMeasurement(path);
+        benchmark::DoNotOptimize(m.level.data());
+    }
+}
+BENCHMARK(BM_ImportResponse16384Rows)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
+
+}  // namespace
+}  // namespace qv

@@ -1,0 +1,194 @@
+// The import command and its dialog rules without a window: what the dialog
+// offers for each kind of file, what OK puts where, and that Cancel and
+// refused files change nothing.
+
+#include "app/import_measurement.h"
+
+#include <gtest/gtest.h>
+
+#include "app/editor.h"
+#include "tests/support/test_support.h"
+
+namespace qv {
+namespace {
+
+using test::ScriptedUserInterface;
+using test::TempDir;
+
+class NoView : public EditorView {
+  public:
+    void RequestRepaint() override { ++repaints; }
+    void SetRoomBoxVisible(bool) override {}
+    int repaints = 0;
+};
+
+const std::string kResponse =
+    "Freq\tdB\tPhase\n100\t80\t0\n200\t81\t-36\n300\t82\t-72\n400\t83\t-108\n";
+const std::string kPairs = "100 80 100 70\n200 81 200 71\n300 82 300 72\n";
+const std::string kImpulse = "0\n0\n0.5\n0.25\n0.125\n0.0625\n0\n0\n0\n0\n0\n0\n0\n0\n0\n0\n";
+
+struct OfferCase {
+    const char* name;
+    std::string text;
+    bool pairs, channel, rate, gate, acceptsAtOnce;
+    std::size_t pairCount;
+};
+
+class ImportDialogOffers : public ::testing::TestWithParam<OfferCase> {};
+
+TEST_P(ImportDialogOffers, ChoicesFollowTheKindOfFile) {
+    const OfferCase& c = GetParam();
+    TempDir dir;
+    ImportDialogRules rules(dir.Write("m.txt", c.text));
+    EXPECT_EQ(rules.OffersPairs(), c.pairs);
+    EXPECT_EQ(rules.OffersChannel(), c.channel);
+    EXPECT_EQ(rules.OffersRate(), c.rate);
+    EXPECT_EQ(rules.OffersGate(), c.gate);
+    EXPECT_EQ(rules.PairChoices().size(), c.pairCount);
+    EXPECT_FALSE(rules.CanAccept());  // nothing imported yet
+    rules.Refresh();
+    EXPECT_EQ(rules.CanAccept(), c.acceptsAtOnce) << rules.ReportText();
+    EXPECT_NE(rules.ReportText().find("m.txt: "), std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, ImportDialogOffers,
+    ::testing::Values(OfferCase{"response", kResponse, true, false, false, false, true, 1},
+                      OfferCase{"pairs", kPairs, true, false, false, false, true, 2},
+                      OfferCase{"textImpulse", kImpulse, false, false, true, true, false, 0}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ImportDialogRules, RateAndGateFieldsDecideWhetherOkIsOffered) {
+    TempDir dir;
+    ImportDialogRules rules(dir.Write("ir.txt", kImpulse));
+    rules.Refresh();
+    EXPECT_NE(rules.ReportText().find("Give the sample rate"), std::string::npos);
+    rules.SetRateText("48000x");
+    EXPECT_TRUE(rules.stale());
+    rules.Refresh();
+    EXPECT_FALSE(rules.CanAccept());
+    EXPECT_NE(rules.ReportText().find("positive number"), std::string::npos);
+    rules.SetRateText("44100,0");  // a decimal comma is fine here
+    rules.Refresh();
+    ASSERT_TRUE(rules.CanAccept()) << rules.ReportText();
+    EXPECT_EQ(rules.result().report.sampleRate, 44100.0);
+    rules.SetGate(true, "5", "1");
+    rules.Refresh();
+    EXPECT_FALSE(rules.CanAccept());
+    rules.SetGate(true, "-0.01", "0.2");
+    rules.Refresh();
+    ASSERT_TRUE(rules.CanAccept()) << rules.ReportText();
+    EXPECT_NE(rules.ReportText().find("Gate -0.01 to 0.2 ms"), std::string::npos);
+    // A change makes the result stale: OK waits for the next import.
+    rules.SetRateText("48000");
+    EXPECT_FALSE(rules.CanAccept());
+    rules.SetGate(true, "1000", "2000");
+    rules.Refresh();
+    EXPECT_FALSE(rules.CanAccept());
+    EXPECT_NE(rules.ReportText().find("outside the impulse"), std::string::npos);
+}
+
+TEST(ImportDialogRules, RefusedFileThrowsAtOnce) {
+    TempDir dir;
+    EXPECT_THROW(ImportDialogRules(dir.Write("x.txt", "Filter 1: ON PK Fc 46,4 Hz\n")),
+                 ImportError);
+    EXPECT_THROW(ImportDialogRules(dir.Write("e.txt", "")), ImportError);
+}
+
+class ImportCommand : public ::testing::Test {
+  protected:
+    ImportCommand() {
+        CreateDiagramSet(ws);
+        CreateDesiredCurve(ws, GroupDelayDiagram, 20);
+        CreateDesiredCurve(ws, FrequencyResponseDiagram, 20);
+        ws.CurrentDiagram = ImpulseResponseDiagram;
+    }
+    // Runs the menu command as the window does, through the command boundary.
+    void Run(const std::function<bool(ImportDialogRules&)>& dialog) {
+        editor.Run([&] { RunImportMeasurement(editor, dialog); });
+    }
+    Workspace ws;
+    ScriptedUserInterface ui;
+    MenuState menu;
+    NoView view;
+    DspProgramProfile profile;
+    Editor editor{ws, ui, menu, view, profile};
+    TempDir dir;
+};
+
+TEST_F(ImportCommand, OkPutsLevelAndGroupDelayIntoSlotThreeAsOneUndoStep) {
+    ui.fileAnswers.push_back(dir.Write("tweeter.frd", kResponse));
+    int dialogs = 0;
+    Run([&](ImportDialogRules& rules) {
+        ++dialogs;
+        rules.Refresh();
+        return true;
+    });
+    EXPECT_EQ(dialogs, 1);
+    ASSERT_EQ(ui.filters.size(), 1u);
+    EXPECT_EQ(ui.filters[0], kImportFilter);
+    EXPECT_TRUE(ui.errors.empty());
+    const auto& level = ws[FrequencyResponseDiagram].Slot(3);
+    EXPECT_EQ(level.name, "tweeter.frd");
+    EXPECT_EQ(level.points, (PointList{{100, 80}, {200, 81}, {300, 82}, {400, 83}}));
+    const auto& delay = ws[GroupDelayDiagram].Slot(3);
+    EXPECT_EQ(delay.name, "tweeter.frd");
+    ASSERT_EQ(delay.points.size(), 4u);
+    EXPECT_NEAR(delay.points[1].y, -1.0, 1e-12);
+    EXPECT_EQ(ws[FrequencyResponseDiagram].Slot(1).name, "desired");  // untouched
+    EXPECT_EQ(ws.CurrentDiagram, FrequencyResponseDiagram);
+    // The shown range holds the curve.
+    const Diagram& d = ws[FrequencyResponseDiagram];
+    EXPECT_LE(d.xFrom, 100.0);
+    EXPECT_GE(d.xTo, 400.0);
+    EXPECT_LE(d.yFrom, 80.0);
+    EXPECT_GE(d.yTo, 83.0);
+    EXPECT_GT(view.repaints, 0);
+
+    ASSERT_TRUE(editor.CanUndo());
+    editor.MenuUndoClick();
+    EXPECT_TRUE(ws[FrequencyResponseDiagram].Slot(3).points.empty());
+    EXPECT_TRUE(ws[GroupDelayDiagram].Slot(3).points.empty());
+    EXPECT_FALSE(editor.CanUndo());
+}
+
+TEST_F(ImportCommand, CancelAndRefusedFilesChangeNothing) {
+    const auto before = CurveSnapshot::Take(ws);
+    // Cancel in the file dialog.
+    ui.fileAnswers.push_back(std::nullopt);
+    Run([](ImportDialogRules&) -> bool { throw std::logic_error("no dialog expected"); });
+    // Cancel in the import dialog.
+    ui.fileAnswers.push_back(dir.Write("a.txt", kResponse));
+    Run([](ImportDialogRules& rules) {
+        rules.Refresh();
+        return false;
+    });
+    // OK while the import failed (a text impulse without its rate).
+    ui.fileAnswers.push_back(dir.Write("ir.txt", kImpulse));
+    Run([](ImportDialogRules& rules) {
+        rules.Refresh();
+        return true;
+    });
+    EXPECT_TRUE(ui.errors.empty());
+    // Not a measurement: one error box, no dialog.
+    ui.fileAnswers.push_back(dir.Write("bin.dat", std::string("\0\1\2\3", 4)));
+    Run([](ImportDialogRules&) -> bool { throw std::logic_error("no dialog expected"); });
+    ASSERT_EQ(ui.errors.size(), 1u);
+    EXPECT_EQ(ui.errors[0], "quorvane: bin.dat is not a measurement: it is a binary file.");
+    EXPECT_TRUE(CurveSnapshot::Take(ws).SameCurves(before));
+    EXPECT_EQ(ws.CurrentDiagram, ImpulseResponseDiagram);
+    EXPECT_FALSE(editor.CanUndo());
+}
+
+TEST_F(ImportCommand, ResponseWithoutPhaseLeavesGroupDelayAsItWas) {
+    ui.fileAnswers.push_back(dir.Write("mic.txt", "100 1\n200 2\n"));
+    Run([](ImportDialogRules& rules) {
+        rules.Refresh();
+        return true;
+    });
+    EXPECT_EQ(ws[FrequencyResponseDiagram].Slot(3).name, "mic.txt");
+    EXPECT_TRUE(ws[GroupDelayDiagram].Slot(3).points.empty());
+}
+
+}  // namespace
+}  // namespace qv
