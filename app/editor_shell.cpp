@@ -5,8 +5,10 @@
 #include "app/SetupHardware.h"
 #include "app/about.h"
 #include "app/addconstant.h"
+#include "app/correction_dlg.h"
 #include "app/cutimpuls.h"
 #include "app/mulconstant.h"
+#include "curves/curve_files.h"
 #include "diagram/editdia.h"
 #include "diagram/ranges.h"
 #include "dsp_dialogs/setupdsp.h"
@@ -40,6 +42,9 @@ EditorShell::EditorShell(Workspace& ws, DspSession& dsp, UserInterface& ui,
     cutImpuls_ = new TCutImpulsDlg(
         ws, [](Diagram& d) { AutoRange(d); }, w);
     setupHardware_ = new TSetUpHardwareDlg(w);
+    smoothing_ = new TSmoothingDlg(ws, ui, w);
+    correctionTarget_ = new TCorrectionTargetDlg(
+        ws, ui, [&ui](const std::string& file) { return ReadXYFile(file, ui); }, w);
     dspCommands_ = std::make_unique<DspCommands>(ws, dsp, ui, *storeDataTo_);
     BindCommands();
 }
@@ -53,6 +58,8 @@ void EditorShell::BindCommands() {
     mulConst_->SetRepaint(repaint);
     cutImpuls_->SetRepaint(repaint);
     editDiagramm_->SetRepaint(repaint);
+    smoothing_->SetRepaint(repaint);
+    correctionTarget_->SetRepaint(repaint);
 
     w.SetCommand(
         MenuId::MenuAbout, [this] { about_->exec(); }, false);
@@ -61,6 +68,13 @@ void EditorShell::BindCommands() {
     w.SetCommand(MenuId::MenuCutImpuls, [this] { cutImpuls_->exec(); });
     w.SetCommand(
         MenuId::MenuDiagramm, [this] { editDiagramm_->Execute(ws_.Current()); }, false);
+    w.SetCommand(MenuId::MenuSmoothing, [this] { smoothing_->Execute(); });
+    w.SetCommand(MenuId::MenuCorrectionTarget, [this] {
+        Editor& e = form_->editor();
+        e.ShowDiagram(FrequencyResponseDiagram, RoomBox::Hidden, true);
+        correctionTarget_->Execute(e.correctionSettings());
+        e.SyncCurveMenuCheck();
+    });
     w.SetCommand(
         MenuId::MenuHardware, [this] { setupHardware_->exec(); }, false);
     w.SetCommand(

@@ -13,12 +13,14 @@ namespace qv {
 
 class TAboutBox;
 class TAddConstDlg;
+class TCorrectionTargetDlg;
 class TCutImpulsDlg;
 class TEditDiagrammDlg;
 class TMulConstDlg;
 class TSetUpHardwareDlg;
 class TSetupDSPDlg;
 class TSetupVolumeDlg;
+class TSmoothingDlg;
 class TStoreDataToDlg;
 
 class EditorShell {
@@ -34,6 +36,8 @@ class EditorShell {
     TSetupDSPDlg& setupDsp() { return *setupDsp_; }
     TSetupVolumeDlg& setupVolume() { return *setupVolume_; }
     TEditDiagrammDlg& editDiagramm() { return *editDiagramm_; }
+    TSmoothingDlg& smoothing() { return *smoothing_; }
+    TCorrectionTargetDlg& correctionTarget() { return *correctionTarget_; }
 
   private:
     void BindCommands();
@@ -78,6 +82,8 @@ class EditorShell {
     TSetupVolumeDlg* setupVolume_ = nullptr;
     TCutImpulsDlg* cutImpuls_ = nullptr;
     TSetUpHardwareDlg* setupHardware_ = nullptr;
+    TSmoothingDlg* smoothing_ = nullptr;
+    TCorrectionTargetDlg* correctionTarget_ = nullptr;
     std::unique_ptr<DspCommands> dspCommands_;
 };
 

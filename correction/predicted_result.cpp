@@ -127,6 +127,25 @@ std::string HeadroomMessage(const Headroom& h) {
     return buf;
 }
 
+bool ReportClippingFilter(const Workspace& ws, UserInterface& ui) {
+    DiagramId filter = ImpulseResponseDiagram;
+    switch (ws.CurrentDiagram) {
+        case FrequencyResponseDiagram:
+        case GroupDelayDiagram:
+        case ImpulseResponseDiagram:
+            break;
+        case FrequencyRoomDiagram:
+            filter = FilterRoomDiagram;
+            break;
+        default:
+            return false;
+    }
+    const Headroom h = FilterHeadroom(ws[filter].Slot(1).points);
+    if (!h.Clips()) return false;
+    ui.Message(HeadroomMessage(h));
+    return true;
+}
+
 std::optional<double> StorePredictedCurves(Workspace& ws, std::int32_t n, double fs, double from,
                                            double to) {
     const PointList& filter = ws[ImpulseResponseDiagram].Slot(1).points;

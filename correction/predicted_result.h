@@ -7,6 +7,7 @@
 #include <string>
 
 #include "curves/point_list.h"
+#include "curves/user_interface.h"
 #include "curves/workspace.h"
 
 namespace qv {
@@ -37,6 +38,12 @@ struct Headroom {
 };
 Headroom FilterHeadroom(const PointList& filter);
 std::string HeadroomMessage(const Headroom& h);
+
+// The filter "Filter -> DSP" would send from the current diagram ("Impuls
+// Response" for the equalizer diagrams, "Filter Room" for "Frequency Room"):
+// when it clips, the headroom message and true. "Execute" warns with it,
+// "Filter -> DSP" refuses.
+bool ReportClippingFilter(const Workspace& ws, UserInterface& ui);
 
 // After "Execute": slot 4 "predicted" of "Frequency Response" and of "Group
 // Delay" wherever slot 3 holds a measurement (an earlier "predicted" is
