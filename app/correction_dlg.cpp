@@ -12,7 +12,6 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/editor.h"
 #include "correction/smoothing.h"
 
 namespace qv {
@@ -208,7 +207,7 @@ void TCorrectionTargetDlg::FieldChanged() {
 }
 
 void TCorrectionTargetDlg::ChooseHouseFile() {
-    if (auto name = ui_.ChooseOpenFile(kOpenFilterDat)) {
+    if (auto name = ui_.ChooseOpenFile("(*.*)|*.*")) {
         EditHouseFile->setText(Q(*name));
         RadioButtonHouse->setChecked(true);
     }

@@ -8,12 +8,12 @@
 #include "app/correction_dlg.h"
 #include "app/cutimpuls.h"
 #include "app/mulconstant.h"
-#include "curves/curve_files.h"
 #include "diagram/editdia.h"
 #include "diagram/ranges.h"
 #include "dsp_dialogs/setupdsp.h"
 #include "dsp_dialogs/setupdspvolume.h"
 #include "dsp_dialogs/storedatato.h"
+#include "measurements/measurement_import.h"
 
 namespace qv {
 
@@ -44,7 +44,7 @@ EditorShell::EditorShell(Workspace& ws, DspSession& dsp, UserInterface& ui,
     setupHardware_ = new TSetUpHardwareDlg(w);
     smoothing_ = new TSmoothingDlg(ws, ui, w);
     correctionTarget_ = new TCorrectionTargetDlg(
-        ws, ui, [&ui](const std::string& file) { return ReadXYFile(file, ui); }, w);
+        ws, ui, [](const std::string& file) { return ImportMeasurement(file).level; }, w);
     dspCommands_ = std::make_unique<DspCommands>(ws, dsp, ui, *storeDataTo_);
     BindCommands();
 }
