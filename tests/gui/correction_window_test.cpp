@@ -160,19 +160,19 @@ TEST_F(Shell, ScreenshotWithARealTweeter) {
     Trigger(MenuId::MenuCorrectionTarget, [&] {
         target().EditFrom->setText(QStringLiteral("1500"));
         target().ComboBoxSmoothing->setCurrentIndex(4);  // 1/6 octave
+        target().CheckBoxDelay->setChecked(true);
         target().grab().save(QString::fromUtf8(dir) + "/correction-target-dialog.png");
         target().OKBtn->click();
     });
     form().action(MenuId::MenuExecute)->trigger();
+    // The measurement at its own level and the correction around 0 dB in one view.
+    form().resize(900, 520);
     Diagram& fr = ws[FrequencyResponseDiagram];
-    // The measurement at its own level, the correction around 0 dB: one view.
-    OffsetValues(fr.Slot(3).points, -80);
-    OffsetValues(fr.Slot(4).points, -80);
-    fr.Slot(3).name += " - 80 dB";
-    fr.Slot(4).name += " - 80 dB";
     fr.yFrom = -20;
-    fr.yTo = 20;
-    fr.xFrom = 100;
+    fr.yTo = 100;
+    fr.yMajorStep = 10;
+    fr.yMinorStep = 5;
+    fr.xFrom = 200;
     form().RequestRepaint();
     QApplication::processEvents();
     form().grab().save(QString::fromUtf8(dir) + "/screenshot-correction.png");
