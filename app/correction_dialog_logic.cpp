@@ -38,6 +38,10 @@ bool SmoothingDialogLogic::Apply(Workspace& ws, int slot, int fraction, UserInte
         return false;
     }
     Diagram& d = ws.Current();
+    if (d.xUnit != "Hz") {
+        ui.Message("Smoothing works on curves over frequency (Hz).");
+        return false;
+    }
     const SmoothingKind kind = d.yUnit == "ms" ? SmoothingKind::Delay : SmoothingKind::Level;
     d.Slot(slot).points = SmoothFractionalOctave(d.Slot(slot).points, fraction, kind);
     return true;

@@ -59,6 +59,7 @@ std::optional<std::string> CheckTargetSettings(const TargetSettings& s) {
 
 std::optional<std::string> CheckMeasurement(const PointList& measured, const TargetSettings& s,
                                             const char* what) {
+    if (measured.empty()) return std::string("There is no ") + what + ".";
     if (!IsAscendingCurve(measured))
         return std::string("The ") + what + " is not a curve ascending in Hz.";
     const auto inBand = std::count_if(measured.begin(), measured.end(), [&](const CurvePoint& p) {

@@ -105,6 +105,11 @@ TEST_F(TargetFixture, BadFieldsShowTheCurvesAsTheyWere) {
 TEST_F(TargetFixture, MeasuredDelayNeededOnlyForDelayCorrection) {
     ClearSlot(ws[GroupDelayDiagram], 3);
     CorrectionTargetFields f;
+    ClearSlot(ws[FrequencyResponseDiagram], 3);
+    auto none = logic.Preview(f);
+    ASSERT_TRUE(none.has_value());
+    EXPECT_NE(none->find("There is no measurement"), std::string::npos) << *none;
+    SetSlot(ws[FrequencyResponseDiagram], 3, "m", Slope(1.0, 85.0));
     EXPECT_FALSE(logic.Preview(f));
     f.delayCorrection = true;
     auto e = logic.Preview(f);
@@ -148,7 +153,11 @@ TEST(SmoothingDialog, AppliesToTheChosenCurveOrSaysWhy) {
     const PointList before = ws[GroupDelayDiagram].Slot(3).points;
     EXPECT_FALSE(SmoothingDialogLogic::Apply(ws, 3, 5, ui));
     EXPECT_FALSE(SmoothingDialogLogic::Apply(ws, 2, 3, ui));
-    EXPECT_EQ(ui.messages.size(), 2u);
+    SetSlot(ws[ImpulseResponseDiagram], 3, "impulse", c);
+    ws.CurrentDiagram = ImpulseResponseDiagram;
+    EXPECT_FALSE(SmoothingDialogLogic::Apply(ws, 3, 3, ui));
+    EXPECT_EQ(ws[ImpulseResponseDiagram].Slot(3).points, c);
+    EXPECT_EQ(ui.messages.size(), 3u);
     EXPECT_EQ(ws[GroupDelayDiagram].Slot(3).points, before);
     EXPECT_EQ(SmoothingDialogLogic::FractionCaption(48), "1/48");
 }
