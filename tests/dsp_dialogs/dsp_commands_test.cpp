@@ -48,7 +48,7 @@ TEST_F(CommandsFixture, FilterBeyondTheBoxRangeIsRefusedBeforeAnyTraffic) {
     for (const auto& c : cases) {
         test::SilentDevice line;
         DspSession s{line, clock};
-        s.DspConnected = 1;
+        s.state.SetConnected(true);
         Workspace w;
         test::ScriptedUserInterface u;
         test::ScriptedChooser ch;
