@@ -45,10 +45,7 @@ PointList Measured(bool delay) {
 }
 
 DspProgramProfile Profile() {
-    DspProgramProfile p;
-    QuietUi ui;
-    ApplyProfile(p, 1, 1, 48000, nullptr, ui);
-    return p;
+    return DeriveProfile(1, 48000);
 }
 
 Workspace MakeWorkspace() {

@@ -16,10 +16,7 @@ constexpr double kFs = 48000;
 constexpr std::int32_t kTaps = 1799;
 
 DspProgramProfile HighProfile() {
-    DspProgramProfile p;
-    test::ScriptedUserInterface ui;
-    ApplyProfile(p, 1, 1, kFs, nullptr, ui);
-    return p;
+    return DeriveProfile(1, kFs);
 }
 
 // A speaker at 85 dB with a broad 4 dB bump at 2 kHz and a 2 dB shelf in the
