@@ -3,6 +3,7 @@
 # dialog tests.
 set(QV_APP_DIALOG_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/curve_dialog_logic.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/correction_dialog_logic.cpp
 )
 set(QV_APP_DIALOG_QT_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/constant_dlg.cpp ${CMAKE_CURRENT_LIST_DIR}/constant_dlg.h
@@ -11,4 +12,5 @@ set(QV_APP_DIALOG_QT_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/cutimpuls.cpp ${CMAKE_CURRENT_LIST_DIR}/cutimpuls.h
   ${CMAKE_CURRENT_LIST_DIR}/about.cpp ${CMAKE_CURRENT_LIST_DIR}/about.h
   ${CMAKE_CURRENT_LIST_DIR}/SetupHardware.cpp ${CMAKE_CURRENT_LIST_DIR}/SetupHardware.h
+  ${CMAKE_CURRENT_LIST_DIR}/correction_dlg.cpp ${CMAKE_CURRENT_LIST_DIR}/correction_dlg.h
 )

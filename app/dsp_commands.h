@@ -18,7 +18,8 @@ class DspCommands {
 
     // Needs a box found at start; then the set chooser, locked to the
     // current rate, and the transfer of the filter the current diagram
-    // belongs to. A cancelled chooser ends the command without traffic.
+    // belongs to. A cancelled chooser ends the command without traffic, and
+    // so does a filter with a coefficient beyond +-1.
     void MenuFilterToDspClick();
     // The chooser by itself, RateLocked as it was last left.
     void MenuSetClick();

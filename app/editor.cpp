@@ -2,6 +2,7 @@
 
 #include <exception>
 
+#include "correction/predicted_result.h"
 #include "curves/curve_files.h"
 #include "diagram/ranges.h"
 #include "dsp_math/eq_synthesis.h"
@@ -224,14 +225,25 @@ void Editor::MenuImpulsGroupDelayClick() {
 }
 
 void Editor::MenuExecuteClick() {
+    bool done = false;
     {
         BusyScope busy(ui_);
         if (ws_.CurrentDiagram == FrequencyRoomDiagram)
-            SynthesizeRoomFilter(ws_, profile_, ui_);
-        else if (IsEqDiagram(ws_.CurrentDiagram))
-            SynthesizeEqFilter(ws_, profile_, ui_);
+            done = SynthesizeRoomFilter(ws_, profile_, ui_);
+        else if (IsEqDiagram(ws_.CurrentDiagram)) {
+            done = SynthesizeEqFilter(ws_, profile_, ui_);
+            if (done) ShowPredictedResult();
+        }
     }
     view_.RequestRepaint();
+    if (done) ReportClippingFilter(ws_, ui_);
+}
+
+// Slot 4 "predicted" next to each measurement, and its deviation in the band.
+void Editor::ShowPredictedResult() {
+    const auto rms = StorePredictedCurves(ws_, profile_.eqTapCount, profile_.eqSampleRate,
+                                          correction_.from, correction_.to);
+    view_.ShowResult(rms ? RmsStatusText(*rms, correction_.from, correction_.to) : "");
 }
 
 // Undo and redo bring back the diagram of the change: show it as its view

@@ -7,6 +7,7 @@
 
 #include "app/menu_tree.h"
 #include "app/undo_history.h"
+#include "correction/correction_target.h"
 #include "curves/user_interface.h"
 #include "curves/workspace.h"
 #include "dsplink/program_profile.h"
@@ -19,6 +20,8 @@ class EditorView {
     virtual ~EditorView() = default;
     virtual void RequestRepaint() = 0;
     virtual void SetRoomBoxVisible(bool visible) = 0;
+    // A result line for the status bar (the predicted deviation after "Execute").
+    virtual void ShowResult(const std::string& /*text*/) {}
 };
 
 enum class RoomBox { Shown, Hidden, Unchanged };
@@ -81,6 +84,8 @@ class Editor {
     MenuState& menu() { return menu_; }
     EditorView& view() { return view_; }
     const std::string& openFilter() const { return openFilter_; }
+    // The last accepted correction target; its band measures the prediction.
+    TargetSettings& correctionSettings() { return correction_; }
 
   private:
     std::optional<std::string> ChooseReadableFile();
@@ -89,6 +94,7 @@ class Editor {
               void (*writer)(const std::string&, const PointList&, UserInterface&));
     void UpdateUndoItems();
     void ShowRestoredDiagram();
+    void ShowPredictedResult();
 
     Workspace& ws_;
     UserInterface& ui_;
@@ -97,6 +103,7 @@ class Editor {
     const DspProgramProfile& profile_;
     UndoHistory history_;
     std::string openFilter_ = kOpenFilterAll;
+    TargetSettings correction_;
 };
 
 }  // namespace qv

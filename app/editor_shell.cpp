@@ -5,6 +5,7 @@
 #include "app/SetupHardware.h"
 #include "app/about.h"
 #include "app/addconstant.h"
+#include "app/correction_dlg.h"
 #include "app/cutimpuls.h"
 #include "app/import_measurement_dlg.h"
 #include "app/mulconstant.h"
@@ -13,6 +14,7 @@
 #include "dsp_dialogs/setupdsp.h"
 #include "dsp_dialogs/setupdspvolume.h"
 #include "dsp_dialogs/storedatato.h"
+#include "measurements/measurement_import.h"
 
 namespace qv {
 
@@ -42,6 +44,9 @@ EditorShell::EditorShell(Workspace& ws, DspSession& dsp, UserInterface& ui,
         ws, [](Diagram& d) { AutoRange(d); }, w);
     setupHardware_ = new TSetUpHardwareDlg(w);
     importMeasurement_ = new TImportMeasurementDlg(w);
+    smoothing_ = new TSmoothingDlg(ws, ui, w);
+    correctionTarget_ = new TCorrectionTargetDlg(
+        ws, ui, [](const std::string& file) { return ImportMeasurement(file).level; }, w);
     dspCommands_ = std::make_unique<DspCommands>(ws, dsp, ui, *storeDataTo_);
     BindCommands();
 }
@@ -55,6 +60,8 @@ void EditorShell::BindCommands() {
     mulConst_->SetRepaint(repaint);
     cutImpuls_->SetRepaint(repaint);
     editDiagramm_->SetRepaint(repaint);
+    smoothing_->SetRepaint(repaint);
+    correctionTarget_->SetRepaint(repaint);
 
     w.SetCommand(
         MenuId::MenuAbout, [this] { about_->exec(); }, false);
@@ -68,6 +75,13 @@ void EditorShell::BindCommands() {
     });
     w.SetCommand(
         MenuId::MenuDiagramm, [this] { editDiagramm_->Execute(ws_.Current()); }, false);
+    w.SetCommand(MenuId::MenuSmoothing, [this] { smoothing_->Execute(); });
+    w.SetCommand(MenuId::MenuCorrectionTarget, [this] {
+        Editor& e = form_->editor();
+        e.ShowDiagram(FrequencyResponseDiagram, RoomBox::Hidden, true);
+        correctionTarget_->Execute(e.correctionSettings());
+        e.SyncCurveMenuCheck();
+    });
     w.SetCommand(
         MenuId::MenuHardware, [this] { setupHardware_->exec(); }, false);
     w.SetCommand(

@@ -13,6 +13,7 @@ namespace qv {
 
 class TAboutBox;
 class TAddConstDlg;
+class TCorrectionTargetDlg;
 class TCutImpulsDlg;
 class TEditDiagrammDlg;
 class TImportMeasurementDlg;
@@ -20,6 +21,7 @@ class TMulConstDlg;
 class TSetUpHardwareDlg;
 class TSetupDSPDlg;
 class TSetupVolumeDlg;
+class TSmoothingDlg;
 class TStoreDataToDlg;
 
 class EditorShell {
@@ -36,6 +38,8 @@ class EditorShell {
     TSetupVolumeDlg& setupVolume() { return *setupVolume_; }
     TEditDiagrammDlg& editDiagramm() { return *editDiagramm_; }
     TImportMeasurementDlg& importMeasurement() { return *importMeasurement_; }
+    TSmoothingDlg& smoothing() { return *smoothing_; }
+    TCorrectionTargetDlg& correctionTarget() { return *correctionTarget_; }
 
   private:
     void BindCommands();
@@ -81,6 +85,8 @@ class EditorShell {
     TCutImpulsDlg* cutImpuls_ = nullptr;
     TSetUpHardwareDlg* setupHardware_ = nullptr;
     TImportMeasurementDlg* importMeasurement_ = nullptr;
+    TSmoothingDlg* smoothing_ = nullptr;
+    TCorrectionTargetDlg* correctionTarget_ = nullptr;
     std::unique_ptr<DspCommands> dspCommands_;
 };
 

@@ -195,6 +195,9 @@ void TForm1::BuildControls() {
 
     statusLabel_ = new QLabel(this);
     statusBar()->addWidget(statusLabel_, 1);
+    resultLabel_ = new QLabel(this);
+    resultLabel_->setObjectName(QStringLiteral("LabelResult"));
+    statusBar()->addPermanentWidget(resultLabel_);
     statusBar()->setSizeGripEnabled(true);
 
     connect(area_, &DiagramWidget::painted, this, [this] { PlaceLabels(); });
@@ -209,6 +212,10 @@ void TForm1::RequestRepaint() {
 
 void TForm1::SetRoomBoxVisible(bool visible) {
     GroupBoxRoomLength->setVisible(visible);
+}
+
+void TForm1::ShowResult(const std::string& text) {
+    resultLabel_->setText(QString::fromStdString(text));
 }
 
 void TForm1::PlaceLabels() {

@@ -30,6 +30,8 @@ class TForm1 : public QMainWindow, public EditorView {
 
     void RequestRepaint() override;
     void SetRoomBoxVisible(bool visible) override;
+    void ShowResult(const std::string& text) override;
+    QLabel* resultLabel() const { return resultLabel_; }
 
     Editor& editor() { return editor_; }
     MenuState& menuState() { return menuState_; }
@@ -67,6 +69,7 @@ class TForm1 : public QMainWindow, public EditorView {
     QSpinBox* SpinEditRoomDepth = nullptr;
     QSpinBox* SpinEditRoomWidth = nullptr;
     QLabel* statusLabel_ = nullptr;
+    QLabel* resultLabel_ = nullptr;
 };
 
 }  // namespace qv

@@ -48,6 +48,8 @@ std::vector<MenuItemDef> BuildTree() {
         {M::Separator, 1, K::Separator, "", "", false, ""},
         {M::MenuUndo, 1, K::Command, "MenuUndo", "Undo", false, "Ctrl+Z"},
         {M::MenuRedo, 1, K::Command, "MenuRedo", "Redo", false, "Ctrl+Shift+Z"},
+        // Beyond the classic menu: from a measurement to a correction target.
+        {M::MenuSmoothing, 1, K::Command, "MenuSmoothing", "Smoothing…", false, ""},
 
         {M::View, 0, K::Menu, "View1", "View", false, ""},
         {M::MenuViewFrequencyResponse, 1, K::Command, "MenuViewFrequencyResponse",
@@ -80,6 +82,8 @@ std::vector<MenuItemDef> BuildTree() {
 
         {M::Simulate, 0, K::Menu, "Simulate1", "Simulate", false, ""},
         {M::MenuExecute, 1, K::Command, "MenuExecute", "Execute", false, ""},
+        {M::MenuCorrectionTarget, 1, K::Command, "MenuCorrectionTarget", "Correction Target…",
+         false, ""},
 
         {M::Transfer, 0, K::Menu, "Transfer1", "Transfer", false, ""},
         {M::MenuFilterToDsp, 1, K::Command, "MenuFilterToDsp", "Filter -> DSP", false, ""},

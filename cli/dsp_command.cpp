@@ -10,6 +10,7 @@
 
 #include "cli/cli_command.h"
 #include "cli/cli_user_interface.h"
+#include "correction/predicted_result.h"
 #include "curves/curve_files.h"
 #include "curves/number_syntax.h"
 #include "dspbox/virtual_dsp_box.h"
@@ -29,6 +30,7 @@ struct Options {
     std::string operation;
     std::vector<std::string> positional;
     std::map<std::string, std::string> values;
+    bool allowClipping = false;
 };
 
 std::optional<std::string> Value(const Options& o, const std::string& name) {
@@ -143,7 +145,20 @@ bool RunOperation(DspSession& s, UserInterface& ui, const Options& o) {
     throw UsageError("unknown operation " + op);
 }
 
+// The box holds each coefficient only up to +-1; a larger one is refused
+// before the line is touched.
+bool FilterFitsTheBox(const Options& o) {
+    if (o.operation != "write-filter" || o.allowClipping) return true;
+    if (o.positional.size() != 1) throw UsageError("write-filter needs one FILTER file");
+    CliUserInterface ui;
+    if (!CheckFileReadable(o.positional[0], ui)) return false;
+    const Headroom h = FilterHeadroom(ReadXYFile(o.positional[0], ui));
+    if (h.Clips()) ui.Message(HeadroomMessage(h));
+    return !h.Clips();
+}
+
 int Run(const Options& o) {
+    if (!FilterFitsTheBox(o)) return kExitRefused;
     int argc = 1;
     char name[] = "quorvane-cli";
     char* argv[] = {name, nullptr};
@@ -226,6 +241,8 @@ CommandRun Setup(CLI::App& cmd) {
     CLI::App* filter = add("write-filter", "write an equalizer filter into a set");
     AddSetAndRate(*filter, o, true);
     filter->add_option("FILTER", o->positional, "XY-Format file of the 1800 coefficients");
+    filter->add_flag("--allow-clipping", o->allowClipping,
+                     "send a filter with coefficients beyond +-1 (the box clips them)");
     return [o] {
         o->values["--port"] = o->port;
         return Run(*o);

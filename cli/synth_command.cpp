@@ -1,11 +1,14 @@
 // quorvane-cli synth: the filter synthesis of "Execute" on curve files, with
 // the editor's own synthesis code.
 
+#include <cstdio>
 #include <memory>
 #include <string>
 
 #include "cli/cli_command.h"
 #include "cli/cli_user_interface.h"
+#include "cli/correction_inputs.h"
+#include "correction/predicted_result.h"
 #include "curves/curve_files.h"
 #include "curves/workspace.h"
 #include "dsp_math/eq_synthesis.h"
@@ -31,9 +34,28 @@ bool Write(const std::string& file, const PointList& list, UserInterface& ui) {
 
 struct SynthOptions {
     std::string variant, level, delay, correction, filter, achievedLevel, achievedDelay;
+    std::string measured, predicted, measuredDelay, predictedDelay;
     std::int32_t taps = 0, depth = 400, width = 400;
     double rate = 0;
 };
+
+// The peak coefficient always, the headroom message when the box would clip
+// it, and what the filter makes of the measurements.
+int Predict(const SynthOptions& o, const PointList& filter, std::int32_t n, double fs,
+            UserInterface& ui) {
+    const Headroom h = FilterHeadroom(filter);
+    std::fprintf(stderr, "peak coefficient %.6f\n", h.peak);
+    if (h.Clips()) ui.Message(HeadroomMessage(h));
+    if (!o.measured.empty()) {
+        const PointList p = PredictLevel(ImportLevel(o.measured), filter, fs);
+        if (!o.predicted.empty() && !Write(o.predicted, p, ui)) return kExitRefused;
+    }
+    if (!o.measuredDelay.empty()) {
+        const PointList p = PredictDelay(ImportDelay(o.measuredDelay), filter, n, fs);
+        if (!o.predictedDelay.empty() && !Write(o.predictedDelay, p, ui)) return kExitRefused;
+    }
+    return kExitOk;
+}
 
 int Run(const SynthOptions& o, bool tapsGiven, bool rateGiven) {
     const bool room = o.variant == "room";
@@ -61,7 +83,8 @@ int Run(const SynthOptions& o, bool tapsGiven, bool rateGiven) {
         return kExitRefused;
     if (!o.achievedDelay.empty() && !Write(o.achievedDelay, ws[delayId].Slot(2).points, ui))
         return kExitRefused;
-    return kExitOk;
+    return Predict(o, ws[filterId].Slot(1).points, room ? profile.roomTapCount : profile.eqTapCount,
+                   room ? profile.roomSampleRate : profile.eqSampleRate, ui);
 }
 
 CommandRun Setup(CLI::App& cmd) {
@@ -87,6 +110,15 @@ CommandRun Setup(CLI::App& cmd) {
         ->capture_default_str();
     cmd.add_option("--achieved-level", o->achievedLevel, "write the achieved level here");
     cmd.add_option("--achieved-delay", o->achievedDelay, "write the achieved group delay here");
+    auto* measured =
+        cmd.add_option("--measured", o->measured, "a measured level (any importable file)");
+    cmd.add_option("--predicted", o->predicted, "write measured + filter level here")
+        ->needs(measured);
+    auto* measuredDelay = cmd.add_option("--measured-delay", o->measuredDelay,
+                                         "a measured group delay (any importable file)");
+    cmd.add_option("--predicted-delay", o->predictedDelay,
+                   "write measured + filter group delay here")
+        ->needs(measuredDelay);
     return [o, taps, rate] { return Run(*o, taps->count() > 0, rate->count() > 0); };
 }
 

@@ -34,9 +34,9 @@ TEST(MenuTree, VisibleItemsAfterStart) {
         "  [Import Measurement\u2026]\n"
         "  [Save]\n    [XY-Format]\n    [ Y- Format]\n  -\n  [About]\n  -\n  [Exit]\n"
         "[Edit]\n  [Curve]\n  [Add Constant]\n  [Mul Constant]\n  -\n  [Diagramm]\n"
-        "  [Auto Range]\n  [Standard Range]\n  -\n  [Undo]\n  [Redo]\n"
+        "  [Auto Range]\n  [Standard Range]\n  -\n  [Undo]\n  [Redo]\n  [Smoothing…]\n"
         "[View]\n  [Frequency Response]\n  [Group Delay]\n  [Impuls Response]\n  -\n  -\n  -\n"
-        "[Simulate]\n  [Execute]\n"
+        "[Simulate]\n  [Execute]\n  [Correction Target…]\n"
         "[Transfer]\n  [Filter -> DSP]\n"
         "[Setup]\n  [DSP]\n    [Volume]\n  [COM]\n    [COM1]\n    [COM2]\n    [COM3]\n    "
         "[COM4]\n");

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "correction/predicted_result.h"
 #include "dsp_test_doubles.h"
 #include "dspbox/virtual_dsp_box.h"
 #include "dsplink/filter_transfer.h"
@@ -31,6 +32,40 @@ TEST_F(CommandsFixture, FilterToDspWithoutABoxOnlySaysSo) {
     c.MenuFilterToDspClick();
     EXPECT_EQ(ui.messages, std::vector<std::string>{"No DSP -> Please connect DSP to USB"});
     EXPECT_TRUE(chooser.lockedSeen.empty());
+}
+
+TEST_F(CommandsFixture, FilterBeyondTheBoxRangeIsRefusedBeforeAnyTraffic) {
+    const struct {
+        DiagramId current, filterDiagram;
+        double peak;
+        bool refused;
+    } cases[] = {
+        {ImpulseResponseDiagram, ImpulseResponseDiagram, 1.5, true},
+        {FrequencyResponseDiagram, ImpulseResponseDiagram, -1.0001, true},
+        {GroupDelayDiagram, ImpulseResponseDiagram, 1.0, false},
+        {FrequencyRoomDiagram, FilterRoomDiagram, 2.0, true},
+    };
+    for (const auto& c : cases) {
+        test::SilentDevice line;
+        DspSession s{line, clock};
+        s.state.SetConnected(true);
+        Workspace w;
+        test::ScriptedUserInterface u;
+        test::ScriptedChooser ch;
+        ch.answers = {std::nullopt};  // past the check, the chooser is cancelled
+        w[c.filterDiagram].Slot(1).points = {{0, 0.25}, {1, c.peak}, {2, -0.5}};
+        w.CurrentDiagram = c.current;
+        DspCommands{w, s, u, ch}.MenuFilterToDspClick();
+        EXPECT_TRUE(line.written.empty()) << c.peak;
+        if (c.refused) {
+            EXPECT_EQ(u.messages, std::vector<std::string>{HeadroomMessage(
+                                      FilterHeadroom(w[c.filterDiagram].Slot(1).points))});
+            EXPECT_TRUE(ch.lockedSeen.empty()) << c.peak;
+        } else {
+            EXPECT_TRUE(u.messages.empty()) << u.messages[0];
+            EXPECT_EQ(ch.lockedSeen.size(), 1u);
+        }
+    }
 }
 
 TEST_F(CommandsFixture, ComOpenErrorPropagatesAndSetLeavesTheLockAlone) {

@@ -1,0 +1,231 @@
+#include "app/correction_dlg.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "correction/smoothing.h"
+
+namespace qv {
+namespace {
+
+QString Q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+QLineEdit* NewEdit(QWidget* parent, const char* name, const std::string& text, int width = 80) {
+    auto* e = new QLineEdit(Q(text), parent);
+    e->setObjectName(QString::fromUtf8(name));
+    e->setMaximumWidth(width);
+    return e;
+}
+
+QHBoxLayout* OkCancel(QPushButton*& ok, QPushButton*& cancel, QDialog* d) {
+    ok = new QPushButton(QStringLiteral("OK"), d);
+    ok->setObjectName(QStringLiteral("OKBtn"));
+    ok->setDefault(true);
+    cancel = new QPushButton(QStringLiteral("Cancel"), d);
+    cancel->setObjectName(QStringLiteral("CancelBtn"));
+    QObject::connect(cancel, &QPushButton::clicked, d, &QDialog::reject);
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(ok);
+    row->addWidget(cancel);
+    return row;
+}
+
+// A field with its unit to the right.
+QWidget* WithUnit(QWidget* field, const char* unit, QWidget* parent) {
+    auto* box = new QWidget(parent);
+    auto* row = new QHBoxLayout(box);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(field);
+    row->addWidget(new QLabel(QString::fromUtf8(unit), box));
+    row->addStretch();
+    return box;
+}
+
+}  // namespace
+
+TSmoothingDlg::TSmoothingDlg(Workspace& ws, UserInterface& ui, QWidget* parent)
+    : QDialog(parent), ws_(ws), ui_(ui) {
+    setObjectName(QStringLiteral("SmoothingDlg"));
+    setWindowTitle(QStringLiteral("Smoothing"));
+    ComboBoxFraction = new QComboBox(this);
+    ComboBoxFraction->setObjectName(QStringLiteral("ComboBoxFraction"));
+    for (int n : SmoothingFractions()) {
+        ComboBoxFraction->addItem(Q(SmoothingDialogLogic::FractionCaption(n) + " octave"), n);
+        if (n == SmoothingDialogLogic::kDefaultFraction)
+            ComboBoxFraction->setCurrentIndex(ComboBoxFraction->count() - 1);
+    }
+    ComboBoxCurve = new QComboBox(this);
+    ComboBoxCurve->setObjectName(QStringLiteral("ComboBoxCurve"));
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("Width:"), ComboBoxFraction);
+    form->addRow(QStringLiteral("Curve:"), ComboBoxCurve);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addSpacing(8);
+    layout->addLayout(OkCancel(OKBtn, CancelBtn, this));
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    connect(OKBtn, &QPushButton::clicked, this, &TSmoothingDlg::OKBtnClick);
+}
+
+void TSmoothingDlg::Execute() {
+    ComboBoxCurve->clear();
+    for (int k = 1; k <= 4; ++k) {
+        const CurveSlot& s = ws_.Current().Slot(k);
+        const std::string name = s.points.empty() ? "(empty)" : s.name;
+        ComboBoxCurve->addItem(Q(std::to_string(k) + ": " + name), k);
+    }
+    ComboBoxCurve->setCurrentIndex(SmoothingDialogLogic::kDefaultSlot - 1);
+    exec();
+}
+
+void TSmoothingDlg::OKBtnClick() {
+    if (!SmoothingDialogLogic::Apply(ws_, ComboBoxCurve->currentData().toInt(),
+                                     ComboBoxFraction->currentData().toInt(), ui_))
+        return;
+    if (repaint_) repaint_();
+    accept();
+}
+
+TCorrectionTargetDlg::TCorrectionTargetDlg(Workspace& ws, UserInterface& ui,
+                                           CurveFileReader readHouseCurve, QWidget* parent)
+    : QDialog(parent), logic_(ws, std::move(readHouseCurve)), ui_(ui) {
+    setObjectName(QStringLiteral("CorrectionTargetDlg"));
+    setWindowTitle(QStringLiteral("Correction Target"));
+    const CorrectionTargetFields start;
+    EditFrom = NewEdit(this, "EditFrom", start.from);
+    EditTo = NewEdit(this, "EditTo", start.to);
+    EditBoost = NewEdit(this, "EditBoost", start.maxBoost);
+    EditCut = NewEdit(this, "EditCut", start.maxCut);
+    ComboBoxSmoothing = new QComboBox(this);
+    ComboBoxSmoothing->setObjectName(QStringLiteral("ComboBoxSmoothing"));
+    ComboBoxSmoothing->addItem(QStringLiteral("none"), 0);
+    for (int n : SmoothingFractions())
+        ComboBoxSmoothing->addItem(Q(SmoothingDialogLogic::FractionCaption(n) + " octave"), n);
+    EditReference = NewEdit(this, "EditReference", start.reference);
+    EditReference->setPlaceholderText(QStringLiteral("band mean"));
+
+    auto* band = new QGroupBox(QStringLiteral("Band and limits"), this);
+    auto* bandForm = new QFormLayout(band);
+    bandForm->addRow(QStringLiteral("From:"), WithUnit(EditFrom, "Hz", band));
+    bandForm->addRow(QStringLiteral("To:"), WithUnit(EditTo, "Hz", band));
+    bandForm->addRow(QStringLiteral("Max. boost:"), WithUnit(EditBoost, "dB", band));
+    bandForm->addRow(QStringLiteral("Max. cut:"), WithUnit(EditCut, "dB", band));
+    bandForm->addRow(QStringLiteral("Smoothing:"), ComboBoxSmoothing);
+    bandForm->addRow(QStringLiteral("0 dB at:"), WithUnit(EditReference, "Hz", band));
+
+    auto* target = new QGroupBox(QStringLiteral("Target"), this);
+    auto* grid = new QGridLayout(target);
+    RadioButtonFlat = new QRadioButton(QStringLiteral("Flat"), target);
+    RadioButtonFlat->setObjectName(QStringLiteral("RadioButtonFlat"));
+    RadioButtonFlat->setChecked(true);
+    RadioButtonTilt = new QRadioButton(QStringLiteral("Tilt"), target);
+    RadioButtonTilt->setObjectName(QStringLiteral("RadioButtonTilt"));
+    RadioButtonHouse = new QRadioButton(QStringLiteral("House curve"), target);
+    RadioButtonHouse->setObjectName(QStringLiteral("RadioButtonHouse"));
+    EditTilt = NewEdit(target, "EditTilt", start.tilt);
+    EditHouseFile = NewEdit(target, "EditHouseFile", start.houseFile, 220);
+    ButtonHouseFile = new QPushButton(QStringLiteral("…"), target);
+    ButtonHouseFile->setObjectName(QStringLiteral("ButtonHouseFile"));
+    ButtonHouseFile->setMaximumWidth(30);
+    grid->addWidget(RadioButtonFlat, 0, 0);
+    grid->addWidget(RadioButtonTilt, 1, 0);
+    grid->addWidget(WithUnit(EditTilt, "dB/octave", target), 1, 1, 1, 2);
+    grid->addWidget(RadioButtonHouse, 2, 0);
+    grid->addWidget(EditHouseFile, 2, 1);
+    grid->addWidget(ButtonHouseFile, 2, 2);
+
+    auto* delay = new QGroupBox(QStringLiteral("Group Delay"), this);
+    auto* delayRow = new QHBoxLayout(delay);
+    CheckBoxDelay = new QCheckBox(QStringLiteral("Delay correction, max."), delay);
+    CheckBoxDelay->setObjectName(QStringLiteral("CheckBoxDelay"));
+    EditMaxDelay = NewEdit(delay, "EditMaxDelay", start.maxDelay);
+    delayRow->addWidget(CheckBoxDelay);
+    delayRow->addWidget(WithUnit(EditMaxDelay, "ms", delay));
+
+    LabelProblem = new QLabel(this);
+    LabelProblem->setObjectName(QStringLiteral("LabelProblem"));
+    LabelProblem->setStyleSheet(QStringLiteral("QLabel { color: #b00000; }"));
+    LabelProblem->setWordWrap(true);
+    LabelProblem->setMinimumWidth(360);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(band);
+    layout->addWidget(target);
+    layout->addWidget(delay);
+    layout->addWidget(LabelProblem);
+    layout->addLayout(OkCancel(OKBtn, CancelBtn, this));
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    for (QLineEdit* e : {EditFrom, EditTo, EditBoost, EditCut, EditTilt, EditHouseFile,
+                         EditReference, EditMaxDelay})
+        connect(e, &QLineEdit::textChanged, this, &TCorrectionTargetDlg::FieldChanged);
+    for (QRadioButton* r : {RadioButtonFlat, RadioButtonTilt, RadioButtonHouse})
+        connect(r, &QRadioButton::toggled, this, [this](bool on) {
+            if (on) FieldChanged();
+        });
+    connect(ComboBoxSmoothing, qOverload<int>(&QComboBox::currentIndexChanged), this,
+            &TCorrectionTargetDlg::FieldChanged);
+    connect(CheckBoxDelay, &QCheckBox::toggled, this, &TCorrectionTargetDlg::FieldChanged);
+    connect(ButtonHouseFile, &QPushButton::clicked, this, &TCorrectionTargetDlg::ChooseHouseFile);
+    connect(OKBtn, &QPushButton::clicked, this, &TCorrectionTargetDlg::OKBtnClick);
+}
+
+CorrectionTargetFields TCorrectionTargetDlg::Fields() const {
+    CorrectionTargetFields f;
+    f.from = EditFrom->text().toStdString();
+    f.to = EditTo->text().toStdString();
+    f.maxBoost = EditBoost->text().toStdString();
+    f.maxCut = EditCut->text().toStdString();
+    f.smoothing = ComboBoxSmoothing->currentData().toInt();
+    f.shape = RadioButtonTilt->isChecked()    ? TargetShape::Tilt
+              : RadioButtonHouse->isChecked() ? TargetShape::House
+                                              : TargetShape::Flat;
+    f.tilt = EditTilt->text().toStdString();
+    f.houseFile = EditHouseFile->text().toStdString();
+    f.reference = EditReference->text().trimmed().toStdString();
+    f.delayCorrection = CheckBoxDelay->isChecked();
+    f.maxDelay = EditMaxDelay->text().toStdString();
+    return f;
+}
+
+void TCorrectionTargetDlg::FieldChanged() {
+    const auto problem = logic_.Preview(Fields());
+    LabelProblem->setText(problem ? Q(*problem) : QString());
+    if (repaint_) repaint_();
+}
+
+void TCorrectionTargetDlg::ChooseHouseFile() {
+    if (auto name = ui_.ChooseOpenFile("(*.*)|*.*")) {
+        EditHouseFile->setText(Q(*name));
+        RadioButtonHouse->setChecked(true);
+    }
+}
+
+void TCorrectionTargetDlg::OKBtnClick() {
+    if (logic_.Accept(Fields(), ui_)) accept();
+}
+
+void TCorrectionTargetDlg::Execute(TargetSettings& accepted) {
+    logic_.Begin();
+    FieldChanged();
+    if (exec() == QDialog::Accepted) {
+        accepted = logic_.settings();
+    } else {
+        logic_.Cancel();
+    }
+    if (repaint_) repaint_();
+}
+
+}  // namespace qv

@@ -1,0 +1,96 @@
+// quorvane-cli correct: the correction target of "Correction Target…" from a
+// measurement file, written as the desired level (and group delay).
+
+#include <memory>
+#include <string>
+
+#include "cli/cli_command.h"
+#include "cli/cli_user_interface.h"
+#include "cli/correction_inputs.h"
+#include "correction/correction_target.h"
+#include "curves/curve_files.h"
+
+namespace qv::cli {
+namespace {
+
+struct CorrectOptions {
+    std::string measured, measuredDelay, target, level, delay;
+    TargetSettings s;
+    double tilt = 0, reference = 0;
+};
+
+bool Write(const std::string& file, const PointList& list, UserInterface& ui) {
+    if (!CheckFileWritable(file, ui)) return false;
+    WriteXYFile(file, list, ui);
+    return true;
+}
+
+int Run(CorrectOptions& o, bool tiltGiven, bool referenceGiven) {
+    CliUserInterface ui;
+    TargetSettings& s = o.s;
+    if (tiltGiven) {
+        s.shape = TargetShape::Tilt;
+        s.tilt = o.tilt;
+    }
+    if (referenceGiven) s.reference = o.reference;
+    s.delayCorrection = !o.delay.empty();
+    if (!o.target.empty()) {
+        s.shape = TargetShape::House;
+        s.house = ImportLevel(o.target);
+    }
+    if (auto e = CheckTargetSettings(s)) throw UsageError(*e);
+    const PointList measured = ImportLevel(o.measured);
+    if (auto e = CheckMeasurement(measured, s, "measurement")) {
+        ui.Message(*e);
+        return kExitRefused;
+    }
+    PointList measuredDelay;
+    if (s.delayCorrection) {
+        measuredDelay = o.measuredDelay.empty() ? ImportMeasurement(o.measured).groupDelay
+                                                : ImportDelay(o.measuredDelay);
+        if (measuredDelay.empty()) {
+            ui.Message("--delay needs --measured-delay or a measurement with a phase.");
+            return kExitRefused;
+        }
+        if (auto e = CheckMeasurement(measuredDelay, s, "measured delay")) {
+            ui.Message(*e);
+            return kExitRefused;
+        }
+    }
+    if (!Write(o.level, LevelCorrection(measured, s), ui)) return kExitRefused;
+    if (s.delayCorrection && !Write(o.delay, DelayCorrection(measuredDelay, s), ui))
+        return kExitRefused;
+    return kExitOk;
+}
+
+CommandRun Setup(CLI::App& cmd) {
+    auto o = std::make_shared<CorrectOptions>();
+    cmd.footer(
+        "Measurements through the importer; desired curves out in XY-Format, on the measured "
+        "frequencies. The level is normalised to 0 dB over the band (or at --reference), "
+        "clipped to the limits and faded over 1/3 octave outside the band.");
+    cmd.add_option("--measured", o->measured, "the measured level (any importable file)")
+        ->required();
+    cmd.add_option("--measured-delay", o->measuredDelay,
+                   "the measured group delay (default: from the measurement's phase)");
+    auto* target = cmd.add_option("--target", o->target, "a house curve (any importable file)");
+    auto* tilt = cmd.add_option("--tilt", o->tilt, "a tilt in dB per octave through 0 dB at 1 kHz");
+    target->excludes(tilt);
+    cmd.add_option("--from", o->s.from, "band start in Hz")->capture_default_str();
+    cmd.add_option("--to", o->s.to, "band end in Hz")->capture_default_str();
+    cmd.add_option("--max-boost", o->s.maxBoost, "largest boost in dB")->capture_default_str();
+    cmd.add_option("--max-cut", o->s.maxCut, "largest cut in dB")->capture_default_str();
+    cmd.add_option("--max-delay", o->s.maxDelay, "largest added delay in ms")
+        ->capture_default_str();
+    cmd.add_option("--smooth", o->s.smoothing, "smooth 1/N octave first: 1, 2, 3, 6, 12, 24, 48");
+    auto* reference =
+        cmd.add_option("--reference", o->reference, "put the measurement at 0 dB here (Hz)");
+    cmd.add_option("--level", o->level, "write the desired level here")->required();
+    cmd.add_option("--delay", o->delay, "write the desired group delay here");
+    return [o, tilt, reference] { return Run(*o, tilt->count() > 0, reference->count() > 0); };
+}
+
+const RegisterCommand kRegistration({"correct", "a correction target from a measurement", Setup});
+
+}  // namespace
+}  // namespace qv::cli

@@ -1,0 +1,48 @@
+// quorvane-cli smooth: fractional-octave smoothing of a curve file.
+
+#include <memory>
+#include <string>
+
+#include "cli/cli_command.h"
+#include "cli/cli_user_interface.h"
+#include "cli/correction_inputs.h"
+#include "correction/smoothing.h"
+#include "curves/curve_files.h"
+
+namespace qv::cli {
+namespace {
+
+struct SmoothOptions {
+    int fraction = 0;
+    std::string file, out;
+    bool delay = false;
+};
+
+int Run(const SmoothOptions& o) {
+    if (!IsSmoothingFraction(o.fraction)) throw UsageError(kBadFractionMessage);
+    CliUserInterface ui;
+    const PointList curve = o.delay ? ImportDelay(o.file) : ImportLevel(o.file);
+    const PointList smoothed = SmoothFractionalOctave(
+        curve, o.fraction, o.delay ? SmoothingKind::Delay : SmoothingKind::Level);
+    if (!CheckFileWritable(o.out, ui)) return kExitRefused;
+    WriteXYFile(o.out, smoothed, ui);
+    return kExitOk;
+}
+
+CommandRun Setup(CLI::App& cmd) {
+    auto o = std::make_shared<SmoothOptions>();
+    cmd.footer(
+        "Each point becomes the mean over +-1/(2N) octave around it; a level is "
+        "averaged as power, a group delay (--delay) as it stands.");
+    cmd.add_option("--fraction", o->fraction, "N of 1/N octave: 1, 2, 3, 6, 12, 24 or 48")
+        ->required();
+    cmd.add_option("FILE", o->file, "the curve (any importable file)")->required();
+    cmd.add_option("--out", o->out, "write the smoothed curve here (XY-Format)")->required();
+    cmd.add_flag("--delay", o->delay, "the file is a group delay");
+    return [o] { return Run(*o); };
+}
+
+const RegisterCommand kRegistration({"smooth", "fractional-octave smoothing of a curve", Setup});
+
+}  // namespace
+}  // namespace qv::cli

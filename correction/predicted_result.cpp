@@ -1,0 +1,176 @@
+#include "correction/predicted_result.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <vector>
+
+#include "dsp_math/trig_sums.h"
+
+namespace qv {
+namespace {
+
+constexpr const char* kPredictedName = "predicted";
+
+struct Spectrum {
+    std::vector<double> freqs;             // Hz
+    std::vector<double> re, im, dre, dim;  // sums of h and of n*h
+};
+
+// The cosine and sine sums of h and of n*h at every frequency of `at` in
+// (0, fs/2]; the second pair gives the group delay without unwrapping.
+Spectrum SumsAt(const PointList& filter, const PointList& at, double fs, bool withDerivative) {
+    Spectrum s;
+    std::vector<double> nu;
+    for (const CurvePoint& p : at)
+        if (p.x > 0.0 && p.x <= fs / 2.0) {
+            s.freqs.push_back(p.x);
+            nu.push_back(p.x / fs);
+        }
+    std::vector<double> h(filter.size()), nh(filter.size());
+    for (std::size_t k = 0; k < filter.size(); ++k) {
+        h[k] = filter[k].y;
+        nh[k] = static_cast<double>(k) * filter[k].y;
+    }
+    s.re.resize(nu.size());
+    s.im.resize(nu.size());
+    TrigSums(h, h, nu, s.re, s.im);
+    if (withDerivative) {
+        s.dre.resize(nu.size());
+        s.dim.resize(nu.size());
+        TrigSums(nh, nh, nu, s.dre, s.dim);
+    }
+    return s;
+}
+
+double Decibel(double a, double b) {
+    const double m = std::sqrt(a * a + b * b);
+    return m == 0.0 ? -200.0 : 20.0 * std::log10(m);
+}
+
+PointList AddAt(const PointList& measured, const PointList& filterCurve) {
+    PointList out;
+    std::size_t j = 0;
+    for (const CurvePoint& p : measured) {
+        if (j < filterCurve.size() && filterCurve[j].x == p.x) {
+            AppendPoint(out, p.x, p.y + filterCurve[j].y);
+            ++j;
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+PointList FilterLevelAt(const PointList& filter, const PointList& at, double fs) {
+    const Spectrum s = SumsAt(filter, at, fs, false);
+    PointList out;
+    out.reserve(s.freqs.size());
+    for (std::size_t j = 0; j < s.freqs.size(); ++j)
+        AppendPoint(out, s.freqs[j], Decibel(s.re[j], s.im[j]));
+    return out;
+}
+
+PointList FilterDelayAt(const PointList& filter, const PointList& at, std::int32_t n, double fs) {
+    const Spectrum s = SumsAt(filter, at, fs, true);
+    const double bulk = n / (2.0 * fs) * 1000.0;
+    PointList out;
+    out.reserve(s.freqs.size());
+    for (std::size_t j = 0; j < s.freqs.size(); ++j) {
+        // X = A - jB and sum n h e^(-j w n) = C - jD: the delay in samples is
+        // Re((C - jD) / (A - jB)); at a zero of X it is taken as 0.
+        const double a = s.re[j], b = s.im[j], c = s.dre[j], d = s.dim[j];
+        const double power = a * a + b * b;
+        const double samples = power > 0.0 ? (c * a + d * b) / power : 0.0;
+        AppendPoint(out, s.freqs[j], -samples * 1000.0 / fs + bulk);
+    }
+    return out;
+}
+
+PointList PredictLevel(const PointList& measured, const PointList& filter, double fs) {
+    return AddAt(measured, FilterLevelAt(filter, measured, fs));
+}
+
+PointList PredictDelay(const PointList& measuredDelay, const PointList& filter, std::int32_t n,
+                       double fs) {
+    return AddAt(measuredDelay, FilterDelayAt(filter, measuredDelay, n, fs));
+}
+
+std::optional<double> BandRmsDeviation(const PointList& curve, double from, double to) {
+    double sum = 0.0, sumSq = 0.0;
+    int count = 0;
+    for (const CurvePoint& p : curve)
+        if (p.x >= from && p.x <= to) {
+            sum += p.y;
+            ++count;
+        }
+    if (count < 2) return std::nullopt;
+    const double mean = sum / count;
+    for (const CurvePoint& p : curve)
+        if (p.x >= from && p.x <= to) sumSq += (p.y - mean) * (p.y - mean);
+    return std::sqrt(sumSq / count);
+}
+
+Headroom FilterHeadroom(const PointList& filter) {
+    Headroom h;
+    for (const CurvePoint& p : filter) h.peak = std::max(h.peak, std::abs(p.y));
+    h.excessDb = h.peak > 1.0 ? 20.0 * std::log10(h.peak) : 0.0;
+    return h;
+}
+
+std::string HeadroomMessage(const Headroom& h) {
+    char buf[200];
+    std::snprintf(buf, sizeof buf,
+                  "The filter clips in the DSP: its largest coefficient is %.3f (the DSP holds "
+                  "at most 1). Lower the target by %.1f dB.",
+                  h.peak, std::ceil(h.excessDb * 10.0) / 10.0);
+    return buf;
+}
+
+bool ReportClippingFilter(const Workspace& ws, UserInterface& ui) {
+    DiagramId filter = ImpulseResponseDiagram;
+    switch (ws.CurrentDiagram) {
+        case FrequencyResponseDiagram:
+        case GroupDelayDiagram:
+        case ImpulseResponseDiagram:
+            break;
+        case FrequencyRoomDiagram:
+            filter = FilterRoomDiagram;
+            break;
+        default:
+            return false;
+    }
+    const Headroom h = FilterHeadroom(ws[filter].Slot(1).points);
+    if (!h.Clips()) return false;
+    ui.Message(HeadroomMessage(h));
+    return true;
+}
+
+std::optional<double> StorePredictedCurves(Workspace& ws, std::int32_t n, double fs, double from,
+                                           double to) {
+    const PointList& filter = ws[ImpulseResponseDiagram].Slot(1).points;
+    std::optional<double> rms;
+    for (DiagramId id : {FrequencyResponseDiagram, GroupDelayDiagram}) {
+        Diagram& d = ws[id];
+        const PointList& measured = d.Slot(3).points;
+        if (measured.empty() || filter.empty()) {
+            if (d.Slot(4).name == kPredictedName) ClearSlot(d, 4);
+            continue;
+        }
+        PointList predicted = id == FrequencyResponseDiagram
+                                  ? PredictLevel(measured, filter, fs)
+                                  : PredictDelay(measured, filter, n, fs);
+        if (id == FrequencyResponseDiagram) rms = BandRmsDeviation(predicted, from, to);
+        SetSlot(d, 4, kPredictedName, std::move(predicted));
+    }
+    return rms;
+}
+
+std::string RmsStatusText(double rms, double from, double to) {
+    char buf[120];
+    std::snprintf(buf, sizeof buf, "predicted: %.2f dB RMS deviation from %g to %g Hz", rms, from,
+                  to);
+    return buf;
+}
+
+}  // namespace qv
