@@ -39,7 +39,11 @@ int main(int argc, char** argv) {
     qv::SteadyClock clock;
     qv::QtSerialDevice serial;
     std::unique_ptr<qv::VirtualDspBox> box;
-    if (options.virtualDsp) box = std::make_unique<qv::VirtualDspBox>(clock);
+    if (options.virtualDsp) {
+        qv::DspBoxOptions boxOptions;
+        boxOptions.factoryContents = !options.erasedBox;
+        box = std::make_unique<qv::VirtualDspBox>(clock, boxOptions);
+    }
     qv::DeviceRouter router(serial, box.get());
     qv::DspSession dsp(router, clock);
     for (std::uint8_t n = 1; n <= 4; ++n)
