@@ -42,6 +42,8 @@ class TForm1 : public QMainWindow, public EditorView {
 
     // Menu items whose command lives outside the editor (dialogs, DSP).
     void SetCommand(MenuId id, std::function<void()> command, bool recordUndo = true);
+    // What the last transfer did, at the right of the status bar.
+    void ShowTransferLine(const std::string& text);
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -67,6 +69,7 @@ class TForm1 : public QMainWindow, public EditorView {
     QSpinBox* SpinEditRoomDepth = nullptr;
     QSpinBox* SpinEditRoomWidth = nullptr;
     QLabel* statusLabel_ = nullptr;
+    QLabel* transferLabel_ = nullptr;
 };
 
 }  // namespace qv
