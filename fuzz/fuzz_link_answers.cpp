@@ -11,6 +11,7 @@
 
 #include "dsplink/dsp_protocol.h"
 #include "dsplink/dsp_telegrams.h"
+#include "dsplink/set_transfer.h"
 
 namespace {
 
@@ -62,37 +63,48 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     qv::FakeClock clock;
     qv::DspSession s(line, clock);
     SilentUserInterface ui;
-    s.port.OpenPort(1);
-    s.DspConnected = 1;
-    s.ChosenSet = plan % 8;
-    s.ChosenRate = (plan / 8) % 3;
+    s.link.port().OpenPort(1);
+    s.state.SetConnected(true);
+    s.state.Choose(
+        {static_cast<std::uint8_t>(plan % 8), static_cast<std::uint8_t>((plan / 8) % 3)});
+    s.profile.eqCoefOffset = 3396;
+    s.profile.eqTapCount = 1799;
+    qv::DspImage written{};
     // Every operation consumes answers; stop when the line has nothing left.
     for (int round = 0; round < 64 && !line.Empty(); ++round) {
-        switch ((plan + round) % 7) {
+        switch ((plan + round) % 9) {
             case 0:
-                qv::ReceiveTelegram(s);
-                if (s.telegram.length > s.telegram.data.size()) __builtin_trap();
+                qv::ReceiveTelegram(s.link);
+                if (s.link.telegram().length > s.link.telegram().data.size()) __builtin_trap();
                 break;
             case 1:
-                s.telegram.data[0] = 0x39;
-                s.telegram.length = 2;
-                qv::TransactTelegram(s, ui);
+                s.link.telegram().data[0] = 0x39;
+                s.link.telegram().length = 2;
+                qv::TransactTelegram(s.link, ui);
                 break;
             case 2:
-                qv::PingDsp(s, ui);
+                qv::PingDsp(s.link, ui);
                 break;
             case 3:
-                qv::ReadDspByte(s, ui, 0x7FFA);
+                qv::ReadDspByte(s.link, ui, 0x7FFA);
                 break;
             case 4:
-                qv::WriteDspByte(s, ui, 0x7FFB, 0x05);
+                qv::WriteDspByte(s.link, ui, 0x7FFB, 0x05);
                 break;
             case 5:
-                qv::SelectSetCommand(s, ui, 5);
+                qv::SelectSetCommand(s.link, ui, 5);
                 break;
             case 6:
                 // A read near the end of the image: answers must not spill past it.
                 qv::ReadRange(s, ui, qv::kImageSize - 37, 37);
+                break;
+            case 7:
+                qv::VerifyRanges(s, ui, written, {{qv::kImageSize - 20, 20}, {0, 3}}, {});
+                break;
+            case 8:
+                // Length word, then the coefficients: a filter read back.
+                if (auto filter = qv::ReadEqFilter(s, ui); filter && filter->size() > 1798)
+                    __builtin_trap();
                 break;
         }
     }
