@@ -53,6 +53,7 @@ int main(int argc, char** argv) {
 
     // Message boxes of the connection check already sit over the window.
     qv::EditorShell shell(ws, dsp, ui, [&ui](qv::TForm1& window) { ui.setParent(&window); });
+    ui.onStatusLine = [&shell](const std::string& text) { shell.form().ShowTransferLine(text); };
     if (options.quitAfterStart) {
         // Once the event loop has shown the window, end with its state.
         QTimer::singleShot(0, &app, [&] { QApplication::exit(shell.form().isVisible() ? 0 : 1); });
