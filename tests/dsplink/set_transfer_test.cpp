@@ -10,6 +10,7 @@
 #include <filesystem>
 
 #include "dspbox/virtual_dsp_box.h"
+#include "dsplink/apply_profile.h"
 #include "dsplink/dsp_protocol.h"
 #include "dsplink/dsp_telegrams.h"
 #include "dsplink/filter_transfer.h"
