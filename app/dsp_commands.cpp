@@ -4,6 +4,7 @@
 #include "dsp_math/eq_synthesis.h"
 #include "dsplink/dsp_telegrams.h"
 #include "dsplink/filter_transfer.h"
+#include "dsplink/set_transfer.h"
 
 namespace qv {
 
@@ -24,6 +25,38 @@ void DspCommands::MenuComClick(std::uint8_t n) {
 
 void DspCommands::MenuTestClick() {
     TelegramTestLoop(s_, ui_);
+}
+
+void DspCommands::MenuFilterFromDspClick() {
+    FilterFromDsp(s_, ui_, ws_, chooser_);
+}
+
+bool DspCommands::MenuVerifyAfterWriteClick() {
+    s_.verifyAfterWrite = !s_.verifyAfterWrite;
+    return s_.verifyAfterWrite;
+}
+
+namespace {
+constexpr const char* kHexFilter = "Intel HEX (*.hex)|*.hex|(*.*)|*.*";
+}
+
+bool DspCommands::ChooseAnySet() {
+    if (s_.state.DspConnected() == 0) {
+        ui_.Message("No DSP -> Please connect DSP to USB");
+        return false;
+    }
+    s_.state.LockRate(false);
+    return chooser_.Choose(s_.state);
+}
+
+void DspCommands::MenuBackupSetClick() {
+    if (!ChooseAnySet()) return;
+    if (const auto file = ui_.ChooseSaveFile(kHexFilter)) BackupSet(s_, ui_, *file);
+}
+
+void DspCommands::MenuRestoreSetClick() {
+    if (!ChooseAnySet()) return;
+    if (const auto file = ui_.ChooseOpenFile(kHexFilter)) RestoreSet(s_, ui_, *file);
 }
 
 }  // namespace qv

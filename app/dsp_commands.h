@@ -27,8 +27,18 @@ class DspCommands {
     void MenuComClick(std::uint8_t n);
     // Test telegrams until the box stops answering.
     void MenuTestClick();
+    // The equalizer of a chosen set into slot 3 of "Impuls Response".
+    void MenuFilterFromDspClick();
+    // Switches the read-back after every write; returns the new state.
+    bool MenuVerifyAfterWriteClick();
+    // A chosen set to an Intel HEX file, and such a file into a chosen set.
+    void MenuBackupSetClick();
+    void MenuRestoreSetClick();
 
   private:
+    // A found box, then the chooser with RateLocked 0; false when either is missing.
+    bool ChooseAnySet();
+
     Workspace& ws_;
     DspSession& s_;
     UserInterface& ui_;

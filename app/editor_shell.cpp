@@ -106,6 +106,30 @@ void EditorShell::BindCommands() {
             form_->menuState().SetAllCommandsEnabled(true);
         },
         false);
+    // Long transfers: no other command may start while they run.
+    auto locked = [this](void (DspCommands::*command)()) {
+        return [this, command] {
+            form_->menuState().SetAllCommandsEnabled(false);
+            try {
+                ((*dspCommands_).*command)();
+            } catch (...) {
+                form_->menuState().SetAllCommandsEnabled(true);
+                throw;
+            }
+            form_->menuState().SetAllCommandsEnabled(true);
+        };
+    };
+    w.SetCommand(MenuId::MenuFilterFromDsp, locked(&DspCommands::MenuFilterFromDspClick));
+    w.SetCommand(MenuId::MenuBackupSet, locked(&DspCommands::MenuBackupSetClick), false);
+    w.SetCommand(MenuId::MenuRestoreSet, locked(&DspCommands::MenuRestoreSetClick), false);
+    w.menuState().SetChecked(MenuId::MenuVerifyAfterWrite, dsp_.verifyAfterWrite);
+    w.SetCommand(
+        MenuId::MenuVerifyAfterWrite,
+        [this] {
+            form_->menuState().SetChecked(MenuId::MenuVerifyAfterWrite,
+                                          dspCommands_->MenuVerifyAfterWriteClick());
+        },
+        false);
     const MenuId com[4] = {MenuId::MenuCom1, MenuId::MenuCom2, MenuId::MenuCom3, MenuId::MenuCom4};
     for (std::uint8_t n = 1; n <= 4; ++n)
         w.SetCommand(

@@ -63,6 +63,8 @@ class EditorShell {
         void BeginProgress(const std::string& t) override { ui_.BeginProgress(t); }
         void Progress(double f, const std::string& t) override { ui_.Progress(f, t); }
         void EndProgress() override { ui_.EndProgress(); }
+        bool ProgressCancelled() override { return ui_.ProgressCancelled(); }
+        void StatusLine(const std::string& t) override { ui_.StatusLine(t); }
         bool quiet = false;
 
       private:

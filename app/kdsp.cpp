@@ -198,6 +198,9 @@ void TForm1::BuildControls() {
     resultLabel_ = new QLabel(this);
     resultLabel_->setObjectName(QStringLiteral("LabelResult"));
     statusBar()->addPermanentWidget(resultLabel_);
+    transferLabel_ = new QLabel(this);
+    transferLabel_->setObjectName(QStringLiteral("LabelTransfer"));
+    statusBar()->addPermanentWidget(transferLabel_);
     statusBar()->setSizeGripEnabled(true);
 
     connect(area_, &DiagramWidget::painted, this, [this] { PlaceLabels(); });
@@ -246,6 +249,10 @@ void TForm1::PlaceLabels() {
 void TForm1::ShowStatus(int x, int y) {
     statusLabel_->setText(
         QString::fromStdString(PositionText(ws_.Current(), ws_.ViewWidth, ws_.ViewHeight, x, y)));
+}
+
+void TForm1::ShowTransferLine(const std::string& text) {
+    transferLabel_->setText(QString::fromStdString(text));
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

@@ -44,6 +44,8 @@ class TForm1 : public QMainWindow, public EditorView {
 
     // Menu items whose command lives outside the editor (dialogs, DSP).
     void SetCommand(MenuId id, std::function<void()> command, bool recordUndo = true);
+    // What the last transfer did, at the right of the status bar.
+    void ShowTransferLine(const std::string& text);
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -70,6 +72,7 @@ class TForm1 : public QMainWindow, public EditorView {
     QSpinBox* SpinEditRoomWidth = nullptr;
     QLabel* statusLabel_ = nullptr;
     QLabel* resultLabel_ = nullptr;
+    QLabel* transferLabel_ = nullptr;
 };
 
 }  // namespace qv

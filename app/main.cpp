@@ -39,7 +39,11 @@ int main(int argc, char** argv) {
     qv::SteadyClock clock;
     qv::QtSerialDevice serial;
     std::unique_ptr<qv::VirtualDspBox> box;
-    if (options.virtualDsp) box = std::make_unique<qv::VirtualDspBox>(clock);
+    if (options.virtualDsp) {
+        qv::DspBoxOptions boxOptions;
+        boxOptions.factoryContents = !options.erasedBox;
+        box = std::make_unique<qv::VirtualDspBox>(clock, boxOptions);
+    }
     qv::DeviceRouter router(serial, box.get());
     qv::DspSession dsp(router, clock);
     for (std::uint8_t n = 1; n <= 4; ++n)
@@ -49,6 +53,7 @@ int main(int argc, char** argv) {
 
     // Message boxes of the connection check already sit over the window.
     qv::EditorShell shell(ws, dsp, ui, [&ui](qv::TForm1& window) { ui.setParent(&window); });
+    ui.onStatusLine = [&shell](const std::string& text) { shell.form().ShowTransferLine(text); };
     if (options.quitAfterStart) {
         // Once the event loop has shown the window, end with its state.
         QTimer::singleShot(0, &app, [&] { QApplication::exit(shell.form().isVisible() ? 0 : 1); });

@@ -87,7 +87,12 @@ std::vector<MenuItemDef> BuildTree() {
 
         {M::Transfer, 0, K::Menu, "Transfer1", "Transfer", false, ""},
         {M::MenuFilterToDsp, 1, K::Command, "MenuFilterToDsp", "Filter -> DSP", false, ""},
-        {M::MenuFilterFromDsp, 1, K::Command, "MenuFilterFromDsp", "Filter <- DSP", true, ""},
+        {M::MenuFilterFromDsp, 1, K::Command, "MenuFilterFromDsp", "Filter <- DSP", false, ""},
+        {M::Separator, 1, K::Separator, "", "", false, ""},
+        {M::MenuVerifyAfterWrite, 1, K::Check, "MenuVerifyAfterWrite", "Verify After Write", false,
+         ""},
+        {M::MenuBackupSet, 1, K::Command, "MenuBackupSet", "Backup Set\u2026", false, ""},
+        {M::MenuRestoreSet, 1, K::Command, "MenuRestoreSet", "Restore Set\u2026", false, ""},
 
         {M::Setup, 0, K::Menu, "Setup1", "Setup", false, ""},
         {M::MenuSetupDsp, 1, K::Menu, "MenuSetupDsp", "DSP", false, ""},

@@ -74,7 +74,8 @@ void QtUserInterface::BeginProgress(const std::string& title) {
     // Nested operations (a write inside a transfer) share the outer dialog.
     if (progressDepth_++ > 0) return;
     progressTitle_ = Q(title);
-    progress_ = new QProgressDialog(progressTitle_, QString(), 0, 1000, parent_);
+    cancelled_ = false;
+    progress_ = new QProgressDialog(progressTitle_, QStringLiteral("Cancel"), 0, 1000, parent_);
     progress_->setWindowTitle(progressTitle_);
     progress_->setWindowModality(Qt::ApplicationModal);
     progress_->setMinimumDuration(0);
@@ -95,8 +96,18 @@ void QtUserInterface::Progress(double fraction, const std::string& text) {
                                 .arg(static_cast<int>(fraction * 100))
                                 .arg(TimeLeft(elapsed_.elapsed(), fraction)));
     progress_->setValue(static_cast<int>(fraction * 1000));
-    // The transfer runs on this thread: let the window repaint meanwhile.
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    // The transfer runs on this thread: let the window repaint meanwhile, and
+    // the progress dialog (modal, so nothing else) take a click on "Cancel".
+    QCoreApplication::processEvents();
+}
+
+bool QtUserInterface::ProgressCancelled() {
+    if (progress_ && progress_->wasCanceled()) cancelled_ = true;
+    return cancelled_;
+}
+
+void QtUserInterface::StatusLine(const std::string& text) {
+    if (onStatusLine) onStatusLine(text);
 }
 
 void QtUserInterface::EndProgress() {

@@ -7,6 +7,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <functional>
+
 #include "curves/user_interface.h"
 
 namespace qv {
@@ -27,6 +29,11 @@ class QtUserInterface : public UserInterface {
     void BeginProgress(const std::string& title) override;
     void Progress(double fraction, const std::string& text) override;
     void EndProgress() override;
+    bool ProgressCancelled() override;
+    void StatusLine(const std::string& text) override;
+
+    // Where status lines go (the main window's status bar).
+    std::function<void(const std::string&)> onStatusLine;
 
   private:
     QPointer<QWidget> parent_;
@@ -34,6 +41,7 @@ class QtUserInterface : public UserInterface {
     QElapsedTimer elapsed_;
     QString progressTitle_;
     int progressDepth_ = 0;
+    bool cancelled_ = false;
 };
 
 }  // namespace qv

@@ -43,6 +43,12 @@ class CliUserInterface : public UserInterface {
         open_ = tty_;
     }
     void EndProgress() override { EndLine(); }
+    // What a transfer did goes to standard output, the tool's result.
+    void StatusLine(const std::string& text) override {
+        EndLine();
+        std::printf("%s\n", text.c_str());
+        std::fflush(stdout);
+    }
 
   private:
     void EndLine() {

@@ -20,6 +20,7 @@
 #include "dsplink/filter_transfer.h"
 #include "dsplink/program_file.h"
 #include "dsplink/qt_serial_device.h"
+#include "dsplink/set_transfer.h"
 
 namespace qv::cli {
 namespace {
@@ -27,6 +28,7 @@ namespace {
 struct Options {
     std::string port;
     std::string fault;
+    bool noVerify = false;
     std::string operation;
     std::vector<std::string> positional;
     std::map<std::string, std::string> values;
@@ -142,6 +144,25 @@ bool RunOperation(DspSession& s, UserInterface& ui, const Options& o) {
         if (ok) std::cerr << "Filter in Set " << choice.set + 1 << " geschrieben\n";
         return ok;
     }
+    if (op == "read-filter") {
+        const auto out = Value(o, "--out");
+        if (!out) throw UsageError("read-filter needs --out FILE");
+        s.state.LockRate(false);
+        const auto filter = ReadEqFilter(s, ui);
+        if (!filter) return false;
+        WriteXYFile(*out, *filter, ui);
+        ui.StatusLine("Filter read from " + SetText(choice.set, choice.rate));
+        return true;
+    }
+    if (op == "backup") {
+        const auto out = Value(o, "--out");
+        if (!out) throw UsageError("backup needs --out FILE.hex");
+        return BackupSet(s, ui, *out);
+    }
+    if (op == "restore") {
+        if (o.positional.size() != 1) throw UsageError("restore needs one FILE.hex");
+        return RestoreSet(s, ui, o.positional[0]);
+    }
     throw UsageError("unknown operation " + op);
 }
 
@@ -181,6 +202,7 @@ int Run(const Options& o) {
     CliUserInterface ui;
     DspSession s(*device, clock);
     if (const auto dir = Value(o, "--program-dir")) s.programDirectory = *dir;
+    s.verifyAfterWrite = !o.noVerify;
     s.link.port().SetDeviceOverride(1, o.port);
     try {
         if (!CheckDspConnection(s.link, ui, 1)) {
@@ -218,6 +240,7 @@ CommandRun Setup(CLI::App& cmd) {
     cmd.add_option("--fault", o->fault, "a fault of the virtual box (drop=N, corrupt=N, ...)");
     AddValue(cmd, o, "--flash", "the virtual box's flash file (loaded, then saved)");
     AddValue(cmd, o, "--program-dir", "where the DSP program files are (default: .)");
+    cmd.add_flag("--no-verify", o->noVerify, "do not read back what was written");
     cmd.require_subcommand(1);
     auto add = [&](const char* name, const char* help) {
         CLI::App* op = cmd.add_subcommand(name, help);
@@ -243,6 +266,15 @@ CommandRun Setup(CLI::App& cmd) {
     filter->add_option("FILTER", o->positional, "XY-Format file of the 1800 coefficients");
     filter->add_flag("--allow-clipping", o->allowClipping,
                      "send a filter with coefficients beyond +-1 (the box clips them)");
+    CLI::App* readFilter = add("read-filter", "read the equalizer filter of a set");
+    AddSetAndRate(*readFilter, o, true);
+    AddValue(*readFilter, o, "--out", "the XY-Format file to write");
+    CLI::App* backup = add("backup", "save a set (program, length, setup) as Intel HEX");
+    AddSetAndRate(*backup, o, false);
+    AddValue(*backup, o, "--out", "the Intel HEX file to write");
+    CLI::App* restore = add("restore", "write an Intel HEX backup into a set");
+    AddSetAndRate(*restore, o, false);
+    restore->add_option("FILE", o->positional, "the Intel HEX file")->required();
     return [o] {
         o->values["--port"] = o->port;
         return Run(*o);

@@ -25,6 +25,12 @@ class UserInterface {
     virtual void BeginProgress(const std::string& title) = 0;
     virtual void Progress(double fraction, const std::string& text) = 0;
     virtual void EndProgress() = 0;
+    // True once the person asked to stop the running long operation (its
+    // "Cancel"); operations look between telegrams. Reset by BeginProgress.
+    virtual bool ProgressCancelled() { return false; }
+    // One line that says what a finished operation did ("Filter written to
+    // Set 3 at 48 kHz, verified"): the status bar, or the batch tool's output.
+    virtual void StatusLine(const std::string& /*text*/) {}
 };
 
 // Shows the hourglass for the lifetime of the object.

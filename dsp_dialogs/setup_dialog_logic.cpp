@@ -55,6 +55,7 @@ void SetupDspLogic::FormShow() {
     if (s_.state.ChosenRate() > kRate33k) s_.state.SetRate(kRate44k1);
     CheckRateButton(s_.state.ChosenRate());
     ReadSetupWithProgress(s_, ui_);
+    notice_ = StartValuesForErasedSetup(s_);
     s_.backup = s_.image;
 
     SetupBlock b = GetSetupBlock(s_.image);

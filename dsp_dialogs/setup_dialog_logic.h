@@ -67,6 +67,8 @@ class SetupDspLogic {
     const DelayTexts& Delay(Channel c) const {
         return c == Channel::Left ? delayTextsLeft_ : delayTextsRight_;
     }
+    // "Set N holds no setup yet", or empty.
+    const std::string& Notice() const { return notice_; }
 
   private:
     ChannelVolumeControls& At(Channel c) { return c == Channel::Left ? left_ : right_; }
@@ -90,6 +92,7 @@ class SetupDspLogic {
     int delayLeft_ = kDelayMin;
     int delayRight_ = kDelayMin;
     DelayTexts delayTextsLeft_, delayTextsRight_;
+    std::string notice_;
 };
 
 }  // namespace qv

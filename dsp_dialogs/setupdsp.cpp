@@ -101,6 +101,10 @@ TSetupDSPDlg::TSetupDSPDlg(DspSession& session, UserInterface& ui,
     grid->addWidget(delayLeft, 2, 0);
     grid->addWidget(delayRight, 2, 1);
     grid->addWidget(GroupBoxRoomEqu, 3, 0);
+    LabelNoSetup = new QLabel(this);
+    LabelNoSetup->setObjectName(QStringLiteral("LabelNoSetup"));
+    LabelNoSetup->setVisible(false);
+    grid->addWidget(LabelNoSetup, 3, 0, 1, 2);
     auto* buttons = new QHBoxLayout;
     for (QPushButton* b : {ButtonWriteSetup, ButtonWriteSoftware, ButtonReadSetup, ButtonCancel})
         buttons->addWidget(b);
@@ -204,6 +208,8 @@ void TSetupDSPDlg::Sync() {
     check(ButtonAbtast48kHz, rate == kRate48k);
     check(ButtonAbtast33kHz, rate == kRate33k);
     check(CheckBoxRoomEqu, logic_.RoomChecked());
+    LabelNoSetup->setText(QString::fromStdString(logic_.Notice()));
+    LabelNoSetup->setVisible(!logic_.Notice().empty());
     VolumeLeft->Show(logic_.Volume(Channel::Left));
     VolumeRight->Show(logic_.Volume(Channel::Right));
     for (auto [spin, side, constant, steps, sum] :

@@ -47,6 +47,7 @@ class TSetupDSPDlg : public QDialog {
     QLabel* LabelDelayRightConst;
     QLabel* LabelDelayRightSteps;
     QLabel* LabelDelayRightSum;
+    QLabel* LabelNoSetup;  // "Set N holds no setup yet"
     QGroupBox* GroupBoxRoomEqu;
     QCheckBox* CheckBoxRoomEqu;
     QPushButton* ButtonWriteSetup;

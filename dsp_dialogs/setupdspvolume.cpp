@@ -2,6 +2,7 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <exception>
 
@@ -31,12 +32,16 @@ TSetupVolumeDlg::TSetupVolumeDlg(DspSession& session, UserInterface& ui,
     auto* grid = new QGridLayout(this);
     grid->addWidget(VolumeLeft, 0, 0);
     grid->addWidget(VolumeRight, 0, 1);
+    LabelNoSetup = new QLabel(this);
+    LabelNoSetup->setObjectName(QStringLiteral("LabelNoSetup"));
+    LabelNoSetup->setVisible(false);
+    grid->addWidget(LabelNoSetup, 1, 0, 1, 2);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(ButtonSetupToDsp);
     buttons->addWidget(ButtonCancel);
     buttons->addStretch(1);
-    grid->addLayout(buttons, 1, 0, 1, 2);
+    grid->addLayout(buttons, 2, 0, 1, 2);
 
     for (auto [frame, side] :
          {std::pair{VolumeLeft, Channel::Left}, std::pair{VolumeRight, Channel::Right}}) {
@@ -73,6 +78,8 @@ void TSetupVolumeDlg::Act(const std::function<void()>& action) {
 void TSetupVolumeDlg::Sync() {
     VolumeLeft->Show(logic_.Volume(Channel::Left));
     VolumeRight->Show(logic_.Volume(Channel::Right));
+    LabelNoSetup->setText(QString::fromStdString(logic_.Notice()));
+    LabelNoSetup->setVisible(!logic_.Notice().empty());
 }
 
 }  // namespace qv

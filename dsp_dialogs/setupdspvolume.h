@@ -7,6 +7,7 @@
 
 #include "dsp_dialogs/volume_dialog_logic.h"
 
+class QLabel;
 class QPushButton;
 
 namespace qv {
@@ -29,6 +30,7 @@ class TSetupVolumeDlg : public QDialog {
     TVolumeFrame* VolumeRight;
     QPushButton* ButtonSetupToDsp;
     QPushButton* ButtonCancel;
+    QLabel* LabelNoSetup;  // "Set N holds no setup yet"
 
   protected:
     void showEvent(QShowEvent* event) override;

@@ -51,6 +51,16 @@ bool ReadSetupWithProgress(DspSession& s, UserInterface& ui) {
     return ok;
 }
 
+std::string StartValuesForErasedSetup(DspSession& s) {
+    const auto begin = s.image.begin() + kSetupOffset;
+    if (!std::all_of(begin, begin + kSetupSize, [](std::uint8_t b) { return b == 0xFF; }))
+        return {};
+    SetupBlock b = SetupStartValues();
+    b.sampleFrequency = RateFrequency(s.state.ChosenRate());
+    PutSetupBlock(s.image, b);
+    return "Set " + std::to_string(s.state.ChosenSet() + 1) + " holds no setup yet";
+}
+
 bool WriteSetupWithProgress(DspSession& s, UserInterface& ui, const std::string& title) {
     BusyScope busy(ui);
     ProgressScope progress(ui, title);
@@ -65,6 +75,7 @@ void SetupVolumeLogic::FormShow() {
     if (!CheckDspConnection(s_.link, ui_, comPortNumber_))
         ui_.Message("keine RS232-Verbindung zu DSP!");
     ReadSetupWithProgress(s_, ui_);
+    notice_ = StartValuesForErasedSetup(s_);
     s_.backup = s_.image;
     const SetupBlock b = GetSetupBlock(s_.image);
     left_.Load(b.gainLeft, b.defaultLeft);

@@ -72,6 +72,8 @@ class SetupVolumeLogic {
     const ChannelVolumeControls& Volume(Channel c) const {
         return c == Channel::Left ? left_ : right_;
     }
+    // "Set N holds no setup yet", or empty.
+    const std::string& Notice() const { return notice_; }
 
   private:
     ChannelVolumeControls& At(Channel c) { return c == Channel::Left ? left_ : right_; }
@@ -81,10 +83,15 @@ class SetupVolumeLogic {
     const std::uint8_t& comPortNumber_;
     ChannelVolumeControls left_{kVolumeDefaultMax};
     ChannelVolumeControls right_{kVolumeDefaultMax};
+    std::string notice_;
 };
 
 // The setup read and write of the dialogs, reported as a short progress.
 bool ReadSetupWithProgress(DspSession& s, UserInterface& ui);
+// After the read: an erased setup block (all FF) gets the start values at
+// the chosen rate, and the dialog says "Set N holds no setup yet" (returned;
+// empty when the block holds a setup).
+std::string StartValuesForErasedSetup(DspSession& s);
 bool WriteSetupWithProgress(DspSession& s, UserInterface& ui, const std::string& title);
 // The write buttons of both dialogs: the chooser locked to the current rate,
 // then on OK the two channels' volumes (and whatever alsoPut adds) into the

@@ -46,7 +46,9 @@ FlashResult BoxFlash::Program(std::uint32_t address, std::span<const std::uint8_
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         if ((bytes_[*index + i] & bytes[i]) != bytes[i]) return FlashResult::NotErased;
     }
-    std::copy(bytes.begin(), bytes.end(), bytes_.begin() + *index);
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (!stuck_.contains((address + i) % kBoxSlotSize)) bytes_[*index + i] = bytes[i];
+    }
     return FlashResult::Ok;
 }
 

@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <set>
 #include <span>
 #include <string>
 #include <vector>
@@ -46,6 +47,9 @@ class BoxFlash {
     // Sets bytes of a slot directly, as a factory programmer would.
     void Store(int set, int rate, std::size_t offset, std::span<const std::uint8_t> bytes);
     void EraseAll();
+    // Cells at these slot offsets (in every slot) keep what they hold when
+    // programmed, as a worn flash cell does; the box still acknowledges.
+    void SetStuckCells(std::set<std::size_t> offsets) { stuck_ = std::move(offsets); }
 
     // Throw FileError; a file of another size than kBoxFlashSize is refused.
     void Load(const std::string& file);
@@ -54,6 +58,7 @@ class BoxFlash {
   private:
     std::size_t SlotStart(int set, int rate) const;
     std::vector<std::uint8_t> bytes_;
+    std::set<std::size_t> stuck_;
 };
 
 }  // namespace qv

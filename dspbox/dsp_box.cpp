@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "dspbox/box_codec.h"
+#include "dspbox/box_contents.h"
 
 namespace qv {
 
@@ -75,6 +76,8 @@ DspBox::DspBox(DspBoxOptions options)
     : options_(std::move(options)),
       parameters_(65536, 0),
       eraseFailuresLeft_(options_.faults.eraseFailures) {
+    if (options_.factoryContents) StoreFactoryContents(flash_);
+    flash_.SetStuckCells(options_.faults.stuckCells);
     const std::uint8_t version = options_.faults.version.value_or(1);
     for (std::uint16_t base : {std::uint16_t{0}, std::uint16_t{0x8000}}) {
         SetModeWord(options_.modeWord, base);

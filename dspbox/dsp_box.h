@@ -31,6 +31,9 @@ struct DspBoxOptions {
     bool baudTiming = false;        // characters take 10 bit times at 9600 baud each way
     std::uint16_t modeWord = 5;     // High range, room equalizer off
     std::size_t logLimit = 100000;  // oldest entries are dropped beyond this
+    // Start as a box from the factory (demo program and setup in every set)
+    // instead of erased.
+    bool factoryContents = false;
 };
 
 enum class BoxCommand { Telegram, ReadDspByte, WriteDspByte, SelectSetCommand };

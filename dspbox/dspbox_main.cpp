@@ -10,7 +10,8 @@
 
 namespace {
 
-const char* const kUsage = "Usage: quorvane-dspbox [--flash FILE] [--baud-timing] [--fault SPEC]\n";
+const char* const kUsage =
+    "Usage: quorvane-dspbox [--flash FILE] [--erased] [--baud-timing] [--fault SPEC]\n";
 
 void PrintHelp() {
     std::cout
@@ -24,13 +25,17 @@ void PrintHelp() {
            "telegrams and the \":r01\", \":01\" and \":w\" byte commands. It holds 8 sets x 3\n"
            "sample frequencies of 32 KiB flash (erased bytes read FF, a write can only\n"
            "clear bits), a 64 KiB parameter area with the mode word at 7FFA/7FFB and the\n"
-           "software version 1 at 7FFF (repeated at 8000 higher). A ':' with no character\n"
+           "software version 1 at 7FFF (repeated at 8000 higher). Every set starts with\n"
+           "the demo program, its length and a setup (High, the set's rate, gains 0,\n"
+           "default levels 1.2 dB, delays 1), as a box from the factory. A ':' with no character\n"
            "behind it for 20 ms opens a byte command; otherwise it opens a telegram.\n"
            "\n"
            "Options:\n"
            "  --flash FILE    keep the flash in FILE across runs: read at start if it\n"
            "                  exists, written after changes and at exit (786432 bytes,\n"
            "                  set s at rate r at offset (s * 3 + r) * 32768)\n"
+           "  --erased        start with the whole flash erased (ignored when the --flash\n"
+           "                  file exists)\n"
            "  --baud-timing   answer at the pace of a 9600 baud line (1.04 ms a character)\n"
            "  --fault SPEC    inject faults (below)\n"
            "  --verbose       write each received telegram and command to standard error\n"
@@ -48,6 +53,7 @@ int UsageError(const std::string& text) {
 
 int main(int argc, char** argv) {
     qv::PtyServerOptions options;
+    options.box.factoryContents = true;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         auto value = [&](std::string& out) {
@@ -61,6 +67,8 @@ int main(int argc, char** argv) {
             return 0;
         } else if (arg == "--flash") {
             if (!value(options.flashFile)) return UsageError("--flash needs a file name");
+        } else if (arg == "--erased") {
+            options.box.factoryContents = false;
         } else if (arg == "--baud-timing") {
             options.box.baudTiming = true;
         } else if (arg == "--verbose") {

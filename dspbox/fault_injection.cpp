@@ -59,6 +59,9 @@ void ParseItem(const std::string& item, FaultSpec& spec) {
     } else if (name == "version") {
         need();
         spec.version = static_cast<std::uint8_t>(ParseCount(value, item, 0, 255));
+    } else if (name == "stuck-cell") {
+        need();
+        spec.stuckCells.insert(static_cast<std::size_t>(ParseCount(value, item, 0, 32767)));
     } else {
         throw FaultSpecError("unknown fault \"" + item + "\"");
     }
@@ -92,6 +95,8 @@ std::string FaultSpecHelp() {
            "  erase-fail[=K]  the first K EraseSector telegrams (default 1) get an error\n"
            "                  answer and erase nothing\n"
            "  version=V       report software version V (0..255) instead of 1\n"
+           "  stuck-cell=O    the flash cell at offset O (0..32767) of every slot keeps\n"
+           "                  its value when programmed; the write is still acknowledged\n"
            "Answers are counted from 1 in the order the box produces them: the answer\n"
            "frame of a telegram is one answer, and so is every character returned to a\n"
            "byte command (each echo, and the value of a read).\n"

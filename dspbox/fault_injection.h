@@ -24,6 +24,7 @@ struct FaultSpec {
     int silentFrom = 0;                   // from this answer on nothing is sent; 0 = never
     int eraseFailures = 0;                // the first so many EraseSector telegrams fail
     std::optional<std::uint8_t> version;  // software version instead of 1
+    std::set<std::size_t> stuckCells;     // slot offsets whose flash cell will not program
 
     bool operator==(const FaultSpec&) const = default;
 };
@@ -33,7 +34,8 @@ class FaultSpecError : public std::invalid_argument {
     using std::invalid_argument::invalid_argument;
 };
 
-// Parses "drop=3,corrupt=5,late=2:1500,late=all:40,silent=10,erase-fail=2,version=2".
+// Parses "drop=3,corrupt=5,late=2:1500,late=all:40,silent=10,erase-fail=2,version=2,
+// stuck-cell=3400".
 // An empty text gives no faults. Throws FaultSpecError naming the bad item.
 FaultSpec ParseFaultSpec(const std::string& text);
 

@@ -52,6 +52,7 @@ bool DspLink::WriteRange(UserInterface& ui, std::uint8_t slotCode, const DspImag
     if (!FitsImage(start, count)) return false;
     IdpTelegram& t = telegram_;
     for (std::size_t done = 0; done < count;) {
+        if (progress.Cancelled()) return false;
         const std::size_t n = std::min(kBlockSize, count - done);
         t.data[0] = kWriteBlockCode;
         SetAddress(t, slotCode, start + done);
@@ -70,6 +71,7 @@ bool DspLink::ReadRange(UserInterface& ui, std::uint8_t slotCode, DspImage& imag
     if (!FitsImage(start, count)) return false;
     IdpTelegram& t = telegram_;
     for (std::size_t done = 0; done < count;) {
+        if (progress.Cancelled()) return false;
         const std::size_t n = std::min(kBlockSize, count - done);
         t.data[0] = kReadBlockCode;
         SetAddress(t, slotCode, start + done);

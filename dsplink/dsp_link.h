@@ -39,6 +39,8 @@ struct ProgressSpan {
     double to = 1.0;
     std::string text;
     void Report(std::size_t done, std::size_t total) const;
+    // The person pressed "Cancel": loops stop before their next telegram.
+    bool Cancelled() const { return ui != nullptr && ui->ProgressCancelled(); }
     ProgressSpan Part(std::size_t index, std::size_t parts) const;
 };
 

@@ -84,6 +84,8 @@ class DspSession {
     DspProgramProfile profile;
     // Where the program files are looked up; empty for the working directory.
     std::string programDirectory;
+    // Every write to a set is read back and compared ("Verify After Write").
+    bool verifyAfterWrite = true;
 };
 
 // The set chooser as the operations see it: shown modally for ChosenSet and

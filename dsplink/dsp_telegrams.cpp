@@ -1,6 +1,7 @@
 #include "dsplink/dsp_telegrams.h"
 
 #include "dsplink/dsp_protocol.h"
+#include "dsplink/set_transfer.h"
 
 namespace qv {
 namespace {
@@ -21,6 +22,7 @@ bool EraseSector(DspSession& s, UserInterface& ui, std::uint8_t sector) {
 bool EraseProgramSectors(DspSession& s, UserInterface& ui, const ProgressSpan& progress) {
     bool all = true;
     for (std::uint8_t sector = 0; sector < kProgramSectors; ++sector) {
+        if (progress.Cancelled()) return false;
         if (!EraseSector(s, ui, sector)) all = false;
         progress.Report(sector + 1u, kProgramSectors);
     }
@@ -74,8 +76,9 @@ bool WriteDelay(DspSession& s, UserInterface& ui, std::uint16_t address, std::ui
 }
 
 bool WriteSetupSequence(DspSession& s, UserInterface& ui) {
-    return EraseSetupSector(s, ui) && WriteRange(s, ui, kSetupOffset, kSetupSize) &&
-           SelectSet(s, ui);
+    return EraseSetupSector(s, ui) &&
+           WriteVerifySelect(s, ui, s.image, {{kSetupOffset, kSetupSize}}, "Setup",
+                             "Write Setup To DSP", {});
 }
 
 bool WriteImageSequence(DspSession& s, UserInterface& ui, const ProgressSpan& progress) {
@@ -83,8 +86,12 @@ bool WriteImageSequence(DspSession& s, UserInterface& ui, const ProgressSpan& pr
     erase.to = progress.from + (progress.to - progress.from) * 0.02;
     ProgressSpan write = progress;
     write.from = erase.to;
-    return EraseProgramSectors(s, ui, erase) && WriteRange(s, ui, 0, ImageLength(s.image), write) &&
-           WriteRange(s, ui, kImageLengthOffset, 2) && SelectSet(s, ui);
+    if (!EraseProgramSectors(s, ui, erase)) {
+        if (progress.Cancelled()) ui.Message(CancelledText(s.state, "Write Software"));
+        return false;
+    }
+    return WriteVerifySelect(s, ui, s.image, {{0, ImageLength(s.image)}, {kImageLengthOffset, 2}},
+                             "Software", "Write Software", write);
 }
 
 bool ReadSetupSequence(DspSession& s, UserInterface& ui) {

@@ -7,6 +7,7 @@
 #include "dsplink/dsp_protocol.h"
 #include "dsplink/dsp_telegrams.h"
 #include "dsplink/program_file.h"
+#include "dsplink/set_transfer.h"
 
 namespace qv {
 namespace {
@@ -22,8 +23,33 @@ bool WriteRoomCoefficients(DspSession& s, UserInterface& ui, std::span<const std
     const std::uint32_t first = s.state.ParameterBase() + s.profile.roomCoefOffset;
     if (first + bytes.size() > 0x10000u) return false;
     for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (progress.Cancelled()) return false;
         if (!WriteDspByte(s.link, ui, static_cast<std::uint16_t>(first + i), bytes[i]))
             return false;
+        if ((i + 1) % 16 == 0 || i + 1 == bytes.size()) progress.Report(i + 1, bytes.size());
+    }
+    return true;
+}
+
+// Reads the room coefficients back from the parameter area and compares.
+bool VerifyRoomCoefficients(DspSession& s, UserInterface& ui, std::span<const std::uint8_t> bytes,
+                            const ProgressSpan& progress) {
+    const std::uint32_t first = s.state.ParameterBase() + s.profile.roomCoefOffset;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (progress.Cancelled()) {
+            ui.Message("Cancelled: " + SetText(s.state.ChosenSet(), s.state.ChosenRate()) +
+                       " was written but not verified");
+            return false;
+        }
+        const auto value = ReadDspByte(s.link, ui, static_cast<std::uint16_t>(first + i));
+        if (!value) {
+            ui.Message(SilentReadBackText(s.state));
+            return false;
+        }
+        if (*value != bytes[i]) {
+            ui.Message(VerifyFailedText(s.state.ChosenSet(), s.state.ChosenRate(), first + i));
+            return false;
+        }
         if ((i + 1) % 16 == 0 || i + 1 == bytes.size()) progress.Report(i + 1, bytes.size());
     }
     return true;
@@ -74,18 +100,18 @@ bool EqualizerPath(DspSession& s, UserInterface& ui, const PointList& eqFilter) 
     BusyScope busy(ui);
     ProgressScope scope(ui, "Filter -> DSP");
     const ProgressSpan all{&ui, 0.0, 1.0, "Flash loeschen"};
-    if (!EraseProgramSectors(s, ui, all.Part(0, 50)) &&
-        !EraseProgramSectors(s, ui, all.Part(1, 50))) {
-        ui.Message("Flash nicht geloescht");
+    const ProgressSpan erase{&ui, 0.0, 0.02, all.text};
+    if (!EraseProgramSectors(s, ui, erase.Part(0, 2)) &&
+        (all.Cancelled() || !EraseProgramSectors(s, ui, erase.Part(1, 2)))) {
+        ui.Message(all.Cancelled() ? CancelledText(s.state, "Filter -> DSP")
+                                   : std::string("Flash nicht geloescht"));
         return false;
     }
     const PointList copy = CopyList(eqFilter);
     PutCoefficients(s.image, s.profile.eqCoefOffset, s.profile.eqTapCount - 2, copy);
-    ProgressSpan write = all;
-    write.from = all.Part(1, 50).to;
-    write.text = "Filter schreiben";
-    return WriteRange(s, ui, 0, ImageLength(s.image), write) &&
-           WriteRange(s, ui, kImageLengthOffset, 2) && SelectSet(s, ui);
+    return WriteVerifySelect(s, ui, s.image, {{0, ImageLength(s.image)}, {kImageLengthOffset, 2}},
+                             "Filter", "Filter -> DSP",
+                             ProgressSpan{&ui, erase.to, 1.0, "Filter schreiben"});
 }
 
 std::uint16_t RoomDelay(const DspProgramProfile& p, double pathTimeDepth) {
@@ -130,17 +156,26 @@ bool RoomPath(DspSession& s, UserInterface& ui, const PointList& roomFilter, dou
     std::vector<std::uint8_t> bytes(16 * static_cast<std::size_t>((std::max(count, 0) + 1) / 2));
     bytes.resize(PutCoefficients(bytes, 0, count, CopyList(roomFilter)));
     const std::uint16_t idle = static_cast<std::uint16_t>(*dspMode & ~kModeBusy);
-    if (!WriteRoomCoefficients(s, ui, bytes, ProgressSpan{&ui, 0.0, 1.0, "Raumfilter schreiben"})) {
+    const bool verify = s.verifyAfterWrite;
+    const ProgressSpan all{&ui, 0.0, 1.0, "Raumfilter schreiben"};
+    const ProgressSpan write = verify ? all.Part(0, 2) : all;
+    ProgressSpan check = all.Part(1, 2);
+    check.text = "Verify";
+    if (!WriteRoomCoefficients(s, ui, bytes, write)) {
+        // The busy bit never stays set, whatever ended the write.
         WriteModeWord(s, ui, idle);
-        ui.Message("keine RS232-Verbindung zu DSP! [10]");
+        ui.Message(all.Cancelled() ? CancelledText(s.state, "Filter -> DSP")
+                                   : std::string("keine RS232-Verbindung zu DSP! [10]"));
         return false;
     }
-    bool ok = true;
+    bool ok = !verify || VerifyRoomCoefficients(s, ui, bytes, check);
     if (!WriteModeWord(s, ui, idle)) {
         ui.Message("keine RS232-Verbindung zu DSP! [9]");
         ok = false;
     }
-    return SelectSetCommand(s.link, ui, s.state.ChoiceFromButtons()) && ok;
+    if (!SelectSetCommand(s.link, ui, s.state.ChoiceFromButtons()) || !ok) return false;
+    ui.StatusLine(WrittenLine("Room filter", s.state, verify));
+    return true;
 }
 
 bool FilterToDsp(DspSession& s, UserInterface& ui, const Workspace& ws, SetChooser& chooser,

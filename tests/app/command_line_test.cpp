@@ -16,6 +16,8 @@ TEST(CommandLine, ReadsOptions) {
     EXPECT_TRUE(ParseEditorOptions({"--help"}).help);
     EXPECT_TRUE(ParseEditorOptions({"--quit-after-start"}).quitAfterStart);
     EXPECT_FALSE(ParseEditorOptions({}).virtualDsp);
+    EXPECT_FALSE(ParseEditorOptions({"--virtual-dsp"}).erasedBox);
+    EXPECT_TRUE(ParseEditorOptions({"--virtual-dsp", "--erased"}).erasedBox);
 }
 
 TEST(CommandLine, RejectsWhatItCannotRead) {

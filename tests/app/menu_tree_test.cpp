@@ -37,7 +37,8 @@ TEST(MenuTree, VisibleItemsAfterStart) {
         "  [Auto Range]\n  [Standard Range]\n  -\n  [Undo]\n  [Redo]\n  [Smoothing…]\n"
         "[View]\n  [Frequency Response]\n  [Group Delay]\n  [Impuls Response]\n  -\n  -\n  -\n"
         "[Simulate]\n  [Execute]\n  [Correction Target…]\n"
-        "[Transfer]\n  [Filter -> DSP]\n"
+        "[Transfer]\n  [Filter -> DSP]\n  [Filter <- DSP]\n  -\n  [Verify After Write]\n"
+        "  [Backup Set\u2026]\n  [Restore Set\u2026]\n"
         "[Setup]\n  [DSP]\n    [Volume]\n  [COM]\n    [COM1]\n    [COM2]\n    [COM3]\n    "
         "[COM4]\n");
 }
@@ -45,9 +46,8 @@ TEST(MenuTree, VisibleItemsAfterStart) {
 TEST(MenuTree, EverythingVisibleWithoutStartUpHiding) {
     MenuState state;
     const std::string all = VisibleTree(state);
-    for (const char* caption :
-         {"[IMP  - Format]", "[Cut  Impuls]", "[ YI-Format]", "[Test]", "[Help]",
-          "[Impuls -> Group Delay]", "[Filter <- DSP]", "[AmCorCurve Low]"})
+    for (const char* caption : {"[IMP  - Format]", "[Cut  Impuls]", "[ YI-Format]", "[Test]",
+                                "[Help]", "[Impuls -> Group Delay]", "[AmCorCurve Low]"})
         EXPECT_NE(all.find(caption), std::string::npos) << caption;
 }
 

@@ -104,9 +104,12 @@ TEST_F(CommandsFixture, TheWholeRoadEndsInTheBoxFlash) {
     // "Write Setup To DSP" into the fresh set, "Read Setup From DSP", then "Volume".
     chooser.answers = {SetChoice{2, kRate48k}, SetChoice{2, kRate48k}};
     setup.FormShow();
-    // A fresh set reads as erased flash; the user picks range and rate.
-    EXPECT_EQ(ui.messages.back(), "unzulaessige Einstellung");
-    ui.messages.clear();
+    // A fresh set reads as erased flash: the dialog says so and shows the start values.
+    EXPECT_TRUE(ui.messages.empty()) << ui.messages[0];
+    EXPECT_EQ(setup.Notice(), "Set 3 holds no setup yet");
+    EXPECT_TRUE(setup.HighChecked());
+    EXPECT_EQ(setup.CheckedRate(), kRate48k);
+    EXPECT_EQ(setup.Volume(Channel::Left).defaultText(), "  - 1.2");
     setup.RadioButtonHighClick();
     setup.ButtonAbtastClick(kRate48k);
     setup.UpDownDefaultClick(Channel::Left, 12);
@@ -122,6 +125,7 @@ TEST_F(CommandsFixture, TheWholeRoadEndsInTheBoxFlash) {
     EXPECT_EQ(setup.DelaySpin(Channel::Right), 480);
     SetupVolumeLogic volume{session, ui, ws.ComPortNumber};
     volume.FormShow();
+    EXPECT_EQ(volume.Notice(), "");
     EXPECT_EQ(volume.Volume(Channel::Left).gainText(), "  - 12.5");
     volume.UpDownDefaultClick(Channel::Right, 200);
     chooser.answers = {SetChoice{2, kRate48k}};
@@ -137,6 +141,65 @@ TEST_F(CommandsFixture, TheWholeRoadEndsInTheBoxFlash) {
     EXPECT_EQ(b.sampleFrequency, 48000);
     EXPECT_EQ(box.SelectedSet(), 2);
     EXPECT_GT(ui.progressTitles.size(), 2u);
+}
+
+TEST_F(CommandsFixture, VolumeOfASetWithNoSetupShowsTheStartValues) {
+    setup.FormCreate();
+    session.state.Choose({6, kRate44k1});
+    SetupVolumeLogic volume{session, ui, ws.ComPortNumber};
+    volume.FormShow();
+    EXPECT_EQ(volume.Notice(), "Set 7 holds no setup yet");
+    EXPECT_EQ(volume.Volume(Channel::Left).gainText(), "  - 0.0");
+    EXPECT_EQ(volume.Volume(Channel::Right).sumText(), "  - 1.2");
+    EXPECT_EQ(GetSetupBlock(session.image).sampleFrequency, 44100);
+    EXPECT_EQ(GetSetupBlock(session.image).range, 1);
+
+    // A box from the factory holds a setup in every set.
+    FakeClock factoryClock;
+    DspBoxOptions options;
+    options.factoryContents = true;
+    VirtualDspBox factory{factoryClock, options};
+    DspSession s{factory, factoryClock};
+    SetupDspLogic factorySetup{s, ui, ws.ComPortNumber, nullptr};
+    factorySetup.FormCreate();
+    s.state.Choose({6, kRate33k});
+    SetupVolumeLogic factoryVolume{s, ui, ws.ComPortNumber};
+    factoryVolume.FormShow();
+    EXPECT_EQ(factoryVolume.Notice(), "");
+    EXPECT_EQ(factoryVolume.Volume(Channel::Left).defaultText(), "  - 1.2");
+    EXPECT_EQ(GetSetupBlock(s.image).sampleFrequency, 33000);
+    EXPECT_TRUE(ui.messages.empty()) << ui.messages[0];
+}
+
+TEST_F(CommandsFixture, FilterFromDspBackupAndRestoreThroughTheMenu) {
+    setup.FormCreate();
+    ws[ImpulseResponseDiagram].Slot(1).points = PointList(1800, CurvePoint{0.0, 0.25});
+    ws.CurrentDiagram = FrequencyResponseDiagram;
+    session.state.SetRate(kRate48k);
+    chooser.answers = {SetChoice{1, kRate48k}, SetChoice{1, kRate48k}, SetChoice{1, kRate48k},
+                       SetChoice{4, kRate33k}};
+    commands.MenuFilterToDspClick();
+    session.state.LockRate(true);
+    commands.MenuFilterFromDspClick();
+    EXPECT_EQ(ws[ImpulseResponseDiagram].Slot(3).name, "Set 2 (48 kHz)");
+    EXPECT_EQ(ws[ImpulseResponseDiagram].Slot(3).points[1797].y, 0.25);
+    test::TempDir dir;
+    const std::string file = dir.File("set2.hex");
+    ui.fileAnswers = {file, file};
+    commands.MenuBackupSetClick();
+    commands.MenuRestoreSetClick();
+    // Backup and restore choose any set: the rate is not locked.
+    EXPECT_EQ(chooser.lockedSeen, (std::vector<std::uint8_t>{1, 0, 0, 0}));
+    EXPECT_EQ(ui.filters.back(), "Intel HEX (*.hex)|*.hex|(*.*)|*.*");
+    EXPECT_TRUE(ui.messages.empty()) << ui.messages[0];
+    const auto from = box.FlashSlot(1, kRate48k);
+    const auto to = box.FlashSlot(4, kRate33k);
+    EXPECT_TRUE(std::equal(from.begin(), from.end(), to.begin()));
+    EXPECT_EQ(ui.statusLines.back(), "Backup set2.hex written to Set 5 at 33 kHz, verified");
+
+    EXPECT_FALSE(commands.MenuVerifyAfterWriteClick());
+    EXPECT_FALSE(session.verifyAfterWrite);
+    EXPECT_TRUE(commands.MenuVerifyAfterWriteClick());
 }
 
 }  // namespace

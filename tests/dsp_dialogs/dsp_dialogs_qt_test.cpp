@@ -10,6 +10,7 @@
 #include <QToolButton>
 
 #include "dsp_test_doubles.h"
+#include "dspbox/virtual_dsp_box.h"
 #include "dsplink/clock.h"
 #include "dsp_dialogs/dialog_widgets.h"
 #include "dsp_dialogs/setupdsp.h"
@@ -211,6 +212,45 @@ TEST_F(QtDialogs, VolumeDialogTextsAndCancel) {
     EXPECT_EQ(ui.messages, std::vector<std::string>{"keine RS232-Verbindung zu DSP!"});
     EXPECT_EQ(level, "  - 1.2");
     EXPECT_EQ(GetSetupBlock(session.image).defaultRight, 12);
+}
+
+TEST_F(QtDialogs, BothDialogsSayWhenASetHoldsNoSetup) {
+    // What an erased set reads as: every byte of its setup block FF.
+    std::fill(session.image.begin() + kSetupOffset, session.image.end(), 0xFF);
+    session.state.Choose({3, kRate48k});
+    TSetupVolumeDlg volume(session, ui, comPort, chooser);
+    QString notice, level;
+    bool visible = false;
+    test::WhenModal([&](QWidget*) {
+        notice = Text(&volume, "LabelNoSetup");
+        visible = volume.LabelNoSetup->isVisible();
+        level = Text(&volume, "EditDefaultLeft");
+        test::SaveShot(&volume, "setup_dsp_volume_no_setup");
+        QTest::mouseClick(volume.ButtonCancel, Qt::LeftButton);
+    });
+    volume.Execute();
+    EXPECT_EQ(notice, "Set 4 holds no setup yet");
+    EXPECT_TRUE(visible);
+    EXPECT_EQ(level, "  - 1.2");
+
+    // The range dialog reads the set from an erased box.
+    VirtualDspBox box(clock);
+    DspSession boxSession(box, clock);
+    boxSession.state.Choose({3, kRate48k});
+    TStoreDataToDlg boxChooser{boxSession.state};
+    TSetupDSPDlg setup(boxSession, ui, comPort, nullptr, boxChooser);
+    test::WhenModal([&](QWidget*) {
+        notice = Text(&setup, "LabelNoSetup");
+        visible = setup.LabelNoSetup->isVisible();
+        level = Text(&setup, "EditDefaultRight");
+        test::SaveShot(&setup, "setup_dsp_range_no_setup");
+        QTest::mouseClick(setup.ButtonCancel, Qt::LeftButton);
+    });
+    setup.Execute();
+    EXPECT_EQ(notice, "Set 4 holds no setup yet");
+    EXPECT_TRUE(visible);
+    EXPECT_EQ(level, "  - 1.2");
+    EXPECT_TRUE(setup.RadioButtonHigh->isChecked());
 }
 
 }  // namespace

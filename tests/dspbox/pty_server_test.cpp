@@ -146,6 +146,11 @@ TEST(PtyServer, PingAndByteCommandRoundTrip) {
     }
     device.Send("f");
     EXPECT_EQ(device.Chars(1), std::string(1, '\x01'));
+    // A box from the factory: Set 2 at 48 kHz holds range High, chosen, room off.
+    device.Send(test::Telegram({0x12, 0x02, 0xF0, 0x0E, 3}));
+    const auto setup = test::DecodeAnswer(device.Line());
+    ASSERT_TRUE(setup);
+    EXPECT_EQ(setup->bytes, (std::vector<std::uint8_t>{0x21, 0x02, 0xF0, 0x0E, 1, 1, 0}));
     EXPECT_EQ(server.Stop(), 0);
 }
 
@@ -153,7 +158,7 @@ TEST(PtyServer, FlashFileOutlivesTheServer) {
     test::TempDir dir;
     const std::string file = dir.File("flash.bin");
     {
-        Server server({"--flash", file});
+        Server server({"--flash", file, "--erased"});
         Device device(server.FirstLine());
         ASSERT_TRUE(device.ok());
         device.Send(test::Telegram({0x11, 0x02, 0x92, 0x34, 0xAB}));

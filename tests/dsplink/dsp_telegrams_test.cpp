@@ -180,11 +180,14 @@ TEST(Sequences, SetupWrite) {
     l.session.state.Choose({4, l.session.state.ChosenRate()});
     PutSetupBlock(l.session.image, SetupStartValues());
     EXPECT_TRUE(WriteSetupSequence(l.session, l.ui));
-    ASSERT_EQ(l.pipe.telegrams.size(), 4u);
+    // Erase, two blocks, the two blocks read back, the selection.
+    ASSERT_EQ(l.pipe.telegrams.size(), 6u);
     EXPECT_EQ(l.pipe.telegrams[0], (Bytes{0x14, 0x08, 0x70}));
     EXPECT_EQ(l.pipe.telegrams[1].size(), 20u);
     EXPECT_EQ(l.pipe.telegrams[2].size(), 5u);
-    EXPECT_EQ(l.pipe.telegrams[3], (Bytes{0x31, 4}));
+    EXPECT_EQ(l.pipe.telegrams[3], (Bytes{0x12, 0x08, 0x70, 0x00, 16}));
+    EXPECT_EQ(l.pipe.telegrams[4], (Bytes{0x12, 0x08, 0x70, 0x10, 1}));
+    EXPECT_EQ(l.pipe.telegrams[5], (Bytes{0x31, 4}));
     const std::uint32_t at = 16 * 32768u + kSetupOffset;
     EXPECT_EQ(l.pipe.FlashAt(at + 4), 12);
     EXPECT_EQ(l.pipe.FlashAt(at + 12), 48000 & 0xFF);

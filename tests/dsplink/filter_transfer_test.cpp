@@ -268,7 +268,8 @@ TEST(RoomPath, Messages) {
          "keine RS232-Verbindung zu DSP! [8]", 0},
         {"coefficient lost", [](Room& r) { r.pipe.deafCommands = {7 + 100}; },
          "keine RS232-Verbindung zu DSP! [10]", 2},
-        {"busy bit not cleared", [](Room& r) { r.pipe.deafCommands = {7 + 7200}; },
+        // After the coefficients come 7200 reads of the verify.
+        {"busy bit not cleared", [](Room& r) { r.pipe.deafCommands = {7 + 2 * 7200}; },
          "keine RS232-Verbindung zu DSP! [9]", 1},
     };
     for (const auto& c : cases) {

@@ -81,8 +81,8 @@ TEST(WriteSoftware, WritesImageLengthAndSelects) {
         text += "0x" + std::string(1, "0123456789ABCDEF"[i % 16]) + "1\r\n";
     EXPECT_TRUE(WriteSoftware(l.session, l.ui, dir.Write("quorvane.dat", text)));
     EXPECT_EQ(l.ui.messages, std::vector<std::string>{"DSP Programm erfolgreich geschrieben"});
-    // 7 erases, 3 blocks of program, the length, the selection.
-    ASSERT_EQ(l.pipe.telegrams.size(), 12u);
+    // 7 erases, 3 blocks of program, the length, both read back, the selection.
+    ASSERT_EQ(l.pipe.telegrams.size(), 16u);
     EXPECT_EQ(l.pipe.selectedSets, std::vector<std::uint8_t>{2});
     const std::uint32_t slot = 8 * 32768u;
     for (int i = 0; i < 40; ++i) EXPECT_EQ(l.pipe.FlashAt(slot + i), (i % 16) * 16 + 1);

@@ -23,7 +23,7 @@ namespace {
 // A running quorvane-dspbox; stopped with SIGTERM, which saves its flash.
 class BoxProcess {
   public:
-    explicit BoxProcess(const std::string& flash) {
+    explicit BoxProcess(const std::string& flash, const char* fault = nullptr) {
         int out[2];
         if (pipe(out) != 0) return;
         pid_ = fork();
@@ -31,7 +31,12 @@ class BoxProcess {
             dup2(out[1], STDOUT_FILENO);
             close(out[0]);
             close(out[1]);
-            execl(QV_DSPBOX_EXE, QV_DSPBOX_EXE, "--flash", flash.c_str(), nullptr);
+            if (fault != nullptr) {
+                execl(QV_DSPBOX_EXE, QV_DSPBOX_EXE, "--flash", flash.c_str(), "--fault", fault,
+                      nullptr);
+            } else {
+                execl(QV_DSPBOX_EXE, QV_DSPBOX_EXE, "--flash", flash.c_str(), nullptr);
+            }
             _exit(127);
         }
         close(out[1]);
@@ -116,6 +121,51 @@ TEST(DspOverPty, FilterWrittenWithCliIsInTheBoxFlash) {
     const std::size_t length = std::uint8_t(bytes[slot + 28670]) | std::uint8_t(bytes[slot + 28671])
                                                                        << 8;
     EXPECT_EQ(length, 18000u);
+}
+
+TEST(DspOverPty, VerifyReadFilterBackupAndRestoreFromTheBatchTool) {
+    test::TempDir dir;
+    test::ScriptedUserInterface ui;
+    PointList filter;
+    for (int i = 0; i < 1800; ++i) filter.push_back({double(i), 0.5 * std::cos(i * 0.02)});
+    const std::string filterFile = dir.File("filter.dat");
+    WriteXYFile(filterFile, filter, ui);
+    const std::string programs = " --program-dir " + std::string(QV_SOURCE_DIR) + "/data/demo";
+    std::string out;
+    {
+        // A flash cell inside the coefficients that will not program.
+        BoxProcess stuck(dir.File("stuck.bin"), "stuck-cell=3400");
+        const std::string cli = "dsp --port " + stuck.device() + programs;
+        EXPECT_EQ(RunCli(cli + " write-filter " + filterFile + " --set 3 --rate 48", &out), 1);
+        EXPECT_NE(out.find("Verify failed: Set 3 at 48 kHz differs at offset 3400 (0x0D48)"),
+                  std::string::npos)
+            << out;
+        EXPECT_EQ(
+            RunCli(cli + " --no-verify write-filter " + filterFile + " --set 3 --rate 48", &out),
+            0);
+        EXPECT_NE(out.find("Filter written to Set 3 at 48 kHz\n"), std::string::npos) << out;
+    }
+    BoxProcess box(dir.File("flash.bin"));
+    const std::string cli = "dsp --port " + box.device() + programs;
+    ASSERT_EQ(RunCli(cli + " write-filter " + filterFile + " --set 2 --rate 33", &out), 0) << out;
+    EXPECT_NE(out.find("Filter written to Set 2 at 33 kHz, verified"), std::string::npos) << out;
+    const std::string back = dir.File("back.dat");
+    ASSERT_EQ(RunCli(cli + " read-filter --set 2 --rate 33 --out " + back, &out), 0) << out;
+    const PointList read = ReadXYFile(back, ui);
+    const PointList sent = ReadXYFile(filterFile, ui);
+    ASSERT_EQ(read.size(), 1798u);
+    for (std::size_t k = 0; k < read.size(); ++k) ASSERT_NEAR(read[k].y, sent[k].y, 1e-7) << k;
+    const std::string hex = dir.File("set2.hex");
+    ASSERT_EQ(RunCli(cli + " backup --set 2 --rate 33 --out " + hex, &out), 0) << out;
+    ASSERT_EQ(RunCli(cli + " restore --set 8 --rate 44.1 " + hex, &out), 0) << out;
+    EXPECT_NE(out.find("Backup set2.hex written to Set 8 at 44.1 kHz, verified"), std::string::npos)
+        << out;
+    ASSERT_EQ(box.Stop(), 0);
+    std::ifstream in(dir.File("flash.bin"), std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    ASSERT_EQ(bytes.size(), 8u * 3u * 32768u);
+    EXPECT_EQ(bytes.substr((1 * 3 + 2) * 32768u, 32768u),
+              bytes.substr((7 * 3 + 0) * 32768u, 32768u));
 }
 
 TEST(DspOverPty, NoBoxOnTheDeviceFailsWithMessage) {

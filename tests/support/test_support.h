@@ -24,8 +24,11 @@ class ScriptedUserInterface : public UserInterface {
     void BeginProgress(const std::string& title) override { progressTitles.push_back(title); }
     void Progress(double fraction, const std::string& text) override {
         progress.push_back({fraction, text});
+        if (cancelAt && fraction >= *cancelAt) cancelled = true;
     }
     void EndProgress() override { ++progressEnds; }
+    bool ProgressCancelled() override { return cancelled; }
+    void StatusLine(const std::string& text) override { statusLines.push_back(text); }
 
     std::vector<std::string> messages;
     std::vector<std::string> errors;
@@ -35,6 +38,10 @@ class ScriptedUserInterface : public UserInterface {
     std::vector<std::string> progressTitles;
     std::vector<std::pair<double, std::string>> progress;
     int progressEnds = 0;
+    // "Cancel" is pressed once the progress reaches this fraction.
+    std::optional<double> cancelAt;
+    bool cancelled = false;
+    std::vector<std::string> statusLines;
 };
 
 // A fresh directory below the system's temp folder, removed at the end.

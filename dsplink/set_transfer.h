@@ -1,0 +1,60 @@
+#pragma once
+// Trusting what is on the box: every write to a set is read back and
+// compared (while verifyAfterWrite is on), the equalizer of a set is read
+// back into a curve ("Filter <- DSP"), and a set is backed up to and restored
+// from an Intel HEX file. Each operation ends with its message, says what it
+// did in one status line, and stops between telegrams when "Cancel" is pressed.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "curves/point_list.h"
+#include "curves/user_interface.h"
+#include "curves/workspace.h"
+#include "dsplink/dsp_session.h"
+#include "dsplink/set_readback.h"
+
+namespace qv {
+
+// "Filter written to Set 3 at 48 kHz, verified" (without ", verified" when
+// verifying is off).
+std::string WrittenLine(const std::string& what, const DspState& state, bool verified);
+// What a Cancel left behind and which command repairs it.
+std::string CancelledText(const DspState& state, const std::string& repairedBy);
+// "Verify failed: no answer from Set 3 at 48 kHz while reading back".
+std::string SilentReadBackText(const DspState& state);
+
+// Reads the ranges of the current slot back and compares them with image.
+// A difference or a box that falls silent ends with its message; Cancel ends
+// without one (the caller says what the set holds).
+bool VerifyRanges(DspSession& s, UserInterface& ui, const DspImage& image,
+                  const std::vector<ImageRange>& ranges, const ProgressSpan& progress);
+
+// After the erase: writes the ranges of image to the current slot, verifies
+// them when s.verifyAfterWrite, selects the set and gives the status line
+// "<what> written to ...". A Cancel is reported with what it left and which
+// command (repairedBy) repairs it.
+bool WriteVerifySelect(DspSession& s, UserInterface& ui, const DspImage& image,
+                       const std::vector<ImageRange>& ranges, const std::string& what,
+                       const std::string& repairedBy, const ProgressSpan& progress);
+
+// The equalizer coefficients of the current slot at eqCoefOffset of the
+// current profile: the eqTapCount - 1 values "Filter -> DSP" stores, as the
+// points (k, value). nullopt with its message for an erased set, a silent box
+// or Cancel.
+std::optional<PointList> ReadEqFilter(DspSession& s, UserInterface& ui);
+// "Filter <- DSP": a found box, the chooser with RateLocked 0, then the
+// filter into slot 3 of "Impuls Response" named "Set N (rate)". Nothing
+// changes on a refusal or a Cancel.
+bool FilterFromDsp(DspSession& s, UserInterface& ui, Workspace& ws, SetChooser& chooser);
+
+// The current slot's program (up to its length word), length word and setup
+// block into an Intel HEX file. An erased set is refused.
+bool BackupSet(DspSession& s, UserInterface& ui, const std::string& file);
+// The file into the current slot: refused before any traffic when the file
+// is not sound; then the sectors it touches are erased, its bytes written,
+// verified, and the set selected.
+bool RestoreSet(DspSession& s, UserInterface& ui, const std::string& file);
+
+}  // namespace qv
