@@ -146,29 +146,41 @@ bool RoomPath(DspSession& s, UserInterface& ui, const PointList& roomFilter, dou
         ui.Message("keine RS232-Verbindung zu DSP! [7]");
         return false;
     }
-    if (!WriteModeWord(s, ui, static_cast<std::uint16_t>(*dspMode | kModeBusy))) {
-        ui.Message("keine RS232-Verbindung zu DSP! [8]");
-        return false;
-    }
-    // The room coefficients go to the parameter area, never into the image:
-    // with the parameter base 32768 their addresses lie beyond it.
-    const int count = s.profile.roomTapCount;
-    std::vector<std::uint8_t> bytes(16 * static_cast<std::size_t>((std::max(count, 0) + 1) / 2));
-    bytes.resize(PutCoefficients(bytes, 0, count, CopyList(roomFilter)));
     const std::uint16_t idle = static_cast<std::uint16_t>(*dspMode & ~kModeBusy);
     const bool verify = s.verifyAfterWrite;
-    const ProgressSpan all{&ui, 0.0, 1.0, "Raumfilter schreiben"};
-    const ProgressSpan write = verify ? all.Part(0, 2) : all;
-    ProgressSpan check = all.Part(1, 2);
-    check.text = "Verify";
-    if (!WriteRoomCoefficients(s, ui, bytes, write)) {
-        // The busy bit never stays set, whatever ended the write.
-        WriteModeWord(s, ui, idle);
-        ui.Message(all.Cancelled() ? CancelledText(s.state, "Filter -> DSP")
-                                   : std::string("keine RS232-Verbindung zu DSP! [10]"));
-        return false;
+    bool ok = true;
+    try {
+        if (!WriteModeWord(s, ui, static_cast<std::uint16_t>(*dspMode | kModeBusy))) {
+            ui.Message("keine RS232-Verbindung zu DSP! [8]");
+            return false;
+        }
+        // The room coefficients go to the parameter area, never into the image:
+        // with the parameter base 32768 their addresses lie beyond it.
+        const int count = s.profile.roomTapCount;
+        std::vector<std::uint8_t> bytes(16 *
+                                        static_cast<std::size_t>((std::max(count, 0) + 1) / 2));
+        bytes.resize(PutCoefficients(bytes, 0, count, CopyList(roomFilter)));
+        const ProgressSpan all{&ui, 0.0, 1.0, "Raumfilter schreiben"};
+        const ProgressSpan write = verify ? all.Part(0, 2) : all;
+        ProgressSpan check = all.Part(1, 2);
+        check.text = "Verify";
+        if (!WriteRoomCoefficients(s, ui, bytes, write)) {
+            // The busy bit never stays set, whatever ended the write.
+            WriteModeWord(s, ui, idle);
+            ui.Message(all.Cancelled() ? CancelledText(s.state, "Filter -> DSP")
+                                       : std::string("keine RS232-Verbindung zu DSP! [10]"));
+            return false;
+        }
+        ok = !verify || VerifyRoomCoefficients(s, ui, bytes, check);
+    } catch (...) {
+        // A device that throws ("Write error") must not leave the box busy
+        // either: try to clear the bit, then let the first error end the command.
+        try {
+            WriteModeWord(s, ui, idle);
+        } catch (...) {
+        }
+        throw;
     }
-    bool ok = !verify || VerifyRoomCoefficients(s, ui, bytes, check);
     if (!WriteModeWord(s, ui, idle)) {
         ui.Message("keine RS232-Verbindung zu DSP! [9]");
         ok = false;

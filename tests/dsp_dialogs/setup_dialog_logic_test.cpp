@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "dsp_test_doubles.h"
+#include "dspbox/virtual_dsp_box.h"
 #include "dsplink/clock.h"
 #include "dsplink/dsp_telegrams.h"
 #include "tests/support/test_support.h"
@@ -189,16 +190,33 @@ TEST_F(SetupFixture, CancelRestoresTheImageTakenOnShow) {
     EXPECT_EQ(session.profile.programFile, "quorvane.dat");
 }
 
-TEST_F(SetupFixture, ChooserCancelEndsEachButtonWithoutTraffic) {
+// With a box that answers, every button would send something after OK; a
+// Cancel at the chooser must end each of them before any traffic.
+TEST(SetupDialogWithABox, ChooserCancelEndsEachButtonWithoutTraffic) {
+    FakeClock clock;
+    VirtualDspBox box{clock};
+    DspSession session{box, clock};
+    session.programDirectory = std::string(QV_SOURCE_DIR) + "/data/demo";
+    test::ScriptedUserInterface ui;
+    std::uint8_t comPort = 1;
+    SetupDspLogic dlg{session, ui, comPort, nullptr};
+    test::ScriptedChooser chooser;
+    dlg.FormCreate();
+    ASSERT_EQ(session.state.DspConnected(), 1);
     dlg.FormShow();
+    ui.messages.clear();
     const DspImage shown = session.image;
+    const int answers = box.AnswerCount();
+    box.ClearLog();
+
     dlg.UpDownGainClick(Channel::Left, 40);
     chooser.answers = {std::nullopt, std::nullopt, std::nullopt};
     EXPECT_FALSE(dlg.ButtonWriteSetupClick(chooser));
     EXPECT_FALSE(dlg.ButtonWriteSoftwareClick(chooser));
     EXPECT_FALSE(dlg.ButtonReadSetupClick(chooser));
     EXPECT_EQ(chooser.lockedSeen, (std::vector<std::uint8_t>{1, 1, 0}));
-    EXPECT_TRUE(device.written.empty());
+    EXPECT_TRUE(box.Log().empty());
+    EXPECT_EQ(box.AnswerCount(), answers);
     EXPECT_EQ(session.image, shown);
     EXPECT_TRUE(ui.messages.empty());
 }

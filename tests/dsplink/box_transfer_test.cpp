@@ -300,6 +300,51 @@ TEST(BoxFaults, RoomPathMessages) {
     }
 }
 
+// A driver that fails once: the n-th byte written after Arm throws the port
+// layer's "Write error", as a serial device does when the line goes away.
+class ThrowingLine : public SerialDevice {
+  public:
+    explicit ThrowingLine(SerialDevice& inner) : inner_(inner) {}
+    void Arm(int n) { left_ = n; }
+    void Open(const std::string& name) override { inner_.Open(name); }
+    void Close() override { inner_.Close(); }
+    bool IsOpen() const override { return inner_.IsOpen(); }
+    bool WriteByte(std::uint8_t b, milliseconds timeout) override {
+        if (left_ > 0 && --left_ == 0)
+            throw SerialPortError(FormatSerialMessage("Write error (%d), %s", 5, "I/O error"), 5);
+        return inner_.WriteByte(b, timeout);
+    }
+    std::size_t BytesWaiting() override { return inner_.BytesWaiting(); }
+    std::vector<std::uint8_t> Read(std::size_t max) override { return inner_.Read(max); }
+    bool WaitForData(milliseconds timeout) override { return inner_.WaitForData(timeout); }
+    void SetDtr(bool on) override { inner_.SetDtr(on); }
+    void SetRts(bool on) override { inner_.SetRts(on); }
+
+  private:
+    SerialDevice& inner_;
+    int left_ = 0;
+};
+
+// The room path sets the busy bit before the coefficients; a device that
+// throws in the middle must not leave it set in the box.
+TEST(BoxFaults, RoomPathClearsTheBusyBitWhenTheDeviceThrows) {
+    // Writes before the coefficients: ping, mode word read, delay, busy bit.
+    for (int n : {95, 400, 5000}) {
+        SCOPED_TRACE(n);
+        Bench b;
+        ThrowingLine line(b.box);
+        DspSession s(line, b.clock);
+        s.profile = b.session.profile;
+        ApplyProfile(s.profile, 1, 1, 48000, nullptr, b.ui);
+        s.state.SetModeWord(kModeHigh);
+        ASSERT_TRUE(CheckDspConnection(s.link, b.ui, 1));
+        line.Arm(n);
+        EXPECT_THROW(RoomPath(s, b.ui, Filter(900, 0.2), 0.01), SerialError);
+        EXPECT_EQ(b.box.ModeWord(0), kModeHigh);
+        EXPECT_EQ(b.ui.progressEnds, 1);
+    }
+}
+
 TEST(BoxFaults, TestLoopEndsWhenBoxFallsSilent) {
     Bench b("silent=50");
     ASSERT_TRUE(b.Connect());
