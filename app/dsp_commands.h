@@ -25,7 +25,7 @@ class DspCommands {
     void MenuSetClick();
     // ComPortNumber := n and the port opened; its open error propagates.
     void MenuComClick(std::uint8_t n);
-    // Test telegrams until the box stops answering.
+    // Test telegrams until the box stops answering or the progress is cancelled.
     void MenuTestClick();
     // The equalizer of a chosen set into slot 3 of "Impuls Response".
     void MenuFilterFromDspClick();

@@ -106,7 +106,8 @@ std::size_t TelegramTestLoop(DspSession& s, UserInterface& ui, std::size_t maxRo
         t.data[0] = kReadBlockCode;
         t.data[1] = 0x02;
         t.length = 2;
-        if (!SendTelegram(s.link, ui) || !ReceiveTelegram(s.link)) {
+        // Cancel ends the loop as a box that stops answering does.
+        if (ui.ProgressCancelled() || !SendTelegram(s.link, ui) || !ReceiveTelegram(s.link)) {
             ui.Message("Not OK  IDP Tele nicht erfolgreich gesendet");
             break;
         }

@@ -46,8 +46,9 @@ bool WriteSetupSequence(DspSession& s, UserInterface& ui);
 bool WriteImageSequence(DspSession& s, UserInterface& ui, const ProgressSpan& progress = {});
 bool ReadSetupSequence(DspSession& s, UserInterface& ui);
 
-// The "Test" command: ReadBlock telegrams for as long as the box answers
-// (at most maxRounds), then "Not OK  IDP Tele nicht erfolgreich gesendet".
+// The "Test" command: ReadBlock telegrams for as long as the box answers and
+// the progress is not cancelled (at most maxRounds), then "Not OK  IDP Tele
+// nicht erfolgreich gesendet".
 // Returns the number of answered rounds.
 std::size_t TelegramTestLoop(DspSession& s, UserInterface& ui,
                              std::size_t maxRounds = static_cast<std::size_t>(-1));

@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "correction/predicted_result.h"
+#include "dsp_dialogs/setup_dialog_logic.h"
 #include "dsp_test_doubles.h"
 #include "dspbox/virtual_dsp_box.h"
 #include "dsplink/filter_transfer.h"
-#include "dsp_dialogs/setup_dialog_logic.h"
 #include "tests/support/test_support.h"
 
 namespace qv {
@@ -78,6 +78,17 @@ TEST_F(CommandsFixture, ComOpenErrorPropagatesAndSetLeavesTheLockAlone) {
     s.state.LockRate(true);
     c.MenuSetClick();
     EXPECT_EQ(chooser.lockedSeen, std::vector<std::uint8_t>{1});
+}
+
+// The virtual box always answers: Cancel is the way out of "Test".
+TEST_F(CommandsFixture, TestEndsAtCancelWithAnAnsweringBox) {
+    setup.FormCreate();
+    ASSERT_EQ(session.state.DspConnected(), 1);
+    ui.messages.clear();
+    ui.cancelAt = 0.2;
+    commands.MenuTestClick();
+    EXPECT_EQ(ui.messages, std::vector<std::string>{"Not OK  IDP Tele nicht erfolgreich gesendet"});
+    EXPECT_EQ(ui.progressTitles.back(), "Test");
 }
 
 TEST_F(CommandsFixture, TheWholeRoadEndsInTheBoxFlash) {

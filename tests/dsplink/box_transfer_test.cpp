@@ -345,6 +345,17 @@ TEST(BoxFaults, RoomPathClearsTheBusyBitWhenTheDeviceThrows) {
     }
 }
 
+// With a box that always answers only Cancel ends the loop, with the usual message.
+TEST(BoxFaults, TestLoopEndsAtCancel) {
+    Bench b;
+    ASSERT_TRUE(b.Connect());
+    b.ui.cancelAt = 0.5;
+    EXPECT_EQ(TelegramTestLoop(b.session, b.ui, 1000), 56u);
+    EXPECT_EQ(b.ui.messages,
+              std::vector<std::string>{"Not OK  IDP Tele nicht erfolgreich gesendet"});
+    EXPECT_EQ(b.ui.progressEnds, 1);
+}
+
 TEST(BoxFaults, TestLoopEndsWhenBoxFallsSilent) {
     Bench b("silent=50");
     ASSERT_TRUE(b.Connect());
