@@ -13,6 +13,7 @@
 #include "correction/predicted_result.h"
 #include "curves/curve_files.h"
 #include "curves/number_syntax.h"
+#include "dsp_dialogs/setup_dialog_logic.h"
 #include "dspbox/virtual_dsp_box.h"
 #include "dsplink/apply_profile.h"
 #include "dsplink/dsp_protocol.h"
@@ -41,13 +42,31 @@ std::optional<std::string> Value(const Options& o, const std::string& name) {
     return it->second;
 }
 
-std::uint16_t Number(const Options& o, const std::string& name, std::uint16_t fallback, int max) {
+std::uint16_t Number(const Options& o, const std::string& name, std::uint16_t fallback, int min,
+                     int max) {
     const auto text = Value(o, name);
     if (!text) return fallback;
     const auto v = ToNumber(*text);
-    if (!v || *v < 0 || *v > max || *v != static_cast<int>(*v))
-        throw UsageError(name + " needs a whole number 0.." + std::to_string(max));
+    if (!v || *v < min || *v > max || *v != static_cast<int>(*v))
+        throw UsageError(name + " needs a whole number " + std::to_string(min) + ".." +
+                         std::to_string(max));
     return static_cast<std::uint16_t>(*v);
+}
+
+// The setup dialog's start values and limits for every field not given;
+// throws UsageError for a value outside them.
+SetupBlock GivenSetup(const Options& o, SetupBlock b) {
+    const SetupBlock start = SetupStartValues();
+    b.gainLeft = Number(o, "--gain-left", start.gainLeft, 0, kGainMax);
+    b.gainRight = Number(o, "--gain-right", start.gainRight, 0, kGainMax);
+    b.defaultLeft = Number(o, "--default-left", start.defaultLeft, 0, kSetupDefaultMax);
+    b.defaultRight = Number(o, "--default-right", start.defaultRight, 0, kSetupDefaultMax);
+    b.delayLeft = Number(o, "--delay-left", kDelayMin, kDelayMin, kLeftDelayMax);
+    b.delayRight = Number(o, "--delay-right", kDelayMin, kDelayMin, kDelayMax);
+    const auto room = Value(o, "--room").value_or("off");
+    if (room != "on" && room != "off") throw UsageError("--room needs on or off");
+    b.room = room == "on" ? 1 : 0;
+    return b;
 }
 
 SetChoice Choice(const Options& o) {
@@ -118,17 +137,7 @@ bool RunOperation(DspSession& s, UserInterface& ui, const Options& o) {
     }
     Prepare(s, ui, o, choice);
     if (op == "write-setup") {
-        SetupBlock b = GetSetupBlock(s.image);
-        b.gainLeft = Number(o, "--gain-left", b.gainLeft, 300);
-        b.gainRight = Number(o, "--gain-right", b.gainRight, 300);
-        b.defaultLeft = Number(o, "--default-left", b.defaultLeft, 700);
-        b.defaultRight = Number(o, "--default-right", b.defaultRight, 700);
-        b.delayLeft = Number(o, "--delay-left", b.delayLeft, 5000);
-        b.delayRight = Number(o, "--delay-right", b.delayRight, 6000);
-        const auto room = Value(o, "--room").value_or("off");
-        if (room != "on" && room != "off") throw UsageError("--room needs on or off");
-        b.room = room == "on" ? 1 : 0;
-        PutSetupBlock(s.image, b);
+        PutSetupBlock(s.image, GivenSetup(o, GetSetupBlock(s.image)));
         BusyScope busy(ui);
         return WriteSetupSequence(s, ui);
     }
@@ -179,6 +188,8 @@ bool FilterFitsTheBox(const Options& o) {
 }
 
 int Run(const Options& o) {
+    // Values outside the dialogs' limits are refused before any traffic.
+    if (o.operation == "write-setup") GivenSetup(o, SetupStartValues());
     if (!FilterFitsTheBox(o)) return kExitRefused;
     int argc = 1;
     char name[] = "quorvane-cli";
