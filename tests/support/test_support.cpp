@@ -49,6 +49,8 @@ std::string Measurement(const std::string& name) {
     return std::string(QV_MEASUREMENTS_DIR) + "/" + name;
 }
 
+// Tests that read the folder skip themselves (QV_SKIP_WITHOUT_MEASUREMENTS) when
+// this is false.
 bool HaveMeasurements() {
     std::error_code ec;
     return std::filesystem::is_directory(QV_MEASUREMENTS_DIR, ec);
