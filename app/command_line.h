@@ -12,7 +12,7 @@ struct EditorOptions {
     std::array<std::string, 4> comDevices;
     bool virtualDsp = false;
     bool quitAfterStart = false;  // smoke tests: start, show the window, end
-    bool erasedBox = false;  // the virtual box starts erased, not as from the factory
+    bool erasedBox = false;       // the virtual box starts erased, not as from the factory
     bool help = false;
     std::string error;  // non-empty: the options could not be read
 };

@@ -75,7 +75,10 @@ void BM_ImportImpulse1s48k(benchmark::State& state) {
         benchmark::DoNotOptimize(m.level.data());
     }
 }
-BENCHMARK(BM_ImportImpulse1s48k)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
+BENCHMARK(BM_ImportImpulse1s48k)
+    ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime();
 
 void BM_ImportResponse16384Rows(benchmark::State& state) {
     const std::string& path = LongResponse();
@@ -85,7 +88,10 @@ void BM_ImportResponse16384Rows(benchmark::State& state) {
         benchmark::DoNotOptimize(m.level.data());
     }
 }
-BENCHMARK(BM_ImportResponse16384Rows)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
+BENCHMARK(BM_ImportResponse16384Rows)
+    ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime();
 
 }  // namespace
 }  // namespace qv

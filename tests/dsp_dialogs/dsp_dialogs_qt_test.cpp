@@ -9,13 +9,13 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "dsp_test_doubles.h"
-#include "dspbox/virtual_dsp_box.h"
-#include "dsplink/clock.h"
 #include "dsp_dialogs/dialog_widgets.h"
 #include "dsp_dialogs/setupdsp.h"
 #include "dsp_dialogs/setupdspvolume.h"
 #include "dsp_dialogs/storedatato.h"
+#include "dsp_test_doubles.h"
+#include "dspbox/virtual_dsp_box.h"
+#include "dsplink/clock.h"
 #include "qt_app.h"
 #include "tests/support/test_support.h"
 

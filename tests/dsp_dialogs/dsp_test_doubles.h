@@ -6,9 +6,9 @@
 #include <optional>
 #include <vector>
 
+#include "dsp_dialogs/set_chooser.h"
 #include "dsplink/dsp_session.h"
 #include "dsplink/serial_port.h"
-#include "dsp_dialogs/set_chooser.h"
 
 namespace qv::test {
 
