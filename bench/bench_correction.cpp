@@ -19,17 +19,6 @@
 namespace qv {
 namespace {
 
-struct QuietUi : UserInterface {
-    void Message(const std::string&) override {}
-    void ErrorBox(const std::string&, const std::string&) override {}
-    std::optional<std::string> ChooseOpenFile(const std::string&) override { return {}; }
-    std::optional<std::string> ChooseSaveFile(const std::string&) override { return {}; }
-    void SetBusy(bool) override {}
-    void BeginProgress(const std::string&) override {}
-    void Progress(double, const std::string&) override {}
-    void EndProgress() override {}
-};
-
 // A measurement as the importer leaves it: 800 points from 200 Hz to 40 kHz,
 // a tweeter's rise, ripple and a delay that lags in the highs.
 PointList Measured(bool delay) {
@@ -66,7 +55,7 @@ Workspace MakeWorkspace() {
 void BM_ExecuteWithPrediction(benchmark::State& state) {
     Workspace ws = MakeWorkspace();
     const DspProgramProfile p = Profile();
-    QuietUi ui;
+    SilentUserInterface ui;
     for (auto _ : state) {
         SynthesizeEqFilter(ws, p, ui);
         benchmark::DoNotOptimize(
@@ -78,7 +67,7 @@ BENCHMARK(BM_ExecuteWithPrediction)->Unit(benchmark::kMillisecond)->UseRealTime(
 void BM_PredictionOnly(benchmark::State& state) {
     Workspace ws = MakeWorkspace();
     const DspProgramProfile p = Profile();
-    QuietUi ui;
+    SilentUserInterface ui;
     SynthesizeEqFilter(ws, p, ui);
     for (auto _ : state)
         benchmark::DoNotOptimize(
@@ -91,7 +80,7 @@ BENCHMARK(BM_PredictionOnly)->Unit(benchmark::kMillisecond)->UseRealTime();
 void BM_PredictionDirectSums(benchmark::State& state) {
     Workspace ws = MakeWorkspace();
     const DspProgramProfile p = Profile();
-    QuietUi ui;
+    SilentUserInterface ui;
     SynthesizeEqFilter(ws, p, ui);
     const PointList& h = ws[ImpulseResponseDiagram].Slot(1).points;
     const PointList level = ws[FrequencyResponseDiagram].Slot(3).points;

@@ -22,17 +22,6 @@
 namespace qv {
 namespace {
 
-struct QuietUi : UserInterface {
-    void Message(const std::string&) override {}
-    void ErrorBox(const std::string&, const std::string&) override {}
-    std::optional<std::string> ChooseOpenFile(const std::string&) override { return {}; }
-    std::optional<std::string> ChooseSaveFile(const std::string&) override { return {}; }
-    void SetBusy(bool) override {}
-    void BeginProgress(const std::string&) override {}
-    void Progress(double, const std::string&) override {}
-    void EndProgress() override {}
-};
-
 // A shaped target: a bass shelf, a presence dip, a few ms of delay in the bass.
 PointList Curve(double (*value)(double)) {
     PointList p;
@@ -126,7 +115,7 @@ void DirectExecute(const Workspace& ws, std::int32_t n, double fs, DiagramId lev
 void BM_ExecuteEq(benchmark::State& state) {
     Workspace ws = MakeWorkspace();
     const DspProgramProfile profile = Profile();
-    QuietUi ui;
+    SilentUserInterface ui;
     for (auto _ : state) benchmark::DoNotOptimize(SynthesizeEqFilter(ws, profile, ui));
 }
 BENCHMARK(BM_ExecuteEq)->Unit(benchmark::kMillisecond)->UseRealTime();
@@ -141,7 +130,7 @@ BENCHMARK(BM_ExecuteEqDirect)->Unit(benchmark::kMillisecond)->UseRealTime();
 void BM_ExecuteRoom(benchmark::State& state) {
     Workspace ws = MakeWorkspace();
     const DspProgramProfile profile = Profile();
-    QuietUi ui;
+    SilentUserInterface ui;
     for (auto _ : state) benchmark::DoNotOptimize(SynthesizeRoomFilter(ws, profile, ui));
 }
 BENCHMARK(BM_ExecuteRoom)->Unit(benchmark::kMillisecond)->UseRealTime();
@@ -158,7 +147,7 @@ BENCHMARK(BM_ExecuteRoomDirect)->Unit(benchmark::kMillisecond)->UseRealTime();
 void BM_ExecuteEqAndPrediction(benchmark::State& state) {
     Workspace ws = MakeWorkspace();
     const DspProgramProfile profile = Profile();
-    QuietUi ui;
+    SilentUserInterface ui;
     std::vector<double> nu;
     for (int i = 0; i < 1000; ++i) nu.push_back(20.0 / 48000 * std::pow(1200.0, i / 999.0));
     std::vector<double> c(nu.size()), s(nu.size()), dc(nu.size()), ds(nu.size());
@@ -197,7 +186,7 @@ BENCHMARK(BM_TrigSumsGroupDelaySweep)->Arg(1)->Arg(0)->Unit(benchmark::kMillisec
 // The impulse commands on a designed filter of 1800 taps.
 PointList TestImpulse() {
     Workspace ws = MakeWorkspace();
-    QuietUi ui;
+    SilentUserInterface ui;
     SynthesizeEqFilter(ws, Profile(), ui);
     return ws[ImpulseResponseDiagram].Slot(1).points;
 }
@@ -205,7 +194,7 @@ PointList TestImpulse() {
 void BM_ImpulsFrequencyResponse(benchmark::State& state) {
     Workspace ws;
     SetSlot(ws[ImpulseResponseDiagram], 1, "impuls", TestImpulse());
-    QuietUi ui;
+    SilentUserInterface ui;
     for (auto _ : state) {
         ws.CurrentDiagram = ImpulseResponseDiagram;
         benchmark::DoNotOptimize(RunImpulsFrequencyResponse(ws, ui));
@@ -222,7 +211,7 @@ BENCHMARK(BM_ImpulsFrequencyResponseDirect)->Unit(benchmark::kMillisecond)->UseR
 void BM_ImpulsGroupDelay(benchmark::State& state) {
     Workspace ws;
     SetSlot(ws[ImpulseResponseDiagram], 1, "impuls", TestImpulse());
-    QuietUi ui;
+    SilentUserInterface ui;
     for (auto _ : state) {
         ws.CurrentDiagram = ImpulseResponseDiagram;
         benchmark::DoNotOptimize(RunImpulsGroupDelay(ws, ui));

@@ -33,6 +33,20 @@ class UserInterface {
     virtual void StatusLine(const std::string& /*text*/) {}
 };
 
+// Answers nothing and shows nothing: for benchmarks and fuzz targets, where
+// only the work itself counts.
+class SilentUserInterface : public UserInterface {
+  public:
+    void Message(const std::string&) override {}
+    void ErrorBox(const std::string&, const std::string&) override {}
+    std::optional<std::string> ChooseOpenFile(const std::string&) override { return {}; }
+    std::optional<std::string> ChooseSaveFile(const std::string&) override { return {}; }
+    void SetBusy(bool) override {}
+    void BeginProgress(const std::string&) override {}
+    void Progress(double, const std::string&) override {}
+    void EndProgress() override {}
+};
+
 // Shows the hourglass for the lifetime of the object.
 class BusyScope {
   public:

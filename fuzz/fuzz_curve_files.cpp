@@ -10,7 +10,7 @@
 
 namespace {
 
-class SilentUserInterface : public qv::UserInterface {
+class CountingUserInterface : public qv::UserInterface {
   public:
     void Message(const std::string& text) override { count += text.empty() ? 0 : 1; }
     void ErrorBox(const std::string&, const std::string&) override {}
@@ -35,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (f == nullptr) return 0;
     std::fwrite(data, 1, size, f);
     std::fclose(f);
-    SilentUserInterface ui;
+    CountingUserInterface ui;
     const qv::PointList xy = qv::ReadXYFile(FileName(), ui);
     const qv::PointList imp = qv::ReadImpFile(FileName());
     if (xy.size() > qv::kMaxXYPoints || imp.size() > qv::kMaxImpSamples) __builtin_trap();

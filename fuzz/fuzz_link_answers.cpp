@@ -15,18 +15,6 @@
 
 namespace {
 
-class SilentUserInterface : public qv::UserInterface {
-  public:
-    void Message(const std::string&) override {}
-    void ErrorBox(const std::string&, const std::string&) override {}
-    std::optional<std::string> ChooseOpenFile(const std::string&) override { return {}; }
-    std::optional<std::string> ChooseSaveFile(const std::string&) override { return {}; }
-    void SetBusy(bool) override {}
-    void BeginProgress(const std::string&) override {}
-    void Progress(double, const std::string&) override {}
-    void EndProgress() override {}
-};
-
 // A line that takes every byte and hands out the fuzz input in small pieces.
 class AnswerLine : public qv::SerialDevice {
   public:
@@ -62,7 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     AnswerLine line(data + 1, size - 1);
     qv::FakeClock clock;
     qv::DspSession s(line, clock);
-    SilentUserInterface ui;
+    qv::SilentUserInterface ui;
     s.link.port().OpenPort(1);
     s.state.SetConnected(true);
     s.state.Choose(
