@@ -10,16 +10,9 @@
 
 namespace {
 
-class CountingUserInterface : public qv::UserInterface {
+class CountingUserInterface : public qv::SilentUserInterface {
   public:
     void Message(const std::string& text) override { count += text.empty() ? 0 : 1; }
-    void ErrorBox(const std::string&, const std::string&) override {}
-    std::optional<std::string> ChooseOpenFile(const std::string&) override { return {}; }
-    std::optional<std::string> ChooseSaveFile(const std::string&) override { return {}; }
-    void SetBusy(bool) override {}
-    void BeginProgress(const std::string&) override {}
-    void Progress(double, const std::string&) override {}
-    void EndProgress() override {}
     std::size_t count = 0;
 };
 
