@@ -9,7 +9,7 @@
 
 #include "correction/correction_target.h"
 #include "curves/user_interface.h"
-#include "curves/workspace.h"
+#include "project/workspace.h"
 
 namespace qv {
 

@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "curves/user_interface.h"
-#include "curves/workspace.h"
+#include "project/workspace.h"
 
 namespace qv {
 

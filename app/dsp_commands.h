@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "curves/user_interface.h"
-#include "curves/workspace.h"
+#include "project/workspace.h"
 #include "dsplink/dsp_session.h"
 
 namespace qv {

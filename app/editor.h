@@ -9,7 +9,7 @@
 #include "app/undo_history.h"
 #include "correction/correction_target.h"
 #include "curves/user_interface.h"
-#include "curves/workspace.h"
+#include "project/workspace.h"
 #include "dsplink/program_profile.h"
 
 namespace qv {

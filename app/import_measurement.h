@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "curves/workspace.h"
+#include "project/workspace.h"
 #include "measurements/measurement_import.h"
 
 namespace qv {

@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "curves/workspace.h"
+#include "project/workspace.h"
 
 namespace qv {
 

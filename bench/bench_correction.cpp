@@ -12,7 +12,7 @@
 
 #include "correction/correction_target.h"
 #include "correction/predicted_result.h"
-#include "curves/workspace.h"
+#include "project/workspace.h"
 #include "dsp_math/eq_synthesis.h"
 #include "dsplink/program_profile.h"
 

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "curves/workspace.h"
+#include "project/workspace.h"
 #include "dsp_math/eq_synthesis.h"
 #include "dsp_math/impulse_analysis.h"
 #include "dsp_math/impulse_commands.h"

@@ -10,7 +10,7 @@
 #include "cli/cli_user_interface.h"
 #include "curves/curve_files.h"
 #include "curves/number_syntax.h"
-#include "curves/workspace.h"
+#include "project/workspace.h"
 #include "dsp_math/impulse_commands.h"
 
 namespace qv::cli {

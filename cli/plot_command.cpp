@@ -14,7 +14,7 @@
 #include "cli/cli_command.h"
 #include "cli/cli_user_interface.h"
 #include "curves/curve_files.h"
-#include "curves/workspace.h"
+#include "project/workspace.h"
 #include "diagram/diagram_image.h"
 #include "diagram/ranges.h"
 #include "dsp_math/correction_files.h"

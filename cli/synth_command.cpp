@@ -10,7 +10,7 @@
 #include "cli/correction_inputs.h"
 #include "correction/predicted_result.h"
 #include "curves/curve_files.h"
-#include "curves/workspace.h"
+#include "project/workspace.h"
 #include "dsp_math/eq_synthesis.h"
 #include "dsplink/program_profile.h"
 

@@ -8,7 +8,7 @@
 
 #include "curves/point_list.h"
 #include "curves/user_interface.h"
-#include "curves/workspace.h"
+#include "project/workspace.h"
 
 namespace qv {
 

@@ -4,7 +4,7 @@
 
 #include <QWidget>
 
-#include "curves/workspace.h"
+#include "project/workspace.h"
 #include "diagram/mouse_edit.h"
 #include "diagram/painter.h"
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "curves/diagram.h"
-#include "curves/workspace.h"
+#include "project/workspace.h"
 
 namespace qv {
 

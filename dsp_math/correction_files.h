@@ -5,7 +5,7 @@
 #include <string>
 
 #include "curves/user_interface.h"
-#include "curves/workspace.h"
+#include "project/workspace.h"
 
 namespace qv {
 

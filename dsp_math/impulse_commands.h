@@ -5,7 +5,7 @@
 // automatic range and repaints.
 
 #include "curves/user_interface.h"
-#include "curves/workspace.h"
+#include "project/workspace.h"
 
 namespace qv {
 

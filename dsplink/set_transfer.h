@@ -11,7 +11,7 @@
 
 #include "curves/point_list.h"
 #include "curves/user_interface.h"
-#include "curves/workspace.h"
+#include "project/workspace.h"
 #include "dsplink/dsp_session.h"
 #include "dsplink/set_readback.h"
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "curves/workspace.h"
+#include "project/workspace.h"
 
 namespace qv {
 namespace {

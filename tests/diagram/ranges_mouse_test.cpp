@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "curves/workspace.h"
+#include "project/workspace.h"
 #include "diagram/axis_math.h"
 #include "diagram/mouse_edit.h"
 #include "diagram/ranges.h"

@@ -1,4 +1,4 @@
-#include "curves/workspace.h"
+#include "project/workspace.h"
 
 namespace qv {
 
