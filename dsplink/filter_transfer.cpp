@@ -8,6 +8,7 @@
 #include "dsplink/dsp_telegrams.h"
 #include "dsplink/program_file.h"
 #include "dsplink/set_transfer.h"
+#include "dsplink/set_write.h"
 
 namespace qv {
 namespace {
@@ -99,19 +100,25 @@ bool EqualizerPath(DspSession& s, UserInterface& ui, const PointList& eqFilter) 
     if (!LoadProgramFile(s, ui, s.ProgramPath())) return false;
     BusyScope busy(ui);
     ProgressScope scope(ui, "Filter -> DSP");
-    const ProgressSpan all{&ui, 0.0, 1.0, "Flash loeschen"};
-    const ProgressSpan erase{&ui, 0.0, 0.02, all.text};
-    if (!EraseProgramSectors(s, ui, erase.Part(0, 2)) &&
-        (all.Cancelled() || !EraseProgramSectors(s, ui, erase.Part(1, 2)))) {
-        ui.Message(all.Cancelled() ? CancelledText(s.state, "Filter -> DSP")
-                                   : std::string("Flash nicht geloescht"));
-        return false;
-    }
-    const PointList copy = CopyList(eqFilter);
-    PutCoefficients(s.image, s.profile.eqCoefOffset, s.profile.eqTapCount - 2, copy);
-    return WriteVerifySelect(s, ui, s.image, {{0, ImageLength(s.image)}, {kImageLengthOffset, 2}},
-                             "Filter", "Filter -> DSP",
-                             ProgressSpan{&ui, erase.to, 1.0, "Filter schreiben"});
+    SetWrite w(s, ui, "the filter", "Filter -> DSP");
+    const ProgressSpan keep{&w, 0.0, s.history != nullptr ? 0.25 : 0.0, "Set lesen"};
+    const ProgressSpan erase{&w, keep.to, keep.to + 0.02, "Flash loeschen"};
+    return w.Run([&] {
+        if (!w.KeepPrevious(keep)) return false;
+        w.Erasing({0, 1, 2, 3, 4, 5, 6});
+        // A second round of erasing, as the box sometimes needs.
+        if (!EraseProgramSectors(s, w, erase.Part(0, 2)) &&
+            (erase.Cancelled() || !EraseProgramSectors(s, w, erase.Part(1, 2)))) {
+            if (erase.Cancelled()) return w.Failed(WriteEnd::Cancelled);
+            w.SetHeadline("Flash nicht geloescht");
+            return w.LinkFailed();
+        }
+        const PointList copy = CopyList(eqFilter);
+        PutCoefficients(s.image, s.profile.eqCoefOffset, s.profile.eqTapCount - 2, copy);
+        return WriteVerifySelect(w, s.image, {{0, ImageLength(s.image)}, {kImageLengthOffset, 2}},
+                                 "Filter", "the filter",
+                                 ProgressSpan{&w, erase.to, 1.0, "Filter schreiben"});
+    });
 }
 
 std::uint16_t RoomDelay(const DspProgramProfile& p, double pathTimeDepth) {

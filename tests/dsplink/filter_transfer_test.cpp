@@ -138,7 +138,10 @@ TEST(EqualizerPath, EraseRetriedOnce) {
     Transfer twice;
     twice.pipe.eraseFailures = 8;  // one sector in each attempt at least
     EXPECT_FALSE(EqualizerPath(twice.session, twice.ui, Ramp(1800)));
-    EXPECT_EQ(twice.ui.messages.back(), "Flash nicht geloescht");
+    EXPECT_EQ(twice.ui.messages,
+              std::vector<std::string>{"Flash nicht geloescht\nSet 3 at 48 kHz: the box refused a "
+                                       "telegram while erasing the set (2 %). The set is "
+                                       "incomplete: write it again."});
     EXPECT_EQ(twice.pipe.telegrams.size(), 14u);
 }
 

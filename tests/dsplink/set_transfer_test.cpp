@@ -98,26 +98,30 @@ TEST(VerifyAfterWrite, StuckCellFailsEveryWriteNamingSetAndOffset) {
     EXPECT_FALSE(filter.FilterTo(2, kRate48k));
     EXPECT_EQ(
         filter.ui.messages,
-        std::vector<std::string>{"Verify failed: Set 3 at 48 kHz differs at offset 3400 (0x0D48)"});
-    EXPECT_FALSE(filter.box.SelectedSet());  // a set that failed is not selected
-    EXPECT_TRUE(filter.ui.statusLines.empty());
+        std::vector<std::string>{"Verify failed: Set 3 at 48 kHz differs at offset 3400 (0x0D48). "
+                                 "The set differs from what was written: write it again."});
+    EXPECT_FALSE(filter.box.SelectedSet());                // a set that failed is not selected
+    EXPECT_EQ(filter.ui.statusLines, filter.ui.messages);  // the status bar agrees
 
     Bench software("stuck-cell=17");
     software.Choose(4, kRate44k1);
     EXPECT_FALSE(WriteSoftware(software.session, software.ui, software.session.ProgramPath()));
-    EXPECT_EQ(
-        software.ui.messages,
-        (std::vector<std::string>{"Verify failed: Set 5 at 44.1 kHz differs at offset 17 (0x0011)",
-                                  "DSP Programm NICHT erfolgreich geschrieben"}));
+    EXPECT_EQ(software.ui.messages,
+              (std::vector<std::string>{
+                  "DSP Programm NICHT erfolgreich geschrieben\nVerify failed: Set 5 "
+                  "at 44.1 kHz differs at offset 17 (0x0011). The set differs "
+                  "from what was written: write it again."}));
 
     Bench setup("stuck-cell=28676");
     setup.Choose(0, kRate33k);
     PutSetupBlock(setup.session.image, SetupStartValues());
     EXPECT_FALSE(WriteSetupSequence(setup.session, setup.ui));
-    EXPECT_EQ(setup.ui.messages, std::vector<std::string>{"Verify failed: Set 1 at 33 kHz "
-                                                          "differs at offset 28676 (0x7004)"});
+    EXPECT_EQ(setup.ui.messages,
+              std::vector<std::string>{"Verify failed: Set 1 at 33 kHz differs at offset 28676 "
+                                       "(0x7004). The set differs from what was written: write it "
+                                       "again."});
     // Without verifying, the same box takes the setup as written.
-    setup.ui.messages.clear();
+    setup.ui = {};
     setup.session.verifyAfterWrite = false;
     EXPECT_TRUE(WriteSetupSequence(setup.session, setup.ui));
     EXPECT_EQ(setup.ui.statusLines, std::vector<std::string>{"Setup written to Set 1 at 33 kHz"});
@@ -237,8 +241,10 @@ TEST(Cancel, AtHalfWayStopsBetweenTelegramsAndTheNextWriteRepairs) {
     Bench b;
     b.ui.cancelAt = 0.5;
     EXPECT_FALSE(b.FilterTo(2, kRate48k));
-    EXPECT_EQ(b.ui.messages, std::vector<std::string>{"Cancelled: Set 3 at 48 kHz is incomplete "
-                                                      "until the next \"Filter -> DSP\""});
+    EXPECT_EQ(b.ui.messages, std::vector<std::string>{
+                                 "Set 3 at 48 kHz: cancelled while writing the filter (50 %). "
+                                 "The set is incomplete: write it again."});
+    EXPECT_EQ(b.ui.statusLines, b.ui.messages);
     EXPECT_FALSE(b.box.SelectedSet());
     EXPECT_EQ(b.ui.progressEnds, 1);
     EXPECT_EQ(b.ui.busyChanges.back(), false);
@@ -272,8 +278,9 @@ TEST(SilentBox, FallingSilentInTheReadBackEndsWithItsMessage) {
     const auto start = b.clock.Now();
     EXPECT_FALSE(b.FilterTo(2, kRate48k));
     EXPECT_EQ(b.ui.messages,
-              std::vector<std::string>{
-                  "Verify failed: no answer from Set 3 at 48 kHz while reading back"});
+              std::vector<std::string>{"Set 3 at 48 kHz: the box stopped answering while verifying "
+                                       "the filter (72 %). The set is written but not verified: "
+                                       "write it again."});
     EXPECT_LT(b.clock.Now() - start, milliseconds(5000));
 
     Bench backup("silent=40", true);
