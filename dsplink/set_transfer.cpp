@@ -260,7 +260,7 @@ bool RestoreFromHistory(DspSession& s, UserInterface& ui, std::size_t steps) {
     SetWrite w(s, ui, "the kept state", "Undo Last Write");
     w.SetPrevious(std::nullopt);
     const bool ok = w.Run([&] {
-        return WritePlan(w, PlanRestore(contents), true, "State of " + entry.time,
+        return WritePlan(w, PlanRestore(contents), true, "Kept state of " + entry.time,
                          ProgressSpan{&w, 0.0, 1.0, ""});
     });
     // Put back: the states it replaced are no longer the newest.
