@@ -2,6 +2,7 @@
 
 #include "correction/predicted_result.h"
 #include "dsp_math/eq_synthesis.h"
+#include "dsplink/box_history.h"
 #include "dsplink/dsp_telegrams.h"
 #include "dsplink/filter_transfer.h"
 #include "dsplink/set_transfer.h"
@@ -57,6 +58,28 @@ void DspCommands::MenuBackupSetClick() {
 void DspCommands::MenuRestoreSetClick() {
     if (!ChooseAnySet()) return;
     if (const auto file = ui_.ChooseOpenFile(kHexFilter)) RestoreSet(s_, ui_, *file);
+}
+
+void DspCommands::MenuUndoLastWriteClick() {
+    if (!ChooseAnySet()) return;
+    RestoreFromHistory(s_, ui_, 1);
+}
+
+void DspCommands::MenuBoxHistoryClick() {
+    if (picker_ == nullptr || !ChooseAnySet()) return;
+    const std::string set = SetText(s_.state.ChosenSet(), s_.state.ChosenRate());
+    if (s_.history == nullptr) {
+        ui_.Message(set + ": the box history is switched off");
+        return;
+    }
+    std::vector<std::string> lines;
+    for (const HistoryEntry& e : s_.history->Entries(s_.state.ChosenSet(), s_.state.ChosenRate()))
+        lines.push_back(HistoryLine(e));
+    if (lines.empty()) {
+        ui_.Message(set + ": the box history holds no state yet");
+        return;
+    }
+    if (const auto index = picker_->Pick(set, lines)) RestoreFromHistory(s_, ui_, *index + 1);
 }
 
 }  // namespace qv

@@ -250,7 +250,9 @@ int Run(const Options& o) {
     DspSession s(*device, clock);
     if (const auto dir = Value(o, "--program-dir")) s.programDirectory = *dir;
     s.verifyAfterWrite = !o.noVerify;
-    BoxHistory history(BoxHistory::DefaultRoot());
+    // The in-process box's states are kept apart from a real box's.
+    BoxHistory history(box != nullptr ? BoxHistory::DefaultRoot() / "virtual"
+                                      : BoxHistory::DefaultRoot());
     if (!o.noHistory) s.history = &history;
     // The result goes to standard output; a failure is the last line on standard error.
     s.failureAsStatusLine = false;

@@ -46,6 +46,11 @@ unsigned long Sequence(const std::string& file) {
 
 }  // namespace
 
+std::string HistoryLine(const HistoryEntry& e) {
+    return e.time + "  before " + e.command + "  (box version " +
+           (e.version < 0 ? std::string("?") : std::to_string(e.version)) + ")";
+}
+
 fs::path BoxHistory::DefaultRoot() {
     const char* data = std::getenv("XDG_DATA_HOME");
     fs::path base;

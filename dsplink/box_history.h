@@ -23,6 +23,10 @@ struct HistoryEntry {
     bool operator==(const HistoryEntry&) const = default;
 };
 
+// One line of the "History…" list: "2026-12-09 04:35:12 UTC  before Filter -> DSP  (box
+// version 1)".
+std::string HistoryLine(const HistoryEntry& entry);
+
 class BoxHistory {
   public:
     static constexpr std::size_t kKept = 10;
