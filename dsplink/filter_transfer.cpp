@@ -13,6 +13,12 @@
 namespace qv {
 namespace {
 
+// A room write that ended short: the status bar says the same as the message.
+void Say(const DspSession& s, UserInterface& ui, const std::string& text) {
+    if (s.failureAsStatusLine) ui.StatusLine(text);
+    ui.Message(text);
+}
+
 void PutValue(std::span<std::uint8_t> target, std::size_t at, std::uint32_t bits) {
     for (std::size_t copy = 0; copy < 2; ++copy)
         for (std::size_t i = 0; i < 4; ++i)
@@ -38,17 +44,18 @@ bool VerifyRoomCoefficients(DspSession& s, UserInterface& ui, std::span<const st
     const std::uint32_t first = s.state.ParameterBase() + s.profile.roomCoefOffset;
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         if (progress.Cancelled()) {
-            ui.Message("Cancelled: " + SetText(s.state.ChosenSet(), s.state.ChosenRate()) +
-                       " was written but not verified");
+            Say(s, ui,
+                "Cancelled: " + SetText(s.state.ChosenSet(), s.state.ChosenRate()) +
+                    " was written but not verified");
             return false;
         }
         const auto value = ReadDspByte(s.link, ui, static_cast<std::uint16_t>(first + i));
         if (!value) {
-            ui.Message(SilentReadBackText(s.state));
+            Say(s, ui, SilentReadBackText(s.state));
             return false;
         }
         if (*value != bytes[i]) {
-            ui.Message(VerifyFailedText(s.state.ChosenSet(), s.state.ChosenRate(), first + i));
+            Say(s, ui, VerifyFailedText(s.state.ChosenSet(), s.state.ChosenRate(), first + i));
             return false;
         }
         if ((i + 1) % 16 == 0 || i + 1 == bytes.size()) progress.Report(i + 1, bytes.size());
@@ -137,20 +144,20 @@ bool RoomPath(DspSession& s, UserInterface& ui, const PointList& roomFilter, dou
     BusyScope busy(ui);
     ProgressScope scope(ui, "Filter -> DSP");
     if (!PingDsp(s.link, ui)) {
-        ui.Message("keine RS232-Verbindung zu DSP! [5]");
+        Say(s, ui, "keine RS232-Verbindung zu DSP! [5]");
         return false;
     }
     const auto dspMode = ReadModeWord(s, ui);
     if (!dspMode) {
-        ui.Message("keine RS232-Verbindung! [6]");
+        Say(s, ui, "keine RS232-Verbindung! [6]");
         return false;
     }
     if ((*dspMode & kModeCompareMask) != (s.state.ModeWord() & kModeCompareMask)) {
-        ui.Message("zuerst DSP-Setup durchführen (Menu: SETUP->DSP)!");
+        Say(s, ui, "zuerst DSP-Setup durchführen (Menu: SETUP->DSP)!");
         return false;
     }
     if (!WriteDelay(s, ui, s.profile.roomDelayAddress, RoomDelay(s.profile, pathTimeDepth))) {
-        ui.Message("keine RS232-Verbindung zu DSP! [7]");
+        Say(s, ui, "keine RS232-Verbindung zu DSP! [7]");
         return false;
     }
     const std::uint16_t idle = static_cast<std::uint16_t>(*dspMode & ~kModeBusy);
@@ -158,7 +165,7 @@ bool RoomPath(DspSession& s, UserInterface& ui, const PointList& roomFilter, dou
     bool ok = true;
     try {
         if (!WriteModeWord(s, ui, static_cast<std::uint16_t>(*dspMode | kModeBusy))) {
-            ui.Message("keine RS232-Verbindung zu DSP! [8]");
+            Say(s, ui, "keine RS232-Verbindung zu DSP! [8]");
             return false;
         }
         // The room coefficients go to the parameter area, never into the image:
@@ -174,8 +181,9 @@ bool RoomPath(DspSession& s, UserInterface& ui, const PointList& roomFilter, dou
         if (!WriteRoomCoefficients(s, ui, bytes, write)) {
             // The busy bit never stays set, whatever ended the write.
             WriteModeWord(s, ui, idle);
-            ui.Message(all.Cancelled() ? CancelledText(s.state, "Filter -> DSP")
-                                       : std::string("keine RS232-Verbindung zu DSP! [10]"));
+            Say(s, ui,
+                all.Cancelled() ? CancelledText(s.state, "Filter -> DSP")
+                                : std::string("keine RS232-Verbindung zu DSP! [10]"));
             return false;
         }
         ok = !verify || VerifyRoomCoefficients(s, ui, bytes, check);
@@ -189,7 +197,7 @@ bool RoomPath(DspSession& s, UserInterface& ui, const PointList& roomFilter, dou
         throw;
     }
     if (!WriteModeWord(s, ui, idle)) {
-        ui.Message("keine RS232-Verbindung zu DSP! [9]");
+        Say(s, ui, "keine RS232-Verbindung zu DSP! [9]");
         ok = false;
     }
     if (!SelectSetCommand(s.link, ui, s.state.ChoiceFromButtons()) || !ok) return false;

@@ -53,6 +53,13 @@ bool ReadRanges(DspSession& s, UserInterface& ui, DspImage& image,
     return true;
 }
 
+// A read that ended short: the status bar says the same as the message, so
+// that an older "written ..., verified" never stands beside it.
+void Say(const DspSession& s, UserInterface& ui, const std::string& text) {
+    if (s.failureAsStatusLine) ui.StatusLine(text);
+    ui.Message(text);
+}
+
 }  // namespace
 
 std::string WrittenLine(const std::string& what, const DspState& state, bool verified) {
@@ -116,7 +123,7 @@ bool WriteVerifySelect(SetWrite& w, const DspImage& image, const std::vector<Ima
 std::optional<PointList> ReadEqFilter(DspSession& s, UserInterface& ui) {
     auto read = ErasedImage();
     if (!s.link.ReadRange(ui, s.state.SlotCode(), *read, kImageLengthOffset, 2)) {
-        ui.Message(SilentReadBackText(s.state));
+        Say(s, ui, SilentReadBackText(s.state));
         return std::nullopt;
     }
     const std::size_t length = ImageLength(*read);
@@ -127,15 +134,16 @@ std::optional<PointList> ReadEqFilter(DspSession& s, UserInterface& ui) {
         count = length > base ? std::min(count, (length - base) / 8) : 0;
     }
     if (length == kErasedLength || length > kProgramArea || count == 0) {
-        ui.Message(Here(s.state) + " holds no filter yet");
+        Say(s, ui, Here(s.state) + " holds no filter yet");
         return std::nullopt;
     }
     BusyScope busy(ui);
     ProgressScope scope(ui, "Filter <- DSP");
     const ProgressSpan progress{&ui, 0.0, 1.0, "Filter lesen"};
     if (!s.link.ReadRange(ui, s.state.SlotCode(), *read, base, 8 * count, progress)) {
-        ui.Message(progress.Cancelled() ? std::string("Cancelled: nothing was changed")
-                                        : SilentReadBackText(s.state));
+        Say(s, ui,
+            progress.Cancelled() ? std::string("Cancelled: nothing was changed")
+                                 : SilentReadBackText(s.state));
         return std::nullopt;
     }
     return GetCoefficients(*read, base, count);
@@ -163,25 +171,26 @@ bool BackupSet(DspSession& s, UserInterface& ui, const std::string& file) {
     auto read = ErasedImage();
     const ImageRange tail{kImageLengthOffset, 2u + kSetupSize};
     if (!ReadRanges(s, ui, *read, {tail}, progress.Part(0, 50))) {
-        ui.Message(SilentReadBackText(s.state));
+        Say(s, ui, SilentReadBackText(s.state));
         return false;
     }
     const std::uint16_t length = ImageLength(*read);
     if (length == kErasedLength || length > kProgramArea) {
-        ui.Message(Here(s.state) + " holds no program: nothing to back up");
+        Say(s, ui, Here(s.state) + " holds no program: nothing to back up");
         return false;
     }
     ProgressSpan rest = progress;
     rest.from = progress.Part(0, 50).to;
     if (!ReadRanges(s, ui, *read, {{0, length}}, rest)) {
-        ui.Message(progress.Cancelled() ? std::string("Cancelled: no backup was written")
-                                        : SilentReadBackText(s.state));
+        Say(s, ui,
+            progress.Cancelled() ? std::string("Cancelled: no backup was written")
+                                 : SilentReadBackText(s.state));
         return false;
     }
     try {
         WriteIntelHexFile(file, *BackupContents(*read));
     } catch (const FileError&) {
-        ui.Message("Fehler beim Zugriff auf " + file + " !");
+        Say(s, ui, "Fehler beim Zugriff auf " + file + " !");
         return false;
     }
     ui.StatusLine(Here(s.state) + " backed up to " + file);
