@@ -116,6 +116,37 @@ TEST(FailedWrite, EndsWithOneMessageAndTheHistoryPutsTheSetBack) {
     }
 }
 
+TEST(KeepPrevious, ASetChangedElsewhereIsReadNotTakenFromTheRecord) {
+    Box b;
+    ASSERT_TRUE(EqualizerPath(b.session, b.ui, Filter(0.5)));
+    // Another program changes the setup only; this one's record no longer holds.
+    b.session.history = nullptr;
+    SetupBlock other = GetSetupBlock(b.session.image);
+    other.gainLeft = 77;
+    PutSetupBlock(b.session.image, other);
+    ASSERT_TRUE(WriteSetupSequence(b.session, b.ui));
+    b.session.history = &b.history;
+    const HexSlotImage before = b.Holds();
+    b.box.SetFaults(ParseFaultSpec("stuck-cell=3400"));
+    EXPECT_FALSE(EqualizerPath(b.session, b.ui, Filter(0.25)));
+    EXPECT_EQ(ReadIntelHexFile(b.history.Entries(4, kRate48k).front().file), before);
+}
+
+TEST(KeepPrevious, AHistoryThatCannotBeWrittenStopsTheWriteBeforeTheErase) {
+    Box b;
+    b.dir.Write("blocked", "");
+    BoxHistory blocked(b.dir.path() / "blocked");
+    b.session.history = &blocked;
+    const HexSlotImage before = b.Holds();
+    EXPECT_FALSE(EqualizerPath(b.session, b.ui, Filter(0.5)));
+    ASSERT_EQ(b.ui.messages.size(), 1u);
+    EXPECT_TRUE(
+        b.ui.messages[0].starts_with("Set 5 at 48 kHz: the box history could not be "
+                                     "written in "));
+    EXPECT_TRUE(b.ui.messages[0].ends_with("The set is unchanged."));
+    EXPECT_EQ(b.Holds(), before);
+}
+
 TEST(FailedWrite, PortThatVanishesEndsWithItsMessage) {
     struct VanishingBox : VirtualDspBox {
         using VirtualDspBox::VirtualDspBox;
