@@ -77,11 +77,16 @@ bool WriteDelay(DspSession& s, UserInterface& ui, std::uint16_t address, std::ui
 }
 
 bool WriteSetupSequence(DspSession& s, UserInterface& ui) {
+    // Reading a set in full (no record of it yet) takes long: it shows
+    // progress and takes a Cancel. A dialog's own progress shares the bar.
+    ProgressScope scope(ui, "Write Setup To DSP");
     SetWrite w(s, ui, "the setup", "Write Setup To DSP");
+    const double keep = s.history != nullptr ? 0.9 : 0.0;
     return w.Run([&] {
-        return w.KeepPrevious({}) && EraseForWrite(w, {kSetupSector}, {}) &&
+        return w.KeepPrevious(ProgressSpan{&w, 0.0, keep, "Set lesen"}) &&
+               EraseForWrite(w, {kSetupSector}, {}) &&
                WriteVerifySelect(w, s.image, {{kSetupOffset, kSetupSize}}, "Setup", "the setup",
-                                 {});
+                                 ProgressSpan{&w, keep, 1.0, "Setup schreiben"});
     });
 }
 

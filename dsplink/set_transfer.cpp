@@ -268,6 +268,7 @@ bool RestoreFromHistory(DspSession& s, UserInterface& ui, std::size_t steps) {
     ProgressScope scope(ui, "Undo Last Write");
     SetWrite w(s, ui, "the kept state", "Undo Last Write");
     w.SetPrevious(std::nullopt);
+    w.HistoryHoldsAState();
     const bool ok = w.Run([&] {
         return WritePlan(w, PlanRestore(contents), true, "Kept state of " + entry.time,
                          ProgressSpan{&w, 0.0, 1.0, ""});

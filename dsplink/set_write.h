@@ -54,6 +54,8 @@ class SetWrite : public UserInterface {
     bool KeepPrevious(const ProgressSpan& progress);
     // previous is what the set holds; the history is not written (an undo).
     void SetPrevious(std::optional<HexSlotImage> previous) { previous_ = std::move(previous); }
+    // The history still holds a state to go back to (an undo that fails keeps it).
+    void HistoryHoldsAState() { kept_ = true; }
 
     // What the write is doing now, for the message: "erasing the set",
     // "writing the filter", "verifying the filter", "selecting the set".
