@@ -193,11 +193,14 @@ TEST(BoxHistory, KeepsTheNewestTenWithTheirIndex) {
     EXPECT_EQ(ReadIntelHexFile(h.Entries(2, kRate33k).front().file).bytes[0], 8);
     EXPECT_TRUE(h.Entries(2, kRate44k1).empty());
 
+    const char* home = std::getenv("HOME");
+    const std::string savedHome = home != nullptr ? home : "";
     ::setenv("XDG_DATA_HOME", "/x/data", 1);
     EXPECT_EQ(BoxHistory::DefaultRoot(), "/x/data/quorvane/box-history");
     ::unsetenv("XDG_DATA_HOME");
     ::setenv("HOME", "/home/u", 1);
     EXPECT_EQ(BoxHistory::DefaultRoot(), "/home/u/.local/share/quorvane/box-history");
+    ::setenv("HOME", savedHome.c_str(), 1);
 }
 
 // What a filter write costs on the line: without the history, with it the
