@@ -194,13 +194,17 @@ TEST(BoxHistory, KeepsTheNewestTenWithTheirIndex) {
     EXPECT_TRUE(h.Entries(2, kRate44k1).empty());
 
     const char* home = std::getenv("HOME");
+    const char* data = std::getenv("XDG_DATA_HOME");
     const std::string savedHome = home != nullptr ? home : "";
+    const std::optional<std::string> savedData =
+        data != nullptr ? std::optional<std::string>(data) : std::nullopt;
     ::setenv("XDG_DATA_HOME", "/x/data", 1);
     EXPECT_EQ(BoxHistory::DefaultRoot(), "/x/data/quorvane/box-history");
     ::unsetenv("XDG_DATA_HOME");
     ::setenv("HOME", "/home/u", 1);
     EXPECT_EQ(BoxHistory::DefaultRoot(), "/home/u/.local/share/quorvane/box-history");
     ::setenv("HOME", savedHome.c_str(), 1);
+    if (savedData) ::setenv("XDG_DATA_HOME", savedData->c_str(), 1);
 }
 
 // What a filter write costs on the line: without the history, with it the
