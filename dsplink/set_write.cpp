@@ -94,7 +94,9 @@ bool SetWrite::ProgressCancelled() {
 bool SetWrite::KeepPrevious(const ProgressSpan& progress) {
     if (s_.history == nullptr) return true;
     Doing("reading what the set holds");
-    const auto version = ReadVersion(s_, *this);
+    // The version only labels the kept state: its failure is nobody's business.
+    SilentUserInterface quiet;
+    const auto version = ReadVersion(s_, quiet);
     auto read = std::make_unique<DspImage>();
     read->fill(0xFF);
     const std::uint8_t slot = s_.state.SlotCode();
