@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "app/filter_workflow.h"
 #include "correction/correction_target.h"
 #include "correction/predicted_result.h"
-#include "project/workspace.h"
 #include "dsp_math/eq_synthesis.h"
 #include "dsplink/program_profile.h"
 
@@ -52,26 +52,30 @@ Workspace MakeWorkspace() {
     return ws;
 }
 
+// "Execute" as the editor runs it, prediction included.
+void Execute(Workspace& ws, const DspProgramProfile& p) {
+    StoreExecuteResult(
+        ws, FilterVariant::Equalizer,
+        ComputeExecute(GatherExecuteInputs(ws, FilterVariant::Equalizer, p, 1500, 20000)));
+}
+
 void BM_ExecuteWithPrediction(benchmark::State& state) {
     Workspace ws = MakeWorkspace();
     const DspProgramProfile p = Profile();
-    SilentUserInterface ui;
-    for (auto _ : state) {
-        SynthesizeEqFilter(ws, p, ui);
-        benchmark::DoNotOptimize(
-            StorePredictedCurves(ws, p.eqTapCount, p.eqSampleRate, 1500, 20000));
-    }
+    for (auto _ : state) Execute(ws, p);
 }
 BENCHMARK(BM_ExecuteWithPrediction)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_PredictionOnly(benchmark::State& state) {
     Workspace ws = MakeWorkspace();
     const DspProgramProfile p = Profile();
-    SilentUserInterface ui;
-    SynthesizeEqFilter(ws, p, ui);
+    Execute(ws, p);
+    const PointList& h = ws[ImpulseResponseDiagram].Slot(1).points;
+    const PointList& level = ws[FrequencyResponseDiagram].Slot(3).points;
+    const PointList& delay = ws[GroupDelayDiagram].Slot(3).points;
     for (auto _ : state)
         benchmark::DoNotOptimize(
-            StorePredictedCurves(ws, p.eqTapCount, p.eqSampleRate, 1500, 20000));
+            PredictMeasurement(level, delay, h, p.eqTapCount, p.eqSampleRate, 1500, 20000));
 }
 BENCHMARK(BM_PredictionOnly)->Unit(benchmark::kMillisecond)->UseRealTime();
 
@@ -80,8 +84,7 @@ BENCHMARK(BM_PredictionOnly)->Unit(benchmark::kMillisecond)->UseRealTime();
 void BM_PredictionDirectSums(benchmark::State& state) {
     Workspace ws = MakeWorkspace();
     const DspProgramProfile p = Profile();
-    SilentUserInterface ui;
-    SynthesizeEqFilter(ws, p, ui);
+    Execute(ws, p);
     const PointList& h = ws[ImpulseResponseDiagram].Slot(1).points;
     const PointList level = ws[FrequencyResponseDiagram].Slot(3).points;
     const PointList delay = ws[GroupDelayDiagram].Slot(3).points;

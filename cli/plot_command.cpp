@@ -11,13 +11,13 @@
 #include <string>
 #include <vector>
 
+#include "app/correction_files.h"
 #include "cli/cli_command.h"
 #include "cli/cli_user_interface.h"
 #include "curves/curve_files.h"
-#include "project/workspace.h"
 #include "diagram/diagram_image.h"
 #include "diagram/ranges.h"
-#include "dsp_math/correction_files.h"
+#include "project/workspace.h"
 
 namespace qv::cli {
 namespace {
