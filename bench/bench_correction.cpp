@@ -42,13 +42,15 @@ Workspace MakeWorkspace() {
     TargetSettings s;
     s.from = 1500;
     s.delayCorrection = true;
-    SetSlot(ws[FrequencyResponseDiagram], 3, "measured", Measured(false));
-    SetSlot(ws[GroupDelayDiagram], 3, "measured", Measured(true));
-    SetSlot(ws[FrequencyResponseDiagram], 1, "desired", LevelCorrection(Measured(false), s));
-    SetSlot(ws[GroupDelayDiagram], 1, "desired", DelayCorrection(Measured(true), s));
+    SetCurve(ws, FrequencyResponseDiagram, CurveRole::Measured, "measured", Measured(false));
+    SetCurve(ws, GroupDelayDiagram, CurveRole::Measured, "measured", Measured(true));
+    SetCurve(ws, FrequencyResponseDiagram, CurveRole::Desired, "desired",
+             LevelCorrection(Measured(false), s));
+    SetCurve(ws, GroupDelayDiagram, CurveRole::Desired, "desired",
+             DelayCorrection(Measured(true), s));
     PointList cor = {{0, 0}};
     for (double f = 10; f <= 24000; f *= 1.0146) AppendPoint(cor, f, 0);
-    SetSlot(ws[FrequencyResponseHighDiagram], 1, "amlin.cor", cor);
+    SetCurve(ws, FrequencyResponseHighDiagram, CurveRole::Desired, "amlin.cor", cor);
     return ws;
 }
 
@@ -70,9 +72,9 @@ void BM_PredictionOnly(benchmark::State& state) {
     Workspace ws = MakeWorkspace();
     const DspProgramProfile p = Profile();
     Execute(ws, p);
-    const PointList& h = ws[ImpulseResponseDiagram].Slot(1).points;
-    const PointList& level = ws[FrequencyResponseDiagram].Slot(3).points;
-    const PointList& delay = ws[GroupDelayDiagram].Slot(3).points;
+    const PointList& h = ws.Curve(ImpulseResponseDiagram, CurveRole::Impulse).points;
+    const PointList& level = ws.Curve(FrequencyResponseDiagram, CurveRole::Measured).points;
+    const PointList& delay = ws.Curve(GroupDelayDiagram, CurveRole::Measured).points;
     for (auto _ : state)
         benchmark::DoNotOptimize(
             PredictMeasurement(level, delay, h, p.eqTapCount, p.eqSampleRate, 1500, 20000));
@@ -85,9 +87,9 @@ void BM_PredictionDirectSums(benchmark::State& state) {
     Workspace ws = MakeWorkspace();
     const DspProgramProfile p = Profile();
     Execute(ws, p);
-    const PointList& h = ws[ImpulseResponseDiagram].Slot(1).points;
-    const PointList level = ws[FrequencyResponseDiagram].Slot(3).points;
-    const PointList delay = ws[GroupDelayDiagram].Slot(3).points;
+    const PointList& h = ws.Curve(ImpulseResponseDiagram, CurveRole::Impulse).points;
+    const PointList level = ws.Curve(FrequencyResponseDiagram, CurveRole::Measured).points;
+    const PointList delay = ws.Curve(GroupDelayDiagram, CurveRole::Measured).points;
     const double fs = p.eqSampleRate;
     for (auto _ : state) {
         double sink = 0;

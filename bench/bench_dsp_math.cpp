@@ -38,10 +38,11 @@ double Delay(double f) {
 Workspace MakeWorkspace() {
     Workspace ws;
     for (DiagramId id : {FrequencyResponseDiagram, FrequencyRoomDiagram})
-        SetSlot(ws[id], 1, "desired", Curve(Level));
+        SetCurve(ws, id, CurveRole::Desired, "desired", Curve(Level));
     for (DiagramId id : {GroupDelayDiagram, DelayRoomDiagram})
-        SetSlot(ws[id], 1, "desired", Curve(Delay));
-    SetSlot(ws[FrequencyResponseHighDiagram], 1, "amlin.cor", PointList{{0, 0}, {24000, 0}});
+        SetCurve(ws, id, CurveRole::Desired, "desired", Curve(Delay));
+    SetCurve(ws, FrequencyResponseHighDiagram, CurveRole::Desired, "amlin.cor",
+             PointList{{0, 0}, {24000, 0}});
     ws.RoomDepth = 500;
     return ws;
 }
@@ -101,9 +102,11 @@ PointList DirectGroupDelay(const PointList& h, double fs) {
 // The eq variant's work with the literal sums: design, inverse, analysis.
 void DirectExecute(const Workspace& ws, std::int32_t n, double fs, DiagramId level,
                    DiagramId delay) {
-    const PointList sum = TargetWithCorrection(ws[level].Slot(1).points,
-                                               ws[FrequencyResponseHighDiagram].Slot(1).points);
-    std::vector<double> phases = DelayToPhases(CurveToBins(ws[delay].Slot(1).points, n, fs), n, fs);
+    const PointList sum =
+        TargetWithCorrection(ws.Curve(level, CurveRole::Desired).points,
+                             ws.Curve(FrequencyResponseHighDiagram, CurveRole::Desired).points);
+    std::vector<double> phases =
+        DelayToPhases(CurveToBins(ws.Curve(delay, CurveRole::Desired).points, n, fs), n, fs);
     AddBulkDelayPhase(phases, n, n / (2 * fs) * 1000, fs);
     AlignMidBinPhase(phases, n);
     const Spectrum full =
@@ -162,7 +165,7 @@ void BM_ExecuteEqAndPrediction(benchmark::State& state) {
     std::vector<double> c(nu.size()), s(nu.size()), dc(nu.size()), ds(nu.size());
     for (auto _ : state) {
         Execute(ws, FilterVariant::Equalizer, profile);
-        const PointList& filter = ws[ImpulseResponseDiagram].Slot(1).points;
+        const PointList& filter = ws.Curve(ImpulseResponseDiagram, CurveRole::Impulse).points;
         std::vector<double> h, nh;
         for (std::size_t k = 0; k < filter.size(); ++k) {
             h.push_back(filter[k].y);
@@ -196,12 +199,12 @@ BENCHMARK(BM_TrigSumsGroupDelaySweep)->Arg(1)->Arg(0)->Unit(benchmark::kMillisec
 PointList TestImpulse() {
     Workspace ws = MakeWorkspace();
     Execute(ws, FilterVariant::Equalizer, Profile());
-    return ws[ImpulseResponseDiagram].Slot(1).points;
+    return ws.Curve(ImpulseResponseDiagram, CurveRole::Impulse).points;
 }
 
 void BM_ImpulsFrequencyResponse(benchmark::State& state) {
     Workspace ws;
-    SetSlot(ws[ImpulseResponseDiagram], 1, "impuls", TestImpulse());
+    SetCurve(ws, ImpulseResponseDiagram, CurveRole::Impulse, "impuls", TestImpulse());
     SilentUserInterface ui;
     for (auto _ : state) {
         ws.CurrentDiagram = ImpulseResponseDiagram;
@@ -218,7 +221,7 @@ BENCHMARK(BM_ImpulsFrequencyResponseDirect)->Unit(benchmark::kMillisecond)->UseR
 
 void BM_ImpulsGroupDelay(benchmark::State& state) {
     Workspace ws;
-    SetSlot(ws[ImpulseResponseDiagram], 1, "impuls", TestImpulse());
+    SetCurve(ws, ImpulseResponseDiagram, CurveRole::Impulse, "impuls", TestImpulse());
     SilentUserInterface ui;
     for (auto _ : state) {
         ws.CurrentDiagram = ImpulseResponseDiagram;

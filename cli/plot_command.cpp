@@ -47,8 +47,8 @@ Workspace StartWorkspace(bool withCorrections, UserInterface& ui) {
     CreateDiagramSet(ws);
     if (withCorrections) LoadCorrectionCurves(ws, ui);
     CreateDesiredCurve(ws, DelayRoomDiagram, 20);
-    ws[FrequencyRoomDiagram].Slot(1).marked = 1;
-    ws[FrequencyRoomDiagram].Slot(1).name = "desired";
+    ws.Curve(FrequencyRoomDiagram, CurveRole::Desired).marked = 1;
+    ws.Curve(FrequencyRoomDiagram, CurveRole::Desired).name = "desired";
     CreateDesiredCurve(ws, GroupDelayDiagram, 20);
     CreateDesiredCurve(ws, FrequencyResponseDiagram, 20);
     return ws;
