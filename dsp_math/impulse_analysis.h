@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "curves/point_list.h"
-#include "curves/user_interface.h"
 #include "dsp_math/spectrum.h"
 
 namespace qv {

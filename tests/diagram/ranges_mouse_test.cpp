@@ -2,10 +2,10 @@
 
 #include <cmath>
 
+#include "curves/diagram_set.h"
 #include "diagram/axis_math.h"
 #include "diagram/mouse_edit.h"
 #include "diagram/ranges.h"
-#include "project/workspace.h"
 
 namespace qv {
 namespace {
@@ -85,22 +85,16 @@ TEST(MouseEdit, LogHitBoxIsSymmetricInAxisUnits) {
 
 class MouseEditTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        ws.ViewWidth = 835;
-        ws.ViewHeight = 368;
-        ws.CurrentDiagram = ImpulseResponseDiagram;
-        Slot().marked = 1;
-    }
-    CurveSlot& Slot() { return ws.Current().Slot(1); }
+    void SetUp() override { Slot().marked = 1; }
+    CurveSlot& Slot() { return d.Slot(1); }
     CurvePoint At(int px, int py) {
-        const AxisValue v =
-            PixelToAxisValue(DiagramMapper(ws.Current(), ws.ViewWidth, ws.ViewHeight), px, py);
+        const AxisValue v = PixelToAxisValue(DiagramMapper(d, width, height), px, py);
         return {v.X, v.Y};
     }
+    MouseView View() { return {d, width, height}; }
 
-    MouseView View() { return {ws.Current(), ws.ViewWidth, ws.ViewHeight}; }
-
-    Workspace ws;
+    Diagram d = MakeDiagramSet()[ImpulseResponseDiagram];
+    std::int32_t width = 835, height = 368;
     MouseEditor mouse;
 };
 
@@ -167,13 +161,13 @@ TEST_F(MouseEditTest, AnEmptiedSlotCannotBeRefilled) {
 
 TEST_F(MouseEditTest, InsertionNeedsAPositionRightOfAndAboveTheLowerBounds) {
     Slot().points = {At(100, 100)};
-    EXPECT_FALSE(InsertPointAt(ws.Current(), ws.ViewWidth, ws.ViewHeight, 20, 100));   // left
-    EXPECT_FALSE(InsertPointAt(ws.Current(), ws.ViewWidth, ws.ViewHeight, 300, 350));  // below
-    EXPECT_TRUE(InsertPointAt(ws.Current(), ws.ViewWidth, ws.ViewHeight, 900, -20));   // beyond
-    EXPECT_GT(Slot().points.back().x, ws.Current().xTo);
+    EXPECT_FALSE(InsertPointAt(d, width, height, 20, 100));   // left
+    EXPECT_FALSE(InsertPointAt(d, width, height, 300, 350));  // below
+    EXPECT_TRUE(InsertPointAt(d, width, height, 900, -20));   // beyond
+    EXPECT_GT(Slot().points.back().x, d.xTo);
     // A window too small for a plot edits nothing.
-    EXPECT_FALSE(InsertPointAt(ws.Current(), 30, 25, 10, 10));
-    EXPECT_FALSE(DeletePointAt(ws.Current(), 20, 20, 10, 10));
+    EXPECT_FALSE(InsertPointAt(d, 30, 25, 10, 10));
+    EXPECT_FALSE(DeletePointAt(d, 20, 20, 10, 10));
 }
 
 }  // namespace
