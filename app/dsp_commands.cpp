@@ -1,6 +1,6 @@
 #include "app/dsp_commands.h"
 
-#include "correction/predicted_result.h"
+#include "app/filter_workflow.h"
 #include "dsp_math/eq_synthesis.h"
 #include "dsplink/box_history.h"
 #include "dsplink/dsp_telegrams.h"
@@ -12,7 +12,7 @@ namespace qv {
 void DspCommands::MenuFilterToDspClick() {
     // The box would clip such a filter and report success; refuse it first.
     if (ReportClippingFilter(ws_, ui_)) return;
-    FilterToDsp(s_, ui_, ws_, chooser_, PathTimeDepth(ws_.RoomDepth, ws_.RoomWidth));
+    FilterToDsp(s_, ui_, TransferInput(ws_), chooser_, PathTimeDepth(ws_.RoomDepth, ws_.RoomWidth));
 }
 
 void DspCommands::MenuSetClick() {
@@ -29,7 +29,10 @@ void DspCommands::MenuTestClick() {
 }
 
 void DspCommands::MenuFilterFromDspClick() {
-    FilterFromDsp(s_, ui_, ws_, chooser_);
+    // What the box holds goes beside the computed filter.
+    if (auto read = FilterFromDsp(s_, ui_, chooser_))
+        SetCurve(ws_, ImpulseResponseDiagram, CurveRole::Measured, read->name,
+                 std::move(read->points));
 }
 
 bool DspCommands::MenuVerifyAfterWriteClick() {

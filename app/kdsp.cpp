@@ -50,8 +50,8 @@ TForm1::TForm1(Workspace& ws, DspSession& dsp, UserInterface& ui, QWidget* paren
     }
     CreateDesiredCurve(ws_, DelayRoomDiagram, 20);
     ws_.CurrentDiagram = FrequencyRoomDiagram;
-    ws_.Current().Slot(1).marked = 1;
-    ws_.Current().Slot(1).name = "desired";
+    ws_.Current(CurveRole::Desired).marked = 1;
+    ws_.Current(CurveRole::Desired).name = "desired";
     CreateDesiredCurve(ws_, GroupDelayDiagram, 20);
     CreateDesiredCurve(ws_, FrequencyResponseDiagram, 20);
     editor_.SyncCurveMenuCheck();

@@ -7,10 +7,10 @@
 #include <memory>
 
 #include "app/command_line.h"
+#include "app/correction_files.h"
 #include "app/device_router.h"
 #include "app/editor_shell.h"
 #include "app/qt_user_interface.h"
-#include "dsp_math/correction_files.h"
 #include "dspbox/virtual_dsp_box.h"
 #include "dsplink/box_history.h"
 #include "dsplink/dsp_session.h"

@@ -205,20 +205,17 @@ bool RoomPath(DspSession& s, UserInterface& ui, const PointList& roomFilter, dou
     return true;
 }
 
-bool FilterToDsp(DspSession& s, UserInterface& ui, const Workspace& ws, SetChooser& chooser,
+bool FilterToDsp(DspSession& s, UserInterface& ui, const FilterTransfer& what, SetChooser& chooser,
                  double pathTimeDepth) {
     if (s.state.DspConnected() == 0) {
         ui.Message("No DSP -> Please connect DSP to USB");
         return false;
     }
-    const DiagramId current = ws.CurrentDiagram;
-    const bool room = current == FrequencyRoomDiagram;
-    const bool eq = IsEqDiagram(current);
-    if (!room && !eq) return false;
+    if (what.path == TransferPath::None) return false;
     s.state.LockRate(true);
     if (!chooser.Choose(s.state)) return false;
-    if (room) return RoomPath(s, ui, ws[FilterRoomDiagram].Slot(1).points, pathTimeDepth);
-    return EqualizerPath(s, ui, ws[ImpulseResponseDiagram].Slot(1).points);
+    if (what.path == TransferPath::Room) return RoomPath(s, ui, what.filter, pathTimeDepth);
+    return EqualizerPath(s, ui, what.filter);
 }
 
 }  // namespace qv

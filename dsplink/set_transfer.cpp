@@ -149,19 +149,18 @@ std::optional<PointList> ReadEqFilter(DspSession& s, UserInterface& ui) {
     return GetCoefficients(*read, base, count);
 }
 
-bool FilterFromDsp(DspSession& s, UserInterface& ui, Workspace& ws, SetChooser& chooser) {
+std::optional<ReadBackFilter> FilterFromDsp(DspSession& s, UserInterface& ui, SetChooser& chooser) {
     if (s.state.DspConnected() == 0) {
         ui.Message("No DSP -> Please connect DSP to USB");
-        return false;
+        return std::nullopt;
     }
     s.state.LockRate(false);
-    if (!chooser.Choose(s.state)) return false;
+    if (!chooser.Choose(s.state)) return std::nullopt;
     auto filter = ReadEqFilter(s, ui);
-    if (!filter) return false;
-    SetSlot(ws[ImpulseResponseDiagram], 3, SetCurveName(s.state.ChosenSet(), s.state.ChosenRate()),
-            std::move(*filter));
+    if (!filter) return std::nullopt;
     ui.StatusLine("Filter read from " + Here(s.state));
-    return true;
+    return ReadBackFilter{SetCurveName(s.state.ChosenSet(), s.state.ChosenRate()),
+                          std::move(*filter)};
 }
 
 bool BackupSet(DspSession& s, UserInterface& ui, const std::string& file) {

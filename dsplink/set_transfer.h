@@ -49,9 +49,13 @@ bool WriteVerifySelect(SetWrite& w, const DspImage& image, const std::vector<Ima
 // or Cancel.
 std::optional<PointList> ReadEqFilter(DspSession& s, UserInterface& ui);
 // "Filter <- DSP": a found box, the chooser with RateLocked 0, then the
-// filter into slot 3 of "Impuls Response" named "Set N (rate)". Nothing
-// changes on a refusal or a Cancel.
-bool FilterFromDsp(DspSession& s, UserInterface& ui, Workspace& ws, SetChooser& chooser);
+// filter named "Set N (rate)" for the caller to show. nullopt on a refusal
+// or a Cancel.
+struct ReadBackFilter {
+    std::string name;
+    PointList points;
+};
+std::optional<ReadBackFilter> FilterFromDsp(DspSession& s, UserInterface& ui, SetChooser& chooser);
 
 // The current slot's program (up to its length word), length word and setup
 // block into an Intel HEX file. An erased set is refused.

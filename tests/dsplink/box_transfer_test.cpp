@@ -62,14 +62,12 @@ struct Bench {
 TEST(BoxTransfer, EqualizerFilterLandsInFlash) {
     Bench b;
     ASSERT_TRUE(b.Connect());
-    Workspace ws;
-    ws.CurrentDiagram = FrequencyResponseDiagram;
-    ws[ImpulseResponseDiagram].Slot(1).points = Filter(1800, 0.7);
+    const FilterTransfer eq{TransferPath::Equalizer, Filter(1800, 0.7)};
     FixedSetChooser chooser({2, kRate48k});
-    ASSERT_TRUE(FilterToDsp(b.session, b.ui, ws, chooser, 0.0));
+    ASSERT_TRUE(FilterToDsp(b.session, b.ui, eq, chooser, 0.0));
     EXPECT_TRUE(b.ui.messages.empty());
     const auto slot = b.box.FlashSlot(2, kRate48k);
-    const PointList& f = ws[ImpulseResponseDiagram].Slot(1).points;
+    const PointList& f = eq.filter;
     for (std::size_t k = 0; k < 1798; ++k) {
         const std::uint32_t bits = EncodeCoefficient(f[k].y);
         for (std::size_t i = 0; i < 8; ++i)
@@ -141,14 +139,12 @@ TEST(BoxTransfer, RoomFilterReachesParameterAreaAtHighBase) {
     Bench b;
     ASSERT_TRUE(b.Connect());
     b.box.SetModeWord(kModeHigh, 32768);
-    Workspace ws;
-    ws.CurrentDiagram = FrequencyRoomDiagram;
-    ws[FilterRoomDiagram].Slot(1).points = Filter(900, 0.3);
+    const FilterTransfer room{TransferPath::Room, Filter(900, 0.3)};
     FixedSetChooser chooser({1, kRate33k});
-    ASSERT_TRUE(FilterToDsp(b.session, b.ui, ws, chooser, 0.02));
+    ASSERT_TRUE(FilterToDsp(b.session, b.ui, room, chooser, 0.02));
     EXPECT_TRUE(b.ui.messages.empty());
     const auto params = b.box.Parameters();
-    const PointList& f = ws[FilterRoomDiagram].Slot(1).points;
+    const PointList& f = room.filter;
     for (std::size_t i = 0; i < 7200; ++i) {
         const std::uint32_t bits = EncodeCoefficient(f[i / 8].y);
         ASSERT_EQ(params[32768 + 15620 + i], std::uint8_t(bits >> (8 * (i % 4)))) << i;

@@ -167,39 +167,35 @@ struct CountingChooser : SetChooser {
 };
 
 TEST(FilterToDsp, CommandRules) {
-    Workspace ws;
-    ws[ImpulseResponseDiagram].Slot(1).points = Ramp(1800);
+    const FilterTransfer eq{TransferPath::Equalizer, Ramp(1800)};
     {
         Transfer t;
         t.session.state.SetConnected(false);
         CountingChooser chooser;
-        EXPECT_FALSE(FilterToDsp(t.session, t.ui, ws, chooser, 0.0));
+        EXPECT_FALSE(FilterToDsp(t.session, t.ui, eq, chooser, 0.0));
         EXPECT_EQ(t.ui.messages, std::vector<std::string>{"No DSP -> Please connect DSP to USB"});
         EXPECT_EQ(chooser.shown, 0);
     }
     {
         Transfer t;
-        ws.CurrentDiagram = FrequencyResponseHighDiagram;
         CountingChooser chooser;
-        EXPECT_FALSE(FilterToDsp(t.session, t.ui, ws, chooser, 0.0));
+        EXPECT_FALSE(FilterToDsp(t.session, t.ui, FilterTransfer{}, chooser, 0.0));
         EXPECT_EQ(chooser.shown, 0);
         EXPECT_TRUE(t.ui.messages.empty());
     }
     {
         Transfer t;
-        ws.CurrentDiagram = GroupDelayDiagram;
         CountingChooser chooser;
         chooser.answer = false;
-        EXPECT_FALSE(FilterToDsp(t.session, t.ui, ws, chooser, 0.0));
+        EXPECT_FALSE(FilterToDsp(t.session, t.ui, eq, chooser, 0.0));
         EXPECT_EQ(chooser.shown, 1);
         EXPECT_TRUE(t.pipe.sent.empty());
     }
     {
         Transfer t;
         t.session.state.Choose({0, t.session.state.ChosenRate()});
-        ws.CurrentDiagram = ImpulseResponseDiagram;
         CountingChooser chooser;
-        EXPECT_TRUE(FilterToDsp(t.session, t.ui, ws, chooser, 0.0));
+        EXPECT_TRUE(FilterToDsp(t.session, t.ui, eq, chooser, 0.0));
         EXPECT_EQ(t.pipe.selectedSets, Bytes{2});
     }
 }
