@@ -382,6 +382,11 @@ LoadedProject ParseProject(const std::string& text, const std::string& projectDi
         throw ProjectError(e.byte >= text.size()
                                ? "the file ends too early (damaged or cut off)"
                                : "is not valid JSON at byte " + std::to_string(e.byte));
+    } catch (const Json::out_of_range& e) {
+        // A number beyond the doubles ("1e999") stands for an infinity.
+        const std::string what = e.what();
+        throw ProjectError("holds a number that is not finite (" +
+                           what.substr(what.find("] ") + 2) + ")");
     }
     const Field root(j, "");
     if (!j.is_object() || !j.contains("format") || !j["format"].is_string() ||
