@@ -241,9 +241,10 @@ void Editor::MenuExecuteClick() {
 
 // Slot 4 "predicted" next to each measurement, and its deviation in the band.
 void Editor::ShowPredictedResult() {
-    const auto rms = StorePredictedCurves(ws_, profile_.eqTapCount, profile_.eqSampleRate,
-                                          correction_.from, correction_.to);
-    view_.ShowResult(rms ? RmsStatusText(*rms, correction_.from, correction_.to) : "");
+    const TargetSettings& band = ws_.Correction;
+    const auto rms =
+        StorePredictedCurves(ws_, profile_.eqTapCount, profile_.eqSampleRate, band.from, band.to);
+    view_.ShowResult(rms ? RmsStatusText(*rms, band.from, band.to) : "");
 }
 
 // Undo and redo bring back the diagram of the change: show it as its view
