@@ -19,7 +19,8 @@
 namespace qv {
 
 EditorShell::EditorShell(Workspace& ws, DspSession& dsp, UserInterface& ui,
-                         const std::function<void(TForm1&)>& windowShown)
+                         const std::function<void(TForm1&)>& windowShown,
+                         const ProjectPlaces& places)
     : ws_(ws), dsp_(dsp), ui_(ui), startUi_(ui) {
     form_ = std::make_unique<TForm1>(ws, dsp, ui);
     TForm1* w = form_.get();
@@ -49,6 +50,8 @@ EditorShell::EditorShell(Workspace& ws, DspSession& dsp, UserInterface& ui,
         ws, ui, [](const std::string& file) { return ImportMeasurement(file).level; }, w);
     dspCommands_ = std::make_unique<DspCommands>(ws, dsp, ui, *storeDataTo_);
     BindCommands();
+    // Last: the document as start-up left it is the unchanged one.
+    projects_ = std::make_unique<ProjectBinding>(*w, ws, ui, dsp, places);
 }
 
 EditorShell::~EditorShell() = default;

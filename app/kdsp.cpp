@@ -132,8 +132,10 @@ void TForm1::SetCommand(MenuId id, std::function<void()> command, bool recordUnd
     QAction* a = action(id);
     if (a == nullptr) return;
     disconnect(a, &QAction::triggered, this, nullptr);
-    connect(a, &QAction::triggered, this,
-            [this, command = std::move(command), recordUndo] { editor_.Run(command, recordUndo); });
+    connect(a, &QAction::triggered, this, [this, command = std::move(command), recordUndo] {
+        editor_.Run(command, recordUndo);
+        if (onDocumentTouched) onDocumentTouched();
+    });
 }
 
 void TForm1::SyncMenuItem(MenuId id) {
@@ -181,8 +183,10 @@ void TForm1::BuildControls() {
         spin->setRange(1, 1000);
         spin->setValue(value);
         spin->setMaximumWidth(70);
-        connect(spin, qOverload<int>(&QSpinBox::valueChanged), this,
-                [&value](int v) { value = v; });
+        connect(spin, qOverload<int>(&QSpinBox::valueChanged), this, [this, &value](int v) {
+            value = v;
+            if (onDocumentTouched) onDocumentTouched();
+        });
         grid->addWidget(new QLabel(Q(caption), GroupBoxRoomLength), row, 0);
         grid->addWidget(spin, row, 1);
         grid->addWidget(new QLabel(QStringLiteral("cm"), GroupBoxRoomLength), row, 2);
@@ -206,7 +210,10 @@ void TForm1::BuildControls() {
     connect(area_, &DiagramWidget::painted, this, [this] { PlaceLabels(); });
     connect(area_, &DiagramWidget::mouseAt, this, [this](int x, int y) { ShowStatus(x, y); });
     connect(area_, &DiagramWidget::curveEditStarted, this, [this] { editor_.BeginCurveChange(); });
-    connect(area_, &DiagramWidget::curveEditFinished, this, [this] { editor_.EndCurveChange(); });
+    connect(area_, &DiagramWidget::curveEditFinished, this, [this] {
+        editor_.EndCurveChange();
+        if (onDocumentTouched) onDocumentTouched();
+    });
 }
 
 void TForm1::RequestRepaint() {
@@ -255,7 +262,16 @@ void TForm1::ShowTransferLine(const std::string& text) {
     transferLabel_->setText(QString::fromStdString(text));
 }
 
+void TForm1::SyncRoomSize() {
+    SpinEditRoomDepth->setValue(ws_.RoomDepth);
+    SpinEditRoomWidth->setValue(ws_.RoomWidth);
+}
+
 void TForm1::closeEvent(QCloseEvent* event) {
+    if (canClose && !canClose()) {
+        event->ignore();
+        return;
+    }
     dsp_.link.port().ClosePort();
     event->accept();
 }

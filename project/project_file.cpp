@@ -1,6 +1,8 @@
 #include "project/project_file.h"
 
+#include <cerrno>
 #include <cmath>
+#include <cstring>
 #include <ctime>
 #include <filesystem>
 #include <fstream>
@@ -426,7 +428,7 @@ LoadedProject ParseProject(const std::string& text, const std::string& projectDi
 
 LoadedProject ReadProject(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
-    if (!in) throw ProjectError(path + ": cannot be opened");
+    if (!in) throw ProjectError(path + ": cannot be opened (" + std::strerror(errno) + ")");
     const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (in.bad()) throw ProjectError(path + ": cannot be read");
     try {
