@@ -13,7 +13,8 @@ namespace {
 constexpr const char* kRecentKey = "recentProjects";
 
 std::unique_ptr<QSettings> Settings(const std::string& file) {
-    if (file.empty()) return std::make_unique<QSettings>();
+    if (file.empty())
+        return std::make_unique<QSettings>(QStringLiteral("quorvane"), QStringLiteral("quorvane"));
     return std::make_unique<QSettings>(QString::fromStdString(file), QSettings::IniFormat);
 }
 
@@ -74,7 +75,8 @@ ProjectQuestions::Answer ProjectBinding::AskSaveChanges(const std::string& name)
     if (questions_) return questions_->AskSaveChanges(name);
     const auto b = QMessageBox::question(
         &form_, QStringLiteral("Quorvane"),
-        QStringLiteral("Save the changes to %1?").arg(QString::fromStdString(name)),
+        name.empty() ? QStringLiteral("Save the changes?")
+                     : QStringLiteral("Save the changes to %1?").arg(QString::fromStdString(name)),
         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
     return b == QMessageBox::Save      ? Answer::Save
            : b == QMessageBox::Discard ? Answer::Discard

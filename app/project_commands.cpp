@@ -95,8 +95,7 @@ void ProjectCommands::Adopt(Workspace&& loaded, const std::string& path, bool ke
 
 bool ProjectCommands::MaybeSaveChanges() {
     if (!Changed()) return true;
-    const std::string name = path_.empty() ? "the work" : ProjectName(path_);
-    switch (ask_.AskSaveChanges(name)) {
+    switch (ask_.AskSaveChanges(path_.empty() ? "" : ProjectName(path_))) {
         case ProjectQuestions::Answer::Save:
             return SaveProject();
         case ProjectQuestions::Answer::Discard:

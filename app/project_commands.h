@@ -24,7 +24,8 @@ class ProjectQuestions {
   public:
     enum class Answer { Save, Discard, Cancel };
     virtual ~ProjectQuestions() = default;
-    // "Save changes to NAME?" with Save, Discard and Cancel.
+    // "Save the changes to NAME?" (NAME empty: no project yet) with Save,
+    // Discard and Cancel.
     virtual Answer AskSaveChanges(const std::string& name) = 0;
     // Yes or no.
     virtual bool AskYesNo(const std::string& text) = 0;
