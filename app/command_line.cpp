@@ -20,10 +20,18 @@ EditorOptions ParseEditorOptions(const std::vector<std::string>& args) {
                 return o;
             }
             o.comDevices[static_cast<std::size_t>(a[5] - '1')] = args[++i];
-        } else if (!a.starts_with("-") && o.projectFile.empty()) {
+        } else if (!a.starts_with("-")) {
+            if (!a.ends_with(".qvproj")) {
+                o.error = a + " is not a project (FILE.qvproj)";
+                return o;
+            }
+            if (!o.projectFile.empty()) {
+                o.error = "only one project can be opened";
+                return o;
+            }
             o.projectFile = a;
         } else {
-            o.error = a.starts_with("-") ? "unknown option " + a : "only one project can be opened";
+            o.error = "unknown option " + a;
             return o;
         }
     }

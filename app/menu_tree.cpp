@@ -36,6 +36,7 @@ std::vector<MenuItemDef> BuildTree() {
         {M::MenuSaveProject, 1, K::Command, "MenuSaveProject", "Save Project", false, "Ctrl+S"},
         {M::MenuSaveProjectAs, 1, K::Command, "MenuSaveProjectAs", "Save Project As\u2026", false,
          "Ctrl+Shift+S"},
+        {M::MenuProjectInfo, 1, K::Command, "MenuProjectInfo", "Project Info\u2026", false, ""},
         {M::Separator, 1, K::Separator, "", "", false, ""},
         {M::MenuAbout, 1, K::Command, "MenuAbout", "About", false, ""},
         {M::Separator, 1, K::Separator, "", "", false, ""},

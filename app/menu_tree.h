@@ -29,6 +29,7 @@ enum class MenuId {
     MenuRecentProjects,
     MenuSaveProject,
     MenuSaveProjectAs,
+    MenuProjectInfo,
     MenuAbout,
     MenuExit,
     Edit,

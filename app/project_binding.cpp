@@ -6,6 +6,7 @@
 #include <QSettings>
 
 #include "app/kdsp.h"
+#include "app/project_info_dlg.h"
 
 namespace qv {
 namespace {
@@ -63,6 +64,9 @@ ProjectBinding::ProjectBinding(TForm1& form, Workspace& ws, UserInterface& ui, D
         MenuId::MenuSaveProject, [this] { commands_.SaveProject(); }, false);
     form_.SetCommand(
         MenuId::MenuSaveProjectAs, [this] { commands_.SaveProjectAs(); }, false);
+    info_ = new TProjectInfoDlg(&form_);
+    form_.SetCommand(
+        MenuId::MenuProjectInfo, [this] { info_->Execute(ws_); }, false);
     StateChanged();
 }
 

@@ -13,6 +13,7 @@
 namespace qv {
 
 class TForm1;
+class TProjectInfoDlg;
 
 // Where the binding keeps things; empty: the user's settings and
 // DefaultAutosaveDir(). Tests point both at scratch folders.
@@ -50,6 +51,7 @@ class ProjectBinding : public QObject, public ProjectQuestions {
     ProjectQuestions* questions_ = nullptr;
     ProjectCommands commands_;
     QTimer autosave_;
+    TProjectInfoDlg* info_ = nullptr;  // a child of the window
 };
 
 }  // namespace qv

@@ -36,6 +36,19 @@ std::string OriginOf(const fs::path& autosave) {
 
 }  // namespace
 
+bool SetProjectInfo(Workspace& ws, std::string title, std::string notes) {
+    std::replace_if(
+        title.begin(), title.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
+    const auto first = title.find_first_not_of(" \t");
+    title = first == std::string::npos
+                ? std::string()
+                : title.substr(first, title.find_last_not_of(" \t") - first + 1);
+    if (title == ws.Title && notes == ws.Notes) return false;
+    ws.Title = std::move(title);
+    ws.Notes = std::move(notes);
+    return true;
+}
+
 std::string DefaultAutosaveDir() {
     const char* xdg = std::getenv("XDG_DATA_HOME");
     fs::path base;

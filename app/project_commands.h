@@ -31,6 +31,10 @@ class ProjectQuestions {
     virtual bool AskYesNo(const std::string& text) = 0;
 };
 
+// "Project Info…": the title is one line (line breaks become blanks, the
+// ends are trimmed), the notes stay as typed. True when either changed.
+bool SetProjectInfo(Workspace& ws, std::string title, std::string notes);
+
 // $XDG_DATA_HOME/quorvane/autosave, else ~/.local/share/quorvane/autosave.
 std::string DefaultAutosaveDir();
 

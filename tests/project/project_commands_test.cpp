@@ -71,6 +71,16 @@ TEST(ProjectCommandsTest, SaveAsAddsTheExtensionAndTheCaptionFollowsChanges) {
     EXPECT_EQ(e.commands.Caption(), "Quorvane DSP  Editor  V3.042 - room *");
 }
 
+TEST(ProjectCommandsTest, ProjectInfoKeepsTheTitleToOneLine) {
+    Workspace ws;
+    EXPECT_TRUE(SetProjectInfo(ws, "  Hall\nleft\r\n ", "a\nb"));
+    EXPECT_EQ(ws.Title, "Hall left");
+    EXPECT_EQ(ws.Notes, "a\nb");
+    EXPECT_FALSE(SetProjectInfo(ws, "Hall left", "a\nb"));
+    EXPECT_TRUE(SetProjectInfo(ws, " ", ""));
+    EXPECT_EQ(ws.Title, "");
+}
+
 TEST(ProjectCommandsTest, UnsavedWorkIsAskedAboutBeforeItGoes) {
     test::TempDir dir;
     Session e(dir.File("autosave"));
