@@ -94,6 +94,7 @@ bool ProjectBinding::AskYesNo(const std::string& text) {
 }
 
 void ProjectBinding::Touched() {
+    commands_.NoteComputedFilters();
     form_.setWindowTitle(QString::fromStdString(commands_.Caption()));
     if (commands_.Changed() && !autosave_.isActive()) autosave_.start();
 }

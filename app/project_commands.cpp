@@ -76,6 +76,19 @@ ProjectCommands::ProjectCommands(Workspace& ws, UserInterface& ui, ProjectQuesti
             .string();
 }
 
+void ProjectCommands::NoteComputedFilters() {
+    const PointList& eq = ws_[ImpulseResponseDiagram].Slot(1).points;
+    if (eq != eqFilterSeen_) {
+        eqFilterSeen_ = eq;
+        ws_.EqDesign = {profile_.eqTapCount, profile_.eqSampleRate};
+    }
+    const PointList& room = ws_[FilterRoomDiagram].Slot(1).points;
+    if (room != roomFilterSeen_) {
+        roomFilterSeen_ = room;
+        ws_.RoomDesign = {profile_.roomTapCount, profile_.roomSampleRate};
+    }
+}
+
 bool ProjectCommands::Changed() const {
     return !SameDocument(ws_, saved_);
 }
@@ -101,6 +114,8 @@ void ProjectCommands::Adopt(Workspace&& loaded, const std::string& path, bool ke
     TakeDocument(ws_, std::move(loaded));
     dsp_.Choose({ws_.ChosenSet, ws_.ChosenRate});
     path_ = path;
+    eqFilterSeen_ = ws_[ImpulseResponseDiagram].Slot(1).points;
+    roomFilterSeen_ = ws_[FilterRoomDiagram].Slot(1).points;
     saved_ = keepChanged ? before : ws_;
     if (onDocumentReplaced) onDocumentReplaced();
     StateChanged();
@@ -152,8 +167,9 @@ bool ProjectCommands::WriteTo(const std::string& path) {
     // What the DSP side holds now belongs to the saved work.
     ws_.ChosenSet = dsp_.ChosenSet();
     ws_.ChosenRate = dsp_.ChosenRate();
-    ws_.EqDesign = {profile_.eqTapCount, profile_.eqSampleRate};
-    ws_.RoomDesign = {profile_.roomTapCount, profile_.roomSampleRate};
+    // A design not yet noted is the one the next "Execute" would use.
+    if (ws_.EqDesign.taps == 0) ws_.EqDesign = {profile_.eqTapCount, profile_.eqSampleRate};
+    if (ws_.RoomDesign.taps == 0) ws_.RoomDesign = {profile_.roomTapCount, profile_.roomSampleRate};
     if (ws_.Title.empty()) ws_.Title = ProjectName(path);
     try {
         qv::SaveProject(ws_, path);

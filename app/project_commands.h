@@ -57,6 +57,11 @@ class ProjectCommands {
     // (saved, discarded or nothing to save), false for Cancel.
     bool MaybeSaveChanges();
 
+    // After every command: a filter that "Execute" has just computed gets
+    // the design (taps, rate) of the profile it was computed with, so that
+    // the batch tool can compute it again from the project.
+    void NoteComputedFilters();
+
     bool Changed() const;
     // The base caption, then the project's name and " *" while changed.
     std::string Caption() const;
@@ -98,6 +103,7 @@ class ProjectCommands {
     std::string autosaveDir_, autosaveFile_;
     std::string path_;
     Workspace saved_;
+    PointList eqFilterSeen_, roomFilterSeen_;
     std::vector<std::string> recent_;
 };
 

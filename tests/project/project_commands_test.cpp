@@ -69,6 +69,14 @@ TEST(ProjectCommandsTest, SaveAsAddsTheExtensionAndTheCaptionFollowsChanges) {
     EXPECT_EQ(saved.ws.Title, "room");
     e.ws.RoomDepth = 250;
     EXPECT_EQ(e.commands.Caption(), "Quorvane DSP  Editor  V3.042 - room *");
+
+    // A filter computed before the profile changed keeps the design it was made with.
+    SetSlot(e.ws[ImpulseResponseDiagram], 1, "impuls", {{0, 0.5}});
+    e.commands.NoteComputedFilters();
+    e.profile.eqTapCount = 999;
+    e.commands.NoteComputedFilters();
+    ASSERT_TRUE(e.commands.SaveProject());
+    EXPECT_EQ(ReadProject(e.commands.path()).ws.EqDesign, (FilterDesign{1799, 48000}));
 }
 
 TEST(ProjectCommandsTest, ProjectInfoKeepsTheTitleToOneLine) {
