@@ -127,7 +127,14 @@ void ProjectBinding::OpenRecent(const std::string& path) {
     form_.editor().Run(
         [this, path] {
             if (!commands_.MaybeSaveChanges()) return;
-            if (auto error = commands_.OpenProjectFile(path)) ui_.Message(*error);
+            if (auto error = commands_.OpenProjectFile(path)) {
+                ui_.Message(*error);
+                // A project that cannot be opened leaves the list.
+                std::vector<std::string> recent = commands_.recent();
+                std::erase(recent, path);
+                commands_.SetRecent(std::move(recent));
+                StateChanged();
+            }
         },
         false);
     Touched();
