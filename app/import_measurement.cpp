@@ -110,11 +110,11 @@ std::string ImportDialogRules::ReportText() const {
 void ApplyImport(Workspace& ws, const ImportedMeasurement& m) {
     const std::string& name = m.report.fileName;
     if (!m.level.empty()) {
-        SetSlot(ws[FrequencyResponseDiagram], kImportSlot, name, m.level);
+        SetCurve(ws, FrequencyResponseDiagram, CurveRole::Measured, name, m.level);
         AutoRange(ws[FrequencyResponseDiagram]);
     }
     if (!m.groupDelay.empty()) {
-        SetSlot(ws[GroupDelayDiagram], kImportSlot, name, m.groupDelay);
+        SetCurve(ws, GroupDelayDiagram, CurveRole::Measured, name, m.groupDelay);
         AutoRange(ws[GroupDelayDiagram]);
     }
 }
@@ -134,8 +134,10 @@ void RecordMeasurementSource(Workspace& ws, const ImportDialogRules& rules) {
         s.gateFrom = FieldValue(rules.gateFromText());
         s.gateTo = FieldValue(rules.gateToText());
     }
-    if (!m.level.empty()) s.curves.push_back(CurveRef(FrequencyResponseDiagram, kImportSlot));
-    if (!m.groupDelay.empty()) s.curves.push_back(CurveRef(GroupDelayDiagram, kImportSlot));
+    if (!m.level.empty())
+        s.curves.push_back(CurveRef(FrequencyResponseDiagram, SlotOf(CurveRole::Measured)));
+    if (!m.groupDelay.empty())
+        s.curves.push_back(CurveRef(GroupDelayDiagram, SlotOf(CurveRole::Measured)));
     // A source whose curves are all replaced is no longer part of the work.
     std::erase_if(ws.Measurements, [&](MeasurementSource& old) {
         std::erase_if(old.curves, [&](const std::string& c) {

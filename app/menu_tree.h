@@ -71,6 +71,8 @@ enum class MenuId {
     MenuVerifyAfterWrite,
     MenuBackupSet,
     MenuRestoreSet,
+    MenuUndoLastWrite,
+    MenuBoxHistory,
     Setup,
     MenuSetupDsp,
     MenuSet,

@@ -77,12 +77,12 @@ ProjectCommands::ProjectCommands(Workspace& ws, UserInterface& ui, ProjectQuesti
 }
 
 void ProjectCommands::NoteComputedFilters() {
-    const PointList& eq = ws_[ImpulseResponseDiagram].Slot(1).points;
+    const PointList& eq = ws_.Curve(ImpulseResponseDiagram, CurveRole::Impulse).points;
     if (eq != eqFilterSeen_) {
         eqFilterSeen_ = eq;
         ws_.EqDesign = {profile_.eqTapCount, profile_.eqSampleRate};
     }
-    const PointList& room = ws_[FilterRoomDiagram].Slot(1).points;
+    const PointList& room = ws_.Curve(FilterRoomDiagram, CurveRole::Impulse).points;
     if (room != roomFilterSeen_) {
         roomFilterSeen_ = room;
         ws_.RoomDesign = {profile_.roomTapCount, profile_.roomSampleRate};
@@ -114,8 +114,8 @@ void ProjectCommands::Adopt(Workspace&& loaded, const std::string& path, bool ke
     TakeDocument(ws_, std::move(loaded));
     dsp_.Choose({ws_.ChosenSet, ws_.ChosenRate});
     path_ = path;
-    eqFilterSeen_ = ws_[ImpulseResponseDiagram].Slot(1).points;
-    roomFilterSeen_ = ws_[FilterRoomDiagram].Slot(1).points;
+    eqFilterSeen_ = ws_.Curve(ImpulseResponseDiagram, CurveRole::Impulse).points;
+    roomFilterSeen_ = ws_.Curve(FilterRoomDiagram, CurveRole::Impulse).points;
     saved_ = keepChanged ? before : ws_;
     if (onDocumentReplaced) onDocumentReplaced();
     StateChanged();
