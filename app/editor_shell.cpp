@@ -20,7 +20,8 @@
 namespace qv {
 
 EditorShell::EditorShell(Workspace& ws, DspSession& dsp, UserInterface& ui,
-                         const std::function<void(TForm1&)>& windowShown)
+                         const std::function<void(TForm1&)>& windowShown,
+                         const ProjectPlaces& places)
     : ws_(ws), dsp_(dsp), ui_(ui), startUi_(ui) {
     form_ = std::make_unique<TForm1>(ws, dsp, ui);
     TForm1* w = form_.get();
@@ -51,6 +52,8 @@ EditorShell::EditorShell(Workspace& ws, DspSession& dsp, UserInterface& ui,
     dspCommands_ = std::make_unique<DspCommands>(ws, dsp, ui, *storeDataTo_);
     dspCommands_->SetHistoryPicker(new TBoxHistoryDlg(w));
     BindCommands();
+    // Last: the document as start-up left it is the unchanged one.
+    projects_ = std::make_unique<ProjectBinding>(*w, ws, ui, dsp, places);
 }
 
 EditorShell::~EditorShell() = default;

@@ -8,6 +8,7 @@
 
 #include "app/dsp_commands.h"
 #include "app/kdsp.h"
+#include "app/project_binding.h"
 
 namespace qv {
 
@@ -29,7 +30,8 @@ class EditorShell {
     // windowShown hears of the main window once it is on screen, before the
     // connection check (main makes it the parent of the message boxes).
     EditorShell(Workspace& ws, DspSession& dsp, UserInterface& ui,
-                const std::function<void(TForm1&)>& windowShown = {});
+                const std::function<void(TForm1&)>& windowShown = {},
+                const ProjectPlaces& places = {});
     ~EditorShell();
 
     TForm1& form() { return *form_; }
@@ -40,6 +42,7 @@ class EditorShell {
     TImportMeasurementDlg& importMeasurement() { return *importMeasurement_; }
     TSmoothingDlg& smoothing() { return *smoothing_; }
     TCorrectionTargetDlg& correctionTarget() { return *correctionTarget_; }
+    ProjectBinding& projects() { return *projects_; }
 
   private:
     void BindCommands();
@@ -90,6 +93,7 @@ class EditorShell {
     TSmoothingDlg* smoothing_ = nullptr;
     TCorrectionTargetDlg* correctionTarget_ = nullptr;
     std::unique_ptr<DspCommands> dspCommands_;
+    std::unique_ptr<ProjectBinding> projects_;
 };
 
 }  // namespace qv

@@ -59,9 +59,26 @@ int main(int argc, char** argv) {
     // Message boxes of the connection check already sit over the window.
     qv::EditorShell shell(ws, dsp, ui, [&ui](qv::TForm1& window) { ui.setParent(&window); });
     ui.onStatusLine = [&shell](const std::string& text) { shell.form().ShowTransferLine(text); };
+    qv::ProjectCommands& projects = shell.projects().commands();
+    if (!options.projectFile.empty()) {
+        if (auto error = projects.OpenProjectFile(options.projectFile)) {
+            if (options.quitAfterStart) {
+                std::fprintf(stderr, "quorvane: %s\n", error->c_str());
+                return 1;
+            }
+            ui.Message(*error);
+        }
+    } else if (!options.quitAfterStart) {
+        // Work a crashed editor left behind.
+        projects.OfferRestore();
+    }
     if (options.quitAfterStart) {
         // Once the event loop has shown the window, end with its state.
         QTimer::singleShot(0, &app, [&] { QApplication::exit(shell.form().isVisible() ? 0 : 1); });
     }
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    // The window may end without a close event (the session ends): the work
+    // is then kept for the next start only if it was not saved.
+    if (!projects.Changed()) projects.RemoveAutosave();
+    return status;
 }

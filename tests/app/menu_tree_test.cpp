@@ -32,7 +32,9 @@ TEST(MenuTree, VisibleItemsAfterStart) {
         VisibleTree(state),
         "[File]\n  [New]\n  [Load]\n    [Frequency Response]\n    [Group Delay]\n"
         "  [Import Measurement\u2026]\n"
-        "  [Save]\n    [XY-Format]\n    [ Y- Format]\n  -\n  [About]\n  -\n  [Exit]\n"
+        "  [Save]\n    [XY-Format]\n    [ Y- Format]\n  -\n  [Open Project\u2026]\n"
+        "  [Recent Projects]\n  [Save Project]\n  [Save Project As\u2026]\n  [Project Info\u2026]\n"
+        "  -\n  [About]\n  -\n  [Exit]\n"
         "[Edit]\n  [Curve]\n  [Add Constant]\n  [Mul Constant]\n  -\n  [Diagramm]\n"
         "  [Auto Range]\n  [Standard Range]\n  -\n  [Undo]\n  [Redo]\n  [Smoothing…]\n"
         "[View]\n  [Frequency Response]\n  [Group Delay]\n  [Impuls Response]\n  -\n  -\n  -\n"
