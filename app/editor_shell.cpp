@@ -7,6 +7,7 @@
 #include "app/addconstant.h"
 #include "app/correction_dlg.h"
 #include "app/cutimpuls.h"
+#include "app/export_filter_dlg.h"
 #include "app/import_measurement_dlg.h"
 #include "app/mulconstant.h"
 #include "diagram/editdia.h"
@@ -47,6 +48,7 @@ EditorShell::EditorShell(Workspace& ws, DspSession& dsp, UserInterface& ui,
     smoothing_ = new TSmoothingDlg(ws, ui, w);
     correctionTarget_ = new TCorrectionTargetDlg(
         ws, ui, [](const std::string& file) { return ImportMeasurement(file).level; }, w);
+    exportFilter_ = new TExportFilterDlg(w);
     dspCommands_ = std::make_unique<DspCommands>(ws, dsp, ui, *storeDataTo_);
     BindCommands();
 }
@@ -73,6 +75,12 @@ void EditorShell::BindCommands() {
             return importMeasurement_->Execute(rules);
         });
     });
+    w.SetCommand(
+        MenuId::MenuExportFilter,
+        [this] {
+            if (exportFilter_->Execute()) RunExportFilter(ws_, exportFilter_->rules(), ui_);
+        },
+        false);
     w.SetCommand(
         MenuId::MenuDiagramm, [this] { editDiagramm_->Execute(ws_.Current()); }, false);
     w.SetCommand(MenuId::MenuSmoothing, [this] { smoothing_->Execute(); });

@@ -16,6 +16,7 @@ class TAddConstDlg;
 class TCorrectionTargetDlg;
 class TCutImpulsDlg;
 class TEditDiagrammDlg;
+class TExportFilterDlg;
 class TImportMeasurementDlg;
 class TMulConstDlg;
 class TSetUpHardwareDlg;
@@ -40,6 +41,7 @@ class EditorShell {
     TImportMeasurementDlg& importMeasurement() { return *importMeasurement_; }
     TSmoothingDlg& smoothing() { return *smoothing_; }
     TCorrectionTargetDlg& correctionTarget() { return *correctionTarget_; }
+    TExportFilterDlg& exportFilter() { return *exportFilter_; }
 
   private:
     void BindCommands();
@@ -89,6 +91,7 @@ class EditorShell {
     TImportMeasurementDlg* importMeasurement_ = nullptr;
     TSmoothingDlg* smoothing_ = nullptr;
     TCorrectionTargetDlg* correctionTarget_ = nullptr;
+    TExportFilterDlg* exportFilter_ = nullptr;
     std::unique_ptr<DspCommands> dspCommands_;
 };
 

@@ -21,6 +21,7 @@ enum class MenuId {
     MenuLoadImpulsImp,
     MenuLoadZielfunktion,
     MenuImportMeasurement,
+    MenuExportFilter,
     MenuSave,
     MenuSaveXY,
     MenuSaveY,

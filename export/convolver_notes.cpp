@@ -29,7 +29,7 @@ const char* FormatTitle(ExportFormat format) {
 
 void CamillaDsp(std::ostringstream& out, const std::string& name, ExportFormat format,
                 const std::string& file) {
-    out << "CamillaDSP (a filters: entry; use the file made for the pipeline's rate):\n"
+    out << "CamillaDSP (a filters: entry):\n"
         << "filters:\n"
         << "  " << name << ":\n"
         << "    type: Conv\n"
@@ -93,7 +93,10 @@ std::string ConvolverNotes(const std::string& name, ExportFormat format, ExportP
         << "delay other channels by as much to keep them aligned.\n\n";
     if (files.empty()) return out.str();
     const ExportedFile& first = files.front();
-    CamillaDsp(out, name, format, first.fileName);
+    // CamillaDSP puts the running rate in for $samplerate$: one entry for all rates.
+    const std::string camillaFile =
+        files.size() > 1 ? name + "_$samplerate$." + FormatExtension(format) : first.fileName;
+    CamillaDsp(out, name, format, camillaFile);
     EqualizerApo(out, format, first.fileName);
     BruteFir(out, name, format, first.fileName, first.filter.taps.size());
     return out.str();

@@ -35,6 +35,10 @@ TEST(ConvolverNotes, NamesAndTheEntryOfEachConvolver) {
         for (const auto& s : c.present) EXPECT_NE(notes.find(s), std::string::npos) << s;
         for (const auto& s : c.absent) EXPECT_EQ(notes.find(s), std::string::npos) << s;
     }
+    // Several rates: CamillaDSP picks the file by its running rate.
+    const std::string notes = ConvolverNotes("room", ExportFormat::Wav, ExportPhase::Minimum,
+                                             {{"room_44100.wav", f}, {"room_48000.wav", f}});
+    EXPECT_NE(notes.find("filename: room_$samplerate$.wav"), std::string::npos);
 }
 
 }  // namespace

@@ -184,7 +184,7 @@ TEST(ExportSynthesis, RefusesBadInputsAndStopsOnCancel) {
 }
 
 #ifdef QV_CLI_EXE
-TEST(ExportCommand, WritesTheFileAndReportsLatencyAndPeak) {
+TEST(ExportCli, WritesTheFileAndReportsLatencyAndPeak) {
     test::TempDir dir;
     const std::string level = dir.Write("level.dat", "20 0\n20000 0\n");
     const std::string out = dir.File("f.f64");
