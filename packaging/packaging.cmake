@@ -16,6 +16,7 @@ install(FILES ${QV_PACKAGING_DIR}/${QV_APP_ID}.svg
   DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(FILES ${QV_PACKAGING_DIR}/${QV_APP_ID}.metainfo.xml
   DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${QV_PACKAGING_DIR}/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/quorvane)
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/demo/
   DESTINATION ${CMAKE_INSTALL_DATADIR}/quorvane/demo)
 
