@@ -89,13 +89,14 @@ ExportOutcome RunExportFilter(const Workspace& ws, const ExportDialogRules& rule
     if (const std::string problem = rules.Problem(); !problem.empty())
         throw std::invalid_argument(problem);
     ExportTargets targets;
-    targets.level = ws[FrequencyResponseDiagram].Slot(1).points;
+    targets.level = ws.Curve(FrequencyResponseDiagram, CurveRole::Desired).points;
     if (targets.level.empty()) {
         ui.Message("noch keine Kurve fuer Amplitudenequalizing geladen.");
         return out;
     }
-    targets.delay = ws[GroupDelayDiagram].Slot(1).points;
-    if (rules.applyCorrection) targets.correction = ws[FrequencyResponseHighDiagram].Slot(1).points;
+    targets.delay = ws.Curve(GroupDelayDiagram, CurveRole::Desired).points;
+    if (rules.applyCorrection)
+        targets.correction = ws.Curve(FrequencyResponseHighDiagram, CurveRole::Desired).points;
 
     const std::vector<double> rates = *rules.Rates();
     const std::int32_t taps = *rules.Taps();

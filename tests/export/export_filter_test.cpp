@@ -53,7 +53,7 @@ struct ExportCommand : ::testing::Test {
         rules.format = ExportFormat::Float64;
         rules.ratesText = "44100 48000";
         rules.tapsText = "4096";
-        SetSlot(ws[FrequencyResponseDiagram], 1, "desired", {{0, 0}, {24000, 0}});
+        SetCurve(ws, FrequencyResponseDiagram, CurveRole::Desired, "desired", {{0, 0}, {24000, 0}});
     }
     std::size_t FilesInFolder() const {
         return static_cast<std::size_t>(
@@ -78,7 +78,7 @@ TEST_F(ExportCommand, CancelOrNoLevelWritesNothing) {
     ui.cancelAt = 0.5;
     EXPECT_FALSE(RunExportFilter(ws, rules, ui).written);
     EXPECT_EQ(ui.progressEnds, 1);
-    ClearSlots(ws[FrequencyResponseDiagram]);
+    ClearCurve(ws, FrequencyResponseDiagram, CurveRole::Desired);
     EXPECT_FALSE(RunExportFilter(ws, rules, ui).written);
     EXPECT_EQ(ui.messages,
               std::vector<std::string>{"noch keine Kurve fuer Amplitudenequalizing geladen."});
