@@ -7,6 +7,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "dsp_math/eq_synthesis.h"
 #include "dsp_math/spectrum_shaping.h"
 #include "export/fft.h"
 
@@ -54,8 +55,9 @@ void CheckInputs(const ExportTargets& targets, std::int32_t taps, double rate, E
 
 // Magnitudes of bins 0 ... L/2 at k*fs/L, the box's interpolation of the level.
 std::vector<double> Magnitudes(const ExportTargets& targets, std::size_t l, double rate) {
-    const PointList level =
-        targets.correction.empty() ? targets.level : AddCurves(targets.correction, targets.level);
+    const PointList level = targets.correction.empty()
+                                ? targets.level
+                                : TargetWithCorrection(targets.level, targets.correction);
     std::vector<double> m = LevelToMagnitudeBins(level, static_cast<std::int32_t>(l), rate);
     m.resize(l / 2 + 1);
     for (const double v : m)

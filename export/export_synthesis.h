@@ -3,7 +3,7 @@
 // optional correction) synthesised afresh at any rate and length, not
 // resampled from the box's filter. The targets mean what they mean to the
 // box's synthesis: levels in dB interpolated linearly in frequency with the
-// end values held beyond the curve, the correction added point by point, and
+// end values held beyond the curve, the correction added as Execute adds it, and
 // a positive target delay (ms) taking that much delay away at its frequency.
 // Unit gain: a flat 0 dB target gives a largest coefficient of 1; nothing is
 // normalised.
