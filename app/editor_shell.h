@@ -8,6 +8,7 @@
 
 #include "app/dsp_commands.h"
 #include "app/kdsp.h"
+#include "app/live_resynthesis.h"
 
 namespace qv {
 
@@ -42,9 +43,11 @@ class EditorShell {
     TSmoothingDlg& smoothing() { return *smoothing_; }
     TCorrectionTargetDlg& correctionTarget() { return *correctionTarget_; }
     TExportFilterDlg& exportFilter() { return *exportFilter_; }
+    LiveResynthesis& live() { return *live_; }
 
   private:
     void BindCommands();
+    void BindLive();
 
     // Forwards to the window's interface; while quiet it drops error boxes,
     // so a port that failed at start is reported only once.
@@ -93,6 +96,7 @@ class EditorShell {
     TCorrectionTargetDlg* correctionTarget_ = nullptr;
     TExportFilterDlg* exportFilter_ = nullptr;
     std::unique_ptr<DspCommands> dspCommands_;
+    std::unique_ptr<LiveResynthesis> live_;  // before form_ goes: its results post to it
 };
 
 }  // namespace qv

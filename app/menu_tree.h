@@ -61,6 +61,7 @@ enum class MenuId {
     Simulate,
     MenuExecute,
     MenuCorrectionTarget,
+    MenuLive,
     Transfer,
     MenuFilterToDsp,
     MenuFilterFromDsp,

@@ -7,7 +7,9 @@
 #include <mutex>
 #include <vector>
 
+#include "app/live_resynthesis.h"
 #include "app/live_worker.h"
+#include "dsplink/program_profile.h"
 
 namespace qv {
 namespace {
@@ -49,6 +51,35 @@ TEST(LatestOnlyWorker, TenChangesWhileBusyGiveOneMoreRunWithTheLastState) {
     }
     EXPECT_EQ(runs, (std::vector<int>{1, 11}));
     EXPECT_EQ(delivered, (std::vector<unsigned long>{1, 11}));
+}
+
+}  // namespace
+}  // namespace qv
+
+namespace qv {
+namespace {
+
+TEST(LiveResynthesis, FollowsEachChangeOfTheDesiredCurveOnly) {
+    Workspace ws;
+    CreateDiagramSet(ws);
+    CreateDesiredCurve(ws, GroupDelayDiagram, 10);
+    CreateDesiredCurve(ws, FrequencyResponseDiagram, 10);
+    SetCurve(ws, FrequencyResponseHighDiagram, CurveRole::Desired, "amlin.cor",
+             {{0, 0}, {24000, 0}});
+    const DspProgramProfile profile = DeriveProfile(1, 48000);
+    const TargetSettings band;
+    LiveResynthesis live(ws, profile, band, {});
+    EXPECT_FALSE(live.CurvesMayHaveChanged());  // off
+    live.SetEnabled(true);
+    EXPECT_TRUE(live.Settle());
+    EXPECT_FALSE(ws.Curve(FrequencyResponseDiagram, CurveRole::Real).points.empty());
+    EXPECT_FALSE(live.CurvesMayHaveChanged());  // nothing changed
+    for (CurvePoint& p : ws.Curve(FrequencyResponseDiagram, CurveRole::Desired).points) p.y = 6;
+    EXPECT_TRUE(live.CurvesMayHaveChanged());
+    EXPECT_TRUE(live.Settle());
+    const PointList& real = ws.Curve(FrequencyResponseDiagram, CurveRole::Real).points;
+    EXPECT_NEAR(real[real.size() / 2].y, 6, 0.1);
+    EXPECT_EQ(live.runs(), 2u);
 }
 
 }  // namespace
