@@ -11,6 +11,7 @@
 #include "app/device_router.h"
 #include "app/editor_shell.h"
 #include "app/qt_user_interface.h"
+#include "app/work_folder.h"
 #include "dspbox/virtual_dsp_box.h"
 #include "dsplink/box_history.h"
 #include "dsplink/dsp_session.h"
@@ -33,6 +34,8 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("quorvane"));
     qv::QtUserInterface ui;
 
+    // From the desktop: a per-user folder filled from the demo files.
+    qv::EnterWorkFolder();
     qv::Workspace ws;
     qv::CreateDiagramSet(ws);
     qv::LoadProcessingFiles(ws, ui);
