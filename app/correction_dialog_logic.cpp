@@ -4,6 +4,7 @@
 
 #include "correction/smoothing.h"
 #include "curves/number_syntax.h"
+#include "diagram/ranges.h"
 
 namespace qv {
 namespace {
@@ -126,6 +127,9 @@ bool CorrectionTargetLogic::Accept(const CorrectionTargetFields& f, UserInterfac
         ui.Message(*e);
         return false;
     }
+    // A target that leaves the shown range stays reachable.
+    FitUnreadableRange(ws_[FrequencyResponseDiagram]);
+    if (settings_.delayCorrection) FitUnreadableRange(ws_[GroupDelayDiagram]);
     return true;
 }
 

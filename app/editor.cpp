@@ -233,6 +233,8 @@ void Editor::MenuExecuteClick() {
         else if (IsEqDiagram(ws_.CurrentDiagram)) {
             done = SynthesizeEqFilter(ws_, profile_, ui_);
             if (done) ShowPredictedResult();
+            // The achieved and predicted curves are read against the targets.
+            if (done) FitUnreadableRange(ws_[FrequencyResponseDiagram]);
         }
     }
     view_.RequestRepaint();

@@ -125,6 +125,14 @@ void TForm1::BuildMenus() {
             id, [this, id] { editor_.ViewCommand(id); }, false);
     SetCommand(
         MenuId::MenuExit, [this] { close(); }, false);
+    SetCommand(
+        MenuId::MenuPointEditing,
+        [this] {
+            MouseEditor& m = area_->mouseEditor();
+            m.pointEditing = !m.pointEditing;
+            menuState_.SetChecked(MenuId::MenuPointEditing, m.pointEditing);
+        },
+        false);
     for (MenuId id : MenuTree() | std::views::transform(&MenuItemDef::id)) SyncMenuItem(id);
 }
 

@@ -50,6 +50,8 @@ std::vector<MenuItemDef> BuildTree() {
         {M::MenuRedo, 1, K::Command, "MenuRedo", "Redo", false, "Ctrl+Shift+Z"},
         // Beyond the classic menu: from a measurement to a correction target.
         {M::MenuSmoothing, 1, K::Command, "MenuSmoothing", "Smoothing…", false, ""},
+        // Beyond the classic menu: the point rules also for dense curves, which are bent otherwise.
+        {M::MenuPointEditing, 1, K::Check, "MenuPointEditing", "Point Editing", false, ""},
 
         {M::View, 0, K::Menu, "View1", "View", false, ""},
         {M::MenuViewFrequencyResponse, 1, K::Command, "MenuViewFrequencyResponse",

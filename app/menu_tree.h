@@ -40,6 +40,7 @@ enum class MenuId {
     MenuUndo,
     MenuRedo,
     MenuSmoothing,
+    MenuPointEditing,
     View,
     MenuViewFrequencyResponse,
     MenuViewGroupDelay,

@@ -49,6 +49,13 @@ bool InsertPointAt(Diagram& d, std::int32_t viewWidth, std::int32_t viewHeight, 
 
 bool MouseEditor::FormMouseDown(Workspace& ws, MouseButtons buttons, std::int32_t x,
                                 std::int32_t y) {
+    bend_.End();
+    if ((buttons & ~kCtrlKey) == kLeftButton && ws.Current().Slot(1).marked == 1 && !pointEditing &&
+        BendsSlot1(ws.Current(), ws.ViewWidth, ws.ViewHeight)) {
+        LastMousePosition = {x, y};
+        return bend_.Begin(ws.Current(), ws.ViewWidth, ws.ViewHeight, x, y,
+                           (buttons & kCtrlKey) != 0);
+    }
     if (buttons != kLeftButton) return false;
     LastMousePosition = {x, y};
     Diagram& d = ws.Current();
@@ -60,6 +67,8 @@ bool MouseEditor::FormMouseDown(Workspace& ws, MouseButtons buttons, std::int32_
 bool MouseEditor::FormMouseMove(Workspace& ws, MouseButtons buttons, std::int32_t x,
                                 std::int32_t y) {
     Diagram& d = ws.Current();
+    if (bend_.Active())
+        return (buttons & kLeftButton) != 0 && bend_.Drag(d, ws.ViewWidth, ws.ViewHeight, x, y);
     if (buttons != kLeftButton || d.Slot(1).marked != 1) return false;
     DeletePointAt(d, ws.ViewWidth, ws.ViewHeight, LastMousePosition.x, LastMousePosition.y);
     LastMousePosition = {x, y};
@@ -68,6 +77,7 @@ bool MouseEditor::FormMouseMove(Workspace& ws, MouseButtons buttons, std::int32_
 }
 
 bool MouseEditor::FormMouseUp(Workspace&, MouseButtons, std::int32_t, std::int32_t) {
+    bend_.End();
     return false;
 }
 
