@@ -1,6 +1,7 @@
 // The editor: start-up in its fixed order, then the window's event loop.
 
 #include <QApplication>
+#include <QLocale>
 #include <QTimer>
 
 #include <cstdio>
@@ -14,6 +15,7 @@
 #include "dspbox/virtual_dsp_box.h"
 #include "dsplink/dsp_session.h"
 #include "dsplink/qt_serial_device.h"
+#include "translations/language.h"
 
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
@@ -30,7 +32,12 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quorvane"));
+    // One language for the whole window, chosen before the first text is shown.
+    qv::Language language(
+        qv::ChooseLanguage(options.language, QLocale::system().name().toStdString()));
+    QApplication::installTranslator(&language.translator());
     qv::QtUserInterface ui;
+    ui.translate = [&language](const std::string& text) { return language.CoreText(text); };
 
     qv::Workspace ws;
     qv::CreateDiagramSet(ws);

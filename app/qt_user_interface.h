@@ -34,8 +34,11 @@ class QtUserInterface : public UserInterface {
 
     // Where status lines go (the main window's status bar).
     std::function<void(const std::string&)> onStatusLine;
+    // The core's texts in the window's language (Language::CoreText); unset: as they are.
+    std::function<std::string(const std::string&)> translate;
 
   private:
+    QString T(const std::string& text) const;
     QPointer<QWidget> parent_;
     QPointer<QProgressDialog> progress_;
     QElapsedTimer elapsed_;
