@@ -35,9 +35,8 @@ int main(int argc, char** argv) {
     // One language for the whole window, chosen before the first text is shown.
     qv::Language language(
         qv::ChooseLanguage(options.language, QLocale::system().name().toStdString()));
-    QApplication::installTranslator(&language.translator());
+    language.Install();
     qv::QtUserInterface ui;
-    ui.translate = [&language](const std::string& text) { return language.CoreText(text); };
 
     qv::Workspace ws;
     qv::CreateDiagramSet(ws);

@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include "curves/time_left.h"
+#include "translations/language.h"
 
 namespace qv {
 namespace {
@@ -39,8 +40,8 @@ QString ToQtFilter(const std::string& filter) {
     return entries.join(QStringLiteral(";;"));
 }
 
-QString QtUserInterface::T(const std::string& text) const {
-    return Q(translate ? translate(text) : text);
+QString QtUserInterface::T(const std::string& text) {
+    return TrCore(text);
 }
 
 void QtUserInterface::Message(const std::string& text) {
@@ -111,7 +112,7 @@ bool QtUserInterface::ProgressCancelled() {
 }
 
 void QtUserInterface::StatusLine(const std::string& text) {
-    if (onStatusLine) onStatusLine(translate ? translate(text) : text);
+    if (onStatusLine) onStatusLine(T(text).toStdString());
 }
 
 void QtUserInterface::EndProgress() {

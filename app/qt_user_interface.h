@@ -34,11 +34,10 @@ class QtUserInterface : public UserInterface {
 
     // Where status lines go (the main window's status bar).
     std::function<void(const std::string&)> onStatusLine;
-    // The core's texts in the window's language (Language::CoreText); unset: as they are.
-    std::function<std::string(const std::string&)> translate;
 
   private:
-    QString T(const std::string& text) const;
+    // A core text in the window's language.
+    static QString T(const std::string& text);
     QPointer<QWidget> parent_;
     QPointer<QProgressDialog> progress_;
     QElapsedTimer elapsed_;

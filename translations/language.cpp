@@ -1,7 +1,9 @@
 #include "translations/language.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QXmlStreamReader>
+#include <string_view>
 
 namespace qv {
 namespace {
@@ -35,6 +37,10 @@ std::map<std::string, std::string> ReadTable(const QString& path) {
 
 }  // namespace
 
+QString TrCore(const std::string& text) {
+    return QCoreApplication::translate(kCoreTextContext, text.c_str());
+}
+
 std::string ChooseLanguage(const std::string& choice, const std::string& localeName) {
     if (choice == "de" || choice == "en") return choice;
     if (!choice.empty()) return {};
@@ -48,6 +54,19 @@ Language::Language(const std::string& code, const std::string& folder)
     // A missing table leaves the texts as they are.
     (void)translator_.load(base + QStringLiteral(".qm"));
     table_ = ReadTable(base + QStringLiteral(".ts"));
+}
+
+void Language::Install() {
+    QCoreApplication::installTranslator(&translator_);
+    QCoreApplication::installTranslator(&core_);
+}
+
+QString Language::CoreTranslator::translate(const char* context, const char* sourceText,
+                                            const char*, int) const {
+    if (context == nullptr || sourceText == nullptr ||
+        std::string_view(context) != kCoreTextContext)
+        return {};
+    return QString::fromStdString(language_.CoreText(sourceText));
 }
 
 std::string Language::CoreText(const std::string& text) const {

@@ -5,12 +5,19 @@
 // (marked QV_TR) are looked up by their wording alone, whatever class they
 // come from, where they reach a person.
 
+#include <QString>
 #include <QTranslator>
 
 #include <map>
 #include <string>
 
 namespace qv {
+
+// The context under which the installed core table answers
+// QCoreApplication::translate: the Qt layer shows core texts through TrCore.
+inline constexpr char kCoreTextContext[] = "qv-core";
+// A core text in the installed language (as it is when none is installed).
+QString TrCore(const std::string& text);
 
 // An explicit choice ("de" or "en") wins; otherwise English for a locale
 // en_*, the original texts for every other one. Empty for an unknown choice.
@@ -23,8 +30,8 @@ class Language {
     explicit Language(const std::string& code, const std::string& folder = ":/i18n");
 
     const std::string& code() const { return code_; }
-    // For QCoreApplication::installTranslator (empty for the original texts).
-    QTranslator& translator() { return translator_; }
+    // Installs the Qt layer's table and the core's table into the application.
+    void Install();
     // A core text in this language: the whole text, or else its longest
     // translated beginning and end around what the core put between them
     // (a file name, a number). Unknown texts stay as they are.
@@ -33,8 +40,21 @@ class Language {
     std::size_t size() const { return table_.size(); }
 
   private:
+    // Answers kCoreTextContext with CoreText.
+    class CoreTranslator : public QTranslator {
+      public:
+        explicit CoreTranslator(const Language& l) : language_(l) {}
+        QString translate(const char* context, const char* sourceText, const char* disambiguation,
+                          int n) const override;
+        bool isEmpty() const override { return false; }
+
+      private:
+        const Language& language_;
+    };
+
     std::string code_;
     QTranslator translator_;
+    CoreTranslator core_{*this};
     std::map<std::string, std::string> table_;
 };
 
