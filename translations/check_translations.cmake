@@ -11,7 +11,7 @@ foreach(dir ${DIRS})
     list(APPEND dirs ${SOURCE_DIR}/${dir})
   endif()
 endforeach()
-execute_process(COMMAND ${LUPDATE} ${OPTIONS} -extensions cpp,h ${dirs} -ts ${WORK}/${name}
+execute_process(COMMAND ${LUPDATE} ${OPTIONS} -I ${SOURCE_DIR} -extensions cpp,h ${dirs} -ts ${WORK}/${name}
   OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
 if(NOT rc EQUAL 0)
   message(FATAL_ERROR "lupdate failed: ${err}")
