@@ -17,7 +17,7 @@ QString Q(const std::string& s) {
 }
 
 QString TimeLeft(qint64 elapsedMs, double fraction) {
-    return Q(TimeLeftText(elapsedMs, fraction));
+    return TrCore(TimeLeftText(elapsedMs, fraction));
 }
 
 }  // namespace

@@ -37,7 +37,7 @@ class CliUserInterface : public UserInterface {
         const std::string shown = Tr(text);
         const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(
             std::chrono::steady_clock::now() - start_);
-        const std::string left = TimeLeftText(elapsed.count(), fraction);
+        const std::string left = Tr(TimeLeftText(elapsed.count(), fraction));
         // A terminal rewrites the line in place; a log gets one line each.
         std::fprintf(stderr, "%s%s: %3d %% %s - %s%s", tty_ ? "\r" : "", title_.c_str(), percent,
                      shown.c_str(), left.c_str(), tty_ ? "\x1b[K" : "\n");
