@@ -15,7 +15,7 @@ struct EditorOptions {
     bool erasedBox = false;       // the virtual box starts erased, not as from the factory
     bool help = false;
     std::string language;  // "de" or "en"; empty: from the locale
-    std::string error;  // non-empty: the options could not be read
+    std::string error;     // non-empty: the options could not be read
 };
 
 EditorOptions ParseEditorOptions(const std::vector<std::string>& args);

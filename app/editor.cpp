@@ -4,6 +4,7 @@
 
 #include "correction/predicted_result.h"
 #include "curves/curve_files.h"
+#include "curves/tr.h"
 #include "diagram/ranges.h"
 #include "dsp_math/eq_synthesis.h"
 #include "dsp_math/impulse_commands.h"
@@ -123,7 +124,7 @@ std::optional<std::string> Editor::ChooseReadableFile() {
     auto name = ui_.ChooseOpenFile(openFilter_);
     if (!name) return std::nullopt;
     if (!CheckFileReadable(*name, ui_)) {
-        ui_.Message("Fehler beim Zugriff auf " + *name + ".");
+        ui_.Message(QV_TR("Fehler beim Zugriff auf ") + *name + ".");
         return std::nullopt;
     }
     return name;
@@ -194,7 +195,7 @@ void Editor::Save(const char* filter,
     if (!name) return;
     const PointList& list = ws_.Current().Slot(1).points;
     if (name->empty() || list.empty()) {
-        ui_.Message("Fehler beim Speichern");
+        ui_.Message(QV_TR("Fehler beim Speichern"));
         return;
     }
     writer(*name, list, ui_);
