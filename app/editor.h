@@ -95,7 +95,7 @@ class Editor {
               void (*writer)(const std::string&, const PointList&, UserInterface&));
     void UpdateUndoItems();
     void ShowRestoredDiagram();
-    void ShowPredictedResult();
+    void ShowPredictedResult(const std::optional<double>& rms);
 
     Workspace& ws_;
     UserInterface& ui_;

@@ -106,6 +106,9 @@ std::vector<MenuItemDef> BuildTree() {
          false, ""},
         {M::MenuBackupSet, 1, K::Command, "MenuBackupSet", QV_TR("Backup Set\u2026"), false, ""},
         {M::MenuRestoreSet, 1, K::Command, "MenuRestoreSet", QV_TR("Restore Set\u2026"), false, ""},
+        {M::MenuUndoLastWrite, 1, K::Command, "MenuUndoLastWrite", QV_TR("Undo Last Write"), false,
+         ""},
+        {M::MenuBoxHistory, 1, K::Command, "MenuBoxHistory", QV_TR("History\u2026"), false, ""},
 
         {M::Setup, 0, K::Menu, "Setup1", QV_TR("Setup"), false, ""},
         {M::MenuSetupDsp, 1, K::Menu, "MenuSetupDsp", QV_TR("DSP"), false, ""},

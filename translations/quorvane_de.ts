@@ -276,10 +276,6 @@
         <translation>Filter &lt;- DSP</translation>
     </message>
     <message>
-        <source>Verify After Write</source>
-        <translation>Nach dem Schreiben prüfen</translation>
-    </message>
-    <message>
         <source>Backup Set…</source>
         <translation>Set sichern…</translation>
     </message>
@@ -338,6 +334,18 @@
     <message>
         <source>Test</source>
         <translation>Test</translation>
+    </message>
+    <message>
+        <source>Undo Last Write</source>
+        <translation>Letztes Schreiben rückgängig</translation>
+    </message>
+    <message>
+        <source>History…</source>
+        <translation>Verlauf…</translation>
+    </message>
+    <message>
+        <source>Verify After Write</source>
+        <translation>Nach dem Schreiben prüfen</translation>
     </message>
 </context>
 <context>

@@ -276,10 +276,6 @@
         <translation>Filter &lt;- DSP</translation>
     </message>
     <message>
-        <source>Verify After Write</source>
-        <translation>Verify After Write</translation>
-    </message>
-    <message>
         <source>Backup Set…</source>
         <translation>Backup Set…</translation>
     </message>
@@ -338,6 +334,18 @@
     <message>
         <source>Test</source>
         <translation>Test</translation>
+    </message>
+    <message>
+        <source>Undo Last Write</source>
+        <translation>Undo Last Write</translation>
+    </message>
+    <message>
+        <source>History…</source>
+        <translation>History…</translation>
+    </message>
+    <message>
+        <source>Verify After Write</source>
+        <translation>Verify After Write</translation>
     </message>
 </context>
 <context>

@@ -4,8 +4,8 @@
 
 #include <cmath>
 
+#include "curves/diagram_set.h"
 #include "diagram/mouse_edit.h"
-#include "project/workspace.h"
 
 namespace qv {
 namespace {
@@ -42,9 +42,7 @@ TEST(CurveBend, ThreeDecibelsAtOneKilohertz) {
 class BendMouseTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        ws.ViewWidth = 835;
-        ws.ViewHeight = 368;
-        Diagram& d = ws.Current();
+        Diagram& d = diagram;
         d.xFrom = 100;
         d.xTo = 10000;
         d.yFrom = -10;
@@ -60,25 +58,26 @@ class BendMouseTest : public ::testing::Test {
     // The level of the point nearest to x.
     double At(double x) {
         const CurvePoint* best = nullptr;
-        for (const CurvePoint& p : ws.Current().Slot(1).points)
+        for (const CurvePoint& p : diagram.Slot(1).points)
             if (!best || std::fabs(std::log(p.x / x)) < std::fabs(std::log(best->x / x))) best = &p;
         return best->y;
     }
 
-    Workspace ws;
+    Diagram diagram = MakeDiagramSet()[FrequencyResponseDiagram];
+    MouseView ws{diagram, 835, 368};
     MouseEditor mouse;
 };
 
 TEST_F(BendMouseTest, DragBendsCtrlBendsWiderPointEditingKeepsThePointRules) {
-    const std::size_t count = ws.Current().Slot(1).points.size();
+    const std::size_t count = diagram.Slot(1).points.size();
     ASSERT_TRUE(mouse.FormMouseDown(ws, kLeftButton, Column(), Row(0)));
     EXPECT_TRUE(mouse.Bending());
-    EXPECT_EQ(ws.Current().Slot(1).points.size(), count);  // a press deletes nothing
+    EXPECT_EQ(diagram.Slot(1).points.size(), count);  // a press deletes nothing
     EXPECT_TRUE(mouse.FormMouseMove(ws, kLeftButton, Column(), Row(6)));
     EXPECT_TRUE(mouse.FormMouseMove(ws, kLeftButton, Column() + 40, Row(3)));
     mouse.FormMouseUp(ws, 0, Column(), Row(3));
     EXPECT_FALSE(mouse.Bending());
-    EXPECT_EQ(ws.Current().Slot(1).points.size(), count);
+    EXPECT_EQ(diagram.Slot(1).points.size(), count);
     EXPECT_NEAR(At(1000), 3, 0.1);
     EXPECT_GT(At(1000 * std::exp2(0.1)), 0.5);
     EXPECT_EQ(At(1000 * std::exp2(0.25)), 0);
@@ -91,7 +90,7 @@ TEST_F(BendMouseTest, DragBendsCtrlBendsWiderPointEditingKeepsThePointRules) {
     mouse.pointEditing = true;
     mouse.FormMouseDown(ws, kLeftButton, Column(), Row(0));
     EXPECT_FALSE(mouse.Bending());
-    EXPECT_EQ(ws.Current().Slot(1).points.size(), count - 1);
+    EXPECT_EQ(diagram.Slot(1).points.size(), count - 1);
 }
 
 }  // namespace
