@@ -347,6 +347,145 @@
         <source>Verify After Write</source>
         <translation>Nach dem Schreiben prüfen</translation>
     </message>
+    <message>
+        <source>Fehler beim Zugriff auf </source>
+        <translation>Fehler beim Zugriff auf </translation>
+    </message>
+    <message>
+        <source>predicted</source>
+        <translation>vorhergesagt</translation>
+    </message>
+    <message>
+        <source>real</source>
+        <translation>real</translation>
+    </message>
+    <message>
+        <source>kein Impuls vorhanden</source>
+        <translation>kein Impuls vorhanden</translation>
+    </message>
+    <message>
+        <source>Read Setup From DSP</source>
+        <translation>Read Setup From DSP</translation>
+    </message>
+    <message>
+        <source>Setup lesen</source>
+        <translation>Setup lesen</translation>
+    </message>
+    <message>
+        <source>Korrekturkurve High fehlt.</source>
+        <translation>Korrekturkurve High fehlt.</translation>
+    </message>
+    <message>
+        <source>unzulaessige Einstellung</source>
+        <translation>unzulaessige Einstellung</translation>
+    </message>
+    <message>
+        <source>Fehler bei Byte Senden</source>
+        <translation>Fehler bei Byte Senden</translation>
+    </message>
+    <message>
+        <source>Fehler </source>
+        <translation>Fehler </translation>
+    </message>
+    <message>
+        <source> aufgetreten</source>
+        <translation> aufgetreten</translation>
+    </message>
+    <message>
+        <source>Write Setup To DSP</source>
+        <translation>Write Setup To DSP</translation>
+    </message>
+    <message>
+        <source>Set lesen</source>
+        <translation>Set lesen</translation>
+    </message>
+    <message>
+        <source>Setup schreiben</source>
+        <translation>Setup schreiben</translation>
+    </message>
+    <message>
+        <source>Write Software</source>
+        <translation>Write Software</translation>
+    </message>
+    <message>
+        <source>zuerst Simulation durchfuehren!--&gt; Menu Simulate</source>
+        <translation>zuerst Simulation durchfuehren!--&gt; Menu Simulate</translation>
+    </message>
+    <message>
+        <source>Flash loeschen</source>
+        <translation>Flash loeschen</translation>
+    </message>
+    <message>
+        <source>Flash nicht geloescht</source>
+        <translation>Flash nicht geloescht</translation>
+    </message>
+    <message>
+        <source>Filter schreiben</source>
+        <translation>Filter schreiben</translation>
+    </message>
+    <message>
+        <source>zuerst Entzerrung durchfuehren!</source>
+        <translation>zuerst Entzerrung durchfuehren!</translation>
+    </message>
+    <message>
+        <source>keine RS232-Verbindung zu DSP! [5]</source>
+        <translation>keine RS232-Verbindung zu DSP! [5]</translation>
+    </message>
+    <message>
+        <source>keine RS232-Verbindung! [6]</source>
+        <translation>keine RS232-Verbindung! [6]</translation>
+    </message>
+    <message>
+        <source>zuerst DSP-Setup durchführen (Menu: SETUP-&gt;DSP)!</source>
+        <translation>zuerst DSP-Setup durchführen (Menu: SETUP-&gt;DSP)!</translation>
+    </message>
+    <message>
+        <source>keine RS232-Verbindung zu DSP! [7]</source>
+        <translation>keine RS232-Verbindung zu DSP! [7]</translation>
+    </message>
+    <message>
+        <source>keine RS232-Verbindung zu DSP! [8]</source>
+        <translation>keine RS232-Verbindung zu DSP! [8]</translation>
+    </message>
+    <message>
+        <source>Raumfilter schreiben</source>
+        <translation>Raumfilter schreiben</translation>
+    </message>
+    <message>
+        <source>keine RS232-Verbindung zu DSP! [10]</source>
+        <translation>keine RS232-Verbindung zu DSP! [10]</translation>
+    </message>
+    <message>
+        <source>keine RS232-Verbindung zu DSP! [9]</source>
+        <translation>keine RS232-Verbindung zu DSP! [9]</translation>
+    </message>
+    <message>
+        <source>No DSP -&gt; Please connect DSP to USB</source>
+        <translation>Kein DSP -&gt; bitte DSP an USB anschließen</translation>
+    </message>
+    <message>
+        <source>DSP Programm NICHT erfolgreich geschrieben</source>
+        <translation>DSP Programm NICHT erfolgreich geschrieben</translation>
+    </message>
+    <message>
+        <source>DSP Programm erfolgreich geschrieben</source>
+        <translation>DSP Programm erfolgreich geschrieben</translation>
+    </message>
+    <message>
+        <source>Filter lesen</source>
+        <translation>Filter lesen</translation>
+    </message>
+    <message>
+        <source>Set schreiben</source>
+        <translation>Set schreiben</translation>
+    </message>
+</context>
+<context>
+    <name>qv::BoxHistory</name>
+    <message>
+        <source>Fehler beim Zugriff auf </source>
+        <translation>Fehler beim Zugriff auf </translation>
+    </message>
 </context>
 <context>
     <name>qv::ConstantDialogLogic</name>
@@ -467,6 +606,36 @@
     <message>
         <source>Schreibfehler in </source>
         <translation>Schreibfehler in </translation>
+    </message>
+</context>
+<context>
+    <name>qv::SetupDspLogic</name>
+    <message>
+        <source>keine RS232-Verbindung zu DSP!</source>
+        <translation>keine RS232-Verbindung zu DSP!</translation>
+    </message>
+    <message>
+        <source>Software fuer DSP updaten --&gt; Menu: Setup DSP</source>
+        <translation>Software fuer DSP updaten --&gt; Menu: Setup DSP</translation>
+    </message>
+    <message>
+        <source>keine USB-Verbindung zu DSP!</source>
+        <translation>keine USB-Verbindung zu DSP!</translation>
+    </message>
+    <message>
+        <source>Write Setup To DSP</source>
+        <translation>Write Setup To DSP</translation>
+    </message>
+</context>
+<context>
+    <name>qv::SetupVolumeLogic</name>
+    <message>
+        <source>keine RS232-Verbindung zu DSP!</source>
+        <translation>keine RS232-Verbindung zu DSP!</translation>
+    </message>
+    <message>
+        <source>Setup -&gt; DSP</source>
+        <translation>Setup -&gt; DSP</translation>
     </message>
 </context>
 <context>
@@ -813,6 +982,132 @@
     </message>
 </context>
 <context>
+    <name>qv::TSetupDSPDlg</name>
+    <message>
+        <source>Setup DSP Range</source>
+        <translation>Setup DSP Range</translation>
+    </message>
+    <message>
+        <source> Frequency Range </source>
+        <translation> Frequency Range </translation>
+    </message>
+    <message>
+        <source>High        (00..24 kHz)</source>
+        <translation>High        (00..24 kHz)</translation>
+    </message>
+    <message>
+        <source>Low         (00..1.5 kHz)</source>
+        <translation>Low         (00..1.5 kHz)</translation>
+    </message>
+    <message>
+        <source> DSP Sample Frequency </source>
+        <translation> DSP Sample Frequency </translation>
+    </message>
+    <message>
+        <source>44.1kHz</source>
+        <translation>44.1kHz</translation>
+    </message>
+    <message>
+        <source>48 kHz</source>
+        <translation>48 kHz</translation>
+    </message>
+    <message>
+        <source>33 kHz</source>
+        <translation>33 kHz</translation>
+    </message>
+    <message>
+        <source> Left Channel Volume </source>
+        <translation> Left Channel Volume </translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Right Channel Volume </source>
+        <translation>Right Channel Volume </translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Rechts</translation>
+    </message>
+    <message>
+        <source>Left Channel Delay </source>
+        <translation>Left Channel Delay </translation>
+    </message>
+    <message>
+        <source>Right Channel Delay </source>
+        <translation>Right Channel Delay </translation>
+    </message>
+    <message>
+        <source>Room Equalizer </source>
+        <translation>Room Equalizer </translation>
+    </message>
+    <message>
+        <source>Equalizer On/Off</source>
+        <translation>Equalizer On/Off</translation>
+    </message>
+    <message>
+        <source>Write Setup To DSP</source>
+        <translation>Write Setup To DSP</translation>
+    </message>
+    <message>
+        <source>Write Software</source>
+        <translation>Write Software</translation>
+    </message>
+    <message>
+        <source>Read Setup From DSP</source>
+        <translation>Read Setup From DSP</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Steps:</source>
+        <translation>Steps:</translation>
+    </message>
+    <message>
+        <source>constant:</source>
+        <translation>constant:</translation>
+    </message>
+    <message>
+        <source>Sum:</source>
+        <translation>Sum:</translation>
+    </message>
+</context>
+<context>
+    <name>qv::TSetupVolumeDlg</name>
+    <message>
+        <source>Setup DSP Volume</source>
+        <translation>Setup DSP Volume</translation>
+    </message>
+    <message>
+        <source> Left Channel Volume </source>
+        <translation> Left Channel Volume </translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source> Right Channel Volume </source>
+        <translation> Right Channel Volume </translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Rechts</translation>
+    </message>
+    <message>
+        <source>Setup -&gt; DSP</source>
+        <translation>Setup -&gt; DSP</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>qv::TSmoothingDlg</name>
     <message>
         <source>OK</source>
@@ -840,6 +1135,55 @@
     </message>
 </context>
 <context>
+    <name>qv::TStoreDataToDlg</name>
+    <message>
+        <source>Choose Set</source>
+        <translation>Choose Set</translation>
+    </message>
+    <message>
+        <source> Choose Set with Sample Frequency </source>
+        <translation> Choose Set with Sample Frequency </translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>qv::TVolumeFrame</name>
+    <message>
+        <source>Constant Gain:</source>
+        <translation>Constant Gain:</translation>
+    </message>
+    <message>
+        <source>dB</source>
+        <translation>dB</translation>
+    </message>
+    <message>
+        <source>Default by Power Up:</source>
+        <translation>Default by Power Up:</translation>
+    </message>
+    <message>
+        <source>Sum:</source>
+        <translation>Sum:</translation>
+    </message>
+</context>
+<context>
+    <name>qv::cli</name>
+    <message>
+        <source>Filter in Set </source>
+        <translation>Filter in Set </translation>
+    </message>
+    <message>
+        <source> geschrieben</source>
+        <translation> geschrieben</translation>
+    </message>
+</context>
+<context>
     <name>std</name>
     <message>
         <source>Fehler beim Zugriff auf </source>
@@ -856,6 +1200,38 @@
     <message>
         <source>sample </source>
         <translation>Abtastwert </translation>
+    </message>
+    <message>
+        <source> holds no setup yet</source>
+        <translation> enthält noch kein Setup</translation>
+    </message>
+    <message>
+        <source>noch keine Frequenz-Kurve fuer Roomequalizing geladen.</source>
+        <translation>noch keine Frequenz-Kurve fuer Roomequalizing geladen.</translation>
+    </message>
+    <message>
+        <source>noch keine Kurve fuer Amplitudenequalizing geladen.</source>
+        <translation>noch keine Kurve fuer Amplitudenequalizing geladen.</translation>
+    </message>
+    <message>
+        <source>noch keine Delay-Kurve fuer Roomqualizing geladen.</source>
+        <translation>noch keine Delay-Kurve fuer Roomqualizing geladen.</translation>
+    </message>
+    <message>
+        <source>noch keine Kurve fuer Laufzeitequalizing geladen.</source>
+        <translation>noch keine Kurve fuer Laufzeitequalizing geladen.</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>Not OK  IDP Tele nicht erfolgreich gesendet</source>
+        <translation>Not OK  IDP Tele nicht erfolgreich gesendet</translation>
+    </message>
+    <message>
+        <source> Telegramme</source>
+        <translation> Telegramme</translation>
     </message>
 </context>
 </TS>
