@@ -30,10 +30,25 @@ std::vector<MenuItemDef> BuildTree() {
         // Beyond the classic menu: text exports, FRD, CSV and audio impulses.
         {M::MenuImportMeasurement, 1, K::Command, "MenuImportMeasurement",
          QV_TR("Import Measurement\u2026"), false, ""},
+        // Beyond the classic menu: filters for software convolvers.
+        {M::MenuExportFilter, 1, K::Command, "MenuExportFilter", QV_TR("Export Filter\u2026"),
+         false, ""},
         {M::MenuSave, 1, K::Menu, "MenuSave", QV_TR("Save"), false, ""},
         {M::MenuSaveXY, 2, K::Command, "MenuSaveXY", QV_TR("XY-Format"), false, ""},
         {M::MenuSaveY, 2, K::Command, "MenuSaveY", QV_TR(" Y- Format"), false, ""},
         {M::MenuSaveYI, 2, K::Command, "MenuSaveYI", QV_TR(" YI-Format"), true, ""},
+        // Beyond the classic menu: the whole work in one project file.
+        {M::Separator, 1, K::Separator, "", "", false, ""},
+        {M::MenuOpenProject, 1, K::Command, "MenuOpenProject", QV_TR("Open Project\u2026"), false,
+         "Ctrl+O"},
+        {M::MenuRecentProjects, 1, K::Menu, "MenuRecentProjects", QV_TR("Recent Projects"), false,
+         ""},
+        {M::MenuSaveProject, 1, K::Command, "MenuSaveProject", QV_TR("Save Project"), false,
+         "Ctrl+S"},
+        {M::MenuSaveProjectAs, 1, K::Command, "MenuSaveProjectAs", QV_TR("Save Project As\u2026"),
+         false, "Ctrl+Shift+S"},
+        {M::MenuProjectInfo, 1, K::Command, "MenuProjectInfo", QV_TR("Project Info\u2026"), false,
+         ""},
         {M::Separator, 1, K::Separator, "", "", false, ""},
         {M::MenuAbout, 1, K::Command, "MenuAbout", QV_TR("About"), false, ""},
         {M::Separator, 1, K::Separator, "", "", false, ""},
@@ -96,6 +111,8 @@ std::vector<MenuItemDef> BuildTree() {
         {M::MenuExecute, 1, K::Command, "MenuExecute", QV_TR("Execute"), false, ""},
         {M::MenuCorrectionTarget, 1, K::Command, "MenuCorrectionTarget",
          QV_TR("Correction Target…"), false, ""},
+        // Beyond the classic menu: the filter follows every change of a desired curve.
+        {M::MenuLive, 1, K::Check, "MenuLive", QV_TR("Live"), false, ""},
 
         {M::Transfer, 0, K::Menu, "Transfer1", QV_TR("Transfer"), false, ""},
         {M::MenuFilterToDsp, 1, K::Command, "MenuFilterToDsp", QV_TR("Filter -> DSP"), false, ""},

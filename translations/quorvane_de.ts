@@ -479,6 +479,34 @@
         <source>Set schreiben</source>
         <translation>Set schreiben</translation>
     </message>
+    <message>
+        <source>Export Filter…</source>
+        <translation>Filter exportieren…</translation>
+    </message>
+    <message>
+        <source>Open Project…</source>
+        <translation>Projekt öffnen…</translation>
+    </message>
+    <message>
+        <source>Recent Projects</source>
+        <translation>Letzte Projekte</translation>
+    </message>
+    <message>
+        <source>Save Project</source>
+        <translation>Projekt speichern</translation>
+    </message>
+    <message>
+        <source>Save Project As…</source>
+        <translation>Projekt speichern unter…</translation>
+    </message>
+    <message>
+        <source>Project Info…</source>
+        <translation>Projektinfo…</translation>
+    </message>
+    <message>
+        <source>Live</source>
+        <translation>Live</translation>
+    </message>
 </context>
 <context>
     <name>qv::BoxHistory</name>

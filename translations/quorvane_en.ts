@@ -479,6 +479,34 @@
         <source>Set schreiben</source>
         <translation>Writing set</translation>
     </message>
+    <message>
+        <source>Export Filter…</source>
+        <translation>Export Filter…</translation>
+    </message>
+    <message>
+        <source>Open Project…</source>
+        <translation>Open Project…</translation>
+    </message>
+    <message>
+        <source>Recent Projects</source>
+        <translation>Recent Projects</translation>
+    </message>
+    <message>
+        <source>Save Project</source>
+        <translation>Save Project</translation>
+    </message>
+    <message>
+        <source>Save Project As…</source>
+        <translation>Save Project As…</translation>
+    </message>
+    <message>
+        <source>Project Info…</source>
+        <translation>Project Info…</translation>
+    </message>
+    <message>
+        <source>Live</source>
+        <translation>Live</translation>
+    </message>
 </context>
 <context>
     <name>qv::BoxHistory</name>

@@ -15,7 +15,7 @@
 #include "tests/dsp_dialogs/qt_app.h"
 #include "tests/support/test_support.h"
 
-// The font library keeps its caches for the whole process.
+// Fontconfig keeps its caches to the end of the process.
 extern "C" const char* __lsan_default_suppressions() {
     return "leak:libfontconfig\n";
 }
