@@ -285,8 +285,7 @@ bool TForm1::TransferStopsForClose() {
     if (progress == nullptr || !progress->isVisible()) return true;
     if (!closeAfterTransfer_) {
         const auto answer = QMessageBox::question(
-            this, windowTitle(),
-            QStringLiteral("A transfer to the DSP is running. Stop it and close?"));
+            this, windowTitle(), tr("A transfer to the DSP is running. Stop it and close?"));
         if (answer != QMessageBox::Yes) return false;
         closeAfterTransfer_ = true;
         // Stops between telegrams as Cancel does; the transfer then says

@@ -693,6 +693,17 @@
     </message>
 </context>
 <context>
+    <name>qv::TBoxHistoryDlg</name>
+    <message>
+        <source>History</source>
+        <translation>Verlauf</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+</context>
+<context>
     <name>qv::TConstantDlg</name>
     <message>
         <source>Value:</source>
@@ -841,6 +852,65 @@
     </message>
 </context>
 <context>
+    <name>qv::TExportFilterDlg</name>
+    <message>
+        <source>Export Filter</source>
+        <translation>Filter exportieren</translation>
+    </message>
+    <message>
+        <source>Linear (latency half the length)</source>
+        <translation>Linear (Latenz halbe Länge)</translation>
+    </message>
+    <message>
+        <source>Minimum (no latency, no delay target)</source>
+        <translation>Minimal (keine Latenz, kein Laufzeitziel)</translation>
+    </message>
+    <message>
+        <source>Add correction curve (amlin.cor)</source>
+        <translation>Korrekturkurve hinzufügen (amlin.cor)</translation>
+    </message>
+    <message>
+        <source>Folder:</source>
+        <translation>Ordner:</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Format:</source>
+        <translation>Format:</translation>
+    </message>
+    <message>
+        <source>Rates (Hz):</source>
+        <translation>Raten (Hz):</translation>
+    </message>
+    <message>
+        <source>Length (taps):</source>
+        <translation>Länge (Taps):</translation>
+    </message>
+    <message>
+        <source>Phase:</source>
+        <translation>Phase:</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>Writes: </source>
+        <translation>Schreibt: </translation>
+    </message>
+</context>
+<context>
     <name>qv::TForm1</name>
     <message>
         <source>Sollwert</source>
@@ -873,6 +943,10 @@
     <message>
         <source>Width</source>
         <translation>Width</translation>
+    </message>
+    <message>
+        <source>A transfer to the DSP is running. Stop it and close?</source>
+        <translation>Eine Übertragung zum DSP läuft. Abbrechen und schließen?</translation>
     </message>
 </context>
 <context>

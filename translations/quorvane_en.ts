@@ -693,6 +693,17 @@
     </message>
 </context>
 <context>
+    <name>qv::TBoxHistoryDlg</name>
+    <message>
+        <source>History</source>
+        <translation>History</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restore</translation>
+    </message>
+</context>
+<context>
     <name>qv::TConstantDlg</name>
     <message>
         <source>Value:</source>
@@ -841,6 +852,65 @@
     </message>
 </context>
 <context>
+    <name>qv::TExportFilterDlg</name>
+    <message>
+        <source>Export Filter</source>
+        <translation>Export Filter</translation>
+    </message>
+    <message>
+        <source>Linear (latency half the length)</source>
+        <translation>Linear (latency half the length)</translation>
+    </message>
+    <message>
+        <source>Minimum (no latency, no delay target)</source>
+        <translation>Minimum (no latency, no delay target)</translation>
+    </message>
+    <message>
+        <source>Add correction curve (amlin.cor)</source>
+        <translation>Add correction curve (amlin.cor)</translation>
+    </message>
+    <message>
+        <source>Folder:</source>
+        <translation>Folder:</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Format:</source>
+        <translation>Format:</translation>
+    </message>
+    <message>
+        <source>Rates (Hz):</source>
+        <translation>Rates (Hz):</translation>
+    </message>
+    <message>
+        <source>Length (taps):</source>
+        <translation>Length (taps):</translation>
+    </message>
+    <message>
+        <source>Phase:</source>
+        <translation>Phase:</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Folder</translation>
+    </message>
+    <message>
+        <source>Writes: </source>
+        <translation>Writes: </translation>
+    </message>
+</context>
+<context>
     <name>qv::TForm1</name>
     <message>
         <source>Sollwert</source>
@@ -873,6 +943,10 @@
     <message>
         <source>Width</source>
         <translation>Width</translation>
+    </message>
+    <message>
+        <source>A transfer to the DSP is running. Stop it and close?</source>
+        <translation>A transfer to the DSP is running. Stop it and close?</translation>
     </message>
 </context>
 <context>
