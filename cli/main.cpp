@@ -52,7 +52,7 @@ int main(int argc, char** argv) {
                       << "\nRun with --help for more information.\n";
             return kExitUsage;
         } catch (const std::exception& e) {
-            std::cerr << e.what() << "\n";
+            std::cerr << Tr(e.what()) << "\n";
             return kExitRefused;
         }
     }
