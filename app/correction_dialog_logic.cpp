@@ -116,7 +116,8 @@ std::optional<std::string> CorrectionTargetLogic::Preview(const CorrectionTarget
                LevelCorrection(ws_[FrequencyResponseDiagram].Slot(3).points, s));
     if (s.delayCorrection)
         PutDesired(ws_[GroupDelayDiagram],
-                   DelayCorrection(ws_[GroupDelayDiagram].Slot(3).points, s));
+                   DelayCorrection(ws_[GroupDelayDiagram].Slot(3).points, s,
+                                   ws_[FrequencyResponseDiagram].Slot(3).points));
     settings_ = std::move(s);
     return std::nullopt;
 }

@@ -33,7 +33,7 @@ class SmoothingDialogLogic {
 struct CorrectionTargetFields {
     std::string from = "20", to = "20000";
     std::string maxBoost = "6", maxCut = "12";
-    int smoothing = 0;  // 0: none
+    int smoothing = 6;  // 0: none; a room needs some, so 1/6 octave unless told
     TargetShape shape = TargetShape::Flat;
     std::string tilt = "0";
     std::string houseFile;

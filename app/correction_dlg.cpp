@@ -113,6 +113,7 @@ TCorrectionTargetDlg::TCorrectionTargetDlg(Workspace& ws, UserInterface& ui,
     ComboBoxSmoothing->addItem(QStringLiteral("none"), 0);
     for (int n : SmoothingFractions())
         ComboBoxSmoothing->addItem(Q(SmoothingDialogLogic::FractionCaption(n) + " octave"), n);
+    ComboBoxSmoothing->setCurrentIndex(ComboBoxSmoothing->findData(start.smoothing));
     EditReference = NewEdit(this, "EditReference", start.reference);
     EditReference->setPlaceholderText(QStringLiteral("band mean"));
 

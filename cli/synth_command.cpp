@@ -10,9 +10,9 @@
 #include "cli/correction_inputs.h"
 #include "correction/predicted_result.h"
 #include "curves/curve_files.h"
-#include "project/workspace.h"
 #include "dsp_math/eq_synthesis.h"
 #include "dsplink/program_profile.h"
+#include "project/workspace.h"
 
 namespace qv::cli {
 namespace {
@@ -37,6 +37,8 @@ struct SynthOptions {
     std::string measured, predicted, measuredDelay, predictedDelay;
     std::int32_t taps = 0, depth = 400, width = 400;
     double rate = 0;
+    bool fitHeadroom = false;
+    ImportArgs args;  // how --measured and --measured-delay are read
 };
 
 // The peak coefficient always, the headroom message when the box would clip
@@ -45,13 +47,14 @@ int Predict(const SynthOptions& o, const PointList& filter, std::int32_t n, doub
             UserInterface& ui) {
     const Headroom h = FilterHeadroom(filter);
     std::fprintf(stderr, "peak coefficient %.6f\n", h.peak);
-    if (h.Clips()) ui.Message(HeadroomMessage(h));
+    if (h.Clips()) ui.Message(HeadroomMessage(h) + " (--fit-headroom does it.)");
+    const ImportOptions options = ToImportOptions(o.args);
     if (!o.measured.empty()) {
-        const PointList p = PredictLevel(ImportLevel(o.measured), filter, fs);
+        const PointList p = PredictLevel(ImportLevel(o.measured, options), filter, fs);
         if (!o.predicted.empty() && !Write(o.predicted, p, ui)) return kExitRefused;
     }
     if (!o.measuredDelay.empty()) {
-        const PointList p = PredictDelay(ImportDelay(o.measuredDelay), filter, n, fs);
+        const PointList p = PredictDelay(ImportDelay(o.measuredDelay, options), filter, n, fs);
         if (!o.predictedDelay.empty() && !Write(o.predictedDelay, p, ui)) return kExitRefused;
     }
     return kExitOk;
@@ -69,15 +72,29 @@ int Run(const SynthOptions& o, bool tapsGiven, bool rateGiven) {
 
     const DiagramId levelId = room ? FrequencyRoomDiagram : FrequencyResponseDiagram;
     const DiagramId delayId = room ? DelayRoomDiagram : GroupDelayDiagram;
-    if (!Load(ws, levelId, o.level, ui) || !Load(ws, delayId, o.delay, ui) ||
+    if (!Load(ws, levelId, o.level, ui) ||
         !Load(ws, FrequencyResponseHighDiagram, o.correction, ui))
         return kExitRefused;
+    if (o.delay.empty())
+        SetSlot(ws[delayId], 1, "desired", PointList{{1.0, 0.0}, {100000.0, 0.0}});
+    else if (!Load(ws, delayId, o.delay, ui))
+        return kExitRefused;
     ws.CurrentDiagram = levelId;
-    const bool done =
-        room ? SynthesizeRoomFilter(ws, profile, ui) : SynthesizeEqFilter(ws, profile, ui);
-    if (!done) return kExitRefused;
+    auto synthesize = [&] {
+        return room ? SynthesizeRoomFilter(ws, profile, ui) : SynthesizeEqFilter(ws, profile, ui);
+    };
+    if (!synthesize()) return kExitRefused;
 
     const DiagramId filterId = room ? FilterRoomDiagram : ImpulseResponseDiagram;
+    // The filter scales with the target: lowering it by the named amount
+    // brings the peak coefficient within the box's range in one step.
+    const Headroom before = FilterHeadroom(ws[filterId].Slot(1).points);
+    if (o.fitHeadroom && before.Clips()) {
+        const double lower = HeadroomLoweringDb(before);
+        for (CurvePoint& p : ws[levelId].Slot(1).points) p.y -= lower;
+        if (!synthesize()) return kExitRefused;
+        std::fprintf(stderr, "target lowered by %.1f dB for headroom\n", lower);
+    }
     if (!Write(o.filter, ws[filterId].Slot(1).points, ui)) return kExitRefused;
     if (!o.achievedLevel.empty() && !Write(o.achievedLevel, ws[levelId].Slot(2).points, ui))
         return kExitRefused;
@@ -95,7 +112,7 @@ CommandRun Setup(CLI::App& cmd) {
         ->required()
         ->check(CLI::IsMember({"eq", "room"}));
     cmd.add_option("--level", o->level, "the desired level (DAT)")->required();
-    cmd.add_option("--delay", o->delay, "the desired group delay (DAT)")->required();
+    cmd.add_option("--delay", o->delay, "the desired group delay (DAT; default flat 0 ms)");
     cmd.add_option("--correction", o->correction, "the correction curve (DAT)")->required();
     cmd.add_option("--filter", o->filter, "write the filter here")->required();
     // The inverse transform grows with the square of the length.
@@ -119,6 +136,9 @@ CommandRun Setup(CLI::App& cmd) {
     cmd.add_option("--predicted-delay", o->predictedDelay,
                    "write measured + filter group delay here")
         ->needs(measuredDelay);
+    cmd.add_flag("--fit-headroom", o->fitHeadroom,
+                 "where the filter would clip, lower the target by the named amount first");
+    AddImportOptions(cmd, o->args, "--measured-rate");
     return [o, taps, rate] { return Run(*o, taps->count() > 0, rate->count() > 0); };
 }
 

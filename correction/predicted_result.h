@@ -37,6 +37,9 @@ struct Headroom {
     bool Clips() const { return peak > 1.0; }
 };
 Headroom FilterHeadroom(const PointList& filter);
+// The dB by which the headroom message says to lower the target: the excess
+// rounded up to 0.1 dB, so that lowering by it always suffices.
+double HeadroomLoweringDb(const Headroom& h);
 std::string HeadroomMessage(const Headroom& h);
 
 // The filter "Filter -> DSP" would send from the current diagram ("Impuls

@@ -63,6 +63,9 @@ struct ImportOptions {
     std::optional<double> sampleRate;
     // Without a gate the whole impulse is analysed.
     std::optional<ImpulseGate> gate;
+    // Cycles of the frequency-dependent window for an impulse's level; its
+    // group delay always goes through such a window (15 cycles by default).
+    std::optional<double> fdwCycles;
     // Called now and then with the fraction done (0 ... 1); returning false
     // cancels the import (ImportCancelled).
     std::function<bool(double fraction)> progress;
@@ -78,8 +81,10 @@ struct MeasurementProbe {
     double sampleRate = 0.0;
     long long frames = 0;
     std::string format;
-    // A text impulse cannot be imported until the user gives its rate.
+    // A text impulse cannot be imported until the user gives its rate,
+    // unless its header states it.
     bool needsSampleRate = false;
+    double headerSampleRate = 0.0;  // 0: the header says nothing
 };
 
 struct ImportReport {
@@ -109,6 +114,10 @@ struct ImportReport {
     int channel = 0;
     double peakMs = 0.0;
     std::optional<ImpulseGate> gate;
+    double fdwCycles = 0.0;        // the window's cycles for the group delay
+    bool levelThroughFdw = false;  // and for the level
+    double dataOffsetDb = 0.0;     // a text impulse header's data offset, added to the level
+    bool looksLikeRecording = false;
 
     // The result.
     std::size_t levelPoints = 0;
@@ -151,6 +160,16 @@ MeasurementProbe ProbeMeasurement(const std::string& path,
 // a measurement or an option does not fit it (a pair or channel that is not
 // there, a text impulse without a rate, a gate outside the impulse).
 ImportedMeasurement ImportMeasurement(const std::string& path, const ImportOptions& options = {});
+
+// The samples of an impulse file (audio, or a text impulse at the given or the
+// header's rate, its data offset applied) before any analysis. Throws
+// ImportError for a file that holds a response, not an impulse.
+struct ImpulseSamples {
+    std::string fileName;
+    std::vector<double> samples;
+    double sampleRate = 0.0;
+};
+ImpulseSamples ReadImpulseSamples(const std::string& path, const ImportOptions& options = {});
 
 // The same for text held in memory (a pasted table); name is used in the report.
 ImportedMeasurement ImportMeasurementText(std::string_view text, const std::string& name,
