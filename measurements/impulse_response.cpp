@@ -51,12 +51,11 @@ double GateWeight(std::size_t k, std::size_t length) {
 }
 
 double FdwWeight(std::ptrdiff_t k, std::ptrdiff_t peak, std::ptrdiff_t rise, std::ptrdiff_t fall) {
-    if (k < peak - rise || k > peak + fall) return 0.0;
+    if (k < peak - rise || k >= peak + fall) return 0.0;
     if (k < peak) {
         const double x = static_cast<double>(k - (peak - rise)) / static_cast<double>(rise);
         return 0.5 * (1.0 - std::cos(std::numbers::pi * x));
     }
-    if (fall <= 0) return 1.0;
     const double x = static_cast<double>(k - peak) / static_cast<double>(fall);
     return 0.5 * (1.0 + std::cos(std::numbers::pi * x));
 }
@@ -181,7 +180,7 @@ ImpulseAnalysis AnalyseImpulse(std::span<const double> samples, double fs,
             if (std::isfinite(samplesDelay))
                 AppendPoint(out.groupDelay, freqs[k], -1000.0 * samplesDelay / fs);
         }
-        if (progress && k % 16 == 15 &&
+        if (progress && (k % 16 == 15 || k + 1 == nu.size()) &&
             !progress(plainShare + (1.0 - plainShare) * static_cast<double>(k + 1) /
                                        static_cast<double>(nu.size())))
             throw ImportCancelled();
