@@ -86,6 +86,15 @@ TEST(ImportDialogRules, RateAndGateFieldsDecideWhetherOkIsOffered) {
     rules.Refresh();
     EXPECT_FALSE(rules.CanAccept());
     EXPECT_NE(rules.ReportText().find("outside the impulse"), std::string::npos);
+    rules.SetGate(false, "", "");
+    rules.SetFdw(true, "0.5");
+    rules.Refresh();
+    EXPECT_NE(rules.ReportText().find("1 to 1000 cycles"), std::string::npos);
+    rules.SetFdw(true, "6");
+    rules.Refresh();
+    EXPECT_NE(rules.ReportText().find("6 cycles for the level and the group delay"),
+              std::string::npos)
+        << rules.ReportText();
 }
 
 TEST(ImportDialogRules, RefusedFileThrowsAtOnce) {
@@ -180,7 +189,9 @@ TEST_F(ImportCommand, CancelAndRefusedFilesChangeNothing) {
     EXPECT_FALSE(editor.CanUndo());
 }
 
-TEST_F(ImportCommand, ResponseWithoutPhaseLeavesGroupDelayAsItWas) {
+TEST_F(ImportCommand, ResponseWithoutPhaseEmptiesTheGroupDelaySlot) {
+    // An earlier file's delay must not stay under the new file's level.
+    SetSlot(ws[GroupDelayDiagram], 3, "earlier.frd", {{100, -1}, {200, -1}});
     ui.fileAnswers.push_back(dir.Write("mic.txt", "100 1\n200 2\n"));
     Run([](ImportDialogRules& rules) {
         rules.Refresh();
