@@ -17,6 +17,7 @@ class TCorrectionTargetDlg;
 class TCutImpulsDlg;
 class TEditDiagrammDlg;
 class TImportMeasurementDlg;
+class TAverageMeasurementsDlg;
 class TMulConstDlg;
 class TSetUpHardwareDlg;
 class TSetupDSPDlg;
@@ -38,6 +39,7 @@ class EditorShell {
     TSetupVolumeDlg& setupVolume() { return *setupVolume_; }
     TEditDiagrammDlg& editDiagramm() { return *editDiagramm_; }
     TImportMeasurementDlg& importMeasurement() { return *importMeasurement_; }
+    TAverageMeasurementsDlg& averageMeasurements() { return *averageMeasurements_; }
     TSmoothingDlg& smoothing() { return *smoothing_; }
     TCorrectionTargetDlg& correctionTarget() { return *correctionTarget_; }
 
@@ -87,6 +89,7 @@ class EditorShell {
     TCutImpulsDlg* cutImpuls_ = nullptr;
     TSetUpHardwareDlg* setupHardware_ = nullptr;
     TImportMeasurementDlg* importMeasurement_ = nullptr;
+    TAverageMeasurementsDlg* averageMeasurements_ = nullptr;
     TSmoothingDlg* smoothing_ = nullptr;
     TCorrectionTargetDlg* correctionTarget_ = nullptr;
     std::unique_ptr<DspCommands> dspCommands_;

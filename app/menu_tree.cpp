@@ -24,6 +24,8 @@ std::vector<MenuItemDef> BuildTree() {
         // Beyond the classic menu: text exports, FRD, CSV and audio impulses.
         {M::MenuImportMeasurement, 1, K::Command, "MenuImportMeasurement",
          "Import Measurement\u2026", false, ""},
+        {M::MenuAverageMeasurements, 1, K::Command, "MenuAverageMeasurements",
+         "Average Measurements\u2026", false, ""},
         {M::MenuSave, 1, K::Menu, "MenuSave", "Save", false, ""},
         {M::MenuSaveXY, 2, K::Command, "MenuSaveXY", "XY-Format", false, ""},
         {M::MenuSaveY, 2, K::Command, "MenuSaveY", " Y- Format", false, ""},

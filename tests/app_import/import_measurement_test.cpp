@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/average_measurements.h"
 #include "app/editor.h"
 #include "tests/support/test_support.h"
 
@@ -199,6 +200,38 @@ TEST_F(ImportCommand, ResponseWithoutPhaseEmptiesTheGroupDelaySlot) {
     });
     EXPECT_EQ(ws[FrequencyResponseDiagram].Slot(3).name, "mic.txt");
     EXPECT_TRUE(ws[GroupDelayDiagram].Slot(3).points.empty());
+}
+
+TEST_F(ImportCommand, AverageOfTwoFilesIsOneUndoStepAndSaysWhatItCannotDo) {
+    const std::string a = dir.Write("seat1.frd", "100 80\n200 80\n400 80\n");
+    const std::string b = dir.Write("seat2.frd", "100 70\n200 70\n400 70\n");
+    SetSlot(ws[GroupDelayDiagram], 3, "earlier.frd", {{100, -1}, {200, -1}});
+    std::string oneFile, vectorOfLevels;
+    editor.Run([&] {
+        RunAverageMeasurements(editor, [&](AverageDialogRules& rules) {
+            rules.AddFiles({a});
+            rules.Refresh();
+            oneFile = rules.ReportText();
+            rules.AddFiles({b, a});  // a second time adds nothing
+            rules.SetMethod(AverageMethod::Vector);
+            rules.Refresh();
+            vectorOfLevels = rules.ReportText();
+            rules.SetMethod(AverageMethod::Db);
+            EXPECT_FALSE(rules.CanAccept());  // stale until averaged again
+            rules.Refresh();
+            return true;
+        });
+    });
+    EXPECT_NE(oneFile.find("2 to 16"), std::string::npos) << oneFile;
+    EXPECT_NE(vectorOfLevels.find("needs impulses"), std::string::npos) << vectorOfLevels;
+    const CurveSlot& level = ws[FrequencyResponseDiagram].Slot(3);
+    EXPECT_EQ(level.name, "average of 2 (dB)");
+    ASSERT_EQ(level.points.size(), 97u);
+    EXPECT_DOUBLE_EQ(level.points[10].y, 75.0);
+    EXPECT_TRUE(ws[GroupDelayDiagram].Slot(3).points.empty());
+    editor.MenuUndoClick();
+    EXPECT_TRUE(ws[FrequencyResponseDiagram].Slot(3).points.empty());
+    EXPECT_EQ(ws[GroupDelayDiagram].Slot(3).name, "earlier.frd");
 }
 
 }  // namespace
