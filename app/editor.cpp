@@ -236,7 +236,8 @@ void Editor::MenuExecuteClick() {
         }
     }
     view_.RequestRepaint();
-    if (done) ReportClippingFilter(ws_, ui_);
+    // The clipping message's button lowers the target; the filter is made again.
+    if (done && OfferHeadroomFit(ws_, ui_)) MenuExecuteClick();
 }
 
 // Slot 4 "predicted" next to each measurement, and its deviation in the band.

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QStringList>
 
 #include "curves/time_left.h"
@@ -41,6 +42,14 @@ QString ToQtFilter(const std::string& filter) {
 
 void QtUserInterface::Message(const std::string& text) {
     QMessageBox::information(parent_, QApplication::applicationName(), Q(text));
+}
+
+bool QtUserInterface::Offer(const std::string& text, const std::string& action) {
+    QMessageBox box(QMessageBox::Information, QApplication::applicationName(), Q(text),
+                    QMessageBox::Ok, parent_);
+    QPushButton* act = box.addButton(Q(action), QMessageBox::AcceptRole);
+    box.exec();
+    return box.clickedButton() == act;
 }
 
 void QtUserInterface::ErrorBox(const std::string& title, const std::string& text) {

@@ -131,6 +131,21 @@ std::string HeadroomMessage(const Headroom& h) {
     return buf;
 }
 
+bool OfferHeadroomFit(Workspace& ws, UserInterface& ui) {
+    const bool room = ws.CurrentDiagram == FrequencyRoomDiagram;
+    if (!room && !IsEqDiagram(ws.CurrentDiagram)) return false;
+    const Headroom h =
+        FilterHeadroom(ws[room ? FilterRoomDiagram : ImpulseResponseDiagram].Slot(1).points);
+    if (!h.Clips()) return false;
+    const double lower = HeadroomLoweringDb(h);
+    char action[64];
+    std::snprintf(action, sizeof action, "Lower by %.1f dB and Execute", lower);
+    if (!ui.Offer(HeadroomMessage(h), action)) return false;
+    for (CurvePoint& p : ws[room ? FrequencyRoomDiagram : FrequencyResponseDiagram].Slot(1).points)
+        p.y -= lower;
+    return true;
+}
+
 bool ReportClippingFilter(const Workspace& ws, UserInterface& ui) {
     DiagramId filter = ImpulseResponseDiagram;
     switch (ws.CurrentDiagram) {

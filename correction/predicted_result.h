@@ -48,6 +48,12 @@ std::string HeadroomMessage(const Headroom& h);
 // "Filter -> DSP" refuses.
 bool ReportClippingFilter(const Workspace& ws, UserInterface& ui);
 
+// After "Execute" of the current diagram: when its filter would clip, the
+// headroom message with a button that lowers the target by the named amount.
+// True when the person chose it and slot 1 (the desired level of "Frequency
+// Response" or "Frequency Room") is lowered: "Execute" should run again.
+bool OfferHeadroomFit(Workspace& ws, UserInterface& ui);
+
 // After "Execute": slot 4 "predicted" of "Frequency Response" and of "Group
 // Delay" wherever slot 3 holds a measurement (an earlier "predicted" is
 // removed where it does not). Returns the RMS deviation of the predicted

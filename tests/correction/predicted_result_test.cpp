@@ -129,6 +129,38 @@ TEST(PredictedResult, Headroom) {
     EXPECT_NE(text.find("6.1 dB"), std::string::npos) << text;
 }
 
+TEST(PredictedResult, TheHeadroomButtonLowersTheTargetByTheNamedAmount) {
+    struct Accepting : test::ScriptedUserInterface {
+        std::string action;
+        bool Offer(const std::string& text, const std::string& a) override {
+            messages.push_back(text);
+            action = a;
+            return true;
+        }
+    };
+    for (DiagramId current : {GroupDelayDiagram, FrequencyRoomDiagram}) {
+        Workspace ws;
+        const bool room = current == FrequencyRoomDiagram;
+        const DiagramId level = room ? FrequencyRoomDiagram : FrequencyResponseDiagram;
+        SetSlot(ws[level], 1, "desired", {{20, 0}, {20000, 3}});
+        SetSlot(ws[room ? FilterRoomDiagram : ImpulseResponseDiagram], 1, "filter", {{0, 2.0}});
+        ws.CurrentDiagram = current;
+        test::ScriptedUserInterface declining;
+        EXPECT_FALSE(OfferHeadroomFit(ws, declining));
+        EXPECT_EQ(declining.messages.size(), 1u);  // the message alone
+        EXPECT_EQ(ws[level].Slot(1).points, (PointList{{20, 0}, {20000, 3}}));
+        Accepting ui;
+        EXPECT_TRUE(OfferHeadroomFit(ws, ui));
+        EXPECT_EQ(ui.action, "Lower by 6.1 dB and Execute");
+        EXPECT_NEAR(ws[level].Slot(1).points[1].y, 3 - 6.1, 1e-12);
+    }
+    Workspace fine;
+    SetSlot(fine[ImpulseResponseDiagram], 1, "filter", {{0, 0.9}});
+    test::ScriptedUserInterface ui;
+    EXPECT_FALSE(OfferHeadroomFit(fine, ui));
+    EXPECT_TRUE(ui.messages.empty());
+}
+
 TEST(PredictedResult, RmsDeviationInsideTheBand) {
     const PointList c = {{10, 50}, {100, 1}, {200, -1}, {400, 1}, {800, -1}, {20000, 50}};
     EXPECT_NEAR(*BandRmsDeviation(c, 100, 800), 1.0, 1e-12);
