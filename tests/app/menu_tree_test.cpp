@@ -32,6 +32,7 @@ TEST(MenuTree, VisibleItemsAfterStart) {
         VisibleTree(state),
         "[File]\n  [New]\n  [Load]\n    [Frequency Response]\n    [Group Delay]\n"
         "  [Import Measurement\u2026]\n"
+        "  [Average Measurements\u2026]\n"
         "  [Save]\n    [XY-Format]\n    [ Y- Format]\n  -\n  [About]\n  -\n  [Exit]\n"
         "[Edit]\n  [Curve]\n  [Add Constant]\n  [Mul Constant]\n  -\n  [Diagramm]\n"
         "  [Auto Range]\n  [Standard Range]\n  -\n  [Undo]\n  [Redo]\n  [Smoothing…]\n"
