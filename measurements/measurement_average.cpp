@@ -184,9 +184,7 @@ AveragedMeasurement AverageVectors(const std::vector<AverageInput>& inputs,
         ImpulseSamples s;
         try {
             s = ReadImpulseSamples(inputs[i].path, o);
-        } catch (const ImportOptionError&) {
-            throw;
-        } catch (const ImportError& e) {
+        } catch (const NotAnImpulseError& e) {
             throw ImportError(std::string("Vector averaging needs impulses: ") + e.what());
         }
         if (!impulses.empty() && s.sampleRate != impulses.front().sampleRate)

@@ -242,7 +242,7 @@ ImpulseSamples ReadImpulseSamples(const std::string& path, const ImportOptions& 
     LineStream first(path);
     const TextLayout layout = DetectTextLayout(first, out.fileName);
     if (!layout.impulse)
-        throw ImportError(out.fileName + " holds a response, not an impulse.");
+        throw NotAnImpulseError(out.fileName + " holds a response, not an impulse.");
     out.sampleRate = options.sampleRate.value_or(layout.headerSampleRate);
     if (!(out.sampleRate > 0.0))
         throw ImportOptionError(out.fileName +

@@ -35,6 +35,12 @@ class ImportOptionError : public ImportError {
     using ImportError::ImportError;
 };
 
+// An impulse was asked for, and the file holds a response.
+class NotAnImpulseError : public ImportError {
+  public:
+    using ImportError::ImportError;
+};
+
 // The user stopped a long import through the progress callback.
 class ImportCancelled : public ImportError {
   public:
@@ -163,7 +169,7 @@ ImportedMeasurement ImportMeasurement(const std::string& path, const ImportOptio
 
 // The samples of an impulse file (audio, or a text impulse at the given or the
 // header's rate, its data offset applied) before any analysis. Throws
-// ImportError for a file that holds a response, not an impulse.
+// NotAnImpulseError for a file that holds a response.
 struct ImpulseSamples {
     std::string fileName;
     std::vector<double> samples;
