@@ -131,6 +131,15 @@ TEST_F(Cli, ImportAndAverageSayWhatTheyCannotDo) {
     EXPECT_TRUE(Exists("l.dat"));
     EXPECT_FALSE(Exists("g.dat"));
     EXPECT_NE(Log().find("no group delay was written"), std::string::npos) << Log();
+    // Standard error is a file here: progress comes as a line for each tenth.
+    std::size_t lines = 0;
+    for (std::size_t at = Log().find("Import: "); at != std::string::npos;
+         at = Log().find("Import: ", at + 1), ++lines) {
+        const int percent = std::atoi(Log().c_str() + at + 8);
+        EXPECT_EQ(percent % 10, 0) << Log();
+    }
+    EXPECT_GE(lines, 1u);
+    EXPECT_LE(lines, 11u);
 
     const std::string high = dir.Write("high.txt", "Freq dB\n30000 80\n40000 81\n");
     const struct {
