@@ -75,12 +75,12 @@ std::string AverageDialogRules::ResultName() const {
 }
 
 void ApplyAverage(Workspace& ws, const AveragedMeasurement& m, const std::string& name) {
-    SetSlot(ws[FrequencyResponseDiagram], kImportSlot, name, m.level);
+    SetCurve(ws, FrequencyResponseDiagram, CurveRole::Measured, name, m.level);
     AutoRange(ws[FrequencyResponseDiagram]);
     if (m.groupDelay.empty()) {
-        ClearSlot(ws[GroupDelayDiagram], kImportSlot);
+        ClearCurve(ws, GroupDelayDiagram, CurveRole::Measured);
     } else {
-        SetSlot(ws[GroupDelayDiagram], kImportSlot, name, m.groupDelay);
+        SetCurve(ws, GroupDelayDiagram, CurveRole::Measured, name, m.groupDelay);
         AutoRange(ws[GroupDelayDiagram]);
     }
 }

@@ -49,8 +49,8 @@ class AverageDialogRules {
     std::string problem_;
 };
 
-// The level into slot 3 of "Frequency Response", the group delay of a vector
-// average into slot 3 of "Group Delay" (emptied otherwise), named `name`.
+// The level as the measured curve of "Frequency Response", the group delay
+// of a vector average as that of "Group Delay" (emptied otherwise).
 void ApplyAverage(Workspace& ws, const AveragedMeasurement& m, const std::string& name);
 
 // The whole command; runDialog shows the dialog modally and says whether the

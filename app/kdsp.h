@@ -51,6 +51,9 @@ class TForm1 : public QMainWindow, public EditorView {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    // Closing during a transfer asks first; yes stops it like Cancel and
+    // closes once it has ended. True when the window may close now.
+    bool TransferStopsForClose();
     void BuildMenus();
     void BuildControls();
     void SyncMenuItem(MenuId id);
@@ -73,6 +76,7 @@ class TForm1 : public QMainWindow, public EditorView {
     QLabel* statusLabel_ = nullptr;
     QLabel* resultLabel_ = nullptr;
     QLabel* transferLabel_ = nullptr;
+    bool closeAfterTransfer_ = false;
 };
 
 }  // namespace qv

@@ -67,6 +67,8 @@ enum class MenuId {
     MenuVerifyAfterWrite,
     MenuBackupSet,
     MenuRestoreSet,
+    MenuUndoLastWrite,
+    MenuBoxHistory,
     Setup,
     MenuSetupDsp,
     MenuSet,

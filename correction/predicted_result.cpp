@@ -10,8 +10,6 @@
 namespace qv {
 namespace {
 
-constexpr const char* kPredictedName = "predicted";
-
 struct Spectrum {
     std::vector<double> freqs;             // Hz
     std::vector<double> re, im, dre, dim;  // sums of h and of n*h
@@ -122,6 +120,12 @@ double HeadroomLoweringDb(const Headroom& h) {
     return std::ceil(h.excessDb * 10.0) / 10.0;
 }
 
+std::string HeadroomActionText(const Headroom& h) {
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "Lower by %.1f dB and Execute", HeadroomLoweringDb(h));
+    return buf;
+}
+
 std::string HeadroomMessage(const Headroom& h) {
     char buf[200];
     std::snprintf(buf, sizeof buf,
@@ -131,58 +135,17 @@ std::string HeadroomMessage(const Headroom& h) {
     return buf;
 }
 
-bool OfferHeadroomFit(Workspace& ws, UserInterface& ui) {
-    const bool room = ws.CurrentDiagram == FrequencyRoomDiagram;
-    if (!room && !IsEqDiagram(ws.CurrentDiagram)) return false;
-    const Headroom h =
-        FilterHeadroom(ws[room ? FilterRoomDiagram : ImpulseResponseDiagram].Slot(1).points);
-    if (!h.Clips()) return false;
-    const double lower = HeadroomLoweringDb(h);
-    char action[64];
-    std::snprintf(action, sizeof action, "Lower by %.1f dB and Execute", lower);
-    if (!ui.Offer(HeadroomMessage(h), action)) return false;
-    for (CurvePoint& p : ws[room ? FrequencyRoomDiagram : FrequencyResponseDiagram].Slot(1).points)
-        p.y -= lower;
-    return true;
-}
-
-bool ReportClippingFilter(const Workspace& ws, UserInterface& ui) {
-    DiagramId filter = ImpulseResponseDiagram;
-    switch (ws.CurrentDiagram) {
-        case FrequencyResponseDiagram:
-        case GroupDelayDiagram:
-        case ImpulseResponseDiagram:
-            break;
-        case FrequencyRoomDiagram:
-            filter = FilterRoomDiagram;
-            break;
-        default:
-            return false;
+Prediction PredictMeasurement(const PointList& measuredLevel, const PointList& measuredDelay,
+                              const PointList& filter, std::int32_t n, double fs, double from,
+                              double to) {
+    Prediction p;
+    if (filter.empty()) return p;
+    if (!measuredLevel.empty()) {
+        p.level = PredictLevel(measuredLevel, filter, fs);
+        p.rms = BandRmsDeviation(p.level, from, to);
     }
-    const Headroom h = FilterHeadroom(ws[filter].Slot(1).points);
-    if (!h.Clips()) return false;
-    ui.Message(HeadroomMessage(h));
-    return true;
-}
-
-std::optional<double> StorePredictedCurves(Workspace& ws, std::int32_t n, double fs, double from,
-                                           double to) {
-    const PointList& filter = ws[ImpulseResponseDiagram].Slot(1).points;
-    std::optional<double> rms;
-    for (DiagramId id : {FrequencyResponseDiagram, GroupDelayDiagram}) {
-        Diagram& d = ws[id];
-        const PointList& measured = d.Slot(3).points;
-        if (measured.empty() || filter.empty()) {
-            if (d.Slot(4).name == kPredictedName) ClearSlot(d, 4);
-            continue;
-        }
-        PointList predicted = id == FrequencyResponseDiagram
-                                  ? PredictLevel(measured, filter, fs)
-                                  : PredictDelay(measured, filter, n, fs);
-        if (id == FrequencyResponseDiagram) rms = BandRmsDeviation(predicted, from, to);
-        SetSlot(d, 4, kPredictedName, std::move(predicted));
-    }
-    return rms;
+    if (!measuredDelay.empty()) p.delay = PredictDelay(measuredDelay, filter, n, fs);
+    return p;
 }
 
 std::string RmsStatusText(double rms, double from, double to) {

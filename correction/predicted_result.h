@@ -7,8 +7,6 @@
 #include <string>
 
 #include "curves/point_list.h"
-#include "curves/user_interface.h"
-#include "project/workspace.h"
 
 namespace qv {
 
@@ -40,26 +38,22 @@ Headroom FilterHeadroom(const PointList& filter);
 // The dB by which the headroom message says to lower the target: the excess
 // rounded up to 0.1 dB, so that lowering by it always suffices.
 double HeadroomLoweringDb(const Headroom& h);
+// The caption of the button beside the headroom message that does it.
+std::string HeadroomActionText(const Headroom& h);
 std::string HeadroomMessage(const Headroom& h);
 
-// The filter "Filter -> DSP" would send from the current diagram ("Impuls
-// Response" for the equalizer diagrams, "Filter Room" for "Frequency Room"):
-// when it clips, the headroom message and true. "Execute" warns with it,
-// "Filter -> DSP" refuses.
-bool ReportClippingFilter(const Workspace& ws, UserInterface& ui);
-
-// After "Execute" of the current diagram: when its filter would clip, the
-// headroom message with a button that lowers the target by the named amount.
-// True when the person chose it and slot 1 (the desired level of "Frequency
-// Response" or "Frequency Room") is lowered: "Execute" should run again.
-bool OfferHeadroomFit(Workspace& ws, UserInterface& ui);
-
-// After "Execute": slot 4 "predicted" of "Frequency Response" and of "Group
-// Delay" wherever slot 3 holds a measurement (an earlier "predicted" is
-// removed where it does not). Returns the RMS deviation of the predicted
-// level inside the band, when there is one.
-std::optional<double> StorePredictedCurves(Workspace& ws, std::int32_t n, double fs, double from,
-                                           double to);
+// What a filter of n taps at fs makes of a measurement: measured + filter,
+// level and delay (each empty when its measurement or the filter is), and
+// the RMS deviation of the predicted level inside [from, to], when there is
+// one.
+struct Prediction {
+    PointList level;
+    PointList delay;
+    std::optional<double> rms;
+};
+Prediction PredictMeasurement(const PointList& measuredLevel, const PointList& measuredDelay,
+                              const PointList& filter, std::int32_t n, double fs, double from,
+                              double to);
 // The status bar text of that figure.
 std::string RmsStatusText(double rms, double from, double to);
 

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "app/average_measurements.h"
 #include "app/editor.h"
 #include "tests/support/test_support.h"
@@ -232,6 +234,40 @@ TEST_F(ImportCommand, AverageOfTwoFilesIsOneUndoStepAndSaysWhatItCannotDo) {
     editor.MenuUndoClick();
     EXPECT_TRUE(ws[FrequencyResponseDiagram].Slot(3).points.empty());
     EXPECT_EQ(ws[GroupDelayDiagram].Slot(3).name, "earlier.frd");
+}
+
+// The clipping message's button, as the editor runs "Execute": the target
+// comes down by the named amount and the filter is made again, one undo step.
+TEST(HeadroomButton, LowersTheTargetAndExecutesAgain) {
+    struct Accepting : ScriptedUserInterface {
+        std::vector<std::string> actions;
+        bool Offer(const std::string& text, const std::string& action) override {
+            messages.push_back(text);
+            actions.push_back(action);
+            return true;
+        }
+    } ui;
+    Workspace ws;
+    CreateDiagramSet(ws);
+    CreateDesiredCurve(ws, GroupDelayDiagram, 20);
+    CreateDesiredCurve(ws, FrequencyResponseDiagram, 20);
+    for (CurvePoint& p : ws.Curve(FrequencyResponseDiagram, CurveRole::Desired).points) p.y = 12;
+    SetSlot(ws[FrequencyResponseHighDiagram], 1, "amlin.cor", {{10, 0}, {24000, 0}});
+    MenuState menu;
+    NoView view;
+    DspProgramProfile profile = DeriveProfile(1, 48000);
+    Editor editor{ws, ui, menu, view, profile};
+    editor.Run([&] { editor.MenuExecuteClick(); });
+    ASSERT_EQ(ui.actions.size(), 1u) << "one offer: the second filter fits";
+    EXPECT_NE(ui.actions[0].find("and Execute"), std::string::npos);
+    double peak = 0;
+    for (const CurvePoint& p : ws.Curve(ImpulseResponseDiagram, CurveRole::Impulse).points)
+        peak = std::max(peak, std::fabs(p.y));
+    EXPECT_LE(peak, 1.0);
+    EXPECT_GT(peak, 0.9);
+    EXPECT_LT(ws.Curve(FrequencyResponseDiagram, CurveRole::Desired).points.front().y, 12.0);
+    editor.MenuUndoClick();
+    EXPECT_EQ(ws.Curve(FrequencyResponseDiagram, CurveRole::Desired).points.front().y, 12.0);
 }
 
 }  // namespace
