@@ -98,6 +98,9 @@ class ImportDialogRules {
 // named after the file; fits both diagrams' ranges. A file without a group
 // delay empties that slot: another file's delay must not stay under it.
 void ApplyImport(Workspace& ws, const ImportedMeasurement& m);
+// Remembers where the accepted import came from and with which options, in
+// place of the source of the curves it replaced.
+void RecordMeasurementSource(Workspace& ws, const ImportDialogRules& rules);
 
 // The whole command; runDialog shows the dialog modally and says whether the
 // user chose OK. Cancel, or a file that is no measurement, changes nothing.

@@ -135,8 +135,10 @@ void TForm1::SetCommand(MenuId id, std::function<void()> command, bool recordUnd
     QAction* a = action(id);
     if (a == nullptr) return;
     disconnect(a, &QAction::triggered, this, nullptr);
-    connect(a, &QAction::triggered, this,
-            [this, command = std::move(command), recordUndo] { editor_.Run(command, recordUndo); });
+    connect(a, &QAction::triggered, this, [this, command = std::move(command), recordUndo] {
+        editor_.Run(command, recordUndo);
+        if (onDocumentTouched) onDocumentTouched();
+    });
 }
 
 void TForm1::SyncMenuItem(MenuId id) {
@@ -184,8 +186,10 @@ void TForm1::BuildControls() {
         spin->setRange(1, 1000);
         spin->setValue(value);
         spin->setMaximumWidth(70);
-        connect(spin, qOverload<int>(&QSpinBox::valueChanged), this,
-                [&value](int v) { value = v; });
+        connect(spin, qOverload<int>(&QSpinBox::valueChanged), this, [this, &value](int v) {
+            value = v;
+            if (onDocumentTouched) onDocumentTouched();
+        });
         grid->addWidget(new QLabel(Q(caption), GroupBoxRoomLength), row, 0);
         grid->addWidget(spin, row, 1);
         grid->addWidget(new QLabel(QStringLiteral("cm"), GroupBoxRoomLength), row, 2);
@@ -209,7 +213,10 @@ void TForm1::BuildControls() {
     connect(area_, &DiagramWidget::painted, this, [this] { PlaceLabels(); });
     connect(area_, &DiagramWidget::mouseAt, this, [this](int x, int y) { ShowStatus(x, y); });
     connect(area_, &DiagramWidget::curveEditStarted, this, [this] { editor_.BeginCurveChange(); });
-    connect(area_, &DiagramWidget::curveEditFinished, this, [this] { editor_.EndCurveChange(); });
+    connect(area_, &DiagramWidget::curveEditFinished, this, [this] {
+        editor_.EndCurveChange();
+        if (onDocumentTouched) onDocumentTouched();
+    });
 }
 
 void TForm1::RequestRepaint() {
@@ -258,6 +265,11 @@ void TForm1::ShowTransferLine(const std::string& text) {
     transferLabel_->setText(QString::fromStdString(text));
 }
 
+void TForm1::SyncRoomSize() {
+    SpinEditRoomDepth->setValue(ws_.RoomDepth);
+    SpinEditRoomWidth->setValue(ws_.RoomWidth);
+}
+
 bool TForm1::TransferStopsForClose() {
     // A transfer shows the only progress dialog; it runs on this thread.
     auto* progress = findChild<QProgressDialog*>();
@@ -277,7 +289,8 @@ bool TForm1::TransferStopsForClose() {
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
-    if (!TransferStopsForClose()) {
+    // A running transfer stops first; unsaved work is asked about after it.
+    if (!TransferStopsForClose() || (canClose && !canClose())) {
         event->ignore();
         return;
     }
