@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "app/editor.h"
+#include "curves/tr.h"
 #include "diagram/ranges.h"
 #include "measurements/line_stream.h"
 #include "measurements/number_fields.h"
@@ -66,7 +67,8 @@ std::string ImportDialogRules::FileName() const {
 
 std::vector<std::string> ImportDialogRules::ChannelChoices() const {
     std::vector<std::string> choices;
-    for (int c = 1; c <= probe_.channels; ++c) choices.push_back("Channel " + std::to_string(c));
+    for (int c = 1; c <= probe_.channels; ++c)
+        choices.push_back(QV_TR("Channel ") + std::to_string(c));
     return choices;
 }
 
@@ -121,7 +123,7 @@ void ImportDialogRules::Refresh(const ImportProgress& progress) {
         result_ = ImportMeasurement(path_, *options);
     } catch (const ImportCancelled&) {
         stale_ = true;
-        problem_ = "Import cancelled.";
+        problem_ = QV_TR("Import cancelled.");
         throw;
     } catch (const ImportError& e) {
         problem_ = e.what();
@@ -187,9 +189,9 @@ void RunImportMeasurement(Editor& editor,
     {
         // Telling a file's layout reads at most a few thousand rows, or a
         // long file without any.
-        ProgressScope progress(ui, "Import Measurement");
+        ProgressScope progress(ui, QV_TR("Import Measurement"));
         rules.emplace(*path, [&](double f) {
-            progress(f, "looking at " + BaseName(*path));
+            progress(f, QV_TR("looking at ") + BaseName(*path));
             return true;
         });
     }

@@ -17,6 +17,7 @@
 #include "app/status_text.h"
 #include "diagram/diagram_widget.h"
 #include "dsplink/dsp_session.h"
+#include "translations/language.h"
 
 namespace qv {
 namespace {
@@ -73,8 +74,8 @@ void TForm1::BuildMenus() {
         }
         const int key = static_cast<int>(item.id);
         if (item.kind == MenuKind::Menu) {
-            QMenu* m =
-                parent ? parent->addMenu(Q(item.caption)) : menuBar()->addMenu(Q(item.caption));
+            QMenu* m = parent ? parent->addMenu(TrCore(item.caption))
+                              : menuBar()->addMenu(TrCore(item.caption));
             m->setObjectName(Q(item.name));
             m->menuAction()->setObjectName(Q(item.name));
             menus_.insert(key, m);
@@ -82,8 +83,8 @@ void TForm1::BuildMenus() {
             open.push_back(m);
             continue;
         }
-        QAction* a =
-            parent ? parent->addAction(Q(item.caption)) : menuBar()->addAction(Q(item.caption));
+        QAction* a = parent ? parent->addAction(TrCore(item.caption))
+                            : menuBar()->addAction(TrCore(item.caption));
         a->setObjectName(Q(item.name));
         a->setCheckable(item.kind == MenuKind::Check);
         if (*item.shortcut) a->setShortcut(QKeySequence(Q(item.shortcut)));
@@ -128,6 +129,14 @@ void TForm1::BuildMenus() {
             id, [this, id] { editor_.ViewCommand(id); }, false);
     SetCommand(
         MenuId::MenuExit, [this] { close(); }, false);
+    SetCommand(
+        MenuId::MenuPointEditing,
+        [this] {
+            MouseEditor& m = area_->mouseEditor();
+            m.pointEditing = !m.pointEditing;
+            menuState_.SetChecked(MenuId::MenuPointEditing, m.pointEditing);
+        },
+        false);
     for (MenuId id : MenuTree() | std::views::transform(&MenuItemDef::id)) SyncMenuItem(id);
 }
 
@@ -163,11 +172,12 @@ void TForm1::BuildControls() {
     QFont bold = area_->font();
     bold.setBold(true);
     LabelDia->setFont(bold);
-    static const char* const kDesignCaptions[4] = {"Sollwert", "Istwert", "Curve 3", "Curve 4"};
+    static const char* const kDesignCaptions[4] = {QT_TR_NOOP("Sollwert"), QT_TR_NOOP("Istwert"),
+                                                   QT_TR_NOOP("Curve 3"), QT_TR_NOOP("Curve 4")};
     static const char* const kNames[4] = {"LabelCurve1", "Labelcurve2", "LabelCurve3",
                                           "LabelCurve4"};
     for (int k = 0; k < 4; ++k) {
-        LabelCurve[k] = new QLabel(Q(kDesignCaptions[k]), area_);
+        LabelCurve[k] = new QLabel(tr(kDesignCaptions[k]), area_);
         LabelCurve[k]->setObjectName(Q(kNames[k]));
         LabelCurve[k]->setAutoFillBackground(true);
         LabelCurve[k]->setFont(bold);
@@ -175,7 +185,7 @@ void TForm1::BuildControls() {
         LabelCurve[k]->hide();
     }
 
-    GroupBoxRoomLength = new QGroupBox(QStringLiteral("Room "), area_);
+    GroupBoxRoomLength = new QGroupBox(tr("Room "), area_);
     GroupBoxRoomLength->setObjectName(QStringLiteral("GroupBoxRoomLength"));
     GroupBoxRoomLength->setAutoFillBackground(true);
     auto* grid = new QGridLayout(GroupBoxRoomLength);
@@ -190,13 +200,13 @@ void TForm1::BuildControls() {
             value = v;
             if (onDocumentTouched) onDocumentTouched();
         });
-        grid->addWidget(new QLabel(Q(caption), GroupBoxRoomLength), row, 0);
+        grid->addWidget(new QLabel(tr(caption), GroupBoxRoomLength), row, 0);
         grid->addWidget(spin, row, 1);
-        grid->addWidget(new QLabel(QStringLiteral("cm"), GroupBoxRoomLength), row, 2);
+        grid->addWidget(new QLabel(tr("cm"), GroupBoxRoomLength), row, 2);
         return spin;
     };
-    SpinEditRoomDepth = addSpin(0, "Depth", "SpinEditRoomDepth", ws_.RoomDepth);
-    SpinEditRoomWidth = addSpin(1, "Width", "SpinEditRoomWidth", ws_.RoomWidth);
+    SpinEditRoomDepth = addSpin(0, QT_TR_NOOP("Depth"), "SpinEditRoomDepth", ws_.RoomDepth);
+    SpinEditRoomWidth = addSpin(1, QT_TR_NOOP("Width"), "SpinEditRoomWidth", ws_.RoomWidth);
     GroupBoxRoomLength->adjustSize();
     GroupBoxRoomLength->hide();
 
@@ -228,12 +238,12 @@ void TForm1::SetRoomBoxVisible(bool visible) {
 }
 
 void TForm1::ShowResult(const std::string& text) {
-    resultLabel_->setText(QString::fromStdString(text));
+    resultLabel_->setText(TrCore(text));
 }
 
 void TForm1::PlaceLabels() {
     const DiagramLabels& labels = area_->labels();
-    LabelDia->setText(QString::fromStdString(labels.title));
+    LabelDia->setText(TrCore(labels.title));
     LabelDia->adjustSize();
     LabelDia->move(labels.titleRight - LabelDia->width(), labels.titleTop);
     for (int k = 0; k < 4; ++k) {
@@ -243,7 +253,7 @@ void TForm1::PlaceLabels() {
             label->hide();
             continue;
         }
-        label->setText(QString::fromStdString(l.caption));
+        label->setText(TrCore(l.caption));
         const QColor bg(l.colour & 0xFF, (l.colour >> 8) & 0xFF, (l.colour >> 16) & 0xFF);
         label->setStyleSheet(
             QStringLiteral("QLabel { background-color: %1; color: white; padding: 0 2px; }")
@@ -257,12 +267,11 @@ void TForm1::PlaceLabels() {
 }
 
 void TForm1::ShowStatus(int x, int y) {
-    statusLabel_->setText(
-        QString::fromStdString(PositionText(ws_.Current(), ws_.ViewWidth, ws_.ViewHeight, x, y)));
+    statusLabel_->setText(TrCore(PositionText(ws_.Current(), ws_.ViewWidth, ws_.ViewHeight, x, y)));
 }
 
 void TForm1::ShowTransferLine(const std::string& text) {
-    transferLabel_->setText(QString::fromStdString(text));
+    transferLabel_->setText(TrCore(text));
 }
 
 void TForm1::SyncRoomSize() {
@@ -276,8 +285,7 @@ bool TForm1::TransferStopsForClose() {
     if (progress == nullptr || !progress->isVisible()) return true;
     if (!closeAfterTransfer_) {
         const auto answer = QMessageBox::question(
-            this, windowTitle(),
-            QStringLiteral("A transfer to the DSP is running. Stop it and close?"));
+            this, windowTitle(), tr("A transfer to the DSP is running. Stop it and close?"));
         if (answer != QMessageBox::Yes) return false;
         closeAfterTransfer_ = true;
         // Stops between telegrams as Cancel does; the transfer then says

@@ -47,6 +47,7 @@ enum class MenuId {
     MenuUndo,
     MenuRedo,
     MenuSmoothing,
+    MenuPointEditing,
     View,
     MenuViewFrequencyResponse,
     MenuViewGroupDelay,

@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include "curves/time_left.h"
+#include "translations/language.h"
 
 namespace qv {
 namespace {
@@ -17,7 +18,7 @@ QString Q(const std::string& s) {
 }
 
 QString TimeLeft(qint64 elapsedMs, double fraction) {
-    return Q(TimeLeftText(elapsedMs, fraction));
+    return TrCore(TimeLeftText(elapsedMs, fraction));
 }
 
 }  // namespace
@@ -40,8 +41,12 @@ QString ToQtFilter(const std::string& filter) {
     return entries.join(QStringLiteral(";;"));
 }
 
+QString QtUserInterface::T(const std::string& text) {
+    return TrCore(text);
+}
+
 void QtUserInterface::Message(const std::string& text) {
-    QMessageBox::information(parent_, QApplication::applicationName(), Q(text));
+    QMessageBox::information(parent_, QApplication::applicationName(), T(text));
 }
 
 bool QtUserInterface::Offer(const std::string& text, const std::string& action) {
@@ -53,19 +58,19 @@ bool QtUserInterface::Offer(const std::string& text, const std::string& action) 
 }
 
 void QtUserInterface::ErrorBox(const std::string& title, const std::string& text) {
-    QMessageBox::critical(parent_, Q(title), Q(text));
+    QMessageBox::critical(parent_, T(title), T(text));
 }
 
 std::optional<std::string> QtUserInterface::ChooseOpenFile(const std::string& filter) {
-    const QString name =
-        QFileDialog::getOpenFileName(parent_, QString(), QString(), ToQtFilter(filter));
+    const QString name = QFileDialog::getOpenFileName(parent_, QString(), QString(),
+                                                      ToQtFilter(T(filter).toStdString()));
     if (name.isEmpty()) return std::nullopt;
     return name.toStdString();
 }
 
 std::optional<std::string> QtUserInterface::ChooseSaveFile(const std::string& filter) {
     // The name is used as typed: no extension is added.
-    QFileDialog dialog(parent_, QString(), QString(), ToQtFilter(filter));
+    QFileDialog dialog(parent_, QString(), QString(), ToQtFilter(T(filter).toStdString()));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
@@ -82,7 +87,7 @@ void QtUserInterface::SetBusy(bool busy) {
 void QtUserInterface::BeginProgress(const std::string& title) {
     // Nested operations (a write inside a transfer) share the outer dialog.
     if (progressDepth_++ > 0) return;
-    progressTitle_ = Q(title);
+    progressTitle_ = T(title);
     cancelled_ = false;
     progress_ = new QProgressDialog(progressTitle_, QStringLiteral("Cancel"), 0, 1000, parent_);
     progress_->setWindowTitle(progressTitle_);
@@ -101,7 +106,7 @@ void QtUserInterface::Progress(double fraction, const std::string& text) {
     if (!progress_) return;
     fraction = fraction < 0 ? 0 : (fraction > 1 ? 1 : fraction);
     progress_->setLabelText(QStringLiteral("%1\n%2 %  -  %3")
-                                .arg(Q(text))
+                                .arg(T(text))
                                 .arg(static_cast<int>(fraction * 100))
                                 .arg(TimeLeft(elapsed_.elapsed(), fraction)));
     progress_->setValue(static_cast<int>(fraction * 1000));
@@ -116,7 +121,7 @@ bool QtUserInterface::ProgressCancelled() {
 }
 
 void QtUserInterface::StatusLine(const std::string& text) {
-    if (onStatusLine) onStatusLine(text);
+    if (onStatusLine) onStatusLine(T(text).toStdString());
 }
 
 void QtUserInterface::EndProgress() {

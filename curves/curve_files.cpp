@@ -7,12 +7,13 @@
 
 #include "curves/number_syntax.h"
 #include "curves/text_file.h"
+#include "curves/tr.h"
 
 namespace qv {
 namespace {
 
 std::string AccessMessage(const std::string& name) {
-    return "Fehler beim Zugriff auf " + name + " !";
+    return QV_TR("Fehler beim Zugriff auf ") + name + " !";
 }
 
 std::string_view DropLeadingBlanks(std::string_view s) {
@@ -76,10 +77,11 @@ PointList ReadXYFile(const std::string& name, UserInterface& ui) {
         }
         ++faultyLines;
         if (faultyLines <= kMaxLineMessages) {
-            if (!x) ui.Message(std::string(head) + "   Fehler !!! ");
-            if (!y) ui.Message(std::string(head) + "   Fehler !!!  ");
+            if (!x) ui.Message(std::string(head) + QV_TR("   Fehler !!! "));
+            if (!y) ui.Message(std::string(head) + QV_TR("   Fehler !!!  "));
         } else if (faultyLines == kMaxLineMessages + 1) {
-            ui.Message("Weitere fehlerhafte Zeilen in " + name + " werden nicht gemeldet.");
+            ui.Message(QV_TR("Weitere fehlerhafte Zeilen in ") + name +
+                       QV_TR(" werden nicht gemeldet."));
         }
     }
     return list;
