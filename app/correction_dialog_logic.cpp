@@ -27,25 +27,64 @@ void PutDesired(Workspace& ws, DiagramId id, PointList list) {
 }  // namespace
 
 std::string SmoothingDialogLogic::FractionCaption(int n) {
-    return "1/" + std::to_string(n);
+    return n == kNone ? "none" : "1/" + std::to_string(n);
 }
 
-bool SmoothingDialogLogic::Apply(Workspace& ws, int slot, int fraction, UserInterface& ui) {
-    if (!IsSmoothingFraction(fraction)) {
+void SmoothingDialogLogic::Begin() {
+    beganIn_ = ws_.CurrentDiagram;
+    before_.clear();
+    for (int k = 1; k <= 4; ++k) {
+        before_.push_back(ws_.Current().Slot(k));
+        SourceOf(k, true);
+    }
+}
+
+void SmoothingDialogLogic::Restore() {
+    if (before_.empty()) return;
+    for (int k = 1; k <= 4; ++k) ws_[beganIn_].Slot(k) = before_[static_cast<std::size_t>(k - 1)];
+}
+
+void SmoothingDialogLogic::Cancel() {
+    Restore();
+    before_.clear();
+}
+
+SmoothingDialogLogic::Source& SmoothingDialogLogic::SourceOf(int slot, bool check) {
+    const CurveSlot& now = ws_.Current().Slot(slot);
+    for (Source& s : sources_)
+        if (s.diagram == ws_.CurrentDiagram && s.slot == slot) {
+            // Anything else put there since (an import, an undo) is the new source.
+            if (check && (s.name != now.name || s.shown != now.points)) {
+                s.name = now.name;
+                s.original = s.shown = now.points;
+            }
+            return s;
+        }
+    sources_.push_back({ws_.CurrentDiagram, slot, now.name, now.points, now.points});
+    return sources_.back();
+}
+
+bool SmoothingDialogLogic::Preview(int slot, int fraction, UserInterface& ui) {
+    if (before_.empty() || beganIn_ != ws_.CurrentDiagram) Begin();
+    Restore();
+    if (fraction != kNone && !IsSmoothingFraction(fraction)) {
         ui.Message(kBadFractionMessage);
         return false;
     }
-    if (slot < 1 || slot > 4 || ws.Current().Slot(slot).points.empty()) {
+    if (slot < 1 || slot > 4 || ws_.Current().Slot(slot).points.empty()) {
         ui.Message(QV_TR("Smoothing: curve ") + std::to_string(slot) + QV_TR(" is empty."));
         return false;
     }
-    Diagram& d = ws.Current();
+    Diagram& d = ws_.Current();
     if (d.xUnit != "Hz") {
         ui.Message(QV_TR("Smoothing works on curves over frequency (Hz)."));
         return false;
     }
+    Source& source = SourceOf(slot, false);
     const SmoothingKind kind = d.yUnit == "ms" ? SmoothingKind::Delay : SmoothingKind::Level;
-    d.Slot(slot).points = SmoothFractionalOctave(d.Slot(slot).points, fraction, kind);
+    source.shown = fraction == kNone ? source.original
+                                     : SmoothFractionalOctave(source.original, fraction, kind);
+    d.Slot(slot).points = source.shown;
     return true;
 }
 
@@ -117,8 +156,10 @@ std::optional<std::string> CorrectionTargetLogic::Preview(const CorrectionTarget
     PutDesired(ws_, FrequencyResponseDiagram,
                LevelCorrection(ws_.Curve(FrequencyResponseDiagram, CurveRole::Measured).points, s));
     if (s.delayCorrection)
-        PutDesired(ws_, GroupDelayDiagram,
-                   DelayCorrection(ws_.Curve(GroupDelayDiagram, CurveRole::Measured).points, s));
+        PutDesired(
+            ws_, GroupDelayDiagram,
+            DelayCorrection(ws_.Curve(GroupDelayDiagram, CurveRole::Measured).points, s,
+                            ws_.Curve(FrequencyResponseDiagram, CurveRole::Measured).points));
     settings_ = std::move(s);
     return std::nullopt;
 }

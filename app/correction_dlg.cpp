@@ -58,7 +58,7 @@ QWidget* WithUnit(QWidget* field, const char* unit, QWidget* parent) {
 }  // namespace
 
 TSmoothingDlg::TSmoothingDlg(Workspace& ws, UserInterface& ui, QWidget* parent)
-    : QDialog(parent), ws_(ws), ui_(ui) {
+    : QDialog(parent), ws_(ws), ui_(ui), logic_(ws) {
     setObjectName(QStringLiteral("SmoothingDlg"));
     setWindowTitle(tr("Smoothing"));
     ComboBoxFraction = new QComboBox(this);
@@ -68,6 +68,9 @@ TSmoothingDlg::TSmoothingDlg(Workspace& ws, UserInterface& ui, QWidget* parent)
         if (n == SmoothingDialogLogic::kDefaultFraction)
             ComboBoxFraction->setCurrentIndex(ComboBoxFraction->count() - 1);
     }
+    // Last, so that the widths keep their places in the list.
+    ComboBoxFraction->addItem(Q(SmoothingDialogLogic::FractionCaption(SmoothingDialogLogic::kNone)),
+                              SmoothingDialogLogic::kNone);
     ComboBoxCurve = new QComboBox(this);
     ComboBoxCurve->setObjectName(QStringLiteral("ComboBoxCurve"));
     auto* form = new QFormLayout;
@@ -78,10 +81,34 @@ TSmoothingDlg::TSmoothingDlg(Workspace& ws, UserInterface& ui, QWidget* parent)
     layout->addSpacing(8);
     layout->addLayout(OkCancel(OKBtn, CancelBtn, this));
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    LabelProblem = new QLabel(this);
+    LabelProblem->setObjectName(QStringLiteral("LabelProblem"));
+    LabelProblem->setStyleSheet(QStringLiteral("QLabel { color: #b00000; }"));
+    layout->insertWidget(1, LabelProblem);
+    LabelProblem->hide();
     connect(OKBtn, &QPushButton::clicked, this, &TSmoothingDlg::OKBtnClick);
+    for (QComboBox* box : {ComboBoxFraction, ComboBoxCurve})
+        connect(box, qOverload<int>(&QComboBox::currentIndexChanged), this,
+                &TSmoothingDlg::FieldChanged);
+}
+
+// The preview: the diagram shows the choice at once; a choice that cannot
+// be shown says why under the fields instead of in a message box.
+void TSmoothingDlg::FieldChanged() {
+    if (filling_) return;
+    struct Catcher : SilentUserInterface {
+        std::string text;
+        void Message(const std::string& t) override { text = t; }
+    } catcher;
+    logic_.Preview(ComboBoxCurve->currentData().toInt(), ComboBoxFraction->currentData().toInt(),
+                   catcher);
+    LabelProblem->setText(Q(catcher.text));
+    LabelProblem->setVisible(!catcher.text.empty());
+    if (repaint_) repaint_();
 }
 
 void TSmoothingDlg::Execute() {
+    filling_ = true;
     ComboBoxCurve->clear();
     for (int k = 1; k <= 4; ++k) {
         const CurveSlot& s = ws_.Current().Slot(k);
@@ -89,13 +116,18 @@ void TSmoothingDlg::Execute() {
         ComboBoxCurve->addItem(Q(std::to_string(k) + ": ") + TrCore(name), k);
     }
     ComboBoxCurve->setCurrentIndex(SmoothingDialogLogic::kDefaultSlot - 1);
-    exec();
+    filling_ = false;
+    logic_.Begin();
+    FieldChanged();
+    if (exec() != QDialog::Accepted) logic_.Cancel();
+    if (repaint_) repaint_();
 }
 
 void TSmoothingDlg::OKBtnClick() {
-    if (!SmoothingDialogLogic::Apply(ws_, ComboBoxCurve->currentData().toInt(),
-                                     ComboBoxFraction->currentData().toInt(), ui_))
+    if (!logic_.Preview(ComboBoxCurve->currentData().toInt(),
+                        ComboBoxFraction->currentData().toInt(), ui_))
         return;
+    logic_.Accept();
     if (repaint_) repaint_();
     accept();
 }
@@ -115,6 +147,7 @@ TCorrectionTargetDlg::TCorrectionTargetDlg(Workspace& ws, UserInterface& ui,
     ComboBoxSmoothing->addItem(tr("none"), 0);
     for (int n : SmoothingFractions())
         ComboBoxSmoothing->addItem(Q(SmoothingDialogLogic::FractionCaption(n)) + tr(" octave"), n);
+    ComboBoxSmoothing->setCurrentIndex(ComboBoxSmoothing->findData(start.smoothing));
     EditReference = NewEdit(this, "EditReference", start.reference);
     EditReference->setPlaceholderText(tr("band mean"));
 

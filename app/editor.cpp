@@ -243,7 +243,14 @@ void Editor::MenuExecuteClick() {
         }
     }
     view_.RequestRepaint();
-    if (headroom.Clips()) ui_.Message(HeadroomMessage(headroom));
+    // The clipping message's button lowers the target by the named amount and
+    // makes the filter again.
+    if (headroom.Clips() && variant &&
+        ui_.Offer(HeadroomMessage(headroom), HeadroomActionText(headroom))) {
+        for (CurvePoint& p : ws_.Curve(DiagramsOf(*variant).level, CurveRole::Desired).points)
+            p.y -= HeadroomLoweringDb(headroom);
+        MenuExecuteClick();
+    }
 }
 
 // The deviation of the prediction inside the band, or an empty line.

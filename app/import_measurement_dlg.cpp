@@ -81,6 +81,21 @@ TImportMeasurementDlg::TImportMeasurementDlg(QWidget* parent) : QDialog(parent) 
     gate->addWidget(labelMs_);
     gate->addStretch(1);
     grid->addLayout(gate, 3, 1, 1, 4);
+    CheckBoxFdw = new QCheckBox(QStringLiteral("Window"), this);
+    CheckBoxFdw->setObjectName(QStringLiteral("CheckBoxFdw"));
+    CheckBoxFdw->setToolTip(
+        QStringLiteral("The level through a frequency-dependent window; the group delay of an "
+                       "impulse always goes through one (15 cycles unless given)."));
+    EditFdw = new QLineEdit(this);
+    EditFdw->setObjectName(QStringLiteral("EditFdw"));
+    EditFdw->setMaximumWidth(80);
+    auto* fdw = new QHBoxLayout;
+    fdw->addWidget(EditFdw);
+    labelCycles_ = new QLabel(QStringLiteral("cycles (frequency-dependent)"), this);
+    fdw->addWidget(labelCycles_);
+    fdw->addStretch(1);
+    grid->addWidget(CheckBoxFdw, 4, 0);
+    grid->addLayout(fdw, 4, 1, 1, 4);
     grid->setColumnStretch(4, 1);
 
     OKBtn = new QPushButton(tr("OK"), this);
@@ -110,7 +125,11 @@ TImportMeasurementDlg::TImportMeasurementDlg(QWidget* parent) : QDialog(parent) 
         EditGateTo->setEnabled(on);
         Update();
     });
-    for (QLineEdit* edit : {EditRate, EditGateFrom, EditGateTo})
+    connect(CheckBoxFdw, &QCheckBox::toggled, this, [this](bool on) {
+        EditFdw->setEnabled(on);
+        Update();
+    });
+    for (QLineEdit* edit : {EditRate, EditGateFrom, EditGateTo, EditFdw})
         connect(edit, &QLineEdit::editingFinished, this, [this] { Update(); });
 }
 
@@ -130,6 +149,9 @@ void TImportMeasurementDlg::Bind(ImportDialogRules& rules) {
     EditGateTo->setText(Q(rules.gateToText()));
     EditGateFrom->setEnabled(rules.gateOn());
     EditGateTo->setEnabled(rules.gateOn());
+    CheckBoxFdw->setChecked(rules.fdwOn());
+    EditFdw->setText(Q(rules.fdwText()));
+    EditFdw->setEnabled(rules.fdwOn());
 
     LabelPair->setVisible(rules.OffersPairs());
     ComboBoxPair->setVisible(rules.OffersPairs());
@@ -142,7 +164,8 @@ void TImportMeasurementDlg::Bind(ImportDialogRules& rules) {
         w->setVisible(rules.OffersRate());
     for (QWidget* w : {static_cast<QWidget*>(CheckBoxGate), static_cast<QWidget*>(EditGateFrom),
                        static_cast<QWidget*>(EditGateTo), static_cast<QWidget*>(labelTo_),
-                       static_cast<QWidget*>(labelMs_)})
+                       static_cast<QWidget*>(labelMs_), static_cast<QWidget*>(CheckBoxFdw),
+                       static_cast<QWidget*>(EditFdw), static_cast<QWidget*>(labelCycles_)})
         w->setVisible(rules.OffersGate());
     binding_ = false;
     adjustSize();
@@ -155,6 +178,7 @@ void TImportMeasurementDlg::Update() {
     rules_->SetRateText(EditRate->text().trimmed().toStdString());
     rules_->SetGate(CheckBoxGate->isChecked(), EditGateFrom->text().trimmed().toStdString(),
                     EditGateTo->text().trimmed().toStdString());
+    rules_->SetFdw(CheckBoxFdw->isChecked(), EditFdw->text().trimmed().toStdString());
     if (rules_->stale()) RefreshWithProgress();
     ShowOutcome();
 }

@@ -21,6 +21,7 @@ enum class MenuId {
     MenuLoadImpulsImp,
     MenuLoadZielfunktion,
     MenuImportMeasurement,
+    MenuAverageMeasurements,
     MenuExportFilter,
     MenuSave,
     MenuSaveXY,

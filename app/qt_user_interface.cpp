@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QStringList>
 
 #include "curves/time_left.h"
@@ -46,6 +47,14 @@ QString QtUserInterface::T(const std::string& text) {
 
 void QtUserInterface::Message(const std::string& text) {
     QMessageBox::information(parent_, QApplication::applicationName(), T(text));
+}
+
+bool QtUserInterface::Offer(const std::string& text, const std::string& action) {
+    QMessageBox box(QMessageBox::Information, QApplication::applicationName(), Q(text),
+                    QMessageBox::Ok, parent_);
+    QPushButton* act = box.addButton(Q(action), QMessageBox::AcceptRole);
+    box.exec();
+    return box.clickedButton() == act;
 }
 
 void QtUserInterface::ErrorBox(const std::string& title, const std::string& text) {

@@ -1,6 +1,7 @@
 #pragma once
 // The batch tool's user interface: messages as lines on standard error,
-// progress as one line rewritten in place; nobody is asked anything.
+// progress as one line rewritten in place on a terminal and as a line every
+// 10 % in a log; nobody is asked anything.
 
 #include <unistd.h>
 
@@ -30,8 +31,10 @@ class CliUserInterface : public UserInterface {
         start_ = std::chrono::steady_clock::now();
     }
     void Progress(double fraction, const std::string& text) override {
-        const int percent = static_cast<int>(fraction * 100.0);
-        if (percent == percent_ && text == text_) return;
+        // A log gets a line for each tenth only.
+        const int percent = tty_ ? static_cast<int>(fraction * 100.0)
+                                 : 10 * static_cast<int>(fraction * 10.0);
+        if (percent == percent_ && (text == text_ || !tty_)) return;
         percent_ = percent;
         text_ = text;
         const std::string shown = Tr(text);
@@ -51,6 +54,9 @@ class CliUserInterface : public UserInterface {
         std::printf("%s\n", Tr(text).c_str());
         std::fflush(stdout);
     }
+
+    // Whether progress goes to a terminal (tests set it).
+    void SetTerminal(bool tty) { tty_ = tty; }
 
   private:
     void EndLine() {

@@ -31,7 +31,7 @@ TEST(MenuTree, VisibleItemsAfterStart) {
     EXPECT_EQ(
         VisibleTree(state),
         "[File]\n  [New]\n  [Load]\n    [Frequency Response]\n    [Group Delay]\n"
-        "  [Import Measurement\u2026]\n  [Export Filter\u2026]\n"
+        "  [Import Measurement\u2026]\n  [Average Measurements\u2026]\n  [Export Filter\u2026]\n"
         "  [Save]\n    [XY-Format]\n    [ Y- Format]\n  -\n  [Open Project\u2026]\n"
         "  [Recent Projects]\n  [Save Project]\n  [Save Project As\u2026]\n  [Project Info\u2026]\n"
         "  -\n  [About]\n  -\n  [Exit]\n"
