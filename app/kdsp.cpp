@@ -22,6 +22,16 @@ QString Q(const char* s) {
     return QString::fromUtf8(s);
 }
 
+// The legend colour a label's style sheet was last made for.
+constexpr const char* kLegendColour = "legendColour";
+
+// True when the text changed.
+bool SetLabelText(QLabel* label, const QString& text) {
+    if (label->text() == text) return false;
+    label->setText(text);
+    return true;
+}
+
 }  // namespace
 
 TForm1::TForm1(Workspace& ws, DspSession& dsp, UserInterface& ui, QWidget* parent)
@@ -221,10 +231,12 @@ void TForm1::ShowResult(const std::string& text) {
     resultLabel_->setText(QString::fromStdString(text));
 }
 
+// Runs after every paint of the drawing area: each call below must leave a
+// label alone when it already shows what it should, or the label's own repaint
+// would paint the area again, for ever.
 void TForm1::PlaceLabels() {
     const DiagramLabels& labels = area_->labels();
-    LabelDia->setText(QString::fromStdString(labels.title));
-    LabelDia->adjustSize();
+    if (SetLabelText(LabelDia, QString::fromStdString(labels.title))) LabelDia->adjustSize();
     LabelDia->move(labels.titleRight - LabelDia->width(), labels.titleTop);
     for (int k = 0; k < 4; ++k) {
         const LegendLabel& l = labels.legend[static_cast<std::size_t>(k)];
@@ -233,12 +245,16 @@ void TForm1::PlaceLabels() {
             label->hide();
             continue;
         }
-        label->setText(QString::fromStdString(l.caption));
+        bool resized = SetLabelText(label, QString::fromStdString(l.caption));
         const QColor bg(l.colour & 0xFF, (l.colour >> 8) & 0xFF, (l.colour >> 16) & 0xFF);
-        label->setStyleSheet(
-            QStringLiteral("QLabel { background-color: %1; color: white; padding: 0 2px; }")
-                .arg(bg.name()));
-        label->adjustSize();
+        if (label->property(kLegendColour).value<QColor>() != bg) {
+            label->setProperty(kLegendColour, bg);
+            label->setStyleSheet(
+                QStringLiteral("QLabel { background-color: %1; color: white; padding: 0 2px; }")
+                    .arg(bg.name()));
+            resized = true;
+        }
+        if (resized) label->adjustSize();
         label->move(l.left, l.top);
         label->show();
     }

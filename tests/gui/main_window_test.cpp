@@ -158,6 +158,22 @@ TEST(MainWindow, ResizeSetsTheViewAndTheTitleFollows) {
     EXPECT_FALSE(e.form->labelCurve(2)->isVisible());
 }
 
+// Left alone, the window paints nothing: placing the legend after a paint
+// must not ask for another one.
+TEST(MainWindow, RestsWhenNothingChanges) {
+    Editor e;
+    DiagramWidget* area = e.form->drawingArea();
+    int paints = 0;
+    QObject::connect(area, &DiagramWidget::painted, [&paints] { ++paints; });
+    area->update();
+    for (int turn = 0; turn < 3 && paints == 0; ++turn) QApplication::processEvents();
+    ASSERT_GT(paints, 0);  // the asked-for paint came
+    paints = 0;
+    for (int turn = 0; turn < 10; ++turn) QApplication::processEvents();
+    EXPECT_EQ(paints, 0);
+    EXPECT_TRUE(e.form->labelCurve(1)->isVisible());
+}
+
 TEST(MainWindow, RefusedFileIsReportedAndChangesNothing) {
     Editor e;
     e.ui.errors.clear();
