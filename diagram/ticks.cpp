@@ -69,10 +69,39 @@ std::vector<double> LinearLines(double from, double to, double step) {
     return lines;
 }
 
+// The step of the 1-2-5 ladder just below the given one.
+double FinerStep(double step) {
+    const double p = std::pow(10.0, std::floor(std::log10(step)));
+    const double m = step / p;
+    if (m > 5.000001) return 5 * p;
+    if (m > 2.000001) return 2 * p;
+    if (m > 1.000001) return p;
+    return p / 2;
+}
+
+// Multiples of the step strictly inside the range.
+double InsideMultiples(double from, double to, double step) {
+    const double first = std::floor(from / step + 1e-9) + 1;
+    const double last = std::ceil(to / step - 1e-9) - 1;
+    return last - first + 1;
+}
+
 }  // namespace
+
+TickSteps WithThreeLabels(double from, double to, TickSteps steps) {
+    if (!UsableRange(from, to) || !UsableStep(steps.major)) return steps;
+    bool finer = false;
+    for (int i = 0; i < 64 && InsideMultiples(from, to, steps.major) < 3; ++i) {
+        steps.major = FinerStep(steps.major);
+        finer = true;
+    }
+    if (finer) steps.minor = steps.major / 5;
+    return steps;
+}
 
 AxisTicks LinearTicks(const DiagramMapper& map, Axis axis, TickSteps steps) {
     const AxisMapper& a = AxisOf(map, axis);
+    if (axis == Axis::Y) steps = WithThreeLabels(a.from, a.to, steps);
     AxisTicks t;
     t.minorLines = LinearLines(a.from, a.to, steps.minor);
     t.majorLines = LinearLines(a.from, a.to, steps.major);
@@ -86,8 +115,14 @@ AxisTicks LinearTicks(const DiagramMapper& map, Axis axis, TickSteps steps) {
         if (v == a.from) v += step;  // no label at the lower bound
         if (!isX && v < a.to) cur = 0;
         for (int i = 0; v < a.to && i < kMaxLoopSteps; ++i) {
+            const double position = (v - a.from) * scale;
+            // A y label below the lower bound would stand among the x labels.
+            if (!isX && position < -1e-9) {
+                v += step;
+                continue;
+            }
             prev = cur;
-            cur = (v - a.from) * scale;
+            cur = position;
             if (isX) {
                 std::string text = TickText(TickTextValue(v, step), -4, 5);
                 if (XLabelFits(map.PlotState(), cur, text.size()))

@@ -226,3 +226,122 @@ TEST(EditDiagramRules, NeitherRadioButtonKeepsTheFlag) {
 
 }  // namespace
 }  // namespace qv
+
+namespace qv {
+namespace {
+
+struct TypedCase {
+    const char* name;
+    std::vector<std::pair<RangeEdit, std::string>> typed;
+    bool xLog;
+    const char* error;              // nullptr: accepted
+    double xFrom, xTo, yFrom, yTo;  // written by OK when accepted
+};
+
+// The group delay diagram shows x 10 ... 30000 (log), y -12 ... 8; the outer
+// limits are x 0 ... 50000 and y -200 ... 20.
+const TypedCase kTypedCases[] = {
+    {"yRange",
+     {{RangeEdit::SpinEdityvon, " -30 "}, {RangeEdit::SpinEditybis, "+15"}},
+     true,
+     nullptr,
+     10,
+     30000,
+     -30,
+     15},
+    {"xRange",
+     {{RangeEdit::SpinEditxvon, "20"}, {RangeEdit::SpinEditxbis, "20000"}},
+     true,
+     nullptr,
+     20,
+     20000,
+     -12,
+     8},
+    {"startPastTheOldEnd",
+     {{RangeEdit::SpinEdityvon, "10"}, {RangeEdit::SpinEditybis, "20"}},
+     true,
+     nullptr,
+     10,
+     30000,
+     10,
+     20},
+    {"notANumber",
+     {{RangeEdit::SpinEditybis, "1.5"}},
+     true,
+     "y-Achse bis: \"1.5\" is not a whole number.",
+     0,
+     0,
+     0,
+     0},
+    {"empty",
+     {{RangeEdit::SpinEditxvon, ""}},
+     true,
+     "x-Achse von: \"\" is not a whole number.",
+     0,
+     0,
+     0,
+     0},
+    {"aboveTheOuterLimit",
+     {{RangeEdit::SpinEditybis, "80"}},
+     true,
+     "y-Achse bis: 80 is outside -11 ... 20.",
+     0,
+     0,
+     0,
+     0},
+    {"startNotBelowEnd",
+     {{RangeEdit::SpinEdityvon, "8"}},
+     true,
+     "y-Achse von: 8 is outside -200 ... 7.",
+     0,
+     0,
+     0,
+     0},
+    {"logStartsAboveZero",
+     {{RangeEdit::SpinEditxvon, "0"}},
+     true,
+     "x-Achse von: 0 is outside 1 ... 29999.",
+     0,
+     0,
+     0,
+     0},
+    {"linMayStartAtZero", {{RangeEdit::SpinEditxvon, "0"}}, false, nullptr, 0, 30000, -12, 8},
+};
+
+TEST(EditDiagramRules, TypedValuesAreCheckedOnOk) {
+    for (const TypedCase& c : kTypedCases) {
+        Diagram d = MakeDiagramSet()[GroupDelayDiagram];
+        EditDiagramRules r;
+        r.FormShow(d);
+        for (const auto& [which, text] : c.typed) r.Type(which, text);
+        r.ButtonXLog = c.xLog;
+        r.ButtonXLin = !c.xLog;
+        const auto error = r.TakeTyped();
+        if (c.error) {
+            ASSERT_TRUE(error) << c.name;
+            EXPECT_EQ(error->message, c.error) << c.name;
+            EXPECT_EQ(r.Text(c.typed.front().first), c.typed.front().second) << c.name;
+            continue;
+        }
+        ASSERT_FALSE(error) << c.name << ": " << error->message;
+        r.ButtonOKClick(d);
+        EXPECT_EQ(d.xFrom, c.xFrom) << c.name;
+        EXPECT_EQ(d.xTo, c.xTo) << c.name;
+        EXPECT_EQ(d.yFrom, c.yFrom) << c.name;
+        EXPECT_EQ(d.yTo, c.yTo) << c.name;
+    }
+}
+
+// An arrow step goes on from the typed number.
+TEST(EditDiagramRules, ArrowStepStartsFromTheTypedNumber) {
+    Diagram d = MakeDiagramSet()[GroupDelayDiagram];
+    EditDiagramRules r;
+    r.FormShow(d);
+    r.Type(RangeEdit::SpinEdityvon, "-40");
+    EXPECT_TRUE(r.StepBy(RangeEdit::SpinEdityvon, 1));
+    EXPECT_EQ(r.Text(RangeEdit::SpinEdityvon), "-39");
+    EXPECT_EQ(r.SpinEditybis.MinValue(), -38);
+}
+
+}  // namespace
+}  // namespace qv

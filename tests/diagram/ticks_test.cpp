@@ -104,3 +104,32 @@ TEST(Ticks, LinesLabelsAndUnitOfEachAxisKind) {
 
 }  // namespace
 }  // namespace qv
+
+namespace qv {
+namespace {
+
+struct ThreeLabelCase {
+    double from, to;
+    TickSteps steps;
+    std::vector<std::string> labels;
+};
+
+// A zoomed y axis keeps at least three labels; a step that gives them stays.
+const ThreeLabelCase kThreeLabelCases[] = {
+    {3, 19, {10, 2}, {"5", "10", "15"}},   {0, 30, {10, 2}, {"5", "10", "15", "20", "25"}},
+    {67, 98, {20, 4}, {"70", "80", "90"}}, {-0.3, 0.05, {0.1, 0.02}, {"-0.2", "-0.1", "0"}},
+    {0, 100, {30, 6}, {"30", "60", "90"}}, {-12, 8, {5, 1}, {"-10", "-5", "0", "5"}},
+};
+
+TEST(Ticks, YAxisHasAtLeastThreeLabels) {
+    for (const ThreeLabelCase& k : kThreeLabelCases) {
+        const TickCase axis{"y", Axis::Y, k.from, k.to, false, k.steps, {}, 0, {}, 0, 0};
+        const AxisTicks t = LinearTicks(MapperFor(axis), Axis::Y, k.steps);
+        std::vector<std::string> texts;
+        for (const TickLabel& l : t.labels) texts.push_back(l.text);
+        EXPECT_EQ(texts, k.labels) << k.from << " ... " << k.to;
+    }
+}
+
+}  // namespace
+}  // namespace qv
