@@ -42,7 +42,8 @@ bool SmoothingDialogLogic::Apply(Workspace& ws, int slot, int fraction, UserInte
         ui.Message("Smoothing works on curves over frequency (Hz).");
         return false;
     }
-    const SmoothingKind kind = d.yUnit == "ms" ? SmoothingKind::Delay : SmoothingKind::Level;
+    const SmoothingKind kind =
+        d.yUnit.rfind("ms", 0) == 0 ? SmoothingKind::Delay : SmoothingKind::Level;
     d.Slot(slot).points = SmoothFractionalOctave(d.Slot(slot).points, fraction, kind);
     return true;
 }
