@@ -4,14 +4,17 @@
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QKeySequence>
 #include <QLabel>
 #include <QMenuBar>
+#include <QScreen>
+#include <QSettings>
 #include <QSpinBox>
 #include <QStatusBar>
+#include <algorithm>
 #include <ranges>
 
-#include "app/status_text.h"
 #include "diagram/diagram_widget.h"
 #include "dsplink/dsp_session.h"
 
@@ -21,6 +24,8 @@ namespace {
 QString Q(const char* s) {
     return QString::fromUtf8(s);
 }
+
+constexpr const char* kWindowGeometryKey = "window/geometry";
 
 // The legend colour a label's style sheet was last made for.
 constexpr const char* kLegendColour = "legendColour";
@@ -42,7 +47,6 @@ TForm1::TForm1(Workspace& ws, DspSession& dsp, UserInterface& ui, QWidget* paren
       editor_(ws, ui, menuState_, *this, dsp.profile) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Quorvane DSP  Editor  V3.042 "));
-    resize(843, 414);
     BuildMenus();
     BuildControls();
     menuState_.onChange = [this](MenuId id) { SyncMenuItem(id); };
@@ -62,6 +66,8 @@ TForm1::TForm1(Workspace& ws, DspSession& dsp, UserInterface& ui, QWidget* paren
     CreateDesiredCurve(ws_, GroupDelayDiagram, 20);
     CreateDesiredCurve(ws_, FrequencyResponseDiagram, 20);
     editor_.SyncCurveMenuCheck();
+    RestoreWindowSize();
+    ShowStatusLines();
     RequestRepaint();
     menuState_.HideUnofferedItems();
 }
@@ -142,8 +148,11 @@ void TForm1::SetCommand(MenuId id, std::function<void()> command, bool recordUnd
     QAction* a = action(id);
     if (a == nullptr) return;
     disconnect(a, &QAction::triggered, this, nullptr);
-    connect(a, &QAction::triggered, this,
-            [this, command = std::move(command), recordUndo] { editor_.Run(command, recordUndo); });
+    connect(a, &QAction::triggered, this, [this, command = std::move(command), recordUndo] {
+        BeginAction();
+        editor_.Run(command, recordUndo);
+        ShowStatusLines();
+    });
 }
 
 void TForm1::SyncMenuItem(MenuId id) {
@@ -204,7 +213,11 @@ void TForm1::BuildControls() {
     GroupBoxRoomLength->hide();
 
     statusLabel_ = new QLabel(this);
-    statusBar()->addWidget(statusLabel_, 1);
+    statusLabel_->setMinimumWidth(220);
+    statusBar()->addWidget(statusLabel_);
+    hintLabel_ = new QLabel(this);
+    hintLabel_->setObjectName(QStringLiteral("LabelHint"));
+    statusBar()->addWidget(hintLabel_, 1);
     resultLabel_ = new QLabel(this);
     resultLabel_->setObjectName(QStringLiteral("LabelResult"));
     statusBar()->addPermanentWidget(resultLabel_);
@@ -215,8 +228,14 @@ void TForm1::BuildControls() {
 
     connect(area_, &DiagramWidget::painted, this, [this] { PlaceLabels(); });
     connect(area_, &DiagramWidget::mouseAt, this, [this](int x, int y) { ShowStatus(x, y); });
-    connect(area_, &DiagramWidget::curveEditStarted, this, [this] { editor_.BeginCurveChange(); });
-    connect(area_, &DiagramWidget::curveEditFinished, this, [this] { editor_.EndCurveChange(); });
+    connect(area_, &DiagramWidget::curveEditStarted, this, [this] {
+        BeginAction();
+        editor_.BeginCurveChange();
+    });
+    connect(area_, &DiagramWidget::curveEditFinished, this, [this] {
+        editor_.EndCurveChange();
+        ShowStatusLines();
+    });
 }
 
 void TForm1::RequestRepaint() {
@@ -228,7 +247,39 @@ void TForm1::SetRoomBoxVisible(bool visible) {
 }
 
 void TForm1::ShowResult(const std::string& text) {
-    resultLabel_->setText(QString::fromStdString(text));
+    statusLines_.SetResult(text);
+    ShowStatusLines();
+}
+
+void TForm1::BeginAction() {
+    statusLines_.BeginAction();
+    ShowStatusLines();
+}
+
+void TForm1::ShowStatusLines() {
+    statusLines_.SetUntouched(!editor_.CanUndo());
+    resultLabel_->setText(QString::fromStdString(statusLines_.Result()));
+    transferLabel_->setText(QString::fromStdString(statusLines_.Transfer()));
+    hintLabel_->setText(QString::fromStdString(statusLines_.Hint()));
+}
+
+QSize DefaultWindowSize(QSize available) {
+    const int w = std::max(1100, available.width() * 7 / 10);
+    const int h = std::max(650, available.height() * 7 / 10);
+    return {std::min(w, available.width()), std::min(h, available.height())};
+}
+
+// The size the window had when it was last closed, else the default.
+void TForm1::RestoreWindowSize() {
+    const QSettings settings(QStringLiteral("quorvane"), QStringLiteral("quorvane"));
+    if (restoreGeometry(settings.value(kWindowGeometryKey).toByteArray())) return;
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    resize(DefaultWindowSize(screen ? screen->availableGeometry().size() : QSize(1100, 650)));
+}
+
+void TForm1::SaveWindowSize() {
+    QSettings(QStringLiteral("quorvane"), QStringLiteral("quorvane"))
+        .setValue(kWindowGeometryKey, saveGeometry());
 }
 
 // Runs after every paint of the drawing area: each call below must leave a
@@ -268,10 +319,12 @@ void TForm1::ShowStatus(int x, int y) {
 }
 
 void TForm1::ShowTransferLine(const std::string& text) {
-    transferLabel_->setText(QString::fromStdString(text));
+    statusLines_.SetTransfer(text);
+    ShowStatusLines();
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
+    SaveWindowSize();
     dsp_.link.port().ClosePort();
     event->accept();
 }

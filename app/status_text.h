@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 
 #include "curves/diagram.h"
 
@@ -11,5 +12,38 @@ namespace qv {
 // Empty when the mouse is outside the plot.
 std::string PositionText(Diagram& d, std::int32_t viewWidth, std::int32_t viewHeight,
                          std::int32_t px, std::int32_t py);
+
+}  // namespace qv
+
+namespace qv {
+
+// The guide of the first screen, shown while the workspace is untouched.
+inline constexpr const char* kFirstStepsHint =
+    "Import a measurement (File → Import Measurement…) or bend the blue desired "
+    "curve, then Simulate → Execute.";
+
+// The status bar's lines beside the mouse readout. A line belongs to the
+// action that made it: the next action (a command, undo, a curve edit,
+// another diagram) replaces it, with nothing when that action says nothing.
+class StatusLines {
+  public:
+    // An action starts: the last one's lines go.
+    void BeginAction() {
+        result_.clear();
+        transfer_.clear();
+    }
+    void SetResult(std::string text) { result_ = std::move(text); }
+    void SetTransfer(std::string text) { transfer_ = std::move(text); }
+    // Whether the workspace holds nothing the user did (nothing to undo).
+    void SetUntouched(bool untouched) { untouched_ = untouched; }
+
+    const std::string& Result() const { return result_; }
+    const std::string& Transfer() const { return transfer_; }
+    std::string Hint() const { return untouched_ ? kFirstStepsHint : ""; }
+
+  private:
+    std::string result_, transfer_;
+    bool untouched_ = true;
+};
 
 }  // namespace qv

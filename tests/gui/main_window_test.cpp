@@ -1,5 +1,7 @@
 #include "app/kdsp.h"
 
+#include "app/status_text.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QGroupBox>
@@ -172,6 +174,42 @@ TEST(MainWindow, RestsWhenNothingChanges) {
     for (int turn = 0; turn < 10; ++turn) QApplication::processEvents();
     EXPECT_EQ(paints, 0);
     EXPECT_TRUE(e.form->labelCurve(1)->isVisible());
+}
+
+// A status line belongs to the action that made it; the first screen's guide
+// stays while there is nothing to undo.
+TEST(MainWindow, StatusLinesAgeWithTheirAction) {
+    Editor e;
+    auto shown = [&e] {
+        return std::vector<QString>{e.form->resultLabel()->text(), e.form->transferLabel()->text(),
+                                    e.form->hintLabel()->text()};
+    };
+    const QString hint = QString::fromUtf8(kFirstStepsHint);
+    EXPECT_EQ(shown(), (std::vector<QString>{"", "", hint}));
+    e.form->SetCommand(MenuId::MenuAbout, [&e] { e.form->ShowTransferLine("Setup written"); });
+    e.Trigger(MenuId::MenuAbout);
+    EXPECT_EQ(shown(), (std::vector<QString>{"", "Setup written", hint}));
+    e.Trigger(MenuId::MenuViewGroupDelay);  // another diagram
+    EXPECT_EQ(shown(), (std::vector<QString>{"", "", hint}));
+    e.Trigger(MenuId::MenuNew);
+    e.form->ShowResult("predicted: 1.2 dB rms");
+    e.form->ShowTransferLine("Filter written");
+    EXPECT_EQ(shown(), (std::vector<QString>{"predicted: 1.2 dB rms", "Filter written", ""}));
+    e.Trigger(MenuId::MenuUndo);  // back to the untouched workspace
+    EXPECT_EQ(shown(), (std::vector<QString>{"", "", hint}));
+}
+
+TEST(MainWindow, FirstSizeFollowsTheScreenAndIsRemembered) {
+    EXPECT_EQ(DefaultWindowSize({1920, 1080}), QSize(1344, 756));
+    EXPECT_EQ(DefaultWindowSize({1280, 800}), QSize(1100, 650));
+    EXPECT_EQ(DefaultWindowSize({1024, 600}), QSize(1024, 600));
+    {
+        Editor e;
+        e.form->resize(900, 500);
+        e.form->close();
+    }
+    Editor again;
+    EXPECT_EQ(again.form->size(), QSize(900, 500));
 }
 
 TEST(MainWindow, RefusedFileIsReportedAndChangesNothing) {
