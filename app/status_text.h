@@ -39,7 +39,10 @@ class StatusLines {
 
     const std::string& Result() const { return result_; }
     const std::string& Transfer() const { return transfer_; }
-    std::string Hint() const { return untouched_ ? kFirstStepsHint : ""; }
+    // The guide yields to an action's own line, which the status bar has no room beside.
+    std::string Hint() const {
+        return untouched_ && result_.empty() && transfer_.empty() ? kFirstStepsHint : "";
+    }
 
   private:
     std::string result_, transfer_;

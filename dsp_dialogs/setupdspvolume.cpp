@@ -67,6 +67,7 @@ TSetupVolumeDlg::TSetupVolumeDlg(DspSession& session, UserInterface& ui,
                 QMessageBox::warning(this, windowTitle(), QString::fromStdString(*error));
                 return;
             }
+        Sync();
         Act([this] { logic_.ButtonSetupToDspClick(chooser_); });
         accept();
     });
