@@ -102,55 +102,18 @@ TEST(ReadXYFile, BinaryGarbageGivesOneMessage) {
     EXPECT_LE(ui.messages.size(), 1u);
 }
 
-// A load reads everything first: no curve means one message and nothing to swap in.
-TEST(ReadCurveForLoad, NoCurveIsOneMessage) {
+TEST(SaveNames, ExtensionWhenNoneIsTypedAndQuestionsBeforeReplacing) {
+    const char* dat = "XY-Werte (*.dat)|*.dat";
+    EXPECT_EQ(WithFilterExtension("/w/curve", dat), "/w/curve.dat");
+    EXPECT_EQ(WithFilterExtension("/w/curve.txt", dat), "/w/curve.txt");
+    EXPECT_EQ(WithFilterExtension("/w.d/b", "Intel HEX (*.hex)|*.hex|(*.*)|*.*"), "/w.d/b.hex");
+    EXPECT_EQ(WithFilterExtension("/w/x", "(*.*)|*.*"), "/w/x");
     TempDir dir;
-    ScriptedUserInterface ui;
-    const std::string tabs = dir.Write("tabs.dat", "1\t2\n");
-    EXPECT_FALSE(ReadCurveForLoad(tabs, false, ui));
-    const std::string frd = dir.Write("a.frd", "DFT Frequency Response\n10.0\t85.3\nbad 1\n");
-    EXPECT_FALSE(ReadCurveForLoad(frd, false, ui));
-    EXPECT_EQ(ReadCurveForLoad(dir.Write("h.dat", "f dB\n1 2\n"), false, ui), (PointList{{1, 2}}));
-    EXPECT_FALSE(ReadCurveForLoad(dir.Write("e.imp", "h\nh\nh\n"), true, ui));
-    EXPECT_EQ(ui.messages,
-              (std::vector<std::string>{
-                  "No curve in " + tabs + ": the diagram stays as it was.",
-                  "DFT Frequency Response   Fehler !!! \n(2 faulty lines in " + frd +
-                      ")\nNo curve in " + frd + ": the diagram stays as it was.",
-                  "f dB   Fehler !!! ",
-                  "No curve in " + dir.File("e.imp") + ": the diagram stays as it was."}));
-}
-
-struct SaveNameCase {
-    const char* typed;
-    const char* filter;
-    const char* saved;
-};
-
-TEST(SaveNames, ExtensionOfTheFilterWhenNoneIsTyped) {
-    const SaveNameCase cases[] = {
-        {"/w/curve", "XY-Werte (*.dat)|*.dat", "/w/curve.dat"},
-        {"/w/curve.txt", "XY-Werte (*.dat)|*.dat", "/w/curve.txt"},
-        {"/w.d/backup", "Intel HEX (*.hex)|*.hex|(*.*)|*.*", "/w.d/backup.hex"},
-        {"/w/x", "(*.*)|*.*", "/w/x"},
-        {"", "XY-Werte (*.dat)|*.dat", ""},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(WithFilterExtension(c.typed, c.filter), c.saved) << c.typed;
-}
-
-TEST(SaveNames, ProgramFilesAndExistingFilesAreAskedAbout) {
-    TempDir dir;
-    const std::string old = dir.Write("old.dat", "1 2\n");
-    EXPECT_EQ(SaveQuestion(old), "old.dat already exists. Replace it?");
+    EXPECT_EQ(SaveQuestion(dir.Write("old.dat", "")), "old.dat already exists. Replace it?");
     EXPECT_EQ(SaveQuestion(dir.File("new.dat")), "");
-    for (const char* program : {"quorvane.dat", "inout.ldr", "high.ldr"}) {
-        EXPECT_TRUE(IsDspProgramFile(dir.File(program))) << program;
-        EXPECT_EQ(SaveQuestion(dir.File(program))
-                      .rfind(std::string(program) + " is the name of a DSP program file", 0),
-                  0u);
-    }
-    EXPECT_FALSE(IsDspProgramFile(dir.File("quorvane.dat.bak")));
+    for (const char* program : {"quorvane.dat", "inout.ldr", "high.ldr"})
+        EXPECT_EQ(SaveQuestion(dir.File(program)).find(" is the name of a DSP program file"),
+                  std::string(program).size());
 }
 
 TEST(ReadImpFile, SkipsHeaderAndStopsAtFirstNonNumber) {

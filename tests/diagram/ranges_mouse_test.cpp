@@ -2,10 +2,10 @@
 
 #include <cmath>
 
+#include "project/workspace.h"
 #include "diagram/axis_math.h"
 #include "diagram/mouse_edit.h"
 #include "diagram/ranges.h"
-#include "project/workspace.h"
 
 namespace qv {
 namespace {

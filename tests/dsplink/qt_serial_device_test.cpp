@@ -105,19 +105,15 @@ TEST(QtSerialDevice, OpenFailuresSayWhatIsWrong) {
               "directory: the port does not exist. Is the adapter plugged in?");
 }
 
+// Only a user without root's rights meets the refusal.
 TEST(QtSerialDevice, NoPermissionNamesTheDialoutGroup) {
-    EXPECT_NE(OpenFailureText(OpenFailure::NoPermission, "").find("group dialout"),
-              std::string::npos);
     if (geteuid() == 0) GTEST_SKIP() << "root may open any device";
     QCoreApplication app(argc, argv);
     Pty pty;
-    ASSERT_FALSE(pty.slave.empty());
     ASSERT_EQ(chmod(pty.slave.c_str(), 0), 0);
-    EXPECT_EQ(
-        OpenMessage(pty.slave).rfind("Unable to open specified device " + pty.slave +
-                                         " (13), Permission denied: you may not use the port.",
-                                     0),
-        0u);
+    EXPECT_NE(OpenMessage(pty.slave).find(" (13), Permission denied: you may not use the port. Add "
+                                          "your user to the group dialout"),
+              std::string::npos);
 }
 
 }  // namespace
