@@ -1,5 +1,6 @@
 #include "diagram/ticks.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
@@ -86,6 +87,26 @@ double InsideMultiples(double from, double to, double step) {
     return last - first + 1;
 }
 
+// A log y axis of less than three labelled decades: the 2 and 5 of each
+// decade get labels too, then every factor, until there are three.
+void AddYLabelsInsideDecades(const DiagramMapper& map, AxisTicks& t) {
+    const AxisMapper& a = map.Y();
+    const double scale = AxisScale(a.from, a.to, true);
+    for (const std::vector<double>& factors :
+         {std::vector<double>{2, 5}, std::vector<double>{1.5, 3, 4, 6, 7, 8, 9}}) {
+        for (std::int32_t k = DecadeIndex(a.from) - 1; DecadePower(k) < a.to; ++k)
+            for (double f : factors) {
+                const double v = std::pow(10.0, k) * f;
+                const double position = AxisPosition(v, a.from, scale, true);
+                if (a.from < v && v < a.to && DecadeYLabelFits(map.PlotState(), position))
+                    t.labels.push_back({position, TickText(v, -4, 5)});
+            }
+        std::sort(t.labels.begin(), t.labels.end(),
+                  [](const TickLabel& l, const TickLabel& r) { return l.position < r.position; });
+        if (t.labels.size() >= 3) return;
+    }
+}
+
 }  // namespace
 
 TickSteps WithThreeLabels(double from, double to, TickSteps steps) {
@@ -165,6 +186,7 @@ AxisTicks DecadeTicks(const DiagramMapper& map, Axis axis) {
                                               : DecadeYLabelFits(map.PlotState(), cur);
             if (fits) t.labels.push_back({cur, std::move(text)});
         }
+        if (axis == Axis::Y && t.labels.size() < 3) AddYLabelsInsideDecades(map, t);
     }
     t.unitPosition = (prev + cur) / 2;
     return t;

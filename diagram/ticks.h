@@ -43,7 +43,8 @@ AxisTicks LinearTicks(const DiagramMapper& map, Axis axis, TickSteps steps);
 // (the minor step a fifth of the major).
 TickSteps WithThreeLabels(double from, double to, TickSteps steps);
 // A log axis: the lines of DecadeFactors strictly inside the range, a label
-// at each power of ten from the lower bound on, where it has room.
+// at each power of ten from the lower bound on, where it has room; a y axis
+// with fewer than three such labels gets them inside its decades too.
 AxisTicks DecadeTicks(const DiagramMapper& map, Axis axis);
 
 }  // namespace qv
