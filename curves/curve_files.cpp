@@ -171,7 +171,8 @@ std::optional<PointList> ReadCurveForLoad(const std::string& name, bool impForma
         return std::move(c.points);
     }
     if (!message.empty()) message += "\n";
-    ui.Message(message + "No curve in " + name + ": the diagram stays as it was.");
+    ui.Message(message + "No curve in " + std::filesystem::path(name).filename().string() +
+               ": the diagram stays as it was.");
     return std::nullopt;
 }
 
