@@ -17,9 +17,9 @@ std::optional<std::string> ReadNumber(const std::string& text, const char* field
     return std::nullopt;
 }
 
-void PutDesired(Diagram& d, PointList list) {
-    SetSlot(d, 1, kDesired, std::move(list));
-    d.Slot(1).marked = 1;
+void PutDesired(Workspace& ws, DiagramId id, PointList list) {
+    SetCurve(ws, id, CurveRole::Desired, kDesired, std::move(list));
+    ws.Curve(id, CurveRole::Desired).marked = 1;
 }
 
 }  // namespace
@@ -52,13 +52,13 @@ CorrectionTargetLogic::CorrectionTargetLogic(Workspace& ws, CurveFileReader read
     : ws_(ws), readHouseCurve_(std::move(readHouseCurve)) {}
 
 void CorrectionTargetLogic::Begin() {
-    levelBefore_ = ws_[FrequencyResponseDiagram].Slot(1);
-    delayBefore_ = ws_[GroupDelayDiagram].Slot(1);
+    levelBefore_ = ws_.Curve(FrequencyResponseDiagram, CurveRole::Desired);
+    delayBefore_ = ws_.Curve(GroupDelayDiagram, CurveRole::Desired);
 }
 
 void CorrectionTargetLogic::Restore() {
-    ws_[FrequencyResponseDiagram].Slot(1) = levelBefore_;
-    ws_[GroupDelayDiagram].Slot(1) = delayBefore_;
+    ws_.Curve(FrequencyResponseDiagram, CurveRole::Desired) = levelBefore_;
+    ws_.Curve(GroupDelayDiagram, CurveRole::Desired) = delayBefore_;
 }
 
 void CorrectionTargetLogic::Cancel() {
@@ -99,11 +99,11 @@ std::optional<std::string> CorrectionTargetLogic::Parse(const CorrectionTargetFi
     }
     s.delayCorrection = f.delayCorrection;
     if (auto e = CheckTargetSettings(s)) return e;
-    if (auto e = CheckMeasurement(ws_[FrequencyResponseDiagram].Slot(3).points, s,
-                                  "measurement (curve 3 of \"Frequency Response\")"))
+    if (auto e = CheckMeasurement(ws_.Curve(FrequencyResponseDiagram, CurveRole::Measured).points,
+                                  s, "measurement (curve 3 of \"Frequency Response\")"))
         return e;
     if (s.delayCorrection)
-        if (auto e = CheckMeasurement(ws_[GroupDelayDiagram].Slot(3).points, s,
+        if (auto e = CheckMeasurement(ws_.Curve(GroupDelayDiagram, CurveRole::Measured).points, s,
                                       "measured delay (curve 3 of \"Group Delay\")"))
             return e;
     return std::nullopt;
@@ -113,11 +113,11 @@ std::optional<std::string> CorrectionTargetLogic::Preview(const CorrectionTarget
     TargetSettings s;
     Restore();
     if (auto e = Parse(f, s)) return e;
-    PutDesired(ws_[FrequencyResponseDiagram],
-               LevelCorrection(ws_[FrequencyResponseDiagram].Slot(3).points, s));
+    PutDesired(ws_, FrequencyResponseDiagram,
+               LevelCorrection(ws_.Curve(FrequencyResponseDiagram, CurveRole::Measured).points, s));
     if (s.delayCorrection)
-        PutDesired(ws_[GroupDelayDiagram],
-                   DelayCorrection(ws_[GroupDelayDiagram].Slot(3).points, s));
+        PutDesired(ws_, GroupDelayDiagram,
+                   DelayCorrection(ws_.Curve(GroupDelayDiagram, CurveRole::Measured).points, s));
     settings_ = std::move(s);
     return std::nullopt;
 }

@@ -29,7 +29,7 @@ ConstantOutcome ConstantDialogLogic::Apply(std::string_view text, Workspace& ws,
         ui.Message(kNotANumberText);
         return ConstantOutcome::NotANumber;
     }
-    PointList& points = ws.Current().Slot(1).points;
+    PointList& points = ws.Current(CurveRole::Desired).points;
     PointList result = points;
     if (parsed.status == NumberStatus::Ok) {
         if (op_ == ConstantOperation::Add)
@@ -56,7 +56,7 @@ CutOutcome CutImpuls(Workspace& ws, int from, int to, const AutoRangeStep& autoR
     outcome.switched = ws.CurrentDiagram != ImpulseResponseDiagram;
     ws.CurrentDiagram = ImpulseResponseDiagram;
     Diagram& d = ws.Current();
-    PointList& points = d.Slot(1).points;
+    PointList& points = ws.Current(CurveRole::Impulse).points;
     if (points.empty()) return outcome;
     PointList kept = CopyRange(points, from, to);
     NumberPoints(kept, 0.0);

@@ -1,6 +1,5 @@
 # The small curve dialogs of the main window: their rules (no Qt) and the
-# Qt dialogs that bind to them. Included by app/CMakeLists.txt and by the
-# dialog tests.
+# Qt dialogs that bind to them, compiled into qv_app_core and qv_app_qt.
 set(QV_APP_DIALOG_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/curve_dialog_logic.cpp
   ${CMAKE_CURRENT_LIST_DIR}/correction_dialog_logic.cpp

@@ -1,7 +1,8 @@
 #include "app/dsp_commands.h"
 
-#include "correction/predicted_result.h"
+#include "app/filter_workflow.h"
 #include "dsp_math/eq_synthesis.h"
+#include "dsplink/box_history.h"
 #include "dsplink/dsp_telegrams.h"
 #include "dsplink/filter_transfer.h"
 #include "dsplink/set_transfer.h"
@@ -11,7 +12,7 @@ namespace qv {
 void DspCommands::MenuFilterToDspClick() {
     // The box would clip such a filter and report success; refuse it first.
     if (ReportClippingFilter(ws_, ui_)) return;
-    FilterToDsp(s_, ui_, ws_, chooser_, PathTimeDepth(ws_.RoomDepth, ws_.RoomWidth));
+    FilterToDsp(s_, ui_, TransferInput(ws_), chooser_, PathTimeDepth(ws_.RoomDepth, ws_.RoomWidth));
 }
 
 void DspCommands::MenuSetClick() {
@@ -28,7 +29,10 @@ void DspCommands::MenuTestClick() {
 }
 
 void DspCommands::MenuFilterFromDspClick() {
-    FilterFromDsp(s_, ui_, ws_, chooser_);
+    // What the box holds goes beside the computed filter.
+    if (auto read = FilterFromDsp(s_, ui_, chooser_))
+        SetCurve(ws_, ImpulseResponseDiagram, CurveRole::Measured, read->name,
+                 std::move(read->points));
 }
 
 bool DspCommands::MenuVerifyAfterWriteClick() {
@@ -57,6 +61,28 @@ void DspCommands::MenuBackupSetClick() {
 void DspCommands::MenuRestoreSetClick() {
     if (!ChooseAnySet()) return;
     if (const auto file = ui_.ChooseOpenFile(kHexFilter)) RestoreSet(s_, ui_, *file);
+}
+
+void DspCommands::MenuUndoLastWriteClick() {
+    if (!ChooseAnySet()) return;
+    RestoreFromHistory(s_, ui_, 1);
+}
+
+void DspCommands::MenuBoxHistoryClick() {
+    if (picker_ == nullptr || !ChooseAnySet()) return;
+    const std::string set = SetText(s_.state.ChosenSet(), s_.state.ChosenRate());
+    if (s_.history == nullptr) {
+        ui_.Message(set + ": the box history is switched off");
+        return;
+    }
+    std::vector<std::string> lines;
+    for (const HistoryEntry& e : s_.history->Entries(s_.state.ChosenSet(), s_.state.ChosenRate()))
+        lines.push_back(HistoryLine(e));
+    if (lines.empty()) {
+        ui_.Message(set + ": the box history holds no state yet");
+        return;
+    }
+    if (const auto index = picker_->Pick(set, lines)) RestoreFromHistory(s_, ui_, *index + 1);
 }
 
 }  // namespace qv

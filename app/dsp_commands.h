@@ -4,12 +4,24 @@
 // "Hardware" open are shown by the window itself.
 
 #include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "curves/user_interface.h"
-#include "project/workspace.h"
 #include "dsplink/dsp_session.h"
+#include "project/workspace.h"
 
 namespace qv {
+
+// The "History…" list: shows the kept states of a set (newest first) and
+// returns the index of the one to put back, nullopt for Cancel.
+class HistoryPicker {
+  public:
+    virtual ~HistoryPicker() = default;
+    virtual std::optional<std::size_t> Pick(const std::string& set,
+                                            const std::vector<std::string>& lines) = 0;
+};
 
 class DspCommands {
   public:
@@ -34,6 +46,11 @@ class DspCommands {
     // A chosen set to an Intel HEX file, and such a file into a chosen set.
     void MenuBackupSetClick();
     void MenuRestoreSetClick();
+    // A chosen set back to what it held before the last write, from the box history.
+    void MenuUndoLastWriteClick();
+    // The kept states of a chosen set in the picker; the one picked is put back.
+    void MenuBoxHistoryClick();
+    void SetHistoryPicker(HistoryPicker* picker) { picker_ = picker; }
 
   private:
     // A found box, then the chooser with RateLocked 0; false when either is missing.
@@ -43,6 +60,7 @@ class DspCommands {
     DspSession& s_;
     UserInterface& ui_;
     SetChooser& chooser_;
+    HistoryPicker* picker_ = nullptr;
 };
 
 }  // namespace qv

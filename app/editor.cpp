@@ -2,11 +2,10 @@
 
 #include <exception>
 
-#include "correction/predicted_result.h"
+#include "app/filter_workflow.h"
+#include "app/impulse_commands.h"
 #include "curves/curve_files.h"
 #include "diagram/ranges.h"
-#include "dsp_math/eq_synthesis.h"
-#include "dsp_math/impulse_commands.h"
 #include "dsp_math/spectrum_shaping.h"
 
 namespace qv {
@@ -70,7 +69,7 @@ void Editor::UpdateUndoItems() {
 
 void Editor::SyncCurveMenuCheck() {
     menu_.SetChecked(MenuId::MenuCurve, false);
-    if (ws_.Current().Slot(1).marked == 1) menu_.SetChecked(MenuId::MenuCurve, true);
+    if (ws_.Current(CurveRole::Desired).marked == 1) menu_.SetChecked(MenuId::MenuCurve, true);
 }
 
 void Editor::ShowDiagram(DiagramId id, RoomBox box, bool sync) {
@@ -96,17 +95,17 @@ void Editor::MenuCurveClick() {
 }
 
 void Editor::MenuBlackWindowClick() {
-    TaperWindow(100, 480, 100, ws_.Current().Slot(1).points);
+    TaperWindow(100, 480, 100, ws_.Current(CurveRole::Desired).points);
     view_.RequestRepaint();
 }
 
 // "Dezi" and "Round 16 Bit" change the data only; the picture follows at the next repaint.
 void Editor::MenuDeziClick() {
-    HoldPairs(ws_.Current().Slot(1).points);
+    HoldPairs(ws_.Current(CurveRole::Desired).points);
 }
 
 void Editor::MenuRound16BitClick() {
-    QuantizeValues(ws_.Current().Slot(1).points, 16);
+    QuantizeValues(ws_.Current(CurveRole::Desired).points, 16);
 }
 
 void Editor::MenuAutoRangeClick() {
@@ -229,24 +228,25 @@ void Editor::MenuImpulsGroupDelayClick() {
 }
 
 void Editor::MenuExecuteClick() {
-    bool done = false;
+    const auto variant = ActiveFilter(ws_.CurrentDiagram);
+    Headroom headroom;
     {
         BusyScope busy(ui_);
-        if (ws_.CurrentDiagram == FrequencyRoomDiagram)
-            done = SynthesizeRoomFilter(ws_, profile_, ui_);
-        else if (IsEqDiagram(ws_.CurrentDiagram)) {
-            done = SynthesizeEqFilter(ws_, profile_, ui_);
-            if (done) ShowPredictedResult();
+        if (variant) {
+            ExecuteResult r = ComputeExecute(
+                GatherExecuteInputs(ws_, *variant, profile_, correction_.from, correction_.to));
+            if (!r.refusal.empty()) ui_.Message(r.refusal);
+            if (r.prediction) ShowPredictedResult(r.prediction->rms);
+            headroom = r.headroom;
+            StoreExecuteResult(ws_, *variant, std::move(r));
         }
     }
     view_.RequestRepaint();
-    if (done) ReportClippingFilter(ws_, ui_);
+    if (headroom.Clips()) ui_.Message(HeadroomMessage(headroom));
 }
 
-// Slot 4 "predicted" next to each measurement, and its deviation in the band.
-void Editor::ShowPredictedResult() {
-    const auto rms = StorePredictedCurves(ws_, profile_.eqTapCount, profile_.eqSampleRate,
-                                          correction_.from, correction_.to);
+// The deviation of the prediction inside the band, or an empty line.
+void Editor::ShowPredictedResult(const std::optional<double>& rms) {
     view_.ShowResult(rms ? RmsStatusText(*rms, correction_.from, correction_.to) : "");
 }
 

@@ -9,8 +9,8 @@
 #include "app/undo_history.h"
 #include "correction/correction_target.h"
 #include "curves/user_interface.h"
-#include "project/workspace.h"
 #include "dsplink/program_profile.h"
+#include "project/workspace.h"
 
 namespace qv {
 
@@ -94,7 +94,7 @@ class Editor {
               void (*writer)(const std::string&, const PointList&, UserInterface&));
     void UpdateUndoItems();
     void ShowRestoredDiagram();
-    void ShowPredictedResult();
+    void ShowPredictedResult(const std::optional<double>& rms);
 
     Workspace& ws_;
     UserInterface& ui_;

@@ -5,6 +5,7 @@
 #include "app/SetupHardware.h"
 #include "app/about.h"
 #include "app/addconstant.h"
+#include "app/box_history_dlg.h"
 #include "app/correction_dlg.h"
 #include "app/cutimpuls.h"
 #include "app/import_measurement_dlg.h"
@@ -48,6 +49,7 @@ EditorShell::EditorShell(Workspace& ws, DspSession& dsp, UserInterface& ui,
     correctionTarget_ = new TCorrectionTargetDlg(
         ws, ui, [](const std::string& file) { return ImportMeasurement(file).level; }, w);
     dspCommands_ = std::make_unique<DspCommands>(ws, dsp, ui, *storeDataTo_);
+    dspCommands_->SetHistoryPicker(new TBoxHistoryDlg(w));
     BindCommands();
 }
 
@@ -122,6 +124,8 @@ void EditorShell::BindCommands() {
     w.SetCommand(MenuId::MenuFilterFromDsp, locked(&DspCommands::MenuFilterFromDspClick));
     w.SetCommand(MenuId::MenuBackupSet, locked(&DspCommands::MenuBackupSetClick), false);
     w.SetCommand(MenuId::MenuRestoreSet, locked(&DspCommands::MenuRestoreSetClick), false);
+    w.SetCommand(MenuId::MenuUndoLastWrite, locked(&DspCommands::MenuUndoLastWriteClick), false);
+    w.SetCommand(MenuId::MenuBoxHistory, locked(&DspCommands::MenuBoxHistoryClick), false);
     w.menuState().SetChecked(MenuId::MenuVerifyAfterWrite, dsp_.verifyAfterWrite);
     w.SetCommand(
         MenuId::MenuVerifyAfterWrite,

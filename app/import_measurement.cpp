@@ -106,11 +106,11 @@ std::string ImportDialogRules::ReportText() const {
 void ApplyImport(Workspace& ws, const ImportedMeasurement& m) {
     const std::string& name = m.report.fileName;
     if (!m.level.empty()) {
-        SetSlot(ws[FrequencyResponseDiagram], kImportSlot, name, m.level);
+        SetCurve(ws, FrequencyResponseDiagram, CurveRole::Measured, name, m.level);
         AutoRange(ws[FrequencyResponseDiagram]);
     }
     if (!m.groupDelay.empty()) {
-        SetSlot(ws[GroupDelayDiagram], kImportSlot, name, m.groupDelay);
+        SetCurve(ws, GroupDelayDiagram, CurveRole::Measured, name, m.groupDelay);
         AutoRange(ws[GroupDelayDiagram]);
     }
 }

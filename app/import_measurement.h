@@ -8,8 +8,8 @@
 #include <optional>
 #include <string>
 
-#include "project/workspace.h"
 #include "measurements/measurement_import.h"
+#include "project/workspace.h"
 
 namespace qv {
 
@@ -19,7 +19,6 @@ inline constexpr const char* kImportFilter =
     "Measurements (*.frd *.txt *.csv *.dat *.zma)|*.frd *.txt *.csv *.dat *.zma|"
     "Impulse responses (*.wav *.flac *.aif *.aiff *.w64)|*.wav *.flac *.aif *.aiff *.w64|"
     "(*.*)|*.*";
-inline constexpr int kImportSlot = 3;
 
 using ImportProgress = std::function<bool(double fraction)>;
 

@@ -8,10 +8,13 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QProgressDialog>
 #include <QScreen>
 #include <QSettings>
 #include <QSpinBox>
 #include <QStatusBar>
+#include <QTimer>
 #include <algorithm>
 #include <ranges>
 
@@ -61,8 +64,8 @@ TForm1::TForm1(Workspace& ws, DspSession& dsp, UserInterface& ui, QWidget* paren
     }
     CreateDesiredCurve(ws_, DelayRoomDiagram, 20);
     ws_.CurrentDiagram = FrequencyRoomDiagram;
-    ws_.Current().Slot(1).marked = 1;
-    ws_.Current().Slot(1).name = "desired";
+    ws_.Current(CurveRole::Desired).marked = 1;
+    ws_.Current(CurveRole::Desired).name = "desired";
     CreateDesiredCurve(ws_, GroupDelayDiagram, 20);
     CreateDesiredCurve(ws_, FrequencyResponseDiagram, 20);
     editor_.SyncCurveMenuCheck();
@@ -323,7 +326,29 @@ void TForm1::ShowTransferLine(const std::string& text) {
     ShowStatusLines();
 }
 
+bool TForm1::TransferStopsForClose() {
+    // A transfer shows the only progress dialog; it runs on this thread.
+    auto* progress = findChild<QProgressDialog*>();
+    if (progress == nullptr || !progress->isVisible()) return true;
+    if (!closeAfterTransfer_) {
+        const auto answer = QMessageBox::question(
+            this, windowTitle(),
+            QStringLiteral("A transfer to the DSP is running. Stop it and close?"));
+        if (answer != QMessageBox::Yes) return false;
+        closeAfterTransfer_ = true;
+        // Stops between telegrams as Cancel does; the transfer then says
+        // what the set holds, and the window closes after it.
+        progress->cancel();
+    }
+    QTimer::singleShot(100, this, &QWidget::close);
+    return false;
+}
+
 void TForm1::closeEvent(QCloseEvent* event) {
+    if (!TransferStopsForClose()) {
+        event->ignore();
+        return;
+    }
     SaveWindowSize();
     dsp_.link.port().ClosePort();
     event->accept();

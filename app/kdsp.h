@@ -54,6 +54,9 @@ class TForm1 : public QMainWindow, public EditorView {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    // Closing during a transfer asks first; yes stops it like Cancel and
+    // closes once it has ended. True when the window may close now.
+    bool TransferStopsForClose();
     void BuildMenus();
     void BuildControls();
     void SyncMenuItem(MenuId id);
@@ -83,6 +86,7 @@ class TForm1 : public QMainWindow, public EditorView {
     QLabel* transferLabel_ = nullptr;
     QLabel* hintLabel_ = nullptr;
     StatusLines statusLines_;
+    bool closeAfterTransfer_ = false;
 };
 
 // The window's first size on a screen with this available area: at least

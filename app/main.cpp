@@ -7,11 +7,12 @@
 #include <memory>
 
 #include "app/command_line.h"
+#include "app/correction_files.h"
 #include "app/device_router.h"
 #include "app/editor_shell.h"
 #include "app/qt_user_interface.h"
-#include "dsp_math/correction_files.h"
 #include "dspbox/virtual_dsp_box.h"
+#include "dsplink/box_history.h"
 #include "dsplink/dsp_session.h"
 #include "dsplink/qt_serial_device.h"
 
@@ -50,6 +51,10 @@ int main(int argc, char** argv) {
         if (!options.comDevices[n - 1].empty())
             dsp.link.port().SetDeviceOverride(n, options.comDevices[n - 1]);
     if (box) dsp.link.port().SetDeviceOverride(1, qv::kVirtualDeviceName);
+    // What each set held before a write; the virtual box's states apart from a real one's.
+    qv::BoxHistory history(box ? qv::BoxHistory::DefaultRoot() / "virtual"
+                               : qv::BoxHistory::DefaultRoot());
+    dsp.history = &history;
 
     // Message boxes of the connection check already sit over the window.
     qv::EditorShell shell(ws, dsp, ui, [&ui](qv::TForm1& window) { ui.setParent(&window); });

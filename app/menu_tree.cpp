@@ -93,6 +93,8 @@ std::vector<MenuItemDef> BuildTree() {
          ""},
         {M::MenuBackupSet, 1, K::Command, "MenuBackupSet", "Backup Set\u2026", false, ""},
         {M::MenuRestoreSet, 1, K::Command, "MenuRestoreSet", "Restore Set\u2026", false, ""},
+        {M::MenuUndoLastWrite, 1, K::Command, "MenuUndoLastWrite", "Undo Last Write", false, ""},
+        {M::MenuBoxHistory, 1, K::Command, "MenuBoxHistory", "History\u2026", false, ""},
 
         {M::Setup, 0, K::Menu, "Setup1", "Setup", false, ""},
         {M::MenuSetupDsp, 1, K::Menu, "MenuSetupDsp", "DSP", false, ""},

@@ -66,6 +66,8 @@ enum class MenuId {
     MenuVerifyAfterWrite,
     MenuBackupSet,
     MenuRestoreSet,
+    MenuUndoLastWrite,
+    MenuBoxHistory,
     Setup,
     MenuSetupDsp,
     MenuSet,

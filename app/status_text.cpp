@@ -18,10 +18,11 @@ int Decimals(double tolerance) {
 
 }  // namespace
 
-std::string PositionText(Diagram& d, std::int32_t viewWidth, std::int32_t viewHeight,
+std::string PositionText(const Diagram& d, std::int32_t viewWidth, std::int32_t viewHeight,
                          std::int32_t px, std::int32_t py) {
-    if (!DiagramMapper(d, viewWidth, viewHeight).InPlot(px, py)) return {};
-    const AxisValue v = PixelToAxisValue(d, viewWidth, viewHeight, px, py);
+    const DiagramMapper map(d, viewWidth, viewHeight);
+    if (!map.InPlot(px, py)) return {};
+    const AxisValue v = PixelToAxisValue(map, px, py);
     if (!v.valid || !std::isfinite(v.X) || !std::isfinite(v.Y)) return {};
     char x[64];
     if (d.xUnit == "Pkt")

@@ -9,8 +9,9 @@
 
 namespace qv {
 
-// Empty when the mouse is outside the plot.
-std::string PositionText(Diagram& d, std::int32_t viewWidth, std::int32_t viewHeight,
+// Empty when the mouse is outside the plot. Maps through the diagram in a
+// client area of viewWidth x viewHeight and leaves the diagram alone.
+std::string PositionText(const Diagram& d, std::int32_t viewWidth, std::int32_t viewHeight,
                          std::int32_t px, std::int32_t py);
 
 }  // namespace qv

@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "app/filter_workflow.h"
 #include "correction/correction_target.h"
 #include "correction/predicted_result.h"
-#include "project/workspace.h"
 #include "dsp_math/eq_synthesis.h"
 #include "dsplink/program_profile.h"
 
@@ -42,36 +42,42 @@ Workspace MakeWorkspace() {
     TargetSettings s;
     s.from = 1500;
     s.delayCorrection = true;
-    SetSlot(ws[FrequencyResponseDiagram], 3, "measured", Measured(false));
-    SetSlot(ws[GroupDelayDiagram], 3, "measured", Measured(true));
-    SetSlot(ws[FrequencyResponseDiagram], 1, "desired", LevelCorrection(Measured(false), s));
-    SetSlot(ws[GroupDelayDiagram], 1, "desired", DelayCorrection(Measured(true), s));
+    SetCurve(ws, FrequencyResponseDiagram, CurveRole::Measured, "measured", Measured(false));
+    SetCurve(ws, GroupDelayDiagram, CurveRole::Measured, "measured", Measured(true));
+    SetCurve(ws, FrequencyResponseDiagram, CurveRole::Desired, "desired",
+             LevelCorrection(Measured(false), s));
+    SetCurve(ws, GroupDelayDiagram, CurveRole::Desired, "desired",
+             DelayCorrection(Measured(true), s));
     PointList cor = {{0, 0}};
     for (double f = 10; f <= 24000; f *= 1.0146) AppendPoint(cor, f, 0);
-    SetSlot(ws[FrequencyResponseHighDiagram], 1, "amlin.cor", cor);
+    SetCurve(ws, FrequencyResponseHighDiagram, CurveRole::Desired, "amlin.cor", cor);
     return ws;
+}
+
+// "Execute" as the editor runs it, prediction included.
+void Execute(Workspace& ws, const DspProgramProfile& p) {
+    StoreExecuteResult(
+        ws, FilterVariant::Equalizer,
+        ComputeExecute(GatherExecuteInputs(ws, FilterVariant::Equalizer, p, 1500, 20000)));
 }
 
 void BM_ExecuteWithPrediction(benchmark::State& state) {
     Workspace ws = MakeWorkspace();
     const DspProgramProfile p = Profile();
-    SilentUserInterface ui;
-    for (auto _ : state) {
-        SynthesizeEqFilter(ws, p, ui);
-        benchmark::DoNotOptimize(
-            StorePredictedCurves(ws, p.eqTapCount, p.eqSampleRate, 1500, 20000));
-    }
+    for (auto _ : state) Execute(ws, p);
 }
 BENCHMARK(BM_ExecuteWithPrediction)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_PredictionOnly(benchmark::State& state) {
     Workspace ws = MakeWorkspace();
     const DspProgramProfile p = Profile();
-    SilentUserInterface ui;
-    SynthesizeEqFilter(ws, p, ui);
+    Execute(ws, p);
+    const PointList& h = ws.Curve(ImpulseResponseDiagram, CurveRole::Impulse).points;
+    const PointList& level = ws.Curve(FrequencyResponseDiagram, CurveRole::Measured).points;
+    const PointList& delay = ws.Curve(GroupDelayDiagram, CurveRole::Measured).points;
     for (auto _ : state)
         benchmark::DoNotOptimize(
-            StorePredictedCurves(ws, p.eqTapCount, p.eqSampleRate, 1500, 20000));
+            PredictMeasurement(level, delay, h, p.eqTapCount, p.eqSampleRate, 1500, 20000));
 }
 BENCHMARK(BM_PredictionOnly)->Unit(benchmark::kMillisecond)->UseRealTime();
 
@@ -80,11 +86,10 @@ BENCHMARK(BM_PredictionOnly)->Unit(benchmark::kMillisecond)->UseRealTime();
 void BM_PredictionDirectSums(benchmark::State& state) {
     Workspace ws = MakeWorkspace();
     const DspProgramProfile p = Profile();
-    SilentUserInterface ui;
-    SynthesizeEqFilter(ws, p, ui);
-    const PointList& h = ws[ImpulseResponseDiagram].Slot(1).points;
-    const PointList level = ws[FrequencyResponseDiagram].Slot(3).points;
-    const PointList delay = ws[GroupDelayDiagram].Slot(3).points;
+    Execute(ws, p);
+    const PointList& h = ws.Curve(ImpulseResponseDiagram, CurveRole::Impulse).points;
+    const PointList level = ws.Curve(FrequencyResponseDiagram, CurveRole::Measured).points;
+    const PointList delay = ws.Curve(GroupDelayDiagram, CurveRole::Measured).points;
     const double fs = p.eqSampleRate;
     for (auto _ : state) {
         double sink = 0;

@@ -11,10 +11,10 @@
 #include <string>
 #include <vector>
 
-#include "project/workspace.h"
+#include "app/filter_workflow.h"
+#include "app/impulse_commands.h"
 #include "dsp_math/eq_synthesis.h"
 #include "dsp_math/impulse_analysis.h"
-#include "dsp_math/impulse_commands.h"
 #include "dsp_math/spectrum_shaping.h"
 #include "dsp_math/trig_sums.h"
 #include "dsplink/program_profile.h"
@@ -38,16 +38,24 @@ double Delay(double f) {
 Workspace MakeWorkspace() {
     Workspace ws;
     for (DiagramId id : {FrequencyResponseDiagram, FrequencyRoomDiagram})
-        SetSlot(ws[id], 1, "desired", Curve(Level));
+        SetCurve(ws, id, CurveRole::Desired, "desired", Curve(Level));
     for (DiagramId id : {GroupDelayDiagram, DelayRoomDiagram})
-        SetSlot(ws[id], 1, "desired", Curve(Delay));
-    SetSlot(ws[FrequencyResponseHighDiagram], 1, "amlin.cor", PointList{{0, 0}, {24000, 0}});
+        SetCurve(ws, id, CurveRole::Desired, "desired", Curve(Delay));
+    SetCurve(ws, FrequencyResponseHighDiagram, CurveRole::Desired, "amlin.cor",
+             PointList{{0, 0}, {24000, 0}});
     ws.RoomDepth = 500;
     return ws;
 }
 
 DspProgramProfile Profile() {
     return DeriveProfile(1, 48000);
+}
+
+// "Execute" as the editor runs it: the inputs copied out of the document,
+// the computation, the results stored back.
+void Execute(Workspace& ws, FilterVariant variant, const DspProgramProfile& profile) {
+    StoreExecuteResult(ws, variant,
+                       ComputeExecute(GatherExecuteInputs(ws, variant, profile, 200, 16000)));
 }
 
 PointList DirectResponse(const PointList& h, double fs, double fLow, double fHigh) {
@@ -94,19 +102,26 @@ PointList DirectGroupDelay(const PointList& h, double fs) {
 // The eq variant's work with the literal sums: design, inverse, analysis.
 void DirectExecute(const Workspace& ws, std::int32_t n, double fs, DiagramId level,
                    DiagramId delay) {
-    PointList sum =
-        AddCurves(ws[FrequencyResponseHighDiagram].Slot(1).points, ws[level].Slot(1).points);
-    PointList mags = ResampleLevelToMagnitude(sum, n, fs);
-    PointList phases = DelayToPhase(ResampleToBins(ws[delay].Slot(1).points, n, fs), n, fs);
+    const PointList sum =
+        TargetWithCorrection(ws.Curve(level, CurveRole::Desired).points,
+                             ws.Curve(FrequencyResponseHighDiagram, CurveRole::Desired).points);
+    std::vector<double> phases =
+        DelayToPhases(CurveToBins(ws.Curve(delay, CurveRole::Desired).points, n, fs), n, fs);
     AddBulkDelayPhase(phases, n, n / (2 * fs) * 1000, fs);
     AlignMidBinPhase(phases, n);
-    const RectSpectrum half = PolarToRect(mags, phases);
-    const RectSpectrum full = MirrorSpectrum(half.real, half.imag, n);
+    const Spectrum full =
+        MirrorSpectrum(PolarToSpectrum(LevelToMagnitudeBins(sum, n, fs), phases), n);
     PointList h;
-    const double k = static_cast<double>(full.real.size());
+    const double k = static_cast<double>(full.size());
     double t = 0;
-    for (std::size_t i = 0; i < full.real.size(); ++i, t += 1 / k)
-        AppendPoint(h, static_cast<double>(i), InverseDftSample(full.real, full.imag, t));
+    for (std::size_t i = 0; i < full.size(); ++i, t += 1 / k) {
+        double sample = 0;
+        for (std::size_t j = 0; j < full.size(); ++j) {
+            const double angle = 2.0 * std::numbers::pi * static_cast<double>(j) * t;
+            sample += full[j].real() * std::cos(angle) + full[j].imag() * std::sin(angle);
+        }
+        AppendPoint(h, static_cast<double>(i), sample / k);
+    }
     TaperWindow(n / 2, 0, n / 2, h);
     benchmark::DoNotOptimize(DirectResponse(h, fs, 10, fs / 2));
     benchmark::DoNotOptimize(DirectGroupDelay(h, fs));
@@ -115,8 +130,7 @@ void DirectExecute(const Workspace& ws, std::int32_t n, double fs, DiagramId lev
 void BM_ExecuteEq(benchmark::State& state) {
     Workspace ws = MakeWorkspace();
     const DspProgramProfile profile = Profile();
-    SilentUserInterface ui;
-    for (auto _ : state) benchmark::DoNotOptimize(SynthesizeEqFilter(ws, profile, ui));
+    for (auto _ : state) Execute(ws, FilterVariant::Equalizer, profile);
 }
 BENCHMARK(BM_ExecuteEq)->Unit(benchmark::kMillisecond)->UseRealTime();
 
@@ -130,8 +144,7 @@ BENCHMARK(BM_ExecuteEqDirect)->Unit(benchmark::kMillisecond)->UseRealTime();
 void BM_ExecuteRoom(benchmark::State& state) {
     Workspace ws = MakeWorkspace();
     const DspProgramProfile profile = Profile();
-    SilentUserInterface ui;
-    for (auto _ : state) benchmark::DoNotOptimize(SynthesizeRoomFilter(ws, profile, ui));
+    for (auto _ : state) Execute(ws, FilterVariant::Room, profile);
 }
 BENCHMARK(BM_ExecuteRoom)->Unit(benchmark::kMillisecond)->UseRealTime();
 
@@ -147,13 +160,12 @@ BENCHMARK(BM_ExecuteRoomDirect)->Unit(benchmark::kMillisecond)->UseRealTime();
 void BM_ExecuteEqAndPrediction(benchmark::State& state) {
     Workspace ws = MakeWorkspace();
     const DspProgramProfile profile = Profile();
-    SilentUserInterface ui;
     std::vector<double> nu;
     for (int i = 0; i < 1000; ++i) nu.push_back(20.0 / 48000 * std::pow(1200.0, i / 999.0));
     std::vector<double> c(nu.size()), s(nu.size()), dc(nu.size()), ds(nu.size());
     for (auto _ : state) {
-        SynthesizeEqFilter(ws, profile, ui);
-        const PointList& filter = ws[ImpulseResponseDiagram].Slot(1).points;
+        Execute(ws, FilterVariant::Equalizer, profile);
+        const PointList& filter = ws.Curve(ImpulseResponseDiagram, CurveRole::Impulse).points;
         std::vector<double> h, nh;
         for (std::size_t k = 0; k < filter.size(); ++k) {
             h.push_back(filter[k].y);
@@ -186,14 +198,13 @@ BENCHMARK(BM_TrigSumsGroupDelaySweep)->Arg(1)->Arg(0)->Unit(benchmark::kMillisec
 // The impulse commands on a designed filter of 1800 taps.
 PointList TestImpulse() {
     Workspace ws = MakeWorkspace();
-    SilentUserInterface ui;
-    SynthesizeEqFilter(ws, Profile(), ui);
-    return ws[ImpulseResponseDiagram].Slot(1).points;
+    Execute(ws, FilterVariant::Equalizer, Profile());
+    return ws.Curve(ImpulseResponseDiagram, CurveRole::Impulse).points;
 }
 
 void BM_ImpulsFrequencyResponse(benchmark::State& state) {
     Workspace ws;
-    SetSlot(ws[ImpulseResponseDiagram], 1, "impuls", TestImpulse());
+    SetCurve(ws, ImpulseResponseDiagram, CurveRole::Impulse, "impuls", TestImpulse());
     SilentUserInterface ui;
     for (auto _ : state) {
         ws.CurrentDiagram = ImpulseResponseDiagram;
@@ -210,7 +221,7 @@ BENCHMARK(BM_ImpulsFrequencyResponseDirect)->Unit(benchmark::kMillisecond)->UseR
 
 void BM_ImpulsGroupDelay(benchmark::State& state) {
     Workspace ws;
-    SetSlot(ws[ImpulseResponseDiagram], 1, "impuls", TestImpulse());
+    SetCurve(ws, ImpulseResponseDiagram, CurveRole::Impulse, "impuls", TestImpulse());
     SilentUserInterface ui;
     for (auto _ : state) {
         ws.CurrentDiagram = ImpulseResponseDiagram;

@@ -6,12 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "app/impulse_commands.h"
 #include "cli/cli_command.h"
 #include "cli/cli_user_interface.h"
 #include "curves/curve_files.h"
 #include "curves/number_syntax.h"
 #include "project/workspace.h"
-#include "dsp_math/impulse_commands.h"
 
 namespace qv::cli {
 namespace {
@@ -28,13 +28,14 @@ int Run(const AnalyzeOptions& o, bool response) {
     if (!CheckFileReadable(file, ui)) return kExitRefused;
     Workspace ws;
     ws.CurrentDiagram = ImpulseResponseDiagram;
-    SetSlot(ws.Current(), 1, file, o.imp ? ReadImpFile(file) : ReadXYFile(file, ui));
+    SetCurve(ws, ws.CurrentDiagram, CurveRole::Impulse, file,
+             o.imp ? ReadImpFile(file) : ReadXYFile(file, ui));
     const bool done = response ? RunImpulsFrequencyResponse(ws, ui, o.fs, o.from, o.to)
                                : RunImpulsGroupDelay(ws, ui, o.fs);
     if (!done) return kExitRefused;
     const std::string& out = response ? o.response : o.groupDelay;
     if (!CheckFileWritable(out, ui)) return kExitRefused;
-    WriteXYFile(out, ws.Current().Slot(1).points, ui);
+    WriteXYFile(out, ws.Current(CurveRole::Desired).points, ui);
     return kExitOk;
 }
 

@@ -1,6 +1,7 @@
 // quorvane-cli dsp: the box's transfers for scripts, on the editor's own link code.
 
 #include <QCoreApplication>
+#include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
@@ -16,6 +17,7 @@
 #include "dsp_dialogs/setup_dialog_logic.h"
 #include "dspbox/virtual_dsp_box.h"
 #include "dsplink/apply_profile.h"
+#include "dsplink/box_history.h"
 #include "dsplink/dsp_protocol.h"
 #include "dsplink/dsp_telegrams.h"
 #include "dsplink/filter_transfer.h"
@@ -26,10 +28,28 @@
 namespace qv::cli {
 namespace {
 
+// The signal that asked a transfer to stop (SIGINT, SIGTERM); 0 while none
+// did. A signal handler can only reach a flag of this kind.
+volatile std::sig_atomic_t gStopSignal = 0;
+
+extern "C" void StopBetweenTelegrams(int signal) {
+    gStopSignal = signal;
+    // A second signal ends the program at once.
+    std::signal(signal, SIG_DFL);
+}
+
+// The batch tool's interface, with a signal taken as "Cancel": transfers
+// stop between telegrams and say what the set holds.
+class StoppableUserInterface : public CliUserInterface {
+  public:
+    bool ProgressCancelled() override { return gStopSignal != 0; }
+};
+
 struct Options {
     std::string port;
     std::string fault;
     bool noVerify = false;
+    bool noHistory = false;
     std::string operation;
     std::vector<std::string> positional;
     std::map<std::string, std::string> values;
@@ -117,6 +137,20 @@ void PrintSetup(const SetupBlock& b) {
               << int(b.rangeChosen) << "\nroom " << int(b.room) << "\n";
 }
 
+// The filter goes into the program file of the range and rate: without it
+// there is nothing to write, and the person needs to know where it was looked for.
+bool ProgramFileThere(const DspSession& s, UserInterface& ui) {
+    const std::filesystem::path file = s.ProgramPath();
+    if (std::filesystem::exists(file)) return true;
+    const std::filesystem::path dir = s.programDirectory.empty()
+                                          ? std::filesystem::current_path()
+                                          : std::filesystem::absolute(s.programDirectory);
+    ui.Message("write-filter needs the DSP program file " + file.filename().string() +
+               ": not found in " + dir.string() +
+               " (--program-dir, default the current directory)");
+    return false;
+}
+
 bool RunOperation(DspSession& s, UserInterface& ui, const Options& o) {
     const std::string& op = o.operation;
     if (op == "ping") return true;
@@ -148,6 +182,7 @@ bool RunOperation(DspSession& s, UserInterface& ui, const Options& o) {
     if (op == "write-filter") {
         if (o.positional.size() != 1) throw UsageError("write-filter needs one FILTER file");
         if (!CheckFileReadable(o.positional[0], ui)) return false;
+        if (!ProgramFileThere(s, ui)) return false;
         const PointList filter = ReadXYFile(o.positional[0], ui);
         const bool ok = EqualizerPath(s, ui, filter);
         if (ok) std::cerr << "Filter in Set " << choice.set + 1 << " geschrieben\n";
@@ -172,6 +207,7 @@ bool RunOperation(DspSession& s, UserInterface& ui, const Options& o) {
         if (o.positional.size() != 1) throw UsageError("restore needs one FILE.hex");
         return RestoreSet(s, ui, o.positional[0]);
     }
+    if (op == "undo-write") return RestoreFromHistory(s, ui, Number(o, "--steps", 1, 1, 10));
     throw UsageError("unknown operation " + op);
 }
 
@@ -210,10 +246,22 @@ int Run(const Options& o) {
     } else {
         device = std::make_unique<QtSerialDevice>();
     }
-    CliUserInterface ui;
+    StoppableUserInterface ui;
     DspSession s(*device, clock);
     if (const auto dir = Value(o, "--program-dir")) s.programDirectory = *dir;
     s.verifyAfterWrite = !o.noVerify;
+    // The in-process box's states are kept apart from a real box's.
+    BoxHistory history(box != nullptr ? BoxHistory::DefaultRoot() / "virtual"
+                                      : BoxHistory::DefaultRoot());
+    if (!o.noHistory) s.history = &history;
+    // The result goes to standard output; a failure is the last line on standard error.
+    s.failureAsStatusLine = false;
+    if (Value(o, "--set") && Value(o, "--rate"))
+        s.undoHint = "\"quorvane-cli dsp undo-write --set " + *Value(o, "--set") + " --rate " +
+                     *Value(o, "--rate") + "\"";
+    gStopSignal = 0;
+    std::signal(SIGINT, StopBetweenTelegrams);
+    std::signal(SIGTERM, StopBetweenTelegrams);
     s.link.port().SetDeviceOverride(1, o.port);
     try {
         if (!CheckDspConnection(s.link, ui, 1)) {
@@ -224,6 +272,7 @@ int Run(const Options& o) {
         const bool ok = RunOperation(s, ui, o);
         s.link.port().ClosePort();
         if (box != nullptr && flash) box->SaveFlash(*flash);
+        if (gStopSignal != 0) return 128 + gStopSignal;  // 130 after SIGINT
         return ok ? kExitOk : kExitRefused;
     } catch (const UsageError&) {
         s.link.port().ClosePort();
@@ -252,6 +301,8 @@ CommandRun Setup(CLI::App& cmd) {
     AddValue(cmd, o, "--flash", "the virtual box's flash file (loaded, then saved)");
     AddValue(cmd, o, "--program-dir", "where the DSP program files are (default: .)");
     cmd.add_flag("--no-verify", o->noVerify, "do not read back what was written");
+    cmd.add_flag("--no-history", o->noHistory,
+                 "do not keep what a set held before a write in the box history");
     cmd.require_subcommand(1);
     auto add = [&](const char* name, const char* help) {
         CLI::App* op = cmd.add_subcommand(name, help);
@@ -286,6 +337,9 @@ CommandRun Setup(CLI::App& cmd) {
     CLI::App* restore = add("restore", "write an Intel HEX backup into a set");
     AddSetAndRate(*restore, o, false);
     restore->add_option("FILE", o->positional, "the Intel HEX file")->required();
+    CLI::App* undo = add("undo-write", "put back what a set held before the last write");
+    AddSetAndRate(*undo, o, false);
+    AddValue(*undo, o, "--steps", "that many writes back, 1..10 (default 1)");
     return [o] {
         o->values["--port"] = o->port;
         return Run(*o);

@@ -11,13 +11,13 @@
 #include <string>
 #include <vector>
 
+#include "app/correction_files.h"
 #include "cli/cli_command.h"
 #include "cli/cli_user_interface.h"
 #include "curves/curve_files.h"
-#include "project/workspace.h"
 #include "diagram/diagram_image.h"
 #include "diagram/ranges.h"
-#include "dsp_math/correction_files.h"
+#include "project/workspace.h"
 
 namespace qv::cli {
 namespace {
@@ -47,8 +47,8 @@ Workspace StartWorkspace(bool withCorrections, UserInterface& ui) {
     CreateDiagramSet(ws);
     if (withCorrections) LoadCorrectionCurves(ws, ui);
     CreateDesiredCurve(ws, DelayRoomDiagram, 20);
-    ws[FrequencyRoomDiagram].Slot(1).marked = 1;
-    ws[FrequencyRoomDiagram].Slot(1).name = "desired";
+    ws.Curve(FrequencyRoomDiagram, CurveRole::Desired).marked = 1;
+    ws.Curve(FrequencyRoomDiagram, CurveRole::Desired).name = "desired";
     CreateDesiredCurve(ws, GroupDelayDiagram, 20);
     CreateDesiredCurve(ws, FrequencyResponseDiagram, 20);
     return ws;

@@ -5,24 +5,22 @@
 #include <memory>
 #include <string>
 
+#include "app/filter_workflow.h"
 #include "cli/cli_command.h"
 #include "cli/cli_user_interface.h"
 #include "cli/correction_inputs.h"
 #include "correction/predicted_result.h"
 #include "curves/curve_files.h"
-#include "project/workspace.h"
-#include "dsp_math/eq_synthesis.h"
 #include "dsplink/program_profile.h"
 
 namespace qv::cli {
 namespace {
 
-// Reads a DAT file into slot 1; false (with the reader's message) when the
-// file cannot be opened.
-bool Load(Workspace& ws, DiagramId id, const std::string& file, UserInterface& ui) {
+// Reads a DAT file; false (with the reader's message) when the file cannot
+// be opened.
+bool Load(PointList& curve, const std::string& file, UserInterface& ui) {
     if (!CheckFileReadable(file, ui)) return false;
-    PointList list = ReadXYFile(file, ui);
-    if (!list.empty()) SetSlot(ws[id], 1, file, std::move(list));
+    curve = ReadXYFile(file, ui);
     return true;
 }
 
@@ -63,28 +61,25 @@ int Run(const SynthOptions& o, bool tapsGiven, bool rateGiven) {
     CliUserInterface ui;
     if (tapsGiven) (room ? profile.roomTapCount : profile.eqTapCount) = o.taps;
     if (rateGiven) (room ? profile.roomSampleRate : profile.eqSampleRate) = o.rate;
-    Workspace ws;
-    ws.RoomDepth = o.depth;
-    ws.RoomWidth = o.width;
-
-    const DiagramId levelId = room ? FrequencyRoomDiagram : FrequencyResponseDiagram;
-    const DiagramId delayId = room ? DelayRoomDiagram : GroupDelayDiagram;
-    if (!Load(ws, levelId, o.level, ui) || !Load(ws, delayId, o.delay, ui) ||
-        !Load(ws, FrequencyResponseHighDiagram, o.correction, ui))
+    ExecuteInputs in;
+    in.variant = room ? FilterVariant::Room : FilterVariant::Equalizer;
+    in.profile = ProfileOf(in.variant, profile);
+    in.room = {o.depth, o.width};
+    if (!Load(in.targets.level, o.level, ui) || !Load(in.targets.delay, o.delay, ui) ||
+        !Load(in.targets.correction, o.correction, ui))
         return kExitRefused;
-    ws.CurrentDiagram = levelId;
-    const bool done =
-        room ? SynthesizeRoomFilter(ws, profile, ui) : SynthesizeEqFilter(ws, profile, ui);
-    if (!done) return kExitRefused;
-
-    const DiagramId filterId = room ? FilterRoomDiagram : ImpulseResponseDiagram;
-    if (!Write(o.filter, ws[filterId].Slot(1).points, ui)) return kExitRefused;
-    if (!o.achievedLevel.empty() && !Write(o.achievedLevel, ws[levelId].Slot(2).points, ui))
+    const ExecuteResult r = ComputeExecute(in);
+    if (!r.refusal.empty()) {
+        ui.Message(r.refusal);
         return kExitRefused;
-    if (!o.achievedDelay.empty() && !Write(o.achievedDelay, ws[delayId].Slot(2).points, ui))
+    }
+    const SynthesisResult& out = r.synthesis;
+    if (!Write(o.filter, out.filter, ui)) return kExitRefused;
+    if (!o.achievedLevel.empty() && !Write(o.achievedLevel, out.achieved.level, ui))
         return kExitRefused;
-    return Predict(o, ws[filterId].Slot(1).points, room ? profile.roomTapCount : profile.eqTapCount,
-                   room ? profile.roomSampleRate : profile.eqSampleRate, ui);
+    if (!o.achievedDelay.empty() && !Write(o.achievedDelay, out.achieved.delay, ui))
+        return kExitRefused;
+    return Predict(o, out.filter, in.profile.n, in.profile.fs, ui);
 }
 
 CommandRun Setup(CLI::App& cmd) {

@@ -10,8 +10,6 @@
 namespace qv {
 namespace {
 
-constexpr const char* kPredictedName = "predicted";
-
 struct Spectrum {
     std::vector<double> freqs;             // Hz
     std::vector<double> re, im, dre, dim;  // sums of h and of n*h
@@ -127,43 +125,17 @@ std::string HeadroomMessage(const Headroom& h) {
     return buf;
 }
 
-bool ReportClippingFilter(const Workspace& ws, UserInterface& ui) {
-    DiagramId filter = ImpulseResponseDiagram;
-    switch (ws.CurrentDiagram) {
-        case FrequencyResponseDiagram:
-        case GroupDelayDiagram:
-        case ImpulseResponseDiagram:
-            break;
-        case FrequencyRoomDiagram:
-            filter = FilterRoomDiagram;
-            break;
-        default:
-            return false;
+Prediction PredictMeasurement(const PointList& measuredLevel, const PointList& measuredDelay,
+                              const PointList& filter, std::int32_t n, double fs, double from,
+                              double to) {
+    Prediction p;
+    if (filter.empty()) return p;
+    if (!measuredLevel.empty()) {
+        p.level = PredictLevel(measuredLevel, filter, fs);
+        p.rms = BandRmsDeviation(p.level, from, to);
     }
-    const Headroom h = FilterHeadroom(ws[filter].Slot(1).points);
-    if (!h.Clips()) return false;
-    ui.Message(HeadroomMessage(h));
-    return true;
-}
-
-std::optional<double> StorePredictedCurves(Workspace& ws, std::int32_t n, double fs, double from,
-                                           double to) {
-    const PointList& filter = ws[ImpulseResponseDiagram].Slot(1).points;
-    std::optional<double> rms;
-    for (DiagramId id : {FrequencyResponseDiagram, GroupDelayDiagram}) {
-        Diagram& d = ws[id];
-        const PointList& measured = d.Slot(3).points;
-        if (measured.empty() || filter.empty()) {
-            if (d.Slot(4).name == kPredictedName) ClearSlot(d, 4);
-            continue;
-        }
-        PointList predicted = id == FrequencyResponseDiagram
-                                  ? PredictLevel(measured, filter, fs)
-                                  : PredictDelay(measured, filter, n, fs);
-        if (id == FrequencyResponseDiagram) rms = BandRmsDeviation(predicted, from, to);
-        SetSlot(d, 4, kPredictedName, std::move(predicted));
-    }
-    return rms;
+    if (!measuredDelay.empty()) p.delay = PredictDelay(measuredDelay, filter, n, fs);
+    return p;
 }
 
 std::string RmsStatusText(double rms, double from, double to) {

@@ -7,8 +7,6 @@
 #include <string>
 
 #include "curves/point_list.h"
-#include "curves/user_interface.h"
-#include "project/workspace.h"
 
 namespace qv {
 
@@ -39,18 +37,18 @@ struct Headroom {
 Headroom FilterHeadroom(const PointList& filter);
 std::string HeadroomMessage(const Headroom& h);
 
-// The filter "Filter -> DSP" would send from the current diagram ("Impuls
-// Response" for the equalizer diagrams, "Filter Room" for "Frequency Room"):
-// when it clips, the headroom message and true. "Execute" warns with it,
-// "Filter -> DSP" refuses.
-bool ReportClippingFilter(const Workspace& ws, UserInterface& ui);
-
-// After "Execute": slot 4 "predicted" of "Frequency Response" and of "Group
-// Delay" wherever slot 3 holds a measurement (an earlier "predicted" is
-// removed where it does not). Returns the RMS deviation of the predicted
-// level inside the band, when there is one.
-std::optional<double> StorePredictedCurves(Workspace& ws, std::int32_t n, double fs, double from,
-                                           double to);
+// What a filter of n taps at fs makes of a measurement: measured + filter,
+// level and delay (each empty when its measurement or the filter is), and
+// the RMS deviation of the predicted level inside [from, to], when there is
+// one.
+struct Prediction {
+    PointList level;
+    PointList delay;
+    std::optional<double> rms;
+};
+Prediction PredictMeasurement(const PointList& measuredLevel, const PointList& measuredDelay,
+                              const PointList& filter, std::int32_t n, double fs, double from,
+                              double to);
 // The status bar text of that figure.
 std::string RmsStatusText(double rms, double from, double to);
 

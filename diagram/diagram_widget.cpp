@@ -38,6 +38,10 @@ void DiagramWidget::paintEvent(QPaintEvent*) {
     Q_EMIT painted();
 }
 
+MouseView DiagramWidget::View() {
+    return {ws_.Current(), ws_.ViewWidth, ws_.ViewHeight};
+}
+
 void DiagramWidget::resizeEvent(QResizeEvent* event) {
     // This widget is the client area the diagram and the mouse work in.
     ws_.ViewWidth = width();
@@ -53,19 +57,20 @@ void DiagramWidget::mousePressEvent(QMouseEvent* event) {
         editing_ = true;
         Q_EMIT curveEditStarted();
     }
-    if (mouse_.FormMouseDown(ws_, state, p.x(), p.y())) repaint();
+    if (mouse_.FormMouseDown(View(), state, p.x(), p.y())) repaint();
 }
 
 void DiagramWidget::mouseMoveEvent(QMouseEvent* event) {
     const QPoint p = event->position().toPoint();
     Q_EMIT mouseAt(p.x(), p.y());
-    if (mouse_.FormMouseMove(ws_, ButtonState(event->buttons(), event->modifiers()), p.x(), p.y()))
+    if (mouse_.FormMouseMove(View(), ButtonState(event->buttons(), event->modifiers()), p.x(),
+                             p.y()))
         repaint();
 }
 
 void DiagramWidget::mouseReleaseEvent(QMouseEvent* event) {
     const QPoint p = event->position().toPoint();
-    if (mouse_.FormMouseUp(ws_, ButtonState(event->buttons(), event->modifiers()), p.x(), p.y()))
+    if (mouse_.FormMouseUp(View(), ButtonState(event->buttons(), event->modifiers()), p.x(), p.y()))
         repaint();
     if (editing_ && !(event->buttons() & Qt::LeftButton)) {
         editing_ = false;
@@ -76,7 +81,7 @@ void DiagramWidget::mouseReleaseEvent(QMouseEvent* event) {
 void DiagramWidget::mouseDoubleClickEvent(QMouseEvent* event) {
     // A double click edits nothing; the press before it has already acted.
     const QPoint p = event->position().toPoint();
-    mouse_.FormMouseDown(ws_, ButtonState(event->buttons(), event->modifiers()) | kDoubleClick,
+    mouse_.FormMouseDown(View(), ButtonState(event->buttons(), event->modifiers()) | kDoubleClick,
                          p.x(), p.y());
 }
 

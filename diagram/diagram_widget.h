@@ -4,9 +4,9 @@
 
 #include <QWidget>
 
-#include "project/workspace.h"
 #include "diagram/mouse_edit.h"
 #include "diagram/painter.h"
+#include "project/workspace.h"
 
 namespace qv {
 
@@ -42,6 +42,8 @@ class DiagramWidget : public QWidget {
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
   private:
+    MouseView View();
+
     Workspace& ws_;
     MouseEditor mouse_;
     DiagramLabels labels_;

@@ -2,15 +2,9 @@
 
 #include <cmath>
 
-#include "diagram/diagram_layout.h"
-
 namespace qv {
 
-AxisValue PixelToAxisValue(Diagram& d, std::int32_t viewWidth, std::int32_t viewHeight,
-                           std::int32_t px, std::int32_t py) {
-    d.areaRight = viewWidth;
-    d.areaBottom = viewHeight;
-    const DiagramMapper map(d);
+AxisValue PixelToAxisValue(const DiagramMapper& map, std::int32_t px, std::int32_t py) {
     AxisValue r;
     r.X = map.ValueX(px);
     r.Y = map.ValueY(py);
@@ -28,7 +22,7 @@ bool DeletePointAt(Diagram& d, std::int32_t viewWidth, std::int32_t viewHeight, 
                    std::int32_t py) {
     PointList& points = d.Slot(1).points;
     if (points.empty()) return false;
-    const AxisValue v = PixelToAxisValue(d, viewWidth, viewHeight, px, py);
+    const AxisValue v = PixelToAxisValue(DiagramMapper(d, viewWidth, viewHeight), px, py);
     if (!v.valid) return false;
     const auto hit = FindPointNear(points, v.X, v.Y, v.TolX, v.TolY);
     if (!hit) return false;
@@ -40,34 +34,34 @@ bool InsertPointAt(Diagram& d, std::int32_t viewWidth, std::int32_t viewHeight, 
                    std::int32_t py) {
     PointList& points = d.Slot(1).points;
     if (points.empty()) return false;
-    const AxisValue v = PixelToAxisValue(d, viewWidth, viewHeight, px, py);
+    const AxisValue v = PixelToAxisValue(DiagramMapper(d, viewWidth, viewHeight), px, py);
     if (!v.valid || !std::isfinite(v.X) || !std::isfinite(v.Y)) return false;
     if (!(v.X >= d.xFrom && v.Y >= d.yFrom)) return false;
     InsertPointByX(points, {v.X, v.Y});
     return true;
 }
 
-bool MouseEditor::FormMouseDown(Workspace& ws, MouseButtons buttons, std::int32_t x,
+bool MouseEditor::FormMouseDown(MouseView view, MouseButtons buttons, std::int32_t x,
                                 std::int32_t y) {
     if (buttons != kLeftButton) return false;
     LastMousePosition = {x, y};
-    Diagram& d = ws.Current();
+    Diagram& d = view.diagram;
     if (d.Slot(1).marked != 1) return false;
-    DeletePointAt(d, ws.ViewWidth, ws.ViewHeight, x, y);
+    DeletePointAt(d, view.width, view.height, x, y);
     return true;
 }
 
-bool MouseEditor::FormMouseMove(Workspace& ws, MouseButtons buttons, std::int32_t x,
+bool MouseEditor::FormMouseMove(MouseView view, MouseButtons buttons, std::int32_t x,
                                 std::int32_t y) {
-    Diagram& d = ws.Current();
+    Diagram& d = view.diagram;
     if (buttons != kLeftButton || d.Slot(1).marked != 1) return false;
-    DeletePointAt(d, ws.ViewWidth, ws.ViewHeight, LastMousePosition.x, LastMousePosition.y);
+    DeletePointAt(d, view.width, view.height, LastMousePosition.x, LastMousePosition.y);
     LastMousePosition = {x, y};
-    InsertPointAt(d, ws.ViewWidth, ws.ViewHeight, x, y);
+    InsertPointAt(d, view.width, view.height, x, y);
     return true;
 }
 
-bool MouseEditor::FormMouseUp(Workspace&, MouseButtons, std::int32_t, std::int32_t) {
+bool MouseEditor::FormMouseUp(MouseView, MouseButtons, std::int32_t, std::int32_t) {
     return false;
 }
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "curves/diagram.h"
-#include "project/workspace.h"
+#include "diagram/diagram_layout.h"
 
 namespace qv {
 
@@ -31,10 +31,11 @@ struct AxisValue {
     bool valid = false;         // false when the plot has no room or the range is unusable
 };
 
-// The inverse of the painter's mapping for a client area of viewWidth x
-// viewHeight; sets areaRight and areaBottom to that size.
-AxisValue PixelToAxisValue(Diagram& d, std::int32_t viewWidth, std::int32_t viewHeight,
-                           std::int32_t px, std::int32_t py);
+// The inverse of the painter's mapping: the values under a pixel and the hit
+// box around it. Reads the mapper only; the diagram is never written.
+AxisValue PixelToAxisValue(const DiagramMapper& map, std::int32_t px, std::int32_t py);
+// The editing below maps through the diagram in a client area of viewWidth x
+// viewHeight; of the diagram it changes only the points of slot 1.
 // Removes the first point of slot 1 within the hit box; true if one was removed.
 bool DeletePointAt(Diagram& d, std::int32_t viewWidth, std::int32_t viewHeight, std::int32_t px,
                    std::int32_t py);
@@ -48,13 +49,20 @@ struct MousePosition {
     std::int32_t y = 0;
 };
 
-// The window's mouse handlers over the current diagram. Each returns true
-// when the window must repaint.
+// The diagram under the mouse and the size of the client area it is shown in.
+struct MouseView {
+    Diagram& diagram;
+    std::int32_t width = 0;
+    std::int32_t height = 0;
+};
+
+// The window's mouse handlers over the shown diagram. Each returns true when
+// the window must repaint.
 class MouseEditor {
   public:
-    bool FormMouseDown(Workspace& ws, MouseButtons buttons, std::int32_t x, std::int32_t y);
-    bool FormMouseMove(Workspace& ws, MouseButtons buttons, std::int32_t x, std::int32_t y);
-    bool FormMouseUp(Workspace& ws, MouseButtons buttons, std::int32_t x, std::int32_t y);
+    bool FormMouseDown(MouseView view, MouseButtons buttons, std::int32_t x, std::int32_t y);
+    bool FormMouseMove(MouseView view, MouseButtons buttons, std::int32_t x, std::int32_t y);
+    bool FormMouseUp(MouseView view, MouseButtons buttons, std::int32_t x, std::int32_t y);
 
     MousePosition LastMousePosition;
 };

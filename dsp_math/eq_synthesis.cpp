@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <stdexcept>
-#include <utility>
 #include <vector>
 
 #include "dsp_math/impulse_analysis.h"
@@ -14,75 +14,42 @@ namespace {
 
 constexpr double kSpeedOfSound = 343.6;  // m/s
 
-// Sets the processing values for one run and puts the old ones back on
-// every way out, a refusal and an exception included.
-class ProcessingScope {
-  public:
-    ProcessingScope(Workspace& ws, double fs, std::int32_t n)
-        : ws_(ws), rate_(ws.ProcessingSampleRate), length_(ws.ProcessingLength) {
-        ws_.ProcessingSampleRate = fs;
-        ws_.ProcessingLength = n;
-    }
-    ~ProcessingScope() {
-        ws_.ProcessingSampleRate = rate_;
-        ws_.ProcessingLength = length_;
-    }
-    ProcessingScope(const ProcessingScope&) = delete;
-    ProcessingScope& operator=(const ProcessingScope&) = delete;
-
-  private:
-    Workspace& ws_;
-    double rate_;
-    std::int32_t length_;
-};
-
-struct Inputs {
-    DiagramId level, delay;
-    const char* noLevel;
-    const char* noDelay;
-};
-
 constexpr const char* kNoCorrection = "Korrekturkurve High fehlt.";
-
-bool InputsPresent(const Workspace& ws, const Inputs& in, std::int32_t n, double fs,
-                   UserInterface& ui) {
-    if (ws[in.level].Slot(1).points.empty()) {
-        ui.Message(in.noLevel);
-        return false;
-    }
-    if (ws[in.delay].Slot(1).points.empty()) {
-        ui.Message(in.noDelay);
-        return false;
-    }
-    if (ws[FrequencyResponseHighDiagram].Slot(1).points.empty()) {
-        ui.Message(kNoCorrection);
-        return false;
-    }
-    if (n < 1 || !std::isfinite(fs) || !(fs > 0.0)) {
-        ui.Message(kNoProfileMessage);
-        return false;
-    }
-    return true;
-}
 
 double BulkDelayMs(std::int32_t n, double fs) {
     return static_cast<double>(n) / (2 * fs) * 1000;
 }
 
-// The core run on the workspace: the targets of `in` and the correction.
-PointList DesignFromWorkspace(Workspace& ws, const Inputs& in, std::int32_t n) {
-    return DesignFilter(ws[in.level].Slot(1).points, ws[in.delay].Slot(1).points,
-                        ws[FrequencyResponseHighDiagram].Slot(1).points, n,
-                        ws.ProcessingSampleRate);
-}
-
-void StoreAchieved(Workspace& ws, DiagramId levelDiagram, DiagramId delayDiagram,
-                   AchievedCurves achieved) {
-    SetSlot(ws[levelDiagram], 2, "real", std::move(achieved.level));
-    SetSlot(ws[delayDiagram], 2, "real", std::move(achieved.delay));
+bool ByFrequency(const CurvePoint& a, const CurvePoint& b) {
+    return a.x < b.x;
 }
 
 }  // namespace
+
+FilterProfile ProfileOf(FilterVariant variant, const DspProgramProfile& profile) {
+    if (variant == FilterVariant::Room) return {profile.roomTapCount, profile.roomSampleRate};
+    return {profile.eqTapCount, profile.eqSampleRate};
+}
+
+PointList TargetWithCorrection(const PointList& level, const PointList& correction) {
+    // At the correction's frequencies the sum is exactly what it always was;
+    // the level's own frequencies between them keep its detail.
+    PointList out = AddCurves(correction, level);
+    if (out.empty()) return out;
+    std::vector<double> grid;
+    grid.reserve(correction.size());
+    for (const CurvePoint& p : correction) grid.push_back(p.x);
+    std::sort(grid.begin(), grid.end());
+    PointList between;
+    for (const CurvePoint& p : AddCurves(level, correction))
+        if (!std::binary_search(grid.begin(), grid.end(), p.x)) between.push_back(p);
+    if (between.empty()) return out;
+    PointList merged;
+    merged.reserve(out.size() + between.size());
+    std::merge(out.begin(), out.end(), between.begin(), between.end(), std::back_inserter(merged),
+               ByFrequency);
+    return merged;
+}
 
 PointList DesignFilter(const PointList& targetLevel, const PointList& targetDelay,
                        const PointList& correction, std::int32_t n, double fs) {
@@ -90,7 +57,7 @@ PointList DesignFilter(const PointList& targetLevel, const PointList& targetDela
     if (!std::isfinite(fs) || !(fs > 0.0))
         throw std::invalid_argument("DesignFilter: fs must be a positive number");
     const std::vector<double> magnitudes =
-        LevelToMagnitudeBins(AddCurves(correction, targetLevel), n, fs);
+        LevelToMagnitudeBins(TargetWithCorrection(targetLevel, correction), n, fs);
     std::vector<double> phases = DelayToPhases(CurveToBins(targetDelay, n, fs), n, fs);
     AddBulkDelayPhase(phases, n, BulkDelayMs(n, fs), fs);
     AlignMidBinPhase(phases, n);
@@ -112,43 +79,41 @@ AchievedCurves AnalyzeFilter(const PointList& filter, std::int32_t n, double fs)
     return out;
 }
 
-bool SynthesizeEqFilter(Workspace& ws, const DspProgramProfile& profile, UserInterface& ui) {
-    const std::int32_t n = profile.eqTapCount;
-    const double fs = profile.eqSampleRate;
-    ProcessingScope scope(ws, fs, n);
-    const Inputs in{FrequencyResponseDiagram, GroupDelayDiagram,
-                    "noch keine Kurve fuer Amplitudenequalizing geladen.",
-                    "noch keine Kurve fuer Laufzeitequalizing geladen."};
-    if (!InputsPresent(ws, in, n, fs, ui)) return false;
-    PointList h = DesignFromWorkspace(ws, in, n);
-    AchievedCurves achieved = AnalyzeFilter(h, n, fs);
-    ClearSlots(ws[ImpulseResponseDiagram]);
-    SetSlot(ws[ImpulseResponseDiagram], 1, "impuls", std::move(h));
-    StoreAchieved(ws, FrequencyResponseDiagram, GroupDelayDiagram, std::move(achieved));
-    return true;
+std::string SynthesisRefusal(FilterVariant variant, const SynthesisTargets& targets,
+                             const FilterProfile& profile) {
+    const bool room = variant == FilterVariant::Room;
+    if (targets.level.empty())
+        return room ? "noch keine Frequenz-Kurve fuer Roomequalizing geladen."
+                    : "noch keine Kurve fuer Amplitudenequalizing geladen.";
+    if (targets.delay.empty())
+        return room ? "noch keine Delay-Kurve fuer Roomqualizing geladen."
+                    : "noch keine Kurve fuer Laufzeitequalizing geladen.";
+    if (targets.correction.empty()) return kNoCorrection;
+    if (profile.n < 1 || !std::isfinite(profile.fs) || !(profile.fs > 0.0))
+        return kNoProfileMessage;
+    return {};
 }
 
-bool SynthesizeRoomFilter(Workspace& ws, const DspProgramProfile& profile, UserInterface& ui) {
-    const std::int32_t n = profile.roomTapCount;
-    const double fs = profile.roomSampleRate;
-    ProcessingScope scope(ws, fs, n);
-    const Inputs in{FrequencyRoomDiagram, DelayRoomDiagram,
-                    "noch keine Frequenz-Kurve fuer Roomequalizing geladen.",
-                    "noch keine Delay-Kurve fuer Roomqualizing geladen."};
-    if (!InputsPresent(ws, in, n, fs, ui)) return false;
-    PointList h = DesignFromWorkspace(ws, in, n);
-    AchievedCurves achieved = AnalyzeFilter(h, n, fs);
+SynthesisResult SynthesizeEqFilter(const SynthesisTargets& targets, const FilterProfile& profile) {
+    SynthesisResult r;
+    r.filter =
+        DesignFilter(targets.level, targets.delay, targets.correction, profile.n, profile.fs);
+    r.achieved = AnalyzeFilter(r.filter, profile.n, profile.fs);
+    return r;
+}
 
+SynthesisResult SynthesizeRoomFilter(const SynthesisTargets& targets, const FilterProfile& profile,
+                                     RoomSize room) {
+    const std::int32_t n = profile.n;
+    PointList h = DesignFilter(targets.level, targets.delay, targets.correction, n, profile.fs);
+    SynthesisResult r;
+    r.achieved = AnalyzeFilter(h, n, profile.fs);
     ScaleValues(h, -0.5);
     PointList h2 = CopyList(h);
-    ShiftSamples(h2, PathOffsetSamples(ws.RoomDepth, ws.RoomWidth, fs));
+    ShiftSamples(h2, PathOffsetSamples(room.depth, room.width, profile.fs));
     TaperWindow(n / 2, 0, n / 2, h2);
-    PointList filter = AddCurves(h, h2);
-
-    StoreAchieved(ws, FrequencyRoomDiagram, DelayRoomDiagram, std::move(achieved));
-    ClearSlots(ws[FilterRoomDiagram]);
-    SetSlot(ws[FilterRoomDiagram], 1, "impuls", std::move(filter));
-    return true;
+    r.filter = AddCurves(h, h2);
+    return r;
 }
 
 double PathTimeDepth(std::int32_t depthCm, std::int32_t widthCm) {

@@ -2,13 +2,13 @@
 // The equalizer synthesis behind "Execute": an FIR filter of about half its
 // length in bulk delay that realises a target level (plus the correction
 // curve) and a target group delay, and the level and delay it really
-// achieves, stored next to the targets.
+// achieves. Values in, values out: where the curves come from and where the
+// results go is the filter workflow's business.
 
 #include <cstdint>
+#include <string>
 
 #include "curves/point_list.h"
-#include "curves/user_interface.h"
-#include "project/workspace.h"
 #include "dsplink/program_profile.h"
 
 namespace qv {
@@ -18,10 +18,39 @@ namespace qv {
 inline constexpr const char* kNoProfileMessage =
     "keine DSP-Einstellung vorhanden (Filterlaenge/Abtastrate fehlen): zuerst Setup -> DSP.";
 
+// The two filters a program holds: the equalizer (amplitude and delay) and
+// the room filter.
+enum class FilterVariant { Equalizer, Room };
+
+// The length and sample frequency one filter is designed for.
+struct FilterProfile {
+    std::int32_t n = 0;
+    double fs = 0.0;
+};
+// eqTapCount/eqSampleRate or roomTapCount/roomSampleRate.
+FilterProfile ProfileOf(FilterVariant variant, const DspProgramProfile& profile);
+
+// What a synthesis is made from: level and correction in dB over Hz, delay
+// in ms over Hz, each sorted by frequency.
+struct SynthesisTargets {
+    PointList level;
+    PointList delay;
+    PointList correction;
+};
+
+// Room size for the room synthesis, in cm (the "Room " spin edits).
+struct RoomSize {
+    std::int32_t depth = 400;
+    std::int32_t width = 400;
+};
+
+// The target level plus the correction, sampled at the frequencies of both
+// curves (each holds its end values beyond its ends). Empty when either is.
+PointList TargetWithCorrection(const PointList& level, const PointList& correction);
+
 // The filter of N taps at fs: 2*((N-1) div 2)+2 samples, x = 0 ... K-1.
-// targetLevel and correction in dB over Hz, targetDelay in ms over Hz; all
-// sorted by frequency. Throws std::invalid_argument unless N >= 1 and fs is
-// a positive finite number.
+// Throws std::invalid_argument unless N >= 1 and fs is a positive finite
+// number.
 PointList DesignFilter(const PointList& targetLevel, const PointList& targetDelay,
                        const PointList& correction, std::int32_t n, double fs);
 
@@ -31,21 +60,23 @@ struct AchievedCurves {
 };
 AchievedCurves AnalyzeFilter(const PointList& filter, std::int32_t n, double fs);
 
-// Amplitude/delay variant: targets in slot 1 of "Frequency Response" and
-// "Group Delay", correction in slot 1 of "Frequency Response High"; N and fs
-// from eqTapCount and eqSampleRate. The filter goes to slot 1 of "Impuls
-// Response" ("impuls", the other slots cleared), the achieved curves to slot
-// 2 ("real") of the two target diagrams. A refusal shows one message, changes
-// nothing and returns false. ProcessingSampleRate and ProcessingLength are
-// the variant's values while it runs and are restored on every path.
-bool SynthesizeEqFilter(Workspace& ws, const DspProgramProfile& profile, UserInterface& ui);
+// The message that refuses a synthesis, checked in this order: no level
+// target, no delay target, no correction, no profile. Empty when it may run.
+std::string SynthesisRefusal(FilterVariant variant, const SynthesisTargets& targets,
+                             const FilterProfile& profile);
 
-// Room variant: targets in slot 1 of "Frequency Room" and "Delay Room", the
-// same correction; N and fs from roomTapCount and roomSampleRate; room size
-// from ws.RoomDepth and ws.RoomWidth. The achieved curves (of the single-path
-// filter) go to slot 2 of the two room diagrams, the two-path filter to slot
-// 1 of "Filter Room".
-bool SynthesizeRoomFilter(Workspace& ws, const DspProgramProfile& profile, UserInterface& ui);
+struct SynthesisResult {
+    PointList filter;         // what the box receives
+    AchievedCurves achieved;  // of the single-path filter
+};
+// The equalizer: the designed filter and what it achieves. Throws like
+// DesignFilter.
+SynthesisResult SynthesizeEqFilter(const SynthesisTargets& targets, const FilterProfile& profile);
+// The room filter: the designed filter at -0.5 plus a copy moved by the
+// difference of the two reflection paths; achieved is that of the designed
+// filter.
+SynthesisResult SynthesizeRoomFilter(const SynthesisTargets& targets, const FilterProfile& profile,
+                                     RoomSize room);
 
 // Round-trip times of the two reflection paths in seconds, from depth and
 // width in cm.

@@ -144,34 +144,6 @@ PointList ImpulseToGroupDelay(const PointList& impulse, double fs) {
     return result;
 }
 
-double InverseDftSample(const PointList& realList, const PointList& imagList, double t) {
-    const std::size_t pairs = std::min(realList.size(), imagList.size());
-    if (pairs == 0) return 0.0;
-    double s = 0.0;
-    for (std::size_t k = 0; k < pairs; ++k) {
-        const double angle = 2.0 * kPi * static_cast<double>(k) * t;
-        s = s + realList[k].y * std::cos(angle) + imagList[k].y * std::sin(angle);
-    }
-    return s / static_cast<double>(pairs);
-}
-
-PointList SpectrumToImpulse(const PointList& realList, const PointList& imagList,
-                            double lengthFactor, UserInterface& ui) {
-    if (imagList.size() != realList.size())
-        ui.Message("Realteilkurve und Imaginaerteilkurve verschieden lang!");
-    const std::size_t pairs = std::min(realList.size(), imagList.size());
-    std::vector<double> re(pairs), im(pairs);
-    for (std::size_t i = 0; i < pairs; ++i) {
-        re[i] = realList[i].y;
-        im[i] = imagList[i].y;
-    }
-    const std::vector<double> h = InverseSamples(re, im, realList.size(), lengthFactor);
-    PointList result;
-    result.reserve(h.size());
-    for (std::size_t n = 0; n < h.size(); ++n) AppendPoint(result, static_cast<double>(n), h[n]);
-    return result;
-}
-
 std::vector<double> SpectrumToSamples(const Spectrum& spectrum, double lengthFactor) {
     std::vector<double> re(spectrum.size()), im(spectrum.size());
     for (std::size_t i = 0; i < spectrum.size(); ++i) {

@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "curves/point_list.h"
-#include "curves/user_interface.h"
 #include "dsp_math/spectrum.h"
 
 namespace qv {
@@ -37,16 +36,8 @@ PointList ImpulseToFrequencyResponse(const PointList& impulse, double fs, double
 // every tenth step of a sweep with 3*L steps per decade.
 PointList ImpulseToGroupDelay(const PointList& impulse, double fs);
 
-// One sample at normalized time t of the spectrum R - jI, divided by the
-// number of pairs used (0 when there is none).
-double InverseDftSample(const PointList& realList, const PointList& imagList, double t);
-// trunc(K*lengthFactor) samples of the impulse of the spectrum of K bins.
-// Lists of different lengths are reported ("Realteilkurve und
-// Imaginaerteilkurve verschieden lang!") and paired while both have points.
-PointList SpectrumToImpulse(const PointList& realList, const PointList& imagList,
-                            double lengthFactor, UserInterface& ui);
-// The same transform of a spectrum held as one vector (its parts can never
-// differ in length): sample n is entry n. The same bits as the lists give.
+// trunc(K*lengthFactor) samples of the impulse of a spectrum of K bins:
+// sample n is entry n.
 std::vector<double> SpectrumToSamples(const Spectrum& spectrum, double lengthFactor);
 
 }  // namespace qv

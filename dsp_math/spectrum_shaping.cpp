@@ -23,29 +23,6 @@ double TaperWeight(std::int64_t i, std::int64_t r, std::int64_t f, std::int64_t 
     return 0.0;
 }
 
-std::vector<double> Values(const PointList& list) {
-    std::vector<double> v(list.size());
-    for (std::size_t k = 0; k < list.size(); ++k) v[k] = list[k].y;
-    return v;
-}
-
-// Bin k becomes the point (k, value).
-PointList Numbered(std::span<const double> values) {
-    PointList out;
-    out.reserve(values.size());
-    for (std::size_t k = 0; k < values.size(); ++k)
-        AppendPoint(out, static_cast<double>(k), values[k]);
-    return out;
-}
-
-// Runs a transform of the values in place on a list's y values.
-template <typename Transform>
-void OnValues(PointList& list, Transform transform) {
-    std::vector<double> v = Values(list);
-    transform(std::span<double>(v));
-    for (std::size_t k = 0; k < list.size(); ++k) list[k].y = v[k];
-}
-
 // The forward-only scan shared by both resampling routines.
 template <typename Convert>
 std::vector<double> Resample(const PointList& curve, std::int32_t n, double fs, Convert convert) {
@@ -88,28 +65,12 @@ void TaperWindow(std::int32_t rise, std::int32_t flat, std::int32_t fall,
         samples[pos] *= TaperWeight(static_cast<std::int64_t>(pos), rise, flat, fall);
 }
 
-void PadWithZeros(PointList& list, std::int32_t length) {
-    std::int32_t count = CountPoints(list);
-    while (count < length) {
-        AppendPoint(list, static_cast<double>(count), 0.0);
-        ++count;
-    }
-}
-
 std::vector<double> LevelToMagnitudeBins(const PointList& levelCurve, std::int32_t n, double fs) {
     return Resample(levelCurve, n, fs, DecibelToMagnitude);
 }
 
 std::vector<double> CurveToBins(const PointList& curve, std::int32_t n, double fs) {
     return Resample(curve, n, fs, [](double v) { return v; });
-}
-
-PointList ResampleLevelToMagnitude(const PointList& levelCurve, std::int32_t n, double fs) {
-    return Numbered(LevelToMagnitudeBins(levelCurve, n, fs));
-}
-
-PointList ResampleToBins(const PointList& curve, std::int32_t n, double fs) {
-    return Numbered(CurveToBins(curve, n, fs));
 }
 
 std::vector<double> DelayToPhases(std::span<const double> delays, std::int32_t n, double fs) {
@@ -125,19 +86,10 @@ std::vector<double> DelayToPhases(std::span<const double> delays, std::int32_t n
     return out;
 }
 
-PointList DelayToPhase(const PointList& delays, std::int32_t n, double fs) {
-    return Numbered(DelayToPhases(Values(delays), n, fs));
-}
-
 void AddBulkDelayPhase(std::span<double> phases, std::int32_t n, double delayMs, double fs) {
     const double df = fs / static_cast<double>(n);
     for (std::size_t d = 0; d < phases.size(); ++d)
         phases[d] += (delayMs / 1000) * df * 2 * kPi * static_cast<double>(d);
-}
-
-void AddBulkDelayPhase(PointList& phases, std::int32_t n, double delayMs, double fs) {
-    NumberPoints(phases, 0.0);
-    OnValues(phases, [&](std::span<double> v) { AddBulkDelayPhase(v, n, delayMs, fs); });
 }
 
 void AlignMidBinPhase(std::span<double> phases, std::int32_t n) {
@@ -153,29 +105,12 @@ void AlignMidBinPhase(std::span<double> phases, std::int32_t n) {
     for (std::size_t e = 0; e < phases.size(); ++e) phases[e] += d * static_cast<double>(e) / half;
 }
 
-void AlignMidBinPhase(PointList& phases, std::int32_t n) {
-    NumberPoints(phases, 0.0);
-    OnValues(phases, [&](std::span<double> v) { AlignMidBinPhase(v, n); });
-}
-
 Spectrum PolarToSpectrum(std::span<const double> magnitudes, std::span<const double> phases) {
     const std::size_t count = std::min(magnitudes.size(), phases.size());
     Spectrum out(count);
     for (std::size_t k = 0; k < count; ++k) {
         const double m = magnitudes[k], phi = phases[k];
         out[k] = {m * std::cos(phi), -m * std::sin(phi)};
-    }
-    return out;
-}
-
-RectSpectrum PolarToRect(const PointList& magnitudes, const PointList& phases) {
-    const Spectrum s = PolarToSpectrum(Values(magnitudes), Values(phases));
-    RectSpectrum out;
-    out.real.reserve(s.size());
-    out.imag.reserve(s.size());
-    for (std::size_t k = 0; k < s.size(); ++k) {
-        AppendPoint(out.real, static_cast<double>(k), s[k].real());
-        AppendPoint(out.imag, static_cast<double>(k), s[k].imag());
     }
     return out;
 }
@@ -188,27 +123,6 @@ Spectrum MirrorSpectrum(const Spectrum& half, std::int32_t n) {
     std::copy_n(half.begin(), std::min(half.size(), top + 1), out.begin());
     out[top] = {out[top].real(), 0.0};
     for (std::size_t k = 1; k < top; ++k) out[2 * top - k] = std::conj(out[k]);
-    return out;
-}
-
-RectSpectrum MirrorSpectrum(const PointList& real, const PointList& imag, std::int32_t n) {
-    const std::int32_t m = (n - 1) / 2;
-    if (m < 0) return {};
-    // The bins are picked by their numbers, as the lists name them.
-    PointList re = CopyRange(real, 0.0, static_cast<double>(m + 1));
-    PointList im = CopyRange(imag, 0.0, static_cast<double>(m + 1));
-    PadWithZeros(re, m + 2);
-    PadWithZeros(im, m + 2);
-    Spectrum half(static_cast<std::size_t>(m) + 2);
-    for (std::size_t k = 0; k < half.size(); ++k) half[k] = {re[k].y, im[k].y};
-    const Spectrum full = MirrorSpectrum(half, n);
-    RectSpectrum out;
-    out.real.reserve(full.size());
-    out.imag.reserve(full.size());
-    for (std::size_t k = 0; k < full.size(); ++k) {
-        AppendPoint(out.real, static_cast<double>(k), full[k].real());
-        AppendPoint(out.imag, static_cast<double>(k), full[k].imag());
-    }
     return out;
 }
 

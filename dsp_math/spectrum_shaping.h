@@ -1,13 +1,10 @@
 #pragma once
-// The list transforms from which a filter is built: taper window, zero
-// padding, resampling onto frequency bins, delay to phase, the phase
-// corrections that centre the filter, polar to rectangular and the mirrored
+// The transforms from which a filter is built: taper window, resampling onto frequency bins, delay
+// to phase, the phase corrections that centre the filter, polar to rectangular and the mirrored
 // full spectrum. Bin k of a filter of length N at sample frequency fs stands
 // for k*fs/N Hz.
 //
-// Each transform comes twice: on point lists (bin k is the point numbered k),
-// the form the commands and files use, and on plain vectors (bin k is entry
-// k), the form the filter design uses inside. Both give the same bits.
+// Bins are plain vectors: bin k is entry k.
 
 #include <cstdint>
 #include <span>
@@ -23,38 +20,25 @@ namespace qv {
 void TaperWindow(std::int32_t rise, std::int32_t flat, std::int32_t fall, PointList& list);
 void TaperWindow(std::int32_t rise, std::int32_t flat, std::int32_t fall,
                  std::span<double> samples);
-// Appends (count, 0) points until the list holds `length` points.
-void PadWithZeros(PointList& list, std::int32_t length);
 
-// The resampling routines take fs, the workspace's ProcessingSampleRate. The
-// curve must be sorted by x; outside it the nearest end value holds, an empty
-// curve reads 0 (dB or value). N <= 0 gives no bins.
-PointList ResampleLevelToMagnitude(const PointList& levelCurve, std::int32_t n, double fs);
-PointList ResampleToBins(const PointList& curve, std::int32_t n, double fs);
+// The N bins of a curve at fs. The curve must be sorted by x; outside it the
+// nearest end value holds, an empty curve reads 0 (dB or value). N <= 0
+// gives no bins.
 std::vector<double> LevelToMagnitudeBins(const PointList& levelCurve, std::int32_t n, double fs);
 std::vector<double> CurveToBins(const PointList& curve, std::int32_t n, double fs);
 
 // Running phase of the delay bins (ms): N+1 points, phase 0 first.
-PointList DelayToPhase(const PointList& delays, std::int32_t n, double fs);
 std::vector<double> DelayToPhases(std::span<const double> delays, std::int32_t n, double fs);
 // Adds 2*pi*d*(delayMs/1000)*fs/N to point d.
-void AddBulkDelayPhase(PointList& phases, std::int32_t n, double delayMs, double fs);
 void AddBulkDelayPhase(std::span<double> phases, std::int32_t n, double delayMs, double fs);
 // A linear phase ramp that puts bin N div 2 onto a multiple of pi. The list
 // must hold that point; otherwise it is left unchanged.
-void AlignMidBinPhase(PointList& phases, std::int32_t n);
 void AlignMidBinPhase(std::span<double> phases, std::int32_t n);
 
-struct RectSpectrum {
-    PointList real;
-    PointList imag;
-};
 // (M cos phi, -M sin phi) while both lists have a point.
-RectSpectrum PolarToRect(const PointList& magnitudes, const PointList& phases);
 Spectrum PolarToSpectrum(std::span<const double> magnitudes, std::span<const double> phases);
 // The conjugate-symmetric spectrum of 2m+2 bins, m = (N-1) div 2, from the
 // bins 0 ... m+1 (missing bins padded with zeros); the top bin is made real.
-RectSpectrum MirrorSpectrum(const PointList& real, const PointList& imag, std::int32_t n);
 Spectrum MirrorSpectrum(const Spectrum& half, std::int32_t n);
 
 }  // namespace qv

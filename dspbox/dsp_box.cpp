@@ -334,6 +334,14 @@ void DspBox::FinishWriteRecord(TimePoint at) {
     AnswerChar(kCr, at);
 }
 
+void DspBox::SetFaults(const FaultSpec& faults) {
+    options_.faults = faults;
+    answerCount_ = 0;
+    eraseFailuresLeft_ = faults.eraseFailures;
+    flash_.SetStuckCells(faults.stuckCells);
+    ResetLine();
+}
+
 void DspBox::AddLog(BoxLogEntry entry) {
     log_.push_back(std::move(entry));
     while (log_.size() > options_.logLimit) log_.pop_front();

@@ -117,6 +117,9 @@ class DspBox {
     // Answers produced so far, the dropped and silenced ones included.
     int AnswerCount() const { return answerCount_; }
     const DspBoxOptions& Options() const { return options_; }
+    // New faults from the next answer on, counted from 1 again (a box that
+    // was powered off and on, a cable plugged back in).
+    void SetFaults(const FaultSpec& faults);
 
   private:
     enum class State {

@@ -68,6 +68,8 @@ class DspState {
     SetChoice checkedButton_;
 };
 
+class BoxHistory;
+
 class DspSession {
   public:
     DspSession(SerialDevice& device, Clock& clock) : link(device, clock) {}
@@ -86,6 +88,12 @@ class DspSession {
     std::string programDirectory;
     // Every write to a set is read back and compared ("Verify After Write").
     bool verifyAfterWrite = true;
+    // Where a write keeps what the set held; nullptr keeps nothing (--no-history).
+    BoxHistory* history = nullptr;
+    // How the person puts a set back, for the message of a failed write.
+    std::string undoHint = "Transfer \u2192 \"Undo Last Write\"";
+    // A failed write's message is also the status line (the editor's status bar).
+    bool failureAsStatusLine = true;
 };
 
 // The set chooser as the operations see it: shown modally for ChosenSet and

@@ -2,6 +2,7 @@
 
 #include "dsplink/dsp_protocol.h"
 #include "dsplink/set_transfer.h"
+#include "dsplink/set_write.h"
 
 namespace qv {
 namespace {
@@ -76,22 +77,36 @@ bool WriteDelay(DspSession& s, UserInterface& ui, std::uint16_t address, std::ui
 }
 
 bool WriteSetupSequence(DspSession& s, UserInterface& ui) {
-    return EraseSetupSector(s, ui) &&
-           WriteVerifySelect(s, ui, s.image, {{kSetupOffset, kSetupSize}}, "Setup",
-                             "Write Setup To DSP", {});
+    // Reading a set in full (no record of it yet) takes long: it shows
+    // progress and takes a Cancel. A dialog's own progress shares the bar.
+    ProgressScope scope(ui, "Write Setup To DSP");
+    SetWrite w(s, ui, "the setup", "Write Setup To DSP");
+    const double keep = s.history != nullptr ? 0.9 : 0.0;
+    return w.Run([&] {
+        return w.KeepPrevious(ProgressSpan{&w, 0.0, keep, "Set lesen"}) &&
+               EraseForWrite(w, {kSetupSector}, {}) &&
+               WriteVerifySelect(w, s.image, {{kSetupOffset, kSetupSize}}, "Setup", "the setup",
+                                 ProgressSpan{&w, keep, 1.0, "Setup schreiben"});
+    });
 }
 
-bool WriteImageSequence(DspSession& s, UserInterface& ui, const ProgressSpan& progress) {
-    ProgressSpan erase = progress;
-    erase.to = progress.from + (progress.to - progress.from) * 0.02;
-    ProgressSpan write = progress;
-    write.from = erase.to;
-    if (!EraseProgramSectors(s, ui, erase)) {
-        if (progress.Cancelled()) ui.Message(CancelledText(s.state, "Write Software"));
-        return false;
-    }
-    return WriteVerifySelect(s, ui, s.image, {{0, ImageLength(s.image)}, {kImageLengthOffset, 2}},
-                             "Software", "Write Software", write);
+bool WriteImageSequence(DspSession& s, UserInterface& ui, const ProgressSpan& progress,
+                        const std::string& headline) {
+    SetWrite w(s, ui, "the software", "Write Software");
+    w.SetHeadline(headline);
+    const double width = progress.to - progress.from;
+    const double keepShare = s.history != nullptr ? 0.25 : 0.0;
+    const ProgressSpan keep{&w, progress.from, progress.from + width * keepShare, "Set lesen"};
+    const ProgressSpan erase{&w, keep.to, keep.to + width * 0.02, progress.text};
+    const ProgressSpan write{&w, erase.to, progress.to, progress.text};
+    return w.Run([&] {
+        if (!w.KeepPrevious(keep)) return false;
+        w.Erasing({0, 1, 2, 3, 4, 5, 6});
+        if (!EraseProgramSectors(s, w, erase))
+            return erase.Cancelled() ? w.Failed(WriteEnd::Cancelled) : w.LinkFailed();
+        return WriteVerifySelect(w, s.image, {{0, ImageLength(s.image)}, {kImageLengthOffset, 2}},
+                                 "Software", "the software", write);
+    });
 }
 
 bool ReadSetupSequence(DspSession& s, UserInterface& ui) {

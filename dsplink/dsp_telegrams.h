@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 
 #include "curves/user_interface.h"
 #include "dsplink/dsp_session.h"
@@ -40,10 +41,13 @@ std::optional<std::uint8_t> ReadVersion(DspSession& s, UserInterface& ui);
 // 24 bits, low byte first; v = 0 sends nothing and fails.
 bool WriteDelay(DspSession& s, UserInterface& ui, std::uint16_t address, std::uint32_t v);
 
-// Erase sector 7, write the 17 setup bytes, select the set.
+// Keep what the set holds, erase sector 7, write the 17 setup bytes, select
+// the set; a failure ends with its one message.
 bool WriteSetupSequence(DspSession& s, UserInterface& ui);
-// Erase sectors 0..6, write ImageLength bytes and the length, select the set.
-bool WriteImageSequence(DspSession& s, UserInterface& ui, const ProgressSpan& progress = {});
+// Keep what the set holds, erase sectors 0..6, write ImageLength bytes and
+// the length, select the set. headline leads a failure message.
+bool WriteImageSequence(DspSession& s, UserInterface& ui, const ProgressSpan& progress = {},
+                        const std::string& headline = {});
 bool ReadSetupSequence(DspSession& s, UserInterface& ui);
 
 // The "Test" command: ReadBlock telegrams for as long as the box answers and

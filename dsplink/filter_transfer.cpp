@@ -8,9 +8,16 @@
 #include "dsplink/dsp_telegrams.h"
 #include "dsplink/program_file.h"
 #include "dsplink/set_transfer.h"
+#include "dsplink/set_write.h"
 
 namespace qv {
 namespace {
+
+// A room write that ended short: the status bar says the same as the message.
+void Say(const DspSession& s, UserInterface& ui, const std::string& text) {
+    if (s.failureAsStatusLine) ui.StatusLine(text);
+    ui.Message(text);
+}
 
 void PutValue(std::span<std::uint8_t> target, std::size_t at, std::uint32_t bits) {
     for (std::size_t copy = 0; copy < 2; ++copy)
@@ -37,17 +44,18 @@ bool VerifyRoomCoefficients(DspSession& s, UserInterface& ui, std::span<const st
     const std::uint32_t first = s.state.ParameterBase() + s.profile.roomCoefOffset;
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         if (progress.Cancelled()) {
-            ui.Message("Cancelled: " + SetText(s.state.ChosenSet(), s.state.ChosenRate()) +
-                       " was written but not verified");
+            Say(s, ui,
+                "Cancelled: " + SetText(s.state.ChosenSet(), s.state.ChosenRate()) +
+                    " was written but not verified");
             return false;
         }
         const auto value = ReadDspByte(s.link, ui, static_cast<std::uint16_t>(first + i));
         if (!value) {
-            ui.Message(SilentReadBackText(s.state));
+            Say(s, ui, SilentReadBackText(s.state));
             return false;
         }
         if (*value != bytes[i]) {
-            ui.Message(VerifyFailedText(s.state.ChosenSet(), s.state.ChosenRate(), first + i));
+            Say(s, ui, VerifyFailedText(s.state.ChosenSet(), s.state.ChosenRate(), first + i));
             return false;
         }
         if ((i + 1) % 16 == 0 || i + 1 == bytes.size()) progress.Report(i + 1, bytes.size());
@@ -99,19 +107,25 @@ bool EqualizerPath(DspSession& s, UserInterface& ui, const PointList& eqFilter) 
     if (!LoadProgramFile(s, ui, s.ProgramPath())) return false;
     BusyScope busy(ui);
     ProgressScope scope(ui, "Filter -> DSP");
-    const ProgressSpan all{&ui, 0.0, 1.0, "Flash loeschen"};
-    const ProgressSpan erase{&ui, 0.0, 0.02, all.text};
-    if (!EraseProgramSectors(s, ui, erase.Part(0, 2)) &&
-        (all.Cancelled() || !EraseProgramSectors(s, ui, erase.Part(1, 2)))) {
-        ui.Message(all.Cancelled() ? CancelledText(s.state, "Filter -> DSP")
-                                   : std::string("Flash nicht geloescht"));
-        return false;
-    }
-    const PointList copy = CopyList(eqFilter);
-    PutCoefficients(s.image, s.profile.eqCoefOffset, s.profile.eqTapCount - 2, copy);
-    return WriteVerifySelect(s, ui, s.image, {{0, ImageLength(s.image)}, {kImageLengthOffset, 2}},
-                             "Filter", "Filter -> DSP",
-                             ProgressSpan{&ui, erase.to, 1.0, "Filter schreiben"});
+    SetWrite w(s, ui, "the filter", "Filter -> DSP");
+    const ProgressSpan keep{&w, 0.0, s.history != nullptr ? 0.25 : 0.0, "Set lesen"};
+    const ProgressSpan erase{&w, keep.to, keep.to + 0.02, "Flash loeschen"};
+    return w.Run([&] {
+        if (!w.KeepPrevious(keep)) return false;
+        w.Erasing({0, 1, 2, 3, 4, 5, 6});
+        // A second round of erasing, as the box sometimes needs.
+        if (!EraseProgramSectors(s, w, erase.Part(0, 2)) &&
+            (erase.Cancelled() || !EraseProgramSectors(s, w, erase.Part(1, 2)))) {
+            if (erase.Cancelled()) return w.Failed(WriteEnd::Cancelled);
+            w.SetHeadline("Flash nicht geloescht");
+            return w.LinkFailed();
+        }
+        const PointList copy = CopyList(eqFilter);
+        PutCoefficients(s.image, s.profile.eqCoefOffset, s.profile.eqTapCount - 2, copy);
+        return WriteVerifySelect(w, s.image, {{0, ImageLength(s.image)}, {kImageLengthOffset, 2}},
+                                 "Filter", "the filter",
+                                 ProgressSpan{&w, erase.to, 1.0, "Filter schreiben"});
+    });
 }
 
 std::uint16_t RoomDelay(const DspProgramProfile& p, double pathTimeDepth) {
@@ -130,20 +144,20 @@ bool RoomPath(DspSession& s, UserInterface& ui, const PointList& roomFilter, dou
     BusyScope busy(ui);
     ProgressScope scope(ui, "Filter -> DSP");
     if (!PingDsp(s.link, ui)) {
-        ui.Message("keine RS232-Verbindung zu DSP! [5]");
+        Say(s, ui, "keine RS232-Verbindung zu DSP! [5]");
         return false;
     }
     const auto dspMode = ReadModeWord(s, ui);
     if (!dspMode) {
-        ui.Message("keine RS232-Verbindung! [6]");
+        Say(s, ui, "keine RS232-Verbindung! [6]");
         return false;
     }
     if ((*dspMode & kModeCompareMask) != (s.state.ModeWord() & kModeCompareMask)) {
-        ui.Message("zuerst DSP-Setup durchführen (Menu: SETUP->DSP)!");
+        Say(s, ui, "zuerst DSP-Setup durchführen (Menu: SETUP->DSP)!");
         return false;
     }
     if (!WriteDelay(s, ui, s.profile.roomDelayAddress, RoomDelay(s.profile, pathTimeDepth))) {
-        ui.Message("keine RS232-Verbindung zu DSP! [7]");
+        Say(s, ui, "keine RS232-Verbindung zu DSP! [7]");
         return false;
     }
     const std::uint16_t idle = static_cast<std::uint16_t>(*dspMode & ~kModeBusy);
@@ -151,7 +165,7 @@ bool RoomPath(DspSession& s, UserInterface& ui, const PointList& roomFilter, dou
     bool ok = true;
     try {
         if (!WriteModeWord(s, ui, static_cast<std::uint16_t>(*dspMode | kModeBusy))) {
-            ui.Message("keine RS232-Verbindung zu DSP! [8]");
+            Say(s, ui, "keine RS232-Verbindung zu DSP! [8]");
             return false;
         }
         // The room coefficients go to the parameter area, never into the image:
@@ -167,8 +181,9 @@ bool RoomPath(DspSession& s, UserInterface& ui, const PointList& roomFilter, dou
         if (!WriteRoomCoefficients(s, ui, bytes, write)) {
             // The busy bit never stays set, whatever ended the write.
             WriteModeWord(s, ui, idle);
-            ui.Message(all.Cancelled() ? CancelledText(s.state, "Filter -> DSP")
-                                       : std::string("keine RS232-Verbindung zu DSP! [10]"));
+            Say(s, ui,
+                all.Cancelled() ? CancelledText(s.state, "Filter -> DSP")
+                                : std::string("keine RS232-Verbindung zu DSP! [10]"));
             return false;
         }
         ok = !verify || VerifyRoomCoefficients(s, ui, bytes, check);
@@ -182,7 +197,7 @@ bool RoomPath(DspSession& s, UserInterface& ui, const PointList& roomFilter, dou
         throw;
     }
     if (!WriteModeWord(s, ui, idle)) {
-        ui.Message("keine RS232-Verbindung zu DSP! [9]");
+        Say(s, ui, "keine RS232-Verbindung zu DSP! [9]");
         ok = false;
     }
     if (!SelectSetCommand(s.link, ui, s.state.ChoiceFromButtons()) || !ok) return false;
@@ -190,20 +205,17 @@ bool RoomPath(DspSession& s, UserInterface& ui, const PointList& roomFilter, dou
     return true;
 }
 
-bool FilterToDsp(DspSession& s, UserInterface& ui, const Workspace& ws, SetChooser& chooser,
+bool FilterToDsp(DspSession& s, UserInterface& ui, const FilterTransfer& what, SetChooser& chooser,
                  double pathTimeDepth) {
     if (s.state.DspConnected() == 0) {
         ui.Message("No DSP -> Please connect DSP to USB");
         return false;
     }
-    const DiagramId current = ws.CurrentDiagram;
-    const bool room = current == FrequencyRoomDiagram;
-    const bool eq = IsEqDiagram(current);
-    if (!room && !eq) return false;
+    if (what.path == TransferPath::None) return false;
     s.state.LockRate(true);
     if (!chooser.Choose(s.state)) return false;
-    if (room) return RoomPath(s, ui, ws[FilterRoomDiagram].Slot(1).points, pathTimeDepth);
-    return EqualizerPath(s, ui, ws[ImpulseResponseDiagram].Slot(1).points);
+    if (what.path == TransferPath::Room) return RoomPath(s, ui, what.filter, pathTimeDepth);
+    return EqualizerPath(s, ui, what.filter);
 }
 
 }  // namespace qv

@@ -7,8 +7,8 @@
 
 #include "curves/point_list.h"
 #include "curves/user_interface.h"
-#include "project/workspace.h"
 #include "dsplink/dsp_session.h"
+#include "project/workspace.h"
 
 namespace qv {
 
@@ -31,10 +31,17 @@ bool RoomPath(DspSession& s, UserInterface& ui, const PointList& roomFilter, dou
 // The room path delay in sample periods, as the box takes it (16 bits).
 std::uint16_t RoomDelay(const DspProgramProfile& p, double pathTimeDepth);
 
-// The whole command: picks the path by the current diagram, asks the chooser
-// (Cancel ends it without touching the box). True when a transfer ran and
-// every step succeeded.
-bool FilterToDsp(DspSession& s, UserInterface& ui, const Workspace& ws, SetChooser& chooser,
+// Which path a filter takes; None where the shown diagram has no filter.
+enum class TransferPath { None, Equalizer, Room };
+struct FilterTransfer {
+    TransferPath path = TransferPath::None;
+    PointList filter;
+};
+
+// The whole command: the path of `what`, after the chooser (Cancel ends it
+// without touching the box). True when a transfer ran and every step
+// succeeded.
+bool FilterToDsp(DspSession& s, UserInterface& ui, const FilterTransfer& what, SetChooser& chooser,
                  double pathTimeDepth);
 
 }  // namespace qv

@@ -48,18 +48,27 @@ bool LoadProgramFile(DspSession& s, UserInterface& ui, const std::string& name) 
     return true;
 }
 
-bool WriteProgram(DspSession& s, UserInterface& ui, const std::string& name) {
+namespace {
+constexpr const char* kNotWritten = "DSP Programm NICHT erfolgreich geschrieben";
+}
+
+bool WriteProgram(DspSession& s, UserInterface& ui, const std::string& name,
+                  const std::string& headline) {
     if (!LoadProgramFile(s, ui, name)) return false;
     BusyScope busy(ui);
     ProgressScope progress(ui, "Write Software");
-    return WriteImageSequence(s, ui, ProgressSpan{&ui, 0.0, 1.0, "DSP Programm " + name});
+    return WriteImageSequence(s, ui, ProgressSpan{&ui, 0.0, 1.0, "DSP Programm " + name}, headline);
 }
 
 bool WriteSoftware(DspSession& s, UserInterface& ui, const std::string& name) {
-    const bool ok = WriteProgram(s, ui, name);
-    ui.Message(ok ? "DSP Programm erfolgreich geschrieben"
-                  : "DSP Programm NICHT erfolgreich geschrieben");
-    return ok;
+    // A failed transfer says it in one message that leads with the closing text.
+    if (!LoadProgramFile(s, ui, name)) {
+        ui.Message(kNotWritten);
+        return false;
+    }
+    if (!WriteProgram(s, ui, name, kNotWritten)) return false;
+    ui.Message("DSP Programm erfolgreich geschrieben");
+    return true;
 }
 
 }  // namespace qv

@@ -15,10 +15,13 @@ namespace qv {
 // that is not a program byte is refused naming the file and the line. On
 // refusal the image is unchanged.
 bool LoadProgramFile(DspSession& s, UserInterface& ui, const std::string& name);
-// LoadProgramFile, then the image write (erase, write, length, select).
-bool WriteProgram(DspSession& s, UserInterface& ui, const std::string& name);
+// LoadProgramFile, then the image write (keep, erase, write, length,
+// select); headline leads the message of a failed transfer.
+bool WriteProgram(DspSession& s, UserInterface& ui, const std::string& name,
+                  const std::string& headline = {});
 // WriteProgram with its closing message ("DSP Programm erfolgreich
-// geschrieben" or "DSP Programm NICHT erfolgreich geschrieben").
+// geschrieben" or "DSP Programm NICHT erfolgreich geschrieben"), one
+// message either way.
 bool WriteSoftware(DspSession& s, UserInterface& ui, const std::string& name);
 
 }  // namespace qv

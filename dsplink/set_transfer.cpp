@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "curves/text_file.h"
+#include "dsplink/box_history.h"
 #include "dsplink/dsp_protocol.h"
 #include "dsplink/dsp_telegrams.h"
 
@@ -52,6 +53,13 @@ bool ReadRanges(DspSession& s, UserInterface& ui, DspImage& image,
     return true;
 }
 
+// A read that ended short: the status bar says the same as the message, so
+// that an older "written ..., verified" never stands beside it.
+void Say(const DspSession& s, UserInterface& ui, const std::string& text) {
+    if (s.failureAsStatusLine) ui.StatusLine(text);
+    ui.Message(text);
+}
+
 }  // namespace
 
 std::string WrittenLine(const std::string& what, const DspState& state, bool verified) {
@@ -66,23 +74,31 @@ std::string SilentReadBackText(const DspState& state) {
     return "Verify failed: no answer from " + Here(state) + " while reading back";
 }
 
-bool VerifyRanges(DspSession& s, UserInterface& ui, const DspImage& image,
-                  const std::vector<ImageRange>& ranges, const ProgressSpan& progress) {
+bool VerifyRanges(SetWrite& w, const DspImage& image, const std::vector<ImageRange>& ranges,
+                  const ProgressSpan& progress) {
+    DspSession& s = w.session();
     auto read = ErasedImage();
-    if (!ReadRanges(s, ui, *read, ranges, progress)) {
-        if (!progress.Cancelled()) ui.Message(SilentReadBackText(s.state));
-        return false;
-    }
-    if (const auto at = FirstDifference(image, *read, ranges)) {
-        ui.Message(VerifyFailedText(s.state.ChosenSet(), s.state.ChosenRate(), *at));
-        return false;
+    if (!ReadRanges(s, w, *read, ranges, progress)) return w.LinkFailed();
+    if (const auto at = FirstDifference(image, *read, ranges)) return w.Differs(*at);
+    return true;
+}
+
+bool EraseForWrite(SetWrite& w, const std::vector<std::uint8_t>& sectors,
+                   const ProgressSpan& progress) {
+    DspSession& s = w.session();
+    for (std::size_t i = 0; i < sectors.size(); ++i) {
+        if (progress.Cancelled()) return w.Failed(WriteEnd::Cancelled);
+        w.Erasing({sectors[i]});
+        if (!s.link.EraseSector(w, s.state.SlotCode(), sectors[i])) return w.LinkFailed();
+        progress.Report(i + 1, sectors.size());
     }
     return true;
 }
 
-bool WriteVerifySelect(DspSession& s, UserInterface& ui, const DspImage& image,
-                       const std::vector<ImageRange>& ranges, const std::string& what,
-                       const std::string& repairedBy, const ProgressSpan& progress) {
+bool WriteVerifySelect(SetWrite& w, const DspImage& image, const std::vector<ImageRange>& ranges,
+                       const std::string& what, const std::string& doing,
+                       const ProgressSpan& progress) {
+    DspSession& s = w.session();
     const bool verify = s.verifyAfterWrite;
     ProgressSpan write = progress;
     write.to = verify ? progress.from + (progress.to - progress.from) / 2 : progress.to;
@@ -90,29 +106,24 @@ bool WriteVerifySelect(DspSession& s, UserInterface& ui, const DspImage& image,
     check.from = write.to;
     check.text = "Verify";
     const auto parts = SplitByCount(write, ranges);
+    w.Doing("writing " + doing);
     for (std::size_t i = 0; i < ranges.size(); ++i) {
-        if (!s.link.WriteRange(ui, s.state.SlotCode(), image, ranges[i].start, ranges[i].count,
-                               parts[i])) {
-            if (progress.Cancelled()) ui.Message(CancelledText(s.state, repairedBy));
-            return false;
-        }
+        if (!s.link.WriteRange(w, s.state.SlotCode(), image, ranges[i].start, ranges[i].count,
+                               parts[i]))
+            return w.LinkFailed();
     }
-    if (verify && !VerifyRanges(s, ui, image, ranges, check)) {
-        // Written in full but not compared: the set is left unselected.
-        if (progress.Cancelled()) {
-            ui.Message("Cancelled: " + Here(s.state) + " was written but not verified");
-        }
-        return false;
-    }
-    if (!s.link.SelectSet(ui, s.state.ChosenSet())) return false;
-    ui.StatusLine(WrittenLine(what, s.state, verify));
-    return true;
+    w.WrittenAll();
+    w.Doing("verifying " + doing);
+    if (verify && !VerifyRanges(w, image, ranges, check)) return false;
+    w.Doing("selecting the set");
+    if (!s.link.SelectSet(w, s.state.ChosenSet())) return w.LinkFailed();
+    return w.Succeeded(image, ranges, verify, WrittenLine(what, s.state, verify));
 }
 
 std::optional<PointList> ReadEqFilter(DspSession& s, UserInterface& ui) {
     auto read = ErasedImage();
     if (!s.link.ReadRange(ui, s.state.SlotCode(), *read, kImageLengthOffset, 2)) {
-        ui.Message(SilentReadBackText(s.state));
+        Say(s, ui, SilentReadBackText(s.state));
         return std::nullopt;
     }
     const std::size_t length = ImageLength(*read);
@@ -123,33 +134,33 @@ std::optional<PointList> ReadEqFilter(DspSession& s, UserInterface& ui) {
         count = length > base ? std::min(count, (length - base) / 8) : 0;
     }
     if (length == kErasedLength || length > kProgramArea || count == 0) {
-        ui.Message(Here(s.state) + " holds no filter yet");
+        Say(s, ui, Here(s.state) + " holds no filter yet");
         return std::nullopt;
     }
     BusyScope busy(ui);
     ProgressScope scope(ui, "Filter <- DSP");
     const ProgressSpan progress{&ui, 0.0, 1.0, "Filter lesen"};
     if (!s.link.ReadRange(ui, s.state.SlotCode(), *read, base, 8 * count, progress)) {
-        ui.Message(progress.Cancelled() ? std::string("Cancelled: nothing was changed")
-                                        : SilentReadBackText(s.state));
+        Say(s, ui,
+            progress.Cancelled() ? std::string("Cancelled: nothing was changed")
+                                 : SilentReadBackText(s.state));
         return std::nullopt;
     }
     return GetCoefficients(*read, base, count);
 }
 
-bool FilterFromDsp(DspSession& s, UserInterface& ui, Workspace& ws, SetChooser& chooser) {
+std::optional<ReadBackFilter> FilterFromDsp(DspSession& s, UserInterface& ui, SetChooser& chooser) {
     if (s.state.DspConnected() == 0) {
         ui.Message("No DSP -> Please connect DSP to USB");
-        return false;
+        return std::nullopt;
     }
     s.state.LockRate(false);
-    if (!chooser.Choose(s.state)) return false;
+    if (!chooser.Choose(s.state)) return std::nullopt;
     auto filter = ReadEqFilter(s, ui);
-    if (!filter) return false;
-    SetSlot(ws[ImpulseResponseDiagram], 3, SetCurveName(s.state.ChosenSet(), s.state.ChosenRate()),
-            std::move(*filter));
+    if (!filter) return std::nullopt;
     ui.StatusLine("Filter read from " + Here(s.state));
-    return true;
+    return ReadBackFilter{SetCurveName(s.state.ChosenSet(), s.state.ChosenRate()),
+                          std::move(*filter)};
 }
 
 bool BackupSet(DspSession& s, UserInterface& ui, const std::string& file) {
@@ -159,30 +170,50 @@ bool BackupSet(DspSession& s, UserInterface& ui, const std::string& file) {
     auto read = ErasedImage();
     const ImageRange tail{kImageLengthOffset, 2u + kSetupSize};
     if (!ReadRanges(s, ui, *read, {tail}, progress.Part(0, 50))) {
-        ui.Message(SilentReadBackText(s.state));
+        Say(s, ui, SilentReadBackText(s.state));
         return false;
     }
     const std::uint16_t length = ImageLength(*read);
     if (length == kErasedLength || length > kProgramArea) {
-        ui.Message(Here(s.state) + " holds no program: nothing to back up");
+        Say(s, ui, Here(s.state) + " holds no program: nothing to back up");
         return false;
     }
     ProgressSpan rest = progress;
     rest.from = progress.Part(0, 50).to;
     if (!ReadRanges(s, ui, *read, {{0, length}}, rest)) {
-        ui.Message(progress.Cancelled() ? std::string("Cancelled: no backup was written")
-                                        : SilentReadBackText(s.state));
+        Say(s, ui,
+            progress.Cancelled() ? std::string("Cancelled: no backup was written")
+                                 : SilentReadBackText(s.state));
         return false;
     }
     try {
         WriteIntelHexFile(file, *BackupContents(*read));
     } catch (const FileError&) {
-        ui.Message("Fehler beim Zugriff auf " + file + " !");
+        Say(s, ui, "Fehler beim Zugriff auf " + file + " !");
         return false;
     }
     ui.StatusLine(Here(s.state) + " backed up to " + file);
     return true;
 }
+
+namespace {
+
+// Erases the sectors of plan (all of the set's when whole), writes and verifies it.
+bool WritePlan(SetWrite& w, const RestorePlan& plan, bool whole, const std::string& what,
+               const ProgressSpan& all) {
+    std::vector<std::uint8_t> sectors = plan.sectors;
+    if (whole) {
+        sectors.clear();
+        for (std::uint8_t i = 0; i < kImageSize / kSectorSize; ++i) sectors.push_back(i);
+    }
+    const ProgressSpan erase{all.ui, all.from, all.from + (all.to - all.from) * 0.05,
+                             "Flash loeschen"};
+    const ProgressSpan rest{all.ui, erase.to, all.to, "Set schreiben"};
+    return EraseForWrite(w, sectors, erase) &&
+           WriteVerifySelect(w, plan.image, plan.writes, what, "the set", rest);
+}
+
+}  // namespace
 
 bool RestoreSet(DspSession& s, UserInterface& ui, const std::string& file) {
     HexSlotImage contents;
@@ -202,22 +233,51 @@ bool RestoreSet(DspSession& s, UserInterface& ui, const std::string& file) {
     }
     BusyScope busy(ui);
     ProgressScope scope(ui, "Restore Set");
-    const ProgressSpan all{&ui, 0.0, 1.0, "Flash loeschen"};
-    const ProgressSpan erase{&ui, 0.0, 0.02, all.text};
-    for (std::size_t i = 0; i < plan.sectors.size(); ++i) {
-        if (erase.Cancelled()) {
-            ui.Message(CancelledText(s.state, "Restore Set"));
-            return false;
-        }
-        if (!s.link.EraseSector(ui, s.state.SlotCode(), plan.sectors[i])) {
-            ui.Message("Flash nicht geloescht");
-            return false;
-        }
-        erase.Report(i + 1, plan.sectors.size());
-    }
-    const ProgressSpan rest{&ui, erase.to, 1.0, "Set schreiben"};
+    SetWrite w(s, ui, "the backup", "Restore Set");
     const std::string name = std::filesystem::path(file).filename().string();
-    return WriteVerifySelect(s, ui, plan.image, plan.writes, "Backup " + name, "Restore Set", rest);
+    return w.Run([&] {
+        const double keep = s.history != nullptr ? 0.3 : 0.0;
+        return w.KeepPrevious(ProgressSpan{&w, 0.0, keep, "Set lesen"}) &&
+               WritePlan(w, plan, false, "Backup " + name, ProgressSpan{&w, keep, 1.0, ""});
+    });
+}
+
+bool RestoreFromHistory(DspSession& s, UserInterface& ui, std::size_t steps) {
+    const std::string here = Here(s.state);
+    if (s.history == nullptr) {
+        ui.Message(here + ": the box history is switched off");
+        return false;
+    }
+    const std::uint8_t set = s.state.ChosenSet(), rate = s.state.ChosenRate();
+    const auto entries = s.history->Entries(set, rate);
+    if (steps == 0 || steps > entries.size()) {
+        ui.Message(here + ": the box history holds " + std::to_string(entries.size()) +
+                   (entries.size() == 1 ? " state" : " states") + ", not " + std::to_string(steps));
+        return false;
+    }
+    const HistoryEntry& entry = entries[steps - 1];
+    HexSlotImage contents;
+    try {
+        contents = ReadIntelHexFile(entry.file);
+    } catch (const std::exception& e) {
+        ui.Message(here + ": the kept state " + entry.file + " cannot be read (" + e.what() + ")");
+        return false;
+    }
+    BusyScope busy(ui);
+    ProgressScope scope(ui, "Undo Last Write");
+    SetWrite w(s, ui, "the kept state", "Undo Last Write");
+    w.SetPrevious(std::nullopt);
+    w.HistoryHoldsAState();
+    const bool ok = w.Run([&] {
+        return WritePlan(w, PlanRestore(contents), true, "Kept state of " + entry.time,
+                         ProgressSpan{&w, 0.0, 1.0, ""});
+    });
+    // Put back: the states it replaced are no longer the newest.
+    if (ok) {
+        s.history->DropNewest(set, rate, steps);
+        if (s.verifyAfterWrite) s.history->SetWritten(set, rate, contents);
+    }
+    return ok;
 }
 
 }  // namespace qv

@@ -11,9 +11,10 @@
 
 #include "curves/point_list.h"
 #include "curves/user_interface.h"
-#include "project/workspace.h"
 #include "dsplink/dsp_session.h"
 #include "dsplink/set_readback.h"
+#include "dsplink/set_write.h"
+#include "project/workspace.h"
 
 namespace qv {
 
@@ -25,19 +26,22 @@ std::string CancelledText(const DspState& state, const std::string& repairedBy);
 // "Verify failed: no answer from Set 3 at 48 kHz while reading back".
 std::string SilentReadBackText(const DspState& state);
 
-// Reads the ranges of the current slot back and compares them with image.
-// A difference or a box that falls silent ends with its message; Cancel ends
-// without one (the caller says what the set holds).
-bool VerifyRanges(DspSession& s, UserInterface& ui, const DspImage& image,
-                  const std::vector<ImageRange>& ranges, const ProgressSpan& progress);
+// Reads the ranges of the current slot back and compares them with image;
+// a difference, a box that falls silent or Cancel end the write w.
+bool VerifyRanges(SetWrite& w, const DspImage& image, const std::vector<ImageRange>& ranges,
+                  const ProgressSpan& progress);
+
+// Erases sectors of the current slot, one by one, for the write w.
+bool EraseForWrite(SetWrite& w, const std::vector<std::uint8_t>& sectors,
+                   const ProgressSpan& progress);
 
 // After the erase: writes the ranges of image to the current slot, verifies
 // them when s.verifyAfterWrite, selects the set and gives the status line
-// "<what> written to ...". A Cancel is reported with what it left and which
-// command (repairedBy) repairs it.
-bool WriteVerifySelect(DspSession& s, UserInterface& ui, const DspImage& image,
-                       const std::vector<ImageRange>& ranges, const std::string& what,
-                       const std::string& repairedBy, const ProgressSpan& progress);
+// "<what> written to ...". doing names the contents in a failure message
+// ("the filter"). Every ending short is said by w.
+bool WriteVerifySelect(SetWrite& w, const DspImage& image, const std::vector<ImageRange>& ranges,
+                       const std::string& what, const std::string& doing,
+                       const ProgressSpan& progress);
 
 // The equalizer coefficients of the current slot at eqCoefOffset of the
 // current profile: the eqTapCount - 1 values "Filter -> DSP" stores, as the
@@ -45,16 +49,24 @@ bool WriteVerifySelect(DspSession& s, UserInterface& ui, const DspImage& image,
 // or Cancel.
 std::optional<PointList> ReadEqFilter(DspSession& s, UserInterface& ui);
 // "Filter <- DSP": a found box, the chooser with RateLocked 0, then the
-// filter into slot 3 of "Impuls Response" named "Set N (rate)". Nothing
-// changes on a refusal or a Cancel.
-bool FilterFromDsp(DspSession& s, UserInterface& ui, Workspace& ws, SetChooser& chooser);
+// filter named "Set N (rate)" for the caller to show. nullopt on a refusal
+// or a Cancel.
+struct ReadBackFilter {
+    std::string name;
+    PointList points;
+};
+std::optional<ReadBackFilter> FilterFromDsp(DspSession& s, UserInterface& ui, SetChooser& chooser);
 
 // The current slot's program (up to its length word), length word and setup
 // block into an Intel HEX file. An erased set is refused.
 bool BackupSet(DspSession& s, UserInterface& ui, const std::string& file);
 // The file into the current slot: refused before any traffic when the file
 // is not sound; then the sectors it touches are erased, its bytes written,
-// verified, and the set selected.
+// verified, and the set selected. What the set held goes into the history first.
 bool RestoreSet(DspSession& s, UserInterface& ui, const std::string& file);
+// "Undo Last Write": the state kept steps writes ago (1 = the newest) back
+// into the current slot (all its sectors erased), verified; on success the
+// states it replaced leave the history.
+bool RestoreFromHistory(DspSession& s, UserInterface& ui, std::size_t steps);
 
 }  // namespace qv

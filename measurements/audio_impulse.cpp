@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "measurements/measurement_import.h"
+#include "measurements/import_types.h"
 
 namespace qv {
 namespace {

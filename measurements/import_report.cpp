@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "measurements/measurement_import.h"
+#include "measurements/import_types.h"
 
 namespace qv {
 namespace {

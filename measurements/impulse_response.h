@@ -7,7 +7,8 @@
 #include <span>
 #include <vector>
 
-#include "measurements/measurement_import.h"
+#include "curves/point_list.h"
+#include "measurements/import_types.h"
 #include "measurements/text_table.h"
 
 namespace qv {

@@ -3,7 +3,7 @@
 #include <cerrno>
 #include <cstring>
 
-#include "measurements/measurement_import.h"
+#include "measurements/import_types.h"
 
 namespace qv {
 

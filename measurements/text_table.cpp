@@ -6,7 +6,7 @@
 #include <cmath>
 #include <string_view>
 
-#include "measurements/measurement_import.h"
+#include "measurements/import_types.h"
 
 namespace qv {
 namespace {

@@ -3,10 +3,17 @@
 // (or by a batch command) and passed by reference.
 
 #include <cstdint>
+#include <string_view>
 
 #include "curves/diagram_set.h"
 
 namespace qv {
+
+// What the slots of a diagram hold, named by role: the curve the engineer
+// draws or loads (in the impulse diagrams the impulse, in "Impuls Response"
+// and "Filter Room" the computed filter), the level or delay the filter
+// achieves, a measurement, and the measurement with the filter applied.
+enum class CurveRole { Desired, Impulse, Real, Measured, Predicted };
 
 struct Workspace {
     DiagramSet diagrams = MakeDiagramSet();
@@ -14,8 +21,8 @@ struct Workspace {
     std::int32_t ViewWidth = 0;
     std::int32_t ViewHeight = 0;
     std::uint8_t ComPortNumber = 1;
-    // 0 until the configuration file says 44100; a synthesis run sets both
-    // values for its own duration and restores them.
+    // 0 until the configuration file says 44100. The synthesis takes its
+    // length and rate from the program profile, never from here.
     double ProcessingSampleRate = 0.0;
     std::int32_t ProcessingLength = 1800;
     // Room size for the room synthesis, in cm (the "Room " spin edits).
@@ -26,7 +33,19 @@ struct Workspace {
     const Diagram& operator[](DiagramId id) const { return diagrams[id]; }
     Diagram& Current() { return diagrams[CurrentDiagram]; }
     const Diagram& Current() const { return diagrams[CurrentDiagram]; }
+    CurveSlot& Curve(DiagramId id, CurveRole role);
+    const CurveSlot& Curve(DiagramId id, CurveRole role) const;
+    // The curve of that role in the current diagram.
+    CurveSlot& Current(CurveRole role) { return Curve(CurrentDiagram, role); }
+    const CurveSlot& Current(CurveRole role) const { return Curve(CurrentDiagram, role); }
 };
+
+// The slot that holds a role.
+int SlotOf(CurveRole role);
+// The curve of a role takes the list and the name (its marked flag cleared);
+// or is emptied.
+void SetCurve(Workspace& ws, DiagramId id, CurveRole role, std::string_view name, PointList list);
+void ClearCurve(Workspace& ws, DiagramId id, CurveRole role);
 
 // Start-up step 1: the eleven diagrams, "Frequency Response" current,
 // ProcessingLength 1800.

@@ -38,7 +38,7 @@ TEST(MenuTree, VisibleItemsAfterStart) {
         "[View]\n  [Frequency Response]\n  [Group Delay]\n  [Impuls Response]\n  -\n  -\n  -\n"
         "[Simulate]\n  [Execute]\n  [Correction Target…]\n"
         "[Transfer]\n  [Filter -> DSP]\n  [Filter <- DSP]\n  -\n  [Verify After Write]\n"
-        "  [Backup Set\u2026]\n  [Restore Set\u2026]\n"
+        "  [Backup Set\u2026]\n  [Restore Set\u2026]\n  [Undo Last Write]\n  [History\u2026]\n"
         "[Setup]\n  [DSP]\n    [Volume]\n  [COM]\n    [COM1]\n    [COM2]\n    [COM3]\n    "
         "[COM4]\n");
 }

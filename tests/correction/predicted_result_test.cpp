@@ -7,7 +7,6 @@
 #include "correction/correction_target.h"
 #include "dsp_math/eq_synthesis.h"
 #include "dsp_math/impulse_analysis.h"
-#include "tests/support/test_support.h"
 
 namespace qv {
 namespace {
@@ -15,9 +14,7 @@ namespace {
 constexpr double kFs = 48000;
 constexpr std::int32_t kTaps = 1799;
 
-DspProgramProfile HighProfile() {
-    return DeriveProfile(1, kFs);
-}
+const FilterProfile kHigh{kTaps, kFs};
 
 // A speaker at 85 dB with a broad 4 dB bump at 2 kHz and a 2 dB shelf in the
 // highs: smooth enough for the filter's resolution of fs/N = 27 Hz.
@@ -26,8 +23,7 @@ double Speaker(double f) {
     return 85.0 + 4.0 * std::exp(-octaves * octaves) - 2.0 / (1.0 + std::pow(8000.0 / f, 2));
 }
 
-// The synthesis samples the target at the correction curve's points: a
-// flat correction as dense as the demo's.
+// A flat correction as dense as the demo's.
 PointList DenseFlat() {
     PointList c = {{0, 0}};
     for (double f = 10.0; f <= 24000.0; f *= std::exp2(1.0 / 48)) AppendPoint(c, f, 0.0);
@@ -46,39 +42,29 @@ TEST(PredictedResult, OwnTargetFlattensTheMeasurement) {
     s.from = 200;
     s.to = 16000;
     ASSERT_FALSE(CheckTargetSettings(s));
-    Workspace ws;
-    SetSlot(ws[FrequencyResponseDiagram], 1, "desired", LevelCorrection(m, s));
-    SetSlot(ws[FrequencyResponseDiagram], 3, "measured", m);
-    SetSlot(ws[GroupDelayDiagram], 1, "desired", PointList{{0, 0}, {24000, 0}});
-    SetSlot(ws[FrequencyResponseHighDiagram], 1, "amlin.cor", DenseFlat());
-    test::ScriptedUserInterface ui;
-    ASSERT_TRUE(SynthesizeEqFilter(ws, HighProfile(), ui));
-    const auto rms = StorePredictedCurves(ws, kTaps, kFs, s.from, s.to);
-    ASSERT_TRUE(rms.has_value());
-    const PointList before = m;
-    EXPECT_GT(*BandRmsDeviation(before, s.from, s.to), 1.0);
-    EXPECT_LT(*rms, 0.05);
-    const CurveSlot& p = ws[FrequencyResponseDiagram].Slot(4);
-    EXPECT_EQ(p.name, "predicted");
+    const SynthesisTargets t{LevelCorrection(m, s), {{0, 0}, {24000, 0}}, DenseFlat()};
+    const PointList filter = SynthesizeEqFilter(t, kHigh).filter;
+    const Prediction p = PredictMeasurement(m, {}, filter, kTaps, kFs, s.from, s.to);
+    ASSERT_TRUE(p.rms.has_value());
+    EXPECT_GT(*BandRmsDeviation(m, s.from, s.to), 1.0);
+    EXPECT_LT(*p.rms, 0.05);
     // Up to the filter's Nyquist frequency, no further.
-    ASSERT_FALSE(p.points.empty());
-    EXPECT_LE(p.points.back().x, kFs / 2);
-    EXPECT_GT(p.points.back().x, kFs / 2 / std::exp2(1.0 / 24));
-    // Without a measurement in slot 3 of "Group Delay" nothing is predicted there.
-    EXPECT_TRUE(ws[GroupDelayDiagram].Slot(4).points.empty());
+    ASSERT_FALSE(p.level.empty());
+    EXPECT_LE(p.level.back().x, kFs / 2);
+    EXPECT_GT(p.level.back().x, kFs / 2 / std::exp2(1.0 / 24));
+    // Without a measured delay, or without a filter, nothing is predicted.
+    EXPECT_TRUE(p.delay.empty());
+    const Prediction none = PredictMeasurement(m, m, {}, kTaps, kFs, s.from, s.to);
+    EXPECT_TRUE(none.level.empty() && none.delay.empty() && !none.rms);
 }
 
 TEST(PredictedResult, FilterLevelAgreesWithTheAchievedCurve) {
     // "real" comes from the analysis sweep; the rotation sums at its
     // frequencies must give the same level.
-    Workspace ws;
-    SetSlot(ws[FrequencyResponseDiagram], 1, "desired", Measured(Speaker));
-    SetSlot(ws[GroupDelayDiagram], 1, "desired", PointList{{0, 0.3}, {24000, -0.2}});
-    SetSlot(ws[FrequencyResponseHighDiagram], 1, "amlin.cor", DenseFlat());
-    test::ScriptedUserInterface ui;
-    ASSERT_TRUE(SynthesizeEqFilter(ws, HighProfile(), ui));
-    const PointList& real = ws[FrequencyResponseDiagram].Slot(2).points;
-    const PointList level = FilterLevelAt(ws[ImpulseResponseDiagram].Slot(1).points, real, kFs);
+    const SynthesisTargets t{Measured(Speaker), {{0, 0.3}, {24000, -0.2}}, DenseFlat()};
+    const SynthesisResult r = SynthesizeEqFilter(t, kHigh);
+    const PointList& real = r.achieved.level;
+    const PointList level = FilterLevelAt(r.filter, real, kFs);
     ASSERT_EQ(level.size(), real.size());
     for (std::size_t i = 0; i < real.size(); ++i) EXPECT_NEAR(level[i].y, real[i].y, 1e-9);
 }

@@ -6,6 +6,7 @@
 #include "dsp_dialogs/setup_dialog_logic.h"
 #include "dsp_test_doubles.h"
 #include "dspbox/virtual_dsp_box.h"
+#include "dsplink/box_history.h"
 #include "dsplink/filter_transfer.h"
 #include "tests/support/test_support.h"
 
@@ -211,6 +212,54 @@ TEST_F(CommandsFixture, FilterFromDspBackupAndRestoreThroughTheMenu) {
     EXPECT_FALSE(commands.MenuVerifyAfterWriteClick());
     EXPECT_FALSE(session.verifyAfterWrite);
     EXPECT_TRUE(commands.MenuVerifyAfterWriteClick());
+}
+
+TEST_F(CommandsFixture, UndoLastWriteAndHistoryPutBackTheSetThroughTheMenu) {
+    struct Picker : HistoryPicker {
+        std::vector<std::string> shown;
+        std::optional<std::size_t> answer;
+        std::optional<std::size_t> Pick(const std::string& set,
+                                        const std::vector<std::string>& lines) override {
+            shown = lines;
+            shown.insert(shown.begin(), set);
+            return answer;
+        }
+    } picker;
+    commands.SetHistoryPicker(&picker);
+    test::TempDir dir;
+    BoxHistory history(dir.path());
+    session.history = &history;
+    setup.FormCreate();
+    ws[ImpulseResponseDiagram].Slot(1).points = PointList(1800, CurvePoint{0.0, 0.25});
+    ws.CurrentDiagram = FrequencyResponseDiagram;
+    session.state.SetRate(kRate48k);
+    const auto slot = [&] {
+        const auto s = box.FlashSlot(2, kRate48k);
+        return std::vector<std::uint8_t>(s.begin(), s.end());
+    };
+    const auto erased = slot();
+    chooser.answers = {SetChoice{2, kRate48k}};
+    commands.MenuFilterToDspClick();
+    const auto first = slot();
+    ws[ImpulseResponseDiagram].Slot(1).points = PointList(1800, CurvePoint{0.0, -0.5});
+    chooser.answers = {SetChoice{2, kRate48k}, SetChoice{2, kRate48k}};
+    commands.MenuFilterToDspClick();
+    commands.MenuUndoLastWriteClick();
+    EXPECT_EQ(slot(), first);
+
+    chooser.answers = {SetChoice{2, kRate48k}};
+    picker.answer = 0;
+    commands.MenuBoxHistoryClick();
+    ASSERT_EQ(picker.shown.size(), 2u);
+    EXPECT_EQ(picker.shown[0], "Set 3 at 48 kHz");
+    EXPECT_TRUE(picker.shown[1].ends_with("before Filter -> DSP  (box version 1)"));
+    EXPECT_EQ(slot(), erased);
+    EXPECT_TRUE(ui.messages.empty()) << ui.messages[0];
+
+    chooser.answers = {SetChoice{2, kRate48k}};
+    commands.MenuBoxHistoryClick();
+    EXPECT_EQ(ui.messages, std::vector<std::string>{"Set 3 at 48 kHz: the box history holds no "
+                                                    "state yet"});
 }
 
 }  // namespace

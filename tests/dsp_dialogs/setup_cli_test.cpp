@@ -15,7 +15,9 @@ namespace {
 struct SetupCli : ::testing::Test {
     test::TempDir dir;
     int Run(const std::string& args) {
-        const std::string cmd = std::string(QV_CLI_EXE) + " dsp --port virtual --flash " +
+        // The box history of these runs stays in the test's folder.
+        const std::string cmd = "XDG_DATA_HOME=" + dir.File("data") + " " +
+                                std::string(QV_CLI_EXE) + " dsp --port virtual --flash " +
                                 dir.File("flash.bin") + " " + args + " >" + dir.File("out.log") +
                                 " 2>&1";
         const int status = std::system(cmd.c_str());

@@ -1,5 +1,6 @@
 #include "tests/dsp_math/direct_reference.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "dsp_math/impulse_analysis.h"
@@ -96,16 +97,58 @@ PointList RefSpectrumToImpulse(const PointList& re, const PointList& im) {
     return out;
 }
 
+namespace {
+
+// Linear between points, the end values beyond the ends; 0 for no points.
+double At(const PointList& curve, double x) {
+    if (curve.empty()) return 0.0;
+    if (x <= curve.front().x) return curve.front().y;
+    if (x >= curve.back().x) return curve.back().y;
+    const auto hi = std::lower_bound(curve.begin(), curve.end(), x,
+                                     [](const CurvePoint& p, double v) { return p.x < v; });
+    if (hi->x == x) return hi->y;
+    const auto lo = hi - 1;
+    return lo->y + (hi->y - lo->y) * (x - lo->x) / (hi->x - lo->x);
+}
+
+}  // namespace
+
 PointList RefDesignFilter(const PointList& level, const PointList& delay,
                           const PointList& correction, std::int32_t n, double fs) {
-    const PointList sum = AddCurves(correction, level);
-    const PointList magnitudes = ResampleLevelToMagnitude(sum, n, fs);
-    PointList phases = DelayToPhase(ResampleToBins(delay, n, fs), n, fs);
-    AddBulkDelayPhase(phases, n, n / (2 * fs) * 1000, fs);
-    AlignMidBinPhase(phases, n);
-    const RectSpectrum half = PolarToRect(magnitudes, phases);
-    const RectSpectrum full = MirrorSpectrum(half.real, half.imag, n);
-    PointList h = RefSpectrumToImpulse(full.real, full.imag);
+    // The target plus the correction on the frequencies of both.
+    std::vector<double> xs;
+    for (const auto* c : {&level, &correction})
+        for (const CurvePoint& p : *c) xs.push_back(p.x);
+    std::sort(xs.begin(), xs.end());
+    xs.erase(std::unique(xs.begin(), xs.end()), xs.end());
+    PointList sum;
+    for (const double x : xs) AppendPoint(sum, x, At(level, x) + At(correction, x));
+    // Bins, the delay integrated into a phase, the bulk delay and the ramp
+    // that puts bin N div 2 onto a multiple of pi.
+    const long double df = static_cast<long double>(fs) / n;
+    const long double pi = kTwoPi / 2;
+    std::vector<long double> mag(static_cast<std::size_t>(n)), phase(n + 1u, 0.0L);
+    for (std::int32_t k = 0; k < n; ++k) {
+        const double f = static_cast<double>(k) * fs / n;
+        mag[k] = powl(10.0L, At(sum, f) / 20.0L);
+        phase[k + 1] = phase[k] + kTwoPi * At(delay, f) / 1000 * df;
+    }
+    const long double bulk = static_cast<long double>(n) / (2 * fs);
+    for (std::size_t d = 0; d < phase.size(); ++d) phase[d] += bulk * df * kTwoPi * d;
+    const std::size_t mid = static_cast<std::size_t>(n / 2);
+    const long double shift = (truncl(phase[mid] / pi) - 1) * pi - phase[mid];
+    for (std::size_t e = 0; e < phase.size(); ++e) phase[e] += shift * e / (n / 2.0L);
+    // The conjugate-symmetric spectrum of 2m+2 bins with a real top bin.
+    const std::size_t top = static_cast<std::size_t>((n - 1) / 2) + 1;
+    PointList re, im;
+    for (std::size_t k = 0; k < 2 * top; ++k) {
+        const std::size_t j = k <= top ? k : 2 * top - k;
+        const long double m = j < mag.size() ? mag[j] : 0.0L;
+        const long double sign = k <= top ? 1.0L : -1.0L;
+        AppendPoint(re, k, static_cast<double>(m * cosl(phase[j])));
+        AppendPoint(im, k, j == top ? 0.0 : static_cast<double>(-sign * m * sinl(phase[j])));
+    }
+    PointList h = RefSpectrumToImpulse(re, im);
     TaperWindow(n / 2, 0, n / 2, h);
     return h;
 }

@@ -18,7 +18,8 @@ RefSums DirectSums(const std::vector<double>& a, const std::vector<double>& b,
 PointList RefFrequencyResponse(const PointList& impulse, double fs, double fLow, double fHigh);
 PointList RefGroupDelay(const PointList& impulse, double fs);
 PointList RefSpectrumToImpulse(const PointList& re, const PointList& im);
-// The whole filter design with the inverse transform above.
+// The whole filter design with its own resampling, phase and mirror, and the
+// inverse transform above: nothing of the library but the taper window.
 PointList RefDesignFilter(const PointList& level, const PointList& delay,
                           const PointList& correction, std::int32_t n, double fs);
 

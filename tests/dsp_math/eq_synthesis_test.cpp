@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <filesystem>
 #include <random>
@@ -21,18 +22,11 @@ PointList Flat(double value, double to = 24000) {
     return PointList{{0, value}, {to, value}};
 }
 
-DspProgramProfile HighProfile() {
-    return DeriveProfile(1, 48000);
-}
+const FilterProfile kHigh{1799, 48000};
+const FilterProfile kRoom{899, 6000};
 
-Workspace FlatWorkspace(double levelDb = 0, double delayMs = 0) {
-    Workspace ws;
-    SetSlot(ws[FrequencyResponseDiagram], 1, "desired", Flat(levelDb));
-    SetSlot(ws[GroupDelayDiagram], 1, "desired", Flat(delayMs));
-    SetSlot(ws[FrequencyResponseHighDiagram], 1, "amlin.cor", Flat(0));
-    SetSlot(ws[FrequencyRoomDiagram], 1, "desired", Flat(0, 3000));
-    SetSlot(ws[DelayRoomDiagram], 1, "desired", Flat(0, 3000));
-    return ws;
+SynthesisTargets FlatTargets(double levelDb = 0, double delayMs = 0, double to = 24000) {
+    return {Flat(levelDb, to), Flat(delayMs, to), Flat(0)};
 }
 
 std::size_t PeakIndex(const PointList& h) {
@@ -48,118 +42,71 @@ TEST(EqSynthesis, FlatTargets) {
         std::size_t indexLow, indexHigh;
     } cases[] = {{0, 0, 0.9999, 901, 902}, {6, 0, 1.995, 901, 902}, {0, 1, 0.981, 854, 854}};
     for (const auto& c : cases) {
-        Workspace ws = FlatWorkspace(c.levelDb, c.delayMs);
-        test::ScriptedUserInterface ui;
-        ASSERT_TRUE(SynthesizeEqFilter(ws, HighProfile(), ui));
-        EXPECT_TRUE(ui.messages.empty());
-        const CurveSlot& f = ws[ImpulseResponseDiagram].Slot(1);
-        EXPECT_EQ(f.name, "impuls");
-        ASSERT_EQ(f.points.size(), 1800u);
-        EXPECT_EQ(f.points[1799].x, 1799.0);
-        const std::size_t i = PeakIndex(f.points);
+        const SynthesisResult r = SynthesizeEqFilter(FlatTargets(c.levelDb, c.delayMs), kHigh);
+        const PointList& f = r.filter;
+        ASSERT_EQ(f.size(), 1800u);
+        EXPECT_EQ(f[1799].x, 1799.0);
+        const std::size_t i = PeakIndex(f);
         EXPECT_GE(i, c.indexLow) << c.levelDb << " " << c.delayMs;
         EXPECT_LE(i, c.indexHigh) << c.levelDb << " " << c.delayMs;
-        EXPECT_NEAR(f.points[i].y, c.peak, 2e-3);
-        EXPECT_EQ(f.points[1798].y, 0.0);
-        EXPECT_EQ(f.points[1799].y, 0.0);
+        EXPECT_NEAR(f[i].y, c.peak, 2e-3);
+        EXPECT_EQ(f[1798].y, 0.0);
+        EXPECT_EQ(f[1799].y, 0.0);
         if (c.levelDb == 0 && c.delayMs == 0) {
-            for (std::size_t k = 0; k < f.points.size(); ++k)
+            for (std::size_t k = 0; k < f.size(); ++k)
                 if (k != i) {
-                    ASSERT_LT(std::fabs(f.points[k].y), 0.0012) << k;
+                    ASSERT_LT(std::fabs(f[k].y), 0.0012) << k;
                 }
-            const CurveSlot& level = ws[FrequencyResponseDiagram].Slot(2);
-            const CurveSlot& delay = ws[GroupDelayDiagram].Slot(2);
-            EXPECT_EQ(level.name, "real");
-            EXPECT_EQ(delay.name, "real");
-            for (const auto& p : level.points) ASSERT_NEAR(p.y, 0.0, 1e-3) << p.x;
-            for (const auto& p : delay.points) ASSERT_NEAR(p.y, 0.0, 0.1) << p.x;
+            for (const auto& p : r.achieved.level) ASSERT_NEAR(p.y, 0.0, 1e-3) << p.x;
+            for (const auto& p : r.achieved.delay) ASSERT_NEAR(p.y, 0.0, 0.1) << p.x;
             // The filter itself reads about -18.77 ms before the offset.
-            const PointList raw = ImpulseToGroupDelay(f.points, 48000);
+            const PointList raw = ImpulseToGroupDelay(f, 48000);
             EXPECT_NEAR(raw[800].y, -18.77, 0.05);
         }
-        // The targets are only read.
-        EXPECT_EQ(ws[FrequencyResponseDiagram].Slot(1).points, Flat(c.levelDb));
     }
 }
 
-// The three inputs of a variant in the order they are checked, with their
-// messages. Every combination of empty inputs is tried, so each message must
-// win over the ones after it; the run must leave every slot and both
-// processing values as they were.
-struct RefusalInputs {
-    DiagramId diagram[3];
-    const char* message[3];
-};
-
-template <typename Synthesize>
-void ExpectRefusalsInOrder(const RefusalInputs& inputs, Synthesize synthesize) {
-    for (int emptied = 1; emptied < 8; ++emptied) {
-        Workspace ws = FlatWorkspace();
-        int first = -1;
-        for (int i = 2; i >= 0; --i)
-            if (emptied & (1 << i)) {
-                ClearSlots(ws[inputs.diagram[i]]);
-                first = i;
-            }
-        ws.ProcessingSampleRate = 44100;
-        ws.ProcessingLength = 1234;
-        SetSlot(ws[ImpulseResponseDiagram], 3, "old", Flat(1));
-        SetSlot(ws[FilterRoomDiagram], 3, "old", Flat(2));
-        const DiagramSet before = ws.diagrams;
-        test::ScriptedUserInterface ui;
-        EXPECT_FALSE(synthesize(ws, ui)) << emptied;
-        EXPECT_EQ(ui.messages, std::vector<std::string>{inputs.message[first]}) << emptied;
-        EXPECT_EQ(ws.ProcessingSampleRate, 44100) << emptied;
-        EXPECT_EQ(ws.ProcessingLength, 1234) << emptied;
-        for (int id = 0; id < kDiagramCount; ++id)
-            for (int k = 1; k <= 4; ++k) {
-                const CurveSlot& now = ws[static_cast<DiagramId>(id)].Slot(k);
-                const CurveSlot& was = before[static_cast<DiagramId>(id)].Slot(k);
-                EXPECT_EQ(now.points, was.points) << emptied << " " << id << " " << k;
-                EXPECT_EQ(now.name, was.name) << emptied << " " << id << " " << k;
-            }
+// Every combination of missing inputs: the first in the order level, delay,
+// correction, profile names the refusal.
+TEST(Synthesis, RefusalsInOrder) {
+    const struct {
+        FilterVariant variant;
+        const char* message[3];
+    } variants[] = {
+        {FilterVariant::Equalizer,
+         {"noch keine Kurve fuer Amplitudenequalizing geladen.",
+          "noch keine Kurve fuer Laufzeitequalizing geladen.", "Korrekturkurve High fehlt."}},
+        {FilterVariant::Room,
+         {"noch keine Frequenz-Kurve fuer Roomequalizing geladen.",
+          "noch keine Delay-Kurve fuer Roomqualizing geladen.", "Korrekturkurve High fehlt."}},
+    };
+    for (const auto& v : variants) {
+        EXPECT_EQ(SynthesisRefusal(v.variant, FlatTargets(), kHigh), "");
+        for (int emptied = 1; emptied < 16; ++emptied) {
+            SynthesisTargets t = FlatTargets();
+            FilterProfile p = kHigh;
+            if (emptied & 1) t.level.clear();
+            if (emptied & 2) t.delay.clear();
+            if (emptied & 4) t.correction.clear();
+            if (emptied & 8) p = FilterProfile{};
+            const int first = std::countr_zero(static_cast<unsigned>(emptied));
+            EXPECT_EQ(SynthesisRefusal(v.variant, t, p),
+                      first < 3 ? v.message[first] : kNoProfileMessage)
+                << emptied;
+        }
     }
-    // A run that goes through puts both values back as well.
-    Workspace ws = FlatWorkspace();
-    ws.ProcessingSampleRate = 44100;
-    ws.ProcessingLength = 1234;
-    test::ScriptedUserInterface ui;
-    EXPECT_TRUE(synthesize(ws, ui));
-    EXPECT_EQ(ws.ProcessingSampleRate, 44100);
-    EXPECT_EQ(ws.ProcessingLength, 1234);
+    for (const FilterProfile bad : {FilterProfile{0, 48000}, FilterProfile{1799, std::nan("")}})
+        EXPECT_EQ(SynthesisRefusal(FilterVariant::Room, FlatTargets(), bad), kNoProfileMessage);
 }
 
-TEST(EqSynthesis, RefusalsInOrderChangeNothing) {
-    const RefusalInputs eq{
-        {FrequencyResponseDiagram, GroupDelayDiagram, FrequencyResponseHighDiagram},
-        {"noch keine Kurve fuer Amplitudenequalizing geladen.",
-         "noch keine Kurve fuer Laufzeitequalizing geladen.", "Korrekturkurve High fehlt."}};
-    ExpectRefusalsInOrder(eq, [](Workspace& ws, UserInterface& ui) {
-        return SynthesizeEqFilter(ws, HighProfile(), ui);
-    });
-}
-
-TEST(Synthesis, EmptyProfileIsRefusedNotDividedByZero) {
-    Workspace ws = FlatWorkspace();
-    test::ScriptedUserInterface ui;
-    const DspProgramProfile empty;
-    EXPECT_FALSE(SynthesizeEqFilter(ws, empty, ui));
-    ws.CurrentDiagram = FrequencyRoomDiagram;
-    EXPECT_FALSE(SynthesizeRoomFilter(ws, empty, ui));
-    EXPECT_EQ(ui.messages, (std::vector<std::string>{kNoProfileMessage, kNoProfileMessage}));
-    EXPECT_TRUE(ws[ImpulseResponseDiagram].Slot(1).points.empty());
-    EXPECT_TRUE(ws[FilterRoomDiagram].Slot(1).points.empty());
-    EXPECT_EQ(ws.ProcessingSampleRate, 0.0);
-}
-
-TEST(RoomSynthesis, RefusalsInOrder) {
-    const RefusalInputs room{
-        {FrequencyRoomDiagram, DelayRoomDiagram, FrequencyResponseHighDiagram},
-        {"noch keine Frequenz-Kurve fuer Roomequalizing geladen.",
-         "noch keine Delay-Kurve fuer Roomqualizing geladen.", "Korrekturkurve High fehlt."}};
-    ExpectRefusalsInOrder(room, [](Workspace& ws, UserInterface& ui) {
-        return SynthesizeRoomFilter(ws, HighProfile(), ui);
-    });
+TEST(Synthesis, ProfileOfEachVariant) {
+    const DspProgramProfile p = DeriveProfile(1, 48000);
+    const FilterProfile eq = ProfileOf(FilterVariant::Equalizer, p);
+    const FilterProfile room = ProfileOf(FilterVariant::Room, p);
+    EXPECT_EQ(eq.n, p.eqTapCount);
+    EXPECT_EQ(eq.fs, p.eqSampleRate);
+    EXPECT_EQ(room.n, p.roomTapCount);
+    EXPECT_EQ(room.fs, p.roomSampleRate);
 }
 
 TEST(RoomSynthesis, PathTimes) {
@@ -171,23 +118,17 @@ TEST(RoomSynthesis, PathTimes) {
 }
 
 TEST(RoomSynthesis, FlatTargetsOneAndTwoPeaks) {
-    Workspace ws = FlatWorkspace();
-    test::ScriptedUserInterface ui;
-    ASSERT_TRUE(SynthesizeRoomFilter(ws, HighProfile(), ui));
-    const PointList& same = ws[FilterRoomDiagram].Slot(1).points;
+    const SynthesisTargets t = FlatTargets(0, 0, 3000);
+    const SynthesisResult r = SynthesizeRoomFilter(t, kRoom, {400, 400});
+    const PointList& same = r.filter;
     ASSERT_EQ(same.size(), 900u);
-    EXPECT_EQ(ws[FilterRoomDiagram].Slot(1).name, "impuls");
     const std::size_t i = PeakIndex(same);
     EXPECT_TRUE(i == 451 || i == 452) << i;
     EXPECT_LT(same[i].y, -0.9995);
     EXPECT_GT(same[i].y, -0.9999);
-    EXPECT_EQ(ws[FrequencyRoomDiagram].Slot(2).name, "real");
-    EXPECT_EQ(ws[DelayRoomDiagram].Slot(2).name, "real");
-    for (const auto& p : ws[FrequencyRoomDiagram].Slot(2).points) ASSERT_NEAR(p.y, 0, 1e-3);
+    for (const auto& p : r.achieved.level) ASSERT_NEAR(p.y, 0, 1e-3);
 
-    ws.RoomDepth = 500;
-    ASSERT_TRUE(SynthesizeRoomFilter(ws, HighProfile(), ui));
-    const PointList& two = ws[FilterRoomDiagram].Slot(1).points;
+    const PointList two = SynthesizeRoomFilter(t, kRoom, {500, 400}).filter;
     const std::size_t p1 = PeakIndex(two);
     PointList rest = two;
     for (std::size_t k = p1 - 3; k <= p1 + 3; ++k) rest[k].y = 0;
@@ -196,20 +137,6 @@ TEST(RoomSynthesis, FlatTargetsOneAndTwoPeaks) {
     EXPECT_EQ(p1 - p2, 23u);
     EXPECT_NEAR(two[p1].y, -0.5, 0.002);
     EXPECT_NEAR(two[p2].y, -0.494, 0.002);
-    EXPECT_TRUE(ui.messages.empty());
-}
-
-TEST(Synthesis, RepeatedRunReplacesSlots) {
-    Workspace ws = FlatWorkspace();
-    SetSlot(ws[ImpulseResponseDiagram], 4, "old", Flat(1));
-    test::ScriptedUserInterface ui;
-    ASSERT_TRUE(SynthesizeEqFilter(ws, HighProfile(), ui));
-    const DiagramSet first = ws.diagrams;
-    ASSERT_TRUE(SynthesizeEqFilter(ws, HighProfile(), ui));
-    EXPECT_TRUE(ws[ImpulseResponseDiagram].Slot(4).points.empty());
-    for (DiagramId id : {ImpulseResponseDiagram, FrequencyResponseDiagram, GroupDelayDiagram})
-        for (int k = 1; k <= 4; ++k)
-            EXPECT_EQ(ws[id].Slot(k).points, first[id].Slot(k).points) << id << " " << k;
 }
 
 // The fast design against the long-double one: coefficients, then the
@@ -295,35 +222,6 @@ TEST(SynthesisEquivalence, MeasuredTargetAgainstDirectReference) {
     ExpectMatchesReference("measured", InvertedTarget(measured), Flat(0.3), 899, 6000, true);
 }
 
-// The design runs on plain vectors; the list transforms that the commands
-// use must give exactly the same filter.
-TEST(DesignFilter, SameBitsAsTheListTransforms) {
-    const ShapedTargets t = Shaped();
-    const struct {
-        const PointList& level;
-        const PointList& delay;
-        std::int32_t n;
-        double fs;
-    } cases[] = {{t.level, t.delay, 1799, 48000},
-                 {t.randomLevel, t.randomDelay, 899, 6000},
-                 {Flat(0), Flat(0), 1, 48000},
-                 {Flat(3), Flat(1), 8, 1000}};
-    for (const auto& c : cases) {
-        test::ScriptedUserInterface ui;
-        const PointList magnitudes =
-            ResampleLevelToMagnitude(AddCurves(Flat(0, 24000), c.level), c.n, c.fs);
-        PointList phases = DelayToPhase(ResampleToBins(c.delay, c.n, c.fs), c.n, c.fs);
-        AddBulkDelayPhase(phases, c.n, c.n / (2 * c.fs) * 1000, c.fs);
-        AlignMidBinPhase(phases, c.n);
-        const RectSpectrum half = PolarToRect(magnitudes, phases);
-        const RectSpectrum full = MirrorSpectrum(half.real, half.imag, c.n);
-        PointList lists = SpectrumToImpulse(full.real, full.imag, 1.0, ui);
-        TaperWindow(c.n / 2, 0, c.n / 2, lists);
-        EXPECT_EQ(DesignFilter(c.level, c.delay, Flat(0, 24000), c.n, c.fs), lists) << c.n;
-        EXPECT_TRUE(ui.messages.empty());
-    }
-}
-
 TEST(DesignFilter, RefusesWhatNoFilterHas) {
     const struct {
         std::int32_t n;
@@ -337,14 +235,13 @@ TEST(DesignFilter, RefusesWhatNoFilterHas) {
 }
 
 // What the analysis reads from a designed filter is what it was asked for,
-// inside the band the filter length can resolve. The correction curve sets
-// the frequencies of the level target, so it is given densely here; the
-// delay is kept small because the taper window weakens a peak moved far from
-// the centre. The mid-bin alignment moves the delay by one or two samples
-// (up to 0.042 ms at 48 kHz).
+// inside the band the filter length can resolve, also with a correction of
+// two points: the target keeps its own frequencies. The delay is kept small
+// because the taper window weakens a peak moved far from the centre. The
+// mid-bin alignment moves the delay by one or two samples (up to 0.042 ms at
+// 48 kHz).
 TEST(Synthesis, AnalysisReproducesTargets) {
-    PointList correction;
-    for (double f = 0; f <= 24000; f += 50) AppendPoint(correction, f, 0.0);
+    const PointList correction = Flat(0);
     const PointList level{{0, -4}, {2000, -4}, {6000, 3}, {24000, 3}};
     const PointList delay{{0, 0.2}, {24000, 0.2}};
     const PointList h = DesignFilter(level, delay, correction, 1799, 48000);
@@ -358,6 +255,39 @@ TEST(Synthesis, AnalysisReproducesTargets) {
             ASSERT_NEAR(p.y, 0.2, 0.05) << p.x;
         }
     }
+}
+
+// The sum is taken on the frequencies of both curves: at the correction's
+// own points it is what it always was, and the target's points between them
+// are kept.
+TEST(TargetWithCorrection, UnionOfFrequencies) {
+    const PointList correction{{0, 1}, {100, 1}, {200, 3}};
+    const struct {
+        PointList level, sum;
+    } cases[] = {
+        {{{100, 5}}, {{0, 6}, {100, 6}, {200, 8}}},
+        {{{50, 2}, {150, 4}}, {{0, 3}, {50, 3}, {100, 4}, {150, 6}, {200, 7}}},
+        {{{100, 0}, {300, 2}}, {{0, 1}, {100, 1}, {200, 4}, {300, 5}}},
+        {{}, {}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(TargetWithCorrection(c.level, correction), c.sum);
+    EXPECT_TRUE(TargetWithCorrection(Flat(0), {}).empty());
+}
+
+// A two-point correction file and a target with a 6 dB bump at 1 kHz: the
+// filter realises the bump (it used to come out flat).
+TEST(Synthesis, TwoPointCorrectionKeepsTheTargetsDetail) {
+    PointList level;
+    for (double f = 20; f <= 20000; f *= std::exp2(1.0 / 12))
+        AppendPoint(level, f, 6 * std::exp(-std::pow(std::log2(f / 1000) * 2, 2)));
+    const SynthesisResult r = SynthesizeEqFilter({level, Flat(0), Flat(0)}, kHigh);
+    double at1k = -100, at300 = 100;
+    for (const auto& p : r.achieved.level) {
+        if (std::fabs(p.x - 1000) < 30) at1k = std::max(at1k, p.y);
+        if (std::fabs(p.x - 300) < 10) at300 = std::min(at300, p.y);
+    }
+    EXPECT_NEAR(at1k, 6, 0.3);
+    EXPECT_NEAR(at300, 0, 0.3);
 }
 
 }  // namespace

@@ -6,7 +6,6 @@
 #include <numbers>
 #include <random>
 
-#include "dsp_math/impulse_commands.h"
 #include "tests/dsp_math/direct_reference.h"
 #include "tests/support/test_support.h"
 
@@ -109,34 +108,13 @@ TEST(GroupDelay, ScaledSingleSampleIsZero) {
 }
 
 TEST(InverseTransform, FlatSpectrumGivesOnes) {
-    test::ScriptedUserInterface ui;
-    PointList re, im;
-    for (int k = 0; k < 8; ++k) {
-        AppendPoint(re, k, k == 0 ? 8.0 : 0.0);
-        AppendPoint(im, k, 0.0);
-    }
-    const PointList h = SpectrumToImpulse(re, im, 1.0, ui);
+    Spectrum flat(8);
+    flat[0] = 8.0;
+    const std::vector<double> h = SpectrumToSamples(flat, 1.0);
     ASSERT_EQ(h.size(), 8u);
-    for (std::size_t n = 0; n < h.size(); ++n) {
-        EXPECT_EQ(h[n].x, static_cast<double>(n));
-        EXPECT_NEAR(h[n].y, 1.0, 1e-15);
-    }
-    EXPECT_TRUE(ui.messages.empty());
-}
-
-TEST(InverseTransform, UnequalListsAreReportedAndPaired) {
-    test::ScriptedUserInterface ui;
-    PointList re = Impulse({1, 2, 3, 4, 5}), im = Impulse({0.5, -1, 2, 0.25});
-    const PointList h = SpectrumToImpulse(re, im, 1.0, ui);
-    ASSERT_EQ(ui.messages,
-              std::vector<std::string>{"Realteilkurve und Imaginaerteilkurve verschieden lang!"});
-    ASSERT_EQ(h.size(), 5u);
-    for (std::size_t n = 0; n < 5; ++n)
-        EXPECT_NEAR(h[n].y, InverseDftSample(re, im, n * 0.2), 1e-13);
-    EXPECT_NEAR(InverseDftSample(re, im, 0.0), (1 + 2 + 3 + 4) / 4.0, 1e-15);
-    // No pair at all must not divide by zero.
-    EXPECT_EQ(InverseDftSample(re, {}, 0.3), 0.0);
-    EXPECT_TRUE(SpectrumToImpulse({}, {}, 1.0, ui).empty());
+    for (const double v : h) EXPECT_NEAR(v, 1.0, 1e-15);
+    EXPECT_EQ(SpectrumToSamples(flat, 0.5).size(), 4u);
+    EXPECT_TRUE(SpectrumToSamples({}, 1.0).empty());
 }
 
 // The fast sweeps against term-by-term long double sums on several kinds of
@@ -172,32 +150,6 @@ TEST(AnalysisEquivalence, AgainstDirectReference) {
         for (std::size_t i = 0; i < gd.size(); ++i)
             ASSERT_NEAR(gd[i].y, gdRef[i].y, 1e-6) << c.name << " at " << gd[i].x;
     }
-}
-
-TEST(ImpulseCommands, RefuseEmptySlotAndFillTargets) {
-    test::ScriptedUserInterface ui;
-    Workspace ws;
-    ws.CurrentDiagram = ImpulseResponseDiagram;
-    EXPECT_FALSE(RunImpulsFrequencyResponse(ws, ui));
-    EXPECT_FALSE(RunImpulsGroupDelay(ws, ui));
-    EXPECT_EQ(ui.messages,
-              (std::vector<std::string>{"kein Impuls vorhanden", "kein Impuls vorhanden"}));
-    EXPECT_EQ(ws.CurrentDiagram, ImpulseResponseDiagram);
-
-    SetSlot(ws[ImpulseResponseDiagram], 1, "h", Impulse({0.5}));
-    SetSlot(ws[FrequencyResponseDiagram], 3, "keep", Impulse({1, 2}));
-    ASSERT_TRUE(RunImpulsFrequencyResponse(ws, ui));
-    EXPECT_EQ(ws.CurrentDiagram, FrequencyResponseDiagram);
-    const CurveSlot& s1 = ws[FrequencyResponseDiagram].Slot(1);
-    EXPECT_EQ(s1.name, "amgang.dat");
-    ASSERT_EQ(s1.points.size(), 366u);
-    EXPECT_NEAR(s1.points[100].y, 20 * std::log10(0.5), 1e-9);
-    EXPECT_EQ(ws[FrequencyResponseDiagram].Slot(3).name, "keep");
-
-    ws.CurrentDiagram = ImpulseResponseDiagram;
-    ASSERT_TRUE(RunImpulsGroupDelay(ws, ui));
-    EXPECT_EQ(ws.CurrentDiagram, GroupDelayDiagram);
-    EXPECT_EQ(ws[GroupDelayDiagram].Slot(1).name, "tggang.dat");
 }
 
 }  // namespace

@@ -138,7 +138,10 @@ TEST(EqualizerPath, EraseRetriedOnce) {
     Transfer twice;
     twice.pipe.eraseFailures = 8;  // one sector in each attempt at least
     EXPECT_FALSE(EqualizerPath(twice.session, twice.ui, Ramp(1800)));
-    EXPECT_EQ(twice.ui.messages.back(), "Flash nicht geloescht");
+    EXPECT_EQ(twice.ui.messages,
+              std::vector<std::string>{"Flash nicht geloescht\nSet 3 at 48 kHz: the box refused a "
+                                       "telegram while erasing the set (2 %). The set is "
+                                       "incomplete: write it again."});
     EXPECT_EQ(twice.pipe.telegrams.size(), 14u);
 }
 
@@ -164,39 +167,35 @@ struct CountingChooser : SetChooser {
 };
 
 TEST(FilterToDsp, CommandRules) {
-    Workspace ws;
-    ws[ImpulseResponseDiagram].Slot(1).points = Ramp(1800);
+    const FilterTransfer eq{TransferPath::Equalizer, Ramp(1800)};
     {
         Transfer t;
         t.session.state.SetConnected(false);
         CountingChooser chooser;
-        EXPECT_FALSE(FilterToDsp(t.session, t.ui, ws, chooser, 0.0));
+        EXPECT_FALSE(FilterToDsp(t.session, t.ui, eq, chooser, 0.0));
         EXPECT_EQ(t.ui.messages, std::vector<std::string>{"No DSP -> Please connect DSP to USB"});
         EXPECT_EQ(chooser.shown, 0);
     }
     {
         Transfer t;
-        ws.CurrentDiagram = FrequencyResponseHighDiagram;
         CountingChooser chooser;
-        EXPECT_FALSE(FilterToDsp(t.session, t.ui, ws, chooser, 0.0));
+        EXPECT_FALSE(FilterToDsp(t.session, t.ui, FilterTransfer{}, chooser, 0.0));
         EXPECT_EQ(chooser.shown, 0);
         EXPECT_TRUE(t.ui.messages.empty());
     }
     {
         Transfer t;
-        ws.CurrentDiagram = GroupDelayDiagram;
         CountingChooser chooser;
         chooser.answer = false;
-        EXPECT_FALSE(FilterToDsp(t.session, t.ui, ws, chooser, 0.0));
+        EXPECT_FALSE(FilterToDsp(t.session, t.ui, eq, chooser, 0.0));
         EXPECT_EQ(chooser.shown, 1);
         EXPECT_TRUE(t.pipe.sent.empty());
     }
     {
         Transfer t;
         t.session.state.Choose({0, t.session.state.ChosenRate()});
-        ws.CurrentDiagram = ImpulseResponseDiagram;
         CountingChooser chooser;
-        EXPECT_TRUE(FilterToDsp(t.session, t.ui, ws, chooser, 0.0));
+        EXPECT_TRUE(FilterToDsp(t.session, t.ui, eq, chooser, 0.0));
         EXPECT_EQ(t.pipe.selectedSets, Bytes{2});
     }
 }

@@ -35,7 +35,9 @@ struct Bench {
     DspSession session;
     test::ScriptedUserInterface ui;
     test::TempDir dir;
-    Workspace ws;
+    PointList eqFilter = Filter(1800, 0.9);
+    PointList roomFilter = Filter(900, 0.3);
+    bool room = false;  // the room filter goes, else the equalizer's
     explicit Bench(const std::string& faults = "", bool factory = false)
         : box(clock, Options(faults, factory)), session(box, clock) {
         std::string text;
@@ -45,9 +47,6 @@ struct Bench {
         ApplyProfile(session.profile, 1, 0, 48000, nullptr, ui);
         session.state.SetModeWord(kModeHigh);
         session.state.SetConnected(CheckDspConnection(session.link, ui, 1));
-        ws.CurrentDiagram = FrequencyResponseDiagram;
-        ws[ImpulseResponseDiagram].Slot(1).points = Filter(1800, 0.9);
-        ws[FilterRoomDiagram].Slot(1).points = Filter(900, 0.3);
     }
     static DspBoxOptions Options(const std::string& faults, bool factory) {
         DspBoxOptions o;
@@ -57,7 +56,9 @@ struct Bench {
     }
     bool FilterTo(std::uint8_t set, std::uint8_t rate) {
         FixedSetChooser chooser({set, rate});
-        return FilterToDsp(session, ui, ws, chooser, 0.0);
+        const FilterTransfer what = room ? FilterTransfer{TransferPath::Room, roomFilter}
+                                         : FilterTransfer{TransferPath::Equalizer, eqFilter};
+        return FilterToDsp(session, ui, what, chooser, 0.0);
     }
     void Choose(std::uint8_t set, std::uint8_t rate) {
         FixedSetChooser({set, rate}).Choose(session.state);
@@ -98,26 +99,30 @@ TEST(VerifyAfterWrite, StuckCellFailsEveryWriteNamingSetAndOffset) {
     EXPECT_FALSE(filter.FilterTo(2, kRate48k));
     EXPECT_EQ(
         filter.ui.messages,
-        std::vector<std::string>{"Verify failed: Set 3 at 48 kHz differs at offset 3400 (0x0D48)"});
-    EXPECT_FALSE(filter.box.SelectedSet());  // a set that failed is not selected
-    EXPECT_TRUE(filter.ui.statusLines.empty());
+        std::vector<std::string>{"Verify failed: Set 3 at 48 kHz differs at offset 3400 (0x0D48). "
+                                 "The set differs from what was written: write it again."});
+    EXPECT_FALSE(filter.box.SelectedSet());                // a set that failed is not selected
+    EXPECT_EQ(filter.ui.statusLines, filter.ui.messages);  // the status bar agrees
 
     Bench software("stuck-cell=17");
     software.Choose(4, kRate44k1);
     EXPECT_FALSE(WriteSoftware(software.session, software.ui, software.session.ProgramPath()));
-    EXPECT_EQ(
-        software.ui.messages,
-        (std::vector<std::string>{"Verify failed: Set 5 at 44.1 kHz differs at offset 17 (0x0011)",
-                                  "DSP Programm NICHT erfolgreich geschrieben"}));
+    EXPECT_EQ(software.ui.messages,
+              (std::vector<std::string>{
+                  "DSP Programm NICHT erfolgreich geschrieben\nVerify failed: Set 5 "
+                  "at 44.1 kHz differs at offset 17 (0x0011). The set differs "
+                  "from what was written: write it again."}));
 
     Bench setup("stuck-cell=28676");
     setup.Choose(0, kRate33k);
     PutSetupBlock(setup.session.image, SetupStartValues());
     EXPECT_FALSE(WriteSetupSequence(setup.session, setup.ui));
-    EXPECT_EQ(setup.ui.messages, std::vector<std::string>{"Verify failed: Set 1 at 33 kHz "
-                                                          "differs at offset 28676 (0x7004)"});
+    EXPECT_EQ(setup.ui.messages,
+              std::vector<std::string>{"Verify failed: Set 1 at 33 kHz differs at offset 28676 "
+                                       "(0x7004). The set differs from what was written: write it "
+                                       "again."});
     // Without verifying, the same box takes the setup as written.
-    setup.ui.messages.clear();
+    setup.ui = {};
     setup.session.verifyAfterWrite = false;
     EXPECT_TRUE(WriteSetupSequence(setup.session, setup.ui));
     EXPECT_EQ(setup.ui.statusLines, std::vector<std::string>{"Setup written to Set 1 at 33 kHz"});
@@ -125,7 +130,7 @@ TEST(VerifyAfterWrite, StuckCellFailsEveryWriteNamingSetAndOffset) {
 
 TEST(VerifyAfterWrite, RoomFilterParameterBytesAreReadBack) {
     Bench b;
-    b.ws.CurrentDiagram = FrequencyRoomDiagram;
+    b.room = true;
     ASSERT_TRUE(b.FilterTo(1, kRate48k));
     EXPECT_TRUE(b.ui.messages.empty());
     EXPECT_EQ(b.ui.statusLines,
@@ -141,19 +146,19 @@ TEST(FilterFromDsp, ReturnsTheWrittenFilterWithinTheSinglePrecision) {
     ASSERT_TRUE(b.FilterTo(2, kRate48k));
     b.session.state.LockRate(true);
     FixedSetChooser chooser({2, kRate48k});
-    ASSERT_TRUE(FilterFromDsp(b.session, b.ui, b.ws, chooser));
+    const auto slot = FilterFromDsp(b.session, b.ui, chooser);
+    ASSERT_TRUE(slot.has_value());
     EXPECT_EQ(b.session.state.RateLocked(), 0);
-    const CurveSlot& slot = b.ws[ImpulseResponseDiagram].Slot(3);
-    EXPECT_EQ(slot.name, "Set 3 (48 kHz)");
-    const PointList& sent = b.ws[ImpulseResponseDiagram].Slot(1).points;
-    ASSERT_EQ(slot.points.size(), 1798u);
+    EXPECT_EQ(slot->name, "Set 3 (48 kHz)");
+    const PointList& sent = b.eqFilter;
+    ASSERT_EQ(slot->points.size(), 1798u);
     for (std::size_t k = 0; k < 1798; ++k) {
-        ASSERT_EQ(slot.points[k].x, double(k));
+        ASSERT_EQ(slot->points[k].x, double(k));
         // 24 significant bits above 2^-31, cut toward zero.
-        ASSERT_NEAR(slot.points[k].y, sent[k].y,
+        ASSERT_NEAR(slot->points[k].y, sent[k].y,
                     std::ldexp(std::fabs(sent[k].y), -23) + std::ldexp(1.0, -31))
             << k;
-        ASSERT_LE(std::fabs(slot.points[k].y), std::fabs(sent[k].y)) << k;
+        ASSERT_LE(std::fabs(slot->points[k].y), std::fabs(sent[k].y)) << k;
     }
     EXPECT_EQ(b.ui.statusLines.back(), "Filter read from Set 3 at 48 kHz");
 }
@@ -161,18 +166,16 @@ TEST(FilterFromDsp, ReturnsTheWrittenFilterWithinTheSinglePrecision) {
 TEST(FilterFromDsp, ErasedSetOrSilentBoxChangesNothing) {
     Bench b;
     FixedSetChooser chooser({6, kRate33k});
-    EXPECT_FALSE(FilterFromDsp(b.session, b.ui, b.ws, chooser));
+    EXPECT_FALSE(FilterFromDsp(b.session, b.ui, chooser).has_value());
     EXPECT_EQ(b.ui.messages, std::vector<std::string>{"Set 7 at 33 kHz holds no filter yet"});
-    EXPECT_TRUE(b.ws[ImpulseResponseDiagram].Slot(3).points.empty());
 
     // A box from the factory holds the demo program; one that falls silent
-    // while the coefficients come back leaves slot 3 alone.
+    // while the coefficients come back gives no filter.
     Bench silent("silent=200", true);
-    EXPECT_FALSE(FilterFromDsp(silent.session, silent.ui, silent.ws, chooser));
+    EXPECT_FALSE(FilterFromDsp(silent.session, silent.ui, chooser).has_value());
     EXPECT_EQ(silent.ui.messages,
               std::vector<std::string>{
                   "Verify failed: no answer from Set 7 at 33 kHz while reading back"});
-    EXPECT_TRUE(silent.ws[ImpulseResponseDiagram].Slot(3).points.empty());
     EXPECT_EQ(silent.ui.progressEnds, 1);
 }
 
@@ -237,8 +240,10 @@ TEST(Cancel, AtHalfWayStopsBetweenTelegramsAndTheNextWriteRepairs) {
     Bench b;
     b.ui.cancelAt = 0.5;
     EXPECT_FALSE(b.FilterTo(2, kRate48k));
-    EXPECT_EQ(b.ui.messages, std::vector<std::string>{"Cancelled: Set 3 at 48 kHz is incomplete "
-                                                      "until the next \"Filter -> DSP\""});
+    EXPECT_EQ(b.ui.messages, std::vector<std::string>{
+                                 "Set 3 at 48 kHz: cancelled while writing the filter (50 %). "
+                                 "The set is incomplete: write it again."});
+    EXPECT_EQ(b.ui.statusLines, b.ui.messages);
     EXPECT_FALSE(b.box.SelectedSet());
     EXPECT_EQ(b.ui.progressEnds, 1);
     EXPECT_EQ(b.ui.busyChanges.back(), false);
@@ -253,7 +258,7 @@ TEST(Cancel, AtHalfWayStopsBetweenTelegramsAndTheNextWriteRepairs) {
 
 TEST(Cancel, RoomPathNeverLeavesTheBusyBitSet) {
     Bench b;
-    b.ws.CurrentDiagram = FrequencyRoomDiagram;
+    b.room = true;
     b.ui.cancelAt = 0.5;
     EXPECT_FALSE(b.FilterTo(1, kRate48k));
     EXPECT_EQ(b.ui.messages, std::vector<std::string>{"Cancelled: Set 2 at 48 kHz was written "
@@ -272,8 +277,9 @@ TEST(SilentBox, FallingSilentInTheReadBackEndsWithItsMessage) {
     const auto start = b.clock.Now();
     EXPECT_FALSE(b.FilterTo(2, kRate48k));
     EXPECT_EQ(b.ui.messages,
-              std::vector<std::string>{
-                  "Verify failed: no answer from Set 3 at 48 kHz while reading back"});
+              std::vector<std::string>{"Set 3 at 48 kHz: the box stopped answering while verifying "
+                                       "the filter (72 %). The set is written but not verified: "
+                                       "write it again."});
     EXPECT_LT(b.clock.Now() - start, milliseconds(5000));
 
     Bench backup("silent=40", true);

@@ -68,7 +68,10 @@ class BoxProcess {
 };
 
 int RunCli(const std::string& args, std::string* out = nullptr) {
-    const std::string command = std::string(QV_CLI_EXE) + " " + args + " 2>&1";
+    // The box history of these runs stays in a folder of the test's own.
+    static const test::TempDir data;
+    const std::string command = "XDG_DATA_HOME=" + data.path().string() + " " +
+                                std::string(QV_CLI_EXE) + " " + args + " 2>&1";
     std::FILE* p = popen(command.c_str(), "r");
     if (p == nullptr) return -1;
     std::string text;

@@ -1,4 +1,4 @@
-#include "dsp_math/correction_files.h"
+#include "app/correction_files.h"
 
 #include <gtest/gtest.h>
 

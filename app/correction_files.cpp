@@ -1,4 +1,4 @@
-#include "dsp_math/correction_files.h"
+#include "app/correction_files.h"
 
 #include <utility>
 
@@ -31,7 +31,8 @@ void LoadCorrectionCurves(Workspace& ws, UserInterface& ui) {
             continue;
         }
         PointList list = ReadXYFile(file.name, ui);
-        if (!list.empty()) SetSlot(ws[file.diagram], 1, CutName(file.name), std::move(list));
+        if (!list.empty())
+            SetCurve(ws, file.diagram, CurveRole::Desired, CutName(file.name), std::move(list));
     }
 }
 

@@ -14,7 +14,7 @@ inline constexpr const char* kConfigFallback = "/akt/impuls.cfg";
 
 // ProcessingSampleRate = 44100.
 void ApplyProcessingDefaults(Workspace& ws);
-// "amlin.cor", "amlow.cor", "amroom.cor" into slot 1 of "Frequency Response
+// "amlin.cor", "amlow.cor", "amroom.cor" as the curve of "Frequency Response
 // High", "Frequency Response Low" and "Frequency Room"; a missing file is
 // reported twice and skipped, a file without a readable point leaves its
 // slot empty.

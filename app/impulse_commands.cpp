@@ -1,4 +1,4 @@
-#include "dsp_math/impulse_commands.h"
+#include "app/impulse_commands.h"
 
 #include <utility>
 
@@ -8,7 +8,7 @@ namespace qv {
 namespace {
 
 bool HasImpulse(const Workspace& ws, UserInterface& ui) {
-    if (!ws.Current().Slot(1).points.empty()) return true;
+    if (!ws.Current(CurveRole::Impulse).points.empty()) return true;
     ui.Message("kein Impuls vorhanden");
     return false;
 }
@@ -18,18 +18,19 @@ bool HasImpulse(const Workspace& ws, UserInterface& ui) {
 bool RunImpulsFrequencyResponse(Workspace& ws, UserInterface& ui, double fs, double fLow,
                                 double fHigh) {
     if (!HasImpulse(ws, ui)) return false;
-    PointList response = ImpulseToFrequencyResponse(ws.Current().Slot(1).points, fs, fLow, fHigh);
+    PointList response =
+        ImpulseToFrequencyResponse(ws.Current(CurveRole::Impulse).points, fs, fLow, fHigh);
     ValuesToDecibel(response);
     ws.CurrentDiagram = FrequencyResponseDiagram;
-    SetSlot(ws.Current(), 1, "amgang.dat", std::move(response));
+    SetCurve(ws, ws.CurrentDiagram, CurveRole::Desired, "amgang.dat", std::move(response));
     return true;
 }
 
 bool RunImpulsGroupDelay(Workspace& ws, UserInterface& ui, double fs) {
     if (!HasImpulse(ws, ui)) return false;
-    PointList delay = ImpulseToGroupDelay(ws.Current().Slot(1).points, fs);
+    PointList delay = ImpulseToGroupDelay(ws.Current(CurveRole::Impulse).points, fs);
     ws.CurrentDiagram = GroupDelayDiagram;
-    SetSlot(ws.Current(), 1, "tggang.dat", std::move(delay));
+    SetCurve(ws, ws.CurrentDiagram, CurveRole::Desired, "tggang.dat", std::move(delay));
     return true;
 }
 
