@@ -20,6 +20,16 @@ EditorOptions ParseEditorOptions(const std::vector<std::string>& args) {
                 return o;
             }
             o.comDevices[static_cast<std::size_t>(a[5] - '1')] = args[++i];
+        } else if (!a.starts_with("-")) {
+            if (!a.ends_with(".qvproj")) {
+                o.error = a + " is not a project (FILE.qvproj)";
+                return o;
+            }
+            if (!o.projectFile.empty()) {
+                o.error = "only one project can be opened";
+                return o;
+            }
+            o.projectFile = a;
         } else {
             o.error = "unknown option " + a;
             return o;
@@ -30,7 +40,7 @@ EditorOptions ParseEditorOptions(const std::vector<std::string>& args) {
 
 std::string EditorUsage() {
     return "usage: quorvane [--com1 DEVICE] ... [--com4 DEVICE] [--virtual-dsp [--erased]]\n"
-           "                [--quit-after-start] [--help]\n"
+           "                [--quit-after-start] [--help] [FILE.qvproj]\n"
            "\n"
            "  --comN DEVICE   the serial device behind COMN (default /dev/ttyS0 ... /dev/ttyS3)\n"
            "  --virtual-dsp   put the virtual DSP box behind COM1, to work without a box\n"
@@ -39,6 +49,8 @@ std::string EditorUsage() {
            "  --quit-after-start\n"
            "                  end as soon as the main window is shown (a start-up check)\n"
            "  --help          show this text\n"
+           "  FILE.qvproj     open this project at start (with --quit-after-start, a\n"
+           "                  project that cannot be opened ends the editor with status 1)\n"
            "\n"
            "The editor works in the current directory: it reads impuls.cfg, amlin.cor,\n"
            "amlow.cor and amroom.cor at start and the DSP program files from there.\n";

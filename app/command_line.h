@@ -14,6 +14,7 @@ struct EditorOptions {
     bool quitAfterStart = false;  // smoke tests: start, show the window, end
     bool erasedBox = false;       // the virtual box starts erased, not as from the factory
     bool help = false;
+    std::string projectFile;  // a project to open at start
     std::string error;  // non-empty: the options could not be read
 };
 

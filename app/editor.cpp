@@ -233,8 +233,8 @@ void Editor::MenuExecuteClick() {
     {
         BusyScope busy(ui_);
         if (variant) {
-            ExecuteResult r = ComputeExecute(
-                GatherExecuteInputs(ws_, *variant, profile_, correction_.from, correction_.to));
+            ExecuteResult r = ComputeExecute(GatherExecuteInputs(
+                ws_, *variant, profile_, ws_.Correction.from, ws_.Correction.to));
             if (!r.refusal.empty()) ui_.Message(r.refusal);
             if (r.prediction) ShowPredictedResult(r.prediction->rms);
             headroom = r.headroom;
@@ -247,7 +247,7 @@ void Editor::MenuExecuteClick() {
 
 // The deviation of the prediction inside the band, or an empty line.
 void Editor::ShowPredictedResult(const std::optional<double>& rms) {
-    view_.ShowResult(rms ? RmsStatusText(*rms, correction_.from, correction_.to) : "");
+    view_.ShowResult(rms ? RmsStatusText(*rms, ws_.Correction.from, ws_.Correction.to) : "");
 }
 
 // Undo and redo bring back the diagram of the change: show it as its view

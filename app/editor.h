@@ -78,6 +78,11 @@ class Editor {
     void MenuRedoClick();
     bool CanUndo() const { return history_.CanUndo(); }
     bool CanRedo() const { return history_.CanRedo(); }
+    // Another document came (a project was opened): its past is not this one's.
+    void ClearHistory() {
+        history_.Clear();
+        UpdateUndoItems();
+    }
 
     Workspace& workspace() { return ws_; }
     UserInterface& ui() { return ui_; }
@@ -85,7 +90,8 @@ class Editor {
     EditorView& view() { return view_; }
     const std::string& openFilter() const { return openFilter_; }
     // The last accepted correction target; its band measures the prediction.
-    TargetSettings& correctionSettings() { return correction_; }
+    // It belongs to the document, so a project keeps it.
+    TargetSettings& correctionSettings() { return ws_.Correction; }
 
   private:
     std::optional<std::string> ChooseReadableFile();
@@ -103,7 +109,6 @@ class Editor {
     const DspProgramProfile& profile_;
     UndoHistory history_;
     std::string openFilter_ = kOpenFilterAll;
-    TargetSettings correction_;
 };
 
 }  // namespace qv

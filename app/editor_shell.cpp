@@ -8,8 +8,10 @@
 #include "app/box_history_dlg.h"
 #include "app/correction_dlg.h"
 #include "app/cutimpuls.h"
+#include "app/export_filter_dlg.h"
 #include "app/import_measurement_dlg.h"
 #include "app/mulconstant.h"
+#include "diagram/diagram_widget.h"
 #include "diagram/editdia.h"
 #include "diagram/ranges.h"
 #include "dsp_dialogs/setupdsp.h"
@@ -20,7 +22,8 @@
 namespace qv {
 
 EditorShell::EditorShell(Workspace& ws, DspSession& dsp, UserInterface& ui,
-                         const std::function<void(TForm1&)>& windowShown)
+                         const std::function<void(TForm1&)>& windowShown,
+                         const ProjectPlaces& places)
     : ws_(ws), dsp_(dsp), ui_(ui), startUi_(ui) {
     form_ = std::make_unique<TForm1>(ws, dsp, ui);
     TForm1* w = form_.get();
@@ -48,12 +51,48 @@ EditorShell::EditorShell(Workspace& ws, DspSession& dsp, UserInterface& ui,
     smoothing_ = new TSmoothingDlg(ws, ui, w);
     correctionTarget_ = new TCorrectionTargetDlg(
         ws, ui, [](const std::string& file) { return ImportMeasurement(file).level; }, w);
+    exportFilter_ = new TExportFilterDlg(w);
     dspCommands_ = std::make_unique<DspCommands>(ws, dsp, ui, *storeDataTo_);
     dspCommands_->SetHistoryPicker(new TBoxHistoryDlg(w));
     BindCommands();
+    // Last: the document as start-up left it is the unchanged one.
+    projects_ = std::make_unique<ProjectBinding>(*w, ws, ui, dsp, places);
+    BindLive();
 }
 
 EditorShell::~EditorShell() = default;
+
+void EditorShell::BindLive() {
+    TForm1* w = form_.get();
+    Editor& e = w->editor();
+    live_ = std::make_unique<LiveResynthesis>(ws_, dsp_.profile, e.correctionSettings(), [this, w] {
+        QMetaObject::invokeMethod(
+            w,
+            [this, w] {
+                if (live_->TakeResult()) w->RequestRepaint();
+            },
+            Qt::QueuedConnection);
+    });
+    // Each paint may show a changed desired curve: a drag repaints every move.
+    QObject::connect(w->drawingArea(), &DiagramWidget::painted, w,
+                     [this] { live_->CurvesMayHaveChanged(); });
+    // The drag's last result goes into its undo step: settle before the step
+    // closes.
+    QObject::disconnect(w->drawingArea(), &DiagramWidget::curveEditFinished, w, nullptr);
+    QObject::connect(w->drawingArea(), &DiagramWidget::curveEditFinished, w, [this, w, &e] {
+        live_->CurvesMayHaveChanged();
+        if (live_->Settle()) w->RequestRepaint();
+        e.EndCurveChange();
+    });
+    w->SetCommand(
+        MenuId::MenuLive,
+        [this, w] {
+            const bool on = !w->menuState().Checked(MenuId::MenuLive);
+            w->menuState().SetChecked(MenuId::MenuLive, on);
+            live_->SetEnabled(on);
+        },
+        false);
+}
 
 void EditorShell::BindCommands() {
     TForm1& w = *form_;
@@ -75,6 +114,12 @@ void EditorShell::BindCommands() {
             return importMeasurement_->Execute(rules);
         });
     });
+    w.SetCommand(
+        MenuId::MenuExportFilter,
+        [this] {
+            if (exportFilter_->Execute()) RunExportFilter(ws_, exportFilter_->rules(), ui_);
+        },
+        false);
     w.SetCommand(
         MenuId::MenuDiagramm, [this] { editDiagramm_->Execute(ws_.Current()); }, false);
     w.SetCommand(MenuId::MenuSmoothing, [this] { smoothing_->Execute(); });

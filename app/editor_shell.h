@@ -8,6 +8,8 @@
 
 #include "app/dsp_commands.h"
 #include "app/kdsp.h"
+#include "app/project_binding.h"
+#include "app/live_resynthesis.h"
 
 namespace qv {
 
@@ -16,6 +18,7 @@ class TAddConstDlg;
 class TCorrectionTargetDlg;
 class TCutImpulsDlg;
 class TEditDiagrammDlg;
+class TExportFilterDlg;
 class TImportMeasurementDlg;
 class TMulConstDlg;
 class TSetUpHardwareDlg;
@@ -29,7 +32,8 @@ class EditorShell {
     // windowShown hears of the main window once it is on screen, before the
     // connection check (main makes it the parent of the message boxes).
     EditorShell(Workspace& ws, DspSession& dsp, UserInterface& ui,
-                const std::function<void(TForm1&)>& windowShown = {});
+                const std::function<void(TForm1&)>& windowShown = {},
+                const ProjectPlaces& places = {});
     ~EditorShell();
 
     TForm1& form() { return *form_; }
@@ -40,9 +44,13 @@ class EditorShell {
     TImportMeasurementDlg& importMeasurement() { return *importMeasurement_; }
     TSmoothingDlg& smoothing() { return *smoothing_; }
     TCorrectionTargetDlg& correctionTarget() { return *correctionTarget_; }
+    ProjectBinding& projects() { return *projects_; }
+    TExportFilterDlg& exportFilter() { return *exportFilter_; }
+    LiveResynthesis& live() { return *live_; }
 
   private:
     void BindCommands();
+    void BindLive();
 
     // Forwards to the window's interface; while quiet it drops error boxes,
     // so a port that failed at start is reported only once.
@@ -89,7 +97,10 @@ class EditorShell {
     TImportMeasurementDlg* importMeasurement_ = nullptr;
     TSmoothingDlg* smoothing_ = nullptr;
     TCorrectionTargetDlg* correctionTarget_ = nullptr;
+    TExportFilterDlg* exportFilter_ = nullptr;
     std::unique_ptr<DspCommands> dspCommands_;
+    std::unique_ptr<ProjectBinding> projects_;
+    std::unique_ptr<LiveResynthesis> live_;  // before form_ goes: its results post to it
 };
 
 }  // namespace qv

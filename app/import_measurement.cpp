@@ -1,11 +1,15 @@
 #include "app/import_measurement.h"
 
+#include <algorithm>
 #include <cmath>
+#include <filesystem>
 
 #include "app/editor.h"
 #include "diagram/ranges.h"
 #include "measurements/line_stream.h"
 #include "measurements/number_fields.h"
+#include "project/project_file.h"
+#include "project/sha256.h"
 
 namespace qv {
 namespace {
@@ -115,6 +119,35 @@ void ApplyImport(Workspace& ws, const ImportedMeasurement& m) {
     }
 }
 
+void RecordMeasurementSource(Workspace& ws, const ImportDialogRules& rules) {
+    const ImportedMeasurement& m = rules.result();
+    MeasurementSource s;
+    s.path = std::filesystem::absolute(rules.path()).lexically_normal().string();
+    s.sha256 = FileSha256(rules.path()).value_or("");
+    s.kind = rules.OffersPairs()     ? "text response"
+             : rules.OffersChannel() ? "audio impulse"
+                                     : "text impulse";
+    s.columnPair = rules.pair();
+    s.channel = rules.channel();
+    if (rules.OffersRate()) s.sampleRate = FieldValue(rules.rateText());
+    if (rules.OffersGate() && rules.gateOn()) {
+        s.gateFrom = FieldValue(rules.gateFromText());
+        s.gateTo = FieldValue(rules.gateToText());
+    }
+    if (!m.level.empty())
+        s.curves.push_back(CurveRef(FrequencyResponseDiagram, SlotOf(CurveRole::Measured)));
+    if (!m.groupDelay.empty())
+        s.curves.push_back(CurveRef(GroupDelayDiagram, SlotOf(CurveRole::Measured)));
+    // A source whose curves are all replaced is no longer part of the work.
+    std::erase_if(ws.Measurements, [&](MeasurementSource& old) {
+        std::erase_if(old.curves, [&](const std::string& c) {
+            return std::find(s.curves.begin(), s.curves.end(), c) != s.curves.end();
+        });
+        return old.curves.empty();
+    });
+    ws.Measurements.push_back(std::move(s));
+}
+
 void RunImportMeasurement(Editor& editor,
                           const std::function<bool(ImportDialogRules&)>& runDialog) {
     UserInterface& ui = editor.ui();
@@ -132,6 +165,7 @@ void RunImportMeasurement(Editor& editor,
     }
     if (!runDialog(*rules) || !rules->CanAccept()) return;
     ApplyImport(editor.workspace(), rules->result());
+    RecordMeasurementSource(editor.workspace(), *rules);
     editor.ShowDiagram(FrequencyResponseDiagram, RoomBox::Hidden, true);
 }
 

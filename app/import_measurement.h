@@ -79,6 +79,9 @@ class ImportDialogRules {
 // "Frequency Response" and the group delay, where there is one, into slot 3
 // of "Group Delay", both named after the file; fits both diagrams' ranges.
 void ApplyImport(Workspace& ws, const ImportedMeasurement& m);
+// Remembers where the accepted import came from and with which options, in
+// place of the source of the curves it replaced.
+void RecordMeasurementSource(Workspace& ws, const ImportDialogRules& rules);
 
 // The whole command; runDialog shows the dialog modally and says whether the
 // user chose OK. Cancel, or a file that is no measurement, changes nothing.

@@ -33,6 +33,14 @@ constexpr const char* kWindowGeometryKey = "window/geometry";
 // The legend colour a label's style sheet was last made for.
 constexpr const char* kLegendColour = "legendColour";
 
+// Every curve of every diagram, to tell the workspace of the start.
+std::vector<PointList> AllCurves(const Workspace& ws) {
+    std::vector<PointList> curves;
+    for (int d = 0; d < kDiagramCount; ++d)
+        for (int k = 1; k <= 4; ++k) curves.push_back(ws[static_cast<DiagramId>(d)].Slot(k).points);
+    return curves;
+}
+
 // True when the text changed.
 bool SetLabelText(QLabel* label, const QString& text) {
     if (label->text() == text) return false;
@@ -70,6 +78,7 @@ TForm1::TForm1(Workspace& ws, DspSession& dsp, UserInterface& ui, QWidget* paren
     CreateDesiredCurve(ws_, FrequencyResponseDiagram, 20);
     editor_.SyncCurveMenuCheck();
     RestoreWindowSize();
+    startCurves_ = AllCurves(ws_);
     ShowStatusLines();
     RequestRepaint();
     menuState_.HideUnofferedItems();
@@ -154,6 +163,7 @@ void TForm1::SetCommand(MenuId id, std::function<void()> command, bool recordUnd
     connect(a, &QAction::triggered, this, [this, command = std::move(command), recordUndo] {
         BeginAction();
         editor_.Run(command, recordUndo);
+        if (onDocumentTouched) onDocumentTouched();
         ShowStatusLines();
     });
 }
@@ -203,8 +213,10 @@ void TForm1::BuildControls() {
         spin->setRange(1, 1000);
         spin->setValue(value);
         spin->setMaximumWidth(70);
-        connect(spin, qOverload<int>(&QSpinBox::valueChanged), this,
-                [&value](int v) { value = v; });
+        connect(spin, qOverload<int>(&QSpinBox::valueChanged), this, [this, &value](int v) {
+            value = v;
+            if (onDocumentTouched) onDocumentTouched();
+        });
         grid->addWidget(new QLabel(Q(caption), GroupBoxRoomLength), row, 0);
         grid->addWidget(spin, row, 1);
         grid->addWidget(new QLabel(QStringLiteral("cm"), GroupBoxRoomLength), row, 2);
@@ -237,6 +249,7 @@ void TForm1::BuildControls() {
     });
     connect(area_, &DiagramWidget::curveEditFinished, this, [this] {
         editor_.EndCurveChange();
+        if (onDocumentTouched) onDocumentTouched();
         ShowStatusLines();
     });
 }
@@ -260,7 +273,8 @@ void TForm1::BeginAction() {
 }
 
 void TForm1::ShowStatusLines() {
-    statusLines_.SetUntouched(!editor_.CanUndo());
+    // Undo back to the start counts as untouched; an opened project does not.
+    statusLines_.SetUntouched(AllCurves(ws_) == startCurves_);
     resultLabel_->setText(QString::fromStdString(statusLines_.Result()));
     transferLabel_->setText(QString::fromStdString(statusLines_.Transfer()));
     hintLabel_->setText(QString::fromStdString(statusLines_.Hint()));
@@ -326,6 +340,11 @@ void TForm1::ShowTransferLine(const std::string& text) {
     ShowStatusLines();
 }
 
+void TForm1::SyncRoomSize() {
+    SpinEditRoomDepth->setValue(ws_.RoomDepth);
+    SpinEditRoomWidth->setValue(ws_.RoomWidth);
+}
+
 bool TForm1::TransferStopsForClose() {
     // A transfer shows the only progress dialog; it runs on this thread.
     auto* progress = findChild<QProgressDialog*>();
@@ -345,7 +364,8 @@ bool TForm1::TransferStopsForClose() {
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
-    if (!TransferStopsForClose()) {
+    // A running transfer stops first; unsaved work is asked about after it.
+    if (!TransferStopsForClose() || (canClose && !canClose())) {
         event->ignore();
         return;
     }

@@ -5,6 +5,7 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <functional>
 
 #include "app/editor.h"
 #include "app/menu_tree.h"
@@ -49,6 +50,13 @@ class TForm1 : public QMainWindow, public EditorView {
     void SetCommand(MenuId id, std::function<void()> command, bool recordUndo = true);
     // What the last transfer did, at the right of the status bar.
     void ShowTransferLine(const std::string& text);
+    // The "Room " spin edits show the document's room size again.
+    void SyncRoomSize();
+
+    // Heard after every command, curve drag and room size edit.
+    std::function<void()> onDocumentTouched;
+    // Asked before the window closes; false keeps it open.
+    std::function<bool()> canClose;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -86,6 +94,7 @@ class TForm1 : public QMainWindow, public EditorView {
     QLabel* transferLabel_ = nullptr;
     QLabel* hintLabel_ = nullptr;
     StatusLines statusLines_;
+    std::vector<PointList> startCurves_;  // the workspace as it started
     bool closeAfterTransfer_ = false;
 };
 

@@ -11,6 +11,7 @@
 #include "app/device_router.h"
 #include "app/editor_shell.h"
 #include "app/qt_user_interface.h"
+#include "app/work_folder.h"
 #include "dspbox/virtual_dsp_box.h"
 #include "dsplink/box_history.h"
 #include "dsplink/dsp_session.h"
@@ -33,6 +34,8 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("quorvane"));
     qv::QtUserInterface ui;
 
+    // From the desktop: a per-user folder filled from the demo files.
+    qv::EnterWorkFolder();
     qv::Workspace ws;
     qv::CreateDiagramSet(ws);
     qv::LoadProcessingFiles(ws, ui);
@@ -59,9 +62,26 @@ int main(int argc, char** argv) {
     // Message boxes of the connection check already sit over the window.
     qv::EditorShell shell(ws, dsp, ui, [&ui](qv::TForm1& window) { ui.setParent(&window); });
     ui.onStatusLine = [&shell](const std::string& text) { shell.form().ShowTransferLine(text); };
+    qv::ProjectCommands& projects = shell.projects().commands();
+    if (!options.projectFile.empty()) {
+        if (auto error = projects.OpenProjectFile(options.projectFile)) {
+            if (options.quitAfterStart) {
+                std::fprintf(stderr, "quorvane: %s\n", error->c_str());
+                return 1;
+            }
+            ui.Message(*error);
+        }
+    } else if (!options.quitAfterStart) {
+        // Work a crashed editor left behind.
+        projects.OfferRestore();
+    }
     if (options.quitAfterStart) {
         // Once the event loop has shown the window, end with its state.
         QTimer::singleShot(0, &app, [&] { QApplication::exit(shell.form().isVisible() ? 0 : 1); });
     }
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    // The window may end without a close event (the session ends): the work
+    // is then kept for the next start only if it was not saved.
+    if (!projects.Changed()) projects.RemoveAutosave();
+    return status;
 }

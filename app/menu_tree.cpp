@@ -24,10 +24,21 @@ std::vector<MenuItemDef> BuildTree() {
         // Beyond the classic menu: text exports, FRD, CSV and audio impulses.
         {M::MenuImportMeasurement, 1, K::Command, "MenuImportMeasurement",
          "Import Measurement\u2026", false, ""},
+        // Beyond the classic menu: filters for software convolvers.
+        {M::MenuExportFilter, 1, K::Command, "MenuExportFilter", "Export Filter\u2026", false, ""},
         {M::MenuSave, 1, K::Menu, "MenuSave", "Save", false, ""},
         {M::MenuSaveXY, 2, K::Command, "MenuSaveXY", "XY-Format", false, ""},
         {M::MenuSaveY, 2, K::Command, "MenuSaveY", " Y- Format", false, ""},
         {M::MenuSaveYI, 2, K::Command, "MenuSaveYI", " YI-Format", true, ""},
+        // Beyond the classic menu: the whole work in one project file.
+        {M::Separator, 1, K::Separator, "", "", false, ""},
+        {M::MenuOpenProject, 1, K::Command, "MenuOpenProject", "Open Project\u2026", false,
+         "Ctrl+O"},
+        {M::MenuRecentProjects, 1, K::Menu, "MenuRecentProjects", "Recent Projects", false, ""},
+        {M::MenuSaveProject, 1, K::Command, "MenuSaveProject", "Save Project", false, "Ctrl+S"},
+        {M::MenuSaveProjectAs, 1, K::Command, "MenuSaveProjectAs", "Save Project As\u2026", false,
+         "Ctrl+Shift+S"},
+        {M::MenuProjectInfo, 1, K::Command, "MenuProjectInfo", "Project Info\u2026", false, ""},
         {M::Separator, 1, K::Separator, "", "", false, ""},
         {M::MenuAbout, 1, K::Command, "MenuAbout", "About", false, ""},
         {M::Separator, 1, K::Separator, "", "", false, ""},
@@ -84,6 +95,8 @@ std::vector<MenuItemDef> BuildTree() {
         {M::MenuExecute, 1, K::Command, "MenuExecute", "Execute", false, ""},
         {M::MenuCorrectionTarget, 1, K::Command, "MenuCorrectionTarget", "Correction Target…",
          false, ""},
+        // Beyond the classic menu: the filter follows every change of a desired curve.
+        {M::MenuLive, 1, K::Check, "MenuLive", "Live", false, ""},
 
         {M::Transfer, 0, K::Menu, "Transfer1", "Transfer", false, ""},
         {M::MenuFilterToDsp, 1, K::Command, "MenuFilterToDsp", "Filter -> DSP", false, ""},

@@ -18,7 +18,7 @@ std::string PositionText(const Diagram& d, std::int32_t viewWidth, std::int32_t 
 
 namespace qv {
 
-// The guide of the first screen, shown while the workspace is untouched.
+// The guide of the first screen, shown while the workspace is as it started.
 inline constexpr const char* kFirstStepsHint =
     "Import a measurement (File → Import Measurement…) or bend the blue desired "
     "curve, then Simulate → Execute.";
@@ -35,7 +35,7 @@ class StatusLines {
     }
     void SetResult(std::string text) { result_ = std::move(text); }
     void SetTransfer(std::string text) { transfer_ = std::move(text); }
-    // Whether the workspace holds nothing the user did (nothing to undo).
+    // Whether the workspace still holds what it started with.
     void SetUntouched(bool untouched) { untouched_ = untouched; }
 
     const std::string& Result() const { return result_; }

@@ -12,6 +12,8 @@
 #include "correction/predicted_result.h"
 #include "curves/curve_files.h"
 #include "dsplink/program_profile.h"
+#include "project/project_file.h"
+#include "project/workspace.h"
 
 namespace qv::cli {
 namespace {
@@ -33,6 +35,7 @@ bool Write(const std::string& file, const PointList& list, UserInterface& ui) {
 struct SynthOptions {
     std::string variant, level, delay, correction, filter, achievedLevel, achievedDelay;
     std::string measured, predicted, measuredDelay, predictedDelay;
+    std::string project;  // the curves, room and filter designs of a project instead
     std::int32_t taps = 0, depth = 400, width = 400;
     double rate = 0;
 };
@@ -55,19 +58,49 @@ int Predict(const SynthOptions& o, const PointList& filter, std::int32_t n, doub
     return kExitOk;
 }
 
-int Run(const SynthOptions& o, bool tapsGiven, bool rateGiven) {
+// The project's document with the filter designs it was saved with; a
+// damaged project throws before anything is written.
+Workspace ProjectWorkspace(const SynthOptions& o, DspProgramProfile& profile, bool depthGiven,
+                           bool widthGiven) {
+    LoadedProject p = ReadProject(o.project);
+    for (const std::string& note : p.notes) std::fprintf(stderr, "%s\n", note.c_str());
+    if (p.ws.EqDesign.taps > 0) {
+        profile.eqTapCount = p.ws.EqDesign.taps;
+        profile.eqSampleRate = p.ws.EqDesign.sampleRate;
+    }
+    if (p.ws.RoomDesign.taps > 0) {
+        profile.roomTapCount = p.ws.RoomDesign.taps;
+        profile.roomSampleRate = p.ws.RoomDesign.sampleRate;
+    }
+    if (depthGiven) p.ws.RoomDepth = o.depth;
+    if (widthGiven) p.ws.RoomWidth = o.width;
+    return std::move(p.ws);
+}
+
+int Run(const SynthOptions& o, bool tapsGiven, bool rateGiven, bool depthGiven, bool widthGiven) {
+    if (o.project.empty() &&
+        (o.variant.empty() || o.level.empty() || o.delay.empty() || o.correction.empty()))
+        throw UsageError("give --variant, --level, --delay and --correction, or --project");
     const bool room = o.variant == "room";
     DspProgramProfile profile = DeriveProfile(1, 48000);
     CliUserInterface ui;
+    const FilterVariant variant = room ? FilterVariant::Room : FilterVariant::Equalizer;
+    Workspace ws;
+    if (!o.project.empty()) ws = ProjectWorkspace(o, profile, depthGiven, widthGiven);
     if (tapsGiven) (room ? profile.roomTapCount : profile.eqTapCount) = o.taps;
     if (rateGiven) (room ? profile.roomSampleRate : profile.eqSampleRate) = o.rate;
     ExecuteInputs in;
-    in.variant = room ? FilterVariant::Room : FilterVariant::Equalizer;
-    in.profile = ProfileOf(in.variant, profile);
-    in.room = {o.depth, o.width};
-    if (!Load(in.targets.level, o.level, ui) || !Load(in.targets.delay, o.delay, ui) ||
-        !Load(in.targets.correction, o.correction, ui))
-        return kExitRefused;
+    if (!o.project.empty()) {
+        // What "Execute" reads from the document.
+        in = GatherExecuteInputs(ws, variant, profile, ws.Correction.from, ws.Correction.to);
+    } else {
+        in.variant = variant;
+        in.profile = ProfileOf(in.variant, profile);
+        in.room = {o.depth, o.width};
+        if (!Load(in.targets.level, o.level, ui) || !Load(in.targets.delay, o.delay, ui) ||
+            !Load(in.targets.correction, o.correction, ui))
+            return kExitRefused;
+    }
     const ExecuteResult r = ComputeExecute(in);
     if (!r.refusal.empty()) {
         ui.Message(r.refusal);
@@ -86,23 +119,24 @@ CommandRun Setup(CLI::App& cmd) {
     auto o = std::make_shared<SynthOptions>();
     cmd.footer(
         "DAT files in, XY-Format out; eq: 1799 taps at 48000 Hz, room: 899 taps at 6000 Hz.");
-    cmd.add_option("--variant", o->variant, "eq (amplitude and delay) or room")
-        ->required()
+    auto* project = cmd.add_option("--project", o->project,
+                                   "take the curves, room and filter designs from a project");
+    cmd.add_option("--variant", o->variant, "eq (amplitude and delay) or room (eq with --project)")
         ->check(CLI::IsMember({"eq", "room"}));
-    cmd.add_option("--level", o->level, "the desired level (DAT)")->required();
-    cmd.add_option("--delay", o->delay, "the desired group delay (DAT)")->required();
-    cmd.add_option("--correction", o->correction, "the correction curve (DAT)")->required();
+    cmd.add_option("--level", o->level, "the desired level (DAT)")->excludes(project);
+    cmd.add_option("--delay", o->delay, "the desired group delay (DAT)")->excludes(project);
+    cmd.add_option("--correction", o->correction, "the correction curve (DAT)")->excludes(project);
     cmd.add_option("--filter", o->filter, "write the filter here")->required();
     // The inverse transform grows with the square of the length.
     auto* taps = cmd.add_option("--taps", o->taps, "filter length")->check(CLI::Range(1, 32767));
     auto* rate =
         cmd.add_option("--rate", o->rate, "sampling frequency in Hz")->check(CLI::PositiveNumber);
-    cmd.add_option("--depth", o->depth, "room depth in cm (room)")
-        ->check(CLI::Range(1, 1000))
-        ->capture_default_str();
-    cmd.add_option("--width", o->width, "room width in cm (room)")
-        ->check(CLI::Range(1, 1000))
-        ->capture_default_str();
+    auto* depth = cmd.add_option("--depth", o->depth, "room depth in cm (room)")
+                      ->check(CLI::Range(1, 1000))
+                      ->capture_default_str();
+    auto* width = cmd.add_option("--width", o->width, "room width in cm (room)")
+                      ->check(CLI::Range(1, 1000))
+                      ->capture_default_str();
     cmd.add_option("--achieved-level", o->achievedLevel, "write the achieved level here");
     cmd.add_option("--achieved-delay", o->achievedDelay, "write the achieved group delay here");
     auto* measured =
@@ -114,7 +148,10 @@ CommandRun Setup(CLI::App& cmd) {
     cmd.add_option("--predicted-delay", o->predictedDelay,
                    "write measured + filter group delay here")
         ->needs(measuredDelay);
-    return [o, taps, rate] { return Run(*o, taps->count() > 0, rate->count() > 0); };
+    return [o, taps, rate, depth, width] {
+        return Run(*o, taps->count() > 0, rate->count() > 0, depth->count() > 0,
+                   width->count() > 0);
+    };
 }
 
 const RegisterCommand kRegistration({"synth", "the filter synthesis of \"Execute\" on curve files",

@@ -8,7 +8,6 @@
 #include "curves/point_list.h"
 #include "curves/user_interface.h"
 #include "dsplink/dsp_session.h"
-#include "project/workspace.h"
 
 namespace qv {
 

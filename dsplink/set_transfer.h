@@ -14,7 +14,6 @@
 #include "dsplink/dsp_session.h"
 #include "dsplink/set_readback.h"
 #include "dsplink/set_write.h"
-#include "project/workspace.h"
 
 namespace qv {
 

@@ -94,7 +94,9 @@ bool SetWrite::ProgressCancelled() {
 bool SetWrite::KeepPrevious(const ProgressSpan& progress) {
     if (s_.history == nullptr) return true;
     Doing("reading what the set holds");
-    const auto version = ReadVersion(s_, *this);
+    // The version only labels the kept state: its failure is nobody's business.
+    SilentUserInterface quiet;
+    const auto version = ReadVersion(s_, quiet);
     auto read = std::make_unique<DspImage>();
     read->fill(0xFF);
     const std::uint8_t slot = s_.state.SlotCode();
@@ -122,7 +124,7 @@ bool SetWrite::KeepPrevious(const ProgressSpan& progress) {
     previous_ = confirmed ? *record : SlotContents(*read);
     try {
         s_.history->Keep(set, rate, *previous_, version ? int{*version} : -1, command_);
-    } catch (const std::exception& e) {
+    } catch (const std::exception&) {
         return Failed(WriteEnd::HistoryLost, s_.history->Root().string());
     }
     progress.Report(1, 1);
@@ -137,7 +139,7 @@ void SetWrite::Erasing(const std::vector<std::uint8_t>& sectors) {
             erased_.push_back(sector);
 }
 
-std::string SetWrite::Holds(WriteEnd end) const {
+std::string SetWrite::Holds() const {
     if (erased_.empty()) return "The set is unchanged.";
     std::string state;
     if (verifyDifference_) {
@@ -147,7 +149,6 @@ std::string SetWrite::Holds(WriteEnd end) const {
     } else {
         state = "The set is incomplete";
     }
-    (void)end;
     const bool undo = kept_ || (s_.history != nullptr && previous_);
     return state + ": write it again" + (undo ? ", or use " + s_.undoHint : std::string()) + ".";
 }
@@ -180,7 +181,7 @@ std::string SetWrite::FailureText(WriteEnd end, const std::string& detail) const
     }
     const int percent = static_cast<int>(std::floor(fraction_ * 100.0));
     return here + ": " + why + " while " + doing_ + " (" + std::to_string(percent) + " %). " +
-           Holds(end);
+           Holds();
 }
 
 void SetWrite::Say(const std::string& text) {
@@ -212,8 +213,7 @@ bool SetWrite::LinkFailed() {
 
 bool SetWrite::Differs(std::size_t offset) {
     verifyDifference_ = true;
-    Say(VerifyFailedText(s_.state.ChosenSet(), s_.state.ChosenRate(), offset) + ". " +
-        Holds(WriteEnd::NoAnswer));
+    Say(VerifyFailedText(s_.state.ChosenSet(), s_.state.ChosenRate(), offset) + ". " + Holds());
     return false;
 }
 

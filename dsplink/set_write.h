@@ -108,7 +108,7 @@ class SetWrite : public UserInterface {
     void StatusLine(const std::string& text) override { ui_.StatusLine(text); }
 
   private:
-    std::string Holds(WriteEnd end) const;
+    std::string Holds() const;
     void Say(const std::string& text);
 
     DspSession& s_;

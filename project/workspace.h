@@ -3,11 +3,37 @@
 // (or by a batch command) and passed by reference.
 
 #include <cstdint>
+#include <optional>
+#include <string>
 #include <string_view>
+#include <vector>
 
+#include "correction/correction_target.h"
 #include "curves/diagram_set.h"
 
 namespace qv {
+
+// Where an imported measurement came from and how it was read, so that the
+// same import can be made again.
+struct MeasurementSource {
+    std::string path;    // absolute, as imported
+    std::string sha256;  // of the file's bytes at import; empty if unreadable
+    std::string kind;    // "text response", "audio impulse", "text impulse"
+    int columnPair = 0;  // import options
+    int channel = 0;
+    std::optional<double> sampleRate;        // Hz, of a text impulse
+    std::optional<double> gateFrom, gateTo;  // ms around the peak
+    // The curves it filled, as "DIAGRAM:SLOT".
+    std::vector<std::string> curves;
+    bool operator==(const MeasurementSource&) const = default;
+};
+
+// Length and rate a computed filter is (or will be) made with.
+struct FilterDesign {
+    std::int32_t taps = 0;
+    double sampleRate = 0.0;
+    bool operator==(const FilterDesign&) const = default;
+};
 
 // What the slots of a diagram hold, named by role: the curve the engineer
 // draws or loads (in the impulse diagrams the impulse, in "Impuls Response"
@@ -28,6 +54,19 @@ struct Workspace {
     // Room size for the room synthesis, in cm (the "Room " spin edits).
     std::int32_t RoomDepth = 400;
     std::int32_t RoomWidth = 400;
+
+    // What a project file adds to the curves: the work's name and notes, when
+    // it was first saved (ISO 8601, empty until then), the correction target
+    // of "Correction Target…", the imported measurements, the set chooser's
+    // choice and the designs of the two filters.
+    std::string Title;
+    std::string Notes;
+    std::string Created;
+    TargetSettings Correction;
+    std::vector<MeasurementSource> Measurements;
+    std::uint8_t ChosenSet = 0;
+    std::uint8_t ChosenRate = 0;
+    FilterDesign EqDesign, RoomDesign;
 
     Diagram& operator[](DiagramId id) { return diagrams[id]; }
     const Diagram& operator[](DiagramId id) const { return diagrams[id]; }

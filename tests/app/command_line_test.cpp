@@ -18,11 +18,16 @@ TEST(CommandLine, ReadsOptions) {
     EXPECT_FALSE(ParseEditorOptions({}).virtualDsp);
     EXPECT_FALSE(ParseEditorOptions({"--virtual-dsp"}).erasedBox);
     EXPECT_TRUE(ParseEditorOptions({"--virtual-dsp", "--erased"}).erasedBox);
+    EXPECT_EQ(ParseEditorOptions({"--virtual-dsp", "hall.qvproj"}).projectFile, "hall.qvproj");
 }
 
 TEST(CommandLine, RejectsWhatItCannotRead) {
-    for (const auto& args : std::vector<std::vector<std::string>>{
-             {"--com1"}, {"--com5", "x"}, {"--com1", ""}, {"--bogus"}, {"file.dat"}})
+    for (const auto& args : std::vector<std::vector<std::string>>{{"--com1"},
+                                                                  {"--com5", "x"},
+                                                                  {"--com1", ""},
+                                                                  {"--bogus"},
+                                                                  {"file.dat"},
+                                                                  {"a.qvproj", "b.qvproj"}})
         EXPECT_FALSE(ParseEditorOptions(args).error.empty()) << args[0];
 }
 

@@ -31,12 +31,14 @@ TEST(MenuTree, VisibleItemsAfterStart) {
     EXPECT_EQ(
         VisibleTree(state),
         "[File]\n  [New]\n  [Load]\n    [Frequency Response]\n    [Group Delay]\n"
-        "  [Import Measurement\u2026]\n"
-        "  [Save]\n    [XY-Format]\n    [ Y- Format]\n  -\n  [About]\n  -\n  [Exit]\n"
+        "  [Import Measurement\u2026]\n  [Export Filter\u2026]\n"
+        "  [Save]\n    [XY-Format]\n    [ Y- Format]\n  -\n  [Open Project\u2026]\n"
+        "  [Recent Projects]\n  [Save Project]\n  [Save Project As\u2026]\n  [Project Info\u2026]\n"
+        "  -\n  [About]\n  -\n  [Exit]\n"
         "[Edit]\n  [Curve]\n  [Add Constant]\n  [Mul Constant]\n  -\n  [Diagramm]\n"
         "  [Auto Range]\n  [Standard Range]\n  -\n  [Undo]\n  [Redo]\n  [Smoothing…]\n"
         "[View]\n  [Frequency Response]\n  [Group Delay]\n  [Impuls Response]\n  -\n  -\n  -\n"
-        "[Simulate]\n  [Execute]\n  [Correction Target…]\n"
+        "[Simulate]\n  [Execute]\n  [Correction Target…]\n  [Live]\n"
         "[Transfer]\n  [Filter -> DSP]\n  [Filter <- DSP]\n  -\n  [Verify After Write]\n"
         "  [Backup Set\u2026]\n  [Restore Set\u2026]\n  [Undo Last Write]\n  [History\u2026]\n"
         "[Setup]\n  [DSP]\n    [Volume]\n  [COM]\n    [COM1]\n    [COM2]\n    [COM3]\n    "

@@ -15,6 +15,11 @@
 #include "tests/dsp_dialogs/qt_app.h"
 #include "tests/support/test_support.h"
 
+// Fontconfig keeps its caches to the end of the process.
+extern "C" const char* __lsan_default_suppressions() {
+    return "leak:libfontconfig\n";
+}
+
 namespace qv {
 namespace {
 

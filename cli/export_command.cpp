@@ -1,0 +1,72 @@
+// quorvane-cli export: a filter for a software convolver, synthesised from
+// the targets at the convolver's rate and length.
+
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "cli/cli_command.h"
+#include "cli/cli_user_interface.h"
+#include "cli/correction_inputs.h"
+#include "export/export_synthesis.h"
+#include "export/filter_writers.h"
+
+namespace qv::cli {
+namespace {
+
+struct ExportOptions {
+    std::string level, delay, correction, phase = "linear", format = "wav", out;
+    std::int32_t taps = 0;
+    double rate = 0;
+};
+
+int Run(const ExportOptions& o) {
+    ExportTargets targets;
+    targets.level = ImportLevel(o.level);
+    if (!o.delay.empty()) targets.delay = ImportDelay(o.delay);
+    if (!o.correction.empty()) targets.correction = ImportLevel(o.correction);
+    const ExportPhase phase = *ParsePhase(o.phase);
+    const ExportFormat format = *ParseFormat(o.format);
+    CliUserInterface ui;
+    ProgressScope progress(ui, "export");
+    const std::optional<ExportedFilter> filter =
+        SynthesizeExportFilter(targets, o.taps, o.rate, phase, [&](double fraction) {
+            progress(fraction, "synthesis");
+            return true;
+        });
+    WriteFilterFile(o.out, filter->taps, o.rate, format);
+    ui.StatusLine(o.out + ": " + DescribeFilter(*filter));
+    return kExitOk;
+}
+
+CommandRun Setup(CLI::App& cmd) {
+    auto o = std::make_shared<ExportOptions>();
+    cmd.footer(
+        "Curve inputs are any file the measurement importer reads. Linear phase has a latency "
+        "of taps/2 samples; minimum phase has none and takes no delay target.");
+    cmd.add_option("--level", o->level, "the desired level (dB over Hz)")->required();
+    cmd.add_option("--delay", o->delay, "the desired group delay (ms over Hz)");
+    cmd.add_option("--correction", o->correction, "a correction curve added to the level");
+    cmd.add_option("--rate", o->rate, "sample rate of the convolver in Hz")
+        ->required()
+        ->check(CLI::Range(kMinExportRate, kMaxExportRate));
+    cmd.add_option("--taps", o->taps, "filter length")
+        ->required()
+        ->check(CLI::Range(kMinExportTaps, kMaxExportTaps));
+    cmd.add_option("--phase", o->phase, "linear or minimum")
+        ->check(CLI::IsMember({"linear", "minimum"}))
+        ->capture_default_str();
+    cmd.add_option("--format", o->format,
+                   "wav (32-bit float), f32, f64 (raw little-endian) or text")
+        ->check(CLI::IsMember({"wav", "f32", "f64", "text"}))
+        ->capture_default_str();
+    cmd.add_option("--out", o->out, "write the filter here")->required();
+    return [o] { return Run(*o); };
+}
+
+const RegisterCommand kRegistration(
+    {"export", "a filter for software convolvers (WAV, raw or text) at any rate and length",
+     Setup});
+
+}  // namespace
+}  // namespace qv::cli
