@@ -4,15 +4,17 @@
 
 #include "correction/smoothing.h"
 #include "curves/number_syntax.h"
+#include "curves/tr.h"
+#include "diagram/ranges.h"
 
 namespace qv {
 namespace {
 
-constexpr const char* kDesired = "desired";
+constexpr const char* kDesired = QV_TR("desired");
 
 std::optional<std::string> ReadNumber(const std::string& text, const char* field, double& out) {
     auto v = ToNumber(text);
-    if (!v) return std::string(field) + ": \"" + text + "\" is not a number.";
+    if (!v) return std::string(field) + ": \"" + text + QV_TR("\" is not a number.");
     out = *v;
     return std::nullopt;
 }
@@ -34,12 +36,12 @@ bool SmoothingDialogLogic::Apply(Workspace& ws, int slot, int fraction, UserInte
         return false;
     }
     if (slot < 1 || slot > 4 || ws.Current().Slot(slot).points.empty()) {
-        ui.Message("Smoothing: curve " + std::to_string(slot) + " is empty.");
+        ui.Message(QV_TR("Smoothing: curve ") + std::to_string(slot) + QV_TR(" is empty."));
         return false;
     }
     Diagram& d = ws.Current();
     if (d.xUnit != "Hz") {
-        ui.Message("Smoothing works on curves over frequency (Hz).");
+        ui.Message(QV_TR("Smoothing works on curves over frequency (Hz)."));
         return false;
     }
     const SmoothingKind kind =
@@ -68,22 +70,22 @@ void CorrectionTargetLogic::Cancel() {
 std::optional<std::string> CorrectionTargetLogic::Parse(const CorrectionTargetFields& f,
                                                         TargetSettings& s) {
     s = TargetSettings{};
-    if (auto e = ReadNumber(f.from, "From", s.from)) return e;
-    if (auto e = ReadNumber(f.to, "To", s.to)) return e;
-    if (auto e = ReadNumber(f.maxBoost, "Max. boost", s.maxBoost)) return e;
-    if (auto e = ReadNumber(f.maxCut, "Max. cut", s.maxCut)) return e;
-    if (auto e = ReadNumber(f.maxDelay, "Max. delay", s.maxDelay)) return e;
+    if (auto e = ReadNumber(f.from, QV_TR("From"), s.from)) return e;
+    if (auto e = ReadNumber(f.to, QV_TR("To"), s.to)) return e;
+    if (auto e = ReadNumber(f.maxBoost, QV_TR("Max. boost"), s.maxBoost)) return e;
+    if (auto e = ReadNumber(f.maxCut, QV_TR("Max. cut"), s.maxCut)) return e;
+    if (auto e = ReadNumber(f.maxDelay, QV_TR("Max. delay"), s.maxDelay)) return e;
     s.smoothing = f.smoothing;
     s.shape = f.shape;
     if (f.shape == TargetShape::Tilt)
-        if (auto e = ReadNumber(f.tilt, "Tilt", s.tilt)) return e;
+        if (auto e = ReadNumber(f.tilt, QV_TR("Tilt"), s.tilt)) return e;
     if (!f.reference.empty()) {
         double r = 0;
-        if (auto e = ReadNumber(f.reference, "Reference", r)) return e;
+        if (auto e = ReadNumber(f.reference, QV_TR("Reference"), r)) return e;
         s.reference = r;
     }
     if (f.shape == TargetShape::House) {
-        if (f.houseFile.empty()) return std::string("House curve: choose a file.");
+        if (f.houseFile.empty()) return std::string(QV_TR("House curve: choose a file."));
         if (f.houseFile != houseName_) {
             houseName_ = f.houseFile;
             house_.clear();
@@ -91,7 +93,7 @@ std::optional<std::string> CorrectionTargetLogic::Parse(const CorrectionTargetFi
             try {
                 house_ = readHouseCurve_(f.houseFile);
             } catch (const std::exception& e) {
-                houseError_ = std::string("House curve: ") + e.what();
+                houseError_ = std::string(QV_TR("House curve: ")) + e.what();
             }
         }
         if (houseError_) return houseError_;
@@ -100,11 +102,11 @@ std::optional<std::string> CorrectionTargetLogic::Parse(const CorrectionTargetFi
     s.delayCorrection = f.delayCorrection;
     if (auto e = CheckTargetSettings(s)) return e;
     if (auto e = CheckMeasurement(ws_.Curve(FrequencyResponseDiagram, CurveRole::Measured).points,
-                                  s, "measurement (curve 3 of \"Frequency Response\")"))
+                                  s, QV_TR("measurement (curve 3 of \"Frequency Response\")")))
         return e;
     if (s.delayCorrection)
         if (auto e = CheckMeasurement(ws_.Curve(GroupDelayDiagram, CurveRole::Measured).points, s,
-                                      "measured delay (curve 3 of \"Group Delay\")"))
+                                      QV_TR("measured delay (curve 3 of \"Group Delay\")")))
             return e;
     return std::nullopt;
 }
@@ -127,6 +129,9 @@ bool CorrectionTargetLogic::Accept(const CorrectionTargetFields& f, UserInterfac
         ui.Message(*e);
         return false;
     }
+    // A target that leaves the shown range stays reachable.
+    FitUnreadableRange(ws_[FrequencyResponseDiagram]);
+    if (settings_.delayCorrection) FitUnreadableRange(ws_[GroupDelayDiagram]);
     return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -13,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "correction/smoothing.h"
+#include "translations/language.h"
 
 namespace qv {
 namespace {
@@ -29,10 +31,10 @@ QLineEdit* NewEdit(QWidget* parent, const char* name, const std::string& text, i
 }
 
 QHBoxLayout* OkCancel(QPushButton*& ok, QPushButton*& cancel, QDialog* d) {
-    ok = new QPushButton(QStringLiteral("OK"), d);
+    ok = new QPushButton(QCoreApplication::translate("qv::TSmoothingDlg", "OK"), d);
     ok->setObjectName(QStringLiteral("OKBtn"));
     ok->setDefault(true);
-    cancel = new QPushButton(QStringLiteral("Cancel"), d);
+    cancel = new QPushButton(QCoreApplication::translate("qv::TSmoothingDlg", "Cancel"), d);
     cancel->setObjectName(QStringLiteral("CancelBtn"));
     QObject::connect(cancel, &QPushButton::clicked, d, &QDialog::reject);
     auto* row = new QHBoxLayout;
@@ -58,19 +60,19 @@ QWidget* WithUnit(QWidget* field, const char* unit, QWidget* parent) {
 TSmoothingDlg::TSmoothingDlg(Workspace& ws, UserInterface& ui, QWidget* parent)
     : QDialog(parent), ws_(ws), ui_(ui) {
     setObjectName(QStringLiteral("SmoothingDlg"));
-    setWindowTitle(QStringLiteral("Smoothing"));
+    setWindowTitle(tr("Smoothing"));
     ComboBoxFraction = new QComboBox(this);
     ComboBoxFraction->setObjectName(QStringLiteral("ComboBoxFraction"));
     for (int n : SmoothingFractions()) {
-        ComboBoxFraction->addItem(Q(SmoothingDialogLogic::FractionCaption(n) + " octave"), n);
+        ComboBoxFraction->addItem(Q(SmoothingDialogLogic::FractionCaption(n)) + tr(" octave"), n);
         if (n == SmoothingDialogLogic::kDefaultFraction)
             ComboBoxFraction->setCurrentIndex(ComboBoxFraction->count() - 1);
     }
     ComboBoxCurve = new QComboBox(this);
     ComboBoxCurve->setObjectName(QStringLiteral("ComboBoxCurve"));
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Width:"), ComboBoxFraction);
-    form->addRow(QStringLiteral("Curve:"), ComboBoxCurve);
+    form->addRow(tr("Width:"), ComboBoxFraction);
+    form->addRow(tr("Curve:"), ComboBoxCurve);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addSpacing(8);
@@ -84,7 +86,7 @@ void TSmoothingDlg::Execute() {
     for (int k = 1; k <= 4; ++k) {
         const CurveSlot& s = ws_.Current().Slot(k);
         const std::string name = s.points.empty() ? "(empty)" : s.name;
-        ComboBoxCurve->addItem(Q(std::to_string(k) + ": " + name), k);
+        ComboBoxCurve->addItem(Q(std::to_string(k) + ": ") + TrCore(name), k);
     }
     ComboBoxCurve->setCurrentIndex(SmoothingDialogLogic::kDefaultSlot - 1);
     exec();
@@ -102,7 +104,7 @@ TCorrectionTargetDlg::TCorrectionTargetDlg(Workspace& ws, UserInterface& ui,
                                            CurveFileReader readHouseCurve, QWidget* parent)
     : QDialog(parent), logic_(ws, std::move(readHouseCurve)), ui_(ui) {
     setObjectName(QStringLiteral("CorrectionTargetDlg"));
-    setWindowTitle(QStringLiteral("Correction Target"));
+    setWindowTitle(tr("Correction Target"));
     const CorrectionTargetFields start;
     EditFrom = NewEdit(this, "EditFrom", start.from);
     EditTo = NewEdit(this, "EditTo", start.to);
@@ -110,29 +112,29 @@ TCorrectionTargetDlg::TCorrectionTargetDlg(Workspace& ws, UserInterface& ui,
     EditCut = NewEdit(this, "EditCut", start.maxCut);
     ComboBoxSmoothing = new QComboBox(this);
     ComboBoxSmoothing->setObjectName(QStringLiteral("ComboBoxSmoothing"));
-    ComboBoxSmoothing->addItem(QStringLiteral("none"), 0);
+    ComboBoxSmoothing->addItem(tr("none"), 0);
     for (int n : SmoothingFractions())
-        ComboBoxSmoothing->addItem(Q(SmoothingDialogLogic::FractionCaption(n) + " octave"), n);
+        ComboBoxSmoothing->addItem(Q(SmoothingDialogLogic::FractionCaption(n)) + tr(" octave"), n);
     EditReference = NewEdit(this, "EditReference", start.reference);
-    EditReference->setPlaceholderText(QStringLiteral("band mean"));
+    EditReference->setPlaceholderText(tr("band mean"));
 
-    auto* band = new QGroupBox(QStringLiteral("Band and limits"), this);
+    auto* band = new QGroupBox(tr("Band and limits"), this);
     auto* bandForm = new QFormLayout(band);
-    bandForm->addRow(QStringLiteral("From:"), WithUnit(EditFrom, "Hz", band));
-    bandForm->addRow(QStringLiteral("To:"), WithUnit(EditTo, "Hz", band));
-    bandForm->addRow(QStringLiteral("Max. boost:"), WithUnit(EditBoost, "dB", band));
-    bandForm->addRow(QStringLiteral("Max. cut:"), WithUnit(EditCut, "dB", band));
-    bandForm->addRow(QStringLiteral("Smoothing:"), ComboBoxSmoothing);
-    bandForm->addRow(QStringLiteral("0 dB at:"), WithUnit(EditReference, "Hz", band));
+    bandForm->addRow(tr("From:"), WithUnit(EditFrom, "Hz", band));
+    bandForm->addRow(tr("To:"), WithUnit(EditTo, "Hz", band));
+    bandForm->addRow(tr("Max. boost:"), WithUnit(EditBoost, "dB", band));
+    bandForm->addRow(tr("Max. cut:"), WithUnit(EditCut, "dB", band));
+    bandForm->addRow(tr("Smoothing:"), ComboBoxSmoothing);
+    bandForm->addRow(tr("0 dB at:"), WithUnit(EditReference, "Hz", band));
 
-    auto* target = new QGroupBox(QStringLiteral("Target"), this);
+    auto* target = new QGroupBox(tr("Target"), this);
     auto* grid = new QGridLayout(target);
-    RadioButtonFlat = new QRadioButton(QStringLiteral("Flat"), target);
+    RadioButtonFlat = new QRadioButton(tr("Flat"), target);
     RadioButtonFlat->setObjectName(QStringLiteral("RadioButtonFlat"));
     RadioButtonFlat->setChecked(true);
-    RadioButtonTilt = new QRadioButton(QStringLiteral("Tilt"), target);
+    RadioButtonTilt = new QRadioButton(tr("Tilt"), target);
     RadioButtonTilt->setObjectName(QStringLiteral("RadioButtonTilt"));
-    RadioButtonHouse = new QRadioButton(QStringLiteral("House curve"), target);
+    RadioButtonHouse = new QRadioButton(tr("House curve"), target);
     RadioButtonHouse->setObjectName(QStringLiteral("RadioButtonHouse"));
     EditTilt = NewEdit(target, "EditTilt", start.tilt);
     EditHouseFile = NewEdit(target, "EditHouseFile", start.houseFile, 220);
@@ -146,9 +148,9 @@ TCorrectionTargetDlg::TCorrectionTargetDlg(Workspace& ws, UserInterface& ui,
     grid->addWidget(EditHouseFile, 2, 1);
     grid->addWidget(ButtonHouseFile, 2, 2);
 
-    auto* delay = new QGroupBox(QStringLiteral("Group Delay"), this);
+    auto* delay = new QGroupBox(tr("Group Delay"), this);
     auto* delayRow = new QHBoxLayout(delay);
-    CheckBoxDelay = new QCheckBox(QStringLiteral("Delay correction, max."), delay);
+    CheckBoxDelay = new QCheckBox(tr("Delay correction, max."), delay);
     CheckBoxDelay->setObjectName(QStringLiteral("CheckBoxDelay"));
     EditMaxDelay = NewEdit(delay, "EditMaxDelay", start.maxDelay);
     delayRow->addWidget(CheckBoxDelay);
@@ -202,7 +204,7 @@ CorrectionTargetFields TCorrectionTargetDlg::Fields() const {
 
 void TCorrectionTargetDlg::FieldChanged() {
     const auto problem = logic_.Preview(Fields());
-    LabelProblem->setText(problem ? Q(*problem) : QString());
+    LabelProblem->setText(problem ? TrCore(*problem) : QString());
     if (repaint_) repaint_();
 }
 

@@ -5,6 +5,7 @@
 #include "app/filter_workflow.h"
 #include "app/impulse_commands.h"
 #include "curves/curve_files.h"
+#include "curves/tr.h"
 #include "diagram/ranges.h"
 #include "dsp_math/spectrum_shaping.h"
 
@@ -122,7 +123,7 @@ std::optional<std::string> Editor::ChooseReadableFile() {
     auto name = ui_.ChooseOpenFile(openFilter_);
     if (!name) return std::nullopt;
     if (!CheckFileReadable(*name, ui_)) {
-        ui_.Message("Fehler beim Zugriff auf " + *name + ".");
+        ui_.Message(QV_TR("Fehler beim Zugriff auf ") + *name + ".");
         return std::nullopt;
     }
     return name;
@@ -196,7 +197,7 @@ void Editor::Save(const char* filter,
     if (!name) return;
     const PointList& list = ws_.Current().Slot(1).points;
     if (name->empty() || list.empty()) {
-        ui_.Message("Fehler beim Speichern");
+        ui_.Message(QV_TR("Fehler beim Speichern"));
         return;
     }
     // The file dialog adds it too; a name from elsewhere gets it here.
@@ -238,7 +239,11 @@ void Editor::MenuExecuteClick() {
             if (!r.refusal.empty()) ui_.Message(r.refusal);
             if (r.prediction) ShowPredictedResult(r.prediction->rms);
             headroom = r.headroom;
+            const bool stored = r.refusal.empty();
             StoreExecuteResult(ws_, *variant, std::move(r));
+            // The achieved and predicted curves are read against the targets.
+            if (stored && *variant == FilterVariant::Equalizer)
+                FitUnreadableRange(ws_[FrequencyResponseDiagram]);
         }
     }
     view_.RequestRepaint();

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "app/editor.h"
+#include "curves/tr.h"
 #include "diagram/ranges.h"
 #include "measurements/line_stream.h"
 #include "measurements/number_fields.h"
@@ -32,7 +33,8 @@ std::string ImportDialogRules::FileName() const {
 
 std::vector<std::string> ImportDialogRules::ChannelChoices() const {
     std::vector<std::string> choices;
-    for (int c = 1; c <= probe_.channels; ++c) choices.push_back("Channel " + std::to_string(c));
+    for (int c = 1; c <= probe_.channels; ++c)
+        choices.push_back(QV_TR("Channel ") + std::to_string(c));
     return choices;
 }
 
@@ -65,8 +67,9 @@ std::optional<ImportOptions> ImportDialogRules::Options() {
     if (OffersRate()) {
         const auto rate = FieldValue(rateText_);
         if (!rate || !(*rate > 0.0)) {
-            problem_ = rateText_.empty() ? "Give the sample rate of this text impulse in Hz."
-                                         : "The sample rate must be a positive number of Hz.";
+            problem_ = rateText_.empty()
+                           ? QV_TR("Give the sample rate of this text impulse in Hz.")
+                           : QV_TR("The sample rate must be a positive number of Hz.");
             return std::nullopt;
         }
         o.sampleRate = rate;
@@ -74,7 +77,8 @@ std::optional<ImportOptions> ImportDialogRules::Options() {
     if (OffersGate() && gateOn_) {
         const auto from = FieldValue(gateFrom_), to = FieldValue(gateTo_);
         if (!from || !to || !(*from < *to)) {
-            problem_ = "The gate runs from an earlier to a later time in ms around the peak.";
+            problem_ =
+                QV_TR("The gate runs from an earlier to a later time in ms around the peak.");
             return std::nullopt;
         }
         o.gate = ImpulseGate{*from, *to};
@@ -93,7 +97,7 @@ void ImportDialogRules::Refresh(const ImportProgress& progress) {
         result_ = ImportMeasurement(path_, *options);
     } catch (const ImportCancelled&) {
         stale_ = true;
-        problem_ = "Import cancelled.";
+        problem_ = QV_TR("Import cancelled.");
         throw;
     } catch (const ImportError& e) {
         problem_ = e.what();
@@ -157,9 +161,9 @@ void RunImportMeasurement(Editor& editor,
     {
         // Telling a file's layout reads at most a few thousand rows, or a
         // long file without any.
-        ProgressScope progress(ui, "Import Measurement");
+        ProgressScope progress(ui, QV_TR("Import Measurement"));
         rules.emplace(*path, [&](double f) {
-            progress(f, "looking at " + BaseName(*path));
+            progress(f, QV_TR("looking at ") + BaseName(*path));
             return true;
         });
     }

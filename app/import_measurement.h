@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "curves/tr.h"
 #include "measurements/measurement_import.h"
 #include "project/workspace.h"
 
@@ -16,8 +17,8 @@ namespace qv {
 class Editor;
 
 inline constexpr const char* kImportFilter =
-    "Measurements (*.frd *.txt *.csv *.dat *.zma)|*.frd *.txt *.csv *.dat *.zma|"
-    "Impulse responses (*.wav *.flac *.aif *.aiff *.w64)|*.wav *.flac *.aif *.aiff *.w64|"
+    QV_TR("Measurements (*.frd *.txt *.csv *.dat *.zma)|*.frd *.txt *.csv *.dat *.zma|")
+    QV_TR("Impulse responses (*.wav *.flac *.aif *.aiff *.w64)|*.wav *.flac *.aif *.aiff *.w64|")
     "(*.*)|*.*";
 
 using ImportProgress = std::function<bool(double fraction)>;

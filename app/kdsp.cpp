@@ -20,6 +20,7 @@
 
 #include "diagram/diagram_widget.h"
 #include "dsplink/dsp_session.h"
+#include "translations/language.h"
 
 namespace qv {
 namespace {
@@ -98,8 +99,8 @@ void TForm1::BuildMenus() {
         }
         const int key = static_cast<int>(item.id);
         if (item.kind == MenuKind::Menu) {
-            QMenu* m =
-                parent ? parent->addMenu(Q(item.caption)) : menuBar()->addMenu(Q(item.caption));
+            QMenu* m = parent ? parent->addMenu(TrCore(item.caption))
+                              : menuBar()->addMenu(TrCore(item.caption));
             m->setObjectName(Q(item.name));
             m->menuAction()->setObjectName(Q(item.name));
             menus_.insert(key, m);
@@ -107,8 +108,8 @@ void TForm1::BuildMenus() {
             open.push_back(m);
             continue;
         }
-        QAction* a =
-            parent ? parent->addAction(Q(item.caption)) : menuBar()->addAction(Q(item.caption));
+        QAction* a = parent ? parent->addAction(TrCore(item.caption))
+                            : menuBar()->addAction(TrCore(item.caption));
         a->setObjectName(Q(item.name));
         a->setCheckable(item.kind == MenuKind::Check);
         if (*item.shortcut) a->setShortcut(QKeySequence(Q(item.shortcut)));
@@ -153,6 +154,14 @@ void TForm1::BuildMenus() {
             id, [this, id] { editor_.ViewCommand(id); }, false);
     SetCommand(
         MenuId::MenuExit, [this] { close(); }, false);
+    SetCommand(
+        MenuId::MenuPointEditing,
+        [this] {
+            MouseEditor& m = area_->mouseEditor();
+            m.pointEditing = !m.pointEditing;
+            menuState_.SetChecked(MenuId::MenuPointEditing, m.pointEditing);
+        },
+        false);
     for (MenuId id : MenuTree() | std::views::transform(&MenuItemDef::id)) SyncMenuItem(id);
 }
 
@@ -190,11 +199,12 @@ void TForm1::BuildControls() {
     QFont bold = area_->font();
     bold.setBold(true);
     LabelDia->setFont(bold);
-    static const char* const kDesignCaptions[4] = {"Sollwert", "Istwert", "Curve 3", "Curve 4"};
+    static const char* const kDesignCaptions[4] = {QT_TR_NOOP("Sollwert"), QT_TR_NOOP("Istwert"),
+                                                   QT_TR_NOOP("Curve 3"), QT_TR_NOOP("Curve 4")};
     static const char* const kNames[4] = {"LabelCurve1", "Labelcurve2", "LabelCurve3",
                                           "LabelCurve4"};
     for (int k = 0; k < 4; ++k) {
-        LabelCurve[k] = new QLabel(Q(kDesignCaptions[k]), area_);
+        LabelCurve[k] = new QLabel(tr(kDesignCaptions[k]), area_);
         LabelCurve[k]->setObjectName(Q(kNames[k]));
         LabelCurve[k]->setAutoFillBackground(true);
         LabelCurve[k]->setFont(bold);
@@ -202,7 +212,7 @@ void TForm1::BuildControls() {
         LabelCurve[k]->hide();
     }
 
-    GroupBoxRoomLength = new QGroupBox(QStringLiteral("Room "), area_);
+    GroupBoxRoomLength = new QGroupBox(tr("Room "), area_);
     GroupBoxRoomLength->setObjectName(QStringLiteral("GroupBoxRoomLength"));
     GroupBoxRoomLength->setAutoFillBackground(true);
     auto* grid = new QGridLayout(GroupBoxRoomLength);
@@ -217,13 +227,13 @@ void TForm1::BuildControls() {
             value = v;
             if (onDocumentTouched) onDocumentTouched();
         });
-        grid->addWidget(new QLabel(Q(caption), GroupBoxRoomLength), row, 0);
+        grid->addWidget(new QLabel(tr(caption), GroupBoxRoomLength), row, 0);
         grid->addWidget(spin, row, 1);
-        grid->addWidget(new QLabel(QStringLiteral("cm"), GroupBoxRoomLength), row, 2);
+        grid->addWidget(new QLabel(tr("cm"), GroupBoxRoomLength), row, 2);
         return spin;
     };
-    SpinEditRoomDepth = addSpin(0, "Depth", "SpinEditRoomDepth", ws_.RoomDepth);
-    SpinEditRoomWidth = addSpin(1, "Width", "SpinEditRoomWidth", ws_.RoomWidth);
+    SpinEditRoomDepth = addSpin(0, QT_TR_NOOP("Depth"), "SpinEditRoomDepth", ws_.RoomDepth);
+    SpinEditRoomWidth = addSpin(1, QT_TR_NOOP("Width"), "SpinEditRoomWidth", ws_.RoomWidth);
     GroupBoxRoomLength->adjustSize();
     GroupBoxRoomLength->hide();
 
@@ -275,9 +285,9 @@ void TForm1::BeginAction() {
 void TForm1::ShowStatusLines() {
     // Undo back to the start counts as untouched; an opened project does not.
     statusLines_.SetUntouched(AllCurves(ws_) == startCurves_);
-    resultLabel_->setText(QString::fromStdString(statusLines_.Result()));
-    transferLabel_->setText(QString::fromStdString(statusLines_.Transfer()));
-    hintLabel_->setText(QString::fromStdString(statusLines_.Hint()));
+    resultLabel_->setText(TrCore(statusLines_.Result()));
+    transferLabel_->setText(TrCore(statusLines_.Transfer()));
+    hintLabel_->setText(TrCore(statusLines_.Hint()));
 }
 
 QSize DefaultWindowSize(QSize available) {
@@ -304,7 +314,7 @@ void TForm1::SaveWindowSize() {
 // would paint the area again, for ever.
 void TForm1::PlaceLabels() {
     const DiagramLabels& labels = area_->labels();
-    if (SetLabelText(LabelDia, QString::fromStdString(labels.title))) LabelDia->adjustSize();
+    if (SetLabelText(LabelDia, TrCore(labels.title))) LabelDia->adjustSize();
     LabelDia->move(labels.titleRight - LabelDia->width(), labels.titleTop);
     for (int k = 0; k < 4; ++k) {
         const LegendLabel& l = labels.legend[static_cast<std::size_t>(k)];
@@ -313,7 +323,7 @@ void TForm1::PlaceLabels() {
             label->hide();
             continue;
         }
-        bool resized = SetLabelText(label, QString::fromStdString(l.caption));
+        bool resized = SetLabelText(label, TrCore(l.caption));
         const QColor bg(l.colour & 0xFF, (l.colour >> 8) & 0xFF, (l.colour >> 16) & 0xFF);
         if (label->property(kLegendColour).value<QColor>() != bg) {
             label->setProperty(kLegendColour, bg);
@@ -331,8 +341,7 @@ void TForm1::PlaceLabels() {
 }
 
 void TForm1::ShowStatus(int x, int y) {
-    statusLabel_->setText(
-        QString::fromStdString(PositionText(ws_.Current(), ws_.ViewWidth, ws_.ViewHeight, x, y)));
+    statusLabel_->setText(TrCore(PositionText(ws_.Current(), ws_.ViewWidth, ws_.ViewHeight, x, y)));
 }
 
 void TForm1::ShowTransferLine(const std::string& text) {
@@ -351,8 +360,7 @@ bool TForm1::TransferStopsForClose() {
     if (progress == nullptr || !progress->isVisible()) return true;
     if (!closeAfterTransfer_) {
         const auto answer = QMessageBox::question(
-            this, windowTitle(),
-            QStringLiteral("A transfer to the DSP is running. Stop it and close?"));
+            this, windowTitle(), tr("A transfer to the DSP is running. Stop it and close?"));
         if (answer != QMessageBox::Yes) return false;
         closeAfterTransfer_ = true;
         // Stops between telegrams as Cancel does; the transfer then says

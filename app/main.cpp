@@ -1,6 +1,7 @@
 // The editor: start-up in its fixed order, then the window's event loop.
 
 #include <QApplication>
+#include <QLocale>
 #include <QTimer>
 
 #include <cstdio>
@@ -16,6 +17,7 @@
 #include "dsplink/box_history.h"
 #include "dsplink/dsp_session.h"
 #include "dsplink/qt_serial_device.h"
+#include "translations/language.h"
 
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
@@ -32,6 +34,10 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quorvane"));
+    // One language for the whole window, chosen before the first text is shown.
+    qv::Language language(
+        qv::ChooseLanguage(options.language, QLocale::system().name().toStdString()));
+    language.Install();
     qv::QtUserInterface ui;
 
     // From the desktop: a per-user folder filled from the demo files.

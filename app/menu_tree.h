@@ -46,6 +46,7 @@ enum class MenuId {
     MenuUndo,
     MenuRedo,
     MenuSmoothing,
+    MenuPointEditing,
     View,
     MenuViewFrequencyResponse,
     MenuViewGroupDelay,

@@ -8,6 +8,7 @@
 
 #include "curves/curve_files.h"
 #include "curves/time_left.h"
+#include "translations/language.h"
 
 namespace qv {
 namespace {
@@ -17,7 +18,7 @@ QString Q(const std::string& s) {
 }
 
 QString TimeLeft(qint64 elapsedMs, double fraction) {
-    return Q(TimeLeftText(elapsedMs, fraction));
+    return TrCore(TimeLeftText(elapsedMs, fraction));
 }
 
 }  // namespace
@@ -40,23 +41,27 @@ QString ToQtFilter(const std::string& filter) {
     return entries.join(QStringLiteral(";;"));
 }
 
+QString QtUserInterface::T(const std::string& text) {
+    return TrCore(text);
+}
+
 void QtUserInterface::Message(const std::string& text) {
-    QMessageBox::information(parent_, QApplication::applicationName(), Q(text));
+    QMessageBox::information(parent_, QApplication::applicationName(), T(text));
 }
 
 void QtUserInterface::ErrorBox(const std::string& title, const std::string& text) {
-    QMessageBox::critical(parent_, Q(title), Q(text));
+    QMessageBox::critical(parent_, T(title), T(text));
 }
 
 std::optional<std::string> QtUserInterface::ChooseOpenFile(const std::string& filter) {
-    const QString name =
-        QFileDialog::getOpenFileName(parent_, QString(), QString(), ToQtFilter(filter));
+    const QString name = QFileDialog::getOpenFileName(parent_, QString(), QString(),
+                                                      ToQtFilter(T(filter).toStdString()));
     if (name.isEmpty()) return std::nullopt;
     return name.toStdString();
 }
 
 std::optional<std::string> QtUserInterface::ChooseSaveFile(const std::string& filter) {
-    QFileDialog dialog(parent_, QString(), QString(), ToQtFilter(filter));
+    QFileDialog dialog(parent_, QString(), QString(), ToQtFilter(T(filter).toStdString()));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     // A typed name without extension gets the filter's; the question before an
@@ -88,7 +93,7 @@ void QtUserInterface::SetBusy(bool busy) {
 void QtUserInterface::BeginProgress(const std::string& title) {
     // Nested operations (a write inside a transfer) share the outer dialog.
     if (progressDepth_++ > 0) return;
-    progressTitle_ = Q(title);
+    progressTitle_ = T(title);
     cancelled_ = false;
     progress_ = new QProgressDialog(progressTitle_, QStringLiteral("Cancel"), 0, 1000, parent_);
     progress_->setWindowTitle(progressTitle_);
@@ -107,7 +112,7 @@ void QtUserInterface::Progress(double fraction, const std::string& text) {
     if (!progress_) return;
     fraction = fraction < 0 ? 0 : (fraction > 1 ? 1 : fraction);
     progress_->setLabelText(QStringLiteral("%1\n%2 %  -  %3")
-                                .arg(Q(text))
+                                .arg(T(text))
                                 .arg(static_cast<int>(fraction * 100))
                                 .arg(TimeLeft(elapsed_.elapsed(), fraction)));
     progress_->setValue(static_cast<int>(fraction * 1000));
@@ -122,7 +127,7 @@ bool QtUserInterface::ProgressCancelled() {
 }
 
 void QtUserInterface::StatusLine(const std::string& text) {
-    if (onStatusLine) onStatusLine(text);
+    if (onStatusLine) onStatusLine(T(text).toStdString());
 }
 
 void QtUserInterface::EndProgress() {

@@ -36,6 +36,8 @@ class QtUserInterface : public UserInterface {
     std::function<void(const std::string&)> onStatusLine;
 
   private:
+    // A core text in the window's language.
+    static QString T(const std::string& text);
     QPointer<QWidget> parent_;
     QPointer<QProgressDialog> progress_;
     QElapsedTimer elapsed_;

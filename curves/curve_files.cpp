@@ -8,12 +8,13 @@
 
 #include "curves/number_syntax.h"
 #include "curves/text_file.h"
+#include "curves/tr.h"
 
 namespace qv {
 namespace {
 
 std::string AccessMessage(const std::string& name) {
-    return "Fehler beim Zugriff auf " + name + " !";
+    return QV_TR("Fehler beim Zugriff auf ") + name + " !";
 }
 
 std::string_view DropLeadingBlanks(std::string_view s) {
@@ -75,7 +76,8 @@ XYFileContents ReadXYFileContents(const std::string& name) {
             continue;
         }
         if (c.faultyLines++ == 0)
-            c.firstFault = std::string(head) + (x ? "   Fehler !!!  " : "   Fehler !!! ");
+            c.firstFault =
+                std::string(head) + (x ? QV_TR("   Fehler !!!  ") : QV_TR("   Fehler !!! "));
     }
     return c;
 }

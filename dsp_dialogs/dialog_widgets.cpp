@@ -78,18 +78,18 @@ TVolumeFrame::TVolumeFrame(const QString& title, const QString& side, int defaul
     UpDownDefault->setObjectName(QStringLiteral("UpDownDefault") + side);
     UpDownDefault->setRange(0, defaultMax);
 
-    grid->addWidget(label(QStringLiteral("Constant Gain:")), 0, 0);
+    grid->addWidget(label(tr("Constant Gain:")), 0, 0);
     grid->addWidget(EditGain, 0, 1);
-    grid->addWidget(label(QStringLiteral("dB")), 0, 2);
+    grid->addWidget(label(tr("dB")), 0, 2);
     grid->addWidget(UpDownGain, 0, 3);
-    grid->addWidget(label(QStringLiteral("Default by Power Up:")), 1, 0);
+    grid->addWidget(label(tr("Default by Power Up:")), 1, 0);
     grid->addWidget(EditDefault, 1, 1);
-    grid->addWidget(label(QStringLiteral("dB")), 1, 2);
+    grid->addWidget(label(tr("dB")), 1, 2);
     grid->addWidget(UpDownDefault, 1, 3);
     grid->addWidget(label(QStringLiteral("+ -------------------------------")), 2, 0, 1, 3);
-    grid->addWidget(label(QStringLiteral("Sum:")), 3, 0);
+    grid->addWidget(label(tr("Sum:")), 3, 0);
     grid->addWidget(EditSum, 3, 1);
-    grid->addWidget(label(QStringLiteral("dB")), 3, 2);
+    grid->addWidget(label(tr("dB")), 3, 2);
     grid->setColumnStretch(4, 1);
 }
 

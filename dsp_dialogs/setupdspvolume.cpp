@@ -17,17 +17,16 @@ TSetupVolumeDlg::TSetupVolumeDlg(DspSession& session, UserInterface& ui,
                                  QWidget* parent)
     : QDialog(parent), logic_(session, ui, comPortNumber), ui_(ui), chooser_(chooser) {
     setObjectName(QStringLiteral("SetupVolumeDlg"));
-    setWindowTitle(QStringLiteral("Setup DSP Volume"));
+    setWindowTitle(tr("Setup DSP Volume"));
     setModal(true);
 
-    VolumeLeft = new TVolumeFrame(QStringLiteral(" Left Channel Volume "), QStringLiteral("Left"),
-                                  kVolumeDefaultMax, this);
-    VolumeRight = new TVolumeFrame(QStringLiteral(" Right Channel Volume "),
-                                   QStringLiteral("Right"), kVolumeDefaultMax, this);
-    ButtonSetupToDsp = new QPushButton(QStringLiteral("Setup -> DSP"), this);
+    VolumeLeft = new TVolumeFrame(tr(" Left Channel Volume "), tr("Left"), kVolumeDefaultMax, this);
+    VolumeRight =
+        new TVolumeFrame(tr(" Right Channel Volume "), tr("Right"), kVolumeDefaultMax, this);
+    ButtonSetupToDsp = new QPushButton(tr("Setup -> DSP"), this);
     ButtonSetupToDsp->setObjectName(QStringLiteral("ButtonSetupToDsp"));
     ButtonSetupToDsp->setDefault(true);
-    ButtonCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    ButtonCancel = new QPushButton(tr("Cancel"), this);
     ButtonCancel->setObjectName(QStringLiteral("ButtonCancel"));
     ButtonCancel->setAutoDefault(false);
 

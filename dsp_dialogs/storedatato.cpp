@@ -15,11 +15,11 @@ namespace qv {
 TStoreDataToDlg::TStoreDataToDlg(DspState& state, QWidget* parent)
     : QDialog(parent), logic_(state) {
     setObjectName(QStringLiteral("StoreDataToDlg"));
-    setWindowTitle(QStringLiteral("Choose Set"));
+    setWindowTitle(tr("Choose Set"));
     setModal(true);
 
     auto* outer = new QVBoxLayout(this);
-    auto* all = new QGroupBox(QStringLiteral(" Choose Set with Sample Frequency "), this);
+    auto* all = new QGroupBox(tr(" Choose Set with Sample Frequency "), this);
     all->setObjectName(QStringLiteral("GroupBoxChooseSet"));
     auto* sets = new QVBoxLayout(all);
     sets->setSpacing(2);
@@ -51,10 +51,10 @@ TStoreDataToDlg::TStoreDataToDlg(DspState& state, QWidget* parent)
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    OKBtn = new QPushButton(QStringLiteral("OK"), this);
+    OKBtn = new QPushButton(tr("OK"), this);
     OKBtn->setObjectName(QStringLiteral("OKBtn"));
     OKBtn->setDefault(true);
-    CancelBtn = new QPushButton(QStringLiteral("Cancel"), this);
+    CancelBtn = new QPushButton(tr("Cancel"), this);
     CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
     buttons->addWidget(OKBtn);
     buttons->addWidget(CancelBtn);
