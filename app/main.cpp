@@ -40,7 +40,9 @@ int main(int argc, char** argv) {
     language.Install();
     qv::QtUserInterface ui;
 
-    // From the desktop: a per-user folder filled from the demo files.
+    // A project named on the command line is found where it was named;
+    // from the desktop the editor then works in a per-user folder.
+    const std::string projectFile = qv::AbsoluteFromHere(options.projectFile);
     qv::EnterWorkFolder();
     qv::Workspace ws;
     qv::CreateDiagramSet(ws);
@@ -69,8 +71,8 @@ int main(int argc, char** argv) {
     qv::EditorShell shell(ws, dsp, ui, [&ui](qv::TForm1& window) { ui.setParent(&window); });
     ui.onStatusLine = [&shell](const std::string& text) { shell.form().ShowTransferLine(text); };
     qv::ProjectCommands& projects = shell.projects().commands();
-    if (!options.projectFile.empty()) {
-        if (auto error = projects.OpenProjectFile(options.projectFile)) {
+    if (!projectFile.empty()) {
+        if (auto error = projects.OpenProjectFile(projectFile)) {
             if (options.quitAfterStart) {
                 std::fprintf(stderr, "quorvane: %s\n", error->c_str());
                 return 1;
