@@ -81,7 +81,8 @@ bool SmoothingDialogLogic::Preview(int slot, int fraction, UserInterface& ui) {
         return false;
     }
     Source& source = SourceOf(slot, false);
-    const SmoothingKind kind = d.yUnit == "ms" ? SmoothingKind::Delay : SmoothingKind::Level;
+    const SmoothingKind kind =
+        d.yUnit.rfind("ms", 0) == 0 ? SmoothingKind::Delay : SmoothingKind::Level;
     source.shown = fraction == kNone ? source.original
                                      : SmoothFractionalOctave(source.original, fraction, kind);
     d.Slot(slot).points = source.shown;

@@ -129,12 +129,16 @@ std::optional<std::string> Editor::ChooseReadableFile() {
     return name;
 }
 
+// Each loader reads the whole file before it touches a slot: a file that
+// gives no curve leaves every slot as it was.
 void Editor::LoadFrequencyResponse() {
     auto name = ChooseReadableFile();
     if (!name) return;
-    ClearSlots(ws_[FrequencyResponseDiagram]);
     ws_.CurrentDiagram = FrequencyResponseDiagram;
-    LoadCurveIntoDiagram(ws_.Current(), *name, ui_);
+    if (auto list = ReadCurveForLoad(*name, false, ui_)) {
+        ClearSlots(ws_.Current());
+        SetSlot(ws_.Current(), 1, *name, std::move(*list));
+    }
     view_.RequestRepaint();
 }
 
@@ -142,8 +146,10 @@ void Editor::LoadGroupDelay() {
     auto name = ChooseReadableFile();
     if (!name) return;
     ws_.CurrentDiagram = GroupDelayDiagram;
-    ClearSlots(ws_.Current());
-    LoadCurveIntoDiagram(ws_.Current(), *name, ui_);
+    if (auto list = ReadCurveForLoad(*name, false, ui_)) {
+        ClearSlots(ws_.Current());
+        SetSlot(ws_.Current(), 1, *name, std::move(*list));
+    }
     view_.RequestRepaint();
 }
 
@@ -155,11 +161,10 @@ void Editor::LoadImpulse(bool impFormat) {
     if (!name) return;
     if (ws_.CurrentDiagram != ImpulseResponseDiagram && ws_.CurrentDiagram != ImpulsRoomDiagram)
         ws_.CurrentDiagram = ImpulseResponseDiagram;
-    ClearSlots(ws_.Current());
-    PointList list = impFormat ? ReadImpFile(*name) : ReadXYFile(*name, ui_);
-    if (!list.empty()) {
-        NumberPoints(list, 0);
-        SetSlot(ws_.Current(), 1, *name, std::move(list));
+    if (auto list = ReadCurveForLoad(*name, impFormat, ui_)) {
+        ClearSlots(ws_.Current());
+        NumberPoints(*list, 0);
+        SetSlot(ws_.Current(), 1, *name, std::move(*list));
         AutoRange(ws_.Current());
     }
     view_.RequestRepaint();
@@ -178,11 +183,9 @@ void Editor::LoadZielfunktion() {
     auto name = ChooseReadableFile();
     if (!name) return;
     ws_.CurrentDiagram = ImpulsRoomDiagram;
-    ClearSlot(ws_.Current(), 3);
-    PointList list = ReadXYFile(*name, ui_);
-    if (!list.empty()) {
-        NumberPoints(list, 0);
-        SetSlot(ws_.Current(), 3, "dest", std::move(list));
+    if (auto list = ReadCurveForLoad(*name, false, ui_)) {
+        NumberPoints(*list, 0);
+        SetSlot(ws_.Current(), 3, "dest", std::move(*list));
         AutoRange(ws_.Current());
     }
     view_.RequestRepaint();
@@ -197,7 +200,8 @@ void Editor::Save(const char* filter,
         ui_.Message(QV_TR("Fehler beim Speichern"));
         return;
     }
-    writer(*name, list, ui_);
+    // The file dialog adds it too; a name from elsewhere gets it here.
+    writer(WithFilterExtension(*name, filter), list, ui_);
 }
 
 void Editor::SaveXY() {

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QStringList>
 
+#include "curves/curve_files.h"
 #include "curves/time_left.h"
 #include "translations/language.h"
 
@@ -69,12 +70,26 @@ std::optional<std::string> QtUserInterface::ChooseOpenFile(const std::string& fi
 }
 
 std::optional<std::string> QtUserInterface::ChooseSaveFile(const std::string& filter) {
-    // The name is used as typed: no extension is added.
     QFileDialog dialog(parent_, QString(), QString(), ToQtFilter(T(filter).toStdString()));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return dialog.selectedFiles().front().toStdString();
+    // A typed name without extension gets the filter's; the question before an
+    // overwrite is asked below, once, with the DSP program files in mind.
+    dialog.setDefaultSuffix(Q(FilterExtension(filter)));
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    for (;;) {
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return std::nullopt;
+        const std::string name =
+            WithFilterExtension(dialog.selectedFiles().front().toStdString(), filter);
+        const std::string question = SaveQuestion(name);
+        if (question.empty() ||
+            QMessageBox::warning(parent_, QApplication::applicationName(), Q(question),
+                                 QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes)
+            return name;
+        dialog.selectFile(Q(name));
+    }
 }
 
 void QtUserInterface::SetBusy(bool busy) {

@@ -4,24 +4,30 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 
 namespace qv {
 
-// An arrow-only spin edit whose value and limits belong to the rules; a
-// step runs the rules, and the dialog then shows all four edits anew.
+// A spin edit whose value and limits belong to the rules; a step runs the
+// rules, and the dialog then shows all four edits anew. Typed text goes to
+// the rules as it is; OK checks it.
 class RuleSpinEdit : public QAbstractSpinBox {
   public:
     RuleSpinEdit(EditDiagramRules& rules, RangeEdit which, std::function<void()> changed,
                  QWidget* parent)
         : QAbstractSpinBox(parent), rules_(rules), which_(which), changed_(std::move(changed)) {
-        lineEdit()->setReadOnly(true);
         setAlignment(Qt::AlignRight);
+        connect(lineEdit(), &QLineEdit::textEdited, this,
+                [this](const QString& text) { rules_.Type(which_, text.toStdString()); });
         Show();
     }
 
-    void Show() { lineEdit()->setText(QString::number(rules_.Edit(which_).Value())); }
+    void Show() {
+        const QString text = QString::fromStdString(rules_.Text(which_));
+        if (lineEdit()->text() != text) lineEdit()->setText(text);
+    }
     int value() const { return rules_.Edit(which_).Value(); }
 
     void stepBy(int steps) override {
@@ -145,6 +151,14 @@ void TEditDiagrammDlg::ShowRules() {
 
 void TEditDiagrammDlg::ButtonOKClick() {
     TakeRadioButtons();
+    if (const auto error = rules_.TakeTyped()) {
+        QMessageBox::warning(this, windowTitle(), QString::fromStdString(error->message));
+        QAbstractSpinBox* edit = spinEdit(error->which);
+        edit->setFocus();
+        edit->selectAll();
+        return;
+    }
+    ShowRules();
     if (diagram_ != nullptr) rules_.ButtonOKClick(*diagram_);
     if (repaint_) repaint_();
     accept();

@@ -1,5 +1,6 @@
 #include "diagram/painter.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "diagram/axis_math.h"
@@ -131,7 +132,10 @@ void AxisLabels(Canvas& c, const DiagramMapper& map, Axis axis, const AxisTicks&
     } else {
         YLabelStrip(s, map.Area());
         for (const TickLabel& l : ticks.labels) WorldText(c, s, l.text, 15, l.position);
-        WorldText(c, s, unit, 15, ticks.unitPosition);
+        // A unit wider than the strip ("ms (late < 0)") starts at its left edge
+        // and runs on into the plot instead of off the window.
+        const double unitCentre = std::max(15.0, c.TextWidth(unit) / 2.0 + 2);
+        WorldText(c, s, unit, unitCentre, ticks.unitPosition);
     }
 }
 

@@ -21,7 +21,7 @@ constexpr std::int32_t kLegendLabelHeight = 13;
 constexpr std::int32_t kLegendGap = 4;
 constexpr std::int32_t kTitleTop = 8;
 constexpr std::int32_t kTitleRightMargin = 10;
-constexpr std::size_t kMaxYUnitLength = 12;
+constexpr std::size_t kMaxYUnitLength = 13;  // "ms (late < 0)"
 
 struct LegendLabel {
     bool visible = false;

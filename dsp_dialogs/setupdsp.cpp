@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -131,7 +132,15 @@ TSetupDSPDlg::TSetupDSPDlg(DspSession& session, UserInterface& ui,
         connect(spin, &QSpinBox::valueChanged, this, [this, side](int v) {
             Act([this, side, v] { logic_.SpinEditDelayChange(side, v); });
         });
+    for (auto [frame, side] :
+         {std::pair{VolumeLeft, Channel::Left}, std::pair{VolumeRight, Channel::Right}})
+        for (QLineEdit* edit : {frame->EditGain, frame->EditDefault})
+            connect(edit, &QLineEdit::editingFinished, this, [this, frame, side] {
+                // A good level is taken at once; a faulty one waits for the write.
+                if (!TakeTypedVolume(frame, side)) Sync();
+            });
     connect(ButtonWriteSetup, &QPushButton::clicked, this, [this] {
+        if (!TakeTypedValues()) return;
         Act([this] { logic_.ButtonWriteSetupClick(chooser_); });
         accept();
     });
@@ -152,11 +161,10 @@ QGroupBox* TSetupDSPDlg::BuildDelayFrame(const QString& title, const QString& si
     spin->setObjectName(QStringLiteral("SpinEditDelay") + side);
     spin->setRange(kDelayMin, kDelayMax);
     spin->setValue(kDelayMin);
-    // Steps only with the arrows: the field takes no typing (at most 4 digits).
-    if (auto* edit = spin->findChild<QLineEdit*>()) {
-        edit->setReadOnly(true);
-        edit->setMaxLength(4);
-    }
+    // Arrows or a typed number (at most 4 digits) within the spin edit's
+    // limits, taken when the typing ends.
+    spin->setKeyboardTracking(false);
+    if (auto* edit = spin->findChild<QLineEdit*>()) edit->setMaxLength(4);
     spin->setFixedWidth(70);
     constant = ValueLabel(side, "Const", frame);
     steps = ValueLabel(side, "Steps", frame);
@@ -188,6 +196,24 @@ void TSetupDSPDlg::reject() {
 void TSetupDSPDlg::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     CenterOnScreen(this);
+}
+
+std::optional<std::string> TSetupDSPDlg::TakeTypedVolume(TVolumeFrame* frame, Channel side) {
+    return frame->TakeTyped(
+        logic_.Volume(side), [this, side](int p) { logic_.UpDownGainClick(side, p); },
+        [this, side](int p) { logic_.UpDownDefaultClick(side, p); });
+}
+
+bool TSetupDSPDlg::TakeTypedValues() {
+    for (auto [frame, side] :
+         {std::pair{VolumeLeft, Channel::Left}, std::pair{VolumeRight, Channel::Right}})
+        if (const auto error = TakeTypedVolume(frame, side)) {
+            QMessageBox::warning(this, windowTitle(), QString::fromStdString(*error));
+            return false;
+        }
+    for (QSpinBox* spin : {SpinEditDelayLeft, SpinEditDelayRight}) spin->interpretText();
+    Sync();
+    return true;
 }
 
 void TSetupDSPDlg::Act(const std::function<void()>& action) {

@@ -3,6 +3,8 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <exception>
 
@@ -50,7 +52,21 @@ TSetupVolumeDlg::TSetupVolumeDlg(DspSession& session, UserInterface& ui,
             Act([this, side, p] { logic_.UpDownDefaultClick(side, p); });
         });
     }
+    for (auto [frame, side] :
+         {std::pair{VolumeLeft, Channel::Left}, std::pair{VolumeRight, Channel::Right}})
+        for (QLineEdit* edit : {frame->EditGain, frame->EditDefault})
+            connect(edit, &QLineEdit::editingFinished, this, [this, frame, side] {
+                // A good level is taken at once; a faulty one waits for the write.
+                if (!TakeTypedVolume(frame, side)) Sync();
+            });
     connect(ButtonSetupToDsp, &QPushButton::clicked, this, [this] {
+        for (auto [frame, side] :
+             {std::pair{VolumeLeft, Channel::Left}, std::pair{VolumeRight, Channel::Right}})
+            if (const auto error = TakeTypedVolume(frame, side)) {
+                QMessageBox::warning(this, windowTitle(), QString::fromStdString(*error));
+                return;
+            }
+        Sync();
         Act([this] { logic_.ButtonSetupToDspClick(chooser_); });
         accept();
     });
@@ -67,6 +83,12 @@ int TSetupVolumeDlg::Execute() {
 void TSetupVolumeDlg::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     CenterOnScreen(this);
+}
+
+std::optional<std::string> TSetupVolumeDlg::TakeTypedVolume(TVolumeFrame* frame, Channel side) {
+    return frame->TakeTyped(
+        logic_.Volume(side), [this, side](int p) { logic_.UpDownGainClick(side, p); },
+        [this, side](int p) { logic_.UpDownDefaultClick(side, p); });
 }
 
 void TSetupVolumeDlg::Act(const std::function<void()>& action) {

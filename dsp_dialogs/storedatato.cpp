@@ -2,6 +2,7 @@
 
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -43,6 +44,10 @@ TStoreDataToDlg::TStoreDataToDlg(DspState& state, QWidget* parent)
         sets->addWidget(frame);
     }
     outer->addWidget(all);
+    LabelLock = new QLabel(this);
+    LabelLock->setObjectName(QStringLiteral("LabelLock"));
+    LabelLock->setWordWrap(true);
+    outer->addWidget(LabelLock);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -76,12 +81,16 @@ void TStoreDataToDlg::showEvent(QShowEvent* event) {
 }
 
 void TStoreDataToDlg::Sync() {
+    const QString reason = QString::fromStdString(logic_.LockReason());
+    LabelLock->setText(reason);
+    LabelLock->setVisible(!reason.isEmpty());
     for (std::uint8_t set = 0; set < kChooserSets; ++set)
         for (std::uint8_t rate = 0; rate < kChooserRates; ++rate) {
             const SetChoice c{set, rate};
             QRadioButton* b = button(c);
             const QSignalBlocker block(b);
             b->setEnabled(logic_.Enabled(c));
+            b->setToolTip(logic_.Enabled(c) ? QString() : reason);
             b->setChecked(logic_.Checked() == c);
         }
 }
