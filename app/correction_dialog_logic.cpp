@@ -1,5 +1,6 @@
 #include "app/correction_dialog_logic.h"
 
+#include <charconv>
 #include <exception>
 
 #include "correction/smoothing.h"
@@ -17,6 +18,13 @@ std::optional<std::string> ReadNumber(const std::string& text, const char* field
     if (!v) return std::string(field) + ": \"" + text + QV_TR("\" is not a number.");
     out = *v;
     return std::nullopt;
+}
+
+// Shortest text that reads back as the same double.
+std::string NumberText(double v) {
+    char buf[32];
+    auto r = std::to_chars(buf, buf + sizeof buf, v);
+    return std::string(buf, r.ptr);
 }
 
 void PutDesired(Workspace& ws, DiagramId id, PointList list) {
@@ -104,6 +112,27 @@ void CorrectionTargetLogic::Restore() {
 
 void CorrectionTargetLogic::Cancel() {
     Restore();
+}
+
+CorrectionTargetFields CorrectionTargetLogic::FieldsFor(const TargetSettings& s) {
+    CorrectionTargetFields f;
+    f.from = NumberText(s.from);
+    f.to = NumberText(s.to);
+    f.maxBoost = NumberText(s.maxBoost);
+    f.maxCut = NumberText(s.maxCut);
+    f.maxDelay = NumberText(s.maxDelay);
+    f.smoothing = s.smoothing;
+    f.shape = s.shape;
+    f.tilt = NumberText(s.tilt);
+    f.reference = s.reference ? NumberText(*s.reference) : std::string();
+    if (s.shape == TargetShape::House) {
+        f.houseFile = kDocumentHouseCurve;
+        houseName_ = f.houseFile;
+        house_ = s.house;
+        houseError_.reset();
+    }
+    f.delayCorrection = s.delayCorrection;
+    return f;
 }
 
 std::optional<std::string> CorrectionTargetLogic::Parse(const CorrectionTargetFields& f,

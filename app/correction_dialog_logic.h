@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "correction/correction_target.h"
+#include "curves/tr.h"
 #include "curves/user_interface.h"
 #include "project/workspace.h"
 
@@ -93,6 +94,12 @@ class CorrectionTargetLogic {
     void Cancel();
 
     const TargetSettings& settings() const { return settings_; }
+
+    // The fields that stand for settings the document already holds (an opened
+    // project): parsing them gives the settings back. A house curve comes along
+    // under kDocumentHouseCurve and is not read from a file.
+    CorrectionTargetFields FieldsFor(const TargetSettings& s);
+    static constexpr const char* kDocumentHouseCurve = QV_TR("(house curve of the project)");
 
   private:
     void Restore();

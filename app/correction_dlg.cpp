@@ -1,5 +1,7 @@
 #include "app/correction_dlg.h"
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -11,6 +13,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include "correction/smoothing.h"
@@ -235,6 +238,31 @@ CorrectionTargetFields TCorrectionTargetDlg::Fields() const {
     return f;
 }
 
+void TCorrectionTargetDlg::SetFields(const CorrectionTargetFields& f) {
+    // Filling the fields is no edit: no preview before Begin.
+    const QSignalBlocker blockers[] = {
+        QSignalBlocker(EditFrom),          QSignalBlocker(EditTo),
+        QSignalBlocker(EditBoost),         QSignalBlocker(EditCut),
+        QSignalBlocker(ComboBoxSmoothing), QSignalBlocker(RadioButtonFlat),
+        QSignalBlocker(RadioButtonTilt),   QSignalBlocker(RadioButtonHouse),
+        QSignalBlocker(EditTilt),          QSignalBlocker(EditHouseFile),
+        QSignalBlocker(EditReference),     QSignalBlocker(CheckBoxDelay),
+        QSignalBlocker(EditMaxDelay)};
+    EditFrom->setText(Q(f.from));
+    EditTo->setText(Q(f.to));
+    EditBoost->setText(Q(f.maxBoost));
+    EditCut->setText(Q(f.maxCut));
+    ComboBoxSmoothing->setCurrentIndex(std::max(0, ComboBoxSmoothing->findData(f.smoothing)));
+    RadioButtonFlat->setChecked(f.shape == TargetShape::Flat);
+    RadioButtonTilt->setChecked(f.shape == TargetShape::Tilt);
+    RadioButtonHouse->setChecked(f.shape == TargetShape::House);
+    EditTilt->setText(Q(f.tilt));
+    EditHouseFile->setText(Q(f.houseFile));
+    EditReference->setText(Q(f.reference));
+    CheckBoxDelay->setChecked(f.delayCorrection);
+    EditMaxDelay->setText(Q(f.maxDelay));
+}
+
 void TCorrectionTargetDlg::FieldChanged() {
     const auto problem = logic_.Preview(Fields());
     LabelProblem->setText(problem ? TrCore(*problem) : QString());
@@ -253,10 +281,15 @@ void TCorrectionTargetDlg::OKBtnClick() {
 }
 
 void TCorrectionTargetDlg::Execute(TargetSettings& accepted) {
+    if (!(accepted == known_)) {
+        SetFields(logic_.FieldsFor(accepted));
+        known_ = accepted;
+    }
     logic_.Begin();
     FieldChanged();
     if (exec() == QDialog::Accepted) {
         accepted = logic_.settings();
+        known_ = accepted;
     } else {
         logic_.Cancel();
     }

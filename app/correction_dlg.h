@@ -54,6 +54,7 @@ class TCorrectionTargetDlg : public QDialog {
     void Begin() { logic_.Begin(); }
     void FieldChanged();
     CorrectionTargetFields Fields() const;
+    void SetFields(const CorrectionTargetFields& f);
     void OKBtnClick();
     void ChooseHouseFile();
 
@@ -77,6 +78,9 @@ class TCorrectionTargetDlg : public QDialog {
 
   private:
     CorrectionTargetLogic logic_;
+    // The document's settings the fields were last filled from or accepted as;
+    // other settings (an opened project) fill the fields anew.
+    TargetSettings known_;
     UserInterface& ui_;
     std::function<void()> repaint_;
 };

@@ -24,6 +24,8 @@ struct TargetSettings {
     PointList house;                  // dB over Hz, for TargetShape::House
     std::optional<double> reference;  // Hz where the measurement is put at 0 dB
     bool delayCorrection = false;
+
+    bool operator==(const TargetSettings&) const = default;
 };
 
 // The first thing wrong with the settings, or nothing: a band with

@@ -97,13 +97,17 @@ std::vector<std::string> ImportReport::Lines() const {
     return out;
 }
 
-std::string ImportReport::Text() const {
+std::string JoinReportLines(const std::vector<std::string>& lines) {
     std::string text;
-    for (const auto& line : Lines()) {
+    for (const auto& line : lines) {
         if (!text.empty()) text += '\n';
         text += line;
     }
     return text;
+}
+
+std::string ImportReport::Text() const {
+    return JoinReportLines(Lines());
 }
 
 }  // namespace qv

@@ -115,6 +115,9 @@ struct ImportReport {
     std::string Text() const;  // Lines() joined by '\n'
 };
 
+// Report lines joined by '\n', for a dialog or a terminal.
+std::string JoinReportLines(const std::vector<std::string>& lines);
+
 // More points than the workspace's readers take are averaged down to this.
 constexpr std::size_t kMaxImportPoints = 4000;
 // A text response or impulse with more rows is refused; it is read as a

@@ -283,12 +283,7 @@ std::vector<std::string> AverageReport::Lines() const {
 }
 
 std::string AverageReport::Text() const {
-    std::string text;
-    for (const auto& line : Lines()) {
-        if (!text.empty()) text += '\n';
-        text += line;
-    }
-    return text;
+    return JoinReportLines(Lines());
 }
 
 }  // namespace qv

@@ -514,11 +514,7 @@ bool SameDocument(const Workspace& a, const Workspace& b) {
            a.ProcessingSampleRate == b.ProcessingSampleRate && a.Title == b.Title &&
            a.Notes == b.Notes && a.Measurements == b.Measurements && a.ChosenSet == b.ChosenSet &&
            a.ChosenRate == b.ChosenRate && a.EqDesign == b.EqDesign &&
-           a.RoomDesign == b.RoomDesign && c.from == d.from && c.to == d.to &&
-           c.maxBoost == d.maxBoost && c.maxCut == d.maxCut && c.maxDelay == d.maxDelay &&
-           c.smoothing == d.smoothing && c.shape == d.shape && c.tilt == d.tilt &&
-           c.house == d.house && c.reference == d.reference &&
-           c.delayCorrection == d.delayCorrection;
+           a.RoomDesign == b.RoomDesign && a.Correction == b.Correction;
 }
 
 }  // namespace qv

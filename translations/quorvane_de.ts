@@ -557,6 +557,10 @@
         <translation>Bezug</translation>
     </message>
     <message>
+        <source>(house curve of the project)</source>
+        <translation>(Hauskurve des Projekts)</translation>
+    </message>
+    <message>
         <source>House curve: choose a file.</source>
         <translation>Hauskurve: bitte eine Datei wählen.</translation>
     </message>

@@ -557,6 +557,10 @@
         <translation>Reference</translation>
     </message>
     <message>
+        <source>(house curve of the project)</source>
+        <translation>(house curve of the project)</translation>
+    </message>
+    <message>
         <source>House curve: choose a file.</source>
         <translation>House curve: choose a file.</translation>
     </message>

@@ -133,6 +133,23 @@ TEST_F(TargetFixture, CancelRestoresAndHouseFileIsReadOnce) {
     EXPECT_EQ(Delay().points, (PointList{{20, 0}, {20000, 0}}));
 }
 
+TEST_F(TargetFixture, FieldsForTheDocumentsSettingsParseBackToThem) {
+    // An opened project's settings fill the dialog; OK must not change them.
+    TargetSettings tilt;
+    tilt.from = 31.5, tilt.to = 16000.1, tilt.maxBoost = 4.25, tilt.maxCut = 9;
+    tilt.maxDelay = 2.5, tilt.smoothing = 3, tilt.shape = TargetShape::Tilt;
+    tilt.tilt = -0.8, tilt.reference = 1234.5, tilt.delayCorrection = true;
+    TargetSettings house;
+    house.shape = TargetShape::House;
+    house.house = PointList{{20, 3.125}, {1000, 0}, {20000, -4.5}};
+    for (const TargetSettings& s : {tilt, house}) {
+        TargetSettings back;
+        ASSERT_FALSE(logic.Parse(logic.FieldsFor(s), back));
+        EXPECT_TRUE(back == s);
+    }
+    EXPECT_EQ(reads, 0);  // the project's house curve is not read from a file
+}
+
 TEST(SmoothingDialog, AppliesToTheChosenCurveOrSaysWhy) {
     Workspace ws;
     test::ScriptedUserInterface ui;
