@@ -162,6 +162,7 @@ bool RunOperation(DspSession& s, UserInterface& ui, const Options& o) {
         return true;
     }
     const SetChoice choice = Choice(o);
+    const WriteOptions write{.verify = !o.noVerify};
     PutSetupBlock(s.image, SetupStartValues());
     if (op == "read-setup") {
         FixedSetChooser(choice).Choose(s.state);
@@ -173,18 +174,19 @@ bool RunOperation(DspSession& s, UserInterface& ui, const Options& o) {
     if (op == "write-setup") {
         PutSetupBlock(s.image, GivenSetup(o, GetSetupBlock(s.image)));
         BusyScope busy(ui);
-        return WriteSetupSequence(s, ui);
+        return WriteSetupSequence(s, ui, write);
     }
     if (op == "write-software") {
         if (o.positional.size() > 1) throw UsageError("write-software takes one FILE");
-        return WriteSoftware(s, ui, o.positional.empty() ? s.ProgramPath() : o.positional[0]);
+        return WriteSoftware(s, ui, o.positional.empty() ? s.ProgramPath() : o.positional[0],
+                             write);
     }
     if (op == "write-filter") {
         if (o.positional.size() != 1) throw UsageError("write-filter needs one FILTER file");
         if (!CheckFileReadable(o.positional[0], ui)) return false;
         if (!ProgramFileThere(s, ui)) return false;
         const PointList filter = ReadXYFile(o.positional[0], ui);
-        const bool ok = EqualizerPath(s, ui, filter);
+        const bool ok = EqualizerPath(s, ui, filter, write);
         if (ok) std::cerr << "Filter in Set " << choice.set + 1 << " geschrieben\n";
         return ok;
     }
@@ -205,9 +207,9 @@ bool RunOperation(DspSession& s, UserInterface& ui, const Options& o) {
     }
     if (op == "restore") {
         if (o.positional.size() != 1) throw UsageError("restore needs one FILE.hex");
-        return RestoreSet(s, ui, o.positional[0]);
+        return RestoreSet(s, ui, o.positional[0], write);
     }
-    if (op == "undo-write") return RestoreFromHistory(s, ui, Number(o, "--steps", 1, 1, 10));
+    if (op == "undo-write") return RestoreFromHistory(s, ui, Number(o, "--steps", 1, 1, 10), write);
     throw UsageError("unknown operation " + op);
 }
 
@@ -249,7 +251,6 @@ int Run(const Options& o) {
     StoppableUserInterface ui;
     DspSession s(*device, clock);
     if (const auto dir = Value(o, "--program-dir")) s.programDirectory = *dir;
-    s.verifyAfterWrite = !o.noVerify;
     // The in-process box's states are kept apart from a real box's.
     BoxHistory history(box != nullptr ? BoxHistory::DefaultRoot() / "virtual"
                                       : BoxHistory::DefaultRoot());

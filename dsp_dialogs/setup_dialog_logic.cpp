@@ -131,7 +131,7 @@ void SetupDspLogic::RefreshDelayTexts() {
 }
 
 bool SetupDspLogic::ButtonWriteSetupClick(SetChooser& chooser) {
-    return WriteVolumesToChosenSet(s_, ui_, chooser, left_, right_, "Write Setup To DSP",
+    return WriteVolumesToChosenSet(s_, ui_, chooser, left_, right_, "Write Setup To DSP", *options_,
                                    [this](SetupBlock& b) {
                                        b.delayLeft = static_cast<std::uint16_t>(delayLeft_);
                                        b.delayRight = static_cast<std::uint16_t>(delayRight_);
@@ -145,7 +145,7 @@ bool SetupDspLogic::ButtonWriteSoftwareClick(SetChooser& chooser) {
         s_.programDirectory.empty()
             ? std::string(kSoftwareFile)
             : (std::filesystem::path(s_.programDirectory) / kSoftwareFile).string();
-    WriteSoftware(s_, ui_, file);
+    WriteSoftware(s_, ui_, file, *options_);
     return true;
 }
 

@@ -61,12 +61,13 @@ std::string StartValuesForErasedSetup(DspSession& s) {
     return "Set " + std::to_string(s.state.ChosenSet() + 1) + " holds no setup yet";
 }
 
-bool WriteSetupWithProgress(DspSession& s, UserInterface& ui, const std::string& title) {
+bool WriteSetupWithProgress(DspSession& s, UserInterface& ui, const std::string& title,
+                            WriteOptions options) {
     BusyScope busy(ui);
     ProgressScope progress(ui, title);
     const std::string text = "Setup -> Set " + std::to_string(s.state.ChosenSet() + 1);
     progress(0.0, text);
-    const bool ok = WriteSetupSequence(s, ui);
+    const bool ok = WriteSetupSequence(s, ui, options);
     progress(1.0, text);
     return ok;
 }
@@ -84,7 +85,7 @@ void SetupVolumeLogic::FormShow() {
 
 bool WriteVolumesToChosenSet(DspSession& s, UserInterface& ui, SetChooser& chooser,
                              const ChannelVolumeControls& left, const ChannelVolumeControls& right,
-                             const std::string& title,
+                             const std::string& title, WriteOptions options,
                              const std::function<void(SetupBlock&)>& alsoPut) {
     s.state.LockRate(true);
     if (!chooser.Choose(s.state)) return false;
@@ -95,12 +96,12 @@ bool WriteVolumesToChosenSet(DspSession& s, UserInterface& ui, SetChooser& choos
     b.defaultRight = right.level();
     if (alsoPut) alsoPut(b);
     PutSetupBlock(s.image, b);
-    WriteSetupWithProgress(s, ui, title);
+    WriteSetupWithProgress(s, ui, title, options);
     return true;
 }
 
 bool SetupVolumeLogic::ButtonSetupToDspClick(SetChooser& chooser) {
-    return WriteVolumesToChosenSet(s_, ui_, chooser, left_, right_, "Setup -> DSP");
+    return WriteVolumesToChosenSet(s_, ui_, chooser, left_, right_, "Setup -> DSP", *options_);
 }
 
 }  // namespace qv

@@ -70,6 +70,14 @@ class DspState {
 
 class BoxHistory;
 
+// How one write to a set is done; each write operation takes its own.
+struct WriteOptions {
+    // Every write is read back and compared ("Verify After Write").
+    bool verify = true;
+};
+// The options a write takes when its caller names none.
+inline constexpr WriteOptions kVerifiedWrites{};
+
 class DspSession {
   public:
     DspSession(SerialDevice& device, Clock& clock) : link(device, clock) {}
@@ -86,8 +94,6 @@ class DspSession {
     DspProgramProfile profile;
     // Where the program files are looked up; empty for the working directory.
     std::string programDirectory;
-    // Every write to a set is read back and compared ("Verify After Write").
-    bool verifyAfterWrite = true;
     // Where a write keeps what the set held; nullptr keeps nothing (--no-history).
     BoxHistory* history = nullptr;
     // How the person puts a set back, for the message of a failed write.

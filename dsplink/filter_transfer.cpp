@@ -99,7 +99,8 @@ std::size_t PutCoefficients(std::span<std::uint8_t> target, std::size_t base, in
     return stored;
 }
 
-bool EqualizerPath(DspSession& s, UserInterface& ui, const PointList& eqFilter) {
+bool EqualizerPath(DspSession& s, UserInterface& ui, const PointList& eqFilter,
+                   WriteOptions options) {
     if (eqFilter.empty()) {
         ui.Message("zuerst Simulation durchfuehren!--> Menu Simulate");
         return false;
@@ -107,7 +108,7 @@ bool EqualizerPath(DspSession& s, UserInterface& ui, const PointList& eqFilter) 
     if (!LoadProgramFile(s, ui, s.ProgramPath())) return false;
     BusyScope busy(ui);
     ProgressScope scope(ui, "Filter -> DSP");
-    SetWrite w(s, ui, "the filter", "Filter -> DSP");
+    SetWrite w(s, ui, "the filter", "Filter -> DSP", options);
     const ProgressSpan keep{&w, 0.0, s.history != nullptr ? 0.25 : 0.0, "Set lesen"};
     const ProgressSpan erase{&w, keep.to, keep.to + 0.02, "Flash loeschen"};
     return w.Run([&] {
@@ -136,7 +137,8 @@ std::uint16_t RoomDelay(const DspProgramProfile& p, double pathTimeDepth) {
     return static_cast<std::uint16_t>(static_cast<std::int64_t>(samples) * 2);
 }
 
-bool RoomPath(DspSession& s, UserInterface& ui, const PointList& roomFilter, double pathTimeDepth) {
+bool RoomPath(DspSession& s, UserInterface& ui, const PointList& roomFilter, double pathTimeDepth,
+              WriteOptions options) {
     if (roomFilter.empty()) {
         ui.Message("zuerst Entzerrung durchfuehren!");
         return false;
@@ -161,7 +163,7 @@ bool RoomPath(DspSession& s, UserInterface& ui, const PointList& roomFilter, dou
         return false;
     }
     const std::uint16_t idle = static_cast<std::uint16_t>(*dspMode & ~kModeBusy);
-    const bool verify = s.verifyAfterWrite;
+    const bool verify = options.verify;
     bool ok = true;
     try {
         if (!WriteModeWord(s, ui, static_cast<std::uint16_t>(*dspMode | kModeBusy))) {
@@ -206,7 +208,7 @@ bool RoomPath(DspSession& s, UserInterface& ui, const PointList& roomFilter, dou
 }
 
 bool FilterToDsp(DspSession& s, UserInterface& ui, const FilterTransfer& what, SetChooser& chooser,
-                 double pathTimeDepth) {
+                 double pathTimeDepth, WriteOptions options) {
     if (s.state.DspConnected() == 0) {
         ui.Message("No DSP -> Please connect DSP to USB");
         return false;
@@ -214,8 +216,9 @@ bool FilterToDsp(DspSession& s, UserInterface& ui, const FilterTransfer& what, S
     if (what.path == TransferPath::None) return false;
     s.state.LockRate(true);
     if (!chooser.Choose(s.state)) return false;
-    if (what.path == TransferPath::Room) return RoomPath(s, ui, what.filter, pathTimeDepth);
-    return EqualizerPath(s, ui, what.filter);
+    if (what.path == TransferPath::Room)
+        return RoomPath(s, ui, what.filter, pathTimeDepth, options);
+    return EqualizerPath(s, ui, what.filter, options);
 }
 
 }  // namespace qv
