@@ -120,11 +120,11 @@ std::uint8_t Range(const Options& o) {
 void Prepare(DspSession& s, UserInterface& ui, const Options& o, SetChoice c) {
     s.state.LockRate(true);
     FixedSetChooser(c).Choose(s.state);
-    SetupBlock b = GetSetupBlock(s.image);
+    SetupBlock b = s.setup().Get();
     b.range = Range(o);
     b.rangeChosen = 1;
     b.sampleFrequency = RateFrequency(c.rate);
-    PutSetupBlock(s.image, b);
+    s.setup().Put(b);
     ApplyProfile(s.profile, b.range, b.room, b.sampleFrequency, nullptr, ui);
     s.state.SetModeWord(static_cast<std::uint16_t>(b.range == 1 ? kModeHigh : kModeLow));
 }
@@ -163,18 +163,18 @@ bool RunOperation(DspSession& s, UserInterface& ui, const Options& o) {
     }
     const SetChoice choice = Choice(o);
     const WriteOptions write{.verify = !o.noVerify};
-    PutSetupBlock(s.image, SetupStartValues());
+    s.setup().Put(SetupStartValues());
     if (op == "read-setup") {
         FixedSetChooser(choice).Choose(s.state);
         if (!ReadSetupSequence(s, ui)) return false;
-        PrintSetup(GetSetupBlock(s.image));
+        PrintSetup(s.setup().Get());
         return true;
     }
     Prepare(s, ui, o, choice);
     if (op == "write-setup") {
-        PutSetupBlock(s.image, GivenSetup(o, GetSetupBlock(s.image)));
+        s.setup().Put(GivenSetup(o, s.setup().Get()));
         BusyScope busy(ui);
-        return WriteSetupSequence(s, ui, write);
+        return s.setup().Commit(ui, write);
     }
     if (op == "write-software") {
         if (o.positional.size() > 1) throw UsageError("write-software takes one FILE");

@@ -17,7 +17,7 @@ std::string DelayText(double seconds) {
 }
 
 void SetupDspLogic::Apply() {
-    const SetupBlock b = GetSetupBlock(s_.image);
+    const SetupBlock b = s_.setup().Get();
     ApplyProfile(s_.profile, b.range, b.room, b.sampleFrequency, menu_, ui_);
 }
 
@@ -28,7 +28,7 @@ void SetupDspLogic::FormCreate() {
     } catch (...) {
         // Without a port the synthesis still needs the profile of the start values.
         s_.state.SetConnected(false);
-        PutSetupBlock(s_.image, SetupStartValues());
+        s_.setup().Put(SetupStartValues());
         Apply();
         throw;
     }
@@ -38,7 +38,7 @@ void SetupDspLogic::FormCreate() {
         const auto version = ReadVersion(s_, ui_);
         if (version && *version != 1) ui_.Message("Software fuer DSP updaten --> Menu: Setup DSP");
     }
-    PutSetupBlock(s_.image, SetupStartValues());
+    s_.setup().Put(SetupStartValues());
     Apply();
 }
 
@@ -56,9 +56,9 @@ void SetupDspLogic::FormShow() {
     CheckRateButton(s_.state.ChosenRate());
     ReadSetupWithProgress(s_, ui_);
     notice_ = StartValuesForErasedSetup(s_);
-    s_.backup = s_.image;
+    s_.setup().Begin();
 
-    SetupBlock b = GetSetupBlock(s_.image);
+    SetupBlock b = s_.setup().Get();
     high_ = low_ = false;
     // The room box is set before the range button's action, so that the mode
     // word it computes carries the room bit of this set, not of the last one.
@@ -72,7 +72,7 @@ void SetupDspLogic::FormShow() {
     }
     Apply();
 
-    b = GetSetupBlock(s_.image);
+    b = s_.setup().Get();
     left_.Load(b.gainLeft, b.defaultLeft);
     right_.Load(b.gainRight, b.defaultRight);
     delayRight_ = std::clamp<int>(b.delayRight, kDelayMin, kDelayMax);
@@ -83,10 +83,10 @@ void SetupDspLogic::FormShow() {
 void SetupDspLogic::ChooseRange(std::uint8_t range, std::uint16_t mode) {
     high_ = range == 1;
     low_ = range == 2;
-    SetupBlock b = GetSetupBlock(s_.image);
+    SetupBlock b = s_.setup().Get();
     b.range = range;
     b.rangeChosen = 1;
-    PutSetupBlock(s_.image, b);
+    s_.setup().Put(b);
     // The host's mode word follows the range under "Low" as under "High", so
     // that the room path compares it with a box running the low-range program.
     s_.state.SetModeWord(static_cast<std::uint16_t>(mode | RoomMode()));
@@ -106,9 +106,9 @@ void SetupDspLogic::ButtonAbtastClick(std::uint8_t rate) {
     if (rate > kRate33k) return;
     rate_ = rate;
     s_.state.SetRate(rate);
-    SetupBlock b = GetSetupBlock(s_.image);
+    SetupBlock b = s_.setup().Get();
     b.sampleFrequency = RateFrequency(rate);
-    PutSetupBlock(s_.image, b);
+    s_.setup().Put(b);
     Apply();
     RefreshDelayTexts();
 }
@@ -157,7 +157,7 @@ bool SetupDspLogic::ButtonReadSetupClick(SetChooser& chooser) {
 }
 
 void SetupDspLogic::ButtonCancelClick() {
-    s_.image = s_.backup;
+    s_.setup().Revert();
     Apply();
 }
 

@@ -126,6 +126,34 @@ TEST(VerifyAfterWrite, StuckCellFailsEveryWriteNamingSetAndOffset) {
     EXPECT_EQ(setup.ui.statusLines, std::vector<std::string>{"Setup written to Set 1 at 33 kHz"});
 }
 
+TEST(SetupEdit, RevertRestoresTheKeptImageAndCommitWritesTheBlock) {
+    Bench b;
+    b.Choose(3, kRate48k);
+    SetupEdit& edit = b.session.setup();
+    SetupBlock start = SetupStartValues();
+    edit.Put(start);
+    edit.Begin();
+    const DspImage kept = b.session.image;
+    SetupBlock changed = start;
+    changed.delayLeft = 1234;
+    changed.gainRight = 7;
+    edit.Put(changed);
+    EXPECT_EQ(edit.Get().delayLeft, 1234);
+    edit.Revert();
+    EXPECT_EQ(b.session.image, kept);
+    EXPECT_EQ(edit.Get().delayLeft, start.delayLeft);
+
+    edit.Put(changed);
+    ASSERT_TRUE(edit.Commit(b.ui, {}));
+    EXPECT_EQ(b.ui.statusLines.back(), "Setup written to Set 4 at 48 kHz, verified");
+    const auto flash = b.box.FlashSlot(3, kRate48k);
+    DspImage written{};
+    std::copy(flash.begin() + kSetupOffset, flash.begin() + kSetupOffset + kSetupSize,
+              written.begin() + kSetupOffset);
+    EXPECT_EQ(GetSetupBlock(written).delayLeft, 1234);
+    EXPECT_EQ(GetSetupBlock(written).gainRight, 7);
+}
+
 TEST(VerifyAfterWrite, RoomFilterParameterBytesAreReadBack) {
     Bench b;
     b.room = true;
