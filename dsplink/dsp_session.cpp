@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "dsplink/dsp_telegrams.h"
+#include "dsplink/filter_transfer.h"
 
 namespace qv {
 
@@ -35,6 +36,15 @@ void SetupEdit::Revert() {
 std::string DspSession::ProgramPath() const {
     if (programDirectory.empty()) return profile.programFile;
     return (std::filesystem::path(programDirectory) / profile.programFile).string();
+}
+
+void DspSession::LoadProgram(const std::vector<std::uint8_t>& bytes) {
+    std::copy(bytes.begin(), bytes.end(), image.begin());
+    SetImageLength(image, static_cast<std::uint16_t>(bytes.size()));
+}
+
+void DspSession::PatchEqualizer(const PointList& coefficients) {
+    PutCoefficients(image, profile.eqCoefOffset, profile.eqTapCount - 2, coefficients);
 }
 
 bool FixedSetChooser::Choose(DspState& state) {

@@ -6,6 +6,9 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
+
+#include "curves/point_list.h"
 
 #include "dsplink/clock.h"
 #include "dsplink/dsp_image.h"
@@ -114,6 +117,11 @@ class DspSession {
 
     // The program file of the current profile, in programDirectory.
     std::string ProgramPath() const;
+    // A program file's bytes into the image's program area and its length word.
+    void LoadProgram(const std::vector<std::uint8_t>& bytes);
+    // The equalizer's coefficients into the loaded program, where the profile
+    // puts them.
+    void PatchEqualizer(const PointList& coefficients);
     // The setup block under edit (both setup dialogs, "dsp write-setup").
     SetupEdit& setup() { return setup_; }
 

@@ -121,8 +121,7 @@ bool EqualizerPath(DspSession& s, UserInterface& ui, const PointList& eqFilter,
             w.SetHeadline("Flash nicht geloescht");
             return w.LinkFailed();
         }
-        const PointList copy = CopyList(eqFilter);
-        PutCoefficients(s.image, s.profile.eqCoefOffset, s.profile.eqTapCount - 2, copy);
+        s.PatchEqualizer(CopyList(eqFilter));
         return WriteVerifySelect(w, s.image, {{0, ImageLength(s.image)}, {kImageLengthOffset, 2}},
                                  "Filter", "the filter",
                                  ProgressSpan{&w, erase.to, 1.0, "Filter schreiben"});

@@ -43,8 +43,7 @@ bool LoadProgramFile(DspSession& s, UserInterface& ui, const std::string& name) 
         }
         bytes.push_back(static_cast<std::uint8_t>(*high * 16 + *low));
     }
-    std::copy(bytes.begin(), bytes.end(), s.image.begin());
-    SetImageLength(s.image, static_cast<std::uint16_t>(bytes.size()));
+    s.LoadProgram(bytes);
     return true;
 }
 
