@@ -27,43 +27,52 @@ struct Group {
 // The captions keep the blanks the box's documentation gives them.
 const Group kGroups[TSetUpHardwareDlg::kGroupCount] = {
     {"GroupBoxSynchronisation",
-     " DSP Synchronisation ",
-     {{"RadioButtonSampleRateSync", "Sample Rate Conversion Sync. "},
-      {"RadioButtonLenseSync", "Digital Lense Synchronisation"},
-      {"RadioButtonCrossoverSync", "Crossover Synchronisation"}}},
+     QT_TRANSLATE_NOOP("qv::TSetUpHardwareDlg", " DSP Synchronisation "),
+     {{"RadioButtonSampleRateSync",
+       QT_TRANSLATE_NOOP("qv::TSetUpHardwareDlg", "Sample Rate Conversion Sync. ")},
+      {"RadioButtonLenseSync",
+       QT_TRANSLATE_NOOP("qv::TSetUpHardwareDlg", "Digital Lense Synchronisation")},
+      {"RadioButtonCrossoverSync",
+       QT_TRANSLATE_NOOP("qv::TSetUpHardwareDlg", "Crossover Synchronisation")}}},
     {"GroupBoxOutput",
-     " DSP Output",
-     {{"RadioButtonSpdif", "SPDIF "},
-      {"RadioButtonI2SActiv", "I2S activ (own Framesync)"},
-      {"RadioButtonI2SPassive", "I2S passive (extern Framesync)"}}},
+     QT_TRANSLATE_NOOP("qv::TSetUpHardwareDlg", " DSP Output"),
+     {{"RadioButtonSpdif", QT_TRANSLATE_NOOP("qv::TSetUpHardwareDlg", "SPDIF ")},
+      {"RadioButtonI2SActiv",
+       QT_TRANSLATE_NOOP("qv::TSetUpHardwareDlg", "I2S activ (own Framesync)")},
+      {"RadioButtonI2SPassive",
+       QT_TRANSLATE_NOOP("qv::TSetUpHardwareDlg", "I2S passive (extern Framesync)")}}},
     {"GroupBoxOszillator",
-     " DSP Oszillator Frequency ",
-     {{"RadioButtonOsc24MHz", "24.576 MHz (48kHz, DAT)"},
-      {"RadioButtonOsc16MHz", "16 MHz (44.1 kHz, CD)"}}},
+     QT_TRANSLATE_NOOP("qv::TSetUpHardwareDlg", " DSP Oszillator Frequency "),
+     {{"RadioButtonOsc24MHz",
+       QT_TRANSLATE_NOOP("qv::TSetUpHardwareDlg", "24.576 MHz (48kHz, DAT)")},
+      {"RadioButtonOsc16MHz",
+       QT_TRANSLATE_NOOP("qv::TSetUpHardwareDlg", "16 MHz (44.1 kHz, CD)")}}},
     {"GroupBoxI2SFormat",
-     " DSP I2S Output Format ",
-     {{"RadioButtonLeftjustified", "Leftjustified ( e.g. WM8741)"},
-      {"RadioButtonRightjustified", "Rightjustified ( e.g. PCM1704)"}}},
+     QT_TRANSLATE_NOOP("qv::TSetUpHardwareDlg", " DSP I2S Output Format "),
+     {{"RadioButtonLeftjustified",
+       QT_TRANSLATE_NOOP("qv::TSetUpHardwareDlg", "Leftjustified ( e.g. WM8741)")},
+      {"RadioButtonRightjustified",
+       QT_TRANSLATE_NOOP("qv::TSetUpHardwareDlg", "Rightjustified ( e.g. PCM1704)")}}},
     {"GroupBoxSampleRate",
-     " DSP Sample Rate Frequency ",
-     {{"RadioButton44k1", "44.1 kHz"},
-      {"RadioButton48k", "48 kHz"},
-      {"RadioButton88k2", "88.2 kHz"},
-      {"RadioButton96k", "96 kHz"}}},
+     QT_TRANSLATE_NOOP("qv::TSetUpHardwareDlg", " DSP Sample Rate Frequency "),
+     {{"RadioButton44k1", QT_TRANSLATE_NOOP("qv::TSetUpHardwareDlg", "44.1 kHz")},
+      {"RadioButton48k", QT_TRANSLATE_NOOP("qv::TSetUpHardwareDlg", "48 kHz")},
+      {"RadioButton88k2", QT_TRANSLATE_NOOP("qv::TSetUpHardwareDlg", "88.2 kHz")},
+      {"RadioButton96k", QT_TRANSLATE_NOOP("qv::TSetUpHardwareDlg", "96 kHz")}}},
 };
 
 }  // namespace
 
 TSetUpHardwareDlg::TSetUpHardwareDlg(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("TSetUpHardwareDlg"));
-    setWindowTitle(QStringLiteral("Setup DSP Hardware"));
+    setWindowTitle(tr("Setup DSP Hardware"));
 
     for (int g = 0; g < kGroupCount; ++g) {
-        auto* box = new QGroupBox(QString::fromUtf8(kGroups[g].caption), this);
+        auto* box = new QGroupBox(tr(kGroups[g].caption), this);
         box->setObjectName(QString::fromLatin1(kGroups[g].name));
         auto* column = new QVBoxLayout(box);
         for (const Choice& c : kGroups[g].choices) {
-            auto* button = new QRadioButton(QString::fromUtf8(c.caption), box);
+            auto* button = new QRadioButton(tr(c.caption), box);
             button->setObjectName(QString::fromLatin1(c.name));
             column->addWidget(button);
             choices[static_cast<std::size_t>(g)].push_back(button);
@@ -73,10 +82,10 @@ TSetUpHardwareDlg::TSetUpHardwareDlg(QWidget* parent) : QDialog(parent) {
         groups[static_cast<std::size_t>(g)] = box;
     }
 
-    OKBtn = new QPushButton(QStringLiteral("OK"), this);
+    OKBtn = new QPushButton(tr("OK"), this);
     OKBtn->setObjectName(QStringLiteral("OKBtn"));
     OKBtn->setDefault(true);
-    CancelBtn = new QPushButton(QStringLiteral("Abbrechen"), this);
+    CancelBtn = new QPushButton(tr("Abbrechen"), this);
     CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);

@@ -57,7 +57,7 @@ QPixmap ProgramIconPixmap(int size) {
 
 TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("TAboutBox"));
-    setWindowTitle(QStringLiteral("Info"));
+    setWindowTitle(tr("Info"));
 
     Panel1 = new QFrame(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
@@ -92,7 +92,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     panel->addWidget(Copyright, 3, 1);
     panel->addWidget(Comments, 4, 1);
 
-    OKButton = new QPushButton(QStringLiteral("OK"), this);
+    OKButton = new QPushButton(tr("OK"), this);
     OKButton->setObjectName(QStringLiteral("OKButton"));
     OKButton->setDefault(true);
     connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);

@@ -10,13 +10,13 @@ namespace qv {
 
 TBoxHistoryDlg::TBoxHistoryDlg(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("BoxHistoryDlg"));
-    setWindowTitle(QStringLiteral("History"));
+    setWindowTitle(tr("History"));
     label_ = new QLabel(this);
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("ListStates"));
     list_->setMinimumWidth(460);
     auto* buttons = new QDialogButtonBox(this);
-    restore_ = buttons->addButton(QStringLiteral("Restore"), QDialogButtonBox::AcceptRole);
+    restore_ = buttons->addButton(tr("Restore"), QDialogButtonBox::AcceptRole);
     restore_->setObjectName(QStringLiteral("ButtonRestore"));
     buttons->addButton(QDialogButtonBox::Cancel);
     auto* layout = new QVBoxLayout(this);

@@ -14,6 +14,12 @@ EditorOptions ParseEditorOptions(const std::vector<std::string>& args) {
             o.quitAfterStart = true;
         } else if (a == "--erased") {
             o.erasedBox = true;
+        } else if (a == "--lang") {
+            if (i + 1 >= args.size() || (args[i + 1] != "de" && args[i + 1] != "en")) {
+                o.error = "--lang needs de or en";
+                return o;
+            }
+            o.language = args[++i];
         } else if (a.size() == 6 && a.rfind("--com", 0) == 0 && a[5] >= '1' && a[5] <= '4') {
             if (i + 1 >= args.size() || args[i + 1].empty()) {
                 o.error = a + " needs a device name";
@@ -40,12 +46,14 @@ EditorOptions ParseEditorOptions(const std::vector<std::string>& args) {
 
 std::string EditorUsage() {
     return "usage: quorvane [--com1 DEVICE] ... [--com4 DEVICE] [--virtual-dsp [--erased]]\n"
-           "                [--quit-after-start] [--help] [FILE.qvproj]\n"
+           "                [--lang de|en] [--quit-after-start] [--help] [FILE.qvproj]\n"
            "\n"
            "  --comN DEVICE   the serial device behind COMN (default /dev/ttyS0 ... /dev/ttyS3)\n"
            "  --virtual-dsp   put the virtual DSP box behind COM1, to work without a box\n"
            "  --erased        start the virtual box with its flash erased (it starts with\n"
            "                  the demo program and a setup in every set)\n"
+           "  --lang de|en    the original texts or English (default: English for an\n"
+           "                  English locale, the original texts otherwise)\n"
            "  --quit-after-start\n"
            "                  end as soon as the main window is shown (a start-up check)\n"
            "  --help          show this text\n"

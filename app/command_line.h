@@ -14,8 +14,9 @@ struct EditorOptions {
     bool quitAfterStart = false;  // smoke tests: start, show the window, end
     bool erasedBox = false;       // the virtual box starts erased, not as from the factory
     bool help = false;
+    std::string language;     // "de" or "en"; empty: from the locale
     std::string projectFile;  // a project to open at start
-    std::string error;  // non-empty: the options could not be read
+    std::string error;        // non-empty: the options could not be read
 };
 
 EditorOptions ParseEditorOptions(const std::vector<std::string>& args);

@@ -1,4 +1,5 @@
 #include "app/constant_dlg.h"
+#include "translations/language.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -49,9 +50,9 @@ class TypedKeyRule : public QValidator {
 
 TConstantDlg::TConstantDlg(ConstantOperation op, Workspace& ws, UserInterface& ui, QWidget* parent)
     : QDialog(parent), logic_(op), ws_(ws), ui_(ui) {
-    setWindowTitle(QString::fromUtf8(logic_.Caption()));
+    setWindowTitle(TrCore(logic_.Caption()));
 
-    Label1 = new QLabel(QStringLiteral("Value:"), this);
+    Label1 = new QLabel(tr("Value:"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Edit1 = new QLineEdit(QString::fromUtf8(logic_.InitialText()), this);
     Edit1->setObjectName(QStringLiteral("Edit1"));
@@ -60,10 +61,10 @@ TConstantDlg::TConstantDlg(ConstantOperation op, Workspace& ws, UserInterface& u
     Edit1->setValidator(new TypedKeyRule(Edit1));
     Label1->setBuddy(Edit1);
 
-    OKBtn = new QPushButton(QStringLiteral("OK"), this);
+    OKBtn = new QPushButton(tr("OK"), this);
     OKBtn->setObjectName(QStringLiteral("OKBtn"));
     OKBtn->setDefault(true);
-    CancelBtn = new QPushButton(QStringLiteral("Abbrechen"), this);
+    CancelBtn = new QPushButton(tr("Abbrechen"), this);
     CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
     connect(OKBtn, &QPushButton::clicked, this, &TConstantDlg::OKBtnClick);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);

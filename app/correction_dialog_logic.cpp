@@ -4,15 +4,17 @@
 
 #include "correction/smoothing.h"
 #include "curves/number_syntax.h"
+#include "curves/tr.h"
+#include "diagram/ranges.h"
 
 namespace qv {
 namespace {
 
-constexpr const char* kDesired = "desired";
+constexpr const char* kDesired = QV_TR("desired");
 
 std::optional<std::string> ReadNumber(const std::string& text, const char* field, double& out) {
     auto v = ToNumber(text);
-    if (!v) return std::string(field) + ": \"" + text + "\" is not a number.";
+    if (!v) return std::string(field) + ": \"" + text + QV_TR("\" is not a number.");
     out = *v;
     return std::nullopt;
 }
@@ -25,25 +27,65 @@ void PutDesired(Workspace& ws, DiagramId id, PointList list) {
 }  // namespace
 
 std::string SmoothingDialogLogic::FractionCaption(int n) {
-    return "1/" + std::to_string(n);
+    return n == kNone ? "none" : "1/" + std::to_string(n);
 }
 
-bool SmoothingDialogLogic::Apply(Workspace& ws, int slot, int fraction, UserInterface& ui) {
-    if (!IsSmoothingFraction(fraction)) {
+void SmoothingDialogLogic::Begin() {
+    beganIn_ = ws_.CurrentDiagram;
+    before_.clear();
+    for (int k = 1; k <= 4; ++k) {
+        before_.push_back(ws_.Current().Slot(k));
+        SourceOf(k, true);
+    }
+}
+
+void SmoothingDialogLogic::Restore() {
+    if (before_.empty()) return;
+    for (int k = 1; k <= 4; ++k) ws_[beganIn_].Slot(k) = before_[static_cast<std::size_t>(k - 1)];
+}
+
+void SmoothingDialogLogic::Cancel() {
+    Restore();
+    before_.clear();
+}
+
+SmoothingDialogLogic::Source& SmoothingDialogLogic::SourceOf(int slot, bool check) {
+    const CurveSlot& now = ws_.Current().Slot(slot);
+    for (Source& s : sources_)
+        if (s.diagram == ws_.CurrentDiagram && s.slot == slot) {
+            // Anything else put there since (an import, an undo) is the new source.
+            if (check && (s.name != now.name || s.shown != now.points)) {
+                s.name = now.name;
+                s.original = s.shown = now.points;
+            }
+            return s;
+        }
+    sources_.push_back({ws_.CurrentDiagram, slot, now.name, now.points, now.points});
+    return sources_.back();
+}
+
+bool SmoothingDialogLogic::Preview(int slot, int fraction, UserInterface& ui) {
+    if (before_.empty() || beganIn_ != ws_.CurrentDiagram) Begin();
+    Restore();
+    if (fraction != kNone && !IsSmoothingFraction(fraction)) {
         ui.Message(kBadFractionMessage);
         return false;
     }
-    if (slot < 1 || slot > 4 || ws.Current().Slot(slot).points.empty()) {
-        ui.Message("Smoothing: curve " + std::to_string(slot) + " is empty.");
+    if (slot < 1 || slot > 4 || ws_.Current().Slot(slot).points.empty()) {
+        ui.Message(QV_TR("Smoothing: curve ") + std::to_string(slot) + QV_TR(" is empty."));
         return false;
     }
-    Diagram& d = ws.Current();
+    Diagram& d = ws_.Current();
     if (d.xUnit != "Hz") {
-        ui.Message("Smoothing works on curves over frequency (Hz).");
+        ui.Message(QV_TR("Smoothing works on curves over frequency (Hz)."));
         return false;
     }
-    const SmoothingKind kind = d.yUnit == "ms" ? SmoothingKind::Delay : SmoothingKind::Level;
-    d.Slot(slot).points = SmoothFractionalOctave(d.Slot(slot).points, fraction, kind);
+    Source& source = SourceOf(slot, false);
+    const SmoothingKind kind =
+        d.yUnit.rfind("ms", 0) == 0 ? SmoothingKind::Delay : SmoothingKind::Level;
+    source.shown = fraction == kNone ? source.original
+                                     : SmoothFractionalOctave(source.original, fraction, kind);
+    d.Slot(slot).points = source.shown;
     return true;
 }
 
@@ -67,22 +109,22 @@ void CorrectionTargetLogic::Cancel() {
 std::optional<std::string> CorrectionTargetLogic::Parse(const CorrectionTargetFields& f,
                                                         TargetSettings& s) {
     s = TargetSettings{};
-    if (auto e = ReadNumber(f.from, "From", s.from)) return e;
-    if (auto e = ReadNumber(f.to, "To", s.to)) return e;
-    if (auto e = ReadNumber(f.maxBoost, "Max. boost", s.maxBoost)) return e;
-    if (auto e = ReadNumber(f.maxCut, "Max. cut", s.maxCut)) return e;
-    if (auto e = ReadNumber(f.maxDelay, "Max. delay", s.maxDelay)) return e;
+    if (auto e = ReadNumber(f.from, QV_TR("From"), s.from)) return e;
+    if (auto e = ReadNumber(f.to, QV_TR("To"), s.to)) return e;
+    if (auto e = ReadNumber(f.maxBoost, QV_TR("Max. boost"), s.maxBoost)) return e;
+    if (auto e = ReadNumber(f.maxCut, QV_TR("Max. cut"), s.maxCut)) return e;
+    if (auto e = ReadNumber(f.maxDelay, QV_TR("Max. delay"), s.maxDelay)) return e;
     s.smoothing = f.smoothing;
     s.shape = f.shape;
     if (f.shape == TargetShape::Tilt)
-        if (auto e = ReadNumber(f.tilt, "Tilt", s.tilt)) return e;
+        if (auto e = ReadNumber(f.tilt, QV_TR("Tilt"), s.tilt)) return e;
     if (!f.reference.empty()) {
         double r = 0;
-        if (auto e = ReadNumber(f.reference, "Reference", r)) return e;
+        if (auto e = ReadNumber(f.reference, QV_TR("Reference"), r)) return e;
         s.reference = r;
     }
     if (f.shape == TargetShape::House) {
-        if (f.houseFile.empty()) return std::string("House curve: choose a file.");
+        if (f.houseFile.empty()) return std::string(QV_TR("House curve: choose a file."));
         if (f.houseFile != houseName_) {
             houseName_ = f.houseFile;
             house_.clear();
@@ -90,7 +132,7 @@ std::optional<std::string> CorrectionTargetLogic::Parse(const CorrectionTargetFi
             try {
                 house_ = readHouseCurve_(f.houseFile);
             } catch (const std::exception& e) {
-                houseError_ = std::string("House curve: ") + e.what();
+                houseError_ = std::string(QV_TR("House curve: ")) + e.what();
             }
         }
         if (houseError_) return houseError_;
@@ -99,11 +141,11 @@ std::optional<std::string> CorrectionTargetLogic::Parse(const CorrectionTargetFi
     s.delayCorrection = f.delayCorrection;
     if (auto e = CheckTargetSettings(s)) return e;
     if (auto e = CheckMeasurement(ws_.Curve(FrequencyResponseDiagram, CurveRole::Measured).points,
-                                  s, "measurement (curve 3 of \"Frequency Response\")"))
+                                  s, QV_TR("measurement (curve 3 of \"Frequency Response\")")))
         return e;
     if (s.delayCorrection)
         if (auto e = CheckMeasurement(ws_.Curve(GroupDelayDiagram, CurveRole::Measured).points, s,
-                                      "measured delay (curve 3 of \"Group Delay\")"))
+                                      QV_TR("measured delay (curve 3 of \"Group Delay\")")))
             return e;
     return std::nullopt;
 }
@@ -115,8 +157,10 @@ std::optional<std::string> CorrectionTargetLogic::Preview(const CorrectionTarget
     PutDesired(ws_, FrequencyResponseDiagram,
                LevelCorrection(ws_.Curve(FrequencyResponseDiagram, CurveRole::Measured).points, s));
     if (s.delayCorrection)
-        PutDesired(ws_, GroupDelayDiagram,
-                   DelayCorrection(ws_.Curve(GroupDelayDiagram, CurveRole::Measured).points, s));
+        PutDesired(
+            ws_, GroupDelayDiagram,
+            DelayCorrection(ws_.Curve(GroupDelayDiagram, CurveRole::Measured).points, s,
+                            ws_.Curve(FrequencyResponseDiagram, CurveRole::Measured).points));
     settings_ = std::move(s);
     return std::nullopt;
 }
@@ -126,6 +170,9 @@ bool CorrectionTargetLogic::Accept(const CorrectionTargetFields& f, UserInterfac
         ui.Message(*e);
         return false;
     }
+    // A target that leaves the shown range stays reachable.
+    FitUnreadableRange(ws_[FrequencyResponseDiagram]);
+    if (settings_.delayCorrection) FitUnreadableRange(ws_[GroupDelayDiagram]);
     return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -13,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "correction/smoothing.h"
+#include "translations/language.h"
 
 namespace qv {
 namespace {
@@ -29,10 +31,10 @@ QLineEdit* NewEdit(QWidget* parent, const char* name, const std::string& text, i
 }
 
 QHBoxLayout* OkCancel(QPushButton*& ok, QPushButton*& cancel, QDialog* d) {
-    ok = new QPushButton(QStringLiteral("OK"), d);
+    ok = new QPushButton(QCoreApplication::translate("qv::TSmoothingDlg", "OK"), d);
     ok->setObjectName(QStringLiteral("OKBtn"));
     ok->setDefault(true);
-    cancel = new QPushButton(QStringLiteral("Cancel"), d);
+    cancel = new QPushButton(QCoreApplication::translate("qv::TSmoothingDlg", "Cancel"), d);
     cancel->setObjectName(QStringLiteral("CancelBtn"));
     QObject::connect(cancel, &QPushButton::clicked, d, &QDialog::reject);
     auto* row = new QHBoxLayout;
@@ -56,44 +58,76 @@ QWidget* WithUnit(QWidget* field, const char* unit, QWidget* parent) {
 }  // namespace
 
 TSmoothingDlg::TSmoothingDlg(Workspace& ws, UserInterface& ui, QWidget* parent)
-    : QDialog(parent), ws_(ws), ui_(ui) {
+    : QDialog(parent), ws_(ws), ui_(ui), logic_(ws) {
     setObjectName(QStringLiteral("SmoothingDlg"));
-    setWindowTitle(QStringLiteral("Smoothing"));
+    setWindowTitle(tr("Smoothing"));
     ComboBoxFraction = new QComboBox(this);
     ComboBoxFraction->setObjectName(QStringLiteral("ComboBoxFraction"));
     for (int n : SmoothingFractions()) {
-        ComboBoxFraction->addItem(Q(SmoothingDialogLogic::FractionCaption(n) + " octave"), n);
+        ComboBoxFraction->addItem(Q(SmoothingDialogLogic::FractionCaption(n)) + tr(" octave"), n);
         if (n == SmoothingDialogLogic::kDefaultFraction)
             ComboBoxFraction->setCurrentIndex(ComboBoxFraction->count() - 1);
     }
+    // Last, so that the widths keep their places in the list.
+    ComboBoxFraction->addItem(Q(SmoothingDialogLogic::FractionCaption(SmoothingDialogLogic::kNone)),
+                              SmoothingDialogLogic::kNone);
     ComboBoxCurve = new QComboBox(this);
     ComboBoxCurve->setObjectName(QStringLiteral("ComboBoxCurve"));
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Width:"), ComboBoxFraction);
-    form->addRow(QStringLiteral("Curve:"), ComboBoxCurve);
+    form->addRow(tr("Width:"), ComboBoxFraction);
+    form->addRow(tr("Curve:"), ComboBoxCurve);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addSpacing(8);
     layout->addLayout(OkCancel(OKBtn, CancelBtn, this));
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    LabelProblem = new QLabel(this);
+    LabelProblem->setObjectName(QStringLiteral("LabelProblem"));
+    LabelProblem->setStyleSheet(QStringLiteral("QLabel { color: #b00000; }"));
+    layout->insertWidget(1, LabelProblem);
+    LabelProblem->hide();
     connect(OKBtn, &QPushButton::clicked, this, &TSmoothingDlg::OKBtnClick);
+    for (QComboBox* box : {ComboBoxFraction, ComboBoxCurve})
+        connect(box, qOverload<int>(&QComboBox::currentIndexChanged), this,
+                &TSmoothingDlg::FieldChanged);
+}
+
+// The preview: the diagram shows the choice at once; a choice that cannot
+// be shown says why under the fields instead of in a message box.
+void TSmoothingDlg::FieldChanged() {
+    if (filling_) return;
+    struct Catcher : SilentUserInterface {
+        std::string text;
+        void Message(const std::string& t) override { text = t; }
+    } catcher;
+    logic_.Preview(ComboBoxCurve->currentData().toInt(), ComboBoxFraction->currentData().toInt(),
+                   catcher);
+    LabelProblem->setText(Q(catcher.text));
+    LabelProblem->setVisible(!catcher.text.empty());
+    if (repaint_) repaint_();
 }
 
 void TSmoothingDlg::Execute() {
+    filling_ = true;
     ComboBoxCurve->clear();
     for (int k = 1; k <= 4; ++k) {
         const CurveSlot& s = ws_.Current().Slot(k);
         const std::string name = s.points.empty() ? "(empty)" : s.name;
-        ComboBoxCurve->addItem(Q(std::to_string(k) + ": " + name), k);
+        ComboBoxCurve->addItem(Q(std::to_string(k) + ": ") + TrCore(name), k);
     }
     ComboBoxCurve->setCurrentIndex(SmoothingDialogLogic::kDefaultSlot - 1);
-    exec();
+    filling_ = false;
+    logic_.Begin();
+    FieldChanged();
+    if (exec() != QDialog::Accepted) logic_.Cancel();
+    if (repaint_) repaint_();
 }
 
 void TSmoothingDlg::OKBtnClick() {
-    if (!SmoothingDialogLogic::Apply(ws_, ComboBoxCurve->currentData().toInt(),
-                                     ComboBoxFraction->currentData().toInt(), ui_))
+    if (!logic_.Preview(ComboBoxCurve->currentData().toInt(),
+                        ComboBoxFraction->currentData().toInt(), ui_))
         return;
+    logic_.Accept();
     if (repaint_) repaint_();
     accept();
 }
@@ -102,7 +136,7 @@ TCorrectionTargetDlg::TCorrectionTargetDlg(Workspace& ws, UserInterface& ui,
                                            CurveFileReader readHouseCurve, QWidget* parent)
     : QDialog(parent), logic_(ws, std::move(readHouseCurve)), ui_(ui) {
     setObjectName(QStringLiteral("CorrectionTargetDlg"));
-    setWindowTitle(QStringLiteral("Correction Target"));
+    setWindowTitle(tr("Correction Target"));
     const CorrectionTargetFields start;
     EditFrom = NewEdit(this, "EditFrom", start.from);
     EditTo = NewEdit(this, "EditTo", start.to);
@@ -110,29 +144,30 @@ TCorrectionTargetDlg::TCorrectionTargetDlg(Workspace& ws, UserInterface& ui,
     EditCut = NewEdit(this, "EditCut", start.maxCut);
     ComboBoxSmoothing = new QComboBox(this);
     ComboBoxSmoothing->setObjectName(QStringLiteral("ComboBoxSmoothing"));
-    ComboBoxSmoothing->addItem(QStringLiteral("none"), 0);
+    ComboBoxSmoothing->addItem(tr("none"), 0);
     for (int n : SmoothingFractions())
-        ComboBoxSmoothing->addItem(Q(SmoothingDialogLogic::FractionCaption(n) + " octave"), n);
+        ComboBoxSmoothing->addItem(Q(SmoothingDialogLogic::FractionCaption(n)) + tr(" octave"), n);
+    ComboBoxSmoothing->setCurrentIndex(ComboBoxSmoothing->findData(start.smoothing));
     EditReference = NewEdit(this, "EditReference", start.reference);
-    EditReference->setPlaceholderText(QStringLiteral("band mean"));
+    EditReference->setPlaceholderText(tr("band mean"));
 
-    auto* band = new QGroupBox(QStringLiteral("Band and limits"), this);
+    auto* band = new QGroupBox(tr("Band and limits"), this);
     auto* bandForm = new QFormLayout(band);
-    bandForm->addRow(QStringLiteral("From:"), WithUnit(EditFrom, "Hz", band));
-    bandForm->addRow(QStringLiteral("To:"), WithUnit(EditTo, "Hz", band));
-    bandForm->addRow(QStringLiteral("Max. boost:"), WithUnit(EditBoost, "dB", band));
-    bandForm->addRow(QStringLiteral("Max. cut:"), WithUnit(EditCut, "dB", band));
-    bandForm->addRow(QStringLiteral("Smoothing:"), ComboBoxSmoothing);
-    bandForm->addRow(QStringLiteral("0 dB at:"), WithUnit(EditReference, "Hz", band));
+    bandForm->addRow(tr("From:"), WithUnit(EditFrom, "Hz", band));
+    bandForm->addRow(tr("To:"), WithUnit(EditTo, "Hz", band));
+    bandForm->addRow(tr("Max. boost:"), WithUnit(EditBoost, "dB", band));
+    bandForm->addRow(tr("Max. cut:"), WithUnit(EditCut, "dB", band));
+    bandForm->addRow(tr("Smoothing:"), ComboBoxSmoothing);
+    bandForm->addRow(tr("0 dB at:"), WithUnit(EditReference, "Hz", band));
 
-    auto* target = new QGroupBox(QStringLiteral("Target"), this);
+    auto* target = new QGroupBox(tr("Target"), this);
     auto* grid = new QGridLayout(target);
-    RadioButtonFlat = new QRadioButton(QStringLiteral("Flat"), target);
+    RadioButtonFlat = new QRadioButton(tr("Flat"), target);
     RadioButtonFlat->setObjectName(QStringLiteral("RadioButtonFlat"));
     RadioButtonFlat->setChecked(true);
-    RadioButtonTilt = new QRadioButton(QStringLiteral("Tilt"), target);
+    RadioButtonTilt = new QRadioButton(tr("Tilt"), target);
     RadioButtonTilt->setObjectName(QStringLiteral("RadioButtonTilt"));
-    RadioButtonHouse = new QRadioButton(QStringLiteral("House curve"), target);
+    RadioButtonHouse = new QRadioButton(tr("House curve"), target);
     RadioButtonHouse->setObjectName(QStringLiteral("RadioButtonHouse"));
     EditTilt = NewEdit(target, "EditTilt", start.tilt);
     EditHouseFile = NewEdit(target, "EditHouseFile", start.houseFile, 220);
@@ -146,9 +181,9 @@ TCorrectionTargetDlg::TCorrectionTargetDlg(Workspace& ws, UserInterface& ui,
     grid->addWidget(EditHouseFile, 2, 1);
     grid->addWidget(ButtonHouseFile, 2, 2);
 
-    auto* delay = new QGroupBox(QStringLiteral("Group Delay"), this);
+    auto* delay = new QGroupBox(tr("Group Delay"), this);
     auto* delayRow = new QHBoxLayout(delay);
-    CheckBoxDelay = new QCheckBox(QStringLiteral("Delay correction, max."), delay);
+    CheckBoxDelay = new QCheckBox(tr("Delay correction, max."), delay);
     CheckBoxDelay->setObjectName(QStringLiteral("CheckBoxDelay"));
     EditMaxDelay = NewEdit(delay, "EditMaxDelay", start.maxDelay);
     delayRow->addWidget(CheckBoxDelay);
@@ -202,7 +237,7 @@ CorrectionTargetFields TCorrectionTargetDlg::Fields() const {
 
 void TCorrectionTargetDlg::FieldChanged() {
     const auto problem = logic_.Preview(Fields());
-    LabelProblem->setText(problem ? Q(*problem) : QString());
+    LabelProblem->setText(problem ? TrCore(*problem) : QString());
     if (repaint_) repaint_();
 }
 

@@ -21,19 +21,24 @@ class TSmoothingDlg : public QDialog {
   public:
     TSmoothingDlg(Workspace& ws, UserInterface& ui, QWidget* parent = nullptr);
     void SetRepaint(std::function<void()> repaint) { repaint_ = std::move(repaint); }
-    // Fills the curve list from the current diagram and shows the dialog.
+    // Fills the curve list from the current diagram and shows the dialog
+    // with the smoothing previewed in the diagram; "Cancel" puts it back.
     void Execute();
+    void FieldChanged();
     void OKBtnClick();
 
     QComboBox* ComboBoxFraction = nullptr;
     QComboBox* ComboBoxCurve = nullptr;
+    QLabel* LabelProblem = nullptr;
     QPushButton* OKBtn = nullptr;
     QPushButton* CancelBtn = nullptr;
 
   private:
     Workspace& ws_;
     UserInterface& ui_;
+    SmoothingDialogLogic logic_;
     std::function<void()> repaint_;
+    bool filling_ = false;
 };
 
 class TCorrectionTargetDlg : public QDialog {

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "curves/curve_files.h"
+#include "curves/tr.h"
 
 namespace qv {
 namespace {
@@ -27,7 +28,7 @@ void ApplyProcessingDefaults(Workspace& ws) {
 void LoadCorrectionCurves(Workspace& ws, UserInterface& ui) {
     for (const auto& file : kCorrectionFiles) {
         if (!CheckFileReadable(file.name, ui)) {
-            ui.Message(std::string("Fehler beim Zugriff auf ") + file.name + ".");
+            ui.Message(std::string(QV_TR("Fehler beim Zugriff auf ")) + file.name + ".");
             continue;
         }
         PointList list = ReadXYFile(file.name, ui);

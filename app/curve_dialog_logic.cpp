@@ -3,11 +3,12 @@
 #include <cmath>
 
 #include "curves/number_syntax.h"
+#include "curves/tr.h"
 
 namespace qv {
 
 const char* ConstantDialogLogic::Caption() const {
-    return op_ == ConstantOperation::Add ? "ADD CONSTANT" : "MUL CONSTANT";
+    return op_ == ConstantOperation::Add ? QV_TR("ADD CONSTANT") : QV_TR("MUL CONSTANT");
 }
 
 const char* ConstantDialogLogic::InitialText() const {

@@ -6,14 +6,15 @@
 #include <functional>
 #include <string_view>
 
+#include "curves/tr.h"
 #include "curves/user_interface.h"
 #include "project/workspace.h"
 
 namespace qv {
 
-inline constexpr const char* kOutOfRangeText = "Wertebereich überschritten";
-inline constexpr const char* kOutOfRangeTitle = "Problem";
-inline constexpr const char* kNotANumberText = "Fehler im Ausdruck";
+inline constexpr const char* kOutOfRangeText = QV_TR("Wertebereich überschritten");
+inline constexpr const char* kOutOfRangeTitle = QV_TR("Problem");
+inline constexpr const char* kNotANumberText = QV_TR("Fehler im Ausdruck");
 
 enum class ConstantOperation { Add, Multiply };
 enum class ConstantOutcome { Applied, OutOfRange, NotANumber };

@@ -29,25 +29,25 @@ QSpinBox* MakeUpDown(QWidget* parent, const char* name, const char* editName, in
 TCutImpulsDlg::TCutImpulsDlg(Workspace& ws, AutoRangeStep autoRange, QWidget* parent)
     : QDialog(parent), ws_(ws), autoRange_(std::move(autoRange)) {
     setObjectName(QStringLiteral("TCutImpulsDlg"));
-    setWindowTitle(QStringLiteral("Cut Impuls"));
+    setWindowTitle(tr("Cut Impuls"));
 
     UpDownFrom = MakeUpDown(this, "UpDownFrom", "EditFrom", CutLimits::kInitialFrom);
     EditFrom = UpDownFrom->findChild<QLineEdit*>();
     UpDownTo = MakeUpDown(this, "UpDownTo", "EditTo", CutLimits::kInitialTo);
     EditTo = UpDownTo->findChild<QLineEdit*>();
 
-    OKBtn = new QPushButton(QStringLiteral("OK"), this);
+    OKBtn = new QPushButton(tr("OK"), this);
     OKBtn->setObjectName(QStringLiteral("OKBtn"));
     OKBtn->setDefault(true);
-    CancelBtn = new QPushButton(QStringLiteral("Cancel"), this);
+    CancelBtn = new QPushButton(tr("Cancel"), this);
     CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
     connect(OKBtn, &QPushButton::clicked, this, &TCutImpulsDlg::OKBtnClick);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* fields = new QGridLayout;
-    auto* labelFrom = new QLabel(QStringLiteral("From:"), this);
+    auto* labelFrom = new QLabel(tr("From:"), this);
     labelFrom->setBuddy(UpDownFrom);
-    auto* labelTo = new QLabel(QStringLiteral("To:"), this);
+    auto* labelTo = new QLabel(tr("To:"), this);
     labelTo->setBuddy(UpDownTo);
     fields->addWidget(labelFrom, 0, 0);
     fields->addWidget(UpDownFrom, 0, 1);

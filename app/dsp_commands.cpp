@@ -1,6 +1,7 @@
 #include "app/dsp_commands.h"
 
 #include "app/filter_workflow.h"
+#include "curves/tr.h"
 #include "dsp_math/eq_synthesis.h"
 #include "dsplink/box_history.h"
 #include "dsplink/dsp_telegrams.h"
@@ -47,7 +48,7 @@ constexpr const char* kHexFilter = "Intel HEX (*.hex)|*.hex|(*.*)|*.*";
 
 bool DspCommands::ChooseAnySet() {
     if (s_.state.DspConnected() == 0) {
-        ui_.Message("No DSP -> Please connect DSP to USB");
+        ui_.Message(QV_TR("No DSP -> Please connect DSP to USB"));
         return false;
     }
     s_.state.LockRate(false);

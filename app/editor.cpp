@@ -5,6 +5,7 @@
 #include "app/filter_workflow.h"
 #include "app/impulse_commands.h"
 #include "curves/curve_files.h"
+#include "curves/tr.h"
 #include "diagram/ranges.h"
 #include "dsp_math/spectrum_shaping.h"
 
@@ -122,18 +123,22 @@ std::optional<std::string> Editor::ChooseReadableFile() {
     auto name = ui_.ChooseOpenFile(openFilter_);
     if (!name) return std::nullopt;
     if (!CheckFileReadable(*name, ui_)) {
-        ui_.Message("Fehler beim Zugriff auf " + *name + ".");
+        ui_.Message(QV_TR("Fehler beim Zugriff auf ") + *name + ".");
         return std::nullopt;
     }
     return name;
 }
 
+// Each loader reads the whole file before it touches a slot: a file that
+// gives no curve leaves every slot as it was.
 void Editor::LoadFrequencyResponse() {
     auto name = ChooseReadableFile();
     if (!name) return;
-    ClearSlots(ws_[FrequencyResponseDiagram]);
     ws_.CurrentDiagram = FrequencyResponseDiagram;
-    LoadCurveIntoDiagram(ws_.Current(), *name, ui_);
+    if (auto list = ReadCurveForLoad(*name, false, ui_)) {
+        ClearSlots(ws_.Current());
+        SetSlot(ws_.Current(), 1, *name, std::move(*list));
+    }
     view_.RequestRepaint();
 }
 
@@ -141,8 +146,10 @@ void Editor::LoadGroupDelay() {
     auto name = ChooseReadableFile();
     if (!name) return;
     ws_.CurrentDiagram = GroupDelayDiagram;
-    ClearSlots(ws_.Current());
-    LoadCurveIntoDiagram(ws_.Current(), *name, ui_);
+    if (auto list = ReadCurveForLoad(*name, false, ui_)) {
+        ClearSlots(ws_.Current());
+        SetSlot(ws_.Current(), 1, *name, std::move(*list));
+    }
     view_.RequestRepaint();
 }
 
@@ -154,11 +161,10 @@ void Editor::LoadImpulse(bool impFormat) {
     if (!name) return;
     if (ws_.CurrentDiagram != ImpulseResponseDiagram && ws_.CurrentDiagram != ImpulsRoomDiagram)
         ws_.CurrentDiagram = ImpulseResponseDiagram;
-    ClearSlots(ws_.Current());
-    PointList list = impFormat ? ReadImpFile(*name) : ReadXYFile(*name, ui_);
-    if (!list.empty()) {
-        NumberPoints(list, 0);
-        SetSlot(ws_.Current(), 1, *name, std::move(list));
+    if (auto list = ReadCurveForLoad(*name, impFormat, ui_)) {
+        ClearSlots(ws_.Current());
+        NumberPoints(*list, 0);
+        SetSlot(ws_.Current(), 1, *name, std::move(*list));
         AutoRange(ws_.Current());
     }
     view_.RequestRepaint();
@@ -177,11 +183,9 @@ void Editor::LoadZielfunktion() {
     auto name = ChooseReadableFile();
     if (!name) return;
     ws_.CurrentDiagram = ImpulsRoomDiagram;
-    ClearSlot(ws_.Current(), 3);
-    PointList list = ReadXYFile(*name, ui_);
-    if (!list.empty()) {
-        NumberPoints(list, 0);
-        SetSlot(ws_.Current(), 3, "dest", std::move(list));
+    if (auto list = ReadCurveForLoad(*name, false, ui_)) {
+        NumberPoints(*list, 0);
+        SetSlot(ws_.Current(), 3, "dest", std::move(*list));
         AutoRange(ws_.Current());
     }
     view_.RequestRepaint();
@@ -193,10 +197,11 @@ void Editor::Save(const char* filter,
     if (!name) return;
     const PointList& list = ws_.Current().Slot(1).points;
     if (name->empty() || list.empty()) {
-        ui_.Message("Fehler beim Speichern");
+        ui_.Message(QV_TR("Fehler beim Speichern"));
         return;
     }
-    writer(*name, list, ui_);
+    // The file dialog adds it too; a name from elsewhere gets it here.
+    writer(WithFilterExtension(*name, filter), list, ui_);
 }
 
 void Editor::SaveXY() {
@@ -234,11 +239,22 @@ void Editor::MenuExecuteClick() {
             if (!r.refusal.empty()) ui_.Message(r.refusal);
             if (r.prediction) ShowPredictedResult(r.prediction->rms);
             headroom = r.headroom;
+            const bool stored = r.refusal.empty();
             StoreExecuteResult(ws_, *variant, std::move(r));
+            // The achieved and predicted curves are read against the targets.
+            if (stored && *variant == FilterVariant::Equalizer)
+                FitUnreadableRange(ws_[FrequencyResponseDiagram]);
         }
     }
     view_.RequestRepaint();
-    if (headroom.Clips()) ui_.Message(HeadroomMessage(headroom));
+    // The clipping message's button lowers the target by the named amount and
+    // makes the filter again.
+    if (headroom.Clips() && variant &&
+        ui_.Offer(HeadroomMessage(headroom), HeadroomActionText(headroom))) {
+        for (CurvePoint& p : ws_.Curve(DiagramsOf(*variant).level, CurveRole::Desired).points)
+            p.y -= HeadroomLoweringDb(headroom);
+        MenuExecuteClick();
+    }
 }
 
 // The deviation of the prediction inside the band, or an empty line.

@@ -8,6 +8,7 @@
 #include "app/menu_tree.h"
 #include "app/undo_history.h"
 #include "correction/correction_target.h"
+#include "curves/tr.h"
 #include "curves/user_interface.h"
 #include "dsplink/program_profile.h"
 #include "project/workspace.h"
@@ -30,8 +31,8 @@ inline constexpr const char* kOpenFilterAll =
     "DAT - Format (*.dat)|*.dat|IMP  - Format (*.imp)|*.imp|(*.*)|*.*";
 inline constexpr const char* kOpenFilterDat = "DAT - Format (*.dat)|*.dat|(*.*)|*.*";
 inline constexpr const char* kOpenFilterImp = "IMP  - Format (*.imp)|*.imp|(*.*)|*.*";
-inline constexpr const char* kSaveFilterXY = "XY-Werte (*.dat)|*.dat";
-inline constexpr const char* kSaveFilterY = "Y-Werte (*.dat)|*.dat";
+inline constexpr const char* kSaveFilterXY = QV_TR("XY-Werte (*.dat)|*.dat");
+inline constexpr const char* kSaveFilterY = QV_TR("Y-Werte (*.dat)|*.dat");
 inline constexpr const char* kErrorBoxTitle = "quorvane";
 
 class Editor {

@@ -5,6 +5,7 @@
 #include "app/SetupHardware.h"
 #include "app/about.h"
 #include "app/addconstant.h"
+#include "app/average_measurements_dlg.h"
 #include "app/box_history_dlg.h"
 #include "app/correction_dlg.h"
 #include "app/cutimpuls.h"
@@ -48,6 +49,7 @@ EditorShell::EditorShell(Workspace& ws, DspSession& dsp, UserInterface& ui,
         ws, [](Diagram& d) { AutoRange(d); }, w);
     setupHardware_ = new TSetUpHardwareDlg(w);
     importMeasurement_ = new TImportMeasurementDlg(w);
+    averageMeasurements_ = new TAverageMeasurementsDlg(w);
     smoothing_ = new TSmoothingDlg(ws, ui, w);
     correctionTarget_ = new TCorrectionTargetDlg(
         ws, ui, [](const std::string& file) { return ImportMeasurement(file).level; }, w);
@@ -114,6 +116,11 @@ void EditorShell::BindCommands() {
     w.SetCommand(MenuId::MenuImportMeasurement, [this] {
         RunImportMeasurement(form_->editor(), [this](ImportDialogRules& rules) {
             return importMeasurement_->Execute(rules);
+        });
+    });
+    w.SetCommand(MenuId::MenuAverageMeasurements, [this] {
+        RunAverageMeasurements(form_->editor(), [this](AverageDialogRules& rules) {
+            return averageMeasurements_->Execute(rules);
         });
     });
     w.SetCommand(

@@ -20,6 +20,7 @@ class TCutImpulsDlg;
 class TEditDiagrammDlg;
 class TExportFilterDlg;
 class TImportMeasurementDlg;
+class TAverageMeasurementsDlg;
 class TMulConstDlg;
 class TSetUpHardwareDlg;
 class TSetupDSPDlg;
@@ -42,6 +43,7 @@ class EditorShell {
     TSetupVolumeDlg& setupVolume() { return *setupVolume_; }
     TEditDiagrammDlg& editDiagramm() { return *editDiagramm_; }
     TImportMeasurementDlg& importMeasurement() { return *importMeasurement_; }
+    TAverageMeasurementsDlg& averageMeasurements() { return *averageMeasurements_; }
     TSmoothingDlg& smoothing() { return *smoothing_; }
     TCorrectionTargetDlg& correctionTarget() { return *correctionTarget_; }
     ProjectBinding& projects() { return *projects_; }
@@ -95,6 +97,7 @@ class EditorShell {
     TCutImpulsDlg* cutImpuls_ = nullptr;
     TSetUpHardwareDlg* setupHardware_ = nullptr;
     TImportMeasurementDlg* importMeasurement_ = nullptr;
+    TAverageMeasurementsDlg* averageMeasurements_ = nullptr;
     TSmoothingDlg* smoothing_ = nullptr;
     TCorrectionTargetDlg* correctionTarget_ = nullptr;
     TExportFilterDlg* exportFilter_ = nullptr;

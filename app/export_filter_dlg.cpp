@@ -28,7 +28,7 @@ W* Named(W* w, const char* name) {
 
 TExportFilterDlg::TExportFilterDlg(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("ExportFilterDlg"));
-    setWindowTitle(QStringLiteral("Export Filter"));
+    setWindowTitle(tr("Export Filter"));
     std::error_code ec;
     const auto here = std::filesystem::current_path(ec);
     if (!ec) rules_.folder = here.string();
@@ -45,11 +45,10 @@ TExportFilterDlg::TExportFilterDlg(QWidget* parent) : QDialog(parent) {
     ComboBoxTaps->setEditable(true);
     for (const std::string& t : ExportDialogRules::TapChoices()) ComboBoxTaps->addItem(Q(t));
     ComboBoxPhase = Named(new QComboBox(this), "ComboBoxPhase");
-    ComboBoxPhase->addItem(QStringLiteral("Linear (latency half the length)"));
-    ComboBoxPhase->addItem(QStringLiteral("Minimum (no latency, no delay target)"));
+    ComboBoxPhase->addItem(tr("Linear (latency half the length)"));
+    ComboBoxPhase->addItem(tr("Minimum (no latency, no delay target)"));
     CheckBoxCorrection =
-        Named(new QCheckBox(QStringLiteral("Add correction curve (amlin.cor)"), this),
-              "CheckBoxCorrection");
+        Named(new QCheckBox(tr("Add correction curve (amlin.cor)"), this), "CheckBoxCorrection");
     LabelFiles = Named(new QLabel(this), "LabelFiles");
     LabelFiles->setWordWrap(true);
     LabelFiles->setMinimumHeight(48);
@@ -58,17 +57,17 @@ TExportFilterDlg::TExportFilterDlg(QWidget* parent) : QDialog(parent) {
     folderRow->addWidget(EditFolder);
     folderRow->addWidget(ButtonFolder);
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Folder:"), folderRow);
-    form->addRow(QStringLiteral("Name:"), EditName);
-    form->addRow(QStringLiteral("Format:"), ComboBoxFormat);
-    form->addRow(QStringLiteral("Rates (Hz):"), EditRates);
-    form->addRow(QStringLiteral("Length (taps):"), ComboBoxTaps);
-    form->addRow(QStringLiteral("Phase:"), ComboBoxPhase);
+    form->addRow(tr("Folder:"), folderRow);
+    form->addRow(tr("Name:"), EditName);
+    form->addRow(tr("Format:"), ComboBoxFormat);
+    form->addRow(tr("Rates (Hz):"), EditRates);
+    form->addRow(tr("Length (taps):"), ComboBoxTaps);
+    form->addRow(tr("Phase:"), ComboBoxPhase);
     form->addRow(QString(), CheckBoxCorrection);
 
-    OKBtn = Named(new QPushButton(QStringLiteral("Export"), this), "OKBtn");
+    OKBtn = Named(new QPushButton(tr("Export"), this), "OKBtn");
     OKBtn->setDefault(true);
-    CancelBtn = Named(new QPushButton(QStringLiteral("Cancel"), this), "CancelBtn");
+    CancelBtn = Named(new QPushButton(tr("Cancel"), this), "CancelBtn");
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(OKBtn);
@@ -83,7 +82,7 @@ TExportFilterDlg::TExportFilterDlg(QWidget* parent) : QDialog(parent) {
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
     connect(ButtonFolder, &QPushButton::clicked, this, [this] {
         const QString dir =
-            QFileDialog::getExistingDirectory(this, QStringLiteral("Folder"), EditFolder->text());
+            QFileDialog::getExistingDirectory(this, tr("Folder"), EditFolder->text());
         if (!dir.isEmpty()) EditFolder->setText(dir);
     });
     for (QLineEdit* e : {EditFolder, EditName, EditRates})
@@ -130,7 +129,7 @@ void TExportFilterDlg::Show() {
     QStringList names;
     for (const std::string& f : rules_.Files())
         names << Q(std::filesystem::path(f).filename().string());
-    LabelFiles->setText(QStringLiteral("Writes: ") + names.join(QStringLiteral(", ")));
+    LabelFiles->setText(tr("Writes: ") + names.join(QStringLiteral(", ")));
 }
 
 }  // namespace qv

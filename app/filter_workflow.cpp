@@ -1,11 +1,12 @@
 #include "app/filter_workflow.h"
+#include "curves/tr.h"
 
 #include <utility>
 
 namespace qv {
 namespace {
 
-constexpr const char* kPredictedName = "predicted";
+constexpr const char* kPredictedName = QV_TR("predicted");
 
 void StorePrediction(Workspace& ws, DiagramId id, PointList predicted) {
     if (predicted.empty()) {
@@ -69,8 +70,10 @@ void StoreExecuteResult(Workspace& ws, FilterVariant variant, ExecuteResult resu
     const FilterDiagrams d = DiagramsOf(variant);
     ClearSlots(ws[d.filter]);
     SetCurve(ws, d.filter, CurveRole::Impulse, "impuls", std::move(result.synthesis.filter));
-    SetCurve(ws, d.level, CurveRole::Real, "real", std::move(result.synthesis.achieved.level));
-    SetCurve(ws, d.delay, CurveRole::Real, "real", std::move(result.synthesis.achieved.delay));
+    SetCurve(ws, d.level, CurveRole::Real, QV_TR("real"),
+             std::move(result.synthesis.achieved.level));
+    SetCurve(ws, d.delay, CurveRole::Real, QV_TR("real"),
+             std::move(result.synthesis.achieved.delay));
     if (!result.prediction) return;
     StorePrediction(ws, d.level, std::move(result.prediction->level));
     StorePrediction(ws, d.delay, std::move(result.prediction->delay));

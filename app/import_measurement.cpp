@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <filesystem>
 
 #include "app/editor.h"
+#include "curves/tr.h"
 #include "diagram/ranges.h"
 #include "measurements/line_stream.h"
 #include "measurements/number_fields.h"
@@ -12,19 +14,52 @@
 #include "project/sha256.h"
 
 namespace qv {
-namespace {
 
-// A number as the user types it, with a decimal point or a decimal comma.
 std::optional<double> FieldValue(const std::string& text) {
     for (DecimalMark mark : {DecimalMark::Point, DecimalMark::Comma})
         if (auto v = ParseNumberField(text, mark, false); v && std::isfinite(*v)) return v;
     return std::nullopt;
 }
 
-}  // namespace
+bool ApplyImpulseFields(const ImpulseFields& f, bool rateAsked, bool rateRequired, ImportOptions& o,
+                        std::string& problem) {
+    if (rateAsked && (rateRequired || !f.rate.empty())) {
+        const auto rate = FieldValue(f.rate);
+        if (!rate || !(*rate > 0.0)) {
+            problem = f.rate.empty() ? "Give the sample rate of this text impulse in Hz."
+                                     : "The sample rate must be a positive number of Hz.";
+            return false;
+        }
+        o.sampleRate = rate;
+    }
+    if (f.gateOn) {
+        const auto from = FieldValue(f.gateFrom), to = FieldValue(f.gateTo);
+        if (!from || !to || !(*from < *to)) {
+            problem = "The gate runs from an earlier to a later time in ms around the peak.";
+            return false;
+        }
+        o.gate = ImpulseGate{*from, *to};
+    }
+    if (f.fdwOn) {
+        const auto cycles = FieldValue(f.fdwCycles);
+        if (!cycles || !(*cycles >= 1.0 && *cycles <= 1000.0)) {
+            problem = "The frequency-dependent window takes 1 to 1000 cycles.";
+            return false;
+        }
+        o.fdwCycles = cycles;
+    }
+    return true;
+}
 
 ImportDialogRules::ImportDialogRules(std::string path, const ImportProgress& progress)
-    : path_(std::move(path)), probe_(ProbeMeasurement(path_, progress)) {}
+    : path_(std::move(path)), probe_(ProbeMeasurement(path_, progress)) {
+    // A text impulse whose header states its rate shows it, ready to change.
+    if (probe_.headerSampleRate > 0.0) {
+        char buffer[32];
+        std::snprintf(buffer, sizeof buffer, "%.10g", probe_.headerSampleRate);
+        fields_.rate = buffer;
+    }
+}
 
 std::string ImportDialogRules::FileName() const {
     return BaseName(path_);
@@ -32,7 +67,8 @@ std::string ImportDialogRules::FileName() const {
 
 std::vector<std::string> ImportDialogRules::ChannelChoices() const {
     std::vector<std::string> choices;
-    for (int c = 1; c <= probe_.channels; ++c) choices.push_back("Channel " + std::to_string(c));
+    for (int c = 1; c <= probe_.channels; ++c)
+        choices.push_back(QV_TR("Channel ") + std::to_string(c));
     return choices;
 }
 
@@ -47,38 +83,32 @@ void ImportDialogRules::SetChannel(int channel) {
 }
 
 void ImportDialogRules::SetRateText(const std::string& text) {
-    stale_ = stale_ || text != rateText_;
-    rateText_ = text;
+    stale_ = stale_ || text != fields_.rate;
+    fields_.rate = text;
 }
 
 void ImportDialogRules::SetGate(bool on, const std::string& fromMs, const std::string& toMs) {
-    stale_ = stale_ || on != gateOn_ || (on && (fromMs != gateFrom_ || toMs != gateTo_));
-    gateOn_ = on;
-    gateFrom_ = fromMs;
-    gateTo_ = toMs;
+    stale_ = stale_ || on != fields_.gateOn ||
+             (on && (fromMs != fields_.gateFrom || toMs != fields_.gateTo));
+    fields_.gateOn = on;
+    fields_.gateFrom = fromMs;
+    fields_.gateTo = toMs;
+}
+
+void ImportDialogRules::SetFdw(bool on, const std::string& cycles) {
+    stale_ = stale_ || on != fields_.fdwOn || (on && cycles != fields_.fdwCycles);
+    fields_.fdwOn = on;
+    fields_.fdwCycles = cycles;
 }
 
 std::optional<ImportOptions> ImportDialogRules::Options() {
     ImportOptions o;
     o.columnPair = pair_;
     o.channel = channel_;
-    if (OffersRate()) {
-        const auto rate = FieldValue(rateText_);
-        if (!rate || !(*rate > 0.0)) {
-            problem_ = rateText_.empty() ? "Give the sample rate of this text impulse in Hz."
-                                         : "The sample rate must be a positive number of Hz.";
-            return std::nullopt;
-        }
-        o.sampleRate = rate;
-    }
-    if (OffersGate() && gateOn_) {
-        const auto from = FieldValue(gateFrom_), to = FieldValue(gateTo_);
-        if (!from || !to || !(*from < *to)) {
-            problem_ = "The gate runs from an earlier to a later time in ms around the peak.";
-            return std::nullopt;
-        }
-        o.gate = ImpulseGate{*from, *to};
-    }
+    ImpulseFields f = fields_;
+    if (!OffersGate()) f.gateOn = f.fdwOn = false;
+    if (!ApplyImpulseFields(f, OffersRate(), probe_.needsSampleRate, o, problem_))
+        return std::nullopt;
     return o;
 }
 
@@ -93,7 +123,7 @@ void ImportDialogRules::Refresh(const ImportProgress& progress) {
         result_ = ImportMeasurement(path_, *options);
     } catch (const ImportCancelled&) {
         stale_ = true;
-        problem_ = "Import cancelled.";
+        problem_ = QV_TR("Import cancelled.");
         throw;
     } catch (const ImportError& e) {
         problem_ = e.what();
@@ -116,6 +146,8 @@ void ApplyImport(Workspace& ws, const ImportedMeasurement& m) {
     if (!m.groupDelay.empty()) {
         SetCurve(ws, GroupDelayDiagram, CurveRole::Measured, name, m.groupDelay);
         AutoRange(ws[GroupDelayDiagram]);
+    } else if (!m.level.empty()) {
+        ClearCurve(ws, GroupDelayDiagram, CurveRole::Measured);
     }
 }
 
@@ -157,9 +189,9 @@ void RunImportMeasurement(Editor& editor,
     {
         // Telling a file's layout reads at most a few thousand rows, or a
         // long file without any.
-        ProgressScope progress(ui, "Import Measurement");
+        ProgressScope progress(ui, QV_TR("Import Measurement"));
         rules.emplace(*path, [&](double f) {
-            progress(f, "looking at " + BaseName(*path));
+            progress(f, QV_TR("looking at ") + BaseName(*path));
             return true;
         });
     }

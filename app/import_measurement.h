@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "curves/tr.h"
 #include "measurements/measurement_import.h"
 #include "project/workspace.h"
 
@@ -16,11 +17,26 @@ namespace qv {
 class Editor;
 
 inline constexpr const char* kImportFilter =
-    "Measurements (*.frd *.txt *.csv *.dat *.zma)|*.frd *.txt *.csv *.dat *.zma|"
-    "Impulse responses (*.wav *.flac *.aif *.aiff *.w64)|*.wav *.flac *.aif *.aiff *.w64|"
+    QV_TR("Measurements (*.frd *.txt *.csv *.dat *.zma)|*.frd *.txt *.csv *.dat *.zma|")
+    QV_TR("Impulse responses (*.wav *.flac *.aif *.aiff *.w64)|*.wav *.flac *.aif *.aiff *.w64|")
     "(*.*)|*.*";
 
 using ImportProgress = std::function<bool(double fraction)>;
+
+// The impulse fields of the import and average dialogs, as typed.
+struct ImpulseFields {
+    std::string rate;  // empty: the file's own (audio) or its header's
+    bool gateOn = false;
+    std::string gateFrom = "-1", gateTo = "5";
+    bool fdwOn = false;
+    std::string fdwCycles = "15";
+};
+// Puts the fields into o (the rate only where rateAsked); false and the
+// reason in problem when a field holds no usable number.
+bool ApplyImpulseFields(const ImpulseFields& f, bool rateAsked, bool rateRequired, ImportOptions& o,
+                        std::string& problem);
+// A number as the user types it, with a decimal point or a decimal comma.
+std::optional<double> FieldValue(const std::string& text);
 
 // What the import dialog shows and allows, without Qt.
 class ImportDialogRules {
@@ -42,15 +58,19 @@ class ImportDialogRules {
 
     int pair() const { return pair_; }
     int channel() const { return channel_; }
-    const std::string& rateText() const { return rateText_; }
-    bool gateOn() const { return gateOn_; }
-    const std::string& gateFromText() const { return gateFrom_; }
-    const std::string& gateToText() const { return gateTo_; }
+    const std::string& rateText() const { return fields_.rate; }
+    bool gateOn() const { return fields_.gateOn; }
+    const std::string& gateFromText() const { return fields_.gateFrom; }
+    const std::string& gateToText() const { return fields_.gateTo; }
     // Each change marks the result stale until the next Refresh.
     void SetPair(int pair);
     void SetChannel(int channel);
     void SetRateText(const std::string& text);
     void SetGate(bool on, const std::string& fromMs, const std::string& toMs);
+    bool fdwOn() const { return fields_.fdwOn; }
+    const std::string& fdwText() const { return fields_.fdwCycles; }
+    // The frequency-dependent window for the level of an impulse.
+    void SetFdw(bool on, const std::string& cycles);
     bool stale() const { return stale_; }
 
     // Imports with the current choices and keeps the outcome: a result and
@@ -68,16 +88,16 @@ class ImportDialogRules {
     std::string path_;
     MeasurementProbe probe_;
     int pair_ = 0, channel_ = 0;
-    std::string rateText_, gateFrom_ = "-1", gateTo_ = "5";
-    bool gateOn_ = false;
+    ImpulseFields fields_;
     bool stale_ = true;
     std::optional<ImportedMeasurement> result_;
     std::string problem_;
 };
 
 // Puts an accepted import into the workspace: the level into slot 3 of
-// "Frequency Response" and the group delay, where there is one, into slot 3
-// of "Group Delay", both named after the file; fits both diagrams' ranges.
+// "Frequency Response" and the group delay into slot 3 of "Group Delay", both
+// named after the file; fits both diagrams' ranges. A file without a group
+// delay empties that slot: another file's delay must not stay under it.
 void ApplyImport(Workspace& ws, const ImportedMeasurement& m);
 // Remembers where the accepted import came from and with which options, in
 // place of the source of the curves it replaced.

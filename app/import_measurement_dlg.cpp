@@ -16,6 +16,7 @@
 #include <memory>
 
 #include "curves/time_left.h"
+#include "translations/language.h"
 
 namespace qv {
 namespace {
@@ -28,7 +29,7 @@ QString Q(const std::string& s) {
 
 TImportMeasurementDlg::TImportMeasurementDlg(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("ImportMeasurementDlg"));
-    setWindowTitle(QStringLiteral("Import Measurement"));
+    setWindowTitle(tr("Import Measurement"));
 
     LabelFile = new QLabel(this);
     LabelFile->setObjectName(QStringLiteral("LabelFile"));
@@ -43,17 +44,17 @@ TImportMeasurementDlg::TImportMeasurementDlg(QWidget* parent) : QDialog(parent) 
     MemoReport->setMinimumSize(560, 120);
 
     auto* grid = new QGridLayout;
-    LabelPair = new QLabel(QStringLiteral("Column pair"), this);
+    LabelPair = new QLabel(tr("Column pair"), this);
     ComboBoxPair = new QComboBox(this);
     ComboBoxPair->setObjectName(QStringLiteral("ComboBoxPair"));
-    LabelChannel = new QLabel(QStringLiteral("Channel"), this);
+    LabelChannel = new QLabel(tr("Channel"), this);
     ComboBoxChannel = new QComboBox(this);
     ComboBoxChannel->setObjectName(QStringLiteral("ComboBoxChannel"));
-    LabelRate = new QLabel(QStringLiteral("Sample rate"), this);
+    LabelRate = new QLabel(tr("Sample rate"), this);
     EditRate = new QLineEdit(this);
     EditRate->setObjectName(QStringLiteral("EditRate"));
     EditRate->setMaximumWidth(110);
-    CheckBoxGate = new QCheckBox(QStringLiteral("Gate"), this);
+    CheckBoxGate = new QCheckBox(tr("Gate"), this);
     CheckBoxGate->setObjectName(QStringLiteral("CheckBoxGate"));
     EditGateFrom = new QLineEdit(this);
     EditGateFrom->setObjectName(QStringLiteral("EditGateFrom"));
@@ -68,24 +69,39 @@ TImportMeasurementDlg::TImportMeasurementDlg(QWidget* parent) : QDialog(parent) 
     grid->addWidget(ComboBoxChannel, 1, 1, 1, 2);
     grid->addWidget(LabelRate, 2, 0);
     grid->addWidget(EditRate, 2, 1);
-    labelHz_ = new QLabel(QStringLiteral("Hz"), this);
+    labelHz_ = new QLabel(tr("Hz"), this);
     grid->addWidget(labelHz_, 2, 2);
     grid->addWidget(CheckBoxGate, 3, 0);
     auto* gate = new QHBoxLayout;
     gate->addWidget(EditGateFrom);
-    labelTo_ = new QLabel(QStringLiteral("to"), this);
+    labelTo_ = new QLabel(tr("to"), this);
     gate->addWidget(labelTo_);
     gate->addWidget(EditGateTo);
-    labelMs_ = new QLabel(QStringLiteral("ms around the peak"), this);
+    labelMs_ = new QLabel(tr("ms around the peak"), this);
     gate->addWidget(labelMs_);
     gate->addStretch(1);
     grid->addLayout(gate, 3, 1, 1, 4);
+    CheckBoxFdw = new QCheckBox(QStringLiteral("Window"), this);
+    CheckBoxFdw->setObjectName(QStringLiteral("CheckBoxFdw"));
+    CheckBoxFdw->setToolTip(
+        QStringLiteral("The level through a frequency-dependent window; the group delay of an "
+                       "impulse always goes through one (15 cycles unless given)."));
+    EditFdw = new QLineEdit(this);
+    EditFdw->setObjectName(QStringLiteral("EditFdw"));
+    EditFdw->setMaximumWidth(80);
+    auto* fdw = new QHBoxLayout;
+    fdw->addWidget(EditFdw);
+    labelCycles_ = new QLabel(QStringLiteral("cycles (frequency-dependent)"), this);
+    fdw->addWidget(labelCycles_);
+    fdw->addStretch(1);
+    grid->addWidget(CheckBoxFdw, 4, 0);
+    grid->addLayout(fdw, 4, 1, 1, 4);
     grid->setColumnStretch(4, 1);
 
-    OKBtn = new QPushButton(QStringLiteral("OK"), this);
+    OKBtn = new QPushButton(tr("OK"), this);
     OKBtn->setObjectName(QStringLiteral("OKBtn"));
     OKBtn->setDefault(true);
-    CancelBtn = new QPushButton(QStringLiteral("Cancel"), this);
+    CancelBtn = new QPushButton(tr("Cancel"), this);
     CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -109,7 +125,11 @@ TImportMeasurementDlg::TImportMeasurementDlg(QWidget* parent) : QDialog(parent) 
         EditGateTo->setEnabled(on);
         Update();
     });
-    for (QLineEdit* edit : {EditRate, EditGateFrom, EditGateTo})
+    connect(CheckBoxFdw, &QCheckBox::toggled, this, [this](bool on) {
+        EditFdw->setEnabled(on);
+        Update();
+    });
+    for (QLineEdit* edit : {EditRate, EditGateFrom, EditGateTo, EditFdw})
         connect(edit, &QLineEdit::editingFinished, this, [this] { Update(); });
 }
 
@@ -118,10 +138,10 @@ void TImportMeasurementDlg::Bind(ImportDialogRules& rules) {
     binding_ = true;
     LabelFile->setText(Q(rules.FileName()));
     ComboBoxPair->clear();
-    for (const auto& p : rules.PairChoices()) ComboBoxPair->addItem(Q(p));
+    for (const auto& p : rules.PairChoices()) ComboBoxPair->addItem(TrCore(p));
     ComboBoxPair->setCurrentIndex(rules.pair());
     ComboBoxChannel->clear();
-    for (const auto& c : rules.ChannelChoices()) ComboBoxChannel->addItem(Q(c));
+    for (const auto& c : rules.ChannelChoices()) ComboBoxChannel->addItem(TrCore(c));
     ComboBoxChannel->setCurrentIndex(rules.channel());
     EditRate->setText(Q(rules.rateText()));
     CheckBoxGate->setChecked(rules.gateOn());
@@ -129,6 +149,9 @@ void TImportMeasurementDlg::Bind(ImportDialogRules& rules) {
     EditGateTo->setText(Q(rules.gateToText()));
     EditGateFrom->setEnabled(rules.gateOn());
     EditGateTo->setEnabled(rules.gateOn());
+    CheckBoxFdw->setChecked(rules.fdwOn());
+    EditFdw->setText(Q(rules.fdwText()));
+    EditFdw->setEnabled(rules.fdwOn());
 
     LabelPair->setVisible(rules.OffersPairs());
     ComboBoxPair->setVisible(rules.OffersPairs());
@@ -141,7 +164,8 @@ void TImportMeasurementDlg::Bind(ImportDialogRules& rules) {
         w->setVisible(rules.OffersRate());
     for (QWidget* w : {static_cast<QWidget*>(CheckBoxGate), static_cast<QWidget*>(EditGateFrom),
                        static_cast<QWidget*>(EditGateTo), static_cast<QWidget*>(labelTo_),
-                       static_cast<QWidget*>(labelMs_)})
+                       static_cast<QWidget*>(labelMs_), static_cast<QWidget*>(CheckBoxFdw),
+                       static_cast<QWidget*>(EditFdw), static_cast<QWidget*>(labelCycles_)})
         w->setVisible(rules.OffersGate());
     binding_ = false;
     adjustSize();
@@ -154,6 +178,7 @@ void TImportMeasurementDlg::Update() {
     rules_->SetRateText(EditRate->text().trimmed().toStdString());
     rules_->SetGate(CheckBoxGate->isChecked(), EditGateFrom->text().trimmed().toStdString(),
                     EditGateTo->text().trimmed().toStdString());
+    rules_->SetFdw(CheckBoxFdw->isChecked(), EditFdw->text().trimmed().toStdString());
     if (rules_->stale()) RefreshWithProgress();
     ShowOutcome();
 }
@@ -166,9 +191,9 @@ void TImportMeasurementDlg::RefreshWithProgress() {
         rules_->Refresh([&](double fraction) {
             // Only an import that takes a while shows the progress dialog.
             if (!progress && clock.elapsed() > 300) {
-                progress = std::make_unique<QProgressDialog>(
-                    QStringLiteral("Import Measurement"), QStringLiteral("Cancel"), 0, 1000, this);
-                progress->setWindowTitle(QStringLiteral("Import Measurement"));
+                progress = std::make_unique<QProgressDialog>(tr("Import Measurement"), tr("Cancel"),
+                                                             0, 1000, this);
+                progress->setWindowTitle(tr("Import Measurement"));
                 progress->setWindowModality(Qt::WindowModal);
                 progress->setMinimumDuration(0);
                 progress->setMinimumWidth(420);
@@ -177,7 +202,7 @@ void TImportMeasurementDlg::RefreshWithProgress() {
             progress->setLabelText(QStringLiteral("%1\n%2 %  -  %3")
                                        .arg(Q(rules_->FileName()))
                                        .arg(static_cast<int>(fraction * 100))
-                                       .arg(Q(TimeLeftText(clock.elapsed(), fraction))));
+                                       .arg(TrCore(TimeLeftText(clock.elapsed(), fraction))));
             progress->setValue(static_cast<int>(fraction * 1000));
             QCoreApplication::processEvents();
             return !progress->wasCanceled();
@@ -188,7 +213,7 @@ void TImportMeasurementDlg::RefreshWithProgress() {
 }
 
 void TImportMeasurementDlg::ShowOutcome() {
-    MemoReport->setPlainText(Q(rules_->ReportText()));
+    MemoReport->setPlainText(TrCore(rules_->ReportText()));
     OKBtn->setEnabled(rules_->CanAccept());
 }
 

@@ -46,6 +46,8 @@ class TImportMeasurementDlg : public QDialog {
     QCheckBox* CheckBoxGate = nullptr;
     QLineEdit* EditGateFrom = nullptr;
     QLineEdit* EditGateTo = nullptr;
+    QCheckBox* CheckBoxFdw = nullptr;
+    QLineEdit* EditFdw = nullptr;
     QPushButton* OKBtn = nullptr;
     QPushButton* CancelBtn = nullptr;
 
@@ -57,6 +59,7 @@ class TImportMeasurementDlg : public QDialog {
     QLabel* labelHz_ = nullptr;
     QLabel* labelTo_ = nullptr;
     QLabel* labelMs_ = nullptr;
+    QLabel* labelCycles_ = nullptr;
     ImportDialogRules* rules_ = nullptr;
     bool binding_ = false;
 };

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "curves/tr.h"
 #include "dsp_math/impulse_analysis.h"
 
 namespace qv {
@@ -9,7 +10,7 @@ namespace {
 
 bool HasImpulse(const Workspace& ws, UserInterface& ui) {
     if (!ws.Current(CurveRole::Impulse).points.empty()) return true;
-    ui.Message("kein Impuls vorhanden");
+    ui.Message(QV_TR("kein Impuls vorhanden"));
     return false;
 }
 

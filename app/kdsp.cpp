@@ -4,25 +4,49 @@
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QKeySequence>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QProgressDialog>
+#include <QScreen>
+#include <QSettings>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QTimer>
+#include <algorithm>
 #include <ranges>
 
-#include "app/status_text.h"
 #include "diagram/diagram_widget.h"
 #include "dsplink/dsp_session.h"
+#include "translations/language.h"
 
 namespace qv {
 namespace {
 
 QString Q(const char* s) {
     return QString::fromUtf8(s);
+}
+
+constexpr const char* kWindowGeometryKey = "window/geometry";
+
+// The legend colour a label's style sheet was last made for.
+constexpr const char* kLegendColour = "legendColour";
+
+// Every curve of every diagram, to tell the workspace of the start.
+std::vector<PointList> AllCurves(const Workspace& ws) {
+    std::vector<PointList> curves;
+    for (int d = 0; d < kDiagramCount; ++d)
+        for (int k = 1; k <= 4; ++k) curves.push_back(ws[static_cast<DiagramId>(d)].Slot(k).points);
+    return curves;
+}
+
+// True when the text changed.
+bool SetLabelText(QLabel* label, const QString& text) {
+    if (label->text() == text) return false;
+    label->setText(text);
+    return true;
 }
 
 }  // namespace
@@ -35,7 +59,6 @@ TForm1::TForm1(Workspace& ws, DspSession& dsp, UserInterface& ui, QWidget* paren
       editor_(ws, ui, menuState_, *this, dsp.profile) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Quorvane DSP  Editor  V3.042 "));
-    resize(843, 414);
     BuildMenus();
     BuildControls();
     menuState_.onChange = [this](MenuId id) { SyncMenuItem(id); };
@@ -55,6 +78,9 @@ TForm1::TForm1(Workspace& ws, DspSession& dsp, UserInterface& ui, QWidget* paren
     CreateDesiredCurve(ws_, GroupDelayDiagram, 20);
     CreateDesiredCurve(ws_, FrequencyResponseDiagram, 20);
     editor_.SyncCurveMenuCheck();
+    RestoreWindowSize();
+    startCurves_ = AllCurves(ws_);
+    ShowStatusLines();
     RequestRepaint();
     menuState_.HideUnofferedItems();
 }
@@ -73,8 +99,8 @@ void TForm1::BuildMenus() {
         }
         const int key = static_cast<int>(item.id);
         if (item.kind == MenuKind::Menu) {
-            QMenu* m =
-                parent ? parent->addMenu(Q(item.caption)) : menuBar()->addMenu(Q(item.caption));
+            QMenu* m = parent ? parent->addMenu(TrCore(item.caption))
+                              : menuBar()->addMenu(TrCore(item.caption));
             m->setObjectName(Q(item.name));
             m->menuAction()->setObjectName(Q(item.name));
             menus_.insert(key, m);
@@ -82,8 +108,8 @@ void TForm1::BuildMenus() {
             open.push_back(m);
             continue;
         }
-        QAction* a =
-            parent ? parent->addAction(Q(item.caption)) : menuBar()->addAction(Q(item.caption));
+        QAction* a = parent ? parent->addAction(TrCore(item.caption))
+                            : menuBar()->addAction(TrCore(item.caption));
         a->setObjectName(Q(item.name));
         a->setCheckable(item.kind == MenuKind::Check);
         if (*item.shortcut) a->setShortcut(QKeySequence(Q(item.shortcut)));
@@ -128,6 +154,14 @@ void TForm1::BuildMenus() {
             id, [this, id] { editor_.ViewCommand(id); }, false);
     SetCommand(
         MenuId::MenuExit, [this] { close(); }, false);
+    SetCommand(
+        MenuId::MenuPointEditing,
+        [this] {
+            MouseEditor& m = area_->mouseEditor();
+            m.pointEditing = !m.pointEditing;
+            menuState_.SetChecked(MenuId::MenuPointEditing, m.pointEditing);
+        },
+        false);
     for (MenuId id : MenuTree() | std::views::transform(&MenuItemDef::id)) SyncMenuItem(id);
 }
 
@@ -136,8 +170,10 @@ void TForm1::SetCommand(MenuId id, std::function<void()> command, bool recordUnd
     if (a == nullptr) return;
     disconnect(a, &QAction::triggered, this, nullptr);
     connect(a, &QAction::triggered, this, [this, command = std::move(command), recordUndo] {
+        BeginAction();
         editor_.Run(command, recordUndo);
         if (onDocumentTouched) onDocumentTouched();
+        ShowStatusLines();
     });
 }
 
@@ -163,11 +199,12 @@ void TForm1::BuildControls() {
     QFont bold = area_->font();
     bold.setBold(true);
     LabelDia->setFont(bold);
-    static const char* const kDesignCaptions[4] = {"Sollwert", "Istwert", "Curve 3", "Curve 4"};
+    static const char* const kDesignCaptions[4] = {QT_TR_NOOP("Sollwert"), QT_TR_NOOP("Istwert"),
+                                                   QT_TR_NOOP("Curve 3"), QT_TR_NOOP("Curve 4")};
     static const char* const kNames[4] = {"LabelCurve1", "Labelcurve2", "LabelCurve3",
                                           "LabelCurve4"};
     for (int k = 0; k < 4; ++k) {
-        LabelCurve[k] = new QLabel(Q(kDesignCaptions[k]), area_);
+        LabelCurve[k] = new QLabel(tr(kDesignCaptions[k]), area_);
         LabelCurve[k]->setObjectName(Q(kNames[k]));
         LabelCurve[k]->setAutoFillBackground(true);
         LabelCurve[k]->setFont(bold);
@@ -175,7 +212,7 @@ void TForm1::BuildControls() {
         LabelCurve[k]->hide();
     }
 
-    GroupBoxRoomLength = new QGroupBox(QStringLiteral("Room "), area_);
+    GroupBoxRoomLength = new QGroupBox(tr("Room "), area_);
     GroupBoxRoomLength->setObjectName(QStringLiteral("GroupBoxRoomLength"));
     GroupBoxRoomLength->setAutoFillBackground(true);
     auto* grid = new QGridLayout(GroupBoxRoomLength);
@@ -190,18 +227,22 @@ void TForm1::BuildControls() {
             value = v;
             if (onDocumentTouched) onDocumentTouched();
         });
-        grid->addWidget(new QLabel(Q(caption), GroupBoxRoomLength), row, 0);
+        grid->addWidget(new QLabel(tr(caption), GroupBoxRoomLength), row, 0);
         grid->addWidget(spin, row, 1);
-        grid->addWidget(new QLabel(QStringLiteral("cm"), GroupBoxRoomLength), row, 2);
+        grid->addWidget(new QLabel(tr("cm"), GroupBoxRoomLength), row, 2);
         return spin;
     };
-    SpinEditRoomDepth = addSpin(0, "Depth", "SpinEditRoomDepth", ws_.RoomDepth);
-    SpinEditRoomWidth = addSpin(1, "Width", "SpinEditRoomWidth", ws_.RoomWidth);
+    SpinEditRoomDepth = addSpin(0, QT_TR_NOOP("Depth"), "SpinEditRoomDepth", ws_.RoomDepth);
+    SpinEditRoomWidth = addSpin(1, QT_TR_NOOP("Width"), "SpinEditRoomWidth", ws_.RoomWidth);
     GroupBoxRoomLength->adjustSize();
     GroupBoxRoomLength->hide();
 
     statusLabel_ = new QLabel(this);
-    statusBar()->addWidget(statusLabel_, 1);
+    statusLabel_->setMinimumWidth(220);
+    statusBar()->addWidget(statusLabel_);
+    hintLabel_ = new QLabel(this);
+    hintLabel_->setObjectName(QStringLiteral("LabelHint"));
+    statusBar()->addWidget(hintLabel_, 1);
     resultLabel_ = new QLabel(this);
     resultLabel_->setObjectName(QStringLiteral("LabelResult"));
     statusBar()->addPermanentWidget(resultLabel_);
@@ -212,10 +253,14 @@ void TForm1::BuildControls() {
 
     connect(area_, &DiagramWidget::painted, this, [this] { PlaceLabels(); });
     connect(area_, &DiagramWidget::mouseAt, this, [this](int x, int y) { ShowStatus(x, y); });
-    connect(area_, &DiagramWidget::curveEditStarted, this, [this] { editor_.BeginCurveChange(); });
+    connect(area_, &DiagramWidget::curveEditStarted, this, [this] {
+        BeginAction();
+        editor_.BeginCurveChange();
+    });
     connect(area_, &DiagramWidget::curveEditFinished, this, [this] {
         editor_.EndCurveChange();
         if (onDocumentTouched) onDocumentTouched();
+        ShowStatusLines();
     });
 }
 
@@ -228,13 +273,48 @@ void TForm1::SetRoomBoxVisible(bool visible) {
 }
 
 void TForm1::ShowResult(const std::string& text) {
-    resultLabel_->setText(QString::fromStdString(text));
+    statusLines_.SetResult(text);
+    ShowStatusLines();
 }
 
+void TForm1::BeginAction() {
+    statusLines_.BeginAction();
+    ShowStatusLines();
+}
+
+void TForm1::ShowStatusLines() {
+    // Undo back to the start counts as untouched; an opened project does not.
+    statusLines_.SetUntouched(AllCurves(ws_) == startCurves_);
+    resultLabel_->setText(TrCore(statusLines_.Result()));
+    transferLabel_->setText(TrCore(statusLines_.Transfer()));
+    hintLabel_->setText(TrCore(statusLines_.Hint()));
+}
+
+QSize DefaultWindowSize(QSize available) {
+    const int w = std::max(1100, available.width() * 7 / 10);
+    const int h = std::max(650, available.height() * 7 / 10);
+    return {std::min(w, available.width()), std::min(h, available.height())};
+}
+
+// The size the window had when it was last closed, else the default.
+void TForm1::RestoreWindowSize() {
+    const QSettings settings(QStringLiteral("quorvane"), QStringLiteral("quorvane"));
+    if (restoreGeometry(settings.value(kWindowGeometryKey).toByteArray())) return;
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    resize(DefaultWindowSize(screen ? screen->availableGeometry().size() : QSize(1100, 650)));
+}
+
+void TForm1::SaveWindowSize() {
+    QSettings(QStringLiteral("quorvane"), QStringLiteral("quorvane"))
+        .setValue(kWindowGeometryKey, saveGeometry());
+}
+
+// Runs after every paint of the drawing area: each call below must leave a
+// label alone when it already shows what it should, or the label's own repaint
+// would paint the area again, for ever.
 void TForm1::PlaceLabels() {
     const DiagramLabels& labels = area_->labels();
-    LabelDia->setText(QString::fromStdString(labels.title));
-    LabelDia->adjustSize();
+    if (SetLabelText(LabelDia, TrCore(labels.title))) LabelDia->adjustSize();
     LabelDia->move(labels.titleRight - LabelDia->width(), labels.titleTop);
     for (int k = 0; k < 4; ++k) {
         const LegendLabel& l = labels.legend[static_cast<std::size_t>(k)];
@@ -243,12 +323,16 @@ void TForm1::PlaceLabels() {
             label->hide();
             continue;
         }
-        label->setText(QString::fromStdString(l.caption));
+        bool resized = SetLabelText(label, TrCore(l.caption));
         const QColor bg(l.colour & 0xFF, (l.colour >> 8) & 0xFF, (l.colour >> 16) & 0xFF);
-        label->setStyleSheet(
-            QStringLiteral("QLabel { background-color: %1; color: white; padding: 0 2px; }")
-                .arg(bg.name()));
-        label->adjustSize();
+        if (label->property(kLegendColour).value<QColor>() != bg) {
+            label->setProperty(kLegendColour, bg);
+            label->setStyleSheet(
+                QStringLiteral("QLabel { background-color: %1; color: white; padding: 0 2px; }")
+                    .arg(bg.name()));
+            resized = true;
+        }
+        if (resized) label->adjustSize();
         label->move(l.left, l.top);
         label->show();
     }
@@ -257,12 +341,12 @@ void TForm1::PlaceLabels() {
 }
 
 void TForm1::ShowStatus(int x, int y) {
-    statusLabel_->setText(
-        QString::fromStdString(PositionText(ws_.Current(), ws_.ViewWidth, ws_.ViewHeight, x, y)));
+    statusLabel_->setText(TrCore(PositionText(ws_.Current(), ws_.ViewWidth, ws_.ViewHeight, x, y)));
 }
 
 void TForm1::ShowTransferLine(const std::string& text) {
-    transferLabel_->setText(QString::fromStdString(text));
+    statusLines_.SetTransfer(text);
+    ShowStatusLines();
 }
 
 void TForm1::SyncRoomSize() {
@@ -276,8 +360,7 @@ bool TForm1::TransferStopsForClose() {
     if (progress == nullptr || !progress->isVisible()) return true;
     if (!closeAfterTransfer_) {
         const auto answer = QMessageBox::question(
-            this, windowTitle(),
-            QStringLiteral("A transfer to the DSP is running. Stop it and close?"));
+            this, windowTitle(), tr("A transfer to the DSP is running. Stop it and close?"));
         if (answer != QMessageBox::Yes) return false;
         closeAfterTransfer_ = true;
         // Stops between telegrams as Cancel does; the transfer then says
@@ -294,6 +377,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    SaveWindowSize();
     dsp_.link.port().ClosePort();
     event->accept();
 }

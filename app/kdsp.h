@@ -9,6 +9,7 @@
 
 #include "app/editor.h"
 #include "app/menu_tree.h"
+#include "app/status_text.h"
 
 class QAction;
 class QGroupBox;
@@ -33,6 +34,8 @@ class TForm1 : public QMainWindow, public EditorView {
     void SetRoomBoxVisible(bool visible) override;
     void ShowResult(const std::string& text) override;
     QLabel* resultLabel() const { return resultLabel_; }
+    QLabel* transferLabel() const { return transferLabel_; }
+    QLabel* hintLabel() const { return hintLabel_; }
 
     Editor& editor() { return editor_; }
     MenuState& menuState() { return menuState_; }
@@ -67,6 +70,11 @@ class TForm1 : public QMainWindow, public EditorView {
     void SyncMenuItem(MenuId id);
     void PlaceLabels();
     void ShowStatus(int x, int y);
+    // A new action starts: the status lines of the last one go.
+    void BeginAction();
+    void ShowStatusLines();
+    void RestoreWindowSize();
+    void SaveWindowSize();
 
     Workspace& ws_;
     DspSession& dsp_;
@@ -84,7 +92,14 @@ class TForm1 : public QMainWindow, public EditorView {
     QLabel* statusLabel_ = nullptr;
     QLabel* resultLabel_ = nullptr;
     QLabel* transferLabel_ = nullptr;
+    QLabel* hintLabel_ = nullptr;
+    StatusLines statusLines_;
+    std::vector<PointList> startCurves_;  // the workspace as it started
     bool closeAfterTransfer_ = false;
 };
+
+// The window's first size on a screen with this available area: at least
+// 1100 x 650 or 70 % of the screen, the larger, but never beyond the screen.
+QSize DefaultWindowSize(QSize available);
 
 }  // namespace qv

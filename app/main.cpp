@@ -1,6 +1,7 @@
 // The editor: start-up in its fixed order, then the window's event loop.
 
 #include <QApplication>
+#include <QLocale>
 #include <QTimer>
 
 #include <cstdio>
@@ -16,6 +17,7 @@
 #include "dsplink/box_history.h"
 #include "dsplink/dsp_session.h"
 #include "dsplink/qt_serial_device.h"
+#include "translations/language.h"
 
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
@@ -32,9 +34,15 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quorvane"));
+    // One language for the whole window, chosen before the first text is shown.
+    qv::Language language(
+        qv::ChooseLanguage(options.language, QLocale::system().name().toStdString()));
+    language.Install();
     qv::QtUserInterface ui;
 
-    // From the desktop: a per-user folder filled from the demo files.
+    // A project named on the command line is found where it was named;
+    // from the desktop the editor then works in a per-user folder.
+    const std::string projectFile = qv::AbsoluteFromHere(options.projectFile);
     qv::EnterWorkFolder();
     qv::Workspace ws;
     qv::CreateDiagramSet(ws);
@@ -63,8 +71,8 @@ int main(int argc, char** argv) {
     qv::EditorShell shell(ws, dsp, ui, [&ui](qv::TForm1& window) { ui.setParent(&window); });
     ui.onStatusLine = [&shell](const std::string& text) { shell.form().ShowTransferLine(text); };
     qv::ProjectCommands& projects = shell.projects().commands();
-    if (!options.projectFile.empty()) {
-        if (auto error = projects.OpenProjectFile(options.projectFile)) {
+    if (!projectFile.empty()) {
+        if (auto error = projects.OpenProjectFile(projectFile)) {
             if (options.quitAfterStart) {
                 std::fprintf(stderr, "quorvane: %s\n", error->c_str());
                 return 1;

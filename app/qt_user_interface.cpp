@@ -4,9 +4,12 @@
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QStringList>
 
+#include "curves/curve_files.h"
 #include "curves/time_left.h"
+#include "translations/language.h"
 
 namespace qv {
 namespace {
@@ -16,7 +19,7 @@ QString Q(const std::string& s) {
 }
 
 QString TimeLeft(qint64 elapsedMs, double fraction) {
-    return Q(TimeLeftText(elapsedMs, fraction));
+    return TrCore(TimeLeftText(elapsedMs, fraction));
 }
 
 }  // namespace
@@ -39,28 +42,54 @@ QString ToQtFilter(const std::string& filter) {
     return entries.join(QStringLiteral(";;"));
 }
 
+QString QtUserInterface::T(const std::string& text) {
+    return TrCore(text);
+}
+
 void QtUserInterface::Message(const std::string& text) {
-    QMessageBox::information(parent_, QApplication::applicationName(), Q(text));
+    QMessageBox::information(parent_, QApplication::applicationName(), T(text));
+}
+
+bool QtUserInterface::Offer(const std::string& text, const std::string& action) {
+    QMessageBox box(QMessageBox::Information, QApplication::applicationName(), Q(text),
+                    QMessageBox::Ok, parent_);
+    QPushButton* act = box.addButton(Q(action), QMessageBox::AcceptRole);
+    box.exec();
+    return box.clickedButton() == act;
 }
 
 void QtUserInterface::ErrorBox(const std::string& title, const std::string& text) {
-    QMessageBox::critical(parent_, Q(title), Q(text));
+    QMessageBox::critical(parent_, T(title), T(text));
 }
 
 std::optional<std::string> QtUserInterface::ChooseOpenFile(const std::string& filter) {
-    const QString name =
-        QFileDialog::getOpenFileName(parent_, QString(), QString(), ToQtFilter(filter));
+    const QString name = QFileDialog::getOpenFileName(parent_, QString(), QString(),
+                                                      ToQtFilter(T(filter).toStdString()));
     if (name.isEmpty()) return std::nullopt;
     return name.toStdString();
 }
 
 std::optional<std::string> QtUserInterface::ChooseSaveFile(const std::string& filter) {
-    // The name is used as typed: no extension is added.
-    QFileDialog dialog(parent_, QString(), QString(), ToQtFilter(filter));
+    QFileDialog dialog(parent_, QString(), QString(), ToQtFilter(T(filter).toStdString()));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return dialog.selectedFiles().front().toStdString();
+    // A typed name without extension gets the filter's; the question before an
+    // overwrite is asked below, once, with the DSP program files in mind.
+    dialog.setDefaultSuffix(Q(FilterExtension(filter)));
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    for (;;) {
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return std::nullopt;
+        const std::string name =
+            WithFilterExtension(dialog.selectedFiles().front().toStdString(), filter);
+        const std::string question = SaveQuestion(name);
+        if (question.empty() ||
+            QMessageBox::warning(parent_, QApplication::applicationName(), Q(question),
+                                 QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes)
+            return name;
+        dialog.selectFile(Q(name));
+    }
 }
 
 void QtUserInterface::SetBusy(bool busy) {
@@ -73,7 +102,7 @@ void QtUserInterface::SetBusy(bool busy) {
 void QtUserInterface::BeginProgress(const std::string& title) {
     // Nested operations (a write inside a transfer) share the outer dialog.
     if (progressDepth_++ > 0) return;
-    progressTitle_ = Q(title);
+    progressTitle_ = T(title);
     cancelled_ = false;
     progress_ = new QProgressDialog(progressTitle_, QStringLiteral("Cancel"), 0, 1000, parent_);
     progress_->setWindowTitle(progressTitle_);
@@ -92,7 +121,7 @@ void QtUserInterface::Progress(double fraction, const std::string& text) {
     if (!progress_) return;
     fraction = fraction < 0 ? 0 : (fraction > 1 ? 1 : fraction);
     progress_->setLabelText(QStringLiteral("%1\n%2 %  -  %3")
-                                .arg(Q(text))
+                                .arg(T(text))
                                 .arg(static_cast<int>(fraction * 100))
                                 .arg(TimeLeft(elapsed_.elapsed(), fraction)));
     progress_->setValue(static_cast<int>(fraction * 1000));
@@ -107,7 +136,7 @@ bool QtUserInterface::ProgressCancelled() {
 }
 
 void QtUserInterface::StatusLine(const std::string& text) {
-    if (onStatusLine) onStatusLine(text);
+    if (onStatusLine) onStatusLine(T(text).toStdString());
 }
 
 void QtUserInterface::EndProgress() {

@@ -22,6 +22,7 @@ class QtUserInterface : public UserInterface {
     void setParent(QWidget* parent) { parent_ = parent; }
 
     void Message(const std::string& text) override;
+    bool Offer(const std::string& text, const std::string& action) override;
     void ErrorBox(const std::string& title, const std::string& text) override;
     std::optional<std::string> ChooseOpenFile(const std::string& filter) override;
     std::optional<std::string> ChooseSaveFile(const std::string& filter) override;
@@ -36,6 +37,8 @@ class QtUserInterface : public UserInterface {
     std::function<void(const std::string&)> onStatusLine;
 
   private:
+    // A core text in the window's language.
+    static QString T(const std::string& text);
     QPointer<QWidget> parent_;
     QPointer<QProgressDialog> progress_;
     QElapsedTimer elapsed_;

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "curves/tr.h"
 #include "diagram/diagram_layout.h"
 #include "diagram/mouse_edit.h"
 
@@ -26,7 +27,7 @@ std::string PositionText(const Diagram& d, std::int32_t viewWidth, std::int32_t 
     if (!v.valid || !std::isfinite(v.X) || !std::isfinite(v.Y)) return {};
     char x[64];
     if (d.xUnit == "Pkt")
-        std::snprintf(x, sizeof x, "sample %ld", std::lround(v.X));
+        std::snprintf(x, sizeof x, "%s%ld", QV_TR("sample "), std::lround(v.X));
     else
         std::snprintf(x, sizeof x, "%.*f %s", Decimals(v.TolX), v.X, d.xUnit.c_str());
     char y[64];

@@ -83,4 +83,11 @@ void EnterWorkFolder() {
     if (ec) std::fprintf(stderr, "quorvane: cannot work in %s\n", c.folder.string().c_str());
 }
 
+std::string AbsoluteFromHere(const std::string& path) {
+    if (path.empty()) return path;
+    std::error_code ec;
+    const fs::path p = fs::absolute(path, ec);
+    return ec ? path : p.lexically_normal().string();
+}
+
 }  // namespace qv

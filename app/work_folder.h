@@ -36,5 +36,8 @@ std::vector<std::filesystem::path> InstalledDemoFolders();
 // Chooses with the process's environment and changes into the folder; a
 // problem is printed on standard error and the current folder stays.
 void EnterWorkFolder();
+// A path given before the move, made absolute against the current folder;
+// empty stays empty.
+std::string AbsoluteFromHere(const std::string& path);
 
 }  // namespace qv

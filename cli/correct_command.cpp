@@ -1,6 +1,7 @@
 // quorvane-cli correct: the correction target of "Correction Target…" from a
 // measurement file, written as the desired level (and group delay).
 
+#include <cstdio>
 #include <memory>
 #include <string>
 
@@ -17,6 +18,7 @@ struct CorrectOptions {
     std::string measured, measuredDelay, target, level, delay;
     TargetSettings s;
     double tilt = 0, reference = 0;
+    ImportArgs args;
 };
 
 bool Write(const std::string& file, const PointList& list, UserInterface& ui) {
@@ -39,15 +41,17 @@ int Run(CorrectOptions& o, bool tiltGiven, bool referenceGiven) {
         s.house = ImportLevel(o.target);
     }
     if (auto e = CheckTargetSettings(s)) throw UsageError(*e);
-    const PointList measured = ImportLevel(o.measured);
+    const ImportOptions options = ToImportOptions(o.args);
+    const ImportedMeasurement m = ImportForCommand(o.measured, options);
+    const PointList& measured = m.level;
     if (auto e = CheckMeasurement(measured, s, "measurement")) {
         ui.Message(*e);
         return kExitRefused;
     }
     PointList measuredDelay;
     if (s.delayCorrection) {
-        measuredDelay = o.measuredDelay.empty() ? ImportMeasurement(o.measured).groupDelay
-                                                : ImportDelay(o.measuredDelay);
+        measuredDelay =
+            o.measuredDelay.empty() ? m.groupDelay : ImportDelay(o.measuredDelay, options);
         if (measuredDelay.empty()) {
             ui.Message("--delay needs --measured-delay or a measurement with a phase.");
             return kExitRefused;
@@ -58,8 +62,12 @@ int Run(CorrectOptions& o, bool tiltGiven, bool referenceGiven) {
         }
     }
     if (!Write(o.level, LevelCorrection(measured, s), ui)) return kExitRefused;
-    if (s.delayCorrection && !Write(o.delay, DelayCorrection(measuredDelay, s), ui))
-        return kExitRefused;
+    if (s.delayCorrection) {
+        const PointList d = DelayCorrection(measuredDelay, s, measured);
+        std::fprintf(stderr, "Delay target at its %.3g ms limit at %.1f %% of the band.\n",
+                     s.maxDelay, 100.0 * DelayAtLimitShare(d, s));
+        if (!Write(o.delay, d, ui)) return kExitRefused;
+    }
     return kExitOk;
 }
 
@@ -82,11 +90,16 @@ CommandRun Setup(CLI::App& cmd) {
     cmd.add_option("--max-cut", o->s.maxCut, "largest cut in dB")->capture_default_str();
     cmd.add_option("--max-delay", o->s.maxDelay, "largest added delay in ms")
         ->capture_default_str();
-    cmd.add_option("--smooth", o->s.smoothing, "smooth 1/N octave first: 1, 2, 3, 6, 12, 24, 48");
+    o->s.smoothing = 6;
+    cmd.add_option("--smooth", o->s.smoothing,
+                   "smooth 1/N octave first: 1, 2, 3, 6, 12, 24, 48; 0 for none")
+        ->capture_default_str();
     auto* reference =
         cmd.add_option("--reference", o->reference, "put the measurement at 0 dB here (Hz)");
     cmd.add_option("--level", o->level, "write the desired level here")->required();
-    cmd.add_option("--delay", o->delay, "write the desired group delay here");
+    cmd.add_option("--delay", o->delay,
+                   "write the desired group delay here (delay correction only with this)");
+    AddImportOptions(cmd, o->args);
     return [o, tilt, reference] { return Run(*o, tilt->count() > 0, reference->count() > 0); };
 }
 

@@ -10,10 +10,12 @@
 #include <optional>
 
 #include "cli/cli_command.h"
+#include "cli/cli_language.h"
 #include "cli/cli_user_interface.h"
 #include "correction/predicted_result.h"
 #include "curves/curve_files.h"
 #include "curves/number_syntax.h"
+#include "curves/tr.h"
 #include "dsp_dialogs/setup_dialog_logic.h"
 #include "dspbox/virtual_dsp_box.h"
 #include "dsplink/apply_profile.h"
@@ -187,7 +189,10 @@ bool RunOperation(DspSession& s, UserInterface& ui, const Options& o) {
         if (!ProgramFileThere(s, ui)) return false;
         const PointList filter = ReadXYFile(o.positional[0], ui);
         const bool ok = EqualizerPath(s, ui, filter, write);
-        if (ok) std::cerr << "Filter in Set " << choice.set + 1 << " geschrieben\n";
+        if (ok)
+            std::cerr << Tr(std::string(QV_TR("Filter in Set ")) + std::to_string(choice.set + 1) +
+                            QV_TR(" geschrieben"))
+                      << "\n";
         return ok;
     }
     if (op == "read-filter") {

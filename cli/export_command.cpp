@@ -10,19 +10,28 @@
 #include "cli/correction_inputs.h"
 #include "export/export_synthesis.h"
 #include "export/filter_writers.h"
+#include "project/project_file.h"
 
 namespace qv::cli {
 namespace {
 
 struct ExportOptions {
-    std::string level, delay, correction, phase = "linear", format = "wav", out;
+    std::string level, delay, correction, project, phase = "linear", format = "wav", out;
     std::int32_t taps = 0;
     double rate = 0;
 };
 
 int Run(const ExportOptions& o) {
     ExportTargets targets;
-    targets.level = ImportLevel(o.level);
+    if (!o.project.empty()) {
+        // The project's desired curves; a file option given beside it wins.
+        const LoadedProject p = ReadProject(o.project);
+        targets.level = p.ws.Curve(FrequencyResponseDiagram, CurveRole::Desired).points;
+        targets.delay = p.ws.Curve(GroupDelayDiagram, CurveRole::Desired).points;
+    } else if (o.level.empty()) {
+        throw UsageError("--level or --project is required");
+    }
+    if (!o.level.empty()) targets.level = ImportLevel(o.level);
     if (!o.delay.empty()) targets.delay = ImportDelay(o.delay);
     if (!o.correction.empty()) targets.correction = ImportLevel(o.correction);
     const ExportPhase phase = *ParsePhase(o.phase);
@@ -44,9 +53,11 @@ CommandRun Setup(CLI::App& cmd) {
     cmd.footer(
         "Curve inputs are any file the measurement importer reads. Linear phase has a latency "
         "of taps/2 samples; minimum phase has none and takes no delay target.");
-    cmd.add_option("--level", o->level, "the desired level (dB over Hz)")->required();
+    cmd.add_option("--level", o->level, "the desired level (dB over Hz)");
     cmd.add_option("--delay", o->delay, "the desired group delay (ms over Hz)");
     cmd.add_option("--correction", o->correction, "a correction curve added to the level");
+    cmd.add_option("--project", o->project,
+                   "take the desired level and delay from this project (.qvproj)");
     cmd.add_option("--rate", o->rate, "sample rate of the convolver in Hz")
         ->required()
         ->check(CLI::Range(kMinExportRate, kMaxExportRate));

@@ -5,7 +5,11 @@
 #include <exception>
 #include <iostream>
 
+#include <QLocale>
+
 #include "cli/cli_command.h"
+#include "cli/cli_language.h"
+#include "translations/language.h"
 
 namespace qv::cli {
 
@@ -21,6 +25,10 @@ int main(int argc, char** argv) {
     CLI::App app{"The Quorvane DSP Editor's work without a window, for scripts and batches.",
                  "quorvane-cli"};
     app.require_subcommand(1);
+    std::string language;
+    app.add_option("--lang", language,
+                   "de: the original texts, en: English (default: from the locale)")
+        ->check(CLI::IsMember({"de", "en"}));
     auto commands = Commands();
     std::sort(commands.begin(), commands.end(),
               [](const auto& a, const auto& b) { return std::strcmp(a.name, b.name) < 0; });
@@ -34,6 +42,7 @@ int main(int argc, char** argv) {
     } catch (const CLI::ParseError& e) {
         return app.exit(e) == 0 ? kExitOk : kExitUsage;
     }
+    UseLanguage(qv::ChooseLanguage(language, QLocale::system().name().toStdString()));
     for (const auto& [sub, run] : runs) {
         if (!sub->parsed()) continue;
         try {
@@ -43,7 +52,7 @@ int main(int argc, char** argv) {
                       << "\nRun with --help for more information.\n";
             return kExitUsage;
         } catch (const std::exception& e) {
-            std::cerr << e.what() << "\n";
+            std::cerr << Tr(e.what()) << "\n";
             return kExitRefused;
         }
     }

@@ -16,12 +16,14 @@ struct SmoothOptions {
     int fraction = 0;
     std::string file, out;
     bool delay = false;
+    ImportArgs args;
 };
 
 int Run(const SmoothOptions& o) {
     if (!IsSmoothingFraction(o.fraction)) throw UsageError(kBadFractionMessage);
     CliUserInterface ui;
-    const PointList curve = o.delay ? ImportDelay(o.file) : ImportLevel(o.file);
+    const ImportOptions options = ToImportOptions(o.args);
+    const PointList curve = o.delay ? ImportDelay(o.file, options) : ImportLevel(o.file, options);
     const PointList smoothed = SmoothFractionalOctave(
         curve, o.fraction, o.delay ? SmoothingKind::Delay : SmoothingKind::Level);
     if (!CheckFileWritable(o.out, ui)) return kExitRefused;
@@ -39,6 +41,7 @@ CommandRun Setup(CLI::App& cmd) {
     cmd.add_option("FILE", o->file, "the curve (any importable file)")->required();
     cmd.add_option("--out", o->out, "write the smoothed curve here (XY-Format)")->required();
     cmd.add_flag("--delay", o->delay, "the file is a group delay");
+    AddImportOptions(cmd, o->args);
     return [o] { return Run(*o); };
 }
 

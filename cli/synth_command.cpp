@@ -38,6 +38,8 @@ struct SynthOptions {
     std::string project;  // the curves, room and filter designs of a project instead
     std::int32_t taps = 0, depth = 400, width = 400;
     double rate = 0;
+    bool fitHeadroom = false;
+    ImportArgs args;  // how --measured and --measured-delay are read
 };
 
 // The peak coefficient always, the headroom message when the box would clip
@@ -46,13 +48,14 @@ int Predict(const SynthOptions& o, const PointList& filter, std::int32_t n, doub
             UserInterface& ui) {
     const Headroom h = FilterHeadroom(filter);
     std::fprintf(stderr, "peak coefficient %.6f\n", h.peak);
-    if (h.Clips()) ui.Message(HeadroomMessage(h));
+    if (h.Clips()) ui.Message(HeadroomMessage(h) + " (--fit-headroom does it.)");
+    const ImportOptions options = ToImportOptions(o.args);
     if (!o.measured.empty()) {
-        const PointList p = PredictLevel(ImportLevel(o.measured), filter, fs);
+        const PointList p = PredictLevel(ImportLevel(o.measured, options), filter, fs);
         if (!o.predicted.empty() && !Write(o.predicted, p, ui)) return kExitRefused;
     }
     if (!o.measuredDelay.empty()) {
-        const PointList p = PredictDelay(ImportDelay(o.measuredDelay), filter, n, fs);
+        const PointList p = PredictDelay(ImportDelay(o.measuredDelay, options), filter, n, fs);
         if (!o.predictedDelay.empty() && !Write(o.predictedDelay, p, ui)) return kExitRefused;
     }
     return kExitOk;
@@ -78,9 +81,10 @@ Workspace ProjectWorkspace(const SynthOptions& o, DspProgramProfile& profile, bo
 }
 
 int Run(const SynthOptions& o, bool tapsGiven, bool rateGiven, bool depthGiven, bool widthGiven) {
-    if (o.project.empty() &&
-        (o.variant.empty() || o.level.empty() || o.delay.empty() || o.correction.empty()))
-        throw UsageError("give --variant, --level, --delay and --correction, or --project");
+    if (o.project.empty() && (o.variant.empty() || o.level.empty() || o.correction.empty()))
+        throw UsageError(
+            "give --variant, --level and --correction (--delay too unless flat), or "
+            "--project");
     const bool room = o.variant == "room";
     DspProgramProfile profile = DeriveProfile(1, 48000);
     CliUserInterface ui;
@@ -97,11 +101,22 @@ int Run(const SynthOptions& o, bool tapsGiven, bool rateGiven, bool depthGiven, 
         in.variant = variant;
         in.profile = ProfileOf(in.variant, profile);
         in.room = {o.depth, o.width};
-        if (!Load(in.targets.level, o.level, ui) || !Load(in.targets.delay, o.delay, ui) ||
-            !Load(in.targets.correction, o.correction, ui))
+        if (!Load(in.targets.level, o.level, ui) || !Load(in.targets.correction, o.correction, ui))
+            return kExitRefused;
+        if (o.delay.empty())
+            in.targets.delay = {{1.0, 0.0}, {100000.0, 0.0}};
+        else if (!Load(in.targets.delay, o.delay, ui))
             return kExitRefused;
     }
-    const ExecuteResult r = ComputeExecute(in);
+    ExecuteResult r = ComputeExecute(in);
+    // The filter scales with the target: lowering it by the named amount
+    // brings the peak coefficient within the box's range in one step.
+    if (o.fitHeadroom && r.refusal.empty() && r.headroom.Clips()) {
+        const double lower = HeadroomLoweringDb(r.headroom);
+        for (CurvePoint& p : in.targets.level) p.y -= lower;
+        r = ComputeExecute(in);
+        std::fprintf(stderr, "target lowered by %.1f dB for headroom\n", lower);
+    }
     if (!r.refusal.empty()) {
         ui.Message(r.refusal);
         return kExitRefused;
@@ -124,7 +139,8 @@ CommandRun Setup(CLI::App& cmd) {
     cmd.add_option("--variant", o->variant, "eq (amplitude and delay) or room (eq with --project)")
         ->check(CLI::IsMember({"eq", "room"}));
     cmd.add_option("--level", o->level, "the desired level (DAT)")->excludes(project);
-    cmd.add_option("--delay", o->delay, "the desired group delay (DAT)")->excludes(project);
+    cmd.add_option("--delay", o->delay, "the desired group delay (DAT; default flat 0 ms)")
+        ->excludes(project);
     cmd.add_option("--correction", o->correction, "the correction curve (DAT)")->excludes(project);
     cmd.add_option("--filter", o->filter, "write the filter here")->required();
     // The inverse transform grows with the square of the length.
@@ -148,6 +164,9 @@ CommandRun Setup(CLI::App& cmd) {
     cmd.add_option("--predicted-delay", o->predictedDelay,
                    "write measured + filter group delay here")
         ->needs(measuredDelay);
+    cmd.add_flag("--fit-headroom", o->fitHeadroom,
+                 "where the filter would clip, lower the target by the named amount first");
+    AddImportOptions(cmd, o->args, "--measured-rate");
     return [o, taps, rate, depth, width] {
         return Run(*o, taps->count() > 0, rate->count() > 0, depth->count() > 0,
                    width->count() > 0);

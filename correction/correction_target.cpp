@@ -4,6 +4,8 @@
 #include <cmath>
 #include <limits>
 #include <numbers>
+#include <utility>
+#include <vector>
 
 #include "correction/smoothing.h"
 
@@ -138,18 +140,91 @@ PointList LevelCorrection(const PointList& measured, const TargetSettings& s) {
     return c;
 }
 
-PointList DelayCorrection(const PointList& measuredDelay, const TargetSettings& s) {
-    const PointList g = Prepared(measuredDelay, s, SmoothingKind::Delay);
-    double least = std::numeric_limits<double>::infinity();
-    for (const CurvePoint& p : g)
-        if (p.x >= s.from && p.x <= s.to) least = std::min(least, p.y);
+namespace {
+
+struct DelayPoint {
+    double f, g, weight;
+    bool reliable;
+};
+
+// Each delay point with its weight (the log-frequency span it covers, less
+// where the level sits below its 1/3-octave surroundings) and whether the
+// level there is trustworthy.
+std::vector<DelayPoint> WeighDelay(const PointList& delay, const PointList& level) {
+    std::vector<DelayPoint> pts;
+    const PointList smoothedLevel =
+        level.empty() ? PointList{} : SmoothFractionalOctave(level, 3, SmoothingKind::Level);
+    for (std::size_t i = 0; i < delay.size(); ++i) {
+        const double lo = i == 0 ? delay[i].x : std::sqrt(delay[i - 1].x * delay[i].x);
+        const double hi =
+            i + 1 == delay.size() ? delay[i].x : std::sqrt(delay[i].x * delay[i + 1].x);
+        DelayPoint p{delay[i].x, delay[i].y, std::log2(hi / lo), true};
+        if (!level.empty()) {
+            const double l = ValueAtLogFrequency(level, p.f);
+            // A point quieter than its surroundings counts less; a loud one
+            // (a room mode) no more than its share of the band.
+            const double local = ValueAtLogFrequency(smoothedLevel, p.f);
+            p.reliable = l - local >= -kUnreliableDipDb;
+            p.weight *= std::min(1.0, std::pow(10.0, (l - local) / 10.0));
+        }
+        pts.push_back(p);
+    }
+    return pts;
+}
+
+double WeightedMedian(std::vector<std::pair<double, double>> valueWeight) {
+    std::sort(valueWeight.begin(), valueWeight.end());
+    double total = 0.0;
+    for (const auto& [v, w] : valueWeight) total += w;
+    double run = 0.0;
+    for (const auto& [v, w] : valueWeight) {
+        run += w;
+        if (run >= 0.5 * total) return v;
+    }
+    return valueWeight.empty() ? 0.0 : valueWeight.back().first;
+}
+
+}  // namespace
+
+PointList DelayCorrection(const PointList& measuredDelay, const TargetSettings& s,
+                          const PointList& measuredLevel) {
+    const std::vector<DelayPoint> pts = WeighDelay(measuredDelay, measuredLevel);
+    PointList reliable;
+    for (const DelayPoint& p : pts)
+        if (p.reliable) AppendPoint(reliable, p.f, p.g);
+    PointList bridged;
+    bridged.reserve(pts.size());
+    for (const DelayPoint& p : pts)
+        AppendPoint(bridged, p.f,
+                    p.reliable || reliable.empty() ? p.g : ValueAtLogFrequency(reliable, p.f));
+    const PointList g = Prepared(bridged, s, SmoothingKind::Delay);
+    double latest = std::numeric_limits<double>::infinity();
+    std::vector<std::pair<double, double>> inBand;
+    for (std::size_t i = 0; i < g.size(); ++i)
+        if (g[i].x >= s.from && g[i].x <= s.to && (pts[i].reliable || reliable.empty())) {
+            latest = std::min(latest, g[i].y);
+            inBand.emplace_back(g[i].y, pts[i].weight);
+        }
+    const double reference =
+        inBand.empty() ? latest : std::max(latest, WeightedMedian(inBand) - 0.5 * s.maxDelay);
     PointList d;
     d.reserve(g.size());
     for (const CurvePoint& p : g) {
-        const double clipped = std::clamp(least - p.y, -s.maxDelay, 0.0);
+        const double clipped = std::clamp(reference - p.y, -s.maxDelay, 0.0);
         AppendPoint(d, p.x, 0.0 + clipped * BandFade(p.x, s.from, s.to));
     }
     return d;
+}
+
+double DelayAtLimitShare(const PointList& d, const TargetSettings& s) {
+    if (!(s.maxDelay > 0.0)) return 0.0;
+    std::size_t inBand = 0, atLimit = 0;
+    for (const CurvePoint& p : d)
+        if (p.x >= s.from && p.x <= s.to) {
+            ++inBand;
+            atLimit += p.y <= -s.maxDelay * (1.0 - 1e-9);
+        }
+    return inBand ? static_cast<double>(atLimit) / static_cast<double>(inBand) : 0.0;
 }
 
 }  // namespace qv

@@ -54,8 +54,22 @@ double TargetLevel(const TargetSettings& s, double f);
 // clipped to [-maxCut, +maxBoost] and faded outside the band. The settings
 // must have passed the checks.
 PointList LevelCorrection(const PointList& measured, const TargetSettings& s);
-// D(f) = min over the band of G - G(f), clipped to [-maxDelay, 0] and faded.
-// In the group delay convention late reads negative, so D never adds lead.
-PointList DelayCorrection(const PointList& measuredDelay, const TargetSettings& s);
+// D(f) = R - G(f), clipped to [-maxDelay, 0] and faded. In the group delay
+// convention late reads negative, so D never adds lead. G is the measured
+// delay with the points where the level shows a deep narrow dip (its phase
+// is noise there) bridged from their neighbours, then smoothed with the
+// level's fraction. The reference R is the latest smoothed delay in the band,
+// but never more than half the delay limit below the band's median (over log
+// frequency, points quieter than their surroundings weighing less): a room's
+// late low-frequency delays cannot pull the whole band onto the limit.
+// Without a level every point counts by its span of log frequency.
+PointList DelayCorrection(const PointList& measuredDelay, const TargetSettings& s,
+                          const PointList& measuredLevel = {});
+// The share (0 ... 1) of the points of a delay correction inside the band
+// that sit on the delay limit.
+double DelayAtLimitShare(const PointList& delayCorrection, const TargetSettings& s);
+// A dip deeper than this under the 1/3-octave smoothed level marks a delay
+// point as unreliable.
+constexpr double kUnreliableDipDb = 6.0;
 
 }  // namespace qv

@@ -116,12 +116,22 @@ Headroom FilterHeadroom(const PointList& filter) {
     return h;
 }
 
+double HeadroomLoweringDb(const Headroom& h) {
+    return std::ceil(h.excessDb * 10.0) / 10.0;
+}
+
+std::string HeadroomActionText(const Headroom& h) {
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "Lower by %.1f dB and Execute", HeadroomLoweringDb(h));
+    return buf;
+}
+
 std::string HeadroomMessage(const Headroom& h) {
     char buf[200];
     std::snprintf(buf, sizeof buf,
                   "The filter clips in the DSP: its largest coefficient is %.3f (the DSP holds "
                   "at most 1). Lower the target by %.1f dB.",
-                  h.peak, std::ceil(h.excessDb * 10.0) / 10.0);
+                  h.peak, HeadroomLoweringDb(h));
     return buf;
 }
 

@@ -35,6 +35,11 @@ struct Headroom {
     bool Clips() const { return peak > 1.0; }
 };
 Headroom FilterHeadroom(const PointList& filter);
+// The dB by which the headroom message says to lower the target: the excess
+// rounded up to 0.1 dB, so that lowering by it always suffices.
+double HeadroomLoweringDb(const Headroom& h);
+// The caption of the button beside the headroom message that does it.
+std::string HeadroomActionText(const Headroom& h);
 std::string HeadroomMessage(const Headroom& h);
 
 // What a filter of n taps at fs makes of a measurement: measured + filter,

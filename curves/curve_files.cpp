@@ -3,16 +3,18 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <filesystem>
 #include <utility>
 
 #include "curves/number_syntax.h"
 #include "curves/text_file.h"
+#include "curves/tr.h"
 
 namespace qv {
 namespace {
 
 std::string AccessMessage(const std::string& name) {
-    return "Fehler beim Zugriff auf " + name + " !";
+    return QV_TR("Fehler beim Zugriff auf ") + name + " !";
 }
 
 std::string_view DropLeadingBlanks(std::string_view s) {
@@ -53,14 +55,13 @@ bool CheckFileWritable(const std::string& name, UserInterface& ui) {
     return false;
 }
 
-PointList ReadXYFile(const std::string& name, UserInterface& ui) {
-    PointList list;
+XYFileContents ReadXYFileContents(const std::string& name) {
+    XYFileContents c;
     LineReader in(name);
     std::string line;
-    int faultyLines = 0;
     // One byte more than is read tells whether a character runs across the
     // cut, so that a message never shows half of it.
-    while (CountPoints(list) < kMaxXYPoints && in.ReadLine(line, kLineChars + 1)) {
+    while (CountPoints(c.points) < kMaxXYPoints && in.ReadLine(line, kLineChars + 1)) {
         const std::string_view head = CutAtCharBoundary(line, kLineChars);
         std::string_view rest = DropLeadingBlanks(std::string_view(line).substr(0, kLineChars));
         const std::size_t blank = rest.find(' ');
@@ -71,18 +72,25 @@ PointList ReadXYFile(const std::string& name, UserInterface& ui) {
         const auto x = ToNumber(xText);
         const auto y = ToNumber(yText);
         if (x && y) {
-            AppendPoint(list, *x, *y);
+            AppendPoint(c.points, *x, *y);
             continue;
         }
-        ++faultyLines;
-        if (faultyLines <= kMaxLineMessages) {
-            if (!x) ui.Message(std::string(head) + "   Fehler !!! ");
-            if (!y) ui.Message(std::string(head) + "   Fehler !!!  ");
-        } else if (faultyLines == kMaxLineMessages + 1) {
-            ui.Message("Weitere fehlerhafte Zeilen in " + name + " werden nicht gemeldet.");
-        }
+        if (c.faultyLines++ == 0)
+            c.firstFault =
+                std::string(head) + (x ? QV_TR("   Fehler !!!  ") : QV_TR("   Fehler !!! "));
     }
-    return list;
+    return c;
+}
+
+std::string FaultyLinesMessage(const XYFileContents& c, const std::string& name) {
+    if (c.faultyLines <= 1) return c.firstFault;
+    return c.firstFault + "\n(" + std::to_string(c.faultyLines) + " faulty lines in " + name + ")";
+}
+
+PointList ReadXYFile(const std::string& name, UserInterface& ui) {
+    XYFileContents c = ReadXYFileContents(name);
+    if (c.faultyLines > 0) ui.Message(FaultyLinesMessage(c, name));
+    return std::move(c.points);
 }
 
 PointList ReadImpFile(const std::string& name) {
@@ -152,10 +160,56 @@ void WriteYIFile(const std::string& name, const PointList& list, UserInterface& 
     out.Close();
 }
 
-void LoadCurveIntoDiagram(Diagram& diagram, const std::string& name, UserInterface& ui) {
-    if (name.empty()) return;
-    PointList list = ReadXYFile(name, ui);
-    if (!list.empty()) SetSlot(diagram, 1, name, std::move(list));
+std::optional<PointList> ReadCurveForLoad(const std::string& name, bool impFormat,
+                                          UserInterface& ui) {
+    XYFileContents c;
+    if (impFormat)
+        c.points = ReadImpFile(name);
+    else
+        c = ReadXYFileContents(name);
+    std::string message = FaultyLinesMessage(c, name);
+    if (!c.points.empty()) {
+        if (!message.empty()) ui.Message(message);
+        return std::move(c.points);
+    }
+    if (!message.empty()) message += "\n";
+    ui.Message(message + "No curve in " + std::filesystem::path(name).filename().string() +
+               ": the diagram stays as it was.");
+    return std::nullopt;
+}
+
+std::string FilterExtension(const std::string& filter) {
+    const std::size_t bar = filter.find('|');
+    if (bar == std::string::npos) return {};
+    const std::string pattern = filter.substr(bar + 1, filter.find('|', bar + 1) - bar - 1);
+    if (pattern.rfind("*.", 0) != 0) return {};
+    const std::string ext = pattern.substr(2);
+    if (ext.empty() || ext.find_first_of("*?") != std::string::npos) return {};
+    return ext;
+}
+
+std::string WithFilterExtension(const std::string& name, const std::string& filter) {
+    const std::string ext = FilterExtension(filter);
+    if (name.empty() || ext.empty()) return name;
+    const std::filesystem::path file = std::filesystem::path(name).filename();
+    if (file.empty() || file.has_extension()) return name;
+    return name + "." + ext;
+}
+
+bool IsDspProgramFile(const std::string& name) {
+    const std::string file = std::filesystem::path(name).filename().string();
+    return file == "quorvane.dat" || file == "inout.ldr" || file == "high.ldr";
+}
+
+std::string SaveQuestion(const std::string& name) {
+    const std::string file = std::filesystem::path(name).filename().string();
+    if (IsDspProgramFile(name))
+        return file +
+               " is the name of a DSP program file: the box's program is read from it. "
+               "Save the curve under this name?";
+    std::error_code ec;
+    if (std::filesystem::exists(name, ec)) return file + " already exists. Replace it?";
+    return {};
 }
 
 }  // namespace qv

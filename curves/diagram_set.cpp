@@ -1,5 +1,7 @@
 #include "curves/diagram_set.h"
 
+#include "curves/tr.h"
+
 namespace qv {
 namespace {
 
@@ -16,17 +18,20 @@ struct Defaults {
 
 // In the order of DiagramId.
 constexpr Defaults kDefaults[kDiagramCount] = {
-    {"Group Delay", "Hz", "ms", 1, 10, 30000, -12, 8, -12, 8, 0, 0, 2, 0.5},
-    {"Frequency Response", "Hz", "dB", 1, 10, 30000, -120, 10, -120, 10, 0, 0, 2, 0.5},
-    {"Impuls Response", "Pkt", "", 0, 0, 1800, -1.2, 1.2, -1.2, 1.2, 100, 20, 0.5, 0.1},
-    {"Frequency Response High", "Hz", "dB", 1, 10, 30000, -10, 10, -10, 10, 0, 0, 2, 0.5},
-    {"Frequency Response Low", "Hz", "dB", 1, 10, 30000, -10, 10, -10, 10, 0, 0, 2, 0.5},
-    {"Frequency Room", "Hz", "dB", 1, 10, 30000, -140, 10, -10, 10, 0, 0, 2, 0.5},
-    {"Delay Room", "Hz", "ms", 1, 10, 30000, -30, 10, -12, 8, 0, 0, 2, 0.5},
-    {"Impuls Room", "Pkt", "", 0, 0, 1800, -1.2, 1.2, -1.2, 1.2, 100, 20, 0.5, 0.1},
-    {"Filter Room", "Pkt", "", 0, 0, 1800, -1.2, 1.2, -1.2, 1.2, 100, 20, 0.5, 0.1},
-    {"Impuls High", "Pkt", "", 0, 0, 180, -1.2, 1.2, -1.2, 1.2, 20, 5, 0.5, 0.1},
-    {"Impuls Low", "Pkt", "", 0, 0, 680, -1.2, 1.2, -1.2, 1.2, 100, 20, 0.5, 0.1},
+    // The box counts a later arrival as negative delay; the unit says so.
+    {QV_TR("Group Delay"), "Hz", "ms (late < 0)", 1, 10, 30000, -12, 8, -12, 8, 0, 0, 2,
+     0.5},
+    {QV_TR("Frequency Response"), "Hz", "dB", 1, 10, 30000, -120, 10, -120, 10, 0, 0, 2, 0.5},
+    {QV_TR("Impuls Response"), QV_TR("Pkt"), "", 0, 0, 1800, -1.2, 1.2, -1.2, 1.2, 100, 20, 0.5,
+     0.1},
+    {QV_TR("Frequency Response High"), "Hz", "dB", 1, 10, 30000, -10, 10, -10, 10, 0, 0, 2, 0.5},
+    {QV_TR("Frequency Response Low"), "Hz", "dB", 1, 10, 30000, -10, 10, -10, 10, 0, 0, 2, 0.5},
+    {QV_TR("Frequency Room"), "Hz", "dB", 1, 10, 30000, -140, 10, -10, 10, 0, 0, 2, 0.5},
+    {QV_TR("Delay Room"), "Hz", "ms", 1, 10, 30000, -30, 10, -12, 8, 0, 0, 2, 0.5},
+    {QV_TR("Impuls Room"), QV_TR("Pkt"), "", 0, 0, 1800, -1.2, 1.2, -1.2, 1.2, 100, 20, 0.5, 0.1},
+    {QV_TR("Filter Room"), QV_TR("Pkt"), "", 0, 0, 1800, -1.2, 1.2, -1.2, 1.2, 100, 20, 0.5, 0.1},
+    {QV_TR("Impuls High"), QV_TR("Pkt"), "", 0, 0, 180, -1.2, 1.2, -1.2, 1.2, 20, 5, 0.5, 0.1},
+    {QV_TR("Impuls Low"), QV_TR("Pkt"), "", 0, 0, 680, -1.2, 1.2, -1.2, 1.2, 100, 20, 0.5, 0.1},
 };
 
 }  // namespace
@@ -75,7 +80,7 @@ void FillDesiredCurve(Diagram& d, double xStart) {
     AppendPoint(s.points, xStart, 0.0);
     AppendPoint(s.points, 20000.0, 0.0);
     s.marked = 1;
-    s.name = "desired";
+    s.name = QV_TR("desired");
 }
 
 }  // namespace qv

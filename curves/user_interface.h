@@ -14,6 +14,12 @@ class UserInterface {
 
     // A plain modal message box.
     virtual void Message(const std::string& text) = 0;
+    // A message with a button that does `action` for the person; true when
+    // they chose it. Where there is no such button, the message alone.
+    virtual bool Offer(const std::string& text, const std::string& /*action*/) {
+        Message(text);
+        return false;
+    }
     // An error box with a title and the error icon.
     virtual void ErrorBox(const std::string& title, const std::string& text) = 0;
     // File choice with a filter such as "XY-Werte (*.dat)|*.dat"; nullopt on cancel.

@@ -6,6 +6,7 @@
 #include <QPalette>
 
 #include "diagram/qt_canvas.h"
+#include "translations/language.h"
 
 namespace qv {
 namespace {
@@ -40,13 +41,13 @@ void DrawDiagramLabels(QPainter& p, const DiagramLabels& labels) {
     const QFontMetrics fm(font);
     p.save();
     p.setFont(font);
-    const QString title = QString::fromStdString(labels.title);
+    const QString title = TrCore(labels.title);
     const int width = fm.horizontalAdvance(title) + 2 * kLabelPadding;
     DrawLabel(p, LabelRect(fm, title, labels.titleRight - width, labels.titleTop), title,
               QGuiApplication::palette().color(QPalette::ToolTipBase), Qt::black);
     for (const LegendLabel& l : labels.legend) {
         if (!l.visible) continue;
-        const QString caption = QString::fromStdString(l.caption);
+        const QString caption = TrCore(l.caption);
         DrawLabel(p, LabelRect(fm, caption, l.left, l.top), caption, ColourFromValue(l.colour),
                   Qt::white);
     }

@@ -57,7 +57,13 @@ void DiagramWidget::mousePressEvent(QMouseEvent* event) {
         editing_ = true;
         Q_EMIT curveEditStarted();
     }
-    if (mouse_.FormMouseDown(View(), state, p.x(), p.y())) repaint();
+    const bool changed = mouse_.FormMouseDown(View(), state, p.x(), p.y());
+    // A bend changes nothing at the press, so its change may open after it.
+    if (mouse_.Bending() && !editing_) {
+        editing_ = true;
+        Q_EMIT curveEditStarted();
+    }
+    if (changed) repaint();
 }
 
 void DiagramWidget::mouseMoveEvent(QMouseEvent* event) {

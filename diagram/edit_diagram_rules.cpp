@@ -1,8 +1,10 @@
 #include "diagram/edit_diagram_rules.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <limits>
+#include <string_view>
 
 namespace qv {
 namespace {
@@ -36,6 +38,26 @@ void ShowValue(SpinEdit& e, int v) {
     e.SetValue(v);
 }
 
+std::size_t Index(RangeEdit which) {
+    return static_cast<std::size_t>(which);
+}
+
+// A whole number with optional blanks around it and an optional sign.
+std::optional<int> WholeNumber(std::string_view text) {
+    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+    int v = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
+    if (text.empty() || ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    return v;
+}
+
+const char* EditName(RangeEdit which) {
+    constexpr const char* kNames[] = {"x-Achse von", "x-Achse bis", "y-Achse von", "y-Achse bis"};
+    return kNames[Index(which)];
+}
+
 }  // namespace
 
 void SpinEdit::SetValue(int v) {
@@ -60,6 +82,10 @@ SpinEdit& EditDiagramRules::Edit(RangeEdit which) {
     return ForRangeEdit(which, SpinEditxvon, SpinEditxbis, SpinEdityvon, SpinEditybis);
 }
 
+const SpinEdit& EditDiagramRules::Edit(RangeEdit which) const {
+    return ForRangeEdit(which, SpinEditxvon, SpinEditxbis, SpinEdityvon, SpinEditybis);
+}
+
 void EditDiagramRules::FormShow(const Diagram& d) {
     ButtonXLog = d.xLog != 0;
     ButtonXLin = !ButtonXLog;
@@ -67,6 +93,11 @@ void EditDiagramRules::FormShow(const Diagram& d) {
     ButtonYLin = !ButtonYLog;
     const int yvon = TruncToInt(d.yFrom), ybis = TruncToInt(d.yTo);
     const int xvon = TruncToInt(d.xFrom), xbis = TruncToInt(d.xTo);
+    typed_ = {};
+    xvonLow_ = std::min(kXvonMin, xvon);
+    xbisHigh_ = std::max(kXbisMax, xbis);
+    yvonLow_ = std::min(kYvonMin, yvon);
+    ybisHigh_ = std::max(kYbisMax, ybis);
     SpinEdityvon.SetMinValue(std::min(kYvonMin, yvon));
     SpinEditybis.SetMaxValue(std::max(kYbisMax, ybis));
     SpinEditxvon.SetMinValue(std::min(kXvonMin, xvon));
@@ -100,9 +131,67 @@ void EditDiagramRules::ButtonOKClick(Diagram& d) const {
     }
 }
 
+void EditDiagramRules::Type(RangeEdit which, std::string text) {
+    typed_[Index(which)] = std::move(text);
+}
+
+std::string EditDiagramRules::Text(RangeEdit which) const {
+    if (const auto& t = typed_[Index(which)]) return *t;
+    return std::to_string(Edit(which).Value());
+}
+
+std::optional<TypedRangeError> EditDiagramRules::TakeTyped() {
+    constexpr RangeEdit kAll[] = {RangeEdit::SpinEditxvon, RangeEdit::SpinEditxbis,
+                                  RangeEdit::SpinEdityvon, RangeEdit::SpinEditybis};
+    std::array<int, 4> v{};
+    for (RangeEdit which : kAll) {
+        const auto& t = typed_[Index(which)];
+        const std::optional<int> n = t ? WholeNumber(*t) : Edit(which).Value();
+        if (!n)
+            return TypedRangeError{
+                which, std::string(EditName(which)) + ": \"" + *t + "\" is not a whole number."};
+        v[Index(which)] = *n;
+    }
+    struct Bound {
+        RangeEdit which;
+        int low, high;
+    };
+    const int xvon = v[0], xbis = v[1], yvon = v[2], ybis = v[3];
+    // An axis nothing was typed for is left to OK's own rule.
+    const bool xTyped = typed_[0] || typed_[1], yTyped = typed_[2] || typed_[3];
+    const Bound bounds[] = {
+        {RangeEdit::SpinEditxvon, std::max(xvonLow_, ButtonXLog ? 1 : xvonLow_), xbis - 1},
+        {RangeEdit::SpinEditxbis, xvon + 1, xbisHigh_},
+        {RangeEdit::SpinEdityvon, std::max(yvonLow_, ButtonYLog ? 1 : yvonLow_), ybis - 1},
+        {RangeEdit::SpinEditybis, yvon + 1, ybisHigh_},
+    };
+    for (const Bound& b : bounds) {
+        const bool isX = b.which == RangeEdit::SpinEditxvon || b.which == RangeEdit::SpinEditxbis;
+        if (!(isX ? xTyped : yTyped)) continue;
+        const int n = v[Index(b.which)];
+        if (n >= b.low && n <= b.high) continue;
+        return TypedRangeError{b.which, std::string(EditName(b.which)) + ": " + std::to_string(n) +
+                                            " is outside " + std::to_string(b.low) + " ... " +
+                                            std::to_string(b.high) + "."};
+    }
+    for (RangeEdit which : kAll)
+        if (typed_[Index(which)]) ShowValue(Edit(which), v[Index(which)]);
+    typed_ = {};
+    return std::nullopt;
+}
+
 bool EditDiagramRules::StepBy(RangeEdit which, int steps) {
-    if (!CanStep(which)) return false;
-    if (!Edit(which).Step(steps)) return false;
+    SpinEdit& e = Edit(which);
+    const int before = e.Value();
+    // An arrow step goes on from what was typed.
+    if (auto& t = typed_[Index(which)]) {
+        const std::optional<int> n = WholeNumber(*t);
+        if (!n) return false;
+        t.reset();
+        e.SetValue(*n);
+    }
+    if (CanStep(which)) e.Step(steps);
+    if (e.Value() == before) return false;
     using Rule = void (EditDiagramRules::*)();
     Rule xvon = &EditDiagramRules::SpinEditxvonChange, xbis = &EditDiagramRules::SpinEditxbisChange;
     Rule yvon = &EditDiagramRules::SpinEdityvonChange, ybis = &EditDiagramRules::SpinEditybisChange;

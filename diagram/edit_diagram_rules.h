@@ -1,9 +1,13 @@
 #pragma once
-// The logic of the "Edit Diagramm" dialog: four arrow-only spin edits for the
-// axis ranges whose limits keep each start below its end, and the lin/log
-// choice of both axes. The Qt dialog only shows this state and forwards clicks.
+// The logic of the "Edit Diagramm" dialog: four spin edits for the axis
+// ranges whose limits keep each start below its end, and the lin/log choice of
+// both axes. A number can be typed into each edit; OK checks it against the
+// limits. The Qt dialog only shows this state and forwards clicks and text.
 
+#include <array>
 #include <cstdint>
+#include <optional>
+#include <string>
 
 #include "curves/diagram.h"
 
@@ -51,6 +55,12 @@ T& ForRangeEdit(RangeEdit which, T& xvon, T& xbis, T& yvon, T& ybis) {
     return ybis;
 }
 
+// A typed text that OK refused: which edit, and why.
+struct TypedRangeError {
+    RangeEdit which;
+    std::string message;
+};
+
 class EditDiagramRules {
   public:
     // Fills the controls from the diagram; the change rules do not run here.
@@ -59,6 +69,16 @@ class EditDiagramRules {
     // Writes the controls back into the diagram; an axis whose start is not
     // below its end keeps the diagram's range.
     void ButtonOKClick(Diagram& d) const;
+
+    // Text typed into an edit; it stands until OK or an arrow step takes it.
+    void Type(RangeEdit which, std::string text);
+    // What an edit shows: the typed text, else its value.
+    std::string Text(RangeEdit which) const;
+    // OK's check of the typed texts: each a whole number within its edit's
+    // limits as shown (the outer ones, and the partner's new value: start
+    // below end), a log axis starting above 0. On success the values are
+    // taken and nullopt returned; else the first fault and nothing changes.
+    std::optional<TypedRangeError> TakeTyped();
     // An arrow step on one spin edit, followed by its change rule when the
     // value changed; true in that case.
     bool StepBy(RangeEdit which, int steps);
@@ -71,6 +91,7 @@ class EditDiagramRules {
     void SpinEditybisChange();
 
     SpinEdit& Edit(RangeEdit which);
+    const SpinEdit& Edit(RangeEdit which) const;
 
     SpinEdit SpinEditxvon{0, 20000, 10};
     SpinEdit SpinEditxbis{-200, 50000, 100};
@@ -78,6 +99,11 @@ class EditDiagramRules {
     SpinEdit SpinEditybis{-200, 20, 1};
     bool ButtonXLin = false, ButtonXLog = false;
     bool ButtonYLin = false, ButtonYLog = false;
+
+  private:
+    std::array<std::optional<std::string>, 4> typed_;
+    // The outer limits of this showing: x start, x end, y start, y end.
+    int xvonLow_ = 0, xbisHigh_ = 50000, yvonLow_ = -200, ybisHigh_ = 20;
 };
 
 }  // namespace qv

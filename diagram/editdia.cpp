@@ -4,24 +4,30 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 
 namespace qv {
 
-// An arrow-only spin edit whose value and limits belong to the rules; a
-// step runs the rules, and the dialog then shows all four edits anew.
+// A spin edit whose value and limits belong to the rules; a step runs the
+// rules, and the dialog then shows all four edits anew. Typed text goes to
+// the rules as it is; OK checks it.
 class RuleSpinEdit : public QAbstractSpinBox {
   public:
     RuleSpinEdit(EditDiagramRules& rules, RangeEdit which, std::function<void()> changed,
                  QWidget* parent)
         : QAbstractSpinBox(parent), rules_(rules), which_(which), changed_(std::move(changed)) {
-        lineEdit()->setReadOnly(true);
         setAlignment(Qt::AlignRight);
+        connect(lineEdit(), &QLineEdit::textEdited, this,
+                [this](const QString& text) { rules_.Type(which_, text.toStdString()); });
         Show();
     }
 
-    void Show() { lineEdit()->setText(QString::number(rules_.Edit(which_).Value())); }
+    void Show() {
+        const QString text = QString::fromStdString(rules_.Text(which_));
+        if (lineEdit()->text() != text) lineEdit()->setText(text);
+    }
     int value() const { return rules_.Edit(which_).Value(); }
 
     void stepBy(int steps) override {
@@ -48,17 +54,17 @@ namespace {
 
 QGroupBox* AxisGroup(QWidget* parent, const char* caption, int left, QRadioButton*& lin,
                      QRadioButton*& log) {
-    auto* box = new QGroupBox(QString::fromUtf8(caption), parent);
+    auto* box = new QGroupBox(TEditDiagrammDlg::tr(caption), parent);
     box->setGeometry(left, 16, 105, 185);
-    lin = new QRadioButton(QStringLiteral("lin"), box);
+    lin = new QRadioButton(TEditDiagrammDlg::tr("lin"), box);
     lin->setGeometry(16, 24, 73, 17);
-    log = new QRadioButton(QStringLiteral("log"), box);
+    log = new QRadioButton(TEditDiagrammDlg::tr("log"), box);
     log->setGeometry(16, 48, 73, 17);
     return box;
 }
 
 void PlaceSpinEdit(QGroupBox* box, const char* label, int top, RuleSpinEdit* edit) {
-    auto* l = new QLabel(QString::fromUtf8(label), box);
+    auto* l = new QLabel(TEditDiagrammDlg::tr(label), box);
     l->setGeometry(16, top, 73, 13);
     edit->setParent(box);
     edit->setGeometry(16, top + 16, 73, 22);
@@ -68,12 +74,12 @@ void PlaceSpinEdit(QGroupBox* box, const char* label, int top, RuleSpinEdit* edi
 
 TEditDiagrammDlg::TEditDiagrammDlg(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("EditDiagrammDlg"));
-    setWindowTitle(QStringLiteral("Edit Diagramm"));
+    setWindowTitle(tr("Edit Diagramm"));
     setFixedSize(383, 218);
 
-    QGroupBox* x = AxisGroup(this, "x-Achse", 24, ButtonXLin, ButtonXLog);
+    QGroupBox* x = AxisGroup(this, QT_TR_NOOP("x-Achse"), 24, ButtonXLin, ButtonXLog);
     x->setObjectName(QStringLiteral("GroupBox1"));
-    QGroupBox* y = AxisGroup(this, "y-Achse", 152, ButtonYLin, ButtonYLog);
+    QGroupBox* y = AxisGroup(this, QT_TR_NOOP("y-Achse"), 152, ButtonYLin, ButtonYLog);
     y->setObjectName(QStringLiteral("GroupBox2"));
     ButtonXLin->setObjectName(QStringLiteral("ButtonXLin"));
     ButtonXLog->setObjectName(QStringLiteral("ButtonXLog"));
@@ -89,16 +95,16 @@ TEditDiagrammDlg::TEditDiagrammDlg(QWidget* parent) : QDialog(parent) {
     SpinEditxbis->setObjectName(QStringLiteral("SpinEditxbis"));
     SpinEdityvon->setObjectName(QStringLiteral("SpinEdityvon"));
     SpinEditybis->setObjectName(QStringLiteral("SpinEditybis"));
-    PlaceSpinEdit(x, "von:", 80, SpinEditxvon);
-    PlaceSpinEdit(x, "bis:", 128, SpinEditxbis);
-    PlaceSpinEdit(y, "von:", 80, SpinEdityvon);
-    PlaceSpinEdit(y, "bis:", 128, SpinEditybis);
+    PlaceSpinEdit(x, QT_TR_NOOP("von:"), 80, SpinEditxvon);
+    PlaceSpinEdit(x, QT_TR_NOOP("bis:"), 128, SpinEditxbis);
+    PlaceSpinEdit(y, QT_TR_NOOP("von:"), 80, SpinEdityvon);
+    PlaceSpinEdit(y, QT_TR_NOOP("bis:"), 128, SpinEditybis);
 
-    ButtonOK = new QPushButton(QStringLiteral("OK"), this);
+    ButtonOK = new QPushButton(tr("OK"), this);
     ButtonOK->setObjectName(QStringLiteral("ButtonOK"));
     ButtonOK->setGeometry(280, 20, 85, 25);
     ButtonOK->setDefault(true);
-    ButtonAbbrechen = new QPushButton(QStringLiteral("Abbrechen"), this);
+    ButtonAbbrechen = new QPushButton(tr("Abbrechen"), this);
     ButtonAbbrechen->setObjectName(QStringLiteral("ButtonAbbrechen"));
     ButtonAbbrechen->setGeometry(280, 56, 85, 25);
     connect(ButtonOK, &QPushButton::clicked, this, [this] { ButtonOKClick(); });
@@ -145,6 +151,14 @@ void TEditDiagrammDlg::ShowRules() {
 
 void TEditDiagrammDlg::ButtonOKClick() {
     TakeRadioButtons();
+    if (const auto error = rules_.TakeTyped()) {
+        QMessageBox::warning(this, windowTitle(), QString::fromStdString(error->message));
+        QAbstractSpinBox* edit = spinEdit(error->which);
+        edit->setFocus();
+        edit->selectAll();
+        return;
+    }
+    ShowRules();
     if (diagram_ != nullptr) rules_.ButtonOKClick(*diagram_);
     if (repaint_) repaint_();
     accept();

@@ -43,6 +43,12 @@ bool InsertPointAt(Diagram& d, std::int32_t viewWidth, std::int32_t viewHeight, 
 
 bool MouseEditor::FormMouseDown(MouseView view, MouseButtons buttons, std::int32_t x,
                                 std::int32_t y) {
+    bend_.End();
+    if ((buttons & ~kCtrlKey) == kLeftButton && view.diagram.Slot(1).marked == 1 && !pointEditing &&
+        BendsSlot1(view.diagram, view.width, view.height)) {
+        LastMousePosition = {x, y};
+        return bend_.Begin(view.diagram, view.width, view.height, x, y, (buttons & kCtrlKey) != 0);
+    }
     if (buttons != kLeftButton) return false;
     LastMousePosition = {x, y};
     Diagram& d = view.diagram;
@@ -54,6 +60,8 @@ bool MouseEditor::FormMouseDown(MouseView view, MouseButtons buttons, std::int32
 bool MouseEditor::FormMouseMove(MouseView view, MouseButtons buttons, std::int32_t x,
                                 std::int32_t y) {
     Diagram& d = view.diagram;
+    if (bend_.Active())
+        return (buttons & kLeftButton) != 0 && bend_.Drag(d, view.width, view.height, x, y);
     if (buttons != kLeftButton || d.Slot(1).marked != 1) return false;
     DeletePointAt(d, view.width, view.height, LastMousePosition.x, LastMousePosition.y);
     LastMousePosition = {x, y};
@@ -62,6 +70,7 @@ bool MouseEditor::FormMouseMove(MouseView view, MouseButtons buttons, std::int32
 }
 
 bool MouseEditor::FormMouseUp(MouseView, MouseButtons, std::int32_t, std::int32_t) {
+    bend_.End();
     return false;
 }
 

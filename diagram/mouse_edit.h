@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "curves/diagram.h"
+#include "diagram/curve_bend.h"
 #include "diagram/diagram_layout.h"
 
 namespace qv {
@@ -64,7 +65,15 @@ class MouseEditor {
     bool FormMouseMove(MouseView view, MouseButtons buttons, std::int32_t x, std::int32_t y);
     bool FormMouseUp(MouseView view, MouseButtons buttons, std::int32_t x, std::int32_t y);
 
+    // A drag of the left button (Ctrl: wider) bends a dense slot 1 (CurveBend)
+    // unless pointEditing keeps the point rules for every curve.
+    bool Bending() const { return bend_.Active(); }
+
     MousePosition LastMousePosition;
+    bool pointEditing = false;
+
+  private:
+    CurveBend bend_;
 };
 
 }  // namespace qv

@@ -1,6 +1,10 @@
 #include "diagram/painter.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "diagram/axis_math.h"
+#include "diagram/shown_levels.h"
 
 namespace qv {
 namespace {
@@ -128,7 +132,10 @@ void AxisLabels(Canvas& c, const DiagramMapper& map, Axis axis, const AxisTicks&
     } else {
         YLabelStrip(s, map.Area());
         for (const TickLabel& l : ticks.labels) WorldText(c, s, l.text, 15, l.position);
-        WorldText(c, s, unit, 15, ticks.unitPosition);
+        // A unit wider than the strip ("ms (late < 0)") starts at its left edge
+        // and runs on into the plot instead of off the window.
+        const double unitCentre = std::max(15.0, c.TextWidth(unit) / 2.0 + 2);
+        WorldText(c, s, unit, unitCentre, ticks.unitPosition);
     }
 }
 
@@ -136,28 +143,60 @@ void DrawCurves(Canvas& c, const DiagramMapper& map, const Diagram& d) {
     const DrawingState& s = map.PlotState();
     const AxisMapper& ax = map.X();
     const AxisMapper& ay = map.Y();
+    const std::array<double, 4> offsets = ShownOffsets(d);
+    const std::int32_t handle = HandleDiameter(map);
     for (int j = 1; j <= 4; ++j) {
         const CurveSlot& slot = d.Slot(j);
         if (slot.points.empty()) continue;
+        const double offset = offsets[static_cast<std::size_t>(j - 1)];
+        // A dense curve is a line: its handles keep a handle's width of room between them.
+        const bool dense = slot.marked == 1 && IsDenseSlot(map, slot.points);
         SetPenStyle(c, PenStyle::Solid, slot.colour);
         bool started = false;
         CurvePixels previous;
+        CurvePixels lastHandle;
+        bool anyHandle = false;
         for (const CurvePoint& p : slot.points) {
-            if ((ax.log && !(p.x > 0)) || (ay.log && !(p.y > 0))) {
+            const double y = p.y - offset;
+            if ((ax.log && !(p.x > 0)) || (ay.log && !(y > 0))) {
                 // Leading points that cannot be placed are skipped; a later one ends the curve.
                 if (started) break;
                 continue;
             }
             const double wx = ax.World(p.x);
-            const double wy = ay.World(p.y);
+            const double wy = ay.World(y);
             const CurvePixels current = MapCurvePoint(s, d.lineWidth, wx, wy);
             if (started) CurvePixelSegment(c, s, d.lineWidth, previous, current);
-            if (slot.marked == 1) PointMarker(c, s, wx, wy);
+            if (slot.marked == 1) {
+                const bool apart =
+                    !anyHandle ||
+                    std::hypot(current.x - lastHandle.x, current.y - lastHandle.y) >= 2.0 * handle;
+                if (!dense || apart) {
+                    PointMarker(c, s, wx, wy);
+                    lastHandle = current;
+                    anyHandle = true;
+                }
+            }
             started = true;
             previous = current;
         }
     }
     SetPenStyle(c, PenStyle::Solid, kBlack);
+}
+
+std::int32_t HandleDiameter(const DiagramMapper& map) {
+    const DrawingState& s = map.PlotState();
+    const std::int32_t d = WorldToPixelX(s, 2 * kMarkerRadius) - WorldToPixelX(s, 0);
+    return d > 1 ? d : 1;
+}
+
+bool IsDenseSlot(const DiagramMapper& map, const PointList& points) {
+    const std::int32_t width = map.Plot().right - map.Plot().left;
+    const std::int32_t fit = width / HandleDiameter(map);
+    std::int32_t shown = 0;
+    for (const CurvePoint& p : points)
+        if (p.x >= map.X().from && p.x <= map.X().to && ++shown > fit) return true;
+    return false;
 }
 
 DiagramLabels DrawDiagram(Canvas& c, const Diagram& d, std::int32_t labelHeight) {
@@ -177,12 +216,13 @@ DiagramLabels DrawDiagram(Canvas& c, const Diagram& d, std::int32_t labelHeight)
     if (d.xLog == 0 && d.yLog == 1) LogYSequence(c, map, d);
     if (d.xLog == 1 && d.yLog == 1) LogXYSequence(c, map, d);
 
+    const std::array<double, 4> offsets = ShownOffsets(d);
     for (int j = 1; j <= 4; ++j) {
         const CurveSlot& slot = d.Slot(j);
         LegendLabel& l = labels.legend[static_cast<std::size_t>(j - 1)];
         if (slot.points.empty()) continue;
         l.visible = true;
-        l.caption = slot.name;
+        l.caption = ShownCaption(slot.name, offsets[static_cast<std::size_t>(j - 1)]);
         l.colour = slot.colour;
         l.left = d.areaLeft + 40;
         l.top = d.areaBottom - 30 - j * (labelHeight + kLegendGap);

@@ -21,7 +21,7 @@ constexpr std::int32_t kLegendLabelHeight = 13;
 constexpr std::int32_t kLegendGap = 4;
 constexpr std::int32_t kTitleTop = 8;
 constexpr std::int32_t kTitleRightMargin = 10;
-constexpr std::size_t kMaxYUnitLength = 12;
+constexpr std::size_t kMaxYUnitLength = 13;  // "ms (late < 0)"
 
 struct LegendLabel {
     bool visible = false;
@@ -58,6 +58,13 @@ void DecadeGridLines(Canvas& c, const DiagramMapper& map, Axis axis, const AxisT
 // Labels and unit in the axis's label strip.
 void AxisLabels(Canvas& c, const DiagramMapper& map, Axis axis, const AxisTicks& ticks,
                 const std::string& unit);
+// Slots 3 and 4 of a level diagram are drawn relative to the measurement's
+// band mean (ShownOffsets).
 void DrawCurves(Canvas& c, const DiagramMapper& map, const Diagram& d);
+// A point handle's width in pixels on this plot.
+std::int32_t HandleDiameter(const DiagramMapper& map);
+// More points inside the x range than fit side by side as handles: the
+// slot is drawn as a line with spaced handles and bent, not edited by point.
+bool IsDenseSlot(const DiagramMapper& map, const PointList& points);
 
 }  // namespace qv

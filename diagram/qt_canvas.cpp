@@ -7,6 +7,8 @@
 #include <QString>
 #include <algorithm>
 
+#include "translations/language.h"
+
 namespace qv {
 
 QFont DiagramFont() {
@@ -65,7 +67,7 @@ void QtCanvas::Ellipse(int x1, int y1, int x2, int y2) {
 }
 
 int QtCanvas::TextWidth(const std::string& text) {
-    return metrics_.horizontalAdvance(QString::fromStdString(text));
+    return metrics_.horizontalAdvance(TrCore(text));
 }
 
 int QtCanvas::TextHeight(const std::string&) {
@@ -75,7 +77,7 @@ int QtCanvas::TextHeight(const std::string&) {
 void QtCanvas::TextOut(int x, int y, const std::string& text) {
     const QPen pen = painter_.pen();
     painter_.setPen(QPen(Qt::black));
-    painter_.drawText(QPoint(x, y + metrics_.ascent()), QString::fromStdString(text));
+    painter_.drawText(QPoint(x, y + metrics_.ascent()), TrCore(text));
     painter_.setPen(pen);
 }
 

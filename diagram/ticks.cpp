@@ -1,5 +1,6 @@
 #include "diagram/ticks.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
@@ -69,10 +70,59 @@ std::vector<double> LinearLines(double from, double to, double step) {
     return lines;
 }
 
+// The step of the 1-2-5 ladder just below the given one.
+double FinerStep(double step) {
+    const double p = std::pow(10.0, std::floor(std::log10(step)));
+    const double m = step / p;
+    if (m > 5.000001) return 5 * p;
+    if (m > 2.000001) return 2 * p;
+    if (m > 1.000001) return p;
+    return p / 2;
+}
+
+// Multiples of the step strictly inside the range.
+double InsideMultiples(double from, double to, double step) {
+    const double first = std::floor(from / step + 1e-9) + 1;
+    const double last = std::ceil(to / step - 1e-9) - 1;
+    return last - first + 1;
+}
+
+// A log y axis of less than three labelled decades: the 2 and 5 of each
+// decade get labels too, then every factor, until there are three.
+void AddYLabelsInsideDecades(const DiagramMapper& map, AxisTicks& t) {
+    const AxisMapper& a = map.Y();
+    const double scale = AxisScale(a.from, a.to, true);
+    for (const std::vector<double>& factors :
+         {std::vector<double>{2, 5}, std::vector<double>{1.5, 3, 4, 6, 7, 8, 9}}) {
+        for (std::int32_t k = DecadeIndex(a.from) - 1; DecadePower(k) < a.to; ++k)
+            for (double f : factors) {
+                const double v = std::pow(10.0, k) * f;
+                const double position = AxisPosition(v, a.from, scale, true);
+                if (a.from < v && v < a.to && DecadeYLabelFits(map.PlotState(), position))
+                    t.labels.push_back({position, TickText(v, -4, 5)});
+            }
+        std::sort(t.labels.begin(), t.labels.end(),
+                  [](const TickLabel& l, const TickLabel& r) { return l.position < r.position; });
+        if (t.labels.size() >= 3) return;
+    }
+}
+
 }  // namespace
+
+TickSteps WithThreeLabels(double from, double to, TickSteps steps) {
+    if (!UsableRange(from, to) || !UsableStep(steps.major)) return steps;
+    bool finer = false;
+    for (int i = 0; i < 64 && InsideMultiples(from, to, steps.major) < 3; ++i) {
+        steps.major = FinerStep(steps.major);
+        finer = true;
+    }
+    if (finer) steps.minor = steps.major / 5;
+    return steps;
+}
 
 AxisTicks LinearTicks(const DiagramMapper& map, Axis axis, TickSteps steps) {
     const AxisMapper& a = AxisOf(map, axis);
+    if (axis == Axis::Y) steps = WithThreeLabels(a.from, a.to, steps);
     AxisTicks t;
     t.minorLines = LinearLines(a.from, a.to, steps.minor);
     t.majorLines = LinearLines(a.from, a.to, steps.major);
@@ -86,8 +136,14 @@ AxisTicks LinearTicks(const DiagramMapper& map, Axis axis, TickSteps steps) {
         if (v == a.from) v += step;  // no label at the lower bound
         if (!isX && v < a.to) cur = 0;
         for (int i = 0; v < a.to && i < kMaxLoopSteps; ++i) {
+            const double position = (v - a.from) * scale;
+            // A y label below the lower bound would stand among the x labels.
+            if (!isX && position < -1e-9) {
+                v += step;
+                continue;
+            }
             prev = cur;
-            cur = (v - a.from) * scale;
+            cur = position;
             if (isX) {
                 std::string text = TickText(TickTextValue(v, step), -4, 5);
                 if (XLabelFits(map.PlotState(), cur, text.size()))
@@ -130,6 +186,7 @@ AxisTicks DecadeTicks(const DiagramMapper& map, Axis axis) {
                                               : DecadeYLabelFits(map.PlotState(), cur);
             if (fits) t.labels.push_back({cur, std::move(text)});
         }
+        if (axis == Axis::Y && t.labels.size() < 3) AddYLabelsInsideDecades(map, t);
     }
     t.unitPosition = (prev + cur) / 2;
     return t;

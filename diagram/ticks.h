@@ -36,10 +36,15 @@ struct AxisTicks {
 // A linear axis: lines at multiples of each step from step * trunc(from / step)
 // up to below the upper bound; labels at the major multiples above the lower
 // bound. x labels need four pixels per character on each side, y labels are
-// all written.
+// all written, and a y axis always gets at least three (WithThreeLabels).
 AxisTicks LinearTicks(const DiagramMapper& map, Axis axis, TickSteps steps);
+// The steps when their major step leaves at least three multiples strictly
+// inside the range; else the next finer steps of the 1-2-5 ladder that do
+// (the minor step a fifth of the major).
+TickSteps WithThreeLabels(double from, double to, TickSteps steps);
 // A log axis: the lines of DecadeFactors strictly inside the range, a label
-// at each power of ten from the lower bound on, where it has room.
+// at each power of ten from the lower bound on, where it has room; a y axis
+// with fewer than three such labels gets them inside its decades too.
 AxisTicks DecadeTicks(const DiagramMapper& map, Axis axis);
 
 }  // namespace qv

@@ -12,6 +12,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "dsp_dialogs/typed_values.h"
 #include "dsp_dialogs/volume_dialog_logic.h"
 
 namespace qv {
@@ -58,18 +59,18 @@ TVolumeFrame::TVolumeFrame(const QString& title, const QString& side, int defaul
     setObjectName(QStringLiteral("GroupBoxVolume") + side);
     auto* grid = new QGridLayout(this);
     grid->setHorizontalSpacing(6);
-    auto edit = [&](const QString& name) {
+    auto edit = [&](const QString& name, bool typed) {
         auto* e = new QLineEdit(this);
         e->setObjectName(name + side);
-        e->setReadOnly(true);
-        e->setFocusPolicy(Qt::NoFocus);
+        e->setReadOnly(!typed);
+        if (!typed) e->setFocusPolicy(Qt::NoFocus);
         e->setFixedWidth(80);
         return e;
     };
     auto label = [&](const QString& text) { return new QLabel(text, this); };
-    EditGain = edit(QStringLiteral("EditGain"));
-    EditDefault = edit(QStringLiteral("EditDefault"));
-    EditSum = edit(QStringLiteral("EditSum"));
+    EditGain = edit(QStringLiteral("EditGain"), true);
+    EditDefault = edit(QStringLiteral("EditDefault"), true);
+    EditSum = edit(QStringLiteral("EditSum"), false);
     UpDownGain = new TUpDown(this);
     UpDownGain->setObjectName(QStringLiteral("UpDownGain") + side);
     UpDownGain->setRange(0, kGainMax);
@@ -77,18 +78,18 @@ TVolumeFrame::TVolumeFrame(const QString& title, const QString& side, int defaul
     UpDownDefault->setObjectName(QStringLiteral("UpDownDefault") + side);
     UpDownDefault->setRange(0, defaultMax);
 
-    grid->addWidget(label(QStringLiteral("Constant Gain:")), 0, 0);
+    grid->addWidget(label(tr("Constant Gain:")), 0, 0);
     grid->addWidget(EditGain, 0, 1);
-    grid->addWidget(label(QStringLiteral("dB")), 0, 2);
+    grid->addWidget(label(tr("dB")), 0, 2);
     grid->addWidget(UpDownGain, 0, 3);
-    grid->addWidget(label(QStringLiteral("Default by Power Up:")), 1, 0);
+    grid->addWidget(label(tr("Default by Power Up:")), 1, 0);
     grid->addWidget(EditDefault, 1, 1);
-    grid->addWidget(label(QStringLiteral("dB")), 1, 2);
+    grid->addWidget(label(tr("dB")), 1, 2);
     grid->addWidget(UpDownDefault, 1, 3);
     grid->addWidget(label(QStringLiteral("+ -------------------------------")), 2, 0, 1, 3);
-    grid->addWidget(label(QStringLiteral("Sum:")), 3, 0);
+    grid->addWidget(label(tr("Sum:")), 3, 0);
     grid->addWidget(EditSum, 3, 1);
-    grid->addWidget(label(QStringLiteral("dB")), 3, 2);
+    grid->addWidget(label(tr("dB")), 3, 2);
     grid->setColumnStretch(4, 1);
 }
 
@@ -98,6 +99,32 @@ void TVolumeFrame::Show(const ChannelVolumeControls& v) {
     EditSum->setText(QString::fromStdString(v.sumText()));
     UpDownGain->setPosition(v.gainPosition());
     UpDownDefault->setPosition(v.defaultPosition());
+}
+
+std::optional<std::string> TVolumeFrame::TakeTyped(const ChannelVolumeControls& v,
+                                                   const std::function<void(int)>& gain,
+                                                   const std::function<void(int)>& level) {
+    const std::string frame = title().trimmed().toStdString();
+    const struct {
+        QLineEdit* edit;
+        const std::string& shown;
+        const char* caption;
+        int max;
+        const std::function<void(int)>& take;
+    } fields[] = {{EditGain, v.gainText(), "Constant Gain", kGainMax, gain},
+                  {EditDefault, v.defaultText(), "Default by Power Up", v.defaultMax(), level}};
+    for (const auto& f : fields) {
+        const std::string text = f.edit->text().toStdString();
+        if (text == f.shown) continue;
+        const TypedValue typed = CheckTypedVolume(frame + ", " + f.caption, text, f.max);
+        if (!typed.value) {
+            f.edit->setFocus();
+            f.edit->selectAll();
+            return typed.error;
+        }
+        f.take(*typed.value);
+    }
+    return std::nullopt;
 }
 
 void CenterOnScreen(QWidget* w) {

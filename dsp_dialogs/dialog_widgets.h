@@ -3,6 +3,8 @@
 // channel, and centring a dialog on the screen.
 
 #include <functional>
+#include <optional>
+#include <string>
 
 #include <QGroupBox>
 #include <QWidget>
@@ -46,7 +48,7 @@ class TUpDown : public QWidget {
 // " Left Channel Volume " and its kin: constant gain, default level and sum
 // with their "dB" units and the two up-down controls. Children are named
 // EditGain<side>, EditDefault<side>, EditSum<side>, UpDownGain<side>,
-// UpDownDefault<side>.
+// UpDownDefault<side>. Gain and default level also take a typed level.
 class TVolumeFrame : public QGroupBox {
     Q_OBJECT
   public:
@@ -54,6 +56,12 @@ class TVolumeFrame : public QGroupBox {
                  QWidget* parent = nullptr);
     // Shows the channel's texts and positions.
     void Show(const ChannelVolumeControls& v);
+    // The typed levels that differ from what the channel shows, checked
+    // against their limits: good ones go to gain(tenths) and level(tenths);
+    // the first fault is returned (its edit focused) and the rest left alone.
+    std::optional<std::string> TakeTyped(const ChannelVolumeControls& v,
+                                         const std::function<void(int)>& gain,
+                                         const std::function<void(int)>& level);
 
     QLineEdit* EditGain;
     QLineEdit* EditDefault;

@@ -17,6 +17,15 @@ std::string ChooserButtonCaption(std::uint8_t rate) {
     }
 }
 
+std::string SetChooserLogic::LockReason() const {
+    if (s_.RateLocked() != 1) return {};
+    const char* rate = s_.ChosenRate() == kRate44k1  ? "44.1"
+                       : s_.ChosenRate() == kRate48k ? "48"
+                                                     : "33";
+    return "Set " + std::to_string(s_.ChosenSet() + 1) + " holds a " + rate +
+           " kHz setup: a write keeps its rate.";
+}
+
 void SetChooserLogic::FormShow() {
     for (std::uint8_t set = 0; set < kChooserSets; ++set)
         for (std::uint8_t rate = 0; rate < kChooserRates; ++rate)

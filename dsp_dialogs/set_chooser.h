@@ -35,6 +35,9 @@ class SetChooserLogic {
     void ButtonOkClick();
 
     bool Enabled(SetChoice c) const { return enabled_[Index(c)]; }
+    // Why only one rate is offered ("Set 3 holds a 48 kHz setup: a write
+    // keeps its rate"); empty while every rate is.
+    std::string LockReason() const;
     SetChoice Checked() const { return s_.CheckedButton(); }
     SetChoice Pending() const { return pending_; }
     std::uint16_t ParameterBase() const { return s_.ParameterBase(); }

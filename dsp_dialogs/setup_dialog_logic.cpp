@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "curves/tr.h"
 #include "dsplink/dsp_protocol.h"
 #include "dsplink/dsp_telegrams.h"
 #include "dsplink/program_file.h"
@@ -33,10 +34,11 @@ void SetupDspLogic::FormCreate() {
         throw;
     }
     s_.state.SetConnected(connected);
-    if (!connected) ui_.Message("keine RS232-Verbindung zu DSP!");
+    if (!connected) ui_.Message(QV_TR("keine RS232-Verbindung zu DSP!"));
     if (connected) {
         const auto version = ReadVersion(s_, ui_);
-        if (version && *version != 1) ui_.Message("Software fuer DSP updaten --> Menu: Setup DSP");
+        if (version && *version != 1)
+            ui_.Message(QV_TR("Software fuer DSP updaten --> Menu: Setup DSP"));
     }
     s_.setup().Put(SetupStartValues());
     Apply();
@@ -51,7 +53,7 @@ void SetupDspLogic::CheckRateButton(std::uint8_t rate) {
 
 void SetupDspLogic::FormShow() {
     if (s_.state.DspConnected() == 1 && !CheckDspConnection(s_.link, ui_, comPortNumber_))
-        ui_.Message("keine USB-Verbindung zu DSP!");
+        ui_.Message(QV_TR("keine USB-Verbindung zu DSP!"));
     if (s_.state.ChosenRate() > kRate33k) s_.state.SetRate(kRate44k1);
     CheckRateButton(s_.state.ChosenRate());
     ReadSetupWithProgress(s_, ui_);
@@ -131,8 +133,8 @@ void SetupDspLogic::RefreshDelayTexts() {
 }
 
 bool SetupDspLogic::ButtonWriteSetupClick(SetChooser& chooser) {
-    return WriteVolumesToChosenSet(s_, ui_, chooser, left_, right_, "Write Setup To DSP", *options_,
-                                   [this](SetupBlock& b) {
+    return WriteVolumesToChosenSet(s_, ui_, chooser, left_, right_, QV_TR("Write Setup To DSP"),
+                                   *options_, [this](SetupBlock& b) {
                                        b.delayLeft = static_cast<std::uint16_t>(delayLeft_);
                                        b.delayRight = static_cast<std::uint16_t>(delayRight_);
                                    });

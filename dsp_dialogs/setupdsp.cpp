@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -41,42 +42,41 @@ TSetupDSPDlg::TSetupDSPDlg(DspSession& session, UserInterface& ui,
                            SetChooser& chooser, QWidget* parent)
     : QDialog(parent), logic_(session, ui, comPortNumber, menu), ui_(ui), chooser_(chooser) {
     setObjectName(QStringLiteral("SetupDSPDlg"));
-    setWindowTitle(QStringLiteral("Setup DSP Range"));
+    setWindowTitle(tr("Setup DSP Range"));
     setModal(true);
 
-    auto* range = new QGroupBox(QStringLiteral(" Frequency Range "), this);
+    auto* range = new QGroupBox(tr(" Frequency Range "), this);
     range->setObjectName(QStringLiteral("GroupBoxRange"));
     auto* rangeLayout = new QVBoxLayout(range);
-    RadioButtonHigh = Radio(QStringLiteral("High        (00..24 kHz)"), "RadioButtonHigh", range);
-    RadioButtonLow = Radio(QStringLiteral("Low         (00..1.5 kHz)"), "RadioButtonLow", range);
+    RadioButtonHigh = Radio(tr("High        (00..24 kHz)"), "RadioButtonHigh", range);
+    RadioButtonLow = Radio(tr("Low         (00..1.5 kHz)"), "RadioButtonLow", range);
     rangeLayout->addWidget(RadioButtonHigh);
     rangeLayout->addWidget(RadioButtonLow);
 
-    auto* rate = new QGroupBox(QStringLiteral(" DSP Sample Frequency "), this);
+    auto* rate = new QGroupBox(tr(" DSP Sample Frequency "), this);
     rate->setObjectName(QStringLiteral("GroupBoxSampleFrequency"));
     auto* rateLayout = new QHBoxLayout(rate);
-    ButtonAbtast44_1kHz = Radio(QStringLiteral("44.1kHz"), "ButtonAbtast44_1kHz", rate);
-    ButtonAbtast48kHz = Radio(QStringLiteral("48 kHz"), "ButtonAbtast48kHz", rate);
-    ButtonAbtast33kHz = Radio(QStringLiteral("33 kHz"), "ButtonAbtast33kHz", rate);
+    ButtonAbtast44_1kHz = Radio(tr("44.1kHz"), "ButtonAbtast44_1kHz", rate);
+    ButtonAbtast48kHz = Radio(tr("48 kHz"), "ButtonAbtast48kHz", rate);
+    ButtonAbtast33kHz = Radio(tr("33 kHz"), "ButtonAbtast33kHz", rate);
     rateLayout->addWidget(ButtonAbtast44_1kHz);
     rateLayout->addWidget(ButtonAbtast48kHz);
     rateLayout->addWidget(ButtonAbtast33kHz);
 
-    VolumeLeft = new TVolumeFrame(QStringLiteral(" Left Channel Volume "), QStringLiteral("Left"),
-                                  kSetupDefaultMax, this);
-    VolumeRight = new TVolumeFrame(QStringLiteral("Right Channel Volume "), QStringLiteral("Right"),
-                                   kSetupDefaultMax, this);
-    QGroupBox* delayLeft = BuildDelayFrame(
-        QStringLiteral("Left Channel Delay "), QStringLiteral("Left"), SpinEditDelayLeft,
-        LabelDelayLeftConst, LabelDelayLeftSteps, LabelDelayLeftSum);
-    QGroupBox* delayRight = BuildDelayFrame(
-        QStringLiteral("Right Channel Delay "), QStringLiteral("Right"), SpinEditDelayRight,
-        LabelDelayRightConst, LabelDelayRightSteps, LabelDelayRightSum);
+    VolumeLeft = new TVolumeFrame(tr(" Left Channel Volume "), tr("Left"), kSetupDefaultMax, this);
+    VolumeRight =
+        new TVolumeFrame(tr("Right Channel Volume "), tr("Right"), kSetupDefaultMax, this);
+    QGroupBox* delayLeft =
+        BuildDelayFrame(tr("Left Channel Delay "), tr("Left"), SpinEditDelayLeft,
+                        LabelDelayLeftConst, LabelDelayLeftSteps, LabelDelayLeftSum);
+    QGroupBox* delayRight =
+        BuildDelayFrame(tr("Right Channel Delay "), tr("Right"), SpinEditDelayRight,
+                        LabelDelayRightConst, LabelDelayRightSteps, LabelDelayRightSum);
 
     // Never shown: it mirrors the room byte of the setup and feeds the mode word.
-    GroupBoxRoomEqu = new QGroupBox(QStringLiteral("Room Equalizer "), this);
+    GroupBoxRoomEqu = new QGroupBox(tr("Room Equalizer "), this);
     GroupBoxRoomEqu->setObjectName(QStringLiteral("GroupBoxRoomEqu"));
-    CheckBoxRoomEqu = new QCheckBox(QStringLiteral("Equalizer On/Off"), GroupBoxRoomEqu);
+    CheckBoxRoomEqu = new QCheckBox(tr("Equalizer On/Off"), GroupBoxRoomEqu);
     CheckBoxRoomEqu->setObjectName(QStringLiteral("CheckBoxRoomEqu"));
     (new QVBoxLayout(GroupBoxRoomEqu))->addWidget(CheckBoxRoomEqu);
     GroupBoxRoomEqu->setVisible(false);
@@ -87,11 +87,11 @@ TSetupDSPDlg::TSetupDSPDlg(DspSession& session, UserInterface& ui,
         b->setAutoDefault(false);
         return b;
     };
-    ButtonWriteSetup = button(QStringLiteral("Write Setup To DSP"), "ButtonWriteSetup");
+    ButtonWriteSetup = button(tr("Write Setup To DSP"), "ButtonWriteSetup");
     ButtonWriteSetup->setDefault(true);
-    ButtonWriteSoftware = button(QStringLiteral("Write Software"), "ButtonWriteSoftware");
-    ButtonReadSetup = button(QStringLiteral("Read Setup From DSP"), "ButtonReadSetup");
-    ButtonCancel = button(QStringLiteral("Cancel"), "ButtonCancel");
+    ButtonWriteSoftware = button(tr("Write Software"), "ButtonWriteSoftware");
+    ButtonReadSetup = button(tr("Read Setup From DSP"), "ButtonReadSetup");
+    ButtonCancel = button(tr("Cancel"), "ButtonCancel");
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(range, 0, 0);
@@ -132,7 +132,15 @@ TSetupDSPDlg::TSetupDSPDlg(DspSession& session, UserInterface& ui,
         connect(spin, &QSpinBox::valueChanged, this, [this, side](int v) {
             Act([this, side, v] { logic_.SpinEditDelayChange(side, v); });
         });
+    for (auto [frame, side] :
+         {std::pair{VolumeLeft, Channel::Left}, std::pair{VolumeRight, Channel::Right}})
+        for (QLineEdit* edit : {frame->EditGain, frame->EditDefault})
+            connect(edit, &QLineEdit::editingFinished, this, [this, frame, side] {
+                // A good level is taken at once; a faulty one waits for the write.
+                if (!TakeTypedVolume(frame, side)) Sync();
+            });
     connect(ButtonWriteSetup, &QPushButton::clicked, this, [this] {
+        if (!TakeTypedValues()) return;
         Act([this] { logic_.ButtonWriteSetupClick(chooser_); });
         accept();
     });
@@ -153,23 +161,22 @@ QGroupBox* TSetupDSPDlg::BuildDelayFrame(const QString& title, const QString& si
     spin->setObjectName(QStringLiteral("SpinEditDelay") + side);
     spin->setRange(kDelayMin, kDelayMax);
     spin->setValue(kDelayMin);
-    // Steps only with the arrows: the field takes no typing (at most 4 digits).
-    if (auto* edit = spin->findChild<QLineEdit*>()) {
-        edit->setReadOnly(true);
-        edit->setMaxLength(4);
-    }
+    // Arrows or a typed number (at most 4 digits) within the spin edit's
+    // limits, taken when the typing ends.
+    spin->setKeyboardTracking(false);
+    if (auto* edit = spin->findChild<QLineEdit*>()) edit->setMaxLength(4);
     spin->setFixedWidth(70);
     constant = ValueLabel(side, "Const", frame);
     steps = ValueLabel(side, "Steps", frame);
     sum = ValueLabel(side, "Sum", frame);
     auto* grid = new QGridLayout(frame);
-    grid->addWidget(new QLabel(QStringLiteral("Steps:"), frame), 0, 0);
+    grid->addWidget(new QLabel(tr("Steps:"), frame), 0, 0);
     grid->addWidget(spin, 0, 1);
     grid->addWidget(steps, 0, 2);
-    grid->addWidget(new QLabel(QStringLiteral("constant:"), frame), 1, 0);
+    grid->addWidget(new QLabel(tr("constant:"), frame), 1, 0);
     grid->addWidget(constant, 1, 2);
     grid->addWidget(new QLabel(QStringLiteral("+ ------------------------"), frame), 2, 0, 1, 3);
-    grid->addWidget(new QLabel(QStringLiteral("Sum:"), frame), 3, 0);
+    grid->addWidget(new QLabel(tr("Sum:"), frame), 3, 0);
     grid->addWidget(sum, 3, 2);
     grid->setColumnStretch(3, 1);
     return frame;
@@ -189,6 +196,24 @@ void TSetupDSPDlg::reject() {
 void TSetupDSPDlg::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     CenterOnScreen(this);
+}
+
+std::optional<std::string> TSetupDSPDlg::TakeTypedVolume(TVolumeFrame* frame, Channel side) {
+    return frame->TakeTyped(
+        logic_.Volume(side), [this, side](int p) { logic_.UpDownGainClick(side, p); },
+        [this, side](int p) { logic_.UpDownDefaultClick(side, p); });
+}
+
+bool TSetupDSPDlg::TakeTypedValues() {
+    for (auto [frame, side] :
+         {std::pair{VolumeLeft, Channel::Left}, std::pair{VolumeRight, Channel::Right}})
+        if (const auto error = TakeTypedVolume(frame, side)) {
+            QMessageBox::warning(this, windowTitle(), QString::fromStdString(*error));
+            return false;
+        }
+    for (QSpinBox* spin : {SpinEditDelayLeft, SpinEditDelayRight}) spin->interpretText();
+    Sync();
+    return true;
 }
 
 void TSetupDSPDlg::Act(const std::function<void()>& action) {

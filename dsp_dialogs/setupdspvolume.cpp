@@ -3,6 +3,8 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <exception>
 
@@ -15,17 +17,16 @@ TSetupVolumeDlg::TSetupVolumeDlg(DspSession& session, UserInterface& ui,
                                  QWidget* parent)
     : QDialog(parent), logic_(session, ui, comPortNumber), ui_(ui), chooser_(chooser) {
     setObjectName(QStringLiteral("SetupVolumeDlg"));
-    setWindowTitle(QStringLiteral("Setup DSP Volume"));
+    setWindowTitle(tr("Setup DSP Volume"));
     setModal(true);
 
-    VolumeLeft = new TVolumeFrame(QStringLiteral(" Left Channel Volume "), QStringLiteral("Left"),
-                                  kVolumeDefaultMax, this);
-    VolumeRight = new TVolumeFrame(QStringLiteral(" Right Channel Volume "),
-                                   QStringLiteral("Right"), kVolumeDefaultMax, this);
-    ButtonSetupToDsp = new QPushButton(QStringLiteral("Setup -> DSP"), this);
+    VolumeLeft = new TVolumeFrame(tr(" Left Channel Volume "), tr("Left"), kVolumeDefaultMax, this);
+    VolumeRight =
+        new TVolumeFrame(tr(" Right Channel Volume "), tr("Right"), kVolumeDefaultMax, this);
+    ButtonSetupToDsp = new QPushButton(tr("Setup -> DSP"), this);
     ButtonSetupToDsp->setObjectName(QStringLiteral("ButtonSetupToDsp"));
     ButtonSetupToDsp->setDefault(true);
-    ButtonCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    ButtonCancel = new QPushButton(tr("Cancel"), this);
     ButtonCancel->setObjectName(QStringLiteral("ButtonCancel"));
     ButtonCancel->setAutoDefault(false);
 
@@ -51,7 +52,21 @@ TSetupVolumeDlg::TSetupVolumeDlg(DspSession& session, UserInterface& ui,
             Act([this, side, p] { logic_.UpDownDefaultClick(side, p); });
         });
     }
+    for (auto [frame, side] :
+         {std::pair{VolumeLeft, Channel::Left}, std::pair{VolumeRight, Channel::Right}})
+        for (QLineEdit* edit : {frame->EditGain, frame->EditDefault})
+            connect(edit, &QLineEdit::editingFinished, this, [this, frame, side] {
+                // A good level is taken at once; a faulty one waits for the write.
+                if (!TakeTypedVolume(frame, side)) Sync();
+            });
     connect(ButtonSetupToDsp, &QPushButton::clicked, this, [this] {
+        for (auto [frame, side] :
+             {std::pair{VolumeLeft, Channel::Left}, std::pair{VolumeRight, Channel::Right}})
+            if (const auto error = TakeTypedVolume(frame, side)) {
+                QMessageBox::warning(this, windowTitle(), QString::fromStdString(*error));
+                return;
+            }
+        Sync();
         Act([this] { logic_.ButtonSetupToDspClick(chooser_); });
         accept();
     });
@@ -68,6 +83,12 @@ int TSetupVolumeDlg::Execute() {
 void TSetupVolumeDlg::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     CenterOnScreen(this);
+}
+
+std::optional<std::string> TSetupVolumeDlg::TakeTypedVolume(TVolumeFrame* frame, Channel side) {
+    return frame->TakeTyped(
+        logic_.Volume(side), [this, side](int p) { logic_.UpDownGainClick(side, p); },
+        [this, side](int p) { logic_.UpDownDefaultClick(side, p); });
 }
 
 void TSetupVolumeDlg::Act(const std::function<void()>& action) {

@@ -4,6 +4,8 @@
 
 #include <QDialog>
 #include <functional>
+#include <optional>
+#include <string>
 
 #include "dsp_dialogs/volume_dialog_logic.h"
 
@@ -37,6 +39,8 @@ class TSetupVolumeDlg : public QDialog {
 
   private:
     void Act(const std::function<void()>& action);
+    // The typed levels of one frame into the rules; the first fault's message.
+    std::optional<std::string> TakeTypedVolume(TVolumeFrame* frame, Channel side);
     void Sync();
 
     SetupVolumeLogic logic_;

@@ -2,6 +2,7 @@
 
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -14,11 +15,11 @@ namespace qv {
 TStoreDataToDlg::TStoreDataToDlg(DspState& state, QWidget* parent)
     : QDialog(parent), logic_(state) {
     setObjectName(QStringLiteral("StoreDataToDlg"));
-    setWindowTitle(QStringLiteral("Choose Set"));
+    setWindowTitle(tr("Choose Set"));
     setModal(true);
 
     auto* outer = new QVBoxLayout(this);
-    auto* all = new QGroupBox(QStringLiteral(" Choose Set with Sample Frequency "), this);
+    auto* all = new QGroupBox(tr(" Choose Set with Sample Frequency "), this);
     all->setObjectName(QStringLiteral("GroupBoxChooseSet"));
     auto* sets = new QVBoxLayout(all);
     sets->setSpacing(2);
@@ -43,13 +44,17 @@ TStoreDataToDlg::TStoreDataToDlg(DspState& state, QWidget* parent)
         sets->addWidget(frame);
     }
     outer->addWidget(all);
+    LabelLock = new QLabel(this);
+    LabelLock->setObjectName(QStringLiteral("LabelLock"));
+    LabelLock->setWordWrap(true);
+    outer->addWidget(LabelLock);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    OKBtn = new QPushButton(QStringLiteral("OK"), this);
+    OKBtn = new QPushButton(tr("OK"), this);
     OKBtn->setObjectName(QStringLiteral("OKBtn"));
     OKBtn->setDefault(true);
-    CancelBtn = new QPushButton(QStringLiteral("Cancel"), this);
+    CancelBtn = new QPushButton(tr("Cancel"), this);
     CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
     buttons->addWidget(OKBtn);
     buttons->addWidget(CancelBtn);
@@ -76,12 +81,16 @@ void TStoreDataToDlg::showEvent(QShowEvent* event) {
 }
 
 void TStoreDataToDlg::Sync() {
+    const QString reason = QString::fromStdString(logic_.LockReason());
+    LabelLock->setText(reason);
+    LabelLock->setVisible(!reason.isEmpty());
     for (std::uint8_t set = 0; set < kChooserSets; ++set)
         for (std::uint8_t rate = 0; rate < kChooserRates; ++rate) {
             const SetChoice c{set, rate};
             QRadioButton* b = button(c);
             const QSignalBlocker block(b);
             b->setEnabled(logic_.Enabled(c));
+            b->setToolTip(logic_.Enabled(c) ? QString() : reason);
             b->setChecked(logic_.Checked() == c);
         }
 }

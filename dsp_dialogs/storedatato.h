@@ -7,6 +7,7 @@
 
 #include "dsp_dialogs/set_chooser.h"
 
+class QLabel;
 class QRadioButton;
 class QPushButton;
 
@@ -25,6 +26,7 @@ class TStoreDataToDlg : public QDialog, public SetChooser {
     }
     QPushButton* okButton() const { return OKBtn; }
     QPushButton* cancelButton() const { return CancelBtn; }
+    QLabel* lockLabel() const { return LabelLock; }
     SetChooserLogic& logic() { return logic_; }
 
   protected:
@@ -37,6 +39,7 @@ class TStoreDataToDlg : public QDialog, public SetChooser {
     std::array<QRadioButton*, kChooserSets * kChooserRates> buttons_{};
     QPushButton* OKBtn = nullptr;
     QPushButton* CancelBtn = nullptr;
+    QLabel* LabelLock = nullptr;  // why only one rate is offered
 };
 
 }  // namespace qv

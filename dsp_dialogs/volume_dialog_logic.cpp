@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "curves/tr.h"
 #include "dsplink/dsp_protocol.h"
 #include "dsplink/dsp_telegrams.h"
 
@@ -44,10 +45,10 @@ bool ReadSetupWithProgress(DspSession& s, UserInterface& ui) {
     // Without a box the read sends nothing, so there is nothing to report.
     if (s.state.DspConnected() == 0) return ReadSetupSequence(s, ui);
     BusyScope busy(ui);
-    ProgressScope progress(ui, "Read Setup From DSP");
-    progress(0.0, "Setup lesen");
+    ProgressScope progress(ui, QV_TR("Read Setup From DSP"));
+    progress(0.0, QV_TR("Setup lesen"));
     const bool ok = ReadSetupSequence(s, ui);
-    progress(1.0, "Setup lesen");
+    progress(1.0, QV_TR("Setup lesen"));
     return ok;
 }
 
@@ -56,7 +57,7 @@ std::string StartValuesForErasedSetup(DspSession& s) {
     SetupBlock b = SetupStartValues();
     b.sampleFrequency = RateFrequency(s.state.ChosenRate());
     s.setup().Put(b);
-    return "Set " + std::to_string(s.state.ChosenSet() + 1) + " holds no setup yet";
+    return "Set " + std::to_string(s.state.ChosenSet() + 1) + QV_TR(" holds no setup yet");
 }
 
 bool WriteSetupWithProgress(DspSession& s, UserInterface& ui, const std::string& title,
@@ -72,7 +73,7 @@ bool WriteSetupWithProgress(DspSession& s, UserInterface& ui, const std::string&
 
 void SetupVolumeLogic::FormShow() {
     if (!CheckDspConnection(s_.link, ui_, comPortNumber_))
-        ui_.Message("keine RS232-Verbindung zu DSP!");
+        ui_.Message(QV_TR("keine RS232-Verbindung zu DSP!"));
     ReadSetupWithProgress(s_, ui_);
     notice_ = StartValuesForErasedSetup(s_);
     s_.setup().Begin();
@@ -99,7 +100,8 @@ bool WriteVolumesToChosenSet(DspSession& s, UserInterface& ui, SetChooser& choos
 }
 
 bool SetupVolumeLogic::ButtonSetupToDspClick(SetChooser& chooser) {
-    return WriteVolumesToChosenSet(s_, ui_, chooser, left_, right_, "Setup -> DSP", *options_);
+    return WriteVolumesToChosenSet(s_, ui_, chooser, left_, right_, QV_TR("Setup -> DSP"),
+                                   *options_);
 }
 
 }  // namespace qv

@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "curves/tr.h"
 #include "dsp_math/impulse_analysis.h"
 #include "dsp_math/spectrum_shaping.h"
 
@@ -14,7 +15,7 @@ namespace {
 
 constexpr double kSpeedOfSound = 343.6;  // m/s
 
-constexpr const char* kNoCorrection = "Korrekturkurve High fehlt.";
+constexpr const char* kNoCorrection = QV_TR("Korrekturkurve High fehlt.");
 
 double BulkDelayMs(std::int32_t n, double fs) {
     return static_cast<double>(n) / (2 * fs) * 1000;
@@ -83,11 +84,11 @@ std::string SynthesisRefusal(FilterVariant variant, const SynthesisTargets& targ
                              const FilterProfile& profile) {
     const bool room = variant == FilterVariant::Room;
     if (targets.level.empty())
-        return room ? "noch keine Frequenz-Kurve fuer Roomequalizing geladen."
-                    : "noch keine Kurve fuer Amplitudenequalizing geladen.";
+        return room ? QV_TR("noch keine Frequenz-Kurve fuer Roomequalizing geladen.")
+                    : QV_TR("noch keine Kurve fuer Amplitudenequalizing geladen.");
     if (targets.delay.empty())
-        return room ? "noch keine Delay-Kurve fuer Roomqualizing geladen."
-                    : "noch keine Kurve fuer Laufzeitequalizing geladen.";
+        return room ? QV_TR("noch keine Delay-Kurve fuer Roomqualizing geladen.")
+                    : QV_TR("noch keine Kurve fuer Laufzeitequalizing geladen.");
     if (targets.correction.empty()) return kNoCorrection;
     if (profile.n < 1 || !std::isfinite(profile.fs) || !(profile.fs > 0.0))
         return kNoProfileMessage;

@@ -1,4 +1,5 @@
 #include "dsplink/apply_profile.h"
+#include "curves/tr.h"
 
 namespace qv {
 
@@ -9,7 +10,7 @@ void ApplyProfile(DspProgramProfile& profile, int range, int room, double fs, Ro
         if (room == 1) menu->SetRoomItemsEnabled(true);
     }
     profile = DeriveProfile(range, fs, profile);
-    if (!ValidRange(range)) ui.Message("unzulaessige Einstellung");
+    if (!ValidRange(range)) ui.Message(QV_TR("unzulaessige Einstellung"));
 }
 
 }  // namespace qv

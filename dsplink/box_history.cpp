@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "curves/text_file.h"
+#include "curves/tr.h"
 
 namespace qv {
 namespace {
@@ -100,7 +101,7 @@ void BoxHistory::WriteIndex(std::uint8_t set, std::uint8_t rate,
                 << (it->version < 0 ? std::string("?") : std::to_string(it->version)) << '\t'
                 << it->command << '\n';
         }
-        if (!out) throw FileError("Fehler beim Zugriff auf " + temp.string() + " !");
+        if (!out) throw FileError(QV_TR("Fehler beim Zugriff auf ") + temp.string() + " !");
     }
     // The index is replaced whole, so that a crash never leaves half of it.
     fs::rename(temp, folder / kIndexName);
@@ -111,7 +112,7 @@ HistoryEntry BoxHistory::Keep(std::uint8_t set, std::uint8_t rate, const HexSlot
     const fs::path folder = Folder(set, rate);
     std::error_code ec;
     fs::create_directories(folder, ec);
-    if (ec) throw FileError("Fehler beim Zugriff auf " + folder.string() + " !");
+    if (ec) throw FileError(QV_TR("Fehler beim Zugriff auf ") + folder.string() + " !");
     std::vector<HistoryEntry> entries = Entries(set, rate);
     unsigned long next = 1;
     for (const HistoryEntry& e : entries) next = std::max(next, Sequence(e.file) + 1);

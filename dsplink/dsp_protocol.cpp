@@ -1,4 +1,5 @@
 #include "dsplink/dsp_protocol.h"
+#include "curves/tr.h"
 
 #include <random>
 
@@ -65,7 +66,7 @@ std::uint8_t Crc8(std::span<const std::uint8_t> bytes, std::uint8_t state) {
 
 bool SendChar(DspLink& link, UserInterface& ui, std::uint8_t b) {
     if (link.port().WriteChar(b)) return true;
-    ui.Message("Fehler bei Byte Senden");
+    ui.Message(QV_TR("Fehler bei Byte Senden"));
     return false;
 }
 
@@ -92,7 +93,7 @@ bool SendCharEcho(DspLink& link, UserInterface& ui, std::uint8_t b) {
 }
 
 void ReportError(UserInterface& ui, int n) {
-    ui.Message("Fehler " + std::to_string(n) + " aufgetreten");
+    ui.Message(QV_TR("Fehler ") + std::to_string(n) + QV_TR(" aufgetreten"));
 }
 
 bool SendTelegram(DspLink& link, UserInterface& ui) {

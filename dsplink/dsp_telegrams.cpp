@@ -1,5 +1,6 @@
 #include "dsplink/dsp_telegrams.h"
 
+#include "curves/tr.h"
 #include "dsplink/dsp_protocol.h"
 #include "dsplink/set_transfer.h"
 #include "dsplink/set_write.h"
@@ -79,24 +80,25 @@ bool WriteDelay(DspSession& s, UserInterface& ui, std::uint16_t address, std::ui
 bool WriteSetupSequence(DspSession& s, UserInterface& ui, WriteOptions options) {
     // Reading a set in full (no record of it yet) takes long: it shows
     // progress and takes a Cancel. A dialog's own progress shares the bar.
-    ProgressScope scope(ui, "Write Setup To DSP");
-    SetWrite w(s, ui, "the setup", "Write Setup To DSP", options);
+    ProgressScope scope(ui, QV_TR("Write Setup To DSP"));
+    SetWrite w(s, ui, "the setup", QV_TR("Write Setup To DSP"), options);
     const double keep = s.history != nullptr ? 0.9 : 0.0;
     return w.Run([&] {
-        return w.KeepPrevious(ProgressSpan{&w, 0.0, keep, "Set lesen"}) &&
+        return w.KeepPrevious(ProgressSpan{&w, 0.0, keep, QV_TR("Set lesen")}) &&
                EraseForWrite(w, {kSetupSector}, {}) &&
                WriteVerifySelect(w, s.image, {{kSetupOffset, kSetupSize}}, "Setup", "the setup",
-                                 ProgressSpan{&w, keep, 1.0, "Setup schreiben"});
+                                 ProgressSpan{&w, keep, 1.0, QV_TR("Setup schreiben")});
     });
 }
 
 bool WriteImageSequence(DspSession& s, UserInterface& ui, const ProgressSpan& progress,
                         const std::string& headline, WriteOptions options) {
-    SetWrite w(s, ui, "the software", "Write Software", options);
+    SetWrite w(s, ui, "the software", QV_TR("Write Software"), options);
     w.SetHeadline(headline);
     const double width = progress.to - progress.from;
     const double keepShare = s.history != nullptr ? 0.25 : 0.0;
-    const ProgressSpan keep{&w, progress.from, progress.from + width * keepShare, "Set lesen"};
+    const ProgressSpan keep{&w, progress.from, progress.from + width * keepShare,
+                            QV_TR("Set lesen")};
     const ProgressSpan erase{&w, keep.to, keep.to + width * 0.02, progress.text};
     const ProgressSpan write{&w, erase.to, progress.to, progress.text};
     return w.Run([&] {
@@ -114,7 +116,7 @@ bool ReadSetupSequence(DspSession& s, UserInterface& ui) {
 }
 
 std::size_t TelegramTestLoop(DspSession& s, UserInterface& ui, std::size_t maxRounds) {
-    ProgressScope progress(ui, "Test");
+    ProgressScope progress(ui, QV_TR("Test"));
     std::size_t rounds = 0;
     while (rounds < maxRounds) {
         IdpTelegram& t = s.link.telegram();
@@ -123,13 +125,13 @@ std::size_t TelegramTestLoop(DspSession& s, UserInterface& ui, std::size_t maxRo
         t.length = 2;
         // Cancel ends the loop as a box that stops answering does.
         if (ui.ProgressCancelled() || !SendTelegram(s.link, ui) || !ReceiveTelegram(s.link)) {
-            ui.Message("Not OK  IDP Tele nicht erfolgreich gesendet");
+            ui.Message(QV_TR("Not OK  IDP Tele nicht erfolgreich gesendet"));
             break;
         }
         ++rounds;
         if (rounds % 8 == 0)
             progress(static_cast<double>(rounds % 100) / 100.0,
-                     std::to_string(rounds) + " Telegramme");
+                     std::to_string(rounds) + QV_TR(" Telegramme"));
     }
     return rounds;
 }

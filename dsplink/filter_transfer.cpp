@@ -4,6 +4,7 @@
 #include <limits>
 #include <vector>
 
+#include "curves/tr.h"
 #include "dsplink/dsp_protocol.h"
 #include "dsplink/dsp_telegrams.h"
 #include "dsplink/program_file.h"
@@ -102,15 +103,15 @@ std::size_t PutCoefficients(std::span<std::uint8_t> target, std::size_t base, in
 bool EqualizerPath(DspSession& s, UserInterface& ui, const PointList& eqFilter,
                    WriteOptions options) {
     if (eqFilter.empty()) {
-        ui.Message("zuerst Simulation durchfuehren!--> Menu Simulate");
+        ui.Message(QV_TR("zuerst Simulation durchfuehren!--> Menu Simulate"));
         return false;
     }
     if (!LoadProgramFile(s, ui, s.ProgramPath())) return false;
     BusyScope busy(ui);
-    ProgressScope scope(ui, "Filter -> DSP");
-    SetWrite w(s, ui, "the filter", "Filter -> DSP", options);
-    const ProgressSpan keep{&w, 0.0, s.history != nullptr ? 0.25 : 0.0, "Set lesen"};
-    const ProgressSpan erase{&w, keep.to, keep.to + 0.02, "Flash loeschen"};
+    ProgressScope scope(ui, QV_TR("Filter -> DSP"));
+    SetWrite w(s, ui, "the filter", QV_TR("Filter -> DSP"), options);
+    const ProgressSpan keep{&w, 0.0, s.history != nullptr ? 0.25 : 0.0, QV_TR("Set lesen")};
+    const ProgressSpan erase{&w, keep.to, keep.to + 0.02, QV_TR("Flash loeschen")};
     return w.Run([&] {
         if (!w.KeepPrevious(keep)) return false;
         w.Erasing({0, 1, 2, 3, 4, 5, 6});
@@ -118,13 +119,13 @@ bool EqualizerPath(DspSession& s, UserInterface& ui, const PointList& eqFilter,
         if (!EraseProgramSectors(s, w, erase.Part(0, 2)) &&
             (erase.Cancelled() || !EraseProgramSectors(s, w, erase.Part(1, 2)))) {
             if (erase.Cancelled()) return w.Failed(WriteEnd::Cancelled);
-            w.SetHeadline("Flash nicht geloescht");
+            w.SetHeadline(QV_TR("Flash nicht geloescht"));
             return w.LinkFailed();
         }
         s.PatchEqualizer(CopyList(eqFilter));
         return WriteVerifySelect(w, s.image, {{0, ImageLength(s.image)}, {kImageLengthOffset, 2}},
                                  "Filter", "the filter",
-                                 ProgressSpan{&w, erase.to, 1.0, "Filter schreiben"});
+                                 ProgressSpan{&w, erase.to, 1.0, QV_TR("Filter schreiben")});
     });
 }
 
@@ -139,26 +140,26 @@ std::uint16_t RoomDelay(const DspProgramProfile& p, double pathTimeDepth) {
 bool RoomPath(DspSession& s, UserInterface& ui, const PointList& roomFilter, double pathTimeDepth,
               WriteOptions options) {
     if (roomFilter.empty()) {
-        ui.Message("zuerst Entzerrung durchfuehren!");
+        ui.Message(QV_TR("zuerst Entzerrung durchfuehren!"));
         return false;
     }
     BusyScope busy(ui);
-    ProgressScope scope(ui, "Filter -> DSP");
+    ProgressScope scope(ui, QV_TR("Filter -> DSP"));
     if (!PingDsp(s.link, ui)) {
-        Say(s, ui, "keine RS232-Verbindung zu DSP! [5]");
+        Say(s, ui, QV_TR("keine RS232-Verbindung zu DSP! [5]"));
         return false;
     }
     const auto dspMode = ReadModeWord(s, ui);
     if (!dspMode) {
-        Say(s, ui, "keine RS232-Verbindung! [6]");
+        Say(s, ui, QV_TR("keine RS232-Verbindung! [6]"));
         return false;
     }
     if ((*dspMode & kModeCompareMask) != (s.state.ModeWord() & kModeCompareMask)) {
-        Say(s, ui, "zuerst DSP-Setup durchführen (Menu: SETUP->DSP)!");
+        Say(s, ui, QV_TR("zuerst DSP-Setup durchführen (Menu: SETUP->DSP)!"));
         return false;
     }
     if (!WriteDelay(s, ui, s.profile.roomDelayAddress, RoomDelay(s.profile, pathTimeDepth))) {
-        Say(s, ui, "keine RS232-Verbindung zu DSP! [7]");
+        Say(s, ui, QV_TR("keine RS232-Verbindung zu DSP! [7]"));
         return false;
     }
     const std::uint16_t idle = static_cast<std::uint16_t>(*dspMode & ~kModeBusy);
@@ -166,7 +167,7 @@ bool RoomPath(DspSession& s, UserInterface& ui, const PointList& roomFilter, dou
     bool ok = true;
     try {
         if (!WriteModeWord(s, ui, static_cast<std::uint16_t>(*dspMode | kModeBusy))) {
-            Say(s, ui, "keine RS232-Verbindung zu DSP! [8]");
+            Say(s, ui, QV_TR("keine RS232-Verbindung zu DSP! [8]"));
             return false;
         }
         // The room coefficients go to the parameter area, never into the image:
@@ -175,7 +176,7 @@ bool RoomPath(DspSession& s, UserInterface& ui, const PointList& roomFilter, dou
         std::vector<std::uint8_t> bytes(16 *
                                         static_cast<std::size_t>((std::max(count, 0) + 1) / 2));
         bytes.resize(PutCoefficients(bytes, 0, count, CopyList(roomFilter)));
-        const ProgressSpan all{&ui, 0.0, 1.0, "Raumfilter schreiben"};
+        const ProgressSpan all{&ui, 0.0, 1.0, QV_TR("Raumfilter schreiben")};
         const ProgressSpan write = verify ? all.Part(0, 2) : all;
         ProgressSpan check = all.Part(1, 2);
         check.text = "Verify";
@@ -183,8 +184,8 @@ bool RoomPath(DspSession& s, UserInterface& ui, const PointList& roomFilter, dou
             // The busy bit never stays set, whatever ended the write.
             WriteModeWord(s, ui, idle);
             Say(s, ui,
-                all.Cancelled() ? CancelledText(s.state, "Filter -> DSP")
-                                : std::string("keine RS232-Verbindung zu DSP! [10]"));
+                all.Cancelled() ? CancelledText(s.state, QV_TR("Filter -> DSP"))
+                                : std::string(QV_TR("keine RS232-Verbindung zu DSP! [10]")));
             return false;
         }
         ok = !verify || VerifyRoomCoefficients(s, ui, bytes, check);
@@ -198,7 +199,7 @@ bool RoomPath(DspSession& s, UserInterface& ui, const PointList& roomFilter, dou
         throw;
     }
     if (!WriteModeWord(s, ui, idle)) {
-        Say(s, ui, "keine RS232-Verbindung zu DSP! [9]");
+        Say(s, ui, QV_TR("keine RS232-Verbindung zu DSP! [9]"));
         ok = false;
     }
     if (!SelectSetCommand(s.link, ui, s.state.ChoiceFromButtons()) || !ok) return false;
@@ -209,7 +210,7 @@ bool RoomPath(DspSession& s, UserInterface& ui, const PointList& roomFilter, dou
 bool FilterToDsp(DspSession& s, UserInterface& ui, const FilterTransfer& what, SetChooser& chooser,
                  double pathTimeDepth, WriteOptions options) {
     if (s.state.DspConnected() == 0) {
-        ui.Message("No DSP -> Please connect DSP to USB");
+        ui.Message(QV_TR("No DSP -> Please connect DSP to USB"));
         return false;
     }
     if (what.path == TransferPath::None) return false;

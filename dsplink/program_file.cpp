@@ -5,6 +5,7 @@
 
 #include "curves/curve_files.h"
 #include "curves/text_file.h"
+#include "curves/tr.h"
 #include "dsplink/dsp_telegrams.h"
 
 namespace qv {
@@ -48,7 +49,7 @@ bool LoadProgramFile(DspSession& s, UserInterface& ui, const std::string& name) 
 }
 
 namespace {
-constexpr const char* kNotWritten = "DSP Programm NICHT erfolgreich geschrieben";
+constexpr const char* kNotWritten = QV_TR("DSP Programm NICHT erfolgreich geschrieben");
 }
 
 bool WriteProgram(DspSession& s, UserInterface& ui, const std::string& name,
@@ -68,7 +69,7 @@ bool WriteSoftware(DspSession& s, UserInterface& ui, const std::string& name,
         return false;
     }
     if (!WriteProgram(s, ui, name, kNotWritten, options)) return false;
-    ui.Message("DSP Programm erfolgreich geschrieben");
+    ui.Message(QV_TR("DSP Programm erfolgreich geschrieben"));
     return true;
 }
 

@@ -3,6 +3,9 @@
 #include <cerrno>
 #include <cstring>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "dsplink/serial_port.h"
 
 namespace qv {
@@ -21,6 +24,50 @@ bool ModemLinesMissing(int err) {
 
 }  // namespace
 
+OpenFailure ClassifyOpenFailure(const std::string& deviceName, QSerialPort::SerialPortError error) {
+    struct stat st {};
+    if (::stat(deviceName.c_str(), &st) != 0)
+        return errno == EACCES ? OpenFailure::NoPermission : OpenFailure::Missing;
+    if (::access(deviceName.c_str(), R_OK | W_OK) != 0) return OpenFailure::NoPermission;
+    // The device is there and ours to use: another program holds it (its lock
+    // file, or the exclusive mode of the line).
+    if (error == QSerialPort::PermissionError || error == QSerialPort::OpenError)
+        return OpenFailure::Busy;
+    if (error == QSerialPort::DeviceNotFoundError) return OpenFailure::Missing;
+    return OpenFailure::Other;
+}
+
+std::string OpenFailureText(OpenFailure kind, const std::string& systemText) {
+    switch (kind) {
+        case OpenFailure::Busy:
+            return "Device or resource busy: another program holds the port. Close it and try "
+                   "again.";
+        case OpenFailure::Missing:
+            return "No such file or directory: the port does not exist. Is the adapter plugged "
+                   "in?";
+        case OpenFailure::NoPermission:
+            return "Permission denied: you may not use the port. Add your user to the group "
+                   "dialout (sudo usermod -aG dialout $USER) and log in again.";
+        case OpenFailure::Other:
+            break;
+    }
+    return systemText;
+}
+
+int OpenFailureCode(OpenFailure kind) {
+    switch (kind) {
+        case OpenFailure::Busy:
+            return EBUSY;
+        case OpenFailure::Missing:
+            return ENOENT;
+        case OpenFailure::NoPermission:
+            return EACCES;
+        case OpenFailure::Other:
+            break;
+    }
+    return 0;
+}
+
 QtSerialDevice::~QtSerialDevice() {
     Close();
 }
@@ -34,11 +81,14 @@ void QtSerialDevice::Fail(const char* pattern, int savedErrno) {
 void QtSerialDevice::Open(const std::string& deviceName) {
     Close();
     port_.setPortName(QString::fromStdString(deviceName));
-    errno = 0;
     if (!port_.open(QIODevice::ReadWrite)) {
-        const auto [code, text] = SystemError(port_, errno);
+        const QSerialPort::SerialPortError error = port_.error();
+        const std::string systemText = port_.errorString().toStdString();
         port_.clearError();
-        throw SerialError(text, code);
+        const OpenFailure kind = ClassifyOpenFailure(deviceName, error);
+        const int code =
+            kind == OpenFailure::Other ? static_cast<int>(error) : OpenFailureCode(kind);
+        throw SerialError(OpenFailureText(kind, systemText), code);
     }
     errno = 0;
     if (!port_.setBaudRate(QSerialPort::Baud9600) || !port_.setDataBits(QSerialPort::Data8) ||

@@ -8,6 +8,18 @@
 
 namespace qv {
 
+// Why a port would not open, told apart so that the message says what to do.
+enum class OpenFailure { Busy, Missing, NoPermission, Other };
+// Looks at the device itself: Qt reports a port held by another program and
+// one the user may not use alike, and errno after a failed open is not the
+// open's own.
+OpenFailure ClassifyOpenFailure(const std::string& deviceName, QSerialPort::SerialPortError error);
+// The system's part of the open message for each kind (the port layer puts
+// "Unable to open specified device NAME (code), " before it).
+std::string OpenFailureText(OpenFailure kind, const std::string& systemText);
+// The error number that goes with each kind; 0 for Other.
+int OpenFailureCode(OpenFailure kind);
+
 class QtSerialDevice : public SerialDevice {
   public:
     QtSerialDevice() = default;

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "curves/text_file.h"
+#include "curves/tr.h"
 #include "dsplink/box_history.h"
 #include "dsplink/dsp_protocol.h"
 #include "dsplink/dsp_telegrams.h"
@@ -139,7 +140,7 @@ std::optional<PointList> ReadEqFilter(DspSession& s, UserInterface& ui) {
     }
     BusyScope busy(ui);
     ProgressScope scope(ui, "Filter <- DSP");
-    const ProgressSpan progress{&ui, 0.0, 1.0, "Filter lesen"};
+    const ProgressSpan progress{&ui, 0.0, 1.0, QV_TR("Filter lesen")};
     if (!s.link.ReadRange(ui, s.state.SlotCode(), *read, base, 8 * count, progress)) {
         Say(s, ui,
             progress.Cancelled() ? std::string("Cancelled: nothing was changed")
@@ -166,7 +167,7 @@ std::optional<ReadBackFilter> FilterFromDsp(DspSession& s, UserInterface& ui, Se
 bool BackupSet(DspSession& s, UserInterface& ui, const std::string& file) {
     BusyScope busy(ui);
     ProgressScope scope(ui, "Backup Set");
-    const ProgressSpan progress{&ui, 0.0, 1.0, "Set lesen"};
+    const ProgressSpan progress{&ui, 0.0, 1.0, QV_TR("Set lesen")};
     auto read = ErasedImage();
     const ImageRange tail{kImageLengthOffset, 2u + kSetupSize};
     if (!ReadRanges(s, ui, *read, {tail}, progress.Part(0, 50))) {
@@ -208,7 +209,7 @@ bool WritePlan(SetWrite& w, const RestorePlan& plan, bool whole, const std::stri
     }
     const ProgressSpan erase{all.ui, all.from, all.from + (all.to - all.from) * 0.05,
                              "Flash loeschen"};
-    const ProgressSpan rest{all.ui, erase.to, all.to, "Set schreiben"};
+    const ProgressSpan rest{all.ui, erase.to, all.to, QV_TR("Set schreiben")};
     return EraseForWrite(w, sectors, erase) &&
            WriteVerifySelect(w, plan.image, plan.writes, what, "the set", rest);
 }
@@ -237,7 +238,7 @@ bool RestoreSet(DspSession& s, UserInterface& ui, const std::string& file, Write
     const std::string name = std::filesystem::path(file).filename().string();
     return w.Run([&] {
         const double keep = s.history != nullptr ? 0.3 : 0.0;
-        return w.KeepPrevious(ProgressSpan{&w, 0.0, keep, "Set lesen"}) &&
+        return w.KeepPrevious(ProgressSpan{&w, 0.0, keep, QV_TR("Set lesen")}) &&
                WritePlan(w, plan, false, "Backup " + name, ProgressSpan{&w, keep, 1.0, ""});
     });
 }

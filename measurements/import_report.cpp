@@ -72,6 +72,17 @@ std::vector<std::string> ImportReport::Lines() const {
         out.push_back(gate ? "Gate " + Number(gate->fromMs) + " to " + Number(gate->toMs) +
                                  " ms around the peak, half-Hann flanks."
                            : std::string("No gate: the whole impulse is analysed."));
+        if (fdwCycles > 0.0)
+            out.push_back(
+                "Frequency-dependent window of " + Number(fdwCycles) + " cycles for " +
+                (levelThroughFdw ? "the level and the group delay." : "the group delay."));
+        if (dataOffsetDb != 0.0)
+            out.push_back("Data offset of " + Number(dataOffsetDb) +
+                          " dB from the header added to the level.");
+        if (looksLikeRecording)
+            out.push_back(
+                "This file looks like a recording, not an impulse response: its "
+                "energy is spread out, with no dominant peak.");
     }
     if (levelPoints > 0)
         out.push_back("Level: " + std::to_string(levelPoints) + " points, " + Hz(fromHz) + " to " +
@@ -80,7 +91,7 @@ std::vector<std::string> ImportReport::Lines() const {
         out.push_back("Level: none.");
     if (groupDelayPoints > 0)
         out.push_back("Group delay: " + std::to_string(groupDelayPoints) + " points, from the " +
-                      groupDelaySource + ".");
+                      groupDelaySource + "; late reads < 0 ms.");
     else
         out.push_back("Group delay: none.");
     return out;

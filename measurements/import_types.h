@@ -26,6 +26,12 @@ class ImportOptionError : public ImportError {
     using ImportError::ImportError;
 };
 
+// An impulse was asked for, and the file holds a response.
+class NotAnImpulseError : public ImportError {
+  public:
+    using ImportError::ImportError;
+};
+
 // The user stopped a long import through the progress callback.
 class ImportCancelled : public ImportError {
   public:
@@ -54,6 +60,9 @@ struct ImportOptions {
     std::optional<double> sampleRate;
     // Without a gate the whole impulse is analysed.
     std::optional<ImpulseGate> gate;
+    // Cycles of the frequency-dependent window for an impulse's level; its
+    // group delay always goes through such a window (15 cycles by default).
+    std::optional<double> fdwCycles;
     // Called now and then with the fraction done (0 ... 1); returning false
     // cancels the import (ImportCancelled).
     std::function<bool(double fraction)> progress;
@@ -86,6 +95,10 @@ struct ImportReport {
     int channel = 0;
     double peakMs = 0.0;
     std::optional<ImpulseGate> gate;
+    double fdwCycles = 0.0;        // the window's cycles for the group delay
+    bool levelThroughFdw = false;  // and for the level
+    double dataOffsetDb = 0.0;     // a text impulse header's data offset, added to the level
+    bool looksLikeRecording = false;
 
     // The result.
     std::size_t levelPoints = 0;

@@ -50,9 +50,23 @@ double GateWeight(std::size_t k, std::size_t length) {
     return 0.5 * (1.0 - std::cos(std::numbers::pi * x));
 }
 
+double FdwWeight(std::ptrdiff_t k, std::ptrdiff_t peak, std::ptrdiff_t rise, std::ptrdiff_t fall) {
+    if (k < peak - rise || k >= peak + fall) return 0.0;
+    if (k < peak) {
+        const double x = static_cast<double>(k - (peak - rise)) / static_cast<double>(rise);
+        return 0.5 * (1.0 - std::cos(std::numbers::pi * x));
+    }
+    const double x = static_cast<double>(k - peak) / static_cast<double>(fall);
+    return 0.5 * (1.0 + std::cos(std::numbers::pi * x));
+}
+
 ImpulseAnalysis AnalyseImpulse(std::span<const double> samples, double fs,
-                               const std::optional<ImpulseGate>& gate, const ProgressFn& progress) {
+                               const std::optional<ImpulseGate>& gate, const ProgressFn& progress,
+                               std::optional<double> fdwCycles) {
     ImpulseAnalysis out;
+    const double cycles = fdwCycles.value_or(kDefaultFdwCycles);
+    if (!std::isfinite(cycles) || cycles < 1.0 || cycles > 1000.0)
+        throw ImportOptionError("The frequency-dependent window takes 1 to 1000 cycles.");
     const std::size_t n = samples.size();
     if (!(fs > 0.0) || !std::isfinite(fs))
         throw ImportOptionError("The sample rate must be a positive number of Hz.");
@@ -112,27 +126,68 @@ ImpulseAnalysis AnalyseImpulse(std::span<const double> samples, double fs,
         throw ImportError("The analysed impulse is too short to resolve any frequency.");
     std::vector<double> nu(freqs.size());
     for (std::size_t k = 0; k < freqs.size(); ++k) nu[k] = freqs[k] / fs;
-    std::vector<double> nh(h.size());
-    for (std::size_t i = 0; i < h.size(); ++i) nh[i] = static_cast<double>(i) * h[i];
 
-    std::vector<double> c(nu.size()), s(nu.size()), cn(nu.size()), sn(nu.size());
-    for (std::size_t k0 = 0; k0 < nu.size(); k0 += kFrequencyChunk) {
-        const std::size_t count = std::min(kFrequencyChunk, nu.size() - k0);
-        const std::span<const double> part(nu.data() + k0, count);
-        TrigSums(h, h, part, {c.data() + k0, count}, {s.data() + k0, count});
-        TrigSums(nh, nh, part, {cn.data() + k0, count}, {sn.data() + k0, count});
-        if (progress && !progress(static_cast<double>(k0 + count) / static_cast<double>(nu.size())))
+    // The whole (gated) impulse gives the level unless the window is asked for.
+    const bool levelThroughFdw = fdwCycles.has_value();
+    std::vector<double> c(nu.size()), s(nu.size());
+    const double plainShare = levelThroughFdw ? 0.0 : 0.7;
+    if (!levelThroughFdw) {
+        for (std::size_t k0 = 0; k0 < nu.size(); k0 += kFrequencyChunk) {
+            const std::size_t count = std::min(kFrequencyChunk, nu.size() - k0);
+            const std::span<const double> part(nu.data() + k0, count);
+            TrigSums(h, h, part, {c.data() + k0, count}, {s.data() + k0, count});
+            if (progress && !progress(plainShare * static_cast<double>(k0 + count) /
+                                      static_cast<double>(nu.size())))
+                throw ImportCancelled();
+        }
+    }
+
+    // The frequency-dependent window: cycles/f seconds after the largest
+    // sample of the analysed part, a short fixed rise before it.
+    std::size_t pk = 0;
+    for (std::size_t i = 0; i < h.size(); ++i)
+        if (std::fabs(h[i]) > std::fabs(h[pk])) pk = i;
+    const auto peakAt = static_cast<std::ptrdiff_t>(pk);
+    const std::ptrdiff_t rise =
+        std::min<std::ptrdiff_t>(peakAt, std::lround(kFdwRiseMs * fs / 1000.0));
+    const auto room = static_cast<std::ptrdiff_t>(h.size()) - 1 - peakAt;
+    std::vector<double> w, wn;
+    for (std::size_t k = 0; k < nu.size(); ++k) {
+        const auto wanted = static_cast<std::ptrdiff_t>(std::lround(cycles * fs / freqs[k]));
+        const std::ptrdiff_t fall = std::max<std::ptrdiff_t>(1, std::min(room, wanted));
+        const std::ptrdiff_t start = peakAt - rise, end = std::min(peakAt + fall, room + peakAt);
+        w.resize(static_cast<std::size_t>(end - start + 1));
+        wn.resize(w.size());
+        for (std::ptrdiff_t i = start; i <= end; ++i) {
+            const auto j = static_cast<std::size_t>(i - start);
+            w[j] = h[static_cast<std::size_t>(i)] * FdwWeight(i, peakAt, rise, fall);
+            wn[j] = static_cast<double>(j) * w[j];
+        }
+        double wc = 0, ws = 0, nc = 0, ns = 0;
+        const std::span<const double> one(&nu[k], 1);
+        TrigSums(w, w, one, {&wc, 1}, {&ws, 1});
+        TrigSums(wn, wn, one, {&nc, 1}, {&ns, 1});
+        if (levelThroughFdw) {
+            c[k] = wc;
+            s[k] = ws;
+        }
+        const double power = wc * wc + ws * ws;
+        if (power > 0.0) {
+            // The window starts `start` samples into the analysed part, which
+            // starts at `first`: both delays add to the window's own.
+            const double samplesDelay = (nc * wc + ns * ws) / power + static_cast<double>(start) +
+                                        static_cast<double>(first);
+            if (std::isfinite(samplesDelay))
+                AppendPoint(out.groupDelay, freqs[k], -1000.0 * samplesDelay / fs);
+        }
+        if (progress && (k % 16 == 15 || k + 1 == nu.size()) &&
+            !progress(plainShare + (1.0 - plainShare) * static_cast<double>(k + 1) /
+                                       static_cast<double>(nu.size())))
             throw ImportCancelled();
     }
     for (std::size_t k = 0; k < nu.size(); ++k) {
         const double power = c[k] * c[k] + s[k] * s[k];
         AppendPoint(out.level, freqs[k], power > 0.0 ? 10.0 * std::log10(power) + scaleDb : -200.0);
-        if (!(power > 0.0)) continue;
-        // The gated samples start at `first`: their delay adds to the segment's.
-        const double samplesDelay =
-            (cn[k] * c[k] + sn[k] * s[k]) / power + static_cast<double>(first);
-        if (std::isfinite(samplesDelay))
-            AppendPoint(out.groupDelay, freqs[k], -1000.0 * samplesDelay / fs);
     }
     return out;
 }

@@ -13,6 +13,13 @@
 
 namespace qv {
 
+// Cycles of the frequency-dependent window through which the group delay of
+// an impulse is always derived: long enough for a loudspeaker's own delay,
+// short enough to leave a room's late reflections out.
+constexpr double kDefaultFdwCycles = 15.0;
+// The fixed rise of that window before the peak.
+constexpr double kFdwRiseMs = 0.5;
+
 // Points per octave of the analysis grid.
 constexpr double kImpulsePointsPerOctave = 48.0;
 // The grid starts here unless the analysed length resolves only higher.
@@ -35,10 +42,19 @@ std::vector<double> ImpulseFrequencies(double fs, std::size_t length);
 // length at both ends, 1 between.
 double GateWeight(std::size_t k, std::size_t length);
 
+// The frequency-dependent window's weight of sample k, for a window of
+// `rise` samples before the peak at `peak` and `fall` samples after it: a
+// half-Hann rise, 1 at the peak, a half-Hann fall to 0 at peak + fall.
+double FdwWeight(std::ptrdiff_t k, std::ptrdiff_t peak, std::ptrdiff_t rise, std::ptrdiff_t fall);
+
 // Level is 20*log10|X(f)|; group delay is -1000*Re{X_n(f)/X(f)}/fs ms with
-// X_n the transform of n*h[n]. Throws ImportError for a silent impulse,
-// ImportOptionError for a gate outside it, ImportCancelled on request.
+// X_n the transform of n*h[n]. The group delay is always taken through a
+// frequency-dependent window of fdwCycles/f seconds after the peak (default
+// kDefaultFdwCycles); the level only when fdwCycles is given. Throws
+// ImportError for a silent impulse, ImportOptionError for a gate outside it
+// or a bad cycle count, ImportCancelled on request.
 ImpulseAnalysis AnalyseImpulse(std::span<const double> samples, double fs,
-                               const std::optional<ImpulseGate>& gate, const ProgressFn& progress);
+                               const std::optional<ImpulseGate>& gate, const ProgressFn& progress,
+                               std::optional<double> fdwCycles = std::nullopt);
 
 }  // namespace qv

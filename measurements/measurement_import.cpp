@@ -1,6 +1,8 @@
 #include "measurements/measurement_import.h"
 
 #include <algorithm>
+#include <cctype>
+#include <cmath>
 #include <memory>
 
 #include "measurements/audio_impulse.h"
@@ -47,16 +49,39 @@ ProgressFn Stage(const ProgressFn& progress, double from, double to) {
     return [progress, from, to](double f) { return progress(from + (to - from) * f); };
 }
 
+// An impulse response holds most of its energy shortly after its peak; a
+// recording of a sweep or of music spreads it over seconds.
+bool LooksLikeRecording(std::span<const double> samples, std::size_t peak, double fs) {
+    const auto before = static_cast<std::size_t>(0.02 * fs),
+               after = static_cast<std::size_t>(0.5 * fs);
+    const std::size_t from = peak > before ? peak - before : 0;
+    const std::size_t to = std::min(samples.size(), peak + after + 1);
+    double near = 0.0, all = 0.0;
+    for (std::size_t i = 0; i < samples.size(); ++i) {
+        const double e = samples[i] * samples[i];
+        all += e;
+        if (i >= from && i < to) near += e;
+    }
+    return all > 0.0 && near < 0.5 * all;
+}
+
 void FillImpulse(ImportedMeasurement& result, std::span<const double> samples, double fs,
-                 const ImportOptions& options, double progressFrom) {
+                 const ImportOptions& options, double progressFrom, double offsetDb = 0.0) {
     ImportReport& r = result.report;
     r.sampleRate = fs;
     r.frames = static_cast<long long>(samples.size());
-    const ImpulseAnalysis a =
-        AnalyseImpulse(samples, fs, options.gate, Stage(options.progress, progressFrom, 1.0));
+    ImpulseAnalysis a = AnalyseImpulse(
+        samples, fs, options.gate, Stage(options.progress, progressFrom, 1.0), options.fdwCycles);
     r.peakMs = 1000.0 * static_cast<double>(a.peak) / fs;
     r.gate = options.gate;
+    r.fdwCycles = options.fdwCycles.value_or(kDefaultFdwCycles);
+    r.levelThroughFdw = options.fdwCycles.has_value();
     if (a.gateClipped) r.notes.push_back("The gate reaches past the impulse; it is cut there.");
+    r.looksLikeRecording = LooksLikeRecording(samples, a.peak, fs);
+    if (offsetDb != 0.0) {
+        r.dataOffsetDb = offsetDb;
+        for (CurvePoint& p : a.level) p.y += offsetDb;
+    }
     result.level = a.level;
     result.groupDelay = a.groupDelay;
     r.levelPoints = a.level.size();
@@ -64,6 +89,21 @@ void FillImpulse(ImportedMeasurement& result, std::span<const double> samples, d
     r.fromHz = a.level.front().x;
     r.toHz = a.level.back().x;
     r.groupDelaySource = "impulse";
+}
+
+[[noreturn]] void RefuseAs(const std::string& what, const std::string& name) {
+    if (what == "coherence")
+        throw ImportError(name +
+                          " holds a coherence (0 to 1), not a level in dB: it is not imported.");
+    throw ImportError(name + " holds an impedance (ohms), not a level in dB: it is not imported.");
+}
+
+void RefuseNotLevel(const TextLayout& layout, const std::string& name) {
+    std::string ext = name.size() >= 4 ? name.substr(name.size() - 4) : "";
+    for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (ext == ".zma") RefuseAs("impedance", name);
+    // A named pair decides; the lines above count where no column is named.
+    if (!layout.header && !layout.notLevel.empty()) RefuseAs(layout.notLevel, name);
 }
 
 ImportedMeasurement ImportText(const OpenLines& open, const std::string& name,
@@ -76,7 +116,15 @@ ImportedMeasurement ImportText(const OpenLines& open, const std::string& name,
     TableCounts counts;
     if (layout.impulse) {
         r.kind = MeasurementKind::TextImpulse;
-        if (!options.sampleRate)
+        double rate = layout.headerSampleRate;
+        if (options.sampleRate) {
+            if (rate > 0.0 && std::fabs(*options.sampleRate - rate) > 1e-6 * rate)
+                r.notes.push_back("The given sample rate is used, not the header's.");
+            rate = *options.sampleRate;
+        } else if (rate > 0.0) {
+            r.notes.push_back("Sample rate from the header's sample interval.");
+        }
+        if (!(rate > 0.0))
             throw ImportOptionError(name +
                                     " holds one sample a line: give the sample rate of this "
                                     "text impulse.");
@@ -85,10 +133,11 @@ ImportedMeasurement ImportText(const OpenLines& open, const std::string& name,
         r.lines = counts.lines;
         r.rows = counts.rows;
         r.skippedLines = counts.skipped;
-        FillImpulse(result, samples, *options.sampleRate, options, 0.5);
+        FillImpulse(result, samples, rate, options, 0.5, layout.dataOffsetDb);
         return result;
     }
     r.kind = MeasurementKind::TextResponse;
+    RefuseNotLevel(layout, name);
     const int pairs = static_cast<int>(layout.pairs.size());
     if (options.columnPair < 0 || options.columnPair >= pairs)
         throw ImportOptionError("Column pair " + std::to_string(options.columnPair + 1) +
@@ -98,6 +147,9 @@ ImportedMeasurement ImportText(const OpenLines& open, const std::string& name,
     if (options.sampleRate)
         r.notes.push_back("The sample rate is not used: the file holds a response.");
     const ColumnPair& pair = layout.pairs[static_cast<std::size_t>(options.columnPair)];
+    if (!pair.notLevel.empty()) RefuseAs(pair.notLevel, name);
+    if (options.fdwCycles)
+        r.notes.push_back("The frequency-dependent window is not used: the file holds a response.");
     r.notes.push_back("Column pair " + std::to_string(options.columnPair + 1) + " of " +
                       std::to_string(pairs) + ": " + PairLabel(pair) + ".");
     RawResponse raw =
@@ -136,7 +188,8 @@ MeasurementProbe ProbeText(std::unique_ptr<LineStream> lines, const std::string&
     probe.format = layout.Describe();
     if (layout.impulse) {
         probe.kind = MeasurementKind::TextImpulse;
-        probe.needsSampleRate = true;
+        probe.headerSampleRate = layout.headerSampleRate;
+        probe.needsSampleRate = !(layout.headerSampleRate > 0.0);
         return probe;
     }
     for (const auto& p : layout.pairs) probe.columnPairs.push_back(PairLabel(p));
@@ -173,6 +226,34 @@ ImportedMeasurement ImportMeasurement(const std::string& path, const ImportOptio
     if (LooksLikeAudio(start)) return ImportAudio(path, options);
     CheckStart(start, name);
     return ImportText([&] { return std::make_unique<LineStream>(path); }, name, options);
+}
+
+ImpulseSamples ReadImpulseSamples(const std::string& path, const ImportOptions& options) {
+    ImpulseSamples out;
+    out.fileName = BaseName(path);
+    const std::string start = ReadFileStart(path, kSniffBytes);
+    if (LooksLikeAudio(start)) {
+        AudioInfo info;
+        out.samples = ReadAudioChannel(path, options.channel, info, options.progress);
+        out.sampleRate = info.sampleRate;
+        return out;
+    }
+    CheckStart(start, out.fileName);
+    LineStream first(path);
+    const TextLayout layout = DetectTextLayout(first, out.fileName);
+    if (!layout.impulse)
+        throw NotAnImpulseError(out.fileName + " holds a response, not an impulse.");
+    out.sampleRate = options.sampleRate.value_or(layout.headerSampleRate);
+    if (!(out.sampleRate > 0.0))
+        throw ImportOptionError(out.fileName +
+                                " holds one sample a line: give the sample rate of this "
+                                "text impulse.");
+    LineStream rows(path);
+    TableCounts counts;
+    out.samples = ReadImpulseRows(rows, layout, counts, options.progress);
+    const double scale = std::pow(10.0, layout.dataOffsetDb / 20.0);
+    for (double& v : out.samples) v *= scale;
+    return out;
 }
 
 ImportedMeasurement ImportMeasurementText(std::string_view text, const std::string& name,

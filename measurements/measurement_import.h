@@ -28,8 +28,10 @@ struct MeasurementProbe {
     double sampleRate = 0.0;
     long long frames = 0;
     std::string format;
-    // A text impulse cannot be imported until the user gives its rate.
+    // A text impulse cannot be imported until the user gives its rate,
+    // unless its header states it.
     bool needsSampleRate = false;
+    double headerSampleRate = 0.0;  // 0: the header says nothing
 };
 
 struct ImportedMeasurement {
@@ -50,6 +52,16 @@ MeasurementProbe ProbeMeasurement(const std::string& path,
 // a measurement or an option does not fit it (a pair or channel that is not
 // there, a text impulse without a rate, a gate outside the impulse).
 ImportedMeasurement ImportMeasurement(const std::string& path, const ImportOptions& options = {});
+
+// The samples of an impulse file (audio, or a text impulse at the given or the
+// header's rate, its data offset applied) before any analysis. Throws
+// NotAnImpulseError for a file that holds a response.
+struct ImpulseSamples {
+    std::string fileName;
+    std::vector<double> samples;
+    double sampleRate = 0.0;
+};
+ImpulseSamples ReadImpulseSamples(const std::string& path, const ImportOptions& options = {});
 
 // The same for text held in memory (a pasted table); name is used in the report.
 ImportedMeasurement ImportMeasurementText(std::string_view text, const std::string& name,

@@ -56,7 +56,23 @@ bool Has(const std::string& s, const char* word) {
     return s.find(word) != std::string::npos;
 }
 
-enum class Role { Unknown, Frequency, Level, Phase, GroupDelay };
+enum class Role { Unknown, Frequency, Level, Phase, GroupDelay, Impedance, Coherence };
+
+// "ohm" as a word of its own or the sign, so that no other word counts.
+bool NamesOhm(const std::string& lower) {
+    if (Has(lower, "\xce\xa9") || Has(lower, "\xe2\x84\xa6")) return true;
+    for (std::size_t at = lower.find("ohm"); at != std::string::npos;
+         at = lower.find("ohm", at + 1))
+        if (at == 0 || !std::isalpha(static_cast<unsigned char>(lower[at - 1]))) return true;
+    return false;
+}
+
+// What a line of text or a column name says the values are, when not a level.
+std::string NotLevelName(const std::string& lower) {
+    if (Has(lower, "imped") || NamesOhm(lower)) return "impedance";
+    if (Has(lower, "coher")) return "coherence";
+    return {};
+}
 
 Role ClassifyName(std::string_view name, bool& radians, bool& ms) {
     const std::string s = Lower(name);
@@ -73,9 +89,11 @@ Role ClassifyName(std::string_view name, bool& radians, bool& ms) {
         radians = Has(s, "rad");
         return Role::Phase;
     }
+    const std::string other = NotLevelName(s);
+    if (other == "impedance") return Role::Impedance;
+    if (other == "coherence") return Role::Coherence;
     if (Has(s, "db") || Has(s, "spl") || Has(s, "mag") || Has(s, "gain") || Has(s, "level") ||
-        Has(s, "ampl") || Has(s, "response") || Has(s, "ohm") || Has(s, "imped") ||
-        Has(s, "pressure") || Has(s, "pessure"))
+        Has(s, "ampl") || Has(s, "response") || Has(s, "pressure") || Has(s, "pessure"))
         return Role::Level;
     return Role::Unknown;
 }
@@ -191,7 +209,14 @@ std::vector<ColumnPair> PairsFromHeader(const std::vector<std::string>& names,
         p.frequency = i;
         for (int j = i + 1; j < n && roles[static_cast<std::size_t>(j)] != Role::Frequency; ++j) {
             const auto u = static_cast<std::size_t>(j);
-            if (roles[u] == Role::Level && p.level < 0) p.level = j;
+            if ((roles[u] == Role::Level || roles[u] == Role::Impedance ||
+                 roles[u] == Role::Coherence) &&
+                p.level < 0) {
+                p.level = j;
+                p.notLevel = roles[u] == Role::Impedance   ? "impedance"
+                             : roles[u] == Role::Coherence ? "coherence"
+                                                           : "";
+            }
             if (roles[u] == Role::Phase && p.phase < 0) {
                 p.phase = j;
                 p.phaseRadians = radians[u] != 0;
@@ -240,6 +265,26 @@ void NamePairs(std::vector<ColumnPair>& pairs, const std::vector<std::string>& n
     }
 }
 
+// Lines such as "2.0833333E-5 // Sample interval (seconds)" or "0.0 // Data
+// offset (dB)" above an impulse state its rate and level offset; any line
+// above the table that names an impedance or a coherence says what it holds.
+void ReadHeaderNote(std::string_view line, TextLayout& layout) {
+    const std::string lower = Lower(line);
+    // A driver's data sheet names its nominal impedance above a level.
+    if (layout.notLevel.empty() && !Has(lower, "nominal")) layout.notLevel = NotLevelName(lower);
+    const auto slashes = line.find("//");
+    if (slashes == std::string_view::npos || slashes == 0) return;
+    std::string_view number = line.substr(0, slashes);
+    while (!number.empty() && (number.back() == ' ' || number.back() == '\t'))
+        number.remove_suffix(1);
+    number = TrimLeft(number);
+    const auto v = ParseNumberField(number, DecimalMark::Point, true);
+    if (!v || !std::isfinite(*v)) return;
+    const std::string note = lower.substr(slashes + 2);
+    if (Has(note, "sample interval") && *v > 0.0) layout.headerSampleRate = 1.0 / *v;
+    if (Has(note, "data offset") && Has(note, "db")) layout.dataOffsetDb = *v;
+}
+
 bool ReportProgress(const ProgressFn& progress, const LineStream& lines) {
     if (!progress) return true;
     const double fraction =
@@ -266,8 +311,9 @@ TextLayout DetectTextLayout(LineStream& lines, const std::string& fileName,
     for (std::size_t i = 0; i < candidates.size(); ++i) candidates[i].sep = kAllSeparators[i];
     std::string line;
     std::vector<std::string_view> fields;
-    bool first = true;
+    bool first = true, anyRow = false;
     std::size_t count = 0;
+    TextLayout layout;
     while (lines.Next(line)) {
         if (++count % kProgressLines == 0 && !ReportProgress(progress, lines))
             throw ImportCancelled();
@@ -275,9 +321,13 @@ TextLayout DetectTextLayout(LineStream& lines, const std::string& fileName,
         if (first && text.starts_with("\xef\xbb\xbf")) text.remove_prefix(3);  // UTF-8 mark
         first = false;
         if (lines.overlong()) continue;
+        if (!anyRow) ReadHeaderNote(text, layout);
         const bool comment = StripComment(text);
         const bool mayBeRow = !comment && MayStartWithNumber(text);
-        for (auto& c : candidates) Look(c, text, comment, mayBeRow, fields);
+        for (auto& c : candidates) {
+            Look(c, text, comment, mayBeRow, fields);
+            anyRow = anyRow || c.rows > 0;
+        }
         const auto most = std::max_element(candidates.begin(), candidates.end(),
                                            [](auto& a, auto& b) { return a.rows < b.rows; });
         if (most->rows >= kLayoutRows) break;
@@ -294,7 +344,6 @@ TextLayout DetectTextLayout(LineStream& lines, const std::string& fileName,
             bestRows = rows;
         }
     }
-    TextLayout layout;
     if (!best) {
         for (const auto& c : candidates)
             if (c.RowsWith(1) > bestRows) {
@@ -322,7 +371,12 @@ TextLayout DetectTextLayout(LineStream& lines, const std::string& fileName,
     layout.header = !layout.pairs.empty();
     if (!layout.header) {
         if (SideBySidePairs(*best, layout)) {
-            for (int k = 0; k < layout.columns; k += 2) layout.pairs.push_back({"", k, k + 1});
+            for (int k = 0; k < layout.columns; k += 2) {
+                ColumnPair p;
+                p.frequency = k;
+                p.level = k + 1;
+                layout.pairs.push_back(p);
+            }
         } else {
             ColumnPair p;
             p.level = 1;

@@ -24,6 +24,9 @@ struct ColumnPair {
     bool phaseRadians = false;
     int groupDelay = -1;
     bool groupDelayMs = false;
+    // The "level" column's header names something else: "impedance",
+    // "coherence", or empty for a level.
+    std::string notLevel;
 };
 
 struct TextLayout {
@@ -33,6 +36,12 @@ struct TextLayout {
     bool impulse = false;  // one number a line: samples of an impulse
     bool header = false;   // the columns were named by a header line
     std::vector<ColumnPair> pairs;
+    // What the lines above the table say: a sample rate (from a "sample
+    // interval" note), a data offset in dB to add to the level, and whether
+    // they name an impedance or a coherence.
+    double headerSampleRate = 0.0;
+    double dataOffsetDb = 0.0;
+    std::string notLevel;
 
     std::string Describe() const;  // "TAB separated, decimal point, 3 columns"
 };

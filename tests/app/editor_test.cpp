@@ -258,13 +258,35 @@ TEST_F(EditorCommands, UnreadableFileChangesNothing) {
     EXPECT_EQ(view.repaints, 0);
 }
 
-TEST_F(EditorCommands, FileWithoutPointsLeavesTheDesiredCurveGone) {
-    CreateDesiredCurve(ws, FrequencyResponseDiagram, 20);
-    ui.fileAnswers.push_back(dir.Write("tabs.dat", "1\t2\n"));
-    editor.LoadFrequencyResponse();
-    EXPECT_TRUE(ws.Current().Slot(1).points.empty());
-    EXPECT_EQ(ws.Current().Slot(1).name, "");
-    EXPECT_EQ(view.repaints, 1);
+// A file that gives no curve (TAB separated, a header only, an empty IMP)
+// leaves every slot of every diagram as it was, with one message.
+TEST_F(EditorCommands, FailingLoadLeavesEverySlotAsItWas) {
+    for (int d = 0; d < kDiagramCount; ++d)
+        for (int k = 1; k <= 4; ++k)
+            SetSlot(ws[static_cast<DiagramId>(d)], k, "kept", {{double(d), double(k)}});
+    ws[FrequencyResponseDiagram].Slot(1).marked = 1;
+    const Workspace before = ws;
+    const std::pair<void (Editor::*)(), std::string> loads[] = {
+        {&Editor::LoadFrequencyResponse, "DFT Frequency Response\n10.0\t85.3\n"},
+        {&Editor::LoadGroupDelay, "1\t2\n"},
+        {&Editor::LoadImpulsDat, "x y\nz\n"},
+        {&Editor::LoadImpulsImp, "h\nh\nh\nno number\n"},
+        {&Editor::LoadZielfunktion, ""},
+    };
+    for (const auto& [command, content] : loads) {
+        ui.messages.clear();
+        ui.fileAnswers.push_back(dir.Write("bad.dat", content));
+        (editor.*command)();
+        EXPECT_EQ(ui.messages.size(), 1u) << content;
+        for (int d = 0; d < kDiagramCount; ++d)
+            for (int k = 1; k <= 4; ++k) {
+                const CurveSlot& now = ws[static_cast<DiagramId>(d)].Slot(k);
+                const CurveSlot& was = before[static_cast<DiagramId>(d)].Slot(k);
+                EXPECT_EQ(now.points, was.points) << content << " diagram " << d << " slot " << k;
+                EXPECT_EQ(now.name, was.name);
+                EXPECT_EQ(now.marked, was.marked);
+            }
+    }
 }
 
 // --- Save commands -----------------------------------------------------------
@@ -287,13 +309,13 @@ TEST_P(SaveTest, WritesSlotOneInItsFormat) {
     ws.CurrentDiagram = GroupDelayDiagram;
     SetSlot(ws.Current(), 1, "h", {{0, 0.5}, {1, -0.25}});
     SetSlot(ws.Current(), 2, "not me", {{0, 7}});
-    const std::string file = dir.File("out");  // no extension is added
-    ui.fileAnswers.push_back(file);
+    const std::string file = dir.File("out.dat");
+    ui.fileAnswers.push_back(dir.File("out"));  // the filter's extension is added
     (editor.*c.command)();
     EXPECT_EQ(ui.filters, (std::vector<std::string>{c.filter}));
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_EQ(ReadBytes(file), c.bytes);
-    EXPECT_FALSE(std::filesystem::exists(file + ".dat"));
+    EXPECT_FALSE(std::filesystem::exists(dir.File("out")));
 
     // Cancel writes nothing; an empty name or an empty slot 1 is refused.
     std::filesystem::remove(file);

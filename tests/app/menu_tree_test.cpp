@@ -31,12 +31,13 @@ TEST(MenuTree, VisibleItemsAfterStart) {
     EXPECT_EQ(
         VisibleTree(state),
         "[File]\n  [New]\n  [Load]\n    [Frequency Response]\n    [Group Delay]\n"
-        "  [Import Measurement\u2026]\n  [Export Filter\u2026]\n"
+        "  [Import Measurement\u2026]\n  [Average Measurements\u2026]\n  [Export Filter\u2026]\n"
         "  [Save]\n    [XY-Format]\n    [ Y- Format]\n  -\n  [Open Project\u2026]\n"
         "  [Recent Projects]\n  [Save Project]\n  [Save Project As\u2026]\n  [Project Info\u2026]\n"
         "  -\n  [About]\n  -\n  [Exit]\n"
         "[Edit]\n  [Curve]\n  [Add Constant]\n  [Mul Constant]\n  -\n  [Diagramm]\n"
-        "  [Auto Range]\n  [Standard Range]\n  -\n  [Undo]\n  [Redo]\n  [Smoothing…]\n"
+        "  [Auto Range]\n  [Standard Range]\n  -\n  [Undo]\n  [Redo]\n  [Smoothing…]\n  [Point "
+        "Editing]\n"
         "[View]\n  [Frequency Response]\n  [Group Delay]\n  [Impuls Response]\n  -\n  -\n  -\n"
         "[Simulate]\n  [Execute]\n  [Correction Target…]\n  [Live]\n"
         "[Transfer]\n  [Filter -> DSP]\n  [Filter <- DSP]\n  -\n  [Verify After Write]\n"

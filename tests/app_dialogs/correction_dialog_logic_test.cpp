@@ -1,4 +1,5 @@
 #include "app/correction_dialog_logic.h"
+#include "correction/smoothing.h"
 
 #include <gtest/gtest.h>
 
@@ -135,31 +136,67 @@ TEST_F(TargetFixture, CancelRestoresAndHouseFileIsReadOnce) {
 TEST(SmoothingDialog, AppliesToTheChosenCurveOrSaysWhy) {
     Workspace ws;
     test::ScriptedUserInterface ui;
+    SmoothingDialogLogic logic(ws);
     // A one-point dip: power averaging keeps it shallower than plain averaging.
     PointList c;
     for (int k = -24; k <= 24; ++k) AppendPoint(c, 1000 * std::exp2(k / 24.0), k == 0 ? -20 : 0);
     SetSlot(ws[FrequencyResponseDiagram], 3, "m", c);
     SetSlot(ws[GroupDelayDiagram], 3, "g", c);
     ws.CurrentDiagram = FrequencyResponseDiagram;
-    ASSERT_TRUE(SmoothingDialogLogic::Apply(ws, 3, 3, ui));
+    ASSERT_TRUE(logic.Preview(3, 3, ui));
+    logic.Accept();
     const double level = ws[FrequencyResponseDiagram].Slot(3).points[24].y;
     ws.CurrentDiagram = GroupDelayDiagram;
-    ASSERT_TRUE(SmoothingDialogLogic::Apply(ws, 3, 3, ui));
+    ASSERT_TRUE(logic.Preview(3, 3, ui));
+    logic.Accept();
     const double delay = ws[GroupDelayDiagram].Slot(3).points[24].y;
     EXPECT_NEAR(delay, -20.0 / 8, 1e-9);  // 1 of 8 cells of 1/24 octave
     EXPECT_NEAR(level, 10 * std::log10((7 + 0.01) / 8), 1e-9);
     EXPECT_TRUE(ui.messages.empty());
 
     const PointList before = ws[GroupDelayDiagram].Slot(3).points;
-    EXPECT_FALSE(SmoothingDialogLogic::Apply(ws, 3, 5, ui));
-    EXPECT_FALSE(SmoothingDialogLogic::Apply(ws, 2, 3, ui));
+    EXPECT_FALSE(logic.Preview(3, 5, ui));
+    EXPECT_FALSE(logic.Preview(2, 3, ui));
+    logic.Cancel();
     SetSlot(ws[ImpulseResponseDiagram], 3, "impulse", c);
     ws.CurrentDiagram = ImpulseResponseDiagram;
-    EXPECT_FALSE(SmoothingDialogLogic::Apply(ws, 3, 3, ui));
+    EXPECT_FALSE(logic.Preview(3, 3, ui));
     EXPECT_EQ(ws[ImpulseResponseDiagram].Slot(3).points, c);
-    EXPECT_EQ(ui.messages.size(), 3u);
     EXPECT_EQ(ws[GroupDelayDiagram].Slot(3).points, before);
-    EXPECT_EQ(SmoothingDialogLogic::FractionCaption(48), "1/48");
+    EXPECT_EQ(ui.messages.size(), 3u);
+}
+
+TEST(SmoothingDialog, SmoothsTheCurveAsItCame) {
+    Workspace ws;
+    test::ScriptedUserInterface ui;
+    SmoothingDialogLogic logic(ws);
+    PointList c;
+    for (int k = 0; k <= 96; ++k) AppendPoint(c, 100 * std::exp2(k / 24.0), (k % 5) * 3.0 - k % 3);
+    SetSlot(ws[FrequencyResponseDiagram], 3, "m", c);
+    ws.CurrentDiagram = FrequencyResponseDiagram;
+    auto run = [&](int fraction) {
+        logic.Begin();
+        EXPECT_TRUE(logic.Preview(3, fraction, ui));
+        logic.Accept();
+        return ws[FrequencyResponseDiagram].Slot(3).points;
+    };
+    const PointList sixth = SmoothFractionalOctave(c, 6, SmoothingKind::Level);
+    run(3);
+    EXPECT_EQ(run(6), sixth);  // 1/6 after 1/3 is 1/6
+    EXPECT_EQ(run(SmoothingDialogLogic::kNone), c);
+    // A preview changed within one dialog still starts from the curve as it came.
+    logic.Begin();
+    logic.Preview(3, 1, ui);
+    logic.Preview(3, 6, ui);
+    logic.Accept();
+    EXPECT_EQ(ws[FrequencyResponseDiagram].Slot(3).points, sixth);
+    // Cancel puts back what was there; a new curve in the slot is its own source.
+    logic.Begin();
+    logic.Preview(3, 48, ui);
+    logic.Cancel();
+    EXPECT_EQ(ws[FrequencyResponseDiagram].Slot(3).points, sixth);
+    SetSlot(ws[FrequencyResponseDiagram], 3, "other", sixth);
+    EXPECT_EQ(run(SmoothingDialogLogic::kNone), sixth);
 }
 
 }  // namespace

@@ -6,7 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
+#include "app/average_measurements.h"
 #include "app/editor.h"
+#include "diagram/shown_levels.h"
 #include "tests/support/test_support.h"
 
 namespace qv {
@@ -86,6 +90,15 @@ TEST(ImportDialogRules, RateAndGateFieldsDecideWhetherOkIsOffered) {
     rules.Refresh();
     EXPECT_FALSE(rules.CanAccept());
     EXPECT_NE(rules.ReportText().find("outside the impulse"), std::string::npos);
+    rules.SetGate(false, "", "");
+    rules.SetFdw(true, "0.5");
+    rules.Refresh();
+    EXPECT_NE(rules.ReportText().find("1 to 1000 cycles"), std::string::npos);
+    rules.SetFdw(true, "6");
+    rules.Refresh();
+    EXPECT_NE(rules.ReportText().find("6 cycles for the level and the group delay"),
+              std::string::npos)
+        << rules.ReportText();
 }
 
 TEST(ImportDialogRules, RefusedFileThrowsAtOnce) {
@@ -137,12 +150,14 @@ TEST_F(ImportCommand, OkPutsLevelAndGroupDelayIntoSlotThreeAsOneUndoStep) {
     EXPECT_NEAR(delay.points[1].y, -1.0, 1e-12);
     EXPECT_EQ(ws[FrequencyResponseDiagram].Slot(1).name, "desired");  // untouched
     EXPECT_EQ(ws.CurrentDiagram, FrequencyResponseDiagram);
-    // The shown range holds the curve.
+    // The shown range holds the curve as drawn, relative to its band mean.
     const Diagram& d = ws[FrequencyResponseDiagram];
+    const double offset = ShownOffsets(d)[2];
+    EXPECT_GT(offset, 80.0);
     EXPECT_LE(d.xFrom, 100.0);
     EXPECT_GE(d.xTo, 400.0);
-    EXPECT_LE(d.yFrom, 80.0);
-    EXPECT_GE(d.yTo, 83.0);
+    EXPECT_LE(d.yFrom, 80.0 - offset);
+    EXPECT_GE(d.yTo, 83.0 - offset);
     EXPECT_GT(view.repaints, 0);
 
     ASSERT_TRUE(editor.CanUndo());
@@ -180,7 +195,9 @@ TEST_F(ImportCommand, CancelAndRefusedFilesChangeNothing) {
     EXPECT_FALSE(editor.CanUndo());
 }
 
-TEST_F(ImportCommand, ResponseWithoutPhaseLeavesGroupDelayAsItWas) {
+TEST_F(ImportCommand, ResponseWithoutPhaseEmptiesTheGroupDelaySlot) {
+    // An earlier file's delay must not stay under the new file's level.
+    SetSlot(ws[GroupDelayDiagram], 3, "earlier.frd", {{100, -1}, {200, -1}});
     ui.fileAnswers.push_back(dir.Write("mic.txt", "100 1\n200 2\n"));
     Run([](ImportDialogRules& rules) {
         rules.Refresh();
@@ -188,6 +205,72 @@ TEST_F(ImportCommand, ResponseWithoutPhaseLeavesGroupDelayAsItWas) {
     });
     EXPECT_EQ(ws[FrequencyResponseDiagram].Slot(3).name, "mic.txt");
     EXPECT_TRUE(ws[GroupDelayDiagram].Slot(3).points.empty());
+}
+
+TEST_F(ImportCommand, AverageOfTwoFilesIsOneUndoStepAndSaysWhatItCannotDo) {
+    const std::string a = dir.Write("seat1.frd", "100 80\n200 80\n400 80\n");
+    const std::string b = dir.Write("seat2.frd", "100 70\n200 70\n400 70\n");
+    SetSlot(ws[GroupDelayDiagram], 3, "earlier.frd", {{100, -1}, {200, -1}});
+    std::string oneFile, vectorOfLevels;
+    editor.Run([&] {
+        RunAverageMeasurements(editor, [&](AverageDialogRules& rules) {
+            rules.AddFiles({a});
+            rules.Refresh();
+            oneFile = rules.ReportText();
+            rules.AddFiles({b, a});  // a second time adds nothing
+            rules.SetMethod(AverageMethod::Vector);
+            rules.Refresh();
+            vectorOfLevels = rules.ReportText();
+            rules.SetMethod(AverageMethod::Db);
+            EXPECT_FALSE(rules.CanAccept());  // stale until averaged again
+            rules.Refresh();
+            return true;
+        });
+    });
+    EXPECT_NE(oneFile.find("2 to 16"), std::string::npos) << oneFile;
+    EXPECT_NE(vectorOfLevels.find("needs impulses"), std::string::npos) << vectorOfLevels;
+    const CurveSlot& level = ws[FrequencyResponseDiagram].Slot(3);
+    EXPECT_EQ(level.name, "average of 2 (dB)");
+    ASSERT_EQ(level.points.size(), 97u);
+    EXPECT_DOUBLE_EQ(level.points[10].y, 75.0);
+    EXPECT_TRUE(ws[GroupDelayDiagram].Slot(3).points.empty());
+    editor.MenuUndoClick();
+    EXPECT_TRUE(ws[FrequencyResponseDiagram].Slot(3).points.empty());
+    EXPECT_EQ(ws[GroupDelayDiagram].Slot(3).name, "earlier.frd");
+}
+
+// The clipping message's button, as the editor runs "Execute": the target
+// comes down by the named amount and the filter is made again, one undo step.
+TEST(HeadroomButton, LowersTheTargetAndExecutesAgain) {
+    struct Accepting : ScriptedUserInterface {
+        std::vector<std::string> actions;
+        bool Offer(const std::string& text, const std::string& action) override {
+            messages.push_back(text);
+            actions.push_back(action);
+            return true;
+        }
+    } ui;
+    Workspace ws;
+    CreateDiagramSet(ws);
+    CreateDesiredCurve(ws, GroupDelayDiagram, 20);
+    CreateDesiredCurve(ws, FrequencyResponseDiagram, 20);
+    for (CurvePoint& p : ws.Curve(FrequencyResponseDiagram, CurveRole::Desired).points) p.y = 12;
+    SetSlot(ws[FrequencyResponseHighDiagram], 1, "amlin.cor", {{10, 0}, {24000, 0}});
+    MenuState menu;
+    NoView view;
+    DspProgramProfile profile = DeriveProfile(1, 48000);
+    Editor editor{ws, ui, menu, view, profile};
+    editor.Run([&] { editor.MenuExecuteClick(); });
+    ASSERT_EQ(ui.actions.size(), 1u) << "one offer: the second filter fits";
+    EXPECT_NE(ui.actions[0].find("and Execute"), std::string::npos);
+    double peak = 0;
+    for (const CurvePoint& p : ws.Curve(ImpulseResponseDiagram, CurveRole::Impulse).points)
+        peak = std::max(peak, std::fabs(p.y));
+    EXPECT_LE(peak, 1.0);
+    EXPECT_GT(peak, 0.9);
+    EXPECT_LT(ws.Curve(FrequencyResponseDiagram, CurveRole::Desired).points.front().y, 12.0);
+    editor.MenuUndoClick();
+    EXPECT_EQ(ws.Curve(FrequencyResponseDiagram, CurveRole::Desired).points.front().y, 12.0);
 }
 
 }  // namespace

@@ -89,7 +89,7 @@ TEST_F(Cli, SmoothThenSynthPredictsAFlatResult) {
     ASSERT_EQ(Run("smooth --fraction 48 " + measured + " --out " + dir.File("smooth.dat")), 0)
         << Log();
     EXPECT_EQ(ReadXYFile(dir.File("smooth.dat"), ui).size(), 120u);
-    ASSERT_EQ(Run("correct --measured " + measured + " --from 100 --to 10000 --level " +
+    ASSERT_EQ(Run("correct --measured " + measured + " --smooth 0 --from 100 --to 10000 --level " +
                   dir.File("level.dat")),
               0);
     const std::string flat = dir.Write("flat.dat", "0 0\n24000 0\n");
@@ -104,6 +104,66 @@ TEST_F(Cli, SmoothThenSynthPredictsAFlatResult) {
     for (const CurvePoint& p : ReadXYFile(dir.File("predicted.dat"), ui))
         if (p.x >= 100 && p.x <= 10000) lo = std::min(lo, p.y), hi = std::max(hi, p.y);
     EXPECT_LT(hi - lo, 0.5);  // the 6 dB dip is gone
+}
+
+TEST_F(Cli, SynthWithoutADelayFitsTheHeadroomInOneStep) {
+    const std::string loud = dir.Write("loud.dat", "10 12\n24000 12\n");
+    const std::string cor = std::string(QV_SOURCE_DIR) + "/data/demo/amlin.cor";
+    const std::string args = "synth --variant eq --level " + loud + " --correction " + cor +
+                             " --filter " + dir.File("filter.dat");
+    ASSERT_EQ(Run(args), 0) << Log();
+    EXPECT_NE(Log().find("--fit-headroom"), std::string::npos) << Log();
+    ASSERT_EQ(Run(args + " --fit-headroom"), 0) << Log();
+    EXPECT_NE(Log().find("target lowered by"), std::string::npos) << Log();
+    double peak = 0;
+    for (const CurvePoint& p : ReadXYFile(dir.File("filter.dat"), ui))
+        peak = std::max(peak, std::fabs(p.y));
+    EXPECT_LE(peak, 1.0);
+    EXPECT_GT(peak, 0.95);
+}
+
+TEST_F(Cli, ImportAndAverageSayWhatTheyCannotDo) {
+    // A level without a phase still gives its level; the missing delay is said.
+    ASSERT_EQ(Run("import " + measured + " --level " + dir.File("l.dat") + " --group-delay " +
+                  dir.File("g.dat")),
+              0)
+        << Log();
+    EXPECT_TRUE(Exists("l.dat"));
+    EXPECT_FALSE(Exists("g.dat"));
+    EXPECT_NE(Log().find("no group delay was written"), std::string::npos) << Log();
+    // Standard error is a file here: progress comes as a line for each tenth.
+    std::size_t lines = 0;
+    for (std::size_t at = Log().find("Import: "); at != std::string::npos;
+         at = Log().find("Import: ", at + 1), ++lines) {
+        const int percent = std::atoi(Log().c_str() + at + 8);
+        EXPECT_EQ(percent % 10, 0) << Log();
+    }
+    EXPECT_GE(lines, 1u);
+    EXPECT_LE(lines, 11u);
+
+    const std::string high = dir.Write("high.txt", "Freq dB\n30000 80\n40000 81\n");
+    const struct {
+        std::string args;
+        int status;
+        const char* says;
+    } cases[] = {
+        {"average " + measured, 1, "2 to 16"},
+        {"average " + measured + " " + measured + " --method vector", 1, "needs impulses"},
+        {"average " + measured + " " + high, 1, "share no frequency range"},
+        {"average " + measured + " " + measured + " --group-delay " + dir.File("g.dat"), 2,
+         "--method vector"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Run(c.args + " --level " + dir.File("out.dat")), c.status) << c.args << Log();
+        EXPECT_NE(Log().find(c.says), std::string::npos) << c.args << "\n" << Log();
+        EXPECT_FALSE(Exists("out.dat")) << c.args;
+    }
+    ASSERT_EQ(
+        Run("average " + measured + " " + measured + " --method db --level " + dir.File("out.dat")),
+        0)
+        << Log();
+    EXPECT_EQ(ReadXYFile(dir.File("out.dat"), ui).back().y,
+              ReadXYFile(dir.File("l.dat"), ui).back().y);
 }
 
 TEST_F(Cli, WriteFilterRefusesAClippingFilterBeforeAnyTraffic) {

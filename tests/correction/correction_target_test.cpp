@@ -118,7 +118,9 @@ TEST(CorrectionTarget, DelayTarget) {
     auto g = [](double f) { return -0.2 - 0.3 * std::log2(f / 20.0); };
     const double from = 100, to = 5000;
     const double least = g(to);  // the latest point of the band
-    for (double maxDelay : {10.0, 1.0, 0.25, 0.0}) {
+    // The band's spread (1.7 ms) stays within half of these limits, so the
+    // latest point is the reference.
+    for (double maxDelay : {10.0, 4.0}) {
         PointList m = Grid(g, {from, to});
         TargetSettings s;
         s.from = from;
@@ -141,6 +143,25 @@ TEST(CorrectionTarget, DelayTarget) {
             if (f <= from / std::exp2(1.0 / 3) || f >= to * std::exp2(1.0 / 3)) {
                 EXPECT_EQ(d[i].y, 0.0) << f;
             }
+        }
+    }
+}
+
+TEST(CorrectionTarget, DelayReferenceStaysWithinHalfTheLimitOfTheMedian) {
+    auto g = [](double f) { return -0.2 - 0.3 * std::log2(f / 20.0); };
+    const double from = 100, to = 6400;  // the band's median sits at 800 Hz
+    for (double maxDelay : {1.0, 0.25}) {
+        PointList m = Grid(g, {from, to});
+        TargetSettings s;
+        s.from = from;
+        s.to = to;
+        s.maxDelay = maxDelay;
+        const PointList d = DelayCorrection(m, s);
+        const double reference = g(800.0) - 0.5 * maxDelay;
+        for (std::size_t i = 0; i < d.size(); ++i) {
+            if (d[i].x < from || d[i].x > to) continue;
+            const double want = std::clamp(reference - m[i].y, -maxDelay, 0.0);
+            EXPECT_NEAR(d[i].y, want, 0.03) << d[i].x;  // within one point of the median
         }
     }
 }

@@ -113,6 +113,7 @@ TEST(PredictedResult, Headroom) {
     const std::string text = HeadroomMessage(FilterHeadroom({{0, 2.0}}));
     EXPECT_NE(text.find("2.000"), std::string::npos) << text;
     EXPECT_NE(text.find("6.1 dB"), std::string::npos) << text;
+    EXPECT_EQ(HeadroomActionText(FilterHeadroom({{0, 2.0}})), "Lower by 6.1 dB and Execute");
 }
 
 TEST(PredictedResult, RmsDeviationInsideTheBand) {

@@ -226,3 +226,69 @@ TEST(EditDiagramRules, NeitherRadioButtonKeepsTheFlag) {
 
 }  // namespace
 }  // namespace qv
+
+namespace qv {
+namespace {
+
+struct TypedCase {
+    std::vector<std::pair<RangeEdit, std::string>> typed;
+    bool xLog;
+    const char* error;              // nullptr: accepted
+    double xFrom, xTo, yFrom, yTo;  // written by OK when accepted
+};
+
+constexpr RangeEdit XV = RangeEdit::SpinEditxvon, XB = RangeEdit::SpinEditxbis,
+                    YV = RangeEdit::SpinEdityvon, YB = RangeEdit::SpinEditybis;
+
+// The group delay diagram shows x 10 ... 30000 (log), y -12 ... 8; the outer
+// limits are x 0 ... 50000 and y -200 ... 20.
+// clang-format off
+const TypedCase kTypedCases[] = {
+    {{{YV, " -30 "}, {YB, "+15"}}, true, nullptr, 10, 30000, -30, 15},
+    {{{XV, "20"}, {XB, "20000"}}, true, nullptr, 20, 20000, -12, 8},
+    {{{YV, "10"}, {YB, "20"}}, true, nullptr, 10, 30000, 10, 20},  // past the old end
+    {{{XV, "0"}}, false, nullptr, 0, 30000, -12, 8},
+    {{{YB, "1.5"}}, true, "y-Achse bis: \"1.5\" is not a whole number.", 0, 0, 0, 0},
+    {{{XV, ""}}, true, "x-Achse von: \"\" is not a whole number.", 0, 0, 0, 0},
+    {{{YB, "80"}}, true, "y-Achse bis: 80 is outside -11 ... 20.", 0, 0, 0, 0},
+    {{{YV, "8"}}, true, "y-Achse von: 8 is outside -200 ... 7.", 0, 0, 0, 0},
+    {{{XV, "0"}}, true, "x-Achse von: 0 is outside 1 ... 29999.", 0, 0, 0, 0},  // log
+};
+// clang-format on
+
+TEST(EditDiagramRules, TypedValuesAreCheckedOnOk) {
+    for (const TypedCase& c : kTypedCases) {
+        Diagram d = MakeDiagramSet()[GroupDelayDiagram];
+        EditDiagramRules r;
+        r.FormShow(d);
+        for (const auto& [which, text] : c.typed) r.Type(which, text);
+        r.ButtonXLog = c.xLog;
+        r.ButtonXLin = !c.xLog;
+        const auto error = r.TakeTyped();
+        const std::string name = c.typed.front().second;
+        ASSERT_EQ(error.has_value(), c.error != nullptr) << name;
+        if (error) {
+            EXPECT_EQ(error->message, c.error);
+            EXPECT_EQ(r.Text(c.typed.front().first), name);  // the text stays for mending
+            continue;
+        }
+        r.ButtonOKClick(d);
+        EXPECT_EQ((std::vector{d.xFrom, d.xTo, d.yFrom, d.yTo}),
+                  (std::vector{c.xFrom, c.xTo, c.yFrom, c.yTo}))
+            << name;
+    }
+}
+
+// An arrow step goes on from the typed number.
+TEST(EditDiagramRules, ArrowStepStartsFromTheTypedNumber) {
+    Diagram d = MakeDiagramSet()[GroupDelayDiagram];
+    EditDiagramRules r;
+    r.FormShow(d);
+    r.Type(YV, "-40");
+    EXPECT_TRUE(r.StepBy(YV, 1));
+    EXPECT_EQ(r.Text(YV), "-39");
+    EXPECT_EQ(r.SpinEditybis.MinValue(), -38);
+}
+
+}  // namespace
+}  // namespace qv

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 #include <QTimer>
 
 #include "curves/diagram_set.h"
@@ -30,14 +31,18 @@ TEST(EditDiagrammDlg, ShowsTheDiagramAndOkWritesItBack) {
         EXPECT_TRUE(dlg.ButtonYLin->isChecked());
         EXPECT_EQ(Shown(dlg.spinEdit(RangeEdit::SpinEdityvon)), "-12");
         EXPECT_EQ(Shown(dlg.spinEdit(RangeEdit::SpinEditxbis)), "30000");
-        EXPECT_TRUE(dlg.spinEdit(RangeEdit::SpinEdityvon)->findChild<QLineEdit*>()->isReadOnly());
         dlg.spinEdit(RangeEdit::SpinEditybis)->stepBy(-3);  // an arrow step
         EXPECT_EQ(Shown(dlg.spinEdit(RangeEdit::SpinEditybis)), "5");
+        QLineEdit* yvon = dlg.spinEdit(RangeEdit::SpinEdityvon)->findChild<QLineEdit*>();
+        yvon->selectAll();
+        QTest::keyClicks(yvon, "2");  // typed; a log axis starts above 0
+        EXPECT_EQ(Shown(dlg.spinEdit(RangeEdit::SpinEdityvon)), "2");
         dlg.ButtonYLog->setChecked(true);
         dlg.ButtonOK->click();
     });
     EXPECT_EQ(dlg.Execute(d), QDialog::Accepted);
     EXPECT_EQ(d.yTo, 5.0);
+    EXPECT_EQ(d.yFrom, 2.0);
     EXPECT_EQ(d.yLog, 1);
     EXPECT_EQ(dlg.rules().SpinEdityvon.MaxValue(), 4);
     EXPECT_EQ(repaints, 1);

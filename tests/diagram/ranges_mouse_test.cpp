@@ -6,6 +6,7 @@
 #include "diagram/axis_math.h"
 #include "diagram/mouse_edit.h"
 #include "diagram/ranges.h"
+#include "project/workspace.h"
 
 namespace qv {
 namespace {
@@ -25,16 +26,16 @@ TEST(Ranges, AutoRangeFigures) {
     EXPECT_EQ(d.yTo, 4.5);
 
     d.Slot(1).points = {{20, -50}, {200, 10}};
-    d.Slot(3).points = {{5, 0}, {40000, -20}};
+    d.Slot(3).points = {{15, 0}, {20000, -20}};
     AutoRange(d);
     EXPECT_EQ(d.yFrom, -50);
     EXPECT_EQ(d.yTo, 16);
-    EXPECT_EQ(d.xFrom, 5);
-    EXPECT_EQ(d.xTo, 40000);
+    EXPECT_EQ(d.xFrom, 15);
+    EXPECT_EQ(d.xTo, 20000);
     std::swap(d.Slot(1).points, d.Slot(3).points);  // the order of the slots does not matter
     AutoRange(d);
-    EXPECT_EQ(d.xFrom, 5);
-    EXPECT_EQ(d.xTo, 40000);
+    EXPECT_EQ(d.xFrom, 15);
+    EXPECT_EQ(d.xTo, 20000);
     EXPECT_EQ(d.yFrom, -50);
     EXPECT_EQ(d.yTo, 16);
 

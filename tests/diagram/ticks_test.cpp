@@ -53,12 +53,13 @@ const TickCase kCases[] = {
       1e4, 1.5e4, 2e4, 3e4},
      0, {"100", "1000", "10000"}, 1000, 10000},
     // Below 1 DecadePower lies above the power of ten, above 1 below it: both
-    // bounds get a line. Their labels lie within three pixels of the strip's ends.
+    // bounds get a line. Their labels lie within three pixels of the strip's
+    // ends; with two decade labels left, the 2 and 5 of each decade get one.
     {"log level", Axis::Y, 0.01, 10, true, {},
      {0.01, 0.015, 0.02, 0.03, 0.04, 0.05, 0.06, 0.07, 0.08, 0.09,
       0.1, 0.15, 0.2, 0.3, 0.4, 0.5, 0.6, 0.7, 0.8, 0.9,
       1, 1.5, 2, 3, 4, 5, 6, 7, 8, 9, 10},
-     0, {"0.1", "1"}, 1, 10},
+     0, {"0.02", "0.05", "0.1", "0.2", "0.5", "1", "2", "5"}, 1, 10},
     {"log without positive start", Axis::X, 0, 100, true, {}, {}, 0, {}, 0, 100},
 };
 // clang-format on
@@ -99,6 +100,35 @@ TEST(Ticks, LinesLabelsAndUnitOfEachAxisKind) {
         const double unitExpected =
             a.Usable() || !t.labels.empty() ? unit : WorldExtent / 2;  // no labels: the middle
         EXPECT_NEAR(t.unitPosition, unitExpected, slack) << k.name;
+    }
+}
+
+}  // namespace
+}  // namespace qv
+
+namespace qv {
+namespace {
+
+struct ThreeLabelCase {
+    double from, to;
+    TickSteps steps;
+    std::vector<std::string> labels;
+};
+
+// A zoomed y axis keeps at least three labels; a step that gives them stays.
+const ThreeLabelCase kThreeLabelCases[] = {
+    {3, 19, {10, 2}, {"5", "10", "15"}},   {0, 30, {10, 2}, {"5", "10", "15", "20", "25"}},
+    {67, 98, {20, 4}, {"70", "80", "90"}}, {-0.3, 0.05, {0.1, 0.02}, {"-0.2", "-0.1", "0"}},
+    {0, 100, {30, 6}, {"30", "60", "90"}}, {-12, 8, {5, 1}, {"-10", "-5", "0", "5"}},
+};
+
+TEST(Ticks, YAxisHasAtLeastThreeLabels) {
+    for (const ThreeLabelCase& k : kThreeLabelCases) {
+        const TickCase axis{"y", Axis::Y, k.from, k.to, false, k.steps, {}, 0, {}, 0, 0};
+        const AxisTicks t = LinearTicks(MapperFor(axis), Axis::Y, k.steps);
+        std::vector<std::string> texts;
+        for (const TickLabel& l : t.labels) texts.push_back(l.text);
+        EXPECT_EQ(texts, k.labels) << k.from << " ... " << k.to;
     }
 }
 

@@ -3,6 +3,8 @@
 // otherwise, and a way to act on a modal dialog once its event loop runs.
 
 #include <QApplication>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
 #include <cstdlib>
@@ -18,6 +20,9 @@ inline QApplication& QtApp() {
     static QApplication* app = [] {
         auto* a = new QApplication(argc, argv);
         QApplication::setApplicationName(QStringLiteral("quorvane"));
+        // The main window remembers its size: in a scratch folder, not the user's.
+        static QTemporaryDir settings;
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
         return a;
     }();
     return *app;

@@ -51,10 +51,14 @@ TEST_F(ChooserFixture, RateLockedOffersOnlyTheButtonsOfTheChosenRate) {
         // A locked-out button cannot be chosen.
         chooser.ButtonClick({1, static_cast<std::uint8_t>((rate + 1) % 3)});
         EXPECT_EQ(chooser.Pending(), (SetChoice{4, rate}));
+        const char* khz[] = {"44.1", "48", "33"};  // by rate code
+        EXPECT_EQ(chooser.LockReason(), "Set 5 holds a " + std::string(khz[rate]) +
+                                            " kHz setup: a write keeps its rate.");
     }
     session.state.LockRate(false);
     chooser.FormShow();
     EXPECT_EQ(EnabledCount(), 24);
+    EXPECT_EQ(chooser.LockReason(), "");
 }
 
 TEST_F(ChooserFixture, OkTakesThePendingChoiceCancelKeepsTheOldOne) {

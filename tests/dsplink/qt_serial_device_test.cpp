@@ -8,6 +8,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <stdlib.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <QCoreApplication>
 
@@ -74,21 +75,45 @@ TEST(QtSerialDevice, BytesBothWaysOnAPseudoTerminal) {
     EXPECT_FALSE(port.WriteChar('x'));
 }
 
-TEST(QtSerialDevice, MissingDeviceGivesSystemError) {
-    QCoreApplication app(argc, argv);
-    QtSerialDevice device;
-    SerialPort port(device);
-    port.SetDeviceOverride(3, "/dev/quorvane-no-such-port");
+std::string OpenMessage(const std::string& device) {
+    QtSerialDevice qt;
+    SerialPort port(qt);
+    port.SetDeviceOverride(3, device);
     try {
         port.OpenPort(3);
-        FAIL() << "opened";
     } catch (const SerialError& e) {
-        EXPECT_EQ(std::string(e.what()).rfind(
-                      "Unable to open specified device /dev/quorvane-no-such-port (", 0),
-                  0u)
-            << e.what();
+        EXPECT_EQ(port.OpenPortNumber(), 0);
+        return e.what();
     }
-    EXPECT_EQ(port.OpenPortNumber(), 0);
+    return "opened";
+}
+
+// Busy, missing and forbidden are three messages, each with its own number.
+TEST(QtSerialDevice, OpenFailuresSayWhatIsWrong) {
+    QCoreApplication app(argc, argv);
+    Pty pty;
+    ASSERT_FALSE(pty.slave.empty());
+    QtSerialDevice holder;  // the other program
+    ASSERT_NO_THROW(holder.Open(pty.slave));
+    EXPECT_EQ(OpenMessage(pty.slave),
+              "Unable to open specified device " + pty.slave +
+                  " (16), Device or resource busy: another program holds the port. Close it "
+                  "and try again.");
+    holder.Close();
+    EXPECT_EQ(OpenMessage("/dev/quorvane-no-such-port"),
+              "Unable to open specified device /dev/quorvane-no-such-port (2), No such file or "
+              "directory: the port does not exist. Is the adapter plugged in?");
+}
+
+// Only a user without root's rights meets the refusal.
+TEST(QtSerialDevice, NoPermissionNamesTheDialoutGroup) {
+    if (geteuid() == 0) GTEST_SKIP() << "root may open any device";
+    QCoreApplication app(argc, argv);
+    Pty pty;
+    ASSERT_EQ(chmod(pty.slave.c_str(), 0), 0);
+    EXPECT_NE(OpenMessage(pty.slave).find(" (13), Permission denied: you may not use the port. Add "
+                                          "your user to the group dialout"),
+              std::string::npos);
 }
 
 }  // namespace

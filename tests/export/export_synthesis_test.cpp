@@ -16,6 +16,7 @@
 
 #include "export/export_synthesis.h"
 #include "export/filter_writers.h"
+#include "project/project_file.h"
 #include "tests/support/test_support.h"
 
 namespace qv {
@@ -203,6 +204,18 @@ TEST(ExportCli, WritesTheFileAndReportsLatencyAndPeak) {
               0);
     EXPECT_EQ(run("--level " + dir.File("missing.dat") + " --rate 44100 --taps 1024 --out " + out),
               1);
+    EXPECT_EQ(run("--rate 44100 --taps 1024 --out " + out), 2);
+    // A project's desired curves: +6 dB gives a peak of about 2.
+    Workspace ws;
+    CreateDiagramSet(ws);
+    CreateDesiredCurve(ws, GroupDelayDiagram, 10);
+    CreateDesiredCurve(ws, FrequencyResponseDiagram, 10);
+    for (CurvePoint& p : ws.Curve(FrequencyResponseDiagram, CurveRole::Desired).points) p.y = 6;
+    SaveProject(ws, dir.File("p.qvproj"));
+    ASSERT_EQ(run("--project " + dir.File("p.qvproj") + " --rate 48000 --taps 1024 --out " + out),
+              0);
+    EXPECT_NE(test::ReadBytes(dir.File("log")).find("peak coefficient 1.99"), std::string::npos)
+        << test::ReadBytes(dir.File("log"));
 }
 #endif
 

@@ -1,5 +1,7 @@
 #include "app/kdsp.h"
 
+#include "app/status_text.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QGroupBox>
@@ -158,6 +160,58 @@ TEST(MainWindow, ResizeSetsTheViewAndTheTitleFollows) {
     EXPECT_FALSE(e.form->labelCurve(2)->isVisible());
 }
 
+// Left alone, the window paints nothing: placing the legend after a paint
+// must not ask for another one.
+TEST(MainWindow, RestsWhenNothingChanges) {
+    Editor e;
+    DiagramWidget* area = e.form->drawingArea();
+    int paints = 0;
+    QObject::connect(area, &DiagramWidget::painted, [&paints] { ++paints; });
+    area->update();
+    for (int turn = 0; turn < 3 && paints == 0; ++turn) QApplication::processEvents();
+    ASSERT_GT(paints, 0);  // the asked-for paint came
+    paints = 0;
+    for (int turn = 0; turn < 10; ++turn) QApplication::processEvents();
+    EXPECT_EQ(paints, 0);
+    EXPECT_TRUE(e.form->labelCurve(1)->isVisible());
+}
+
+// A status line belongs to the action that made it; the first screen's guide
+// stays while there is nothing to undo.
+TEST(MainWindow, StatusLinesAgeWithTheirAction) {
+    Editor e;
+    auto shown = [&e] {
+        return std::vector<QString>{e.form->resultLabel()->text(), e.form->transferLabel()->text(),
+                                    e.form->hintLabel()->text()};
+    };
+    const QString hint = QString::fromUtf8(kFirstStepsHint);
+    EXPECT_EQ(shown(), (std::vector<QString>{"", "", hint}));
+    e.form->SetCommand(MenuId::MenuAbout, [&e] { e.form->ShowTransferLine("Setup written"); });
+    e.Trigger(MenuId::MenuAbout);
+    EXPECT_EQ(shown(), (std::vector<QString>{"", "Setup written", ""}));
+    e.Trigger(MenuId::MenuViewGroupDelay);  // another diagram
+    EXPECT_EQ(shown(), (std::vector<QString>{"", "", hint}));
+    e.Trigger(MenuId::MenuNew);
+    e.form->ShowResult("predicted: 1.2 dB rms");
+    e.form->ShowTransferLine("Filter written");
+    EXPECT_EQ(shown(), (std::vector<QString>{"predicted: 1.2 dB rms", "Filter written", ""}));
+    e.Trigger(MenuId::MenuUndo);  // back to the untouched workspace
+    EXPECT_EQ(shown(), (std::vector<QString>{"", "", hint}));
+}
+
+TEST(MainWindow, FirstSizeFollowsTheScreenAndIsRemembered) {
+    EXPECT_EQ(DefaultWindowSize({1920, 1080}), QSize(1344, 756));
+    EXPECT_EQ(DefaultWindowSize({1280, 800}), QSize(1100, 650));
+    EXPECT_EQ(DefaultWindowSize({1024, 600}), QSize(1024, 600));
+    {
+        Editor e;
+        e.form->resize(900, 500);
+        e.form->close();
+    }
+    Editor again;
+    EXPECT_EQ(again.form->size(), QSize(900, 500));
+}
+
 TEST(MainWindow, RefusedFileIsReportedAndChangesNothing) {
     Editor e;
     e.ui.errors.clear();
@@ -171,8 +225,8 @@ TEST(MainWindow, RefusedFileIsReportedAndChangesNothing) {
 }
 
 // A file that opens but cannot be read raises an error inside the loader:
-// it ends the command in the error box, what the command had emptied stays
-// empty, and the next command runs as usual.
+// it ends the command in the error box before any slot changed, and the next
+// command runs as usual.
 TEST(MainWindow, ErrorsEndTheCommandInTheErrorBox) {
     const std::string unreadable = "/proc/self/mem";  // opens, but reading offset 0 fails
     if (std::FILE* f = std::fopen(unreadable.c_str(), "rb")) {
@@ -190,8 +244,8 @@ TEST(MainWindow, ErrorsEndTheCommandInTheErrorBox) {
         << e.ui.errors[0];
     EXPECT_TRUE(e.ui.messages.empty());
     EXPECT_EQ(e.ws.CurrentDiagram, FrequencyResponseDiagram);
-    EXPECT_TRUE(e.ws.Current().Slot(1).points.empty());
-    EXPECT_TRUE(e.form->action(MenuId::MenuUndo)->isEnabled());
+    EXPECT_EQ(e.ws.Current().Slot(1).name, "desired");
+    EXPECT_FALSE(e.form->action(MenuId::MenuUndo)->isEnabled());
     e.Trigger(MenuId::MenuNew);
     EXPECT_EQ(e.ws.Current().Slot(1).points, (PointList{{10, 0}, {20000, 0}}));
 }

@@ -1,0 +1,96 @@
+#include "app/average_measurements.h"
+
+#include <algorithm>
+
+#include "app/editor.h"
+#include "diagram/ranges.h"
+
+namespace qv {
+
+void AverageDialogRules::AddFiles(const std::vector<std::string>& paths) {
+    for (const auto& p : paths)
+        if (std::find(files_.begin(), files_.end(), p) == files_.end()) {
+            files_.push_back(p);
+            stale_ = true;
+        }
+}
+
+void AverageDialogRules::RemoveFile(std::size_t index) {
+    if (index >= files_.size()) return;
+    files_.erase(files_.begin() + static_cast<std::ptrdiff_t>(index));
+    stale_ = true;
+}
+
+void AverageDialogRules::SetMethod(AverageMethod m) {
+    stale_ = stale_ || m != method_;
+    method_ = m;
+}
+
+void AverageDialogRules::SetChannelText(const std::string& text) {
+    stale_ = stale_ || text != channel_;
+    channel_ = text;
+}
+
+void AverageDialogRules::SetFields(const ImpulseFields& f) {
+    stale_ = stale_ || f.rate != fields_.rate || f.gateOn != fields_.gateOn ||
+             f.gateFrom != fields_.gateFrom || f.gateTo != fields_.gateTo ||
+             f.fdwOn != fields_.fdwOn || f.fdwCycles != fields_.fdwCycles;
+    fields_ = f;
+}
+
+void AverageDialogRules::Refresh(const ImportProgress& progress) {
+    result_.reset();
+    problem_.clear();
+    stale_ = false;
+    ImportOptions o;
+    const auto channel = FieldValue(channel_);
+    if (!channel || *channel < 1 || *channel != static_cast<int>(*channel)) {
+        problem_ = "The channel is a whole number from 1.";
+        return;
+    }
+    o.channel = static_cast<int>(*channel) - 1;
+    // The rate applies to text impulses only; an empty field leaves it to the files.
+    if (!ApplyImpulseFields(fields_, true, false, o, problem_)) return;
+    std::vector<AverageInput> inputs;
+    for (const auto& f : files_) inputs.push_back({f, o});
+    try {
+        result_ = AverageMeasurements(inputs, method_, progress);
+    } catch (const ImportCancelled&) {
+        stale_ = true;
+        problem_ = "Averaging cancelled.";
+        throw;
+    } catch (const ImportError& e) {
+        problem_ = e.what();
+    }
+}
+
+std::string AverageDialogRules::ReportText() const {
+    if (result_) return result_->report.Text();
+    if (files_.empty()) return "Add 2 to 16 measurement files.";
+    return problem_;
+}
+
+std::string AverageDialogRules::ResultName() const {
+    return "average of " + std::to_string(files_.size()) + " (" + AverageMethodName(method_) + ")";
+}
+
+void ApplyAverage(Workspace& ws, const AveragedMeasurement& m, const std::string& name) {
+    SetCurve(ws, FrequencyResponseDiagram, CurveRole::Measured, name, m.level);
+    AutoRange(ws[FrequencyResponseDiagram]);
+    if (m.groupDelay.empty()) {
+        ClearCurve(ws, GroupDelayDiagram, CurveRole::Measured);
+    } else {
+        SetCurve(ws, GroupDelayDiagram, CurveRole::Measured, name, m.groupDelay);
+        AutoRange(ws[GroupDelayDiagram]);
+    }
+}
+
+void RunAverageMeasurements(Editor& editor,
+                            const std::function<bool(AverageDialogRules&)>& runDialog) {
+    AverageDialogRules rules;
+    if (!runDialog(rules) || !rules.CanAccept()) return;
+    ApplyAverage(editor.workspace(), rules.result(), rules.ResultName());
+    editor.ShowDiagram(FrequencyResponseDiagram, RoomBox::Hidden, true);
+}
+
+}  // namespace qv

@@ -1,0 +1,23 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="de">
+<context>
+    <name>qv</name>
+    <message>
+        <source>keine RS232-Verbindung zu DSP!</source>
+        <translation>no RS232 connection to the DSP!</translation>
+    </message>
+    <message>
+        <source>Fehler beim Zugriff auf </source>
+        <translation>Error accessing </translation>
+    </message>
+    <message>
+        <source>Fehler beim Speichern</source>
+        <translation type="unfinished">Error saving</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+</TS>
