@@ -13,7 +13,8 @@ namespace qv {
 void DspCommands::MenuFilterToDspClick() {
     // The box would clip such a filter and report success; refuse it first.
     if (ReportClippingFilter(ws_, ui_)) return;
-    FilterToDsp(s_, ui_, TransferInput(ws_), chooser_, PathTimeDepth(ws_.RoomDepth, ws_.RoomWidth));
+    FilterToDsp(s_, ui_, TransferInput(ws_), chooser_, PathTimeDepth(ws_.RoomDepth, ws_.RoomWidth),
+                options_);
 }
 
 void DspCommands::MenuSetClick() {
@@ -37,8 +38,8 @@ void DspCommands::MenuFilterFromDspClick() {
 }
 
 bool DspCommands::MenuVerifyAfterWriteClick() {
-    s_.verifyAfterWrite = !s_.verifyAfterWrite;
-    return s_.verifyAfterWrite;
+    options_.verify = !options_.verify;
+    return options_.verify;
 }
 
 namespace {
@@ -61,12 +62,12 @@ void DspCommands::MenuBackupSetClick() {
 
 void DspCommands::MenuRestoreSetClick() {
     if (!ChooseAnySet()) return;
-    if (const auto file = ui_.ChooseOpenFile(kHexFilter)) RestoreSet(s_, ui_, *file);
+    if (const auto file = ui_.ChooseOpenFile(kHexFilter)) RestoreSet(s_, ui_, *file, options_);
 }
 
 void DspCommands::MenuUndoLastWriteClick() {
     if (!ChooseAnySet()) return;
-    RestoreFromHistory(s_, ui_, 1);
+    RestoreFromHistory(s_, ui_, 1, options_);
 }
 
 void DspCommands::MenuBoxHistoryClick() {
@@ -83,7 +84,8 @@ void DspCommands::MenuBoxHistoryClick() {
         ui_.Message(set + ": the box history holds no state yet");
         return;
     }
-    if (const auto index = picker_->Pick(set, lines)) RestoreFromHistory(s_, ui_, *index + 1);
+    if (const auto index = picker_->Pick(set, lines))
+        RestoreFromHistory(s_, ui_, *index + 1, options_);
 }
 
 }  // namespace qv

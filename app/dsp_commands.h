@@ -28,6 +28,9 @@ class DspCommands {
     DspCommands(Workspace& ws, DspSession& session, UserInterface& ui, SetChooser& chooser)
         : ws_(ws), s_(session), ui_(ui), chooser_(chooser) {}
 
+    // The window's "Verify After Write" check; the setup dialogs read it too.
+    const WriteOptions& writeOptions() const { return options_; }
+
     // Needs a box found at start; then the set chooser, locked to the
     // current rate, and the transfer of the filter the current diagram
     // belongs to. A cancelled chooser ends the command without traffic, and
@@ -61,6 +64,7 @@ class DspCommands {
     UserInterface& ui_;
     SetChooser& chooser_;
     HistoryPicker* picker_ = nullptr;
+    WriteOptions options_;
 };
 
 }  // namespace qv

@@ -56,6 +56,8 @@ EditorShell::EditorShell(Workspace& ws, DspSession& dsp, UserInterface& ui,
     exportFilter_ = new TExportFilterDlg(w);
     dspCommands_ = std::make_unique<DspCommands>(ws, dsp, ui, *storeDataTo_);
     dspCommands_->SetHistoryPicker(new TBoxHistoryDlg(w));
+    setupDsp_->logic().UseWriteOptions(dspCommands_->writeOptions());
+    setupVolume_->logic().UseWriteOptions(dspCommands_->writeOptions());
     BindCommands();
     // Last: the document as start-up left it is the unchanged one.
     projects_ = std::make_unique<ProjectBinding>(*w, ws, ui, dsp, places);
@@ -178,7 +180,7 @@ void EditorShell::BindCommands() {
     w.SetCommand(MenuId::MenuRestoreSet, locked(&DspCommands::MenuRestoreSetClick), false);
     w.SetCommand(MenuId::MenuUndoLastWrite, locked(&DspCommands::MenuUndoLastWriteClick), false);
     w.SetCommand(MenuId::MenuBoxHistory, locked(&DspCommands::MenuBoxHistoryClick), false);
-    w.menuState().SetChecked(MenuId::MenuVerifyAfterWrite, dsp_.verifyAfterWrite);
+    w.menuState().SetChecked(MenuId::MenuVerifyAfterWrite, dspCommands_->writeOptions().verify);
     w.SetCommand(
         MenuId::MenuVerifyAfterWrite,
         [this] {

@@ -122,11 +122,11 @@ std::uint8_t Range(const Options& o) {
 void Prepare(DspSession& s, UserInterface& ui, const Options& o, SetChoice c) {
     s.state.LockRate(true);
     FixedSetChooser(c).Choose(s.state);
-    SetupBlock b = GetSetupBlock(s.image);
+    SetupBlock b = s.setup().Get();
     b.range = Range(o);
     b.rangeChosen = 1;
     b.sampleFrequency = RateFrequency(c.rate);
-    PutSetupBlock(s.image, b);
+    s.setup().Put(b);
     ApplyProfile(s.profile, b.range, b.room, b.sampleFrequency, nullptr, ui);
     s.state.SetModeWord(static_cast<std::uint16_t>(b.range == 1 ? kModeHigh : kModeLow));
 }
@@ -164,29 +164,31 @@ bool RunOperation(DspSession& s, UserInterface& ui, const Options& o) {
         return true;
     }
     const SetChoice choice = Choice(o);
-    PutSetupBlock(s.image, SetupStartValues());
+    const WriteOptions write{.verify = !o.noVerify};
+    s.setup().Put(SetupStartValues());
     if (op == "read-setup") {
         FixedSetChooser(choice).Choose(s.state);
         if (!ReadSetupSequence(s, ui)) return false;
-        PrintSetup(GetSetupBlock(s.image));
+        PrintSetup(s.setup().Get());
         return true;
     }
     Prepare(s, ui, o, choice);
     if (op == "write-setup") {
-        PutSetupBlock(s.image, GivenSetup(o, GetSetupBlock(s.image)));
+        s.setup().Put(GivenSetup(o, s.setup().Get()));
         BusyScope busy(ui);
-        return WriteSetupSequence(s, ui);
+        return s.setup().Commit(ui, write);
     }
     if (op == "write-software") {
         if (o.positional.size() > 1) throw UsageError("write-software takes one FILE");
-        return WriteSoftware(s, ui, o.positional.empty() ? s.ProgramPath() : o.positional[0]);
+        return WriteSoftware(s, ui, o.positional.empty() ? s.ProgramPath() : o.positional[0],
+                             write);
     }
     if (op == "write-filter") {
         if (o.positional.size() != 1) throw UsageError("write-filter needs one FILTER file");
         if (!CheckFileReadable(o.positional[0], ui)) return false;
         if (!ProgramFileThere(s, ui)) return false;
         const PointList filter = ReadXYFile(o.positional[0], ui);
-        const bool ok = EqualizerPath(s, ui, filter);
+        const bool ok = EqualizerPath(s, ui, filter, write);
         if (ok)
             std::cerr << Tr(std::string(QV_TR("Filter in Set ")) + std::to_string(choice.set + 1) +
                             QV_TR(" geschrieben"))
@@ -210,9 +212,9 @@ bool RunOperation(DspSession& s, UserInterface& ui, const Options& o) {
     }
     if (op == "restore") {
         if (o.positional.size() != 1) throw UsageError("restore needs one FILE.hex");
-        return RestoreSet(s, ui, o.positional[0]);
+        return RestoreSet(s, ui, o.positional[0], write);
     }
-    if (op == "undo-write") return RestoreFromHistory(s, ui, Number(o, "--steps", 1, 1, 10));
+    if (op == "undo-write") return RestoreFromHistory(s, ui, Number(o, "--steps", 1, 1, 10), write);
     throw UsageError("unknown operation " + op);
 }
 
@@ -254,7 +256,6 @@ int Run(const Options& o) {
     StoppableUserInterface ui;
     DspSession s(*device, clock);
     if (const auto dir = Value(o, "--program-dir")) s.programDirectory = *dir;
-    s.verifyAfterWrite = !o.noVerify;
     // The in-process box's states are kept apart from a real box's.
     BoxHistory history(box != nullptr ? BoxHistory::DefaultRoot() / "virtual"
                                       : BoxHistory::DefaultRoot());

@@ -18,7 +18,7 @@ std::string DelayText(double seconds) {
 }
 
 void SetupDspLogic::Apply() {
-    const SetupBlock b = GetSetupBlock(s_.image);
+    const SetupBlock b = s_.setup().Get();
     ApplyProfile(s_.profile, b.range, b.room, b.sampleFrequency, menu_, ui_);
 }
 
@@ -29,7 +29,7 @@ void SetupDspLogic::FormCreate() {
     } catch (...) {
         // Without a port the synthesis still needs the profile of the start values.
         s_.state.SetConnected(false);
-        PutSetupBlock(s_.image, SetupStartValues());
+        s_.setup().Put(SetupStartValues());
         Apply();
         throw;
     }
@@ -40,7 +40,7 @@ void SetupDspLogic::FormCreate() {
         if (version && *version != 1)
             ui_.Message(QV_TR("Software fuer DSP updaten --> Menu: Setup DSP"));
     }
-    PutSetupBlock(s_.image, SetupStartValues());
+    s_.setup().Put(SetupStartValues());
     Apply();
 }
 
@@ -58,9 +58,9 @@ void SetupDspLogic::FormShow() {
     CheckRateButton(s_.state.ChosenRate());
     ReadSetupWithProgress(s_, ui_);
     notice_ = StartValuesForErasedSetup(s_);
-    s_.backup = s_.image;
+    s_.setup().Begin();
 
-    SetupBlock b = GetSetupBlock(s_.image);
+    SetupBlock b = s_.setup().Get();
     high_ = low_ = false;
     // The room box is set before the range button's action, so that the mode
     // word it computes carries the room bit of this set, not of the last one.
@@ -74,7 +74,7 @@ void SetupDspLogic::FormShow() {
     }
     Apply();
 
-    b = GetSetupBlock(s_.image);
+    b = s_.setup().Get();
     left_.Load(b.gainLeft, b.defaultLeft);
     right_.Load(b.gainRight, b.defaultRight);
     delayRight_ = std::clamp<int>(b.delayRight, kDelayMin, kDelayMax);
@@ -85,10 +85,10 @@ void SetupDspLogic::FormShow() {
 void SetupDspLogic::ChooseRange(std::uint8_t range, std::uint16_t mode) {
     high_ = range == 1;
     low_ = range == 2;
-    SetupBlock b = GetSetupBlock(s_.image);
+    SetupBlock b = s_.setup().Get();
     b.range = range;
     b.rangeChosen = 1;
-    PutSetupBlock(s_.image, b);
+    s_.setup().Put(b);
     // The host's mode word follows the range under "Low" as under "High", so
     // that the room path compares it with a box running the low-range program.
     s_.state.SetModeWord(static_cast<std::uint16_t>(mode | RoomMode()));
@@ -108,9 +108,9 @@ void SetupDspLogic::ButtonAbtastClick(std::uint8_t rate) {
     if (rate > kRate33k) return;
     rate_ = rate;
     s_.state.SetRate(rate);
-    SetupBlock b = GetSetupBlock(s_.image);
+    SetupBlock b = s_.setup().Get();
     b.sampleFrequency = RateFrequency(rate);
-    PutSetupBlock(s_.image, b);
+    s_.setup().Put(b);
     Apply();
     RefreshDelayTexts();
 }
@@ -134,7 +134,7 @@ void SetupDspLogic::RefreshDelayTexts() {
 
 bool SetupDspLogic::ButtonWriteSetupClick(SetChooser& chooser) {
     return WriteVolumesToChosenSet(s_, ui_, chooser, left_, right_, QV_TR("Write Setup To DSP"),
-                                   [this](SetupBlock& b) {
+                                   *options_, [this](SetupBlock& b) {
                                        b.delayLeft = static_cast<std::uint16_t>(delayLeft_);
                                        b.delayRight = static_cast<std::uint16_t>(delayRight_);
                                    });
@@ -147,7 +147,7 @@ bool SetupDspLogic::ButtonWriteSoftwareClick(SetChooser& chooser) {
         s_.programDirectory.empty()
             ? std::string(kSoftwareFile)
             : (std::filesystem::path(s_.programDirectory) / kSoftwareFile).string();
-    WriteSoftware(s_, ui_, file);
+    WriteSoftware(s_, ui_, file, *options_);
     return true;
 }
 
@@ -159,7 +159,7 @@ bool SetupDspLogic::ButtonReadSetupClick(SetChooser& chooser) {
 }
 
 void SetupDspLogic::ButtonCancelClick() {
-    s_.image = s_.backup;
+    s_.setup().Revert();
     Apply();
 }
 

@@ -52,6 +52,8 @@ class SetupDspLogic {
     bool ButtonWriteSetupClick(SetChooser& chooser);
     bool ButtonWriteSoftwareClick(SetChooser& chooser);
     bool ButtonReadSetupClick(SetChooser& chooser);
+    // The window's "Verify After Write", read at every write.
+    void UseWriteOptions(const WriteOptions& options) { options_ = &options; }
     // "Cancel": the image as it was on show.
     void ButtonCancelClick();
 
@@ -82,6 +84,7 @@ class SetupDspLogic {
     DspSession& s_;
     UserInterface& ui_;
     const std::uint8_t& comPortNumber_;
+    const WriteOptions* options_ = &kVerifiedWrites;
     RoomMenuItems* menu_;
     bool high_ = false;
     bool low_ = false;

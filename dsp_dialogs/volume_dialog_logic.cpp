@@ -53,21 +53,20 @@ bool ReadSetupWithProgress(DspSession& s, UserInterface& ui) {
 }
 
 std::string StartValuesForErasedSetup(DspSession& s) {
-    const auto begin = s.image.begin() + kSetupOffset;
-    if (!std::all_of(begin, begin + kSetupSize, [](std::uint8_t b) { return b == 0xFF; }))
-        return {};
+    if (!s.setup().Erased()) return {};
     SetupBlock b = SetupStartValues();
     b.sampleFrequency = RateFrequency(s.state.ChosenRate());
-    PutSetupBlock(s.image, b);
+    s.setup().Put(b);
     return "Set " + std::to_string(s.state.ChosenSet() + 1) + QV_TR(" holds no setup yet");
 }
 
-bool WriteSetupWithProgress(DspSession& s, UserInterface& ui, const std::string& title) {
+bool WriteSetupWithProgress(DspSession& s, UserInterface& ui, const std::string& title,
+                            WriteOptions options) {
     BusyScope busy(ui);
     ProgressScope progress(ui, title);
     const std::string text = "Setup -> Set " + std::to_string(s.state.ChosenSet() + 1);
     progress(0.0, text);
-    const bool ok = WriteSetupSequence(s, ui);
+    const bool ok = s.setup().Commit(ui, options);
     progress(1.0, text);
     return ok;
 }
@@ -77,31 +76,32 @@ void SetupVolumeLogic::FormShow() {
         ui_.Message(QV_TR("keine RS232-Verbindung zu DSP!"));
     ReadSetupWithProgress(s_, ui_);
     notice_ = StartValuesForErasedSetup(s_);
-    s_.backup = s_.image;
-    const SetupBlock b = GetSetupBlock(s_.image);
+    s_.setup().Begin();
+    const SetupBlock b = s_.setup().Get();
     left_.Load(b.gainLeft, b.defaultLeft);
     right_.Load(b.gainRight, b.defaultRight);
 }
 
 bool WriteVolumesToChosenSet(DspSession& s, UserInterface& ui, SetChooser& chooser,
                              const ChannelVolumeControls& left, const ChannelVolumeControls& right,
-                             const std::string& title,
+                             const std::string& title, WriteOptions options,
                              const std::function<void(SetupBlock&)>& alsoPut) {
     s.state.LockRate(true);
     if (!chooser.Choose(s.state)) return false;
-    SetupBlock b = GetSetupBlock(s.image);
+    SetupBlock b = s.setup().Get();
     b.gainLeft = left.gain();
     b.gainRight = right.gain();
     b.defaultLeft = left.level();
     b.defaultRight = right.level();
     if (alsoPut) alsoPut(b);
-    PutSetupBlock(s.image, b);
-    WriteSetupWithProgress(s, ui, title);
+    s.setup().Put(b);
+    WriteSetupWithProgress(s, ui, title, options);
     return true;
 }
 
 bool SetupVolumeLogic::ButtonSetupToDspClick(SetChooser& chooser) {
-    return WriteVolumesToChosenSet(s_, ui_, chooser, left_, right_, QV_TR("Setup -> DSP"));
+    return WriteVolumesToChosenSet(s_, ui_, chooser, left_, right_, QV_TR("Setup -> DSP"),
+                                   *options_);
 }
 
 }  // namespace qv

@@ -68,6 +68,8 @@ class SetupVolumeLogic {
     void UpDownDefaultClick(Channel c, int position) { At(c).DefaultClick(position); }
     // "Setup -> DSP": false when the chooser was cancelled and nothing was sent.
     bool ButtonSetupToDspClick(SetChooser& chooser);
+    // The window's "Verify After Write", read at every write.
+    void UseWriteOptions(const WriteOptions& options) { options_ = &options; }
 
     const ChannelVolumeControls& Volume(Channel c) const {
         return c == Channel::Left ? left_ : right_;
@@ -81,6 +83,7 @@ class SetupVolumeLogic {
     DspSession& s_;
     UserInterface& ui_;
     const std::uint8_t& comPortNumber_;
+    const WriteOptions* options_ = &kVerifiedWrites;
     ChannelVolumeControls left_{kVolumeDefaultMax};
     ChannelVolumeControls right_{kVolumeDefaultMax};
     std::string notice_;
@@ -92,13 +95,14 @@ bool ReadSetupWithProgress(DspSession& s, UserInterface& ui);
 // the chosen rate, and the dialog says "Set N holds no setup yet" (returned;
 // empty when the block holds a setup).
 std::string StartValuesForErasedSetup(DspSession& s);
-bool WriteSetupWithProgress(DspSession& s, UserInterface& ui, const std::string& title);
+bool WriteSetupWithProgress(DspSession& s, UserInterface& ui, const std::string& title,
+                            WriteOptions options = {});
 // The write buttons of both dialogs: the chooser locked to the current rate,
 // then on OK the two channels' volumes (and whatever alsoPut adds) into the
 // image's setup block, written to the chosen set. False when cancelled.
 bool WriteVolumesToChosenSet(DspSession& s, UserInterface& ui, SetChooser& chooser,
                              const ChannelVolumeControls& left, const ChannelVolumeControls& right,
-                             const std::string& title,
+                             const std::string& title, WriteOptions options,
                              const std::function<void(SetupBlock&)>& alsoPut = {});
 
 }  // namespace qv

@@ -6,6 +6,9 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
+
+#include "curves/point_list.h"
 
 #include "dsplink/clock.h"
 #include "dsplink/dsp_image.h"
@@ -69,6 +72,42 @@ class DspState {
 };
 
 class BoxHistory;
+class DspSession;
+class UserInterface;
+
+// How one write to a set is done; each write operation takes its own.
+struct WriteOptions {
+    // Every write is read back and compared ("Verify After Write").
+    bool verify = true;
+};
+// The options a write takes when its caller names none.
+inline constexpr WriteOptions kVerifiedWrites{};
+
+// The setup block of the session's image as the setup dialogs and the batch
+// tool edit it: Begin keeps the image as it is, Get and Put read and change
+// the block, Commit writes it to the current set, Revert (a dialog's
+// "Cancel") puts the kept image back.
+class SetupEdit {
+  public:
+    explicit SetupEdit(DspSession& s) : s_(s) {}
+    SetupEdit(const SetupEdit&) = delete;
+    SetupEdit& operator=(const SetupEdit&) = delete;
+
+    void Begin();
+    SetupBlock Get() const;
+    void Put(const SetupBlock& block);
+    // All 0xFF: the set holds no setup yet.
+    bool Erased() const;
+    // Keep, erase, write, verify (as options say) and select; one message on failure.
+    bool Commit(UserInterface& ui, WriteOptions options);
+    void Revert();
+    // The image as Begin kept it.
+    const DspImage& Kept() const { return kept_; }
+
+  private:
+    DspSession& s_;
+    DspImage kept_{};
+};
 
 class DspSession {
   public:
@@ -78,22 +117,29 @@ class DspSession {
 
     // The program file of the current profile, in programDirectory.
     std::string ProgramPath() const;
+    // A program file's bytes into the image's program area and its length word.
+    void LoadProgram(const std::vector<std::uint8_t>& bytes);
+    // The equalizer's coefficients into the loaded program, where the profile
+    // puts them.
+    void PatchEqualizer(const PointList& coefficients);
+    // The setup block under edit (both setup dialogs, "dsp write-setup").
+    SetupEdit& setup() { return setup_; }
 
     DspLink link;
     DspState state;
     DspImage image{};
-    DspImage backup{};
     DspProgramProfile profile;
     // Where the program files are looked up; empty for the working directory.
     std::string programDirectory;
-    // Every write to a set is read back and compared ("Verify After Write").
-    bool verifyAfterWrite = true;
     // Where a write keeps what the set held; nullptr keeps nothing (--no-history).
     BoxHistory* history = nullptr;
     // How the person puts a set back, for the message of a failed write.
     std::string undoHint = "Transfer \u2192 \"Undo Last Write\"";
     // A failed write's message is also the status line (the editor's status bar).
     bool failureAsStatusLine = true;
+
+  private:
+    SetupEdit setup_{*this};
 };
 
 // The set chooser as the operations see it: shown modally for ChosenSet and

@@ -77,11 +77,11 @@ bool WriteDelay(DspSession& s, UserInterface& ui, std::uint16_t address, std::ui
     return true;
 }
 
-bool WriteSetupSequence(DspSession& s, UserInterface& ui) {
+bool WriteSetupSequence(DspSession& s, UserInterface& ui, WriteOptions options) {
     // Reading a set in full (no record of it yet) takes long: it shows
     // progress and takes a Cancel. A dialog's own progress shares the bar.
     ProgressScope scope(ui, QV_TR("Write Setup To DSP"));
-    SetWrite w(s, ui, "the setup", QV_TR("Write Setup To DSP"));
+    SetWrite w(s, ui, "the setup", QV_TR("Write Setup To DSP"), options);
     const double keep = s.history != nullptr ? 0.9 : 0.0;
     return w.Run([&] {
         return w.KeepPrevious(ProgressSpan{&w, 0.0, keep, QV_TR("Set lesen")}) &&
@@ -92,8 +92,8 @@ bool WriteSetupSequence(DspSession& s, UserInterface& ui) {
 }
 
 bool WriteImageSequence(DspSession& s, UserInterface& ui, const ProgressSpan& progress,
-                        const std::string& headline) {
-    SetWrite w(s, ui, "the software", QV_TR("Write Software"));
+                        const std::string& headline, WriteOptions options) {
+    SetWrite w(s, ui, "the software", QV_TR("Write Software"), options);
     w.SetHeadline(headline);
     const double width = progress.to - progress.from;
     const double keepShare = s.history != nullptr ? 0.25 : 0.0;

@@ -43,11 +43,11 @@ bool WriteDelay(DspSession& s, UserInterface& ui, std::uint16_t address, std::ui
 
 // Keep what the set holds, erase sector 7, write the 17 setup bytes, select
 // the set; a failure ends with its one message.
-bool WriteSetupSequence(DspSession& s, UserInterface& ui);
+bool WriteSetupSequence(DspSession& s, UserInterface& ui, WriteOptions options = {});
 // Keep what the set holds, erase sectors 0..6, write ImageLength bytes and
 // the length, select the set. headline leads a failure message.
 bool WriteImageSequence(DspSession& s, UserInterface& ui, const ProgressSpan& progress = {},
-                        const std::string& headline = {});
+                        const std::string& headline = {}, WriteOptions options = {});
 bool ReadSetupSequence(DspSession& s, UserInterface& ui);
 
 // The "Test" command: ReadBlock telegrams for as long as the box answers and

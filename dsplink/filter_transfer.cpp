@@ -100,7 +100,8 @@ std::size_t PutCoefficients(std::span<std::uint8_t> target, std::size_t base, in
     return stored;
 }
 
-bool EqualizerPath(DspSession& s, UserInterface& ui, const PointList& eqFilter) {
+bool EqualizerPath(DspSession& s, UserInterface& ui, const PointList& eqFilter,
+                   WriteOptions options) {
     if (eqFilter.empty()) {
         ui.Message(QV_TR("zuerst Simulation durchfuehren!--> Menu Simulate"));
         return false;
@@ -108,7 +109,7 @@ bool EqualizerPath(DspSession& s, UserInterface& ui, const PointList& eqFilter) 
     if (!LoadProgramFile(s, ui, s.ProgramPath())) return false;
     BusyScope busy(ui);
     ProgressScope scope(ui, QV_TR("Filter -> DSP"));
-    SetWrite w(s, ui, "the filter", QV_TR("Filter -> DSP"));
+    SetWrite w(s, ui, "the filter", QV_TR("Filter -> DSP"), options);
     const ProgressSpan keep{&w, 0.0, s.history != nullptr ? 0.25 : 0.0, QV_TR("Set lesen")};
     const ProgressSpan erase{&w, keep.to, keep.to + 0.02, QV_TR("Flash loeschen")};
     return w.Run([&] {
@@ -121,8 +122,7 @@ bool EqualizerPath(DspSession& s, UserInterface& ui, const PointList& eqFilter) 
             w.SetHeadline(QV_TR("Flash nicht geloescht"));
             return w.LinkFailed();
         }
-        const PointList copy = CopyList(eqFilter);
-        PutCoefficients(s.image, s.profile.eqCoefOffset, s.profile.eqTapCount - 2, copy);
+        s.PatchEqualizer(CopyList(eqFilter));
         return WriteVerifySelect(w, s.image, {{0, ImageLength(s.image)}, {kImageLengthOffset, 2}},
                                  "Filter", "the filter",
                                  ProgressSpan{&w, erase.to, 1.0, QV_TR("Filter schreiben")});
@@ -137,7 +137,8 @@ std::uint16_t RoomDelay(const DspProgramProfile& p, double pathTimeDepth) {
     return static_cast<std::uint16_t>(static_cast<std::int64_t>(samples) * 2);
 }
 
-bool RoomPath(DspSession& s, UserInterface& ui, const PointList& roomFilter, double pathTimeDepth) {
+bool RoomPath(DspSession& s, UserInterface& ui, const PointList& roomFilter, double pathTimeDepth,
+              WriteOptions options) {
     if (roomFilter.empty()) {
         ui.Message(QV_TR("zuerst Entzerrung durchfuehren!"));
         return false;
@@ -162,7 +163,7 @@ bool RoomPath(DspSession& s, UserInterface& ui, const PointList& roomFilter, dou
         return false;
     }
     const std::uint16_t idle = static_cast<std::uint16_t>(*dspMode & ~kModeBusy);
-    const bool verify = s.verifyAfterWrite;
+    const bool verify = options.verify;
     bool ok = true;
     try {
         if (!WriteModeWord(s, ui, static_cast<std::uint16_t>(*dspMode | kModeBusy))) {
@@ -207,7 +208,7 @@ bool RoomPath(DspSession& s, UserInterface& ui, const PointList& roomFilter, dou
 }
 
 bool FilterToDsp(DspSession& s, UserInterface& ui, const FilterTransfer& what, SetChooser& chooser,
-                 double pathTimeDepth) {
+                 double pathTimeDepth, WriteOptions options) {
     if (s.state.DspConnected() == 0) {
         ui.Message(QV_TR("No DSP -> Please connect DSP to USB"));
         return false;
@@ -215,8 +216,9 @@ bool FilterToDsp(DspSession& s, UserInterface& ui, const FilterTransfer& what, S
     if (what.path == TransferPath::None) return false;
     s.state.LockRate(true);
     if (!chooser.Choose(s.state)) return false;
-    if (what.path == TransferPath::Room) return RoomPath(s, ui, what.filter, pathTimeDepth);
-    return EqualizerPath(s, ui, what.filter);
+    if (what.path == TransferPath::Room)
+        return RoomPath(s, ui, what.filter, pathTimeDepth, options);
+    return EqualizerPath(s, ui, what.filter, options);
 }
 
 }  // namespace qv

@@ -23,10 +23,12 @@ std::size_t PutCoefficients(std::span<std::uint8_t> target, std::size_t base, in
                             const PointList& list);
 
 // The equalizer path: coefficients into the program, the image to the slot.
-bool EqualizerPath(DspSession& s, UserInterface& ui, const PointList& eqFilter);
+bool EqualizerPath(DspSession& s, UserInterface& ui, const PointList& eqFilter,
+                   WriteOptions options = {});
 // The room path: room delay, busy bit, the coefficients byte by byte to the
 // parameter area, busy bit cleared, set selected. pathTimeDepth in s.
-bool RoomPath(DspSession& s, UserInterface& ui, const PointList& roomFilter, double pathTimeDepth);
+bool RoomPath(DspSession& s, UserInterface& ui, const PointList& roomFilter, double pathTimeDepth,
+              WriteOptions options = {});
 // The room path delay in sample periods, as the box takes it (16 bits).
 std::uint16_t RoomDelay(const DspProgramProfile& p, double pathTimeDepth);
 
@@ -41,6 +43,6 @@ struct FilterTransfer {
 // without touching the box). True when a transfer ran and every step
 // succeeded.
 bool FilterToDsp(DspSession& s, UserInterface& ui, const FilterTransfer& what, SetChooser& chooser,
-                 double pathTimeDepth);
+                 double pathTimeDepth, WriteOptions options = {});
 
 }  // namespace qv

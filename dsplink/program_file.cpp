@@ -44,8 +44,7 @@ bool LoadProgramFile(DspSession& s, UserInterface& ui, const std::string& name) 
         }
         bytes.push_back(static_cast<std::uint8_t>(*high * 16 + *low));
     }
-    std::copy(bytes.begin(), bytes.end(), s.image.begin());
-    SetImageLength(s.image, static_cast<std::uint16_t>(bytes.size()));
+    s.LoadProgram(bytes);
     return true;
 }
 
@@ -54,20 +53,22 @@ constexpr const char* kNotWritten = QV_TR("DSP Programm NICHT erfolgreich geschr
 }
 
 bool WriteProgram(DspSession& s, UserInterface& ui, const std::string& name,
-                  const std::string& headline) {
+                  const std::string& headline, WriteOptions options) {
     if (!LoadProgramFile(s, ui, name)) return false;
     BusyScope busy(ui);
     ProgressScope progress(ui, "Write Software");
-    return WriteImageSequence(s, ui, ProgressSpan{&ui, 0.0, 1.0, "DSP Programm " + name}, headline);
+    return WriteImageSequence(s, ui, ProgressSpan{&ui, 0.0, 1.0, "DSP Programm " + name}, headline,
+                              options);
 }
 
-bool WriteSoftware(DspSession& s, UserInterface& ui, const std::string& name) {
+bool WriteSoftware(DspSession& s, UserInterface& ui, const std::string& name,
+                   WriteOptions options) {
     // A failed transfer says it in one message that leads with the closing text.
     if (!LoadProgramFile(s, ui, name)) {
         ui.Message(kNotWritten);
         return false;
     }
-    if (!WriteProgram(s, ui, name, kNotWritten)) return false;
+    if (!WriteProgram(s, ui, name, kNotWritten, options)) return false;
     ui.Message(QV_TR("DSP Programm erfolgreich geschrieben"));
     return true;
 }

@@ -18,10 +18,11 @@ bool LoadProgramFile(DspSession& s, UserInterface& ui, const std::string& name);
 // LoadProgramFile, then the image write (keep, erase, write, length,
 // select); headline leads the message of a failed transfer.
 bool WriteProgram(DspSession& s, UserInterface& ui, const std::string& name,
-                  const std::string& headline = {});
+                  const std::string& headline = {}, WriteOptions options = {});
 // WriteProgram with its closing message ("DSP Programm erfolgreich
 // geschrieben" or "DSP Programm NICHT erfolgreich geschrieben"), one
 // message either way.
-bool WriteSoftware(DspSession& s, UserInterface& ui, const std::string& name);
+bool WriteSoftware(DspSession& s, UserInterface& ui, const std::string& name,
+                   WriteOptions options = {});
 
 }  // namespace qv

@@ -100,7 +100,7 @@ bool WriteVerifySelect(SetWrite& w, const DspImage& image, const std::vector<Ima
                        const std::string& what, const std::string& doing,
                        const ProgressSpan& progress) {
     DspSession& s = w.session();
-    const bool verify = s.verifyAfterWrite;
+    const bool verify = w.Verify();
     ProgressSpan write = progress;
     write.to = verify ? progress.from + (progress.to - progress.from) / 2 : progress.to;
     ProgressSpan check = progress;
@@ -216,7 +216,7 @@ bool WritePlan(SetWrite& w, const RestorePlan& plan, bool whole, const std::stri
 
 }  // namespace
 
-bool RestoreSet(DspSession& s, UserInterface& ui, const std::string& file) {
+bool RestoreSet(DspSession& s, UserInterface& ui, const std::string& file, WriteOptions options) {
     HexSlotImage contents;
     try {
         contents = ReadIntelHexFile(file);
@@ -234,7 +234,7 @@ bool RestoreSet(DspSession& s, UserInterface& ui, const std::string& file) {
     }
     BusyScope busy(ui);
     ProgressScope scope(ui, "Restore Set");
-    SetWrite w(s, ui, "the backup", "Restore Set");
+    SetWrite w(s, ui, "the backup", "Restore Set", options);
     const std::string name = std::filesystem::path(file).filename().string();
     return w.Run([&] {
         const double keep = s.history != nullptr ? 0.3 : 0.0;
@@ -243,7 +243,7 @@ bool RestoreSet(DspSession& s, UserInterface& ui, const std::string& file) {
     });
 }
 
-bool RestoreFromHistory(DspSession& s, UserInterface& ui, std::size_t steps) {
+bool RestoreFromHistory(DspSession& s, UserInterface& ui, std::size_t steps, WriteOptions options) {
     const std::string here = Here(s.state);
     if (s.history == nullptr) {
         ui.Message(here + ": the box history is switched off");
@@ -266,7 +266,7 @@ bool RestoreFromHistory(DspSession& s, UserInterface& ui, std::size_t steps) {
     }
     BusyScope busy(ui);
     ProgressScope scope(ui, "Undo Last Write");
-    SetWrite w(s, ui, "the kept state", "Undo Last Write");
+    SetWrite w(s, ui, "the kept state", "Undo Last Write", options);
     w.SetPrevious(std::nullopt);
     w.HistoryHoldsAState();
     const bool ok = w.Run([&] {
@@ -276,7 +276,7 @@ bool RestoreFromHistory(DspSession& s, UserInterface& ui, std::size_t steps) {
     // Put back: the states it replaced are no longer the newest.
     if (ok) {
         s.history->DropNewest(set, rate, steps);
-        if (s.verifyAfterWrite) s.history->SetWritten(set, rate, contents);
+        if (options.verify) s.history->SetWritten(set, rate, contents);
     }
     return ok;
 }

@@ -1,6 +1,6 @@
 #pragma once
 // Trusting what is on the box: every write to a set is read back and
-// compared (while verifyAfterWrite is on), the equalizer of a set is read
+// compared (unless the write's options say otherwise), the equalizer of a set is read
 // back into a curve ("Filter <- DSP"), and a set is backed up to and restored
 // from an Intel HEX file. Each operation ends with its message, says what it
 // did in one status line, and stops between telegrams when "Cancel" is pressed.
@@ -35,7 +35,7 @@ bool EraseForWrite(SetWrite& w, const std::vector<std::uint8_t>& sectors,
                    const ProgressSpan& progress);
 
 // After the erase: writes the ranges of image to the current slot, verifies
-// them when s.verifyAfterWrite, selects the set and gives the status line
+// them when w.Verify(), selects the set and gives the status line
 // "<what> written to ...". doing names the contents in a failure message
 // ("the filter"). Every ending short is said by w.
 bool WriteVerifySelect(SetWrite& w, const DspImage& image, const std::vector<ImageRange>& ranges,
@@ -62,10 +62,12 @@ bool BackupSet(DspSession& s, UserInterface& ui, const std::string& file);
 // The file into the current slot: refused before any traffic when the file
 // is not sound; then the sectors it touches are erased, its bytes written,
 // verified, and the set selected. What the set held goes into the history first.
-bool RestoreSet(DspSession& s, UserInterface& ui, const std::string& file);
+bool RestoreSet(DspSession& s, UserInterface& ui, const std::string& file,
+                WriteOptions options = {});
 // "Undo Last Write": the state kept steps writes ago (1 = the newest) back
 // into the current slot (all its sectors erased), verified; on success the
 // states it replaced leave the history.
-bool RestoreFromHistory(DspSession& s, UserInterface& ui, std::size_t steps);
+bool RestoreFromHistory(DspSession& s, UserInterface& ui, std::size_t steps,
+                        WriteOptions options = {});
 
 }  // namespace qv

@@ -72,8 +72,9 @@ HexSlotImage SlotAfterWrite(const HexSlotImage& previous, const std::vector<std:
     return after;
 }
 
-SetWrite::SetWrite(DspSession& s, UserInterface& ui, std::string what, std::string command)
-    : s_(s), ui_(ui), what_(std::move(what)), command_(std::move(command)) {}
+SetWrite::SetWrite(DspSession& s, UserInterface& ui, std::string what, std::string command,
+                   WriteOptions options)
+    : s_(s), ui_(ui), what_(std::move(what)), command_(std::move(command)), options_(options) {}
 
 SetWrite::~SetWrite() {
     // An ending that nobody named (a refusal before the set was touched)

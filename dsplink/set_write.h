@@ -40,12 +40,15 @@ HexSlotImage SlotAfterWrite(const HexSlotImage& previous, const std::vector<std:
 class SetWrite : public UserInterface {
   public:
     // what: "the filter"; command: the history's name for it ("Filter -> DSP").
-    SetWrite(DspSession& s, UserInterface& ui, std::string what, std::string command);
+    SetWrite(DspSession& s, UserInterface& ui, std::string what, std::string command,
+             WriteOptions options = {});
     ~SetWrite() override;
     SetWrite(const SetWrite&) = delete;
     SetWrite& operator=(const SetWrite&) = delete;
 
     DspSession& session() { return s_; }
+    // Whether the written ranges are read back and compared.
+    bool Verify() const { return options_.verify; }
     // The first line of the failure message (a command's own closing text).
     void SetHeadline(std::string text) { headline_ = std::move(text); }
 
@@ -115,6 +118,7 @@ class SetWrite : public UserInterface {
     UserInterface& ui_;
     std::string what_, command_, headline_;
     std::string doing_;
+    WriteOptions options_;
     std::vector<std::string> held_;
     std::optional<HexSlotImage> previous_;
     std::vector<std::uint8_t> erased_;

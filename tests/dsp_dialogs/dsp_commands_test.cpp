@@ -210,7 +210,7 @@ TEST_F(CommandsFixture, FilterFromDspBackupAndRestoreThroughTheMenu) {
     EXPECT_EQ(ui.statusLines.back(), "Backup set2.hex written to Set 5 at 33 kHz, verified");
 
     EXPECT_FALSE(commands.MenuVerifyAfterWriteClick());
-    EXPECT_FALSE(session.verifyAfterWrite);
+    EXPECT_FALSE(commands.writeOptions().verify);
     EXPECT_TRUE(commands.MenuVerifyAfterWriteClick());
 }
 

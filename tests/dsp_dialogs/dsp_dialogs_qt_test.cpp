@@ -163,7 +163,7 @@ TEST_F(QtDialogs, SetupDialogCreationAndTexts) {
     EXPECT_EQ(delaySteps, "10000.00 us");
     // Cancel: the 48 kHz click is undone in the image.
     EXPECT_EQ(GetSetupBlock(session.image).sampleFrequency, 44100);
-    EXPECT_EQ(session.image, session.backup);
+    EXPECT_EQ(session.image, session.setup().Kept());
     (void)before;
 }
 
@@ -183,7 +183,7 @@ TEST_F(QtDialogs, SetupDialogLeftSpinIsHeldAt5000) {
     });
     EXPECT_EQ(dlg.Execute(), QDialog::Rejected);
     // Escape is "Cancel": the image as it was on show.
-    EXPECT_EQ(session.image, session.backup);
+    EXPECT_EQ(session.image, session.setup().Kept());
 }
 
 TEST_F(QtDialogs, SetupDialogShowsAPortThatWillNotOpenInTheErrorBox) {

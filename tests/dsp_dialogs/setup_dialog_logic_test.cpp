@@ -81,7 +81,7 @@ TEST_F(SetupFixture, WithoutABoxTheCreationReportsOnceAndFillsTheStartValues) {
     EXPECT_EQ(dlg.Volume(Channel::Right).defaultText(), "  - 1.2");
     EXPECT_EQ(dlg.DelaySpin(Channel::Left), 1);
     EXPECT_EQ(session.state.ModeWord(), kModeHigh);
-    EXPECT_EQ(session.backup, session.image);
+    EXPECT_EQ(session.setup().Kept(), session.image);
 }
 
 TEST_F(SetupFixture, APortThatWillNotOpenStillLeavesAProfile) {

@@ -26,7 +26,7 @@ TEST_F(VolumeFixture, WithoutABoxItReportsAndShowsWhatTheImageHolds) {
     EXPECT_EQ(dlg.Volume(Channel::Left).gainText(), "  - 0.0");
     EXPECT_EQ(dlg.Volume(Channel::Left).defaultText(), "  - 1.2");
     EXPECT_EQ(dlg.Volume(Channel::Right).sumText(), "  - 1.2");
-    EXPECT_EQ(session.backup, session.image);
+    EXPECT_EQ(session.setup().Kept(), session.image);
     EXPECT_EQ(session.state.DspConnected(), 0);
 }
 

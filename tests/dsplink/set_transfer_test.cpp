@@ -54,11 +54,11 @@ struct Bench {
         o.factoryContents = factory;
         return o;
     }
-    bool FilterTo(std::uint8_t set, std::uint8_t rate) {
+    bool FilterTo(std::uint8_t set, std::uint8_t rate, WriteOptions options = {}) {
         FixedSetChooser chooser({set, rate});
         const FilterTransfer what = room ? FilterTransfer{TransferPath::Room, roomFilter}
                                          : FilterTransfer{TransferPath::Equalizer, eqFilter};
-        return FilterToDsp(session, ui, what, chooser, 0.0);
+        return FilterToDsp(session, ui, what, chooser, 0.0, options);
     }
     void Choose(std::uint8_t set, std::uint8_t rate) {
         FixedSetChooser({set, rate}).Choose(session.state);
@@ -80,8 +80,7 @@ TEST(VerifyAfterWrite, FilterIsReadBackAndSaidSo) {
     for (const Case c : {Case{true, "Filter written to Set 3 at 48 kHz, verified"},
                          Case{false, "Filter written to Set 3 at 48 kHz"}}) {
         Bench b;
-        b.session.verifyAfterWrite = c.verify;
-        ASSERT_TRUE(b.FilterTo(2, kRate48k));
+        ASSERT_TRUE(b.FilterTo(2, kRate48k, {.verify = c.verify}));
         EXPECT_TRUE(b.ui.messages.empty());
         EXPECT_EQ(b.ui.statusLines, std::vector<std::string>{c.status});
         std::size_t reads = 0;
@@ -123,9 +122,36 @@ TEST(VerifyAfterWrite, StuckCellFailsEveryWriteNamingSetAndOffset) {
                                        "again."});
     // Without verifying, the same box takes the setup as written.
     setup.ui = {};
-    setup.session.verifyAfterWrite = false;
-    EXPECT_TRUE(WriteSetupSequence(setup.session, setup.ui));
+    EXPECT_TRUE(WriteSetupSequence(setup.session, setup.ui, {.verify = false}));
     EXPECT_EQ(setup.ui.statusLines, std::vector<std::string>{"Setup written to Set 1 at 33 kHz"});
+}
+
+TEST(SetupEdit, RevertRestoresTheKeptImageAndCommitWritesTheBlock) {
+    Bench b;
+    b.Choose(3, kRate48k);
+    SetupEdit& edit = b.session.setup();
+    SetupBlock start = SetupStartValues();
+    edit.Put(start);
+    edit.Begin();
+    const DspImage kept = b.session.image;
+    SetupBlock changed = start;
+    changed.delayLeft = 1234;
+    changed.gainRight = 7;
+    edit.Put(changed);
+    EXPECT_EQ(edit.Get().delayLeft, 1234);
+    edit.Revert();
+    EXPECT_EQ(b.session.image, kept);
+    EXPECT_EQ(edit.Get().delayLeft, start.delayLeft);
+
+    edit.Put(changed);
+    ASSERT_TRUE(edit.Commit(b.ui, {}));
+    EXPECT_EQ(b.ui.statusLines.back(), "Setup written to Set 4 at 48 kHz, verified");
+    const auto flash = b.box.FlashSlot(3, kRate48k);
+    DspImage written{};
+    std::copy(flash.begin() + kSetupOffset, flash.begin() + kSetupOffset + kSetupSize,
+              written.begin() + kSetupOffset);
+    EXPECT_EQ(GetSetupBlock(written).delayLeft, 1234);
+    EXPECT_EQ(GetSetupBlock(written).gainRight, 7);
 }
 
 TEST(VerifyAfterWrite, RoomFilterParameterBytesAreReadBack) {
