@@ -507,8 +507,6 @@ bool SameDocument(const Workspace& a, const Workspace& b) {
                 return false;
         }
     }
-    const TargetSettings& c = a.Correction;
-    const TargetSettings& d = b.Correction;
     return a.CurrentDiagram == b.CurrentDiagram && a.RoomDepth == b.RoomDepth &&
            a.RoomWidth == b.RoomWidth && a.ProcessingLength == b.ProcessingLength &&
            a.ProcessingSampleRate == b.ProcessingSampleRate && a.Title == b.Title &&
