@@ -8,8 +8,8 @@
 
 #include "app/dsp_commands.h"
 #include "app/kdsp.h"
-#include "app/project_binding.h"
 #include "app/live_resynthesis.h"
+#include "app/project_binding.h"
 
 namespace qv {
 

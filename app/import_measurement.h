@@ -16,10 +16,12 @@ namespace qv {
 
 class Editor;
 
-inline constexpr const char* kImportFilter =
-    QV_TR("Measurements (*.frd *.txt *.csv *.dat *.zma)|*.frd *.txt *.csv *.dat *.zma|")
-    QV_TR("Impulse responses (*.wav *.flac *.aif *.aiff *.w64)|*.wav *.flac *.aif *.aiff *.w64|")
-    "(*.*)|*.*";
+inline constexpr const char*
+    kImportFilter =
+        QV_TR("Measurements (*.frd *.txt *.csv *.dat *.zma)|*.frd *.txt *.csv *.dat *.zma|")
+            QV_TR(
+                "Impulse responses (*.wav *.flac *.aif *.aiff *.w64)|*.wav *.flac *.aif *.aiff "
+                "*.w64|") "(*.*)|*.*";
 
 using ImportProgress = std::function<bool(double fraction)>;
 

@@ -32,8 +32,8 @@ class CliUserInterface : public UserInterface {
     }
     void Progress(double fraction, const std::string& text) override {
         // A log gets a line for each tenth only.
-        const int percent = tty_ ? static_cast<int>(fraction * 100.0)
-                                 : 10 * static_cast<int>(fraction * 10.0);
+        const int percent =
+            tty_ ? static_cast<int>(fraction * 100.0) : 10 * static_cast<int>(fraction * 10.0);
         if (percent == percent_ && (text == text_ || !tty_)) return;
         percent_ = percent;
         text_ = text;

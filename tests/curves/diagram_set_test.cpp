@@ -18,7 +18,8 @@ struct Expected {
 
 TEST(DiagramSet, InitialValues) {
     const Expected table[] = {
-        {GroupDelayDiagram, "Group Delay", "Hz", "ms (late < 0)", 1, 10, 30000, -12, 8, -12, 8, 0, 0, 2, 0.5},
+        {GroupDelayDiagram, "Group Delay", "Hz", "ms (late < 0)", 1, 10, 30000, -12, 8, -12, 8, 0,
+         0, 2, 0.5},
         {FrequencyResponseDiagram, "Frequency Response", "Hz", "dB", 1, 10, 30000, -120, 10, -120,
          10, 0, 0, 2, 0.5},
         {ImpulseResponseDiagram, "Impuls Response", "Pkt", "", 0, 0, 1800, -1.2, 1.2, -1.2, 1.2,

@@ -67,8 +67,7 @@ INSTANTIATE_TEST_SUITE_P(
         CliCase{"notAMeasurement", "Filter  1: ON  PK  Fc 46,4 Hz\n", "", 1, "is not a measurement",
                 false, false},
         // The level is still written; the missing delay is said, not a failure.
-        CliCase{"noGroupDelay", "100 1\n200 2\n", "", 0, "no group delay was written", true,
-                false},
+        CliCase{"noGroupDelay", "100 1\n200 2\n", "", 0, "no group delay was written", true, false},
         CliCase{"pairNotThere", kResponse, "--column 2", 2, "Column pair 2 is not there", false,
                 false},
         CliCase{"rateMissing", kImpulse, "", 2, "give the sample rate", false, false},

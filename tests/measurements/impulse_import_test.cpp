@@ -103,8 +103,7 @@ TEST(AudioImpulse, ChosenChannelOfSeveral) {
     for (int ch = 0; ch < 3; ++ch) {
         const auto m = ImportMeasurement(path, test::Channel(ch));
         const DelayedOnePole sys{0.5, 5 + 20 * ch};
-        EXPECT_NEAR(m.groupDelay[40].y, sys.GroupDelayMs(m.groupDelay[40].x, 48000), kFineMs)
-            << ch;
+        EXPECT_NEAR(m.groupDelay[40].y, sys.GroupDelayMs(m.groupDelay[40].x, 48000), kFineMs) << ch;
         EXPECT_EQ(m.report.channel, ch);
     }
     EXPECT_THROW(ImportMeasurement(path, test::Channel(3)), ImportOptionError);
