@@ -3,7 +3,9 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QXmlStreamReader>
+#include <optional>
 #include <string_view>
+#include <vector>
 
 namespace qv {
 namespace {
@@ -69,8 +71,82 @@ QString Language::CoreTranslator::translate(const char* context, const char* sou
     return QString::fromStdString(language_.CoreText(sourceText));
 }
 
+namespace {
+
+// The values a filled sentence put where its source has %1 … %9, or nothing
+// when the text is not that sentence. Literal parts must match in order; a
+// value is never empty.
+std::optional<std::vector<std::string>> MatchFilled(std::string_view source,
+                                                    std::string_view text) {
+    std::vector<std::string_view> parts;  // literal, placeholder, literal, …
+    std::vector<int> slots;
+    std::size_t from = 0;
+    for (std::size_t i = 0; i + 1 < source.size(); ++i) {
+        if (source[i] != '%' || source[i + 1] < '1' || source[i + 1] > '9') continue;
+        parts.push_back(source.substr(from, i - from));
+        slots.push_back(source[i + 1] - '1');
+        from = i + 2;
+        ++i;
+    }
+    if (slots.empty()) return std::nullopt;
+    parts.push_back(source.substr(from));
+    if (text.substr(0, parts.front().size()) != parts.front()) return std::nullopt;
+    std::vector<std::string> values(9);
+    std::size_t at = parts.front().size();
+    for (std::size_t k = 0; k < slots.size(); ++k) {
+        const std::string_view next = parts[k + 1];
+        const bool last = k + 1 == slots.size();
+        std::size_t end;
+        if (last) {
+            if (text.size() < at + 1 + next.size() ||
+                text.substr(text.size() - next.size()) != next)
+                return std::nullopt;
+            end = text.size() - next.size();
+        } else {
+            // Two placeholders side by side cannot be told apart.
+            if (next.empty()) return std::nullopt;
+            end = text.find(next, at + 1);
+            if (end == std::string_view::npos) return std::nullopt;
+        }
+        values[static_cast<std::size_t>(slots[k])] = std::string(text.substr(at, end - at));
+        at = end + next.size();
+    }
+    return values;
+}
+
+}  // namespace
+
 std::string Language::CoreText(const std::string& text) const {
     if (auto it = table_.find(text); it != table_.end()) return it->second;
+    // A filled sentence: its translation with the same values, each value
+    // itself translated when it is a known text (a step, a unit).
+    std::size_t bestLiteral = 0;
+    std::string filled;
+    for (const auto& [source, translation] : table_) {
+        if (source.find('%') == std::string::npos) continue;
+        const auto values = MatchFilled(source, text);
+        if (!values) continue;
+        std::size_t valueLength = 0;
+        for (const std::string& v : *values) valueLength += v.size();
+        const std::size_t literal = text.size() - valueLength;
+        if (literal <= bestLiteral) continue;
+        bestLiteral = literal;
+        filled.clear();
+        for (std::size_t i = 0; i < translation.size(); ++i) {
+            const char c = translation[i];
+            if (c == '%' && i + 1 < translation.size() && translation[i + 1] >= '1' &&
+                translation[i + 1] <= '9') {
+                const std::string& v =
+                    (*values)[static_cast<std::size_t>(translation[i + 1] - '1')];
+                auto known = table_.find(v);
+                filled += known != table_.end() ? known->second : v;
+                ++i;
+                continue;
+            }
+            filled += c;
+        }
+    }
+    if (bestLiteral > 0) return filled;
     // "Fehler beim Zugriff auf " + file + "." : translate the known parts.
     std::size_t headLength = 0, tailLength = 0;
     std::string head, tail;

@@ -1,5 +1,7 @@
 #include "translations/language.h"
 
+#include "curves/tr.h"
+
 #include <gtest/gtest.h>
 
 namespace qv {
@@ -19,12 +21,31 @@ TEST(Language, ChoiceWinsThenTheLocale) {
 
 TEST(Language, CoreTextsByWordingAndAroundWhatTheCorePutIn) {
     const Language en("en", QV_TEST_TS_DIR);
-    ASSERT_EQ(en.size(), 2u);  // unfinished and identical translations do not count
+    ASSERT_EQ(en.size(), 4u);  // unfinished and identical translations do not count
     EXPECT_EQ(en.CoreText("keine RS232-Verbindung zu DSP!"), "no RS232 connection to the DSP!");
     EXPECT_EQ(en.CoreText("Fehler beim Zugriff auf /tmp/a.dat."), "Error accessing /tmp/a.dat.");
     EXPECT_EQ(en.CoreText("an unknown text"), "an unknown text");
     const Language de("de", QV_TEST_TS_DIR);
     EXPECT_EQ(de.CoreText("keine RS232-Verbindung zu DSP!"), "keine RS232-Verbindung zu DSP!");
+}
+
+TEST(Language, FilledSentencesKeepTheirValuesInTheTranslatedOrder) {
+    const Language en("en", QV_TEST_TS_DIR);
+    struct Case {
+        std::string text, expected;
+    };
+    const Case cases[] = {
+        // Values move to where the translation wants them; a known value is translated too.
+        {Fill(QV_TR("Set %1 bei %2 kHz: %3"), {"4", "48", "Filter schreiben"}),
+         "writing the filter (Set 4 at 48 kHz)"},
+        {Fill(QV_TR("Set %1 bei %2 kHz: %3"), {"12", "44.1", "kein Wort"}),
+         "kein Wort (Set 12 at 44.1 kHz)"},
+        // Not the sentence: the literal parts differ, or a value would be empty.
+        {"Set 4 mit 48 kHz: x", "Set 4 mit 48 kHz: x"},
+        {"Set  bei 48 kHz: x", "Set  bei 48 kHz: x"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(en.CoreText(c.text), c.expected) << c.text;
+    EXPECT_EQ(Fill("%2/%1 %3 100%", {"a", "b"}), "b/a %3 100%");
 }
 
 }  // namespace

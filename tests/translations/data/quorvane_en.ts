@@ -16,6 +16,14 @@
         <translation type="unfinished">Error saving</translation>
     </message>
     <message>
+        <source>Set %1 bei %2 kHz: %3</source>
+        <translation>%3 (Set %1 at %2 kHz)</translation>
+    </message>
+    <message>
+        <source>Filter schreiben</source>
+        <translation>writing the filter</translation>
+    </message>
+    <message>
         <source>Cancel</source>
         <translation>Cancel</translation>
     </message>
