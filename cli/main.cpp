@@ -9,9 +9,13 @@
 
 #include "cli/cli_command.h"
 #include "cli/cli_language.h"
+#include "curves/tr.h"
 #include "translations/language.h"
 
 namespace qv::cli {
+
+// Said below every usage error.
+constexpr const char* kMoreHelp = QV_TR("Run with --help for more information.");
 
 std::vector<CliCommand>& Commands() {
     static std::vector<CliCommand> commands;
@@ -48,8 +52,8 @@ int main(int argc, char** argv) {
         try {
             return run();
         } catch (const UsageError& e) {
-            std::cerr << "quorvane-cli " << sub->get_name() << ": " << e.what()
-                      << "\nRun with --help for more information.\n";
+            std::cerr << "quorvane-cli " << sub->get_name() << ": " << Tr(e.what()) << "\n"
+                      << Tr(kMoreHelp) << "\n";
             return kExitUsage;
         } catch (const std::exception& e) {
             std::cerr << Tr(e.what()) << "\n";

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "curves/point_list.h"
+#include "curves/tr.h"
 
 #include "dsplink/clock.h"
 #include "dsplink/dsp_image.h"
@@ -134,7 +135,7 @@ class DspSession {
     // Where a write keeps what the set held; nullptr keeps nothing (--no-history).
     BoxHistory* history = nullptr;
     // How the person puts a set back, for the message of a failed write.
-    std::string undoHint = "Transfer \u2192 \"Undo Last Write\"";
+    std::string undoHint = Fill(QV_TR("Transfer \u2192 \"%1\""), {QV_TR("Undo Last Write")});
     // A failed write's message is also the status line (the editor's status bar).
     bool failureAsStatusLine = true;
 
