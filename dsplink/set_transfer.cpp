@@ -47,8 +47,8 @@ bool ReadRanges(DspSession& s, UserInterface& ui, DspImage& image,
                 const std::vector<ImageRange>& ranges, const ProgressSpan& progress) {
     const auto parts = SplitByCount(progress, ranges);
     for (std::size_t i = 0; i < ranges.size(); ++i) {
-        if (!s.link.ReadRange(ui, s.state.SlotCode(), image, ranges[i].start, ranges[i].count,
-                              parts[i]))
+        if (!s.link().ReadRange(ui, s.state().SlotCode(), image, ranges[i].start, ranges[i].count,
+                                parts[i]))
             return false;
     }
     return true;
@@ -57,7 +57,7 @@ bool ReadRanges(DspSession& s, UserInterface& ui, DspImage& image,
 // A read that ended short: the status bar says the same as the message, so
 // that an older "written ..., verified" never stands beside it.
 void Say(const DspSession& s, UserInterface& ui, const std::string& text) {
-    if (s.failureAsStatusLine) ui.StatusLine(text);
+    if (s.failureAsStatusLine()) ui.StatusLine(text);
     ui.Message(text);
 }
 
@@ -92,7 +92,7 @@ bool EraseForWrite(SetWrite& w, const std::vector<std::uint8_t>& sectors,
     for (std::size_t i = 0; i < sectors.size(); ++i) {
         if (progress.Cancelled()) return w.Failed(WriteEnd::Cancelled);
         w.Erasing({sectors[i]});
-        if (!s.link.EraseSector(w, s.state.SlotCode(), sectors[i])) return w.LinkFailed();
+        if (!s.link().EraseSector(w, s.state().SlotCode(), sectors[i])) return w.LinkFailed();
         progress.Report(i + 1, sectors.size());
     }
     return true;
@@ -111,58 +111,58 @@ bool WriteVerifySelect(SetWrite& w, const DspImage& image, const std::vector<Ima
     const auto parts = SplitByCount(write, ranges);
     w.Doing(Fill(QV_TR("writing %1"), {doing}));
     for (std::size_t i = 0; i < ranges.size(); ++i) {
-        if (!s.link.WriteRange(w, s.state.SlotCode(), image, ranges[i].start, ranges[i].count,
-                               parts[i]))
+        if (!s.link().WriteRange(w, s.state().SlotCode(), image, ranges[i].start, ranges[i].count,
+                                 parts[i]))
             return w.LinkFailed();
     }
     w.WrittenAll();
     w.Doing(Fill(QV_TR("verifying %1"), {doing}));
     if (verify && !VerifyRanges(w, image, ranges, check)) return false;
     w.Doing(QV_TR("selecting the set"));
-    if (!s.link.SelectSet(w, s.state.ChosenSet())) return w.LinkFailed();
-    return w.Succeeded(image, ranges, verify, WrittenLine(what, s.state, verify));
+    if (!s.link().SelectSet(w, s.state().ChosenSet())) return w.LinkFailed();
+    return w.Succeeded(image, ranges, verify, WrittenLine(what, s.state(), verify));
 }
 
 std::optional<PointList> ReadEqFilter(DspSession& s, UserInterface& ui) {
     auto read = ErasedImage();
-    if (!s.link.ReadRange(ui, s.state.SlotCode(), *read, kImageLengthOffset, 2)) {
-        Say(s, ui, SilentReadBackText(s.state));
+    if (!s.link().ReadRange(ui, s.state().SlotCode(), *read, kImageLengthOffset, 2)) {
+        Say(s, ui, SilentReadBackText(s.state()));
         return std::nullopt;
     }
     const std::size_t length = ImageLength(*read);
-    const std::size_t base = s.profile.eqCoefOffset;
-    std::size_t count = s.profile.eqTapCount > 1 ? s.profile.eqTapCount - 1u : 0u;
+    const std::size_t base = s.profile().eqCoefOffset;
+    std::size_t count = s.profile().eqTapCount > 1 ? s.profile().eqTapCount - 1u : 0u;
     // Coefficients beyond the program's length never reached the box.
     if (length != kErasedLength && length <= kProgramArea) {
         count = length > base ? std::min(count, (length - base) / 8) : 0;
     }
     if (length == kErasedLength || length > kProgramArea || count == 0) {
-        Say(s, ui, Fill(QV_TR("%1 holds no filter yet"), {Here(s.state)}));
+        Say(s, ui, Fill(QV_TR("%1 holds no filter yet"), {Here(s.state())}));
         return std::nullopt;
     }
     BusyScope busy(ui);
     ProgressScope scope(ui, QV_TR("Filter <- DSP"));
     const ProgressSpan progress{&ui, 0.0, 1.0, QV_TR("Filter lesen")};
-    if (!s.link.ReadRange(ui, s.state.SlotCode(), *read, base, 8 * count, progress)) {
+    if (!s.link().ReadRange(ui, s.state().SlotCode(), *read, base, 8 * count, progress)) {
         Say(s, ui,
             progress.Cancelled() ? std::string(QV_TR("Cancelled: nothing was changed"))
-                                 : SilentReadBackText(s.state));
+                                 : SilentReadBackText(s.state()));
         return std::nullopt;
     }
     return GetCoefficients(*read, base, count);
 }
 
 std::optional<ReadBackFilter> FilterFromDsp(DspSession& s, UserInterface& ui, SetChooser& chooser) {
-    if (s.state.DspConnected() == 0) {
+    if (s.state().DspConnected() == 0) {
         ui.Message(QV_TR("No DSP -> Please connect DSP to USB"));
         return std::nullopt;
     }
-    s.state.LockRate(false);
-    if (!chooser.Choose(s.state)) return std::nullopt;
+    s.LockRate(false);
+    if (!s.ChooseSet(chooser)) return std::nullopt;
     auto filter = ReadEqFilter(s, ui);
     if (!filter) return std::nullopt;
-    ui.StatusLine(Fill(QV_TR("Filter read from %1"), {Here(s.state)}));
-    return ReadBackFilter{SetCurveName(s.state.ChosenSet(), s.state.ChosenRate()),
+    ui.StatusLine(Fill(QV_TR("Filter read from %1"), {Here(s.state())}));
+    return ReadBackFilter{SetCurveName(s.state().ChosenSet(), s.state().ChosenRate()),
                           std::move(*filter)};
 }
 
@@ -173,12 +173,12 @@ bool BackupSet(DspSession& s, UserInterface& ui, const std::string& file) {
     auto read = ErasedImage();
     const ImageRange tail{kImageLengthOffset, 2u + kSetupSize};
     if (!ReadRanges(s, ui, *read, {tail}, progress.Part(0, 50))) {
-        Say(s, ui, SilentReadBackText(s.state));
+        Say(s, ui, SilentReadBackText(s.state()));
         return false;
     }
     const std::uint16_t length = ImageLength(*read);
     if (length == kErasedLength || length > kProgramArea) {
-        Say(s, ui, Fill(QV_TR("%1 holds no program: nothing to back up"), {Here(s.state)}));
+        Say(s, ui, Fill(QV_TR("%1 holds no program: nothing to back up"), {Here(s.state())}));
         return false;
     }
     ProgressSpan rest = progress;
@@ -186,7 +186,7 @@ bool BackupSet(DspSession& s, UserInterface& ui, const std::string& file) {
     if (!ReadRanges(s, ui, *read, {{0, length}}, rest)) {
         Say(s, ui,
             progress.Cancelled() ? std::string(QV_TR("Cancelled: no backup was written"))
-                                 : SilentReadBackText(s.state));
+                                 : SilentReadBackText(s.state()));
         return false;
     }
     try {
@@ -195,7 +195,7 @@ bool BackupSet(DspSession& s, UserInterface& ui, const std::string& file) {
         Say(s, ui, Fill(QV_TR("Fehler beim Zugriff auf %1 !"), {file}));
         return false;
     }
-    ui.StatusLine(Fill(QV_TR("%1 backed up to %2"), {Here(s.state), file}));
+    ui.StatusLine(Fill(QV_TR("%1 backed up to %2"), {Here(s.state()), file}));
     return true;
 }
 
@@ -239,7 +239,7 @@ bool RestoreSet(DspSession& s, UserInterface& ui, const std::string& file, Write
     SetWrite w(s, ui, "the backup", QV_TR("Restore Set"), options);
     const std::string name = std::filesystem::path(file).filename().string();
     return w.Run([&] {
-        const double keep = s.history != nullptr ? 0.3 : 0.0;
+        const double keep = s.history() != nullptr ? 0.3 : 0.0;
         return w.KeepPrevious(ProgressSpan{&w, 0.0, keep, QV_TR("Set lesen")}) &&
                WritePlan(w, plan, false, Fill(QV_TR("Backup %1"), {name}),
                          ProgressSpan{&w, keep, 1.0, ""});
@@ -247,13 +247,13 @@ bool RestoreSet(DspSession& s, UserInterface& ui, const std::string& file, Write
 }
 
 bool RestoreFromHistory(DspSession& s, UserInterface& ui, std::size_t steps, WriteOptions options) {
-    const std::string here = Here(s.state);
-    if (s.history == nullptr) {
+    const std::string here = Here(s.state());
+    if (s.history() == nullptr) {
         ui.Message(Fill(QV_TR("%1: the box history is switched off"), {here}));
         return false;
     }
-    const std::uint8_t set = s.state.ChosenSet(), rate = s.state.ChosenRate();
-    const auto entries = s.history->Entries(set, rate);
+    const std::uint8_t set = s.state().ChosenSet(), rate = s.state().ChosenRate();
+    const auto entries = s.history()->Entries(set, rate);
     if (steps == 0 || steps > entries.size()) {
         ui.Message(Fill(entries.size() == 1 ? QV_TR("%1: the box history holds %2 state, not %3")
                                             : QV_TR("%1: the box history holds %2 states, not %3"),
@@ -281,8 +281,8 @@ bool RestoreFromHistory(DspSession& s, UserInterface& ui, std::size_t steps, Wri
     });
     // Put back: the states it replaced are no longer the newest.
     if (ok) {
-        s.history->DropNewest(set, rate, steps);
-        if (options.verify) s.history->SetWritten(set, rate, contents);
+        s.history()->DropNewest(set, rate, steps);
+        if (options.verify) s.history()->SetWritten(set, rate, contents);
     }
     return ok;
 }
