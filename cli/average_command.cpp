@@ -71,7 +71,8 @@ CommandRun Setup(CLI::App& cmd) {
     return [o] { return Run(*o); };
 }
 
-const RegisterCommand kRegistration({"average", "several measurements averaged into one", Setup});
+const RegisterCommand kRegistration({"average", QV_TR("several measurements averaged into one"),
+                                     Setup});
 
 }  // namespace
 }  // namespace qv::cli

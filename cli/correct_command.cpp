@@ -109,7 +109,8 @@ CommandRun Setup(CLI::App& cmd) {
     return [o, tilt, reference] { return Run(*o, tilt->count() > 0, reference->count() > 0); };
 }
 
-const RegisterCommand kRegistration({"correct", "a correction target from a measurement", Setup});
+const RegisterCommand kRegistration({"correct", QV_TR("a correction target from a measurement"),
+                                     Setup});
 
 }  // namespace
 }  // namespace qv::cli

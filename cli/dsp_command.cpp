@@ -353,7 +353,8 @@ CommandRun Setup(CLI::App& cmd) {
     };
 }
 
-const RegisterCommand kRegister({"dsp", "the box's transfers: setup, software, filters", Setup});
+const RegisterCommand kRegister({"dsp", QV_TR("the box's transfers: setup, software, filters"),
+                                 Setup});
 
 }  // namespace
 }  // namespace qv::cli

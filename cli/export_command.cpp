@@ -77,7 +77,7 @@ CommandRun Setup(CLI::App& cmd) {
 }
 
 const RegisterCommand kRegistration(
-    {"export", "a filter for software convolvers (WAV, raw or text) at any rate and length",
+    {"export", QV_TR("a filter for software convolvers (WAV, raw or text) at any rate and length"),
      Setup});
 
 }  // namespace

@@ -69,7 +69,8 @@ CommandRun Setup(CLI::App& cmd) {
     return [o] { return Run(*o); };
 }
 
-const RegisterCommand kRegistration({"import", "a measurement file to level and group delay curves",
+const RegisterCommand kRegistration({"import",
+                                     QV_TR("a measurement file to level and group delay curves"),
                                      Setup});
 
 }  // namespace

@@ -119,7 +119,8 @@ CommandRun Setup(CLI::App& cmd) {
 }
 
 const RegisterCommand kRegister{
-    {"plot", "paint one of the eleven diagrams with up to four DAT curves into a PNG", Setup}};
+    {"plot", QV_TR("paint one of the eleven diagrams with up to four DAT curves into a PNG"),
+     Setup}};
 
 }  // namespace
 }  // namespace qv::cli

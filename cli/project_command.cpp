@@ -124,7 +124,8 @@ CommandRun Setup(CLI::App& cmd) {
     return [o] { return Run(*o); };
 }
 
-const RegisterCommand kRegistration({"project", "what a project file holds; one curve as a file",
+const RegisterCommand kRegistration({"project",
+                                     QV_TR("what a project file holds; one curve as a file"),
                                      Setup});
 
 }  // namespace

@@ -179,7 +179,8 @@ CommandRun Setup(CLI::App& cmd) {
     };
 }
 
-const RegisterCommand kRegistration({"synth", "the filter synthesis of \"Execute\" on curve files",
+const RegisterCommand kRegistration({"synth",
+                                     QV_TR("the filter synthesis of \"Execute\" on curve files"),
                                      Setup});
 
 }  // namespace

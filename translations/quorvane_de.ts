@@ -1627,6 +1627,54 @@
         <source>Run with --help for more information.</source>
         <translation>Mehr mit --help.</translation>
     </message>
+    <message>
+        <source>the two impulse commands of the main window on an impulse file</source>
+        <translation>die beiden Impulsbefehle des Hauptfensters auf einer Impulsdatei</translation>
+    </message>
+    <message>
+        <source>several measurements averaged into one</source>
+        <translation>mehrere Messungen zu einer gemittelt</translation>
+    </message>
+    <message>
+        <source>a correction target from a measurement</source>
+        <translation>ein Korrekturziel aus einer Messung</translation>
+    </message>
+    <message>
+        <source>the box&apos;s transfers: setup, software, filters</source>
+        <translation>die Übertragungen der Box: Setup, Software, Filter</translation>
+    </message>
+    <message>
+        <source>a filter for software convolvers (WAV, raw or text) at any rate and length</source>
+        <translation>ein Filter für Software-Faltungen (WAV, roh oder Text) in beliebiger Rate und Länge</translation>
+    </message>
+    <message>
+        <source>a measurement file to level and group delay curves</source>
+        <translation>eine Messdatei als Pegel- und Gruppenlaufzeitkurven</translation>
+    </message>
+    <message>
+        <source>The Quorvane DSP Editor&apos;s work without a window, for scripts and batches.</source>
+        <translation>Die Arbeit des Quorvane DSP Editors ohne Fenster, für Skripte und Stapelläufe.</translation>
+    </message>
+    <message>
+        <source>de: the original texts, en: English (default: from the locale)</source>
+        <translation>de: die Originaltexte, en: Englisch (sonst nach dem Gebietsschema)</translation>
+    </message>
+    <message>
+        <source>paint one of the eleven diagrams with up to four DAT curves into a PNG</source>
+        <translation>eines der elf Diagramme mit bis zu vier DAT-Kurven als PNG zeichnen</translation>
+    </message>
+    <message>
+        <source>what a project file holds; one curve as a file</source>
+        <translation>was eine Projektdatei enthält; eine Kurve als Datei</translation>
+    </message>
+    <message>
+        <source>fractional-octave smoothing of a curve</source>
+        <translation>Glättung einer Kurve über Bruchteile einer Oktave</translation>
+    </message>
+    <message>
+        <source>the filter synthesis of &quot;Execute&quot; on curve files</source>
+        <translation>die Filtersynthese von &quot;Execute&quot; auf Kurvendateien</translation>
+    </message>
 </context>
 <context>
     <name>std</name>

@@ -1627,6 +1627,54 @@
         <source>Run with --help for more information.</source>
         <translation>Run with --help for more information.</translation>
     </message>
+    <message>
+        <source>the two impulse commands of the main window on an impulse file</source>
+        <translation>the two impulse commands of the main window on an impulse file</translation>
+    </message>
+    <message>
+        <source>several measurements averaged into one</source>
+        <translation>several measurements averaged into one</translation>
+    </message>
+    <message>
+        <source>a correction target from a measurement</source>
+        <translation>a correction target from a measurement</translation>
+    </message>
+    <message>
+        <source>the box&apos;s transfers: setup, software, filters</source>
+        <translation>the box&apos;s transfers: setup, software, filters</translation>
+    </message>
+    <message>
+        <source>a filter for software convolvers (WAV, raw or text) at any rate and length</source>
+        <translation>a filter for software convolvers (WAV, raw or text) at any rate and length</translation>
+    </message>
+    <message>
+        <source>a measurement file to level and group delay curves</source>
+        <translation>a measurement file to level and group delay curves</translation>
+    </message>
+    <message>
+        <source>The Quorvane DSP Editor&apos;s work without a window, for scripts and batches.</source>
+        <translation>The Quorvane DSP Editor&apos;s work without a window, for scripts and batches.</translation>
+    </message>
+    <message>
+        <source>de: the original texts, en: English (default: from the locale)</source>
+        <translation>de: the original texts, en: English (default: from the locale)</translation>
+    </message>
+    <message>
+        <source>paint one of the eleven diagrams with up to four DAT curves into a PNG</source>
+        <translation>paint one of the eleven diagrams with up to four DAT curves into a PNG</translation>
+    </message>
+    <message>
+        <source>what a project file holds; one curve as a file</source>
+        <translation>what a project file holds; one curve as a file</translation>
+    </message>
+    <message>
+        <source>fractional-octave smoothing of a curve</source>
+        <translation>fractional-octave smoothing of a curve</translation>
+    </message>
+    <message>
+        <source>the filter synthesis of &quot;Execute&quot; on curve files</source>
+        <translation>the filter synthesis of &quot;Execute&quot; on curve files</translation>
+    </message>
 </context>
 <context>
     <name>std</name>
