@@ -240,6 +240,7 @@ AveragedMeasurement AverageMeasurements(const std::vector<AverageInput>& inputs,
         std::vector<PointList> levels;
         for (std::size_t i = 0; i < inputs.size(); ++i) {
             ImportOptions o = inputs[i].options;
+            o.groupDelay = false;
             const double from = static_cast<double>(i) / static_cast<double>(inputs.size());
             const double step = 1.0 / static_cast<double>(inputs.size());
             o.progress =
