@@ -20,22 +20,19 @@ constexpr std::size_t kFallAnchor = 64;
 void HalfHannFall(std::ptrdiff_t fall, std::span<double> out) {
     const double step = std::numbers::pi / static_cast<double>(fall);
     const double dc = std::cos(step), ds = std::sin(step);
-    double c = 1.0, s = 0.0;
-    for (std::size_t j = 0; j < out.size(); ++j) {
-        if (static_cast<std::ptrdiff_t>(j) >= fall) {
-            out[j] = 0.0;
-            continue;
-        }
-        if (j % kFallAnchor == 0) {
-            c = std::cos(step * static_cast<double>(j));
-            s = std::sin(step * static_cast<double>(j));
-        } else {
+    const std::size_t inside = std::min(out.size(), static_cast<std::size_t>(fall));
+    for (std::size_t j0 = 0; j0 < inside; j0 += kFallAnchor) {
+        double c = std::cos(step * static_cast<double>(j0));
+        double s = std::sin(step * static_cast<double>(j0));
+        const std::size_t j1 = std::min(inside, j0 + kFallAnchor);
+        for (std::size_t j = j0; j < j1; ++j) {
+            out[j] = 0.5 * (1.0 + c);
             const double t = c * dc - s * ds;
             s = s * dc + c * ds;
             c = t;
         }
-        out[j] = 0.5 * (1.0 + c);
     }
+    std::fill(out.begin() + static_cast<std::ptrdiff_t>(inside), out.end(), 0.0);
 }
 
 std::string Ms(double v) {
@@ -184,25 +181,25 @@ ImpulseAnalysis AnalyseImpulse(std::span<const double> samples, double fs,
     const std::ptrdiff_t rise =
         std::min<std::ptrdiff_t>(peakAt, std::lround(kFdwRiseMs * fs / 1000.0));
     const auto room = static_cast<std::ptrdiff_t>(h.size()) - 1 - peakAt;
-    std::vector<double> riseWeights(static_cast<std::size_t>(rise));
+    // The window's weights from its start: the rise, the same for every
+    // frequency, then the fall, new for each.
+    const auto risen = static_cast<std::size_t>(rise);
+    std::vector<double> weights(risen);
     for (std::ptrdiff_t i = 0; i < rise; ++i)
-        riseWeights[static_cast<std::size_t>(i)] = FdwWeight(peakAt - rise + i, peakAt, rise, 1);
-    std::vector<double> w, wn, fallWeights;
+        weights[static_cast<std::size_t>(i)] = FdwWeight(peakAt - rise + i, peakAt, rise, 1);
+    std::vector<double> w, wn;
     for (std::size_t k = 0; k < nu.size(); ++k) {
         const auto wanted = static_cast<std::ptrdiff_t>(std::lround(cycles * fs / freqs[k]));
         const std::ptrdiff_t fall = std::max<std::ptrdiff_t>(1, std::min(room, wanted));
         const std::ptrdiff_t start = peakAt - rise, end = std::min(peakAt + fall, room + peakAt);
         w.resize(static_cast<std::size_t>(end - start + 1));
         wn.resize(w.size());
-        fallWeights.resize(static_cast<std::size_t>(end - peakAt + 1));
-        HalfHannFall(fall, fallWeights);
-        for (std::ptrdiff_t i = start; i <= end; ++i) {
-            const auto j = static_cast<std::size_t>(i - start);
-            const double weight =
-                i < peakAt ? riseWeights[j] : fallWeights[static_cast<std::size_t>(i - peakAt)];
-            w[j] = h[static_cast<std::size_t>(i)] * weight;
-            wn[j] = static_cast<double>(j) * w[j];
-        }
+        weights.resize(w.size());
+        HalfHannFall(fall, std::span<double>(weights).subspan(risen));
+        for (std::size_t j = 0; j < w.size(); ++j)
+            w[j] = h[static_cast<std::size_t>(start) + j] * weights[j];
+        if (withGroupDelay)
+            for (std::size_t j = 0; j < w.size(); ++j) wn[j] = static_cast<double>(j) * w[j];
         double wc = 0, ws = 0, nc = 0, ns = 0;
         const std::span<const double> one(&nu[k], 1);
         TrigSums(w, w, one, {&wc, 1}, {&ws, 1});
