@@ -193,6 +193,7 @@ AveragedMeasurement AverageVectors(const std::vector<AverageInput>& inputs,
                 Number(impulses.front().sampleRate, "%.0f") + " Hz, " + s.fileName + " at " +
                 Number(s.sampleRate, "%.0f") + " Hz. Resample them, or average as power.");
         r.inputs.push_back(s.fileName);
+        r.kinds.push_back(s.kind);
         impulses.push_back(std::move(s));
         if (progress &&
             !progress(0.3 * static_cast<double>(i + 1) / static_cast<double>(inputs.size())))
@@ -248,6 +249,7 @@ AveragedMeasurement AverageMeasurements(const std::vector<AverageInput>& inputs,
                          : std::function<bool(double)>{};
             ImportedMeasurement m = ImportMeasurement(inputs[i].path, o);
             result.report.inputs.push_back(m.report.fileName);
+            result.report.kinds.push_back(m.report.kind);
             levels.push_back(std::move(m.level));
         }
         result.level = AverageLevels(levels, method);

@@ -244,6 +244,7 @@ ImpulseSamples ReadImpulseSamples(const std::string& path, const ImportOptions& 
     const TextLayout layout = DetectTextLayout(first, out.fileName);
     if (!layout.impulse)
         throw NotAnImpulseError(out.fileName + " holds a response, not an impulse.");
+    out.kind = MeasurementKind::TextImpulse;
     out.sampleRate = options.sampleRate.value_or(layout.headerSampleRate);
     if (!(out.sampleRate > 0.0))
         throw ImportOptionError(out.fileName +
