@@ -7,6 +7,7 @@
 #include <numbers>
 #include <stdexcept>
 
+#include "curves/fftw_planner_lock.h"
 #include "dsp_math/trig_sums.h"
 
 namespace qv {
@@ -16,13 +17,6 @@ namespace {
 // cut-off tails against its images: exp(-w^2/(16a)) = exp(-2*pi^2*a).
 constexpr int kTaps = 24;
 const double kWidth = kTaps / (4.0 * std::numbers::sqrt2 * std::numbers::pi);
-
-// FFTW's planner is not thread-safe: the editor may analyse while another
-// thread synthesises.
-std::mutex& PlannerMutex() {
-    static std::mutex m;
-    return m;
-}
 
 // The smallest even 2^a*3^b*5^c at or above n: lengths FFTW transforms fast.
 std::size_t SmoothLength(std::size_t n) {
@@ -61,12 +55,13 @@ ImpulseSpectrum::ImpulseSpectrum(std::span<const double> h) {
     bins_.resize(length_ / 2 + 1);
     fftw_plan plan = nullptr;
     {
-        const std::lock_guard<std::mutex> lock(PlannerMutex());
+        const std::lock_guard<std::mutex> lock(FftwPlannerMutex());
         plan = fftw_plan_dft_r2c_1d(static_cast<int>(length_), in.data(),
                                     reinterpret_cast<fftw_complex*>(bins_.data()), FFTW_ESTIMATE);
     }
+    if (plan == nullptr) throw std::runtime_error("no transform of this length");
     fftw_execute(plan);
-    const std::lock_guard<std::mutex> lock(PlannerMutex());
+    const std::lock_guard<std::mutex> lock(FftwPlannerMutex());
     fftw_destroy_plan(plan);
 }
 
