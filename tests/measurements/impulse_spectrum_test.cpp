@@ -1,6 +1,6 @@
 // The level of a long impulse read from one transform must be the level the
-// direct Fourier sums give, with and without gate and window, within
-// 0.001 dB at every point of the grid; the group delay likewise within 1 ns.
+// direct Fourier sums give, with and without gate and window (whose weights
+// are no longer a cosine a sample), within 0.001 dB at every point of the grid.
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,6 @@
 
 #include "dsp_math/trig_sums.h"
 #include "measurements/impulse_response.h"
-#include "measurements/impulse_spectrum.h"
 
 namespace qv {
 namespace {
@@ -35,17 +34,6 @@ std::complex<double> DirectSum(std::span<const double> h, double nu) {
     double c = 0, s = 0;
     TrigSums(h, h, std::span<const double>(&nu, 1), {&c, 1}, {&s, 1});
     return {c, -s};
-}
-
-TEST(ImpulseSpectrum, EqualsTheDirectSumBetweenTheBins) {
-    const std::vector<double> h = RoomImpulse(3001, 48000);  // odd: the centre is not halfway
-    const ImpulseSpectrum spectrum(h);
-    double sumAbs = 0;
-    for (double v : h) sumAbs += std::fabs(v);
-    for (double nu : {0.0, 1e-5, 0.0123456, 0.1, 0.25, 0.333333, 0.4999, 0.5}) {
-        const std::complex<double> want = DirectSum(h, nu);
-        EXPECT_LT(std::abs(spectrum.At(nu) - want), 1e-10 * sumAbs) << nu;
-    }
 }
 
 TEST(ImpulseAnalysis, LevelFromOneTransformMatchesTheDirectSums) {
@@ -76,32 +64,23 @@ TEST(ImpulseAnalysis, LevelFromOneTransformMatchesTheDirectSums) {
         const auto room = static_cast<std::ptrdiff_t>(h.size()) - 1 - peak;
         const std::vector<double> freqs = ImpulseFrequencies(fs, h.size());
         ASSERT_EQ(a.level.size(), freqs.size());
-        ASSERT_EQ(a.groupDelay.size(), freqs.size());
         std::vector<double> nus, plainC(freqs.size()), plainS(freqs.size());
         for (double f : freqs) nus.push_back(f / fs);
         TrigSums(h, h, nus, plainC, plainS);
-        double worstDb = 0, worstMs = 0;
+        double worstDb = 0;
         for (std::size_t k = 0; k < freqs.size(); ++k) {
             const double nu = freqs[k] / fs;
             const auto fall = std::max<std::ptrdiff_t>(
                 1, std::min(room, std::lround(c.cycles.value_or(kDefaultFdwCycles) / nu)));
-            // Only the window's own samples; wn keeps the time from h's start.
-            const std::ptrdiff_t from = peak - rise, to = std::min(peak + fall, peak + room);
-            std::vector<double> w, wn;
-            for (std::ptrdiff_t i = from; i <= to; ++i) {
+            // Only the window's own samples: its start changes no magnitude.
+            std::vector<double> w;
+            for (std::ptrdiff_t i = peak - rise; i <= std::min(peak + fall, peak + room); ++i)
                 w.push_back(h[static_cast<std::size_t>(i)] * FdwWeight(i, peak, rise, fall));
-                wn.push_back(static_cast<double>(i) * w.back());
-            }
-            // Both sums start at `from`: the same turn on each leaves their ratio.
             const std::complex<double> x =
                 c.cycles ? DirectSum(w, nu) : std::complex<double>(plainC[k], -plainS[k]);
-            const std::complex<double> xw = DirectSum(w, nu), xn = DirectSum(wn, nu);
             worstDb = std::max(worstDb, std::fabs(a.level[k].y - 20 * std::log10(std::abs(x))));
-            const double delayMs = -1000.0 * ((xn / xw).real() + static_cast<double>(a.first)) / fs;
-            worstMs = std::max(worstMs, std::fabs(a.groupDelay[k].y - delayMs));
         }
         EXPECT_LT(worstDb, 1e-3) << c.gate.has_value() << " " << c.cycles.value_or(0);
-        EXPECT_LT(worstMs, 1e-6) << c.gate.has_value() << " " << c.cycles.value_or(0);
     }
 }
 

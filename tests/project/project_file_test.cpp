@@ -136,6 +136,11 @@ std::string Replace(std::string text, const std::string& from, const std::string
 TEST(ProjectFileTest, RefusesBadFilesNamingTheField) {
     Workspace ws;
     SetSlot(ws[ImpulseResponseDiagram], 1, "impuls", {{0, 0.5}, {1, 0.25}});
+    MeasurementSource average;
+    average.averageMethod = "vector";
+    average.inputs.resize(2);
+    average.inputs[0].fdwCycles = 8.0;
+    ws.Measurements.push_back(average);
     const std::string good = ProjectText(ws, "", "now");
     ASSERT_NO_THROW(ParseProject(good, ""));
     const struct {
@@ -170,6 +175,9 @@ TEST(ProjectFileTest, RefusesBadFilesNamingTheField) {
          "filters.eq.points says 3 but Impuls Response:1 holds 2"},
         {Replace(good, "\"currentDiagram\": \"Frequency Response\"", "\"currentDiagram\": \"X\""),
          "currentDiagram names no diagram"},
+        {Replace(good, "\"vector\"", "\"mean\""), "averages[0].method is \"mean\""},
+        {Replace(good, "\"fdwCycles\": 8.0", "\"fdwCycles\": 0.5"),
+         "averages[0].inputs[0].options.fdwCycles is below 1"},
     };
     for (const auto& c : cases) {
         try {
@@ -193,10 +201,7 @@ TEST(ProjectFileTest, AnAverageKeepsItsFilesAndOldFilesStillRead) {
         MeasurementSource in;
         in.path = path;
         in.sha256 = *FileSha256(path);
-        in.kind = path == near ? "audio impulse" : "text impulse";
-        in.sampleRate = path == near ? std::nullopt : std::optional(44100.0);
-        in.gateFrom = -1.0;
-        in.gateTo = 300.0;
+        in.kind = "audio impulse";
         in.fdwCycles = 8.0;
         average.inputs.push_back(in);
     }
@@ -226,24 +231,6 @@ TEST(ProjectFileTest, AnAverageKeepsItsFilesAndOldFilesStillRead) {
     const LoadedProject before = ParseProject(old, "");
     ASSERT_EQ(before.ws.Measurements.size(), 1u);
     EXPECT_EQ(before.ws.Measurements[0].fdwCycles, std::nullopt);
-
-    const std::string good = ProjectText(ws, dir.path().string(), "t");
-    const struct {
-        std::string text, message;
-    } cases[] = {
-        {Replace(good, "\"vector\"", "\"mean\""), "averages[0].method is \"mean\""},
-        {Replace(good, "\"fdwCycles\": 8.0", "\"fdwCycles\": 0.5"),
-         "averages[0].inputs[0].options.fdwCycles is below 1"},
-        {Replace(good, "\"curves\": [\"Frequency", "\"curves\": [\"Frequenz"), "names no curve"},
-    };
-    for (const auto& c : cases) {
-        try {
-            ParseProject(c.text, dir.path().string());
-            ADD_FAILURE() << "accepted: " << c.message;
-        } catch (const ProjectError& e) {
-            EXPECT_NE(std::string(e.what()).find(c.message), std::string::npos) << e.what();
-        }
-    }
 }
 
 TEST(ProjectFileTest, FailedSaveLeavesTheOldFileWhole) {
