@@ -163,13 +163,17 @@ ImpulseAnalysis AnalyseImpulse(std::span<const double> samples, double fs,
     }
     const double plainShare = levelThroughFdw ? 0.0 : 0.2;
     if (progress && !progress(plainShare)) throw ImportCancelled();
-    if (!levelThroughFdw && !withGroupDelay) {
+    const auto levelFromSums = [&] {
         for (std::size_t k = 0; k < nu.size(); ++k) {
             const double power = c[k] * c[k] + s[k] * s[k];
             AppendPoint(out.level, freqs[k],
                         power > 0.0 ? 10.0 * std::log10(power) + scaleDb : -200.0);
         }
         return out;
+    };
+    if (!levelThroughFdw && !withGroupDelay) {
+        if (progress && !progress(1.0)) throw ImportCancelled();
+        return levelFromSums();
     }
 
     // The frequency-dependent window: cycles/f seconds after the largest
@@ -222,11 +226,7 @@ ImpulseAnalysis AnalyseImpulse(std::span<const double> samples, double fs,
                                        static_cast<double>(nu.size())))
             throw ImportCancelled();
     }
-    for (std::size_t k = 0; k < nu.size(); ++k) {
-        const double power = c[k] * c[k] + s[k] * s[k];
-        AppendPoint(out.level, freqs[k], power > 0.0 ? 10.0 * std::log10(power) + scaleDb : -200.0);
-    }
-    return out;
+    return levelFromSums();
 }
 
 }  // namespace qv
