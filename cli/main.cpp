@@ -4,6 +4,8 @@
 #include <cstring>
 #include <exception>
 #include <iostream>
+#include <memory>
+#include <regex>
 
 #include <QLocale>
 
@@ -32,6 +34,50 @@ std::string LanguageArgument(int argc, char** argv) {
     return {};
 }
 
+// The help's own frame: labels, group titles and value types.
+constexpr const char* kFrameLabels[] = {
+    QV_TR("Usage"),       QV_TR("OPTIONS"),  QV_TR("SUBCOMMAND"), QV_TR("SUBCOMMANDS"),
+    QV_TR("Positionals"), QV_TR("REQUIRED"), QV_TR("Needs"),      QV_TR("Excludes"),
+    QV_TR("TEXT"),        QV_TR("INT"),      QV_TR("UINT"),       QV_TR("FLOAT"),
+    QV_TR("POSITIVE"),
+};
+constexpr const char* kOptionsGroup = QV_TR("Options");
+constexpr const char* kSubcommandsGroup = QV_TR("Subcommands");
+constexpr const char* kHelpFlag = QV_TR("Print this help message and exit");
+
+// Value types reach the help joined with their checks ("INT:INT in [1 - 1000]"),
+// so each capital word is looked up on its own.
+class HelpFormatter : public CLI::Formatter {
+  public:
+    HelpFormatter() {
+        for (const char* text : kFrameLabels) label(text, Tr(text));
+    }
+    std::string make_option_opts(const CLI::Option* opt) const override {
+        const std::string plain = CLI::Formatter::make_option_opts(opt);
+        static const std::regex word("\\b[A-Z]{2,}\\b");
+        std::string out;
+        auto last = plain.cbegin();
+        for (std::sregex_iterator it(plain.begin(), plain.end(), word), end; it != end; ++it) {
+            out.append(last, (*it)[0].first);
+            out += get_label(it->str());
+            last = (*it)[0].second;
+        }
+        out.append(last, plain.cend());
+        return out;
+    }
+};
+
+// Group titles belong to each option and subcommand, so they are renamed
+// once everything is built.
+void TranslateGroups(CLI::App& app) {
+    for (CLI::Option* opt : app.get_options())
+        if (opt->get_group() == "Options") opt->group(Tr(kOptionsGroup));
+    for (CLI::App* sub : app.get_subcommands({})) {
+        if (sub->get_group() == "Subcommands") sub->group(Tr(kSubcommandsGroup));
+        TranslateGroups(*sub);
+    }
+}
+
 std::vector<CliCommand>& Commands() {
     static std::vector<CliCommand> commands;
     return commands;
@@ -46,6 +92,9 @@ int main(int argc, char** argv) {
         qv::ChooseLanguage(LanguageArgument(argc, argv), QLocale::system().name().toStdString()));
     CLI::App app{Tr(kAbout), "quorvane-cli"};
     app.require_subcommand(1);
+    // Set before the subcommands are added: they take both over.
+    app.formatter(std::make_shared<HelpFormatter>());
+    app.set_help_flag("-h,--help", Tr(kHelpFlag));
     std::string language;
     app.add_option("--lang", language, Tr(kLanguageHelp))->check(CLI::IsMember({"de", "en"}));
     auto commands = Commands();
@@ -56,6 +105,7 @@ int main(int argc, char** argv) {
         CLI::App* sub = app.add_subcommand(c.name, Tr(c.description));
         runs.emplace_back(sub, c.setup(*sub));
     }
+    TranslateGroups(app);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {

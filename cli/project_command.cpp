@@ -123,11 +123,12 @@ int Run(const ProjectOptions& o) {
 
 CommandRun Setup(CLI::App& cmd) {
     auto o = std::make_shared<ProjectOptions>();
-    cmd.footer("Without --curve: a summary of the project on standard output.");
-    cmd.add_option("file", o->file, "the project (.qvproj)")->required();
+    cmd.footer(Tr(QV_TR("Without --curve: a summary of the project on standard output.")));
+    cmd.add_option("file", o->file, Tr(QV_TR("the project (.qvproj)")))->required();
     auto* curve = cmd.add_option(
-        "--curve", o->curve, "the curve to write, as \"DIAGRAM:SLOT\" (\"Frequency Response:3\")");
-    cmd.add_option("--out", o->out, "write the curve here (XY-Format)")->needs(curve);
+        "--curve", o->curve,
+        Tr(QV_TR("the curve to write, as \"DIAGRAM:SLOT\" (\"Frequency Response:3\")")));
+    cmd.add_option("--out", o->out, Tr(QV_TR("write the curve here (XY-Format)")))->needs(curve);
     curve->needs(cmd.get_option("--out"));
     return [o] { return Run(*o); };
 }
