@@ -1675,6 +1675,474 @@
         <source>the filter synthesis of &quot;Execute&quot; on curve files</source>
         <translation>die Filtersynthese von &quot;Execute&quot; auf Kurvendateien</translation>
     </message>
+    <message>
+        <source>the impulse: a DAT file, or IMP with --imp</source>
+        <translation>der Impuls: eine DAT-Datei, oder IMP mit --imp</translation>
+    </message>
+    <message>
+        <source>the impulse file is an IMP file</source>
+        <translation>die Impulsdatei ist eine IMP-Datei</translation>
+    </message>
+    <message>
+        <source>write the frequency response in dB (XY-Format)</source>
+        <translation>den Frequenzgang in dB hierhin schreiben (XY-Format)</translation>
+    </message>
+    <message>
+        <source>write the group delay in ms (XY-Format)</source>
+        <translation>die Gruppenlaufzeit in ms hierhin schreiben (XY-Format)</translation>
+    </message>
+    <message>
+        <source>the sampling frequency in Hz (90000 for the response, 61200 for the group delay)</source>
+        <translation>die Abtastfrequenz in Hz (90000 für den Frequenzgang, 61200 für die Gruppenlaufzeit)</translation>
+    </message>
+    <message>
+        <source>lowest frequency of the response in Hz</source>
+        <translation>tiefste Frequenz des Frequenzgangs in Hz</translation>
+    </message>
+    <message>
+        <source>highest frequency of the response in Hz</source>
+        <translation>höchste Frequenz des Frequenzgangs in Hz</translation>
+    </message>
+    <message>
+        <source>power: mean of 10^(L/10); db: mean of L; vector: impulses aligned to the first by their cross-correlation, then averaged sample by sample. The result covers the frequencies all files share, 48 points per octave.</source>
+        <translation>power: Mittel von 10^(L/10); db: Mittel von L; vector: Impulse per Kreuzkorrelation am ersten ausgerichtet, dann Abtastwert für Abtastwert gemittelt. Das Ergebnis deckt die Frequenzen ab, die alle Dateien gemeinsam haben, 48 Punkte je Oktave.</translation>
+    </message>
+    <message>
+        <source>2 to 16 measurement files (any importable file)</source>
+        <translation>2 bis 16 Messdateien (jede importierbare Datei)</translation>
+    </message>
+    <message>
+        <source>power, db or vector</source>
+        <translation>power, db oder vector</translation>
+    </message>
+    <message>
+        <source>write the averaged level here (XY-Format)</source>
+        <translation>den gemittelten Pegel hierhin schreiben (XY-Format)</translation>
+    </message>
+    <message>
+        <source>write the group delay of a vector average here (XY-Format)</source>
+        <translation>die Gruppenlaufzeit eines Vektormittels hierhin schreiben (XY-Format)</translation>
+    </message>
+    <message>
+        <source>Measurements through the importer; desired curves out in XY-Format, on the measured frequencies. The level is normalised to 0 dB over the band (or at --reference), clipped to the limits and faded over 1/3 octave outside the band.</source>
+        <translation>Messungen über den Import; Sollkurven im XY-Format auf den gemessenen Frequenzen. Der Pegel wird über das Band (oder bei --reference) auf 0 dB normiert, auf die Grenzen begrenzt und außerhalb des Bands über 1/3 Oktave ausgeblendet.</translation>
+    </message>
+    <message>
+        <source>the measured level (any importable file)</source>
+        <translation>der gemessene Pegel (jede importierbare Datei)</translation>
+    </message>
+    <message>
+        <source>the measured group delay (default: from the measurement&apos;s phase)</source>
+        <translation>die gemessene Gruppenlaufzeit (sonst aus der Phase der Messung)</translation>
+    </message>
+    <message>
+        <source>a house curve (any importable file)</source>
+        <translation>eine Zielkurve (jede importierbare Datei)</translation>
+    </message>
+    <message>
+        <source>a tilt in dB per octave through 0 dB at 1 kHz</source>
+        <translation>eine Neigung in dB je Oktave durch 0 dB bei 1 kHz</translation>
+    </message>
+    <message>
+        <source>band start in Hz</source>
+        <translation>Bandanfang in Hz</translation>
+    </message>
+    <message>
+        <source>band end in Hz</source>
+        <translation>Bandende in Hz</translation>
+    </message>
+    <message>
+        <source>largest boost in dB</source>
+        <translation>größte Anhebung in dB</translation>
+    </message>
+    <message>
+        <source>largest cut in dB</source>
+        <translation>größte Absenkung in dB</translation>
+    </message>
+    <message>
+        <source>largest added delay in ms</source>
+        <translation>größte zusätzliche Laufzeit in ms</translation>
+    </message>
+    <message>
+        <source>smooth 1/N octave first: 1, 2, 3, 6, 12, 24, 48; 0 for none</source>
+        <translation>zuerst über 1/N Oktave glätten: 1, 2, 3, 6, 12, 24, 48; 0 für keine</translation>
+    </message>
+    <message>
+        <source>put the measurement at 0 dB here (Hz)</source>
+        <translation>die Messung hier auf 0 dB legen (Hz)</translation>
+    </message>
+    <message>
+        <source>write the desired level here</source>
+        <translation>den Sollpegel hierhin schreiben</translation>
+    </message>
+    <message>
+        <source>write the desired group delay here (delay correction only with this)</source>
+        <translation>die Soll-Gruppenlaufzeit hierhin schreiben (Laufzeitkorrektur nur damit)</translation>
+    </message>
+    <message>
+        <source>the (frequency, level) column pair of a text response</source>
+        <translation>das Spaltenpaar (Frequenz, Pegel) eines Text-Frequenzgangs</translation>
+    </message>
+    <message>
+        <source>the channel of an audio impulse</source>
+        <translation>der Kanal eines Audio-Impulses</translation>
+    </message>
+    <message>
+        <source>the sample rate of a text impulse in Hz (default: its header)</source>
+        <translation>die Abtastrate eines Text-Impulses in Hz (sonst aus seinem Kopf)</translation>
+    </message>
+    <message>
+        <source>analyse an impulse from T1 to T2 ms around its peak (T1:T2)</source>
+        <translation>einen Impuls von T1 bis T2 ms um seine Spitze auswerten (T1:T2)</translation>
+    </message>
+    <message>
+        <source>level of an impulse through a frequency-dependent window of CYCLES (its group delay always: 15 unless given)</source>
+        <translation>Pegel eines Impulses durch ein frequenzabhängiges Fenster von CYCLES Perioden (seine Gruppenlaufzeit immer: 15, wenn nicht angegeben)</translation>
+    </message>
+    <message>
+        <source>the set, 1..8</source>
+        <translation>das Set, 1..8</translation>
+    </message>
+    <message>
+        <source>the sampling rate in kHz: 44.1, 48 or 33</source>
+        <translation>die Abtastrate in kHz: 44.1, 48 oder 33</translation>
+    </message>
+    <message>
+        <source>high (default) or low</source>
+        <translation>high (Vorgabe) oder low</translation>
+    </message>
+    <message>
+        <source>the serial device, or &quot;virtual&quot; for the in-process box</source>
+        <translation>die serielle Schnittstelle, oder &quot;virtual&quot; für die Box im Programm</translation>
+    </message>
+    <message>
+        <source>a fault of the virtual box (drop=N, corrupt=N, ...)</source>
+        <translation>ein Fehler der virtuellen Box (drop=N, corrupt=N, ...)</translation>
+    </message>
+    <message>
+        <source>the virtual box&apos;s flash file (loaded, then saved)</source>
+        <translation>die Flash-Datei der virtuellen Box (geladen, dann gespeichert)</translation>
+    </message>
+    <message>
+        <source>where the DSP program files are (default: .)</source>
+        <translation>wo die DSP-Programmdateien liegen (Vorgabe: .)</translation>
+    </message>
+    <message>
+        <source>do not read back what was written</source>
+        <translation>Geschriebenes nicht zurücklesen</translation>
+    </message>
+    <message>
+        <source>do not keep what a set held before a write in the box history</source>
+        <translation>den Inhalt eines Sets vor dem Schreiben nicht im Box-Verlauf aufheben</translation>
+    </message>
+    <message>
+        <source>is the box there?</source>
+        <translation>ist die Box da?</translation>
+    </message>
+    <message>
+        <source>the box&apos;s software version</source>
+        <translation>die Software-Version der Box</translation>
+    </message>
+    <message>
+        <source>print the setup of a set</source>
+        <translation>das Setup eines Sets ausgeben</translation>
+    </message>
+    <message>
+        <source>write a setup into a set</source>
+        <translation>ein Setup in ein Set schreiben</translation>
+    </message>
+    <message>
+        <source>on or off (default)</source>
+        <translation>on oder off (Vorgabe)</translation>
+    </message>
+    <message>
+        <source>in 0.1 dB steps</source>
+        <translation>in Schritten von 0,1 dB</translation>
+    </message>
+    <message>
+        <source>in sample periods</source>
+        <translation>in Abtastperioden</translation>
+    </message>
+    <message>
+        <source>write the DSP program into a set</source>
+        <translation>das DSP-Programm in ein Set schreiben</translation>
+    </message>
+    <message>
+        <source>the program file (default: the profile&apos;s)</source>
+        <translation>die Programmdatei (Vorgabe: die des Profils)</translation>
+    </message>
+    <message>
+        <source>write an equalizer filter into a set</source>
+        <translation>ein Entzerrungsfilter in ein Set schreiben</translation>
+    </message>
+    <message>
+        <source>XY-Format file of the 1800 coefficients</source>
+        <translation>XY-Format-Datei der 1800 Koeffizienten</translation>
+    </message>
+    <message>
+        <source>send a filter with coefficients beyond +-1 (the box clips them)</source>
+        <translation>ein Filter mit Koeffizienten jenseits +-1 senden (die Box begrenzt sie)</translation>
+    </message>
+    <message>
+        <source>read the equalizer filter of a set</source>
+        <translation>das Entzerrungsfilter eines Sets lesen</translation>
+    </message>
+    <message>
+        <source>the XY-Format file to write</source>
+        <translation>die zu schreibende XY-Format-Datei</translation>
+    </message>
+    <message>
+        <source>save a set (program, length, setup) as Intel HEX</source>
+        <translation>ein Set (Programm, Länge, Setup) als Intel HEX sichern</translation>
+    </message>
+    <message>
+        <source>the Intel HEX file to write</source>
+        <translation>die zu schreibende Intel-HEX-Datei</translation>
+    </message>
+    <message>
+        <source>write an Intel HEX backup into a set</source>
+        <translation>eine Intel-HEX-Sicherung in ein Set schreiben</translation>
+    </message>
+    <message>
+        <source>the Intel HEX file</source>
+        <translation>die Intel-HEX-Datei</translation>
+    </message>
+    <message>
+        <source>put back what a set held before the last write</source>
+        <translation>den Inhalt eines Sets vor dem letzten Schreiben zurückholen</translation>
+    </message>
+    <message>
+        <source>that many writes back, 1..10 (default 1)</source>
+        <translation>so viele Schreibvorgänge zurück, 1..10 (Vorgabe 1)</translation>
+    </message>
+    <message>
+        <source>Curve inputs are any file the measurement importer reads. Linear phase has a latency of taps/2 samples; minimum phase has none and takes no delay target.</source>
+        <translation>Kurven können alle Dateien sein, die der Messungsimport liest. Linearphasig hat eine Latenz von taps/2 Abtastwerten; minimalphasig hat keine und nimmt kein Laufzeitziel.</translation>
+    </message>
+    <message>
+        <source>the desired level (dB over Hz)</source>
+        <translation>der Sollpegel (dB über Hz)</translation>
+    </message>
+    <message>
+        <source>the desired group delay (ms over Hz)</source>
+        <translation>die Soll-Gruppenlaufzeit (ms über Hz)</translation>
+    </message>
+    <message>
+        <source>a correction curve added to the level</source>
+        <translation>eine Korrekturkurve, die zum Pegel addiert wird</translation>
+    </message>
+    <message>
+        <source>take the desired level and delay from this project (.qvproj)</source>
+        <translation>Sollpegel und -laufzeit aus diesem Projekt nehmen (.qvproj)</translation>
+    </message>
+    <message>
+        <source>sample rate of the convolver in Hz</source>
+        <translation>Abtastrate der Faltung in Hz</translation>
+    </message>
+    <message>
+        <source>filter length</source>
+        <translation>Filterlänge</translation>
+    </message>
+    <message>
+        <source>linear or minimum</source>
+        <translation>linear oder minimum</translation>
+    </message>
+    <message>
+        <source>wav (32-bit float), f32, f64 (raw little-endian) or text</source>
+        <translation>wav (32-Bit-Float), f32, f64 (roh, Little-Endian) oder text</translation>
+    </message>
+    <message>
+        <source>write the filter here</source>
+        <translation>das Filter hierhin schreiben</translation>
+    </message>
+    <message>
+        <source>a text response (FRD, CSV, exports), an audio impulse (WAV, AIFF, FLAC, W64) or a text impulse</source>
+        <translation>ein Text-Frequenzgang (FRD, CSV, Exporte), ein Audio-Impuls (WAV, AIFF, FLAC, W64) oder ein Text-Impuls</translation>
+    </message>
+    <message>
+        <source>write the level in dB (XY-Format)</source>
+        <translation>den Pegel in dB hierhin schreiben (XY-Format)</translation>
+    </message>
+    <message>
+        <source>Usage</source>
+        <translation>Aufruf</translation>
+    </message>
+    <message>
+        <source>OPTIONS</source>
+        <translation>OPTIONEN</translation>
+    </message>
+    <message>
+        <source>SUBCOMMAND</source>
+        <translation>UNTERBEFEHL</translation>
+    </message>
+    <message>
+        <source>SUBCOMMANDS</source>
+        <translation>UNTERBEFEHLE</translation>
+    </message>
+    <message>
+        <source>Positionals</source>
+        <translation>Argumente</translation>
+    </message>
+    <message>
+        <source>REQUIRED</source>
+        <translation>PFLICHT</translation>
+    </message>
+    <message>
+        <source>Needs</source>
+        <translation>Braucht</translation>
+    </message>
+    <message>
+        <source>Excludes</source>
+        <translation>Schließt aus</translation>
+    </message>
+    <message>
+        <source>TEXT</source>
+        <translation>TEXT</translation>
+    </message>
+    <message>
+        <source>INT</source>
+        <translation>GANZZAHL</translation>
+    </message>
+    <message>
+        <source>UINT</source>
+        <translation>GANZZAHL</translation>
+    </message>
+    <message>
+        <source>FLOAT</source>
+        <translation>ZAHL</translation>
+    </message>
+    <message>
+        <source>POSITIVE</source>
+        <translation>POSITIV</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Subcommands</source>
+        <translation>Unterbefehle</translation>
+    </message>
+    <message>
+        <source>Print this help message and exit</source>
+        <translation>Diese Hilfe zeigen und beenden</translation>
+    </message>
+    <message>
+        <source>the diagram&apos;s title, e.g. &quot;Frequency Response&quot;</source>
+        <translation>der Titel des Diagramms, z. B. &quot;Frequency Response&quot;</translation>
+    </message>
+    <message>
+        <source>a DAT curve; up to four</source>
+        <translation>eine DAT-Kurve; bis zu vier</translation>
+    </message>
+    <message>
+        <source>WIDTHxHEIGHT in pixels</source>
+        <translation>BREITExHÖHE in Pixeln</translation>
+    </message>
+    <message>
+        <source>write the picture here</source>
+        <translation>das Bild hierhin schreiben</translation>
+    </message>
+    <message>
+        <source>Without --curve: a summary of the project on standard output.</source>
+        <translation>Ohne --curve: eine Übersicht des Projekts auf der Standardausgabe.</translation>
+    </message>
+    <message>
+        <source>the project (.qvproj)</source>
+        <translation>das Projekt (.qvproj)</translation>
+    </message>
+    <message>
+        <source>the curve to write, as &quot;DIAGRAM:SLOT&quot; (&quot;Frequency Response:3&quot;)</source>
+        <translation>die zu schreibende Kurve, als &quot;DIAGRAM:SLOT&quot; (&quot;Frequency Response:3&quot;)</translation>
+    </message>
+    <message>
+        <source>write the curve here (XY-Format)</source>
+        <translation>die Kurve hierhin schreiben (XY-Format)</translation>
+    </message>
+    <message>
+        <source>Each point becomes the mean over +-1/(2N) octave around it; a level is averaged as power, a group delay (--delay) as it stands.</source>
+        <translation>Jeder Punkt wird zum Mittel über +-1/(2N) Oktave um ihn; ein Pegel wird als Leistung gemittelt, eine Gruppenlaufzeit (--delay) so, wie sie ist.</translation>
+    </message>
+    <message>
+        <source>N of 1/N octave: 1, 2, 3, 6, 12, 24 or 48</source>
+        <translation>N von 1/N Oktave: 1, 2, 3, 6, 12, 24 oder 48</translation>
+    </message>
+    <message>
+        <source>the curve (any importable file)</source>
+        <translation>die Kurve (jede importierbare Datei)</translation>
+    </message>
+    <message>
+        <source>write the smoothed curve here (XY-Format)</source>
+        <translation>die geglättete Kurve hierhin schreiben (XY-Format)</translation>
+    </message>
+    <message>
+        <source>the file is a group delay</source>
+        <translation>die Datei ist eine Gruppenlaufzeit</translation>
+    </message>
+    <message>
+        <source>DAT files in, XY-Format out; eq: 1799 taps at 48000 Hz, room: 899 taps at 6000 Hz.</source>
+        <translation>DAT-Dateien hinein, XY-Format heraus; eq: 1799 Taps bei 48000 Hz, room: 899 Taps bei 6000 Hz.</translation>
+    </message>
+    <message>
+        <source>take the curves, room and filter designs from a project</source>
+        <translation>Kurven, Raum und Filterentwürfe aus einem Projekt nehmen</translation>
+    </message>
+    <message>
+        <source>eq (amplitude and delay) or room (eq with --project)</source>
+        <translation>eq (Amplitude und Laufzeit) oder room (eq mit --project)</translation>
+    </message>
+    <message>
+        <source>the desired level (DAT)</source>
+        <translation>der Sollpegel (DAT)</translation>
+    </message>
+    <message>
+        <source>the desired group delay (DAT; default flat 0 ms)</source>
+        <translation>die Soll-Gruppenlaufzeit (DAT; Vorgabe flach 0 ms)</translation>
+    </message>
+    <message>
+        <source>the correction curve (DAT)</source>
+        <translation>die Korrekturkurve (DAT)</translation>
+    </message>
+    <message>
+        <source>sampling frequency in Hz</source>
+        <translation>Abtastfrequenz in Hz</translation>
+    </message>
+    <message>
+        <source>room depth in cm (room)</source>
+        <translation>Raumtiefe in cm (room)</translation>
+    </message>
+    <message>
+        <source>room width in cm (room)</source>
+        <translation>Raumbreite in cm (room)</translation>
+    </message>
+    <message>
+        <source>write the achieved level here</source>
+        <translation>den erreichten Pegel hierhin schreiben</translation>
+    </message>
+    <message>
+        <source>write the achieved group delay here</source>
+        <translation>die erreichte Gruppenlaufzeit hierhin schreiben</translation>
+    </message>
+    <message>
+        <source>a measured level (any importable file)</source>
+        <translation>ein gemessener Pegel (jede importierbare Datei)</translation>
+    </message>
+    <message>
+        <source>write measured + filter level here</source>
+        <translation>Pegel von Messung + Filter hierhin schreiben</translation>
+    </message>
+    <message>
+        <source>a measured group delay (any importable file)</source>
+        <translation>eine gemessene Gruppenlaufzeit (jede importierbare Datei)</translation>
+    </message>
+    <message>
+        <source>write measured + filter group delay here</source>
+        <translation>Gruppenlaufzeit von Messung + Filter hierhin schreiben</translation>
+    </message>
+    <message>
+        <source>where the filter would clip, lower the target by the named amount first</source>
+        <translation>wo das Filter übersteuern würde, das Ziel zuerst um den genannten Betrag absenken</translation>
+    </message>
 </context>
 <context>
     <name>std</name>

@@ -1675,6 +1675,474 @@
         <source>the filter synthesis of &quot;Execute&quot; on curve files</source>
         <translation>the filter synthesis of &quot;Execute&quot; on curve files</translation>
     </message>
+    <message>
+        <source>the impulse: a DAT file, or IMP with --imp</source>
+        <translation>the impulse: a DAT file, or IMP with --imp</translation>
+    </message>
+    <message>
+        <source>the impulse file is an IMP file</source>
+        <translation>the impulse file is an IMP file</translation>
+    </message>
+    <message>
+        <source>write the frequency response in dB (XY-Format)</source>
+        <translation>write the frequency response in dB (XY-Format)</translation>
+    </message>
+    <message>
+        <source>write the group delay in ms (XY-Format)</source>
+        <translation>write the group delay in ms (XY-Format)</translation>
+    </message>
+    <message>
+        <source>the sampling frequency in Hz (90000 for the response, 61200 for the group delay)</source>
+        <translation>the sampling frequency in Hz (90000 for the response, 61200 for the group delay)</translation>
+    </message>
+    <message>
+        <source>lowest frequency of the response in Hz</source>
+        <translation>lowest frequency of the response in Hz</translation>
+    </message>
+    <message>
+        <source>highest frequency of the response in Hz</source>
+        <translation>highest frequency of the response in Hz</translation>
+    </message>
+    <message>
+        <source>power: mean of 10^(L/10); db: mean of L; vector: impulses aligned to the first by their cross-correlation, then averaged sample by sample. The result covers the frequencies all files share, 48 points per octave.</source>
+        <translation>power: mean of 10^(L/10); db: mean of L; vector: impulses aligned to the first by their cross-correlation, then averaged sample by sample. The result covers the frequencies all files share, 48 points per octave.</translation>
+    </message>
+    <message>
+        <source>2 to 16 measurement files (any importable file)</source>
+        <translation>2 to 16 measurement files (any importable file)</translation>
+    </message>
+    <message>
+        <source>power, db or vector</source>
+        <translation>power, db or vector</translation>
+    </message>
+    <message>
+        <source>write the averaged level here (XY-Format)</source>
+        <translation>write the averaged level here (XY-Format)</translation>
+    </message>
+    <message>
+        <source>write the group delay of a vector average here (XY-Format)</source>
+        <translation>write the group delay of a vector average here (XY-Format)</translation>
+    </message>
+    <message>
+        <source>Measurements through the importer; desired curves out in XY-Format, on the measured frequencies. The level is normalised to 0 dB over the band (or at --reference), clipped to the limits and faded over 1/3 octave outside the band.</source>
+        <translation>Measurements through the importer; desired curves out in XY-Format, on the measured frequencies. The level is normalised to 0 dB over the band (or at --reference), clipped to the limits and faded over 1/3 octave outside the band.</translation>
+    </message>
+    <message>
+        <source>the measured level (any importable file)</source>
+        <translation>the measured level (any importable file)</translation>
+    </message>
+    <message>
+        <source>the measured group delay (default: from the measurement&apos;s phase)</source>
+        <translation>the measured group delay (default: from the measurement&apos;s phase)</translation>
+    </message>
+    <message>
+        <source>a house curve (any importable file)</source>
+        <translation>a house curve (any importable file)</translation>
+    </message>
+    <message>
+        <source>a tilt in dB per octave through 0 dB at 1 kHz</source>
+        <translation>a tilt in dB per octave through 0 dB at 1 kHz</translation>
+    </message>
+    <message>
+        <source>band start in Hz</source>
+        <translation>band start in Hz</translation>
+    </message>
+    <message>
+        <source>band end in Hz</source>
+        <translation>band end in Hz</translation>
+    </message>
+    <message>
+        <source>largest boost in dB</source>
+        <translation>largest boost in dB</translation>
+    </message>
+    <message>
+        <source>largest cut in dB</source>
+        <translation>largest cut in dB</translation>
+    </message>
+    <message>
+        <source>largest added delay in ms</source>
+        <translation>largest added delay in ms</translation>
+    </message>
+    <message>
+        <source>smooth 1/N octave first: 1, 2, 3, 6, 12, 24, 48; 0 for none</source>
+        <translation>smooth 1/N octave first: 1, 2, 3, 6, 12, 24, 48; 0 for none</translation>
+    </message>
+    <message>
+        <source>put the measurement at 0 dB here (Hz)</source>
+        <translation>put the measurement at 0 dB here (Hz)</translation>
+    </message>
+    <message>
+        <source>write the desired level here</source>
+        <translation>write the desired level here</translation>
+    </message>
+    <message>
+        <source>write the desired group delay here (delay correction only with this)</source>
+        <translation>write the desired group delay here (delay correction only with this)</translation>
+    </message>
+    <message>
+        <source>the (frequency, level) column pair of a text response</source>
+        <translation>the (frequency, level) column pair of a text response</translation>
+    </message>
+    <message>
+        <source>the channel of an audio impulse</source>
+        <translation>the channel of an audio impulse</translation>
+    </message>
+    <message>
+        <source>the sample rate of a text impulse in Hz (default: its header)</source>
+        <translation>the sample rate of a text impulse in Hz (default: its header)</translation>
+    </message>
+    <message>
+        <source>analyse an impulse from T1 to T2 ms around its peak (T1:T2)</source>
+        <translation>analyse an impulse from T1 to T2 ms around its peak (T1:T2)</translation>
+    </message>
+    <message>
+        <source>level of an impulse through a frequency-dependent window of CYCLES (its group delay always: 15 unless given)</source>
+        <translation>level of an impulse through a frequency-dependent window of CYCLES (its group delay always: 15 unless given)</translation>
+    </message>
+    <message>
+        <source>the set, 1..8</source>
+        <translation>the set, 1..8</translation>
+    </message>
+    <message>
+        <source>the sampling rate in kHz: 44.1, 48 or 33</source>
+        <translation>the sampling rate in kHz: 44.1, 48 or 33</translation>
+    </message>
+    <message>
+        <source>high (default) or low</source>
+        <translation>high (default) or low</translation>
+    </message>
+    <message>
+        <source>the serial device, or &quot;virtual&quot; for the in-process box</source>
+        <translation>the serial device, or &quot;virtual&quot; for the in-process box</translation>
+    </message>
+    <message>
+        <source>a fault of the virtual box (drop=N, corrupt=N, ...)</source>
+        <translation>a fault of the virtual box (drop=N, corrupt=N, ...)</translation>
+    </message>
+    <message>
+        <source>the virtual box&apos;s flash file (loaded, then saved)</source>
+        <translation>the virtual box&apos;s flash file (loaded, then saved)</translation>
+    </message>
+    <message>
+        <source>where the DSP program files are (default: .)</source>
+        <translation>where the DSP program files are (default: .)</translation>
+    </message>
+    <message>
+        <source>do not read back what was written</source>
+        <translation>do not read back what was written</translation>
+    </message>
+    <message>
+        <source>do not keep what a set held before a write in the box history</source>
+        <translation>do not keep what a set held before a write in the box history</translation>
+    </message>
+    <message>
+        <source>is the box there?</source>
+        <translation>is the box there?</translation>
+    </message>
+    <message>
+        <source>the box&apos;s software version</source>
+        <translation>the box&apos;s software version</translation>
+    </message>
+    <message>
+        <source>print the setup of a set</source>
+        <translation>print the setup of a set</translation>
+    </message>
+    <message>
+        <source>write a setup into a set</source>
+        <translation>write a setup into a set</translation>
+    </message>
+    <message>
+        <source>on or off (default)</source>
+        <translation>on or off (default)</translation>
+    </message>
+    <message>
+        <source>in 0.1 dB steps</source>
+        <translation>in 0.1 dB steps</translation>
+    </message>
+    <message>
+        <source>in sample periods</source>
+        <translation>in sample periods</translation>
+    </message>
+    <message>
+        <source>write the DSP program into a set</source>
+        <translation>write the DSP program into a set</translation>
+    </message>
+    <message>
+        <source>the program file (default: the profile&apos;s)</source>
+        <translation>the program file (default: the profile&apos;s)</translation>
+    </message>
+    <message>
+        <source>write an equalizer filter into a set</source>
+        <translation>write an equalizer filter into a set</translation>
+    </message>
+    <message>
+        <source>XY-Format file of the 1800 coefficients</source>
+        <translation>XY-Format file of the 1800 coefficients</translation>
+    </message>
+    <message>
+        <source>send a filter with coefficients beyond +-1 (the box clips them)</source>
+        <translation>send a filter with coefficients beyond +-1 (the box clips them)</translation>
+    </message>
+    <message>
+        <source>read the equalizer filter of a set</source>
+        <translation>read the equalizer filter of a set</translation>
+    </message>
+    <message>
+        <source>the XY-Format file to write</source>
+        <translation>the XY-Format file to write</translation>
+    </message>
+    <message>
+        <source>save a set (program, length, setup) as Intel HEX</source>
+        <translation>save a set (program, length, setup) as Intel HEX</translation>
+    </message>
+    <message>
+        <source>the Intel HEX file to write</source>
+        <translation>the Intel HEX file to write</translation>
+    </message>
+    <message>
+        <source>write an Intel HEX backup into a set</source>
+        <translation>write an Intel HEX backup into a set</translation>
+    </message>
+    <message>
+        <source>the Intel HEX file</source>
+        <translation>the Intel HEX file</translation>
+    </message>
+    <message>
+        <source>put back what a set held before the last write</source>
+        <translation>put back what a set held before the last write</translation>
+    </message>
+    <message>
+        <source>that many writes back, 1..10 (default 1)</source>
+        <translation>that many writes back, 1..10 (default 1)</translation>
+    </message>
+    <message>
+        <source>Curve inputs are any file the measurement importer reads. Linear phase has a latency of taps/2 samples; minimum phase has none and takes no delay target.</source>
+        <translation>Curve inputs are any file the measurement importer reads. Linear phase has a latency of taps/2 samples; minimum phase has none and takes no delay target.</translation>
+    </message>
+    <message>
+        <source>the desired level (dB over Hz)</source>
+        <translation>the desired level (dB over Hz)</translation>
+    </message>
+    <message>
+        <source>the desired group delay (ms over Hz)</source>
+        <translation>the desired group delay (ms over Hz)</translation>
+    </message>
+    <message>
+        <source>a correction curve added to the level</source>
+        <translation>a correction curve added to the level</translation>
+    </message>
+    <message>
+        <source>take the desired level and delay from this project (.qvproj)</source>
+        <translation>take the desired level and delay from this project (.qvproj)</translation>
+    </message>
+    <message>
+        <source>sample rate of the convolver in Hz</source>
+        <translation>sample rate of the convolver in Hz</translation>
+    </message>
+    <message>
+        <source>filter length</source>
+        <translation>filter length</translation>
+    </message>
+    <message>
+        <source>linear or minimum</source>
+        <translation>linear or minimum</translation>
+    </message>
+    <message>
+        <source>wav (32-bit float), f32, f64 (raw little-endian) or text</source>
+        <translation>wav (32-bit float), f32, f64 (raw little-endian) or text</translation>
+    </message>
+    <message>
+        <source>write the filter here</source>
+        <translation>write the filter here</translation>
+    </message>
+    <message>
+        <source>a text response (FRD, CSV, exports), an audio impulse (WAV, AIFF, FLAC, W64) or a text impulse</source>
+        <translation>a text response (FRD, CSV, exports), an audio impulse (WAV, AIFF, FLAC, W64) or a text impulse</translation>
+    </message>
+    <message>
+        <source>write the level in dB (XY-Format)</source>
+        <translation>write the level in dB (XY-Format)</translation>
+    </message>
+    <message>
+        <source>Usage</source>
+        <translation>Usage</translation>
+    </message>
+    <message>
+        <source>OPTIONS</source>
+        <translation>OPTIONS</translation>
+    </message>
+    <message>
+        <source>SUBCOMMAND</source>
+        <translation>SUBCOMMAND</translation>
+    </message>
+    <message>
+        <source>SUBCOMMANDS</source>
+        <translation>SUBCOMMANDS</translation>
+    </message>
+    <message>
+        <source>Positionals</source>
+        <translation>Positionals</translation>
+    </message>
+    <message>
+        <source>REQUIRED</source>
+        <translation>REQUIRED</translation>
+    </message>
+    <message>
+        <source>Needs</source>
+        <translation>Needs</translation>
+    </message>
+    <message>
+        <source>Excludes</source>
+        <translation>Excludes</translation>
+    </message>
+    <message>
+        <source>TEXT</source>
+        <translation>TEXT</translation>
+    </message>
+    <message>
+        <source>INT</source>
+        <translation>INT</translation>
+    </message>
+    <message>
+        <source>UINT</source>
+        <translation>UINT</translation>
+    </message>
+    <message>
+        <source>FLOAT</source>
+        <translation>FLOAT</translation>
+    </message>
+    <message>
+        <source>POSITIVE</source>
+        <translation>POSITIVE</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Subcommands</source>
+        <translation>Subcommands</translation>
+    </message>
+    <message>
+        <source>Print this help message and exit</source>
+        <translation>Print this help message and exit</translation>
+    </message>
+    <message>
+        <source>the diagram&apos;s title, e.g. &quot;Frequency Response&quot;</source>
+        <translation>the diagram&apos;s title, e.g. &quot;Frequency Response&quot;</translation>
+    </message>
+    <message>
+        <source>a DAT curve; up to four</source>
+        <translation>a DAT curve; up to four</translation>
+    </message>
+    <message>
+        <source>WIDTHxHEIGHT in pixels</source>
+        <translation>WIDTHxHEIGHT in pixels</translation>
+    </message>
+    <message>
+        <source>write the picture here</source>
+        <translation>write the picture here</translation>
+    </message>
+    <message>
+        <source>Without --curve: a summary of the project on standard output.</source>
+        <translation>Without --curve: a summary of the project on standard output.</translation>
+    </message>
+    <message>
+        <source>the project (.qvproj)</source>
+        <translation>the project (.qvproj)</translation>
+    </message>
+    <message>
+        <source>the curve to write, as &quot;DIAGRAM:SLOT&quot; (&quot;Frequency Response:3&quot;)</source>
+        <translation>the curve to write, as &quot;DIAGRAM:SLOT&quot; (&quot;Frequency Response:3&quot;)</translation>
+    </message>
+    <message>
+        <source>write the curve here (XY-Format)</source>
+        <translation>write the curve here (XY-Format)</translation>
+    </message>
+    <message>
+        <source>Each point becomes the mean over +-1/(2N) octave around it; a level is averaged as power, a group delay (--delay) as it stands.</source>
+        <translation>Each point becomes the mean over +-1/(2N) octave around it; a level is averaged as power, a group delay (--delay) as it stands.</translation>
+    </message>
+    <message>
+        <source>N of 1/N octave: 1, 2, 3, 6, 12, 24 or 48</source>
+        <translation>N of 1/N octave: 1, 2, 3, 6, 12, 24 or 48</translation>
+    </message>
+    <message>
+        <source>the curve (any importable file)</source>
+        <translation>the curve (any importable file)</translation>
+    </message>
+    <message>
+        <source>write the smoothed curve here (XY-Format)</source>
+        <translation>write the smoothed curve here (XY-Format)</translation>
+    </message>
+    <message>
+        <source>the file is a group delay</source>
+        <translation>the file is a group delay</translation>
+    </message>
+    <message>
+        <source>DAT files in, XY-Format out; eq: 1799 taps at 48000 Hz, room: 899 taps at 6000 Hz.</source>
+        <translation>DAT files in, XY-Format out; eq: 1799 taps at 48000 Hz, room: 899 taps at 6000 Hz.</translation>
+    </message>
+    <message>
+        <source>take the curves, room and filter designs from a project</source>
+        <translation>take the curves, room and filter designs from a project</translation>
+    </message>
+    <message>
+        <source>eq (amplitude and delay) or room (eq with --project)</source>
+        <translation>eq (amplitude and delay) or room (eq with --project)</translation>
+    </message>
+    <message>
+        <source>the desired level (DAT)</source>
+        <translation>the desired level (DAT)</translation>
+    </message>
+    <message>
+        <source>the desired group delay (DAT; default flat 0 ms)</source>
+        <translation>the desired group delay (DAT; default flat 0 ms)</translation>
+    </message>
+    <message>
+        <source>the correction curve (DAT)</source>
+        <translation>the correction curve (DAT)</translation>
+    </message>
+    <message>
+        <source>sampling frequency in Hz</source>
+        <translation>sampling frequency in Hz</translation>
+    </message>
+    <message>
+        <source>room depth in cm (room)</source>
+        <translation>room depth in cm (room)</translation>
+    </message>
+    <message>
+        <source>room width in cm (room)</source>
+        <translation>room width in cm (room)</translation>
+    </message>
+    <message>
+        <source>write the achieved level here</source>
+        <translation>write the achieved level here</translation>
+    </message>
+    <message>
+        <source>write the achieved group delay here</source>
+        <translation>write the achieved group delay here</translation>
+    </message>
+    <message>
+        <source>a measured level (any importable file)</source>
+        <translation>a measured level (any importable file)</translation>
+    </message>
+    <message>
+        <source>write measured + filter level here</source>
+        <translation>write measured + filter level here</translation>
+    </message>
+    <message>
+        <source>a measured group delay (any importable file)</source>
+        <translation>a measured group delay (any importable file)</translation>
+    </message>
+    <message>
+        <source>write measured + filter group delay here</source>
+        <translation>write measured + filter group delay here</translation>
+    </message>
+    <message>
+        <source>where the filter would clip, lower the target by the named amount first</source>
+        <translation>where the filter would clip, lower the target by the named amount first</translation>
+    </message>
 </context>
 <context>
     <name>std</name>
