@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "curves/curve_files.h"
 #include "tests/support/test_support.h"
@@ -22,8 +23,8 @@ struct Outcome {
     std::string output;
 };
 
-Outcome Cli(const std::string& args) {
-    const std::string command = std::string(QV_CLI_EXE) + " --lang en import " + args + " 2>&1";
+Outcome RunTool(const std::string& args) {
+    const std::string command = std::string(QV_CLI_EXE) + " " + args + " 2>&1";
     std::FILE* p = popen(command.c_str(), "r");
     if (!p) return {-1, ""};
     std::string text;
@@ -31,6 +32,10 @@ Outcome Cli(const std::string& args) {
     while (std::fgets(buffer, sizeof buffer, p)) text += buffer;
     const int status = pclose(p);
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, text};
+}
+
+Outcome Cli(const std::string& args) {
+    return RunTool("--lang en import " + args);
 }
 
 struct CliCase {
@@ -90,6 +95,28 @@ TEST(CliImport, WritesXYFormatTheEditorReads) {
     ASSERT_EQ(delay.size(), 3u);
     for (const auto& p : delay) EXPECT_NEAR(p.y, -1.0, 1e-12);
     EXPECT_TRUE(ui.messages.empty());
+}
+
+// The help reads in one language throughout: the tool's frame as well as
+// the options' own texts.
+TEST(CliHelp, ShowsNoTextOfTheOtherLanguage) {
+    const struct {
+        const char* lang;
+        std::vector<const char*> foreign;
+    } cases[] = {
+        {"de", {"Usage:", "Options:", "Print this help", "REQUIRED", "write the filter here"}},
+        {"en", {"Aufruf:", "Optionen:", "Diese Hilfe", "PFLICHT", "hierhin schreiben"}},
+    };
+    for (const auto& c : cases) {
+        for (const char* command : {"dsp write-filter --help", "synth --help"}) {
+            const Outcome help = RunTool(std::string("--lang ") + c.lang + " " + command);
+            ASSERT_EQ(help.status, 0) << help.output;
+            ASSERT_NE(help.output.find("-h,--help"), std::string::npos);
+            for (const char* text : c.foreign)
+                EXPECT_EQ(help.output.find(text), std::string::npos)
+                    << c.lang << " " << command << ": " << text;
+        }
+    }
 }
 
 }  // namespace
