@@ -1,6 +1,8 @@
 // quorvane-cli: the editor's work without a window, for scripts and batches.
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <exception>
 #include <iostream>
@@ -78,6 +80,44 @@ void TranslateGroups(CLI::App& app) {
     }
 }
 
+// CLI11's own parse errors, as whole sentences with their values, so that
+// they read in the chosen language; one not listed stays as CLI11 says it.
+std::string ParseErrorText(const std::string& what) {
+    static const struct {
+        std::regex pattern;
+        const char* text;
+    } kMessages[] = {
+        {std::regex("(.+) is required"), QV_TR("%1 is required")},
+        {std::regex("(\\S+) excludes (.+)"), QV_TR("%1 excludes %2")},
+        {std::regex("(\\S+) requires (.+)"), QV_TR("%1 requires %2")},
+        {std::regex("A subcommand is required"), QV_TR("A subcommand is required")},
+        {std::regex("The following arguments? (?:was|were) not expected: (.+)"),
+         QV_TR("Not expected: %1")},
+        {std::regex("(\\S+): Value (.+) not in range (\\S+) to (\\S+)"),
+         QV_TR("%1: %2 is not in the range %3 to %4")},
+        {std::regex("(\\S+): (.+) not in \\{(.*)\\}"), QV_TR("%1: %2 is not one of %3")},
+        {std::regex("Could not convert: (\\S+) = (.+)"), QV_TR("%1: %2 is not a value it takes")},
+        {std::regex("(\\S+): \\d+ required \\S+ missing"), QV_TR("%1: the value is missing")},
+    };
+    // "1.000000" reads as "1".
+    auto value = [](const std::string& v) {
+        char* end = nullptr;
+        const double d = std::strtod(v.c_str(), &end);
+        if (end == v.c_str() || *end != '\0') return v;
+        char text[40];
+        std::snprintf(text, sizeof text, "%g", d);
+        return std::string(text);
+    };
+    std::smatch m;
+    for (const auto& message : kMessages) {
+        if (!std::regex_match(what, m, message.pattern)) continue;
+        std::string v[4];
+        for (std::size_t i = 1; i < m.size() && i <= 4; ++i) v[i - 1] = value(m[i].str());
+        return Tr(Fill(message.text, {v[0], v[1], v[2], v[3]}));
+    }
+    return what;
+}
+
 std::vector<CliCommand>& Commands() {
     static std::vector<CliCommand> commands;
     return commands;
@@ -95,6 +135,9 @@ int main(int argc, char** argv) {
     // Set before the subcommands are added: they take both over.
     app.formatter(std::make_shared<HelpFormatter>());
     app.set_help_flag("-h,--help", Tr(kHelpFlag));
+    app.failure_message([](const CLI::App*, const CLI::Error& e) {
+        return ParseErrorText(e.what()) + "\n" + Tr(kMoreHelp) + "\n";
+    });
     std::string language;
     app.add_option("--lang", language, Tr(kLanguageHelp))->check(CLI::IsMember({"de", "en"}));
     auto commands = Commands();

@@ -2246,5 +2246,41 @@
         <source>Verify failed: no answer from %1 while reading back</source>
         <translation>Prüfen fehlgeschlagen: keine Antwort von %1 beim Zurücklesen</translation>
     </message>
+    <message>
+        <source>%1 is required</source>
+        <translation>%1 fehlt</translation>
+    </message>
+    <message>
+        <source>%1 excludes %2</source>
+        <translation>%1 schließt %2 aus</translation>
+    </message>
+    <message>
+        <source>%1 requires %2</source>
+        <translation>%1 braucht %2</translation>
+    </message>
+    <message>
+        <source>A subcommand is required</source>
+        <translation>Ein Unterbefehl fehlt</translation>
+    </message>
+    <message>
+        <source>Not expected: %1</source>
+        <translation>Nicht erwartet: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not in the range %3 to %4</source>
+        <translation>%1: %2 liegt nicht im Bereich %3 bis %4</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not one of %3</source>
+        <translation>%1: %2 ist keiner von %3</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a value it takes</source>
+        <translation>%1: %2 ist kein zulässiger Wert</translation>
+    </message>
+    <message>
+        <source>%1: the value is missing</source>
+        <translation>%1: der Wert fehlt</translation>
+    </message>
 </context>
 </TS>

@@ -2246,5 +2246,41 @@
         <source>Verify failed: no answer from %1 while reading back</source>
         <translation>Verify failed: no answer from %1 while reading back</translation>
     </message>
+    <message>
+        <source>%1 is required</source>
+        <translation>%1 is required</translation>
+    </message>
+    <message>
+        <source>%1 excludes %2</source>
+        <translation>%1 excludes %2</translation>
+    </message>
+    <message>
+        <source>%1 requires %2</source>
+        <translation>%1 requires %2</translation>
+    </message>
+    <message>
+        <source>A subcommand is required</source>
+        <translation>A subcommand is required</translation>
+    </message>
+    <message>
+        <source>Not expected: %1</source>
+        <translation>Not expected: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not in the range %3 to %4</source>
+        <translation>%1: %2 is not in the range %3 to %4</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not one of %3</source>
+        <translation>%1: %2 is not one of %3</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a value it takes</source>
+        <translation>%1: %2 is not a value it takes</translation>
+    </message>
+    <message>
+        <source>%1: the value is missing</source>
+        <translation>%1: the value is missing</translation>
+    </message>
 </context>
 </TS>

@@ -97,24 +97,35 @@ TEST(CliImport, WritesXYFormatTheEditorReads) {
     EXPECT_TRUE(ui.messages.empty());
 }
 
-// The help reads in one language throughout: the tool's frame as well as
-// the options' own texts.
+// The help and CLI11's usage errors read in one language throughout: the
+// tool's frame as well as the options' own texts.
 TEST(CliHelp, ShowsNoTextOfTheOtherLanguage) {
     const struct {
         const char* lang;
         std::vector<const char*> foreign;
     } cases[] = {
-        {"de", {"Usage:", "Options:", "Print this help", "REQUIRED", "write the filter here"}},
-        {"en", {"Aufruf:", "Optionen:", "Diese Hilfe", "PFLICHT", "hierhin schreiben"}},
+        {"de",
+         {"Usage:", "Options:", "Print this help", "REQUIRED", "write the filter here",
+          "is required", "Run with --help"}},
+        {"en", {"Aufruf:", "Optionen:", "Diese Hilfe", "PFLICHT", "hierhin schreiben", "fehlt"}},
+    };
+    const struct {
+        const char* args;
+        int status;
+        const char* shows;  // a part of the output in either language
+    } commands[] = {
+        {"dsp write-filter --help", 0, "-h,--help"},
+        {"synth --help", 0, "--fit-headroom"},
+        {"dsp ping", 2, "--port"},
     };
     for (const auto& c : cases) {
-        for (const char* command : {"dsp write-filter --help", "synth --help"}) {
-            const Outcome help = RunTool(std::string("--lang ") + c.lang + " " + command);
-            ASSERT_EQ(help.status, 0) << help.output;
-            ASSERT_NE(help.output.find("-h,--help"), std::string::npos);
+        for (const auto& command : commands) {
+            const Outcome out = RunTool(std::string("--lang ") + c.lang + " " + command.args);
+            ASSERT_EQ(out.status, command.status) << out.output;
+            ASSERT_NE(out.output.find(command.shows), std::string::npos) << out.output;
             for (const char* text : c.foreign)
-                EXPECT_EQ(help.output.find(text), std::string::npos)
-                    << c.lang << " " << command << ": " << text;
+                EXPECT_EQ(out.output.find(text), std::string::npos)
+                    << c.lang << " " << command.args << ": " << text;
         }
     }
 }
