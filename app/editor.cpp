@@ -135,10 +135,8 @@ void Editor::LoadFrequencyResponse() {
     auto name = ChooseReadableFile();
     if (!name) return;
     ws_.CurrentDiagram = FrequencyResponseDiagram;
-    if (auto list = ReadCurveForLoad(*name, false, ui_)) {
-        ClearSlots(ws_.Current());
-        SetSlot(ws_.Current(), 1, *name, std::move(*list));
-    }
+    if (auto list = ReadCurveForLoad(*name, false, ui_))
+        ReplaceCurves(ws_, ws_.CurrentDiagram, CurveRole::Desired, *name, std::move(*list));
     view_.RequestRepaint();
 }
 
@@ -146,10 +144,8 @@ void Editor::LoadGroupDelay() {
     auto name = ChooseReadableFile();
     if (!name) return;
     ws_.CurrentDiagram = GroupDelayDiagram;
-    if (auto list = ReadCurveForLoad(*name, false, ui_)) {
-        ClearSlots(ws_.Current());
-        SetSlot(ws_.Current(), 1, *name, std::move(*list));
-    }
+    if (auto list = ReadCurveForLoad(*name, false, ui_))
+        ReplaceCurves(ws_, ws_.CurrentDiagram, CurveRole::Desired, *name, std::move(*list));
     view_.RequestRepaint();
 }
 
@@ -162,9 +158,8 @@ void Editor::LoadImpulse(bool impFormat) {
     if (ws_.CurrentDiagram != ImpulseResponseDiagram && ws_.CurrentDiagram != ImpulsRoomDiagram)
         ws_.CurrentDiagram = ImpulseResponseDiagram;
     if (auto list = ReadCurveForLoad(*name, impFormat, ui_)) {
-        ClearSlots(ws_.Current());
         NumberPoints(*list, 0);
-        SetSlot(ws_.Current(), 1, *name, std::move(*list));
+        ReplaceCurves(ws_, ws_.CurrentDiagram, CurveRole::Impulse, *name, std::move(*list));
         AutoRange(ws_.Current());
     }
     view_.RequestRepaint();
@@ -185,7 +180,7 @@ void Editor::LoadZielfunktion() {
     ws_.CurrentDiagram = ImpulsRoomDiagram;
     if (auto list = ReadCurveForLoad(*name, false, ui_)) {
         NumberPoints(*list, 0);
-        SetSlot(ws_.Current(), 3, "dest", std::move(*list));
+        SetCurve(ws_, ws_.CurrentDiagram, CurveRole::TargetFunction, "dest", std::move(*list));
         AutoRange(ws_.Current());
     }
     view_.RequestRepaint();
@@ -195,7 +190,8 @@ void Editor::Save(const char* filter,
                   void (*writer)(const std::string&, const PointList&, UserInterface&)) {
     auto name = ui_.ChooseSaveFile(filter);
     if (!name) return;
-    const PointList& list = ws_.Current().Slot(1).points;
+    // The curve the engineer drew or loaded: in the impulse diagrams the impulse.
+    const PointList& list = ws_.Current(CurveRole::Desired).points;
     if (name->empty() || list.empty()) {
         ui_.Message(QV_TR("Fehler beim Speichern"));
         return;
