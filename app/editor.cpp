@@ -1,11 +1,13 @@
 #include "app/editor.h"
 
 #include <exception>
+#include <utility>
 
 #include "app/filter_workflow.h"
 #include "app/impulse_commands.h"
 #include "curves/curve_files.h"
 #include "curves/tr.h"
+#include "diagram/diagram_layout.h"
 #include "diagram/ranges.h"
 #include "dsp_math/spectrum_shaping.h"
 
@@ -61,6 +63,19 @@ void Editor::Run(const std::function<void()>& command, bool recordUndo) {
 void Editor::EndCurveChange() {
     history_.Commit(ws_);
     UpdateUndoItems();
+}
+
+void Editor::SetViewSize(std::int32_t width, std::int32_t height) {
+    ws_.ViewWidth = width;
+    ws_.ViewHeight = height;
+}
+
+void Editor::LayOutShownDiagram(std::int32_t width, std::int32_t height) {
+    LayOutDiagram(ws_.Current(), width, height);
+}
+
+void Editor::SetEditedCurve(PointList points) {
+    ws_.Current(CurveRole::Desired).points = std::move(points);
 }
 
 void Editor::UpdateUndoItems() {
