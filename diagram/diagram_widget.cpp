@@ -9,6 +9,14 @@
 #include "diagram/qt_canvas.h"
 
 namespace qv {
+namespace {
+
+// The mouse edits a diagram's first curve.
+const CurveSlot& EditedCurve(const Diagram& d) {
+    return d.Slot(1);
+}
+
+}  // namespace
 
 DiagramWidget::DiagramWidget(ShownDiagram shown, LayOut layOut, QWidget* parent)
     : QWidget(parent),
@@ -48,7 +56,8 @@ bool DiagramWidget::Edit(Handler handler) {
     // The editing works on a copy; only its curve goes back, as a report.
     Diagram copy = shown;
     const bool repaintNeeded = handler(MouseView{copy, width(), height()});
-    if (copy.Slot(1).points != shown.Slot(1).points) Q_EMIT curveEdited(copy.Slot(1).points);
+    if (EditedCurve(copy).points != EditedCurve(shown).points)
+        Q_EMIT curveEdited(EditedCurve(copy).points);
     return repaintNeeded;
 }
 
@@ -62,7 +71,7 @@ void DiagramWidget::resizeEvent(QResizeEvent* event) {
 void DiagramWidget::mousePressEvent(QMouseEvent* event) {
     const QPoint p = event->position().toPoint();
     const MouseButtons state = ButtonState(event->buttons(), event->modifiers());
-    if (state == kLeftButton && shown_().Slot(1).marked == 1 && !editing_) {
+    if (state == kLeftButton && EditedCurve(shown_()).marked == 1 && !editing_) {
         editing_ = true;
         Q_EMIT curveEditStarted();
     }
