@@ -263,6 +263,7 @@ void TForm1::BuildControls() {
     connect(area_, &DiagramWidget::areaResized, this,
             [this](int w, int h) { editor_.SetViewSize(w, h); });
     connect(area_, &DiagramWidget::curveEditFinished, this, [this] {
+        if (beforeCurveEditEnds) beforeCurveEditEnds();
         editor_.EndCurveChange();
         if (onDocumentTouched) onDocumentTouched();
         ShowStatusLines();
