@@ -68,16 +68,14 @@ TEST(DiagramWidget, DrawsTheShownDiagramAndReportsEditsWithoutMakingThem) {
                         LayOutDiagram(d, width, height);
                     });
     w.resize(kWidth, kHeight);
-    int started = 0, finished = 0, areaWidth = 0;
+    int started = 0, finished = 0;
     std::vector<PointList> edits;
     QObject::connect(&w, &DiagramWidget::curveEditStarted, [&] { ++started; });
     QObject::connect(&w, &DiagramWidget::curveEditFinished, [&] { ++finished; });
     QObject::connect(&w, &DiagramWidget::curveEdited,
                      [&](const PointList& points) { edits.push_back(points); });
-    QObject::connect(&w, &DiagramWidget::areaResized, [&](int width, int) { areaWidth = width; });
     QImage shot(kWidth, kHeight, QImage::Format_RGB32);
     w.render(&shot);  // grab() would leave a window device that crashes at exit
-    EXPECT_EQ(areaWidth, kWidth);
     EXPECT_EQ(layOuts, 1);
     EXPECT_EQ(d.areaRight, kWidth);
     EXPECT_EQ(w.labels().title, "Impuls Response");
@@ -100,10 +98,7 @@ TEST(DiagramWidget, DrawsTheShownDiagramAndReportsEditsWithoutMakingThem) {
     EXPECT_EQ(d.Slot(1).points.size(), 2u);
     EXPECT_EQ(started, 1);
     EXPECT_EQ(finished, 1);
-    // Moves without a button and presses that change nothing report nothing.
-    d.Slot(1).points = edits[0];
-    send(QEvent::MouseMove, Qt::NoButton, Qt::NoButton);
-    send(QEvent::MouseButtonPress, Qt::RightButton, Qt::RightButton);
+    send(QEvent::MouseButtonPress, Qt::RightButton, Qt::RightButton);  // changes nothing
     EXPECT_EQ(edits.size(), 1u);
     EXPECT_EQ(DiagramWidget::ButtonState(Qt::LeftButton, Qt::ShiftModifier),
               kLeftButton | kShiftKey);
