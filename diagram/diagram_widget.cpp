@@ -54,10 +54,11 @@ template <typename Handler>
 bool DiagramWidget::Edit(Handler handler) {
     const Diagram& shown = shown_();
     // The editing works on a copy; only its curve goes back, as a report.
-    Diagram copy = shown;
-    const bool repaintNeeded = handler(MouseView{copy, width(), height()});
-    if (EditedCurve(copy).points != EditedCurve(shown).points)
-        Q_EMIT curveEdited(EditedCurve(copy).points);
+    // Assigning into the kept copy reuses its storage on every move of a drag.
+    copy_ = shown;
+    const bool repaintNeeded = handler(MouseView{copy_, width(), height()});
+    if (EditedCurve(copy_).points != EditedCurve(shown).points)
+        Q_EMIT curveEdited(EditedCurve(copy_).points);
     return repaintNeeded;
 }
 

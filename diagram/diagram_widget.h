@@ -60,6 +60,7 @@ class DiagramWidget : public QWidget {
 
     ShownDiagram shown_;
     LayOut layOut_;
+    Diagram copy_;  // what the mouse edits
     MouseEditor mouse_;
     DiagramLabels labels_;
     bool drawLabels_ = false;
