@@ -2143,6 +2143,126 @@
         <source>where the filter would clip, lower the target by the named amount first</source>
         <translation>wo das Filter übersteuern würde, das Ziel zuerst um den genannten Betrag absenken</translation>
     </message>
+    <message>
+        <source>tilt</source>
+        <translation>Neigung</translation>
+    </message>
+    <message>
+        <source>house curve</source>
+        <translation>Zielkurve</translation>
+    </message>
+    <message>
+        <source>flat</source>
+        <translation>flach</translation>
+    </message>
+    <message>
+        <source>text response</source>
+        <translation>Text-Frequenzgang</translation>
+    </message>
+    <message>
+        <source>audio impulse</source>
+        <translation>Audio-Impuls</translation>
+    </message>
+    <message>
+        <source>text impulse</source>
+        <translation>Text-Impuls</translation>
+    </message>
+    <message>
+        <source>%1: no curve; design %2 taps at %3 Hz</source>
+        <translation>%1: keine Kurve; Entwurf %2 Taps bei %3 Hz</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3 points; design %4 taps at %5 Hz</source>
+        <translation>%1: %2, %3 Punkte; Entwurf %4 Taps bei %5 Hz</translation>
+    </message>
+    <message>
+        <source>Title: %1</source>
+        <translation>Titel: %1</translation>
+    </message>
+    <message>
+        <source>File: %1 (format %2, %3)</source>
+        <translation>Datei: %1 (Format %2, %3)</translation>
+    </message>
+    <message>
+        <source>Created: %1, changed: %2</source>
+        <translation>Angelegt: %1, geändert: %2</translation>
+    </message>
+    <message>
+        <source>Notes: %1</source>
+        <translation>Notizen: %1</translation>
+    </message>
+    <message>
+        <source>Current diagram: %1</source>
+        <translation>Aktuelles Diagramm: %1</translation>
+    </message>
+    <message>
+        <source>Diagrams:</source>
+        <translation>Diagramme:</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot;: %3 points, marked</source>
+        <translation>%1 &quot;%2&quot;: %3 Punkte, markiert</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot;: %3 points</source>
+        <translation>%1 &quot;%2&quot;: %3 Punkte</translation>
+    </message>
+    <message>
+        <source>Filters:</source>
+        <translation>Filter:</translation>
+    </message>
+    <message>
+        <source>%1 dB/octave</source>
+        <translation>%1 dB/Oktave</translation>
+    </message>
+    <message>
+        <source>1/%1 octave</source>
+        <translation>1/%1 Oktave</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>Settings:</source>
+        <translation>Einstellungen:</translation>
+    </message>
+    <message>
+        <source>room: depth %1 cm, width %2 cm</source>
+        <translation>Raum: Tiefe %1 cm, Breite %2 cm</translation>
+    </message>
+    <message>
+        <source>processing: length %1</source>
+        <translation>Verarbeitung: Länge %1</translation>
+    </message>
+    <message>
+        <source>DSP: Set %1, rate code %2</source>
+        <translation>DSP: Set %1, Ratencode %2</translation>
+    </message>
+    <message>
+        <source>correction: %1 ... %2 Hz, boost %3 dB, cut %4 dB, smoothing %5, target %6</source>
+        <translation>Korrektur: %1 ... %2 Hz, Anhebung %3 dB, Absenkung %4 dB, Glättung %5, Ziel %6</translation>
+    </message>
+    <message>
+        <source>0 dB at %1 Hz</source>
+        <translation>0 dB bei %1 Hz</translation>
+    </message>
+    <message>
+        <source>delay up to %1 ms</source>
+        <translation>Laufzeit bis %1 ms</translation>
+    </message>
+    <message>
+        <source>Measurements: none</source>
+        <translation>Messungen: keine</translation>
+    </message>
+    <message>
+        <source>Measurements:</source>
+        <translation>Messungen:</translation>
+    </message>
+    <message>
+        <source>average of %1 (%2):</source>
+        <translation>Mittel aus %1 (%2):</translation>
+    </message>
 </context>
 <context>
     <name>std</name>

@@ -2143,6 +2143,126 @@
         <source>where the filter would clip, lower the target by the named amount first</source>
         <translation>where the filter would clip, lower the target by the named amount first</translation>
     </message>
+    <message>
+        <source>tilt</source>
+        <translation>tilt</translation>
+    </message>
+    <message>
+        <source>house curve</source>
+        <translation>house curve</translation>
+    </message>
+    <message>
+        <source>flat</source>
+        <translation>flat</translation>
+    </message>
+    <message>
+        <source>text response</source>
+        <translation>text response</translation>
+    </message>
+    <message>
+        <source>audio impulse</source>
+        <translation>audio impulse</translation>
+    </message>
+    <message>
+        <source>text impulse</source>
+        <translation>text impulse</translation>
+    </message>
+    <message>
+        <source>%1: no curve; design %2 taps at %3 Hz</source>
+        <translation>%1: no curve; design %2 taps at %3 Hz</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3 points; design %4 taps at %5 Hz</source>
+        <translation>%1: %2, %3 points; design %4 taps at %5 Hz</translation>
+    </message>
+    <message>
+        <source>Title: %1</source>
+        <translation>Title: %1</translation>
+    </message>
+    <message>
+        <source>File: %1 (format %2, %3)</source>
+        <translation>File: %1 (format %2, %3)</translation>
+    </message>
+    <message>
+        <source>Created: %1, changed: %2</source>
+        <translation>Created: %1, changed: %2</translation>
+    </message>
+    <message>
+        <source>Notes: %1</source>
+        <translation>Notes: %1</translation>
+    </message>
+    <message>
+        <source>Current diagram: %1</source>
+        <translation>Current diagram: %1</translation>
+    </message>
+    <message>
+        <source>Diagrams:</source>
+        <translation>Diagrams:</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot;: %3 points, marked</source>
+        <translation>%1 &quot;%2&quot;: %3 points, marked</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot;: %3 points</source>
+        <translation>%1 &quot;%2&quot;: %3 points</translation>
+    </message>
+    <message>
+        <source>Filters:</source>
+        <translation>Filters:</translation>
+    </message>
+    <message>
+        <source>%1 dB/octave</source>
+        <translation>%1 dB/octave</translation>
+    </message>
+    <message>
+        <source>1/%1 octave</source>
+        <translation>1/%1 octave</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>Settings:</source>
+        <translation>Settings:</translation>
+    </message>
+    <message>
+        <source>room: depth %1 cm, width %2 cm</source>
+        <translation>room: depth %1 cm, width %2 cm</translation>
+    </message>
+    <message>
+        <source>processing: length %1</source>
+        <translation>processing: length %1</translation>
+    </message>
+    <message>
+        <source>DSP: Set %1, rate code %2</source>
+        <translation>DSP: Set %1, rate code %2</translation>
+    </message>
+    <message>
+        <source>correction: %1 ... %2 Hz, boost %3 dB, cut %4 dB, smoothing %5, target %6</source>
+        <translation>correction: %1 ... %2 Hz, boost %3 dB, cut %4 dB, smoothing %5, target %6</translation>
+    </message>
+    <message>
+        <source>0 dB at %1 Hz</source>
+        <translation>0 dB at %1 Hz</translation>
+    </message>
+    <message>
+        <source>delay up to %1 ms</source>
+        <translation>delay up to %1 ms</translation>
+    </message>
+    <message>
+        <source>Measurements: none</source>
+        <translation>Measurements: none</translation>
+    </message>
+    <message>
+        <source>Measurements:</source>
+        <translation>Measurements:</translation>
+    </message>
+    <message>
+        <source>average of %1 (%2):</source>
+        <translation>average of %1 (%2):</translation>
+    </message>
 </context>
 <context>
     <name>std</name>
