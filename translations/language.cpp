@@ -116,10 +116,10 @@ std::optional<std::vector<std::string>> MatchFilled(std::string_view source,
 
 }  // namespace
 
-std::string Language::CoreText(const std::string& text) const {
+std::optional<std::string> Language::Sentence(const std::string& text) const {
     if (auto it = table_.find(text); it != table_.end()) return it->second;
     // A filled sentence: its translation with the same values, each value
-    // itself translated when it is a known text (a step, a unit).
+    // itself translated when it is a known text or sentence ("3 rows").
     std::size_t bestLiteral = 0;
     std::string filled;
     for (const auto& [source, translation] : table_) {
@@ -138,8 +138,8 @@ std::string Language::CoreText(const std::string& text) const {
                 translation[i + 1] <= '9') {
                 const std::string& v =
                     (*values)[static_cast<std::size_t>(translation[i + 1] - '1')];
-                auto known = table_.find(v);
-                filled += known != table_.end() ? known->second : v;
+                // A value is shorter than its sentence, so this ends.
+                filled += v.empty() ? v : Sentence(v).value_or(v);
                 ++i;
                 continue;
             }
@@ -147,6 +147,25 @@ std::string Language::CoreText(const std::string& text) const {
         }
     }
     if (bestLiteral > 0) return filled;
+    return std::nullopt;
+}
+
+std::string Language::CoreText(const std::string& text) const {
+    if (auto sentence = Sentence(text)) return *sentence;
+    // A report: each line on its own.
+    if (text.find('\n') != std::string::npos) {
+        std::string out;
+        std::size_t from = 0;
+        while (true) {
+            const std::size_t end = text.find('\n', from);
+            const std::string line = text.substr(from, end == std::string::npos ? end : end - from);
+            out += line.empty() ? line : CoreText(line);
+            if (end == std::string::npos) break;
+            out += '\n';
+            from = end + 1;
+        }
+        return out;
+    }
     // "Fehler beim Zugriff auf " + file + "." : translate the known parts.
     std::size_t headLength = 0, tailLength = 0;
     std::string head, tail;
