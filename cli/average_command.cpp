@@ -47,7 +47,7 @@ int Run(const AverageOptions& o) {
     } catch (const ImportOptionError& e) {
         throw UsageError(e.what());
     }
-    std::cerr << m.report.Text() << "\n";
+    std::cerr << Tr(m.report.Text()) << "\n";
     if (!Write(o.level, m.level, ui)) return kExitRefused;
     if (!o.groupDelay.empty() && !Write(o.groupDelay, m.groupDelay, ui)) return kExitRefused;
     return kExitOk;

@@ -38,7 +38,7 @@ int Run(const ImportCliOptions& o) {
         };
         m = ImportForCommand(o.file, options);
     }
-    std::cerr << m.report.Text() << "\n";
+    std::cerr << Tr(m.report.Text()) << "\n";
     // Everything is checked before the first file is written.
     if (!o.level.empty() && m.level.empty()) {
         std::cerr << "The file gives no level; nothing written.\n";

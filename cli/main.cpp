@@ -48,7 +48,7 @@ int main(int argc, char** argv) {
         try {
             return run();
         } catch (const UsageError& e) {
-            std::cerr << "quorvane-cli " << sub->get_name() << ": " << e.what()
+            std::cerr << "quorvane-cli " << sub->get_name() << ": " << Tr(e.what())
                       << "\nRun with --help for more information.\n";
             return kExitUsage;
         } catch (const std::exception& e) {

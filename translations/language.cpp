@@ -10,7 +10,14 @@
 namespace qv {
 namespace {
 
-// Every finished translation of a Linguist file that differs from its source.
+bool HasPlaceholder(const QString& text) {
+    for (qsizetype i = 0; i + 1 < text.size(); ++i)
+        if (text[i] == u'%' && text[i + 1] >= u'1' && text[i + 1] <= u'9') return true;
+    return false;
+}
+
+// Every finished translation of a Linguist file that differs from its source,
+// and every sentence with values.
 std::map<std::string, std::string> ReadTable(const QString& path) {
     std::map<std::string, std::string> table;
     QFile file(path);
@@ -27,7 +34,10 @@ std::map<std::string, std::string> ReadTable(const QString& path) {
             unfinished = !type.isEmpty();
             translation = xml.readElementText();
         } else if (xml.isEndElement() && xml.name() == u"message") {
-            if (!unfinished && !translation.isEmpty() && translation != source)
+            // A sentence with values stays even when it reads the same: its
+            // values may be known texts that are translated.
+            if (!unfinished && !translation.isEmpty() &&
+                (translation != source || HasPlaceholder(source)))
                 table.emplace(source.toStdString(), translation.toStdString());
             source.clear();
             translation.clear();
@@ -118,6 +128,8 @@ std::optional<std::vector<std::string>> MatchFilled(std::string_view source,
 
 std::optional<std::string> Language::Sentence(const std::string& text) const {
     if (auto it = table_.find(text); it != table_.end()) return it->second;
+    // A value never spans lines: a report is read line by line.
+    if (text.find('\n') != std::string::npos) return std::nullopt;
     // A filled sentence: its translation with the same values, each value
     // itself translated when it is a known text or sentence ("3 rows").
     std::size_t bestLiteral = 0;

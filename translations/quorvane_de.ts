@@ -12,14 +12,6 @@
         <translation>   Fehler !!!  </translation>
     </message>
     <message>
-        <source>Weitere fehlerhafte Zeilen in </source>
-        <translation>Weitere fehlerhafte Zeilen in </translation>
-    </message>
-    <message>
-        <source> werden nicht gemeldet.</source>
-        <translation> werden nicht gemeldet.</translation>
-    </message>
-    <message>
         <source>Group Delay</source>
         <translation>Group Delay</translation>
     </message>
@@ -507,6 +499,269 @@
         <source>Live</source>
         <translation>Live</translation>
     </message>
+    <message>
+        <source>%1 is not a readable audio file (no channels or rate).</source>
+        <translation>%1 ist keine lesbare Audiodatei (keine Kanäle oder Rate).</translation>
+    </message>
+    <message>
+        <source>%1 holds no audio frames.</source>
+        <translation>%1 enthält keine Audio-Frames.</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 frames; impulses of up to %3 frames are imported.</source>
+        <translation>%1 enthält %2 Frames; importiert werden Impulse bis %3 Frames.</translation>
+    </message>
+    <message>
+        <source>Channel %1 is not there: %2 has %3.</source>
+        <translation>Kanal %1 fehlt: %2 hat %3.</translation>
+    </message>
+    <message>
+        <source>%1 channel</source>
+        <translation>%1 Kanal</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 Kanäle</translation>
+    </message>
+    <message>
+        <source>%1 could not be read (%2).</source>
+        <translation>%1 konnte nicht gelesen werden (%2).</translation>
+    </message>
+    <message>
+        <source>text response</source>
+        <translation>Frequenzgang als Text</translation>
+    </message>
+    <message>
+        <source>text impulse</source>
+        <translation>Impuls als Text</translation>
+    </message>
+    <message>
+        <source>audio impulse</source>
+        <translation>Impuls als Audiodatei</translation>
+    </message>
+    <message>
+        <source>The frequency-dependent window takes 1 to 1000 cycles.</source>
+        <translation>Das frequenzabhängige Fenster nimmt 1 bis 1000 Perioden.</translation>
+    </message>
+    <message>
+        <source>The sample rate must be a positive number of Hz.</source>
+        <translation>Die Abtastrate muss eine positive Zahl in Hz sein.</translation>
+    </message>
+    <message>
+        <source>The impulse holds fewer than two samples.</source>
+        <translation>Der Impuls hat weniger als zwei Abtastwerte.</translation>
+    </message>
+    <message>
+        <source>The impulse holds a NaN or infinite sample at sample %1; it is not imported.</source>
+        <translation>Der Impuls hat bei Abtastwert %1 einen NaN- oder unendlichen Wert; er wird nicht importiert.</translation>
+    </message>
+    <message>
+        <source>The impulse is silent: every sample is zero.</source>
+        <translation>Der Impuls ist stumm: alle Abtastwerte sind null.</translation>
+    </message>
+    <message>
+        <source>A gate must run from an earlier to a later time.</source>
+        <translation>Ein Fenster muss von einer früheren zu einer späteren Zeit reichen.</translation>
+    </message>
+    <message>
+        <source>The gate %1 to %2 ms lies outside the impulse, which runs from %3 to %4 ms around its peak.</source>
+        <translation>Das Fenster %1 bis %2 ms liegt außerhalb des Impulses, der von %3 bis %4 ms um seine Spitze reicht.</translation>
+    </message>
+    <message>
+        <source>The gate %1 to %2 ms holds fewer than 8 samples of the impulse.</source>
+        <translation>Das Fenster %1 bis %2 ms enthält weniger als 8 Abtastwerte des Impulses.</translation>
+    </message>
+    <message>
+        <source>The gated impulse is silent: every sample is zero.</source>
+        <translation>Der gefensterte Impuls ist stumm: alle Abtastwerte sind null.</translation>
+    </message>
+    <message>
+        <source>The analysed impulse is too short to resolve any frequency.</source>
+        <translation>Der ausgewertete Impuls ist zu kurz, um eine Frequenz aufzulösen.</translation>
+    </message>
+    <message>
+        <source>Averaging needs 2 to 16 measurements; one was given.</source>
+        <translation>Mitteln braucht 2 bis 16 Messungen; eine wurde angegeben.</translation>
+    </message>
+    <message>
+        <source>Averaging needs 2 to 16 measurements; none were given.</source>
+        <translation>Mitteln braucht 2 bis 16 Messungen; keine wurde angegeben.</translation>
+    </message>
+    <message>
+        <source>Averaging takes at most 16 measurements; %1 were given.</source>
+        <translation>Mitteln nimmt höchstens 16 Messungen; %1 wurden angegeben.</translation>
+    </message>
+    <message>
+        <source>A measurement to average holds no level.</source>
+        <translation>Eine zu mittelnde Messung enthält keinen Pegel.</translation>
+    </message>
+    <message>
+        <source>The measurements share no frequency range: nothing to average.</source>
+        <translation>Die Messungen haben keinen gemeinsamen Frequenzbereich: nichts zu mitteln.</translation>
+    </message>
+    <message>
+        <source>Vector averaging needs impulses: %1</source>
+        <translation>Vektormittelung braucht Impulse: %1</translation>
+    </message>
+    <message>
+        <source>Vector averaging needs one sample rate: %1 is at %2 Hz, %3 at %4 Hz. Resample them, or average as power.</source>
+        <translation>Vektormittelung braucht eine Abtastrate: %1 hat %2 Hz, %3 hat %4 Hz. Umtasten oder leistungsgemittelt mitteln.</translation>
+    </message>
+    <message>
+        <source>The first measurement&apos;s gate and window apply to the average.</source>
+        <translation>Fenster der ersten Messung gelten für den Mittelwert.</translation>
+    </message>
+    <message>
+        <source>%1 is empty.</source>
+        <translation>%1 ist leer.</translation>
+    </message>
+    <message>
+        <source>%1 is not a measurement: it is a binary file.</source>
+        <translation>%1 ist keine Messung: es ist eine Binärdatei.</translation>
+    </message>
+    <message>
+        <source>The gate reaches past the impulse; it is cut there.</source>
+        <translation>Das Fenster reicht über den Impuls hinaus; es wird dort abgeschnitten.</translation>
+    </message>
+    <message>
+        <source>%1 holds a coherence (0 to 1), not a level in dB: it is not imported.</source>
+        <translation>%1 enthält eine Kohärenz (0 bis 1), keinen Pegel in dB: wird nicht importiert.</translation>
+    </message>
+    <message>
+        <source>%1 holds an impedance (ohms), not a level in dB: it is not imported.</source>
+        <translation>%1 enthält eine Impedanz (Ohm), keinen Pegel in dB: wird nicht importiert.</translation>
+    </message>
+    <message>
+        <source>The given sample rate is used, not the header&apos;s.</source>
+        <translation>Die angegebene Abtastrate gilt, nicht die aus dem Dateikopf.</translation>
+    </message>
+    <message>
+        <source>Sample rate from the header&apos;s sample interval.</source>
+        <translation>Abtastrate aus dem Abtastintervall im Dateikopf.</translation>
+    </message>
+    <message>
+        <source>%1 holds one sample a line: give the sample rate of this text impulse.</source>
+        <translation>%1 enthält einen Abtastwert je Zeile: Abtastrate dieses Text-Impulses angeben.</translation>
+    </message>
+    <message>
+        <source>Column pair %1 is not there: %2 offers %3.</source>
+        <translation>Spaltenpaar %1 fehlt: %2 bietet %3.</translation>
+    </message>
+    <message>
+        <source>%1 pair</source>
+        <translation>%1 Paar</translation>
+    </message>
+    <message>
+        <source>%1 pairs</source>
+        <translation>%1 Paare</translation>
+    </message>
+    <message>
+        <source>A gate applies to impulses only.</source>
+        <translation>Ein Fenster gilt nur für Impulse.</translation>
+    </message>
+    <message>
+        <source>The sample rate is not used: the file holds a response.</source>
+        <translation>Die Abtastrate wird nicht verwendet: die Datei enthält einen Frequenzgang.</translation>
+    </message>
+    <message>
+        <source>The frequency-dependent window is not used: the file holds a response.</source>
+        <translation>Das frequenzabhängige Fenster wird nicht verwendet: die Datei enthält einen Frequenzgang.</translation>
+    </message>
+    <message>
+        <source>Column pair %1 of %2: %3.</source>
+        <translation>Spaltenpaar %1 von %2: %3.</translation>
+    </message>
+    <message>
+        <source>The given sample rate is not used: the file carries its own.</source>
+        <translation>Die angegebene Abtastrate wird nicht verwendet: die Datei hat ihre eigene.</translation>
+    </message>
+    <message>
+        <source>%1 holds a response, not an impulse.</source>
+        <translation>%1 enthält einen Frequenzgang, keinen Impuls.</translation>
+    </message>
+    <message>
+        <source>TAB separated</source>
+        <translation>TAB-getrennt</translation>
+    </message>
+    <message>
+        <source>semicolon separated</source>
+        <translation>durch Semikolon getrennt</translation>
+    </message>
+    <message>
+        <source>comma separated</source>
+        <translation>durch Komma getrennt</translation>
+    </message>
+    <message>
+        <source>blank separated</source>
+        <translation>durch Leerzeichen getrennt</translation>
+    </message>
+    <message>
+        <source>%1 gives %2 above 0 Hz; a response needs at least two.</source>
+        <translation>%1 liefert %2 über 0 Hz; ein Frequenzgang braucht mindestens zwei.</translation>
+    </message>
+    <message>
+        <source>%1 frequency</source>
+        <translation>%1 Frequenz</translation>
+    </message>
+    <message>
+        <source>%1 frequencies</source>
+        <translation>%1 Frequenzen</translation>
+    </message>
+    <message>
+        <source>No group delay at %1 where the phase changes beyond measure.</source>
+        <translation>Keine Gruppenlaufzeit bei %1, wo sich die Phase unmessbar stark ändert.</translation>
+    </message>
+    <message>
+        <source>pair %1</source>
+        <translation>Paar %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a measurement: it holds no rows of numbers.</source>
+        <translation>%1 ist keine Messung: es enthält keine Zahlenzeilen.</translation>
+    </message>
+    <message>
+        <source>The file holds more than %1 rows; it is not imported.</source>
+        <translation>Die Datei hat mehr als %1 Zeilen; sie wird nicht importiert.</translation>
+    </message>
+    <message>
+        <source>The impulse holds a NaN or infinite sample in line %1; it is not imported.</source>
+        <translation>Der Impuls hat in Zeile %1 einen NaN- oder unendlichen Wert; er wird nicht importiert.</translation>
+    </message>
+    <message>
+        <source>The impulse holds more than %1 samples; it is not imported.</source>
+        <translation>Der Impuls hat mehr als %1 Abtastwerte; er wird nicht importiert.</translation>
+    </message>
+</context>
+<context>
+    <name>qv::AverageReport</name>
+    <message>
+        <source>Average of %1 measurements, power method.</source>
+        <translation>Mittelwert aus %1 Messungen, Leistungsmittelung.</translation>
+    </message>
+    <message>
+        <source>Average of %1 measurements, dB method.</source>
+        <translation>Mittelwert aus %1 Messungen, dB-Mittelung.</translation>
+    </message>
+    <message>
+        <source>Average of %1 measurements, vector method.</source>
+        <translation>Mittelwert aus %1 Messungen, Vektormittelung.</translation>
+    </message>
+    <message>
+        <source>%1. %2 (reference)</source>
+        <translation>%1. %2 (Referenz)</translation>
+    </message>
+    <message>
+        <source>%1. %2, aligned by %3 ms</source>
+        <translation>%1. %2, um %3 ms ausgerichtet</translation>
+    </message>
+    <message>
+        <source>Group delay: %1 points, from the averaged impulse; late reads &lt; 0 ms.</source>
+        <translation>Gruppenlaufzeit: %1 Punkte, aus dem gemittelten Impuls; spät ist &lt; 0 ms.</translation>
+    </message>
+    <message>
+        <source>Group delay: none (vector averaging of impulses gives one).</source>
+        <translation>Gruppenlaufzeit: keine (Vektormittelung von Impulsen liefert eine).</translation>
+    </message>
 </context>
 <context>
     <name>qv::BoxHistory</name>
@@ -602,20 +857,103 @@
         <translation>Kanal </translation>
     </message>
     <message>
-        <source>Give the sample rate of this text impulse in Hz.</source>
-        <translation>Abtastrate dieses Text-Impulses in Hz angeben.</translation>
-    </message>
-    <message>
-        <source>The sample rate must be a positive number of Hz.</source>
-        <translation>Die Abtastrate muss eine positive Zahl in Hz sein.</translation>
-    </message>
-    <message>
-        <source>The gate runs from an earlier to a later time in ms around the peak.</source>
-        <translation>Das Fenster läuft von einer früheren zu einer späteren Zeit in ms um die Spitze.</translation>
-    </message>
-    <message>
         <source>Import cancelled.</source>
         <translation>Import abgebrochen.</translation>
+    </message>
+</context>
+<context>
+    <name>qv::ImportReport</name>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3.</source>
+        <translation>%1: %2, %3.</translation>
+    </message>
+    <message>
+        <source>%1: %2 read, %3 skipped (headers, comments, text).</source>
+        <translation>%1: %2 gelesen, %3 übersprungen (Kopfzeilen, Kommentare, Text).</translation>
+    </message>
+    <message>
+        <source>%1 line</source>
+        <translation>%1 Zeile</translation>
+    </message>
+    <message>
+        <source>%1 lines</source>
+        <translation>%1 Zeilen</translation>
+    </message>
+    <message>
+        <source>%1 sample</source>
+        <translation>%1 Abtastwert</translation>
+    </message>
+    <message>
+        <source>%1 samples</source>
+        <translation>%1 Abtastwerte</translation>
+    </message>
+    <message>
+        <source>Dropped %1 at or below 0 Hz.</source>
+        <translation>%1 bei oder unter 0 Hz verworfen.</translation>
+    </message>
+    <message>
+        <source>Dropped %1 with NaN or infinite values.</source>
+        <translation>%1 mit NaN- oder unendlichen Werten verworfen.</translation>
+    </message>
+    <message>
+        <source>Sorted the rows by frequency.</source>
+        <translation>Zeilen nach Frequenz sortiert.</translation>
+    </message>
+    <message>
+        <source>Merged %1 with a repeated frequency.</source>
+        <translation>%1 mit wiederholter Frequenz zusammengefasst.</translation>
+    </message>
+    <message>
+        <source>The phase column is zero everywhere: treated as absent.</source>
+        <translation>Die Phasenspalte ist überall null: als fehlend behandelt.</translation>
+    </message>
+    <message>
+        <source>Reduced %1 points to %2 by averaging in power on a logarithmic grid (%3 points per octave).</source>
+        <translation>%1 Punkte auf %2 reduziert, leistungsgemittelt auf logarithmischem Raster (%3 Punkte je Oktave).</translation>
+    </message>
+    <message>
+        <source>%1 Hz, %2 (%3 ms), channel %4 of %5.</source>
+        <translation>%1 Hz, %2 (%3 ms), Kanal %4 von %5.</translation>
+    </message>
+    <message>
+        <source>%1 Hz, %2 (%3 ms).</source>
+        <translation>%1 Hz, %2 (%3 ms).</translation>
+    </message>
+    <message>
+        <source>Peak at %1 ms.</source>
+        <translation>Spitze bei %1 ms.</translation>
+    </message>
+    <message>
+        <source>Gate %1 to %2 ms around the peak, half-Hann flanks.</source>
+        <translation>Fenster %1 bis %2 ms um die Spitze, halbe Hann-Flanken.</translation>
+    </message>
+    <message>
+        <source>No gate: the whole impulse is analysed.</source>
+        <translation>Kein Fenster: der ganze Impuls wird ausgewertet.</translation>
+    </message>
+    <message>
+        <source>Frequency-dependent window of %1 cycles for the level and the group delay.</source>
+        <translation>Frequenzabhängiges Fenster von %1 Perioden für Pegel und Gruppenlaufzeit.</translation>
+    </message>
+    <message>
+        <source>Frequency-dependent window of %1 cycles for the group delay.</source>
+        <translation>Frequenzabhängiges Fenster von %1 Perioden für die Gruppenlaufzeit.</translation>
+    </message>
+    <message>
+        <source>Data offset of %1 dB from the header added to the level.</source>
+        <translation>Datenversatz von %1 dB aus dem Dateikopf zum Pegel addiert.</translation>
+    </message>
+    <message>
+        <source>This file looks like a recording, not an impulse response: its energy is spread out, with no dominant peak.</source>
+        <translation>Diese Datei sieht nach einer Aufnahme aus, nicht nach einer Impulsantwort: ihre Energie ist verteilt, ohne ausgeprägte Spitze.</translation>
+    </message>
+    <message>
+        <source>Group delay: none.</source>
+        <translation>Gruppenlaufzeit: keine.</translation>
     </message>
 </context>
 <context>
@@ -627,6 +965,17 @@
     <message>
         <source>Lesefehler in </source>
         <translation>Lesefehler in </translation>
+    </message>
+</context>
+<context>
+    <name>qv::LineStream</name>
+    <message>
+        <source>Cannot open %1: %2.</source>
+        <translation>%1 lässt sich nicht öffnen: %2.</translation>
+    </message>
+    <message>
+        <source>Reading %1 failed: %2.</source>
+        <translation>Lesen von %1 fehlgeschlagen: %2.</translation>
     </message>
 </context>
 <context>
@@ -683,6 +1032,13 @@
     <message>
         <source>Smoothing works on curves over frequency (Hz).</source>
         <translation>Glättung arbeitet auf Kurven über der Frequenz (Hz).</translation>
+    </message>
+</context>
+<context>
+    <name>qv::SoundFile</name>
+    <message>
+        <source>%1 is not a readable audio file (%2).</source>
+        <translation>%1 ist keine lesbare Audiodatei (%2).</translation>
     </message>
 </context>
 <context>
@@ -1279,6 +1635,37 @@
     </message>
 </context>
 <context>
+    <name>qv::TextLayout</name>
+    <message>
+        <source>one sample a line, decimal point</source>
+        <translation>ein Abtastwert je Zeile, Dezimalpunkt</translation>
+    </message>
+    <message>
+        <source>one sample a line, decimal comma</source>
+        <translation>ein Abtastwert je Zeile, Dezimalkomma</translation>
+    </message>
+    <message>
+        <source>%1 column</source>
+        <translation>%1 Spalte</translation>
+    </message>
+    <message>
+        <source>%1 columns</source>
+        <translation>%1 Spalten</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <translation>%1, %2, %3</translation>
+    </message>
+    <message>
+        <source>decimal point</source>
+        <translation>Dezimalpunkt</translation>
+    </message>
+    <message>
+        <source>decimal comma</source>
+        <translation>Dezimalkomma</translation>
+    </message>
+</context>
+<context>
     <name>qv::cli</name>
     <message>
         <source>Filter in Set </source>
@@ -1338,6 +1725,58 @@
     <message>
         <source> Telegramme</source>
         <translation> Telegramme</translation>
+    </message>
+    <message>
+        <source>%1 row</source>
+        <translation>%1 Wertezeile</translation>
+    </message>
+    <message>
+        <source>%1 rows</source>
+        <translation>%1 Wertezeilen</translation>
+    </message>
+    <message>
+        <source>Group delay: %1 points, from the %2; late reads &lt; 0 ms.</source>
+        <translation>Gruppenlaufzeit: %1 Punkte, aus %2; spät ist &lt; 0 ms.</translation>
+    </message>
+    <message>
+        <source>Group delay: %1 points, from the impulse; late reads &lt; 0 ms.</source>
+        <translation>Gruppenlaufzeit: %1 Punkte, aus dem Impuls; spät ist &lt; 0 ms.</translation>
+    </message>
+    <message>
+        <source>Group delay: %1 points, from the group delay column; late reads &lt; 0 ms.</source>
+        <translation>Gruppenlaufzeit: %1 Punkte, aus der Laufzeitspalte; spät ist &lt; 0 ms.</translation>
+    </message>
+    <message>
+        <source>Group delay: %1 points, from the phase column (degrees); late reads &lt; 0 ms.</source>
+        <translation>Gruppenlaufzeit: %1 Punkte, aus der Phasenspalte (Grad); spät ist &lt; 0 ms.</translation>
+    </message>
+    <message>
+        <source>Group delay: %1 points, from the phase column (radians); late reads &lt; 0 ms.</source>
+        <translation>Gruppenlaufzeit: %1 Punkte, aus der Phasenspalte (Bogenmaß); spät ist &lt; 0 ms.</translation>
+    </message>
+    <message>
+        <source>Level: none.</source>
+        <translation>Pegel: keiner.</translation>
+    </message>
+    <message>
+        <source>Level: %1 points, %2 to %3.</source>
+        <translation>Pegel: %1 Punkte, %2 bis %3.</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2.</source>
+        <translation>%1 lässt sich nicht öffnen: %2.</translation>
+    </message>
+    <message>
+        <source>Reading %1 failed.</source>
+        <translation>Lesen von %1 fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>columns %1</source>
+        <translation>Spalten %1</translation>
+    </message>
+    <message>
+        <source>%1 (columns %2)</source>
+        <translation>%1 (Spalten %2)</translation>
     </message>
 </context>
 </TS>

@@ -12,14 +12,6 @@
         <translation>   Error!  </translation>
     </message>
     <message>
-        <source>Weitere fehlerhafte Zeilen in </source>
-        <translation>Further faulty lines in </translation>
-    </message>
-    <message>
-        <source> werden nicht gemeldet.</source>
-        <translation> are not reported.</translation>
-    </message>
-    <message>
         <source>Group Delay</source>
         <translation>Group Delay</translation>
     </message>
@@ -507,6 +499,269 @@
         <source>Live</source>
         <translation>Live</translation>
     </message>
+    <message>
+        <source>%1 is not a readable audio file (no channels or rate).</source>
+        <translation>%1 is not a readable audio file (no channels or rate).</translation>
+    </message>
+    <message>
+        <source>%1 holds no audio frames.</source>
+        <translation>%1 holds no audio frames.</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 frames; impulses of up to %3 frames are imported.</source>
+        <translation>%1 holds %2 frames; impulses of up to %3 frames are imported.</translation>
+    </message>
+    <message>
+        <source>Channel %1 is not there: %2 has %3.</source>
+        <translation>Channel %1 is not there: %2 has %3.</translation>
+    </message>
+    <message>
+        <source>%1 channel</source>
+        <translation>%1 channel</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 channels</translation>
+    </message>
+    <message>
+        <source>%1 could not be read (%2).</source>
+        <translation>%1 could not be read (%2).</translation>
+    </message>
+    <message>
+        <source>text response</source>
+        <translation>text response</translation>
+    </message>
+    <message>
+        <source>text impulse</source>
+        <translation>text impulse</translation>
+    </message>
+    <message>
+        <source>audio impulse</source>
+        <translation>audio impulse</translation>
+    </message>
+    <message>
+        <source>The frequency-dependent window takes 1 to 1000 cycles.</source>
+        <translation>The frequency-dependent window takes 1 to 1000 cycles.</translation>
+    </message>
+    <message>
+        <source>The sample rate must be a positive number of Hz.</source>
+        <translation>The sample rate must be a positive number of Hz.</translation>
+    </message>
+    <message>
+        <source>The impulse holds fewer than two samples.</source>
+        <translation>The impulse holds fewer than two samples.</translation>
+    </message>
+    <message>
+        <source>The impulse holds a NaN or infinite sample at sample %1; it is not imported.</source>
+        <translation>The impulse holds a NaN or infinite sample at sample %1; it is not imported.</translation>
+    </message>
+    <message>
+        <source>The impulse is silent: every sample is zero.</source>
+        <translation>The impulse is silent: every sample is zero.</translation>
+    </message>
+    <message>
+        <source>A gate must run from an earlier to a later time.</source>
+        <translation>A gate must run from an earlier to a later time.</translation>
+    </message>
+    <message>
+        <source>The gate %1 to %2 ms lies outside the impulse, which runs from %3 to %4 ms around its peak.</source>
+        <translation>The gate %1 to %2 ms lies outside the impulse, which runs from %3 to %4 ms around its peak.</translation>
+    </message>
+    <message>
+        <source>The gate %1 to %2 ms holds fewer than 8 samples of the impulse.</source>
+        <translation>The gate %1 to %2 ms holds fewer than 8 samples of the impulse.</translation>
+    </message>
+    <message>
+        <source>The gated impulse is silent: every sample is zero.</source>
+        <translation>The gated impulse is silent: every sample is zero.</translation>
+    </message>
+    <message>
+        <source>The analysed impulse is too short to resolve any frequency.</source>
+        <translation>The analysed impulse is too short to resolve any frequency.</translation>
+    </message>
+    <message>
+        <source>Averaging needs 2 to 16 measurements; one was given.</source>
+        <translation>Averaging needs 2 to 16 measurements; one was given.</translation>
+    </message>
+    <message>
+        <source>Averaging needs 2 to 16 measurements; none were given.</source>
+        <translation>Averaging needs 2 to 16 measurements; none were given.</translation>
+    </message>
+    <message>
+        <source>Averaging takes at most 16 measurements; %1 were given.</source>
+        <translation>Averaging takes at most 16 measurements; %1 were given.</translation>
+    </message>
+    <message>
+        <source>A measurement to average holds no level.</source>
+        <translation>A measurement to average holds no level.</translation>
+    </message>
+    <message>
+        <source>The measurements share no frequency range: nothing to average.</source>
+        <translation>The measurements share no frequency range: nothing to average.</translation>
+    </message>
+    <message>
+        <source>Vector averaging needs impulses: %1</source>
+        <translation>Vector averaging needs impulses: %1</translation>
+    </message>
+    <message>
+        <source>Vector averaging needs one sample rate: %1 is at %2 Hz, %3 at %4 Hz. Resample them, or average as power.</source>
+        <translation>Vector averaging needs one sample rate: %1 is at %2 Hz, %3 at %4 Hz. Resample them, or average as power.</translation>
+    </message>
+    <message>
+        <source>The first measurement&apos;s gate and window apply to the average.</source>
+        <translation>The first measurement's gate and window apply to the average.</translation>
+    </message>
+    <message>
+        <source>%1 is empty.</source>
+        <translation>%1 is empty.</translation>
+    </message>
+    <message>
+        <source>%1 is not a measurement: it is a binary file.</source>
+        <translation>%1 is not a measurement: it is a binary file.</translation>
+    </message>
+    <message>
+        <source>The gate reaches past the impulse; it is cut there.</source>
+        <translation>The gate reaches past the impulse; it is cut there.</translation>
+    </message>
+    <message>
+        <source>%1 holds a coherence (0 to 1), not a level in dB: it is not imported.</source>
+        <translation>%1 holds a coherence (0 to 1), not a level in dB: it is not imported.</translation>
+    </message>
+    <message>
+        <source>%1 holds an impedance (ohms), not a level in dB: it is not imported.</source>
+        <translation>%1 holds an impedance (ohms), not a level in dB: it is not imported.</translation>
+    </message>
+    <message>
+        <source>The given sample rate is used, not the header&apos;s.</source>
+        <translation>The given sample rate is used, not the header's.</translation>
+    </message>
+    <message>
+        <source>Sample rate from the header&apos;s sample interval.</source>
+        <translation>Sample rate from the header's sample interval.</translation>
+    </message>
+    <message>
+        <source>%1 holds one sample a line: give the sample rate of this text impulse.</source>
+        <translation>%1 holds one sample a line: give the sample rate of this text impulse.</translation>
+    </message>
+    <message>
+        <source>Column pair %1 is not there: %2 offers %3.</source>
+        <translation>Column pair %1 is not there: %2 offers %3.</translation>
+    </message>
+    <message>
+        <source>%1 pair</source>
+        <translation>%1 pair</translation>
+    </message>
+    <message>
+        <source>%1 pairs</source>
+        <translation>%1 pairs</translation>
+    </message>
+    <message>
+        <source>A gate applies to impulses only.</source>
+        <translation>A gate applies to impulses only.</translation>
+    </message>
+    <message>
+        <source>The sample rate is not used: the file holds a response.</source>
+        <translation>The sample rate is not used: the file holds a response.</translation>
+    </message>
+    <message>
+        <source>The frequency-dependent window is not used: the file holds a response.</source>
+        <translation>The frequency-dependent window is not used: the file holds a response.</translation>
+    </message>
+    <message>
+        <source>Column pair %1 of %2: %3.</source>
+        <translation>Column pair %1 of %2: %3.</translation>
+    </message>
+    <message>
+        <source>The given sample rate is not used: the file carries its own.</source>
+        <translation>The given sample rate is not used: the file carries its own.</translation>
+    </message>
+    <message>
+        <source>%1 holds a response, not an impulse.</source>
+        <translation>%1 holds a response, not an impulse.</translation>
+    </message>
+    <message>
+        <source>TAB separated</source>
+        <translation>TAB separated</translation>
+    </message>
+    <message>
+        <source>semicolon separated</source>
+        <translation>semicolon separated</translation>
+    </message>
+    <message>
+        <source>comma separated</source>
+        <translation>comma separated</translation>
+    </message>
+    <message>
+        <source>blank separated</source>
+        <translation>blank separated</translation>
+    </message>
+    <message>
+        <source>%1 gives %2 above 0 Hz; a response needs at least two.</source>
+        <translation>%1 gives %2 above 0 Hz; a response needs at least two.</translation>
+    </message>
+    <message>
+        <source>%1 frequency</source>
+        <translation>%1 frequency</translation>
+    </message>
+    <message>
+        <source>%1 frequencies</source>
+        <translation>%1 frequencies</translation>
+    </message>
+    <message>
+        <source>No group delay at %1 where the phase changes beyond measure.</source>
+        <translation>No group delay at %1 where the phase changes beyond measure.</translation>
+    </message>
+    <message>
+        <source>pair %1</source>
+        <translation>pair %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a measurement: it holds no rows of numbers.</source>
+        <translation>%1 is not a measurement: it holds no rows of numbers.</translation>
+    </message>
+    <message>
+        <source>The file holds more than %1 rows; it is not imported.</source>
+        <translation>The file holds more than %1 rows; it is not imported.</translation>
+    </message>
+    <message>
+        <source>The impulse holds a NaN or infinite sample in line %1; it is not imported.</source>
+        <translation>The impulse holds a NaN or infinite sample in line %1; it is not imported.</translation>
+    </message>
+    <message>
+        <source>The impulse holds more than %1 samples; it is not imported.</source>
+        <translation>The impulse holds more than %1 samples; it is not imported.</translation>
+    </message>
+</context>
+<context>
+    <name>qv::AverageReport</name>
+    <message>
+        <source>Average of %1 measurements, power method.</source>
+        <translation>Average of %1 measurements, power method.</translation>
+    </message>
+    <message>
+        <source>Average of %1 measurements, dB method.</source>
+        <translation>Average of %1 measurements, dB method.</translation>
+    </message>
+    <message>
+        <source>Average of %1 measurements, vector method.</source>
+        <translation>Average of %1 measurements, vector method.</translation>
+    </message>
+    <message>
+        <source>%1. %2 (reference)</source>
+        <translation>%1. %2 (reference)</translation>
+    </message>
+    <message>
+        <source>%1. %2, aligned by %3 ms</source>
+        <translation>%1. %2, aligned by %3 ms</translation>
+    </message>
+    <message>
+        <source>Group delay: %1 points, from the averaged impulse; late reads &lt; 0 ms.</source>
+        <translation>Group delay: %1 points, from the averaged impulse; late reads &lt; 0 ms.</translation>
+    </message>
+    <message>
+        <source>Group delay: none (vector averaging of impulses gives one).</source>
+        <translation>Group delay: none (vector averaging of impulses gives one).</translation>
+    </message>
 </context>
 <context>
     <name>qv::BoxHistory</name>
@@ -602,20 +857,103 @@
         <translation>Channel </translation>
     </message>
     <message>
-        <source>Give the sample rate of this text impulse in Hz.</source>
-        <translation>Give the sample rate of this text impulse in Hz.</translation>
-    </message>
-    <message>
-        <source>The sample rate must be a positive number of Hz.</source>
-        <translation>The sample rate must be a positive number of Hz.</translation>
-    </message>
-    <message>
-        <source>The gate runs from an earlier to a later time in ms around the peak.</source>
-        <translation>The gate runs from an earlier to a later time in ms around the peak.</translation>
-    </message>
-    <message>
         <source>Import cancelled.</source>
         <translation>Import cancelled.</translation>
+    </message>
+</context>
+<context>
+    <name>qv::ImportReport</name>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3.</source>
+        <translation>%1: %2, %3.</translation>
+    </message>
+    <message>
+        <source>%1: %2 read, %3 skipped (headers, comments, text).</source>
+        <translation>%1: %2 read, %3 skipped (headers, comments, text).</translation>
+    </message>
+    <message>
+        <source>%1 line</source>
+        <translation>%1 line</translation>
+    </message>
+    <message>
+        <source>%1 lines</source>
+        <translation>%1 lines</translation>
+    </message>
+    <message>
+        <source>%1 sample</source>
+        <translation>%1 sample</translation>
+    </message>
+    <message>
+        <source>%1 samples</source>
+        <translation>%1 samples</translation>
+    </message>
+    <message>
+        <source>Dropped %1 at or below 0 Hz.</source>
+        <translation>Dropped %1 at or below 0 Hz.</translation>
+    </message>
+    <message>
+        <source>Dropped %1 with NaN or infinite values.</source>
+        <translation>Dropped %1 with NaN or infinite values.</translation>
+    </message>
+    <message>
+        <source>Sorted the rows by frequency.</source>
+        <translation>Sorted the rows by frequency.</translation>
+    </message>
+    <message>
+        <source>Merged %1 with a repeated frequency.</source>
+        <translation>Merged %1 with a repeated frequency.</translation>
+    </message>
+    <message>
+        <source>The phase column is zero everywhere: treated as absent.</source>
+        <translation>The phase column is zero everywhere: treated as absent.</translation>
+    </message>
+    <message>
+        <source>Reduced %1 points to %2 by averaging in power on a logarithmic grid (%3 points per octave).</source>
+        <translation>Reduced %1 points to %2 by averaging in power on a logarithmic grid (%3 points per octave).</translation>
+    </message>
+    <message>
+        <source>%1 Hz, %2 (%3 ms), channel %4 of %5.</source>
+        <translation>%1 Hz, %2 (%3 ms), channel %4 of %5.</translation>
+    </message>
+    <message>
+        <source>%1 Hz, %2 (%3 ms).</source>
+        <translation>%1 Hz, %2 (%3 ms).</translation>
+    </message>
+    <message>
+        <source>Peak at %1 ms.</source>
+        <translation>Peak at %1 ms.</translation>
+    </message>
+    <message>
+        <source>Gate %1 to %2 ms around the peak, half-Hann flanks.</source>
+        <translation>Gate %1 to %2 ms around the peak, half-Hann flanks.</translation>
+    </message>
+    <message>
+        <source>No gate: the whole impulse is analysed.</source>
+        <translation>No gate: the whole impulse is analysed.</translation>
+    </message>
+    <message>
+        <source>Frequency-dependent window of %1 cycles for the level and the group delay.</source>
+        <translation>Frequency-dependent window of %1 cycles for the level and the group delay.</translation>
+    </message>
+    <message>
+        <source>Frequency-dependent window of %1 cycles for the group delay.</source>
+        <translation>Frequency-dependent window of %1 cycles for the group delay.</translation>
+    </message>
+    <message>
+        <source>Data offset of %1 dB from the header added to the level.</source>
+        <translation>Data offset of %1 dB from the header added to the level.</translation>
+    </message>
+    <message>
+        <source>This file looks like a recording, not an impulse response: its energy is spread out, with no dominant peak.</source>
+        <translation>This file looks like a recording, not an impulse response: its energy is spread out, with no dominant peak.</translation>
+    </message>
+    <message>
+        <source>Group delay: none.</source>
+        <translation>Group delay: none.</translation>
     </message>
 </context>
 <context>
@@ -627,6 +965,17 @@
     <message>
         <source>Lesefehler in </source>
         <translation>Read error in </translation>
+    </message>
+</context>
+<context>
+    <name>qv::LineStream</name>
+    <message>
+        <source>Cannot open %1: %2.</source>
+        <translation>Cannot open %1: %2.</translation>
+    </message>
+    <message>
+        <source>Reading %1 failed: %2.</source>
+        <translation>Reading %1 failed: %2.</translation>
     </message>
 </context>
 <context>
@@ -683,6 +1032,13 @@
     <message>
         <source>Smoothing works on curves over frequency (Hz).</source>
         <translation>Smoothing works on curves over frequency (Hz).</translation>
+    </message>
+</context>
+<context>
+    <name>qv::SoundFile</name>
+    <message>
+        <source>%1 is not a readable audio file (%2).</source>
+        <translation>%1 is not a readable audio file (%2).</translation>
     </message>
 </context>
 <context>
@@ -1279,6 +1635,37 @@
     </message>
 </context>
 <context>
+    <name>qv::TextLayout</name>
+    <message>
+        <source>one sample a line, decimal point</source>
+        <translation>one sample a line, decimal point</translation>
+    </message>
+    <message>
+        <source>one sample a line, decimal comma</source>
+        <translation>one sample a line, decimal comma</translation>
+    </message>
+    <message>
+        <source>%1 column</source>
+        <translation>%1 column</translation>
+    </message>
+    <message>
+        <source>%1 columns</source>
+        <translation>%1 columns</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <translation>%1, %2, %3</translation>
+    </message>
+    <message>
+        <source>decimal point</source>
+        <translation>decimal point</translation>
+    </message>
+    <message>
+        <source>decimal comma</source>
+        <translation>decimal comma</translation>
+    </message>
+</context>
+<context>
     <name>qv::cli</name>
     <message>
         <source>Filter in Set </source>
@@ -1338,6 +1725,58 @@
     <message>
         <source> Telegramme</source>
         <translation> telegrams</translation>
+    </message>
+    <message>
+        <source>%1 row</source>
+        <translation>%1 row</translation>
+    </message>
+    <message>
+        <source>%1 rows</source>
+        <translation>%1 rows</translation>
+    </message>
+    <message>
+        <source>Group delay: %1 points, from the %2; late reads &lt; 0 ms.</source>
+        <translation>Group delay: %1 points, from the %2; late reads &lt; 0 ms.</translation>
+    </message>
+    <message>
+        <source>Group delay: %1 points, from the impulse; late reads &lt; 0 ms.</source>
+        <translation>Group delay: %1 points, from the impulse; late reads &lt; 0 ms.</translation>
+    </message>
+    <message>
+        <source>Group delay: %1 points, from the group delay column; late reads &lt; 0 ms.</source>
+        <translation>Group delay: %1 points, from the group delay column; late reads &lt; 0 ms.</translation>
+    </message>
+    <message>
+        <source>Group delay: %1 points, from the phase column (degrees); late reads &lt; 0 ms.</source>
+        <translation>Group delay: %1 points, from the phase column (degrees); late reads &lt; 0 ms.</translation>
+    </message>
+    <message>
+        <source>Group delay: %1 points, from the phase column (radians); late reads &lt; 0 ms.</source>
+        <translation>Group delay: %1 points, from the phase column (radians); late reads &lt; 0 ms.</translation>
+    </message>
+    <message>
+        <source>Level: none.</source>
+        <translation>Level: none.</translation>
+    </message>
+    <message>
+        <source>Level: %1 points, %2 to %3.</source>
+        <translation>Level: %1 points, %2 to %3.</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2.</source>
+        <translation>Cannot open %1: %2.</translation>
+    </message>
+    <message>
+        <source>Reading %1 failed.</source>
+        <translation>Reading %1 failed.</translation>
+    </message>
+    <message>
+        <source>columns %1</source>
+        <translation>columns %1</translation>
+    </message>
+    <message>
+        <source>%1 (columns %2)</source>
+        <translation>%1 (columns %2)</translation>
     </message>
 </context>
 </TS>

@@ -21,7 +21,7 @@ TEST(Language, ChoiceWinsThenTheLocale) {
 
 TEST(Language, CoreTextsByWordingAndAroundWhatTheCorePutIn) {
     const Language en("en", QV_TEST_TS_DIR);
-    ASSERT_EQ(en.size(), 7u);  // unfinished and identical translations do not count
+    ASSERT_EQ(en.size(), 8u);  // unfinished and identical translations do not count
     EXPECT_EQ(en.CoreText("keine RS232-Verbindung zu DSP!"), "no RS232 connection to the DSP!");
     EXPECT_EQ(en.CoreText("Fehler beim Zugriff auf /tmp/a.dat."), "Error accessing /tmp/a.dat.");
     EXPECT_EQ(en.CoreText("an unknown text"), "an unknown text");
@@ -59,9 +59,13 @@ TEST(Language, ReportsAreTranslatedLineByLineUnlessKnownWhole) {
          "Error accessing a.dat\n\nno RS232 connection to the DSP!\nunbekannt\n"},
         // A line is never read across into the next one.
         {"a.dat: 3 Zeilen\ngelesen.", "a.dat: 3 lines\ngelesen."},
+        {"a.dat: 3 Zeilen gelesen.\nb: 4 Zeilen gelesen.",
+         "a.dat: read 3 lines.\nb: read 4 lines."},
         // A value that is itself a filled sentence is translated with it.
         {"a.dat: 12 Zeilen gelesen.", "a.dat: read 12 lines."},
         {"a.dat: 12 Spalten gelesen.", "a.dat: read 12 Spalten."},
+        // A sentence that reads the same still translates its values.
+        {"Filter schreiben, 3 Zeilen", "writing the filter, 3 lines"},
     };
     for (const Case& c : cases) EXPECT_EQ(en.CoreText(c.text), c.expected) << c.text;
 }

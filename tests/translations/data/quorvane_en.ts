@@ -33,6 +33,10 @@ Zeile zwei</source>
         <translation>both lines as one</translation>
     </message>
     <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
         <source>%1 Zeilen</source>
         <translation>%1 lines</translation>
     </message>
