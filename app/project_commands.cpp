@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "curves/tr.h"
 #include "project/project_file.h"
 
 namespace qv {
@@ -150,7 +151,7 @@ std::optional<std::string> ProjectCommands::OpenProjectFile(const std::string& p
     try {
         p = ReadProject(path);
     } catch (const std::exception& e) {
-        return std::string("Cannot open the project ") + e.what();
+        return Fill(QV_TR("Cannot open the project %1"), {e.what()});
     }
     Adopt(std::move(p.ws), fs::absolute(path).lexically_normal().string(), false);
     AddRecent(path_);

@@ -10,6 +10,7 @@
 #include "cli/correction_inputs.h"
 #include "correction/correction_target.h"
 #include "curves/curve_files.h"
+#include "curves/tr.h"
 
 namespace qv::cli {
 namespace {
@@ -44,7 +45,7 @@ int Run(CorrectOptions& o, bool tiltGiven, bool referenceGiven) {
     const ImportOptions options = ToImportOptions(o.args);
     const ImportedMeasurement m = ImportForCommand(o.measured, options);
     const PointList& measured = m.level;
-    if (auto e = CheckMeasurement(measured, s, "measurement")) {
+    if (auto e = CheckMeasurement(measured, s, QV_TR("measurement"))) {
         ui.Message(*e);
         return kExitRefused;
     }
@@ -56,7 +57,7 @@ int Run(CorrectOptions& o, bool tiltGiven, bool referenceGiven) {
             ui.Message("--delay needs --measured-delay or a measurement with a phase.");
             return kExitRefused;
         }
-        if (auto e = CheckMeasurement(measuredDelay, s, "measured delay")) {
+        if (auto e = CheckMeasurement(measuredDelay, s, QV_TR("measured delay"))) {
             ui.Message(*e);
             return kExitRefused;
         }

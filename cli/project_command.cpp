@@ -91,7 +91,7 @@ void PrintSummary(const std::string& file, const LoadedProject& p) {
 
 int Run(const ProjectOptions& o) {
     const LoadedProject p = ReadProject(o.file);
-    for (const std::string& note : p.notes) std::cerr << note << "\n";
+    for (const std::string& note : p.notes) std::cerr << Tr(note) << "\n";
     if (o.curve.empty()) {
         PrintSummary(o.file, p);
         return kExitOk;

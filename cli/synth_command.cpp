@@ -11,6 +11,7 @@
 #include "cli/correction_inputs.h"
 #include "correction/predicted_result.h"
 #include "curves/curve_files.h"
+#include "curves/tr.h"
 #include "dsplink/program_profile.h"
 #include "project/project_file.h"
 #include "project/workspace.h"
@@ -48,7 +49,7 @@ int Predict(const SynthOptions& o, const PointList& filter, std::int32_t n, doub
             UserInterface& ui) {
     const Headroom h = FilterHeadroom(filter);
     std::fprintf(stderr, "peak coefficient %.6f\n", h.peak);
-    if (h.Clips()) ui.Message(HeadroomMessage(h) + " (--fit-headroom does it.)");
+    if (h.Clips()) ui.Message(Fill(QV_TR("%1 (--fit-headroom does it.)"), {HeadroomMessage(h)}));
     const ImportOptions options = ToImportOptions(o.args);
     if (!o.measured.empty()) {
         const PointList p = PredictLevel(ImportLevel(o.measured, options), filter, fs);

@@ -163,7 +163,9 @@ std::optional<std::string> Language::Sentence(const std::string& text) const {
 }
 
 std::string Language::CoreText(const std::string& text) const {
-    if (auto sentence = Sentence(text)) return *sentence;
+    // A sentence that came back as it was ("%1: %2" with unknown values)
+    // may still have known parts.
+    if (auto sentence = Sentence(text); sentence && *sentence != text) return *sentence;
     // A report: each line on its own.
     if (text.find('\n') != std::string::npos) {
         std::string out;

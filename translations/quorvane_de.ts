@@ -731,6 +731,182 @@
         <source>The impulse holds more than %1 samples; it is not imported.</source>
         <translation>Der Impuls hat mehr als %1 Abtastwerte; er wird nicht importiert.</translation>
     </message>
+    <message>
+        <source>No curve in %1: the diagram stays as it was.</source>
+        <translation>Keine Kurve in %1: das Diagramm bleibt, wie es war.</translation>
+    </message>
+    <message>
+        <source>The band must lie between two positive frequencies.</source>
+        <translation>Der Bereich muss zwischen zwei positiven Frequenzen liegen.</translation>
+    </message>
+    <message>
+        <source>The band must start below its end (from &lt; to).</source>
+        <translation>Der Bereich muss unter seinem Ende beginnen (von &lt; bis).</translation>
+    </message>
+    <message>
+        <source>The boost limit must be a number of 0 dB or more.</source>
+        <translation>Die Anhebungsgrenze muss eine Zahl ab 0 dB sein.</translation>
+    </message>
+    <message>
+        <source>The cut limit must be a number of 0 dB or more.</source>
+        <translation>Die Absenkungsgrenze muss eine Zahl ab 0 dB sein.</translation>
+    </message>
+    <message>
+        <source>The delay limit must be a number of 0 ms or more.</source>
+        <translation>Die Laufzeitgrenze muss eine Zahl ab 0 ms sein.</translation>
+    </message>
+    <message>
+        <source>The tilt must be a number (dB per octave).</source>
+        <translation>Die Neigung muss eine Zahl sein (dB je Oktave).</translation>
+    </message>
+    <message>
+        <source>The house curve is not a curve: it needs 2 or more points, ascending in Hz.</source>
+        <translation>Die Hauskurve ist keine Kurve: sie braucht 2 oder mehr Punkte, in Hz aufsteigend.</translation>
+    </message>
+    <message>
+        <source>The reference must be a positive frequency.</source>
+        <translation>Der Bezugspunkt muss eine positive Frequenz sein.</translation>
+    </message>
+    <message>
+        <source>There is no %1.</source>
+        <translation>Keine %1 vorhanden.</translation>
+    </message>
+    <message>
+        <source>The %1 is not a curve ascending in Hz.</source>
+        <translation>Die %1 ist keine in Hz aufsteigende Kurve.</translation>
+    </message>
+    <message>
+        <source>The %1 has fewer than 2 points between %2 and %3 Hz.</source>
+        <translation>Die %1 hat weniger als 2 Punkte zwischen %2 und %3 Hz.</translation>
+    </message>
+    <message>
+        <source>Smoothing: the fraction must be 1, 2, 3, 6, 12, 24 or 48.</source>
+        <translation>Glättung: der Bruchteil muss 1, 2, 3, 6, 12, 24 oder 48 sein.</translation>
+    </message>
+    <message>
+        <source>x-Achse von</source>
+        <translation>x-Achse von</translation>
+    </message>
+    <message>
+        <source>x-Achse bis</source>
+        <translation>x-Achse bis</translation>
+    </message>
+    <message>
+        <source>y-Achse von</source>
+        <translation>y-Achse von</translation>
+    </message>
+    <message>
+        <source>y-Achse bis</source>
+        <translation>y-Achse bis</translation>
+    </message>
+    <message>
+        <source>filter length %1 taps is outside 16 ... 65536</source>
+        <translation>Filterlänge %1 Taps liegt außerhalb 16 ... 65536</translation>
+    </message>
+    <message>
+        <source>sample rate %1 Hz is outside 8000 ... 768000 Hz</source>
+        <translation>Abtastrate %1 Hz liegt außerhalb 8000 ... 768000 Hz</translation>
+    </message>
+    <message>
+        <source>no level target</source>
+        <translation>kein Pegelziel</translation>
+    </message>
+    <message>
+        <source>a delay target needs linear phase</source>
+        <translation>ein Laufzeitziel braucht lineare Phase</translation>
+    </message>
+    <message>
+        <source>level target beyond any magnitude</source>
+        <translation>Pegelziel jenseits jeder Größe</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is no diagram of the editor</source>
+        <translation>%1 &quot;%2&quot; ist kein Diagramm des Editors</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; comes twice</source>
+        <translation>%1 &quot;%2&quot; kommt doppelt vor</translation>
+    </message>
+    <message>
+        <source>%1 must hold the 4 slots</source>
+        <translation>%1 muss die 4 Kurvenplätze enthalten</translation>
+    </message>
+    <message>
+        <source>%1 lacks the diagram &quot;%2&quot;</source>
+        <translation>%1 fehlt das Diagramm &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>%1 is &quot;%2&quot;, not &quot;flat&quot;, &quot;tilt&quot; or &quot;house&quot;</source>
+        <translation>%1 ist &quot;%2&quot;, nicht &quot;flat&quot;, &quot;tilt&quot; oder &quot;house&quot;</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; names no curve</source>
+        <translation>%1 &quot;%2&quot; nennt keine Kurve</translation>
+    </message>
+    <message>
+        <source>The measurement %1 is no longer there; its stored curves are kept.</source>
+        <translation>Die Messung %1 ist nicht mehr vorhanden; ihre gespeicherten Kurven bleiben erhalten.</translation>
+    </message>
+    <message>
+        <source>The measurement %1 has changed since it was imported; its stored curves are kept.</source>
+        <translation>Die Messung %1 wurde seit dem Import geändert; ihre gespeicherten Kurven bleiben erhalten.</translation>
+    </message>
+    <message>
+        <source>%1 says %2 but %3 holds %4</source>
+        <translation>%1 sagt %2, aber %3 enthält %4</translation>
+    </message>
+    <message>
+        <source>the file ends too early (damaged or cut off)</source>
+        <translation>die Datei endet zu früh (beschädigt oder abgeschnitten)</translation>
+    </message>
+    <message>
+        <source>is not valid JSON at byte %1</source>
+        <translation>ist kein gültiges JSON bei Byte %1</translation>
+    </message>
+    <message>
+        <source>holds a number that is not finite (%1)</source>
+        <translation>enthält eine nicht endliche Zahl (%1)</translation>
+    </message>
+    <message>
+        <source>is not a Quorvane project (&quot;format&quot; is not &quot;%1&quot;)</source>
+        <translation>ist kein Quorvane-Projekt (&quot;format&quot; ist nicht &quot;%1&quot;)</translation>
+    </message>
+    <message>
+        <source>was written by a newer program (format version %1; this one reads up to %2)</source>
+        <translation>wurde von einem neueren Programm geschrieben (Formatversion %1; dieses liest bis %2)</translation>
+    </message>
+    <message>
+        <source>%1 names no diagram</source>
+        <translation>%1 nennt kein Diagramm</translation>
+    </message>
+    <message>
+        <source>%1: cannot be opened (%2)</source>
+        <translation>%1: lässt sich nicht öffnen (%2)</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read</source>
+        <translation>%1: lässt sich nicht lesen</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1</source>
+        <translation>%1 lässt sich nicht schreiben</translation>
+    </message>
+    <message>
+        <source>Cannot write %1 (disk full?)</source>
+        <translation>%1 lässt sich nicht schreiben (Datenträger voll?)</translation>
+    </message>
+    <message>
+        <source>Cannot replace %1: %2</source>
+        <translation>%1 lässt sich nicht ersetzen: %2</translation>
+    </message>
+    <message>
+        <source>ms (late &lt; 0)</source>
+        <translation>ms (spät &lt; 0)</translation>
+    </message>
 </context>
 <context>
     <name>qv::AverageReport</name>
@@ -840,6 +1016,17 @@
     </message>
 </context>
 <context>
+    <name>qv::EditDiagramRules</name>
+    <message>
+        <source>%1: &quot;%2&quot; is not a whole number.</source>
+        <translation>%1: &quot;%2&quot; ist keine ganze Zahl.</translation>
+    </message>
+    <message>
+        <source>%1: %2 is outside %3 ... %4.</source>
+        <translation>%1: %2 liegt außerhalb %3 ... %4.</translation>
+    </message>
+</context>
+<context>
     <name>qv::Editor</name>
     <message>
         <source>Fehler beim Zugriff auf </source>
@@ -848,6 +1035,45 @@
     <message>
         <source>Fehler beim Speichern</source>
         <translation>Fehler beim Speichern</translation>
+    </message>
+</context>
+<context>
+    <name>qv::Field</name>
+    <message>
+        <source>%1 is not an object</source>
+        <translation>%1 ist kein Objekt</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 fehlt</translation>
+    </message>
+    <message>
+        <source>%1 is not a number</source>
+        <translation>%1 ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>%1 is not a finite number</source>
+        <translation>%1 ist keine endliche Zahl</translation>
+    </message>
+    <message>
+        <source>%1 is below %2</source>
+        <translation>%1 liegt unter %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a whole number</source>
+        <translation>%1 ist keine ganze Zahl</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not in %3 ... %4</source>
+        <translation>%1 ist %2, nicht in %3 ... %4</translation>
+    </message>
+    <message>
+        <source>%1 is not true or false</source>
+        <translation>%1 ist nicht true oder false</translation>
+    </message>
+    <message>
+        <source>%1 is not a pair [x, y]</source>
+        <translation>%1 ist kein Paar [x, y]</translation>
     </message>
 </context>
 <context>
@@ -959,12 +1185,12 @@
 <context>
     <name>qv::LineReader</name>
     <message>
-        <source>Fehler beim Zugriff auf </source>
-        <translation>Fehler beim Zugriff auf </translation>
+        <source>Fehler beim Zugriff auf %1 !  (%2)</source>
+        <translation>Fehler beim Zugriff auf %1 !  (%2)</translation>
     </message>
     <message>
-        <source>Lesefehler in </source>
-        <translation>Lesefehler in </translation>
+        <source>Lesefehler in %1: %2</source>
+        <translation>Lesefehler in %1: %2</translation>
     </message>
 </context>
 <context>
@@ -981,12 +1207,19 @@
 <context>
     <name>qv::LineWriter</name>
     <message>
-        <source>Fehler beim Zugriff auf </source>
-        <translation>Fehler beim Zugriff auf </translation>
+        <source>Fehler beim Zugriff auf %1 !  (%2)</source>
+        <translation>Fehler beim Zugriff auf %1 !  (%2)</translation>
     </message>
     <message>
-        <source>Schreibfehler in </source>
-        <translation>Schreibfehler in </translation>
+        <source>Schreibfehler in %1: %2</source>
+        <translation>Schreibfehler in %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>qv::ProjectCommands</name>
+    <message>
+        <source>Cannot open the project %1</source>
+        <translation>Projekt lässt sich nicht öffnen: %1</translation>
     </message>
 </context>
 <context>
@@ -1675,20 +1908,24 @@
         <source> geschrieben</source>
         <translation> geschrieben</translation>
     </message>
+    <message>
+        <source>measurement</source>
+        <translation>Messung</translation>
+    </message>
+    <message>
+        <source>measured delay</source>
+        <translation>gemessene Laufzeit</translation>
+    </message>
+    <message>
+        <source>%1 (--fit-headroom does it.)</source>
+        <translation>%1 (--fit-headroom erledigt das.)</translation>
+    </message>
 </context>
 <context>
     <name>std</name>
     <message>
-        <source>Fehler beim Zugriff auf </source>
-        <translation>Fehler beim Zugriff auf </translation>
-    </message>
-    <message>
         <source>estimating time left</source>
         <translation>Restzeit wird geschätzt</translation>
-    </message>
-    <message>
-        <source> s left</source>
-        <translation> s übrig</translation>
     </message>
     <message>
         <source>sample </source>
@@ -1777,6 +2014,54 @@
     <message>
         <source>%1 (columns %2)</source>
         <translation>%1 (Spalten %2)</translation>
+    </message>
+    <message>
+        <source>(%1 faulty lines in %2)</source>
+        <translation>(%1 fehlerhafte Zeilen in %2)</translation>
+    </message>
+    <message>
+        <source>%1 is the name of a DSP program file: the box&apos;s program is read from it. Save the curve under this name?</source>
+        <translation>%1 ist der Name einer DSP-Programmdatei: das Programm der Box wird daraus gelesen. Kurve unter diesem Namen speichern?</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Replace it?</source>
+        <translation>%1 existiert bereits. Ersetzen?</translation>
+    </message>
+    <message>
+        <source>Lower by %1 dB and Execute</source>
+        <translation>Um %1 dB absenken und Execute</translation>
+    </message>
+    <message>
+        <source>The filter clips in the DSP: its largest coefficient is %1 (the DSP holds at most 1). Lower the target by %2 dB.</source>
+        <translation>Das Filter übersteuert im DSP: sein größter Koeffizient ist %1 (der DSP fasst höchstens 1). Ziel um %2 dB absenken.</translation>
+    </message>
+    <message>
+        <source>predicted: %1 dB RMS deviation from %2 to %3 Hz</source>
+        <translation>vorhergesagt: %1 dB RMS-Abweichung von %2 bis %3 Hz</translation>
+    </message>
+    <message>
+        <source>%1 taps at %2 Hz, latency %3 samples (%4 ms), peak coefficient %5 at sample %6</source>
+        <translation>%1 Taps bei %2 Hz, Latenz %3 Abtastwerte (%4 ms), größter Koeffizient %5 bei Abtastwert %6</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1 lässt sich nicht schreiben: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a list</source>
+        <translation>%1 ist keine Liste</translation>
+    </message>
+    <message>
+        <source>%1 is not a text</source>
+        <translation>%1 ist kein Text</translation>
+    </message>
+    <message>
+        <source>Fehler beim Zugriff auf %1 !</source>
+        <translation>Fehler beim Zugriff auf %1 !</translation>
+    </message>
+    <message>
+        <source>%1 s left</source>
+        <translation>noch %1 s</translation>
     </message>
 </context>
 </TS>

@@ -609,7 +609,7 @@
     </message>
     <message>
         <source>The first measurement&apos;s gate and window apply to the average.</source>
-        <translation>The first measurement's gate and window apply to the average.</translation>
+        <translation>The first measurement&apos;s gate and window apply to the average.</translation>
     </message>
     <message>
         <source>%1 is empty.</source>
@@ -633,11 +633,11 @@
     </message>
     <message>
         <source>The given sample rate is used, not the header&apos;s.</source>
-        <translation>The given sample rate is used, not the header's.</translation>
+        <translation>The given sample rate is used, not the header&apos;s.</translation>
     </message>
     <message>
         <source>Sample rate from the header&apos;s sample interval.</source>
-        <translation>Sample rate from the header's sample interval.</translation>
+        <translation>Sample rate from the header&apos;s sample interval.</translation>
     </message>
     <message>
         <source>%1 holds one sample a line: give the sample rate of this text impulse.</source>
@@ -730,6 +730,182 @@
     <message>
         <source>The impulse holds more than %1 samples; it is not imported.</source>
         <translation>The impulse holds more than %1 samples; it is not imported.</translation>
+    </message>
+    <message>
+        <source>No curve in %1: the diagram stays as it was.</source>
+        <translation>No curve in %1: the diagram stays as it was.</translation>
+    </message>
+    <message>
+        <source>The band must lie between two positive frequencies.</source>
+        <translation>The band must lie between two positive frequencies.</translation>
+    </message>
+    <message>
+        <source>The band must start below its end (from &lt; to).</source>
+        <translation>The band must start below its end (from &lt; to).</translation>
+    </message>
+    <message>
+        <source>The boost limit must be a number of 0 dB or more.</source>
+        <translation>The boost limit must be a number of 0 dB or more.</translation>
+    </message>
+    <message>
+        <source>The cut limit must be a number of 0 dB or more.</source>
+        <translation>The cut limit must be a number of 0 dB or more.</translation>
+    </message>
+    <message>
+        <source>The delay limit must be a number of 0 ms or more.</source>
+        <translation>The delay limit must be a number of 0 ms or more.</translation>
+    </message>
+    <message>
+        <source>The tilt must be a number (dB per octave).</source>
+        <translation>The tilt must be a number (dB per octave).</translation>
+    </message>
+    <message>
+        <source>The house curve is not a curve: it needs 2 or more points, ascending in Hz.</source>
+        <translation>The house curve is not a curve: it needs 2 or more points, ascending in Hz.</translation>
+    </message>
+    <message>
+        <source>The reference must be a positive frequency.</source>
+        <translation>The reference must be a positive frequency.</translation>
+    </message>
+    <message>
+        <source>There is no %1.</source>
+        <translation>There is no %1.</translation>
+    </message>
+    <message>
+        <source>The %1 is not a curve ascending in Hz.</source>
+        <translation>The %1 is not a curve ascending in Hz.</translation>
+    </message>
+    <message>
+        <source>The %1 has fewer than 2 points between %2 and %3 Hz.</source>
+        <translation>The %1 has fewer than 2 points between %2 and %3 Hz.</translation>
+    </message>
+    <message>
+        <source>Smoothing: the fraction must be 1, 2, 3, 6, 12, 24 or 48.</source>
+        <translation>Smoothing: the fraction must be 1, 2, 3, 6, 12, 24 or 48.</translation>
+    </message>
+    <message>
+        <source>x-Achse von</source>
+        <translation>x axis from</translation>
+    </message>
+    <message>
+        <source>x-Achse bis</source>
+        <translation>x axis to</translation>
+    </message>
+    <message>
+        <source>y-Achse von</source>
+        <translation>y axis from</translation>
+    </message>
+    <message>
+        <source>y-Achse bis</source>
+        <translation>y axis to</translation>
+    </message>
+    <message>
+        <source>filter length %1 taps is outside 16 ... 65536</source>
+        <translation>filter length %1 taps is outside 16 ... 65536</translation>
+    </message>
+    <message>
+        <source>sample rate %1 Hz is outside 8000 ... 768000 Hz</source>
+        <translation>sample rate %1 Hz is outside 8000 ... 768000 Hz</translation>
+    </message>
+    <message>
+        <source>no level target</source>
+        <translation>no level target</translation>
+    </message>
+    <message>
+        <source>a delay target needs linear phase</source>
+        <translation>a delay target needs linear phase</translation>
+    </message>
+    <message>
+        <source>level target beyond any magnitude</source>
+        <translation>level target beyond any magnitude</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is no diagram of the editor</source>
+        <translation>%1 &quot;%2&quot; is no diagram of the editor</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; comes twice</source>
+        <translation>%1 &quot;%2&quot; comes twice</translation>
+    </message>
+    <message>
+        <source>%1 must hold the 4 slots</source>
+        <translation>%1 must hold the 4 slots</translation>
+    </message>
+    <message>
+        <source>%1 lacks the diagram &quot;%2&quot;</source>
+        <translation>%1 lacks the diagram &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>%1 is &quot;%2&quot;, not &quot;flat&quot;, &quot;tilt&quot; or &quot;house&quot;</source>
+        <translation>%1 is &quot;%2&quot;, not &quot;flat&quot;, &quot;tilt&quot; or &quot;house&quot;</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; names no curve</source>
+        <translation>%1 &quot;%2&quot; names no curve</translation>
+    </message>
+    <message>
+        <source>The measurement %1 is no longer there; its stored curves are kept.</source>
+        <translation>The measurement %1 is no longer there; its stored curves are kept.</translation>
+    </message>
+    <message>
+        <source>The measurement %1 has changed since it was imported; its stored curves are kept.</source>
+        <translation>The measurement %1 has changed since it was imported; its stored curves are kept.</translation>
+    </message>
+    <message>
+        <source>%1 says %2 but %3 holds %4</source>
+        <translation>%1 says %2 but %3 holds %4</translation>
+    </message>
+    <message>
+        <source>the file ends too early (damaged or cut off)</source>
+        <translation>the file ends too early (damaged or cut off)</translation>
+    </message>
+    <message>
+        <source>is not valid JSON at byte %1</source>
+        <translation>is not valid JSON at byte %1</translation>
+    </message>
+    <message>
+        <source>holds a number that is not finite (%1)</source>
+        <translation>holds a number that is not finite (%1)</translation>
+    </message>
+    <message>
+        <source>is not a Quorvane project (&quot;format&quot; is not &quot;%1&quot;)</source>
+        <translation>is not a Quorvane project (&quot;format&quot; is not &quot;%1&quot;)</translation>
+    </message>
+    <message>
+        <source>was written by a newer program (format version %1; this one reads up to %2)</source>
+        <translation>was written by a newer program (format version %1; this one reads up to %2)</translation>
+    </message>
+    <message>
+        <source>%1 names no diagram</source>
+        <translation>%1 names no diagram</translation>
+    </message>
+    <message>
+        <source>%1: cannot be opened (%2)</source>
+        <translation>%1: cannot be opened (%2)</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read</source>
+        <translation>%1: cannot be read</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1</source>
+        <translation>Cannot write %1</translation>
+    </message>
+    <message>
+        <source>Cannot write %1 (disk full?)</source>
+        <translation>Cannot write %1 (disk full?)</translation>
+    </message>
+    <message>
+        <source>Cannot replace %1: %2</source>
+        <translation>Cannot replace %1: %2</translation>
+    </message>
+    <message>
+        <source>ms (late &lt; 0)</source>
+        <translation>ms (late &lt; 0)</translation>
     </message>
 </context>
 <context>
@@ -840,6 +1016,17 @@
     </message>
 </context>
 <context>
+    <name>qv::EditDiagramRules</name>
+    <message>
+        <source>%1: &quot;%2&quot; is not a whole number.</source>
+        <translation>%1: &quot;%2&quot; is not a whole number.</translation>
+    </message>
+    <message>
+        <source>%1: %2 is outside %3 ... %4.</source>
+        <translation>%1: %2 is outside %3 ... %4.</translation>
+    </message>
+</context>
+<context>
     <name>qv::Editor</name>
     <message>
         <source>Fehler beim Zugriff auf </source>
@@ -848,6 +1035,45 @@
     <message>
         <source>Fehler beim Speichern</source>
         <translation>Error while saving</translation>
+    </message>
+</context>
+<context>
+    <name>qv::Field</name>
+    <message>
+        <source>%1 is not an object</source>
+        <translation>%1 is not an object</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 is missing</translation>
+    </message>
+    <message>
+        <source>%1 is not a number</source>
+        <translation>%1 is not a number</translation>
+    </message>
+    <message>
+        <source>%1 is not a finite number</source>
+        <translation>%1 is not a finite number</translation>
+    </message>
+    <message>
+        <source>%1 is below %2</source>
+        <translation>%1 is below %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a whole number</source>
+        <translation>%1 is not a whole number</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not in %3 ... %4</source>
+        <translation>%1 is %2, not in %3 ... %4</translation>
+    </message>
+    <message>
+        <source>%1 is not true or false</source>
+        <translation>%1 is not true or false</translation>
+    </message>
+    <message>
+        <source>%1 is not a pair [x, y]</source>
+        <translation>%1 is not a pair [x, y]</translation>
     </message>
 </context>
 <context>
@@ -959,12 +1185,12 @@
 <context>
     <name>qv::LineReader</name>
     <message>
-        <source>Fehler beim Zugriff auf </source>
-        <translation>Error accessing </translation>
+        <source>Fehler beim Zugriff auf %1 !  (%2)</source>
+        <translation>Error accessing %1!  (%2)</translation>
     </message>
     <message>
-        <source>Lesefehler in </source>
-        <translation>Read error in </translation>
+        <source>Lesefehler in %1: %2</source>
+        <translation>Read error in %1: %2</translation>
     </message>
 </context>
 <context>
@@ -981,12 +1207,19 @@
 <context>
     <name>qv::LineWriter</name>
     <message>
-        <source>Fehler beim Zugriff auf </source>
-        <translation>Error accessing </translation>
+        <source>Fehler beim Zugriff auf %1 !  (%2)</source>
+        <translation>Error accessing %1!  (%2)</translation>
     </message>
     <message>
-        <source>Schreibfehler in </source>
-        <translation>Write error in </translation>
+        <source>Schreibfehler in %1: %2</source>
+        <translation>Write error in %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>qv::ProjectCommands</name>
+    <message>
+        <source>Cannot open the project %1</source>
+        <translation>Cannot open the project %1</translation>
     </message>
 </context>
 <context>
@@ -1675,20 +1908,24 @@
         <source> geschrieben</source>
         <translation> written</translation>
     </message>
+    <message>
+        <source>measurement</source>
+        <translation>measurement</translation>
+    </message>
+    <message>
+        <source>measured delay</source>
+        <translation>measured delay</translation>
+    </message>
+    <message>
+        <source>%1 (--fit-headroom does it.)</source>
+        <translation>%1 (--fit-headroom does it.)</translation>
+    </message>
 </context>
 <context>
     <name>std</name>
     <message>
-        <source>Fehler beim Zugriff auf </source>
-        <translation>Error accessing </translation>
-    </message>
-    <message>
         <source>estimating time left</source>
         <translation>estimating time left</translation>
-    </message>
-    <message>
-        <source> s left</source>
-        <translation> s left</translation>
     </message>
     <message>
         <source>sample </source>
@@ -1777,6 +2014,54 @@
     <message>
         <source>%1 (columns %2)</source>
         <translation>%1 (columns %2)</translation>
+    </message>
+    <message>
+        <source>(%1 faulty lines in %2)</source>
+        <translation>(%1 faulty lines in %2)</translation>
+    </message>
+    <message>
+        <source>%1 is the name of a DSP program file: the box&apos;s program is read from it. Save the curve under this name?</source>
+        <translation>%1 is the name of a DSP program file: the box&apos;s program is read from it. Save the curve under this name?</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Replace it?</source>
+        <translation>%1 already exists. Replace it?</translation>
+    </message>
+    <message>
+        <source>Lower by %1 dB and Execute</source>
+        <translation>Lower by %1 dB and Execute</translation>
+    </message>
+    <message>
+        <source>The filter clips in the DSP: its largest coefficient is %1 (the DSP holds at most 1). Lower the target by %2 dB.</source>
+        <translation>The filter clips in the DSP: its largest coefficient is %1 (the DSP holds at most 1). Lower the target by %2 dB.</translation>
+    </message>
+    <message>
+        <source>predicted: %1 dB RMS deviation from %2 to %3 Hz</source>
+        <translation>predicted: %1 dB RMS deviation from %2 to %3 Hz</translation>
+    </message>
+    <message>
+        <source>%1 taps at %2 Hz, latency %3 samples (%4 ms), peak coefficient %5 at sample %6</source>
+        <translation>%1 taps at %2 Hz, latency %3 samples (%4 ms), peak coefficient %5 at sample %6</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>cannot write %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a list</source>
+        <translation>%1 is not a list</translation>
+    </message>
+    <message>
+        <source>%1 is not a text</source>
+        <translation>%1 is not a text</translation>
+    </message>
+    <message>
+        <source>Fehler beim Zugriff auf %1 !</source>
+        <translation>Error accessing %1!</translation>
+    </message>
+    <message>
+        <source>%1 s left</source>
+        <translation>%1 s left</translation>
     </message>
 </context>
 </TS>
