@@ -66,6 +66,8 @@ TEST(Language, ReportsAreTranslatedLineByLineUnlessKnownWhole) {
         {"a.dat: 12 Spalten gelesen.", "a.dat: read 12 Spalten."},
         // A sentence that reads the same still translates its values.
         {"Filter schreiben, 3 Zeilen", "writing the filter, 3 lines"},
+        // A sentence that changes nothing leaves the known beginning to be found.
+        {"Fehler beim Zugriff auf a, b", "Error accessing a, b"},
     };
     for (const Case& c : cases) EXPECT_EQ(en.CoreText(c.text), c.expected) << c.text;
 }
