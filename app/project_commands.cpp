@@ -175,7 +175,7 @@ bool ProjectCommands::WriteTo(const std::string& path) {
     try {
         qv::SaveProject(ws_, path);
     } catch (const std::exception& e) {
-        ui_.Message(std::string("The project was not saved: ") + e.what());
+        ui_.Message(Fill(QV_TR("The project was not saved: %1"), {e.what()}));
         return false;
     }
     path_ = fs::absolute(path).lexically_normal().string();
@@ -244,7 +244,7 @@ bool ProjectCommands::OfferRestore() {
             Adopt(std::move(p.ws), origin, true);
             restored = true;
         } catch (const std::exception& e) {
-            ui_.Message(std::string("The autosave cannot be restored: ") + e.what());
+            ui_.Message(Fill(QV_TR("The autosave cannot be restored: %1"), {e.what()}));
         }
     }
     std::error_code ec;

@@ -1221,6 +1221,14 @@
         <source>Cannot open the project %1</source>
         <translation>Projekt lässt sich nicht öffnen: %1</translation>
     </message>
+    <message>
+        <source>The project was not saved: %1</source>
+        <translation>Das Projekt wurde nicht gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>The autosave cannot be restored: %1</source>
+        <translation>Die automatische Sicherung lässt sich nicht wiederherstellen: %1</translation>
+    </message>
 </context>
 <context>
     <name>qv::SetupDspLogic</name>

@@ -1221,6 +1221,14 @@
         <source>Cannot open the project %1</source>
         <translation>Cannot open the project %1</translation>
     </message>
+    <message>
+        <source>The project was not saved: %1</source>
+        <translation>The project was not saved: %1</translation>
+    </message>
+    <message>
+        <source>The autosave cannot be restored: %1</source>
+        <translation>The autosave cannot be restored: %1</translation>
+    </message>
 </context>
 <context>
     <name>qv::SetupDspLogic</name>
