@@ -605,11 +605,11 @@
     </message>
     <message>
         <source>Vector averaging needs one sample rate: %1 is at %2 Hz, %3 at %4 Hz. Resample them, or average as power.</source>
-        <translation>Vektormittelung braucht eine Abtastrate: %1 hat %2 Hz, %3 hat %4 Hz. Umtasten oder leistungsgemittelt mitteln.</translation>
+        <translation>Vektormittelung braucht eine gemeinsame Abtastrate: %1 hat %2 Hz, %3 hat %4 Hz. Auf eine Rate umrechnen oder als Leistung mitteln.</translation>
     </message>
     <message>
         <source>The first measurement&apos;s gate and window apply to the average.</source>
-        <translation>Fenster der ersten Messung gelten für den Mittelwert.</translation>
+        <translation>Die Fenster der ersten Messung gelten für den Mittelwert.</translation>
     </message>
     <message>
         <source>%1 is empty.</source>
@@ -617,7 +617,7 @@
     </message>
     <message>
         <source>%1 is not a measurement: it is a binary file.</source>
-        <translation>%1 ist keine Messung: es ist eine Binärdatei.</translation>
+        <translation>%1 ist keine Messung, sondern eine Binärdatei.</translation>
     </message>
     <message>
         <source>The gate reaches past the impulse; it is cut there.</source>
@@ -717,7 +717,7 @@
     </message>
     <message>
         <source>%1 is not a measurement: it holds no rows of numbers.</source>
-        <translation>%1 ist keine Messung: es enthält keine Zahlenzeilen.</translation>
+        <translation>%1 ist keine Messung: die Datei enthält keine Zahlenzeilen.</translation>
     </message>
     <message>
         <source>The file holds more than %1 rows; it is not imported.</source>
@@ -817,7 +817,7 @@
     </message>
     <message>
         <source>level target beyond any magnitude</source>
-        <translation>Pegelziel jenseits jeder Größe</translation>
+        <translation>Pegelziel jenseits jedes darstellbaren Betrags</translation>
     </message>
     <message>
         <source>%1 &quot;%2&quot; is no diagram of the editor</source>
@@ -853,7 +853,7 @@
     </message>
     <message>
         <source>%1 says %2 but %3 holds %4</source>
-        <translation>%1 sagt %2, aber %3 enthält %4</translation>
+        <translation>%1 nennt %2, aber %3 enthält %4</translation>
     </message>
     <message>
         <source>the file ends too early (damaged or cut off)</source>
@@ -932,7 +932,7 @@
     </message>
     <message>
         <source>Group delay: %1 points, from the averaged impulse; late reads &lt; 0 ms.</source>
-        <translation>Gruppenlaufzeit: %1 Punkte, aus dem gemittelten Impuls; spät ist &lt; 0 ms.</translation>
+        <translation>Gruppenlaufzeit: %1 Punkte, aus dem gemittelten Impuls; spät ist negativ (&lt; 0 ms).</translation>
     </message>
     <message>
         <source>Group delay: none (vector averaging of impulses gives one).</source>
@@ -1981,23 +1981,23 @@
     </message>
     <message>
         <source>Group delay: %1 points, from the %2; late reads &lt; 0 ms.</source>
-        <translation>Gruppenlaufzeit: %1 Punkte, aus %2; spät ist &lt; 0 ms.</translation>
+        <translation>Gruppenlaufzeit: %1 Punkte, aus %2; spät ist negativ (&lt; 0 ms).</translation>
     </message>
     <message>
         <source>Group delay: %1 points, from the impulse; late reads &lt; 0 ms.</source>
-        <translation>Gruppenlaufzeit: %1 Punkte, aus dem Impuls; spät ist &lt; 0 ms.</translation>
+        <translation>Gruppenlaufzeit: %1 Punkte, aus dem Impuls; spät ist negativ (&lt; 0 ms).</translation>
     </message>
     <message>
         <source>Group delay: %1 points, from the group delay column; late reads &lt; 0 ms.</source>
-        <translation>Gruppenlaufzeit: %1 Punkte, aus der Laufzeitspalte; spät ist &lt; 0 ms.</translation>
+        <translation>Gruppenlaufzeit: %1 Punkte, aus der Laufzeitspalte; spät ist negativ (&lt; 0 ms).</translation>
     </message>
     <message>
         <source>Group delay: %1 points, from the phase column (degrees); late reads &lt; 0 ms.</source>
-        <translation>Gruppenlaufzeit: %1 Punkte, aus der Phasenspalte (Grad); spät ist &lt; 0 ms.</translation>
+        <translation>Gruppenlaufzeit: %1 Punkte, aus der Phasenspalte (Grad); spät ist negativ (&lt; 0 ms).</translation>
     </message>
     <message>
         <source>Group delay: %1 points, from the phase column (radians); late reads &lt; 0 ms.</source>
-        <translation>Gruppenlaufzeit: %1 Punkte, aus der Phasenspalte (Bogenmaß); spät ist &lt; 0 ms.</translation>
+        <translation>Gruppenlaufzeit: %1 Punkte, aus der Phasenspalte (Bogenmaß); spät ist negativ (&lt; 0 ms).</translation>
     </message>
     <message>
         <source>Level: none.</source>
@@ -2037,7 +2037,7 @@
     </message>
     <message>
         <source>Lower by %1 dB and Execute</source>
-        <translation>Um %1 dB absenken und Execute</translation>
+        <translation>Um %1 dB absenken, dann Execute</translation>
     </message>
     <message>
         <source>The filter clips in the DSP: its largest coefficient is %1 (the DSP holds at most 1). Lower the target by %2 dB.</source>
