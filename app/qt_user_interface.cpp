@@ -46,6 +46,10 @@ QString QtUserInterface::T(const std::string& text) {
     return TrCore(text);
 }
 
+std::string QtUserInterface::Translated(const std::string& text) {
+    return T(text).toStdString();
+}
+
 void QtUserInterface::Message(const std::string& text) {
     QMessageBox::information(parent_, QApplication::applicationName(), T(text));
 }

@@ -85,7 +85,7 @@ namespace {
 
 // The values a filled sentence put where its source has %1 … %9, or nothing
 // when the text is not that sentence. Literal parts must match in order; a
-// value is never empty.
+// value is never empty nor blanks alone.
 std::optional<std::vector<std::string>> MatchFilled(std::string_view source,
                                                     std::string_view text) {
     std::vector<std::string_view> parts;  // literal, placeholder, literal, …
@@ -118,7 +118,10 @@ std::optional<std::vector<std::string>> MatchFilled(std::string_view source,
             end = text.find(next, at + 1);
             if (end == std::string_view::npos) return std::nullopt;
         }
-        values[static_cast<std::size_t>(slots[k])] = std::string(text.substr(at, end - at));
+        const std::string_view value = text.substr(at, end - at);
+        // Blanks alone are layout, not a value ("      channel: 0").
+        if (value.find_first_not_of(' ') == std::string_view::npos) return std::nullopt;
+        values[static_cast<std::size_t>(slots[k])] = std::string(value);
         at = end + next.size();
     }
     return values;

@@ -907,6 +907,42 @@
         <source>ms (late &lt; 0)</source>
         <translation>ms (spät &lt; 0)</translation>
     </message>
+    <message>
+        <source>WAV, 32-bit float, mono</source>
+        <translation>WAV, 32-Bit-Gleitkomma, mono</translation>
+    </message>
+    <message>
+        <source>raw 32-bit float, little-endian, no header</source>
+        <translation>roh, 32-Bit-Gleitkomma, Little-Endian, ohne Kopf</translation>
+    </message>
+    <message>
+        <source>raw 64-bit float, little-endian, no header</source>
+        <translation>roh, 64-Bit-Gleitkomma, Little-Endian, ohne Kopf</translation>
+    </message>
+    <message>
+        <source>text, one value a line</source>
+        <translation>Text, ein Wert je Zeile</translation>
+    </message>
+    <message>
+        <source>CamillaDSP (a filters: entry):</source>
+        <translation>CamillaDSP (ein Eintrag unter filters:):</translation>
+    </message>
+    <message>
+        <source>Equalizer APO (config.txt; the WAV&apos;s rate must equal the device&apos;s rate):</source>
+        <translation>Equalizer APO (config.txt; die Rate der WAV-Datei muss der Rate des Geräts gleichen):</translation>
+    </message>
+    <message>
+        <source>reads WAV files only: export again with the format wav.</source>
+        <translation>liest nur WAV-Dateien: erneut mit dem Format wav exportieren.</translation>
+    </message>
+    <message>
+        <source>BruteFIR (a coeff block; filter_length times its blocks must hold %1 taps):</source>
+        <translation>BruteFIR (ein coeff-Block; filter_length mal seine Blöcke muss %1 Taps fassen):</translation>
+    </message>
+    <message>
+        <source>reads raw or text files only: export again with the format f32, f64 or text.</source>
+        <translation>liest nur Roh- oder Textdateien: erneut mit dem Format f32, f64 oder text exportieren.</translation>
+    </message>
 </context>
 <context>
     <name>qv::AverageReport</name>
@@ -2070,6 +2106,22 @@
     <message>
         <source>%1 s left</source>
         <translation>noch %1 s</translation>
+    </message>
+    <message>
+        <source>Filter &quot;%1&quot;: %2, linear phase, unit gain (not normalised).</source>
+        <translation>Filter &quot;%1&quot;: %2, linearphasig, Verstärkung 1 (nicht normiert).</translation>
+    </message>
+    <message>
+        <source>Filter &quot;%1&quot;: %2, minimum phase, unit gain (not normalised).</source>
+        <translation>Filter &quot;%1&quot;: %2, minimalphasig, Verstärkung 1 (nicht normiert).</translation>
+    </message>
+    <message>
+        <source>One file per sample rate; a convolver must use the file of its own rate.</source>
+        <translation>Eine Datei je Abtastrate; ein Faltungsprogramm muss die Datei seiner eigenen Rate verwenden.</translation>
+    </message>
+    <message>
+        <source>The latency is the delay every frequency gets besides the delay target; delay other channels by as much to keep them aligned.</source>
+        <translation>Die Latenz ist die Verzögerung, die jede Frequenz neben dem Laufzeitziel erhält; andere Kanäle um ebenso viel verzögern, damit sie zeitgleich bleiben.</translation>
     </message>
 </context>
 </TS>

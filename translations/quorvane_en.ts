@@ -907,6 +907,42 @@
         <source>ms (late &lt; 0)</source>
         <translation>ms (late &lt; 0)</translation>
     </message>
+    <message>
+        <source>WAV, 32-bit float, mono</source>
+        <translation>WAV, 32-bit float, mono</translation>
+    </message>
+    <message>
+        <source>raw 32-bit float, little-endian, no header</source>
+        <translation>raw 32-bit float, little-endian, no header</translation>
+    </message>
+    <message>
+        <source>raw 64-bit float, little-endian, no header</source>
+        <translation>raw 64-bit float, little-endian, no header</translation>
+    </message>
+    <message>
+        <source>text, one value a line</source>
+        <translation>text, one value a line</translation>
+    </message>
+    <message>
+        <source>CamillaDSP (a filters: entry):</source>
+        <translation>CamillaDSP (a filters: entry):</translation>
+    </message>
+    <message>
+        <source>Equalizer APO (config.txt; the WAV&apos;s rate must equal the device&apos;s rate):</source>
+        <translation>Equalizer APO (config.txt; the WAV's rate must equal the device's rate):</translation>
+    </message>
+    <message>
+        <source>reads WAV files only: export again with the format wav.</source>
+        <translation>reads WAV files only: export again with the format wav.</translation>
+    </message>
+    <message>
+        <source>BruteFIR (a coeff block; filter_length times its blocks must hold %1 taps):</source>
+        <translation>BruteFIR (a coeff block; filter_length times its blocks must hold %1 taps):</translation>
+    </message>
+    <message>
+        <source>reads raw or text files only: export again with the format f32, f64 or text.</source>
+        <translation>reads raw or text files only: export again with the format f32, f64 or text.</translation>
+    </message>
 </context>
 <context>
     <name>qv::AverageReport</name>
@@ -2070,6 +2106,22 @@
     <message>
         <source>%1 s left</source>
         <translation>%1 s left</translation>
+    </message>
+    <message>
+        <source>Filter &quot;%1&quot;: %2, linear phase, unit gain (not normalised).</source>
+        <translation>Filter &quot;%1&quot;: %2, linear phase, unit gain (not normalised).</translation>
+    </message>
+    <message>
+        <source>Filter &quot;%1&quot;: %2, minimum phase, unit gain (not normalised).</source>
+        <translation>Filter &quot;%1&quot;: %2, minimum phase, unit gain (not normalised).</translation>
+    </message>
+    <message>
+        <source>One file per sample rate; a convolver must use the file of its own rate.</source>
+        <translation>One file per sample rate; a convolver must use the file of its own rate.</translation>
+    </message>
+    <message>
+        <source>The latency is the delay every frequency gets besides the delay target; delay other channels by as much to keep them aligned.</source>
+        <translation>The latency is the delay every frequency gets besides the delay target; delay other channels by as much to keep them aligned.</translation>
     </message>
 </context>
 </TS>

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "export/convolver_notes.h"
 #include "measurements/measurement_average.h"
 #include "translations/language.h"
 
@@ -70,6 +71,33 @@ TEST(ReportLanguage, EveryAverageReportLineIsAKnownSentence) {
     r.fromHz = 20;
     r.toHz = 22050;
     ExpectEveryLineTranslated(r.Lines(), {"3. c.wav"});
+}
+
+TEST(ReportLanguage, ExportNotesTranslateTheirWordsAndKeepEveryConvolverEntry) {
+    ExportedFilter f;
+    f.taps.assign(4096, 0.0);
+    f.rate = 48000;
+    const Language de("de");
+    for (ExportFormat format : {ExportFormat::Wav, ExportFormat::Float64}) {
+        const std::string notes = ConvolverNotes("room: left", format, ExportPhase::Linear,
+                                                 {{ExportFileName("room", 48000, format), f}});
+        const std::string shown = de.CoreText(notes);
+        std::size_t at = 0, from = 0;
+        while (at < notes.size()) {
+            const std::size_t end = notes.find('\n', at);
+            const std::size_t shownEnd = shown.find('\n', from);
+            ASSERT_NE(shownEnd, std::string::npos) << "a line lost";
+            const std::string line = notes.substr(at, end - at);
+            const std::string german = shown.substr(from, shownEnd - from);
+            // What a convolver reads stays as it is; every sentence for the person changes.
+            const bool entry = line.empty() || line[0] == ' ' || line == "filters:" ||
+                               line.starts_with("coeff") || line == "};" ||
+                               line.starts_with("Convolution: ");
+            EXPECT_EQ(german == line, entry) << line << " -> " << german;
+            at = end + 1;
+            from = shownEnd + 1;
+        }
+    }
 }
 
 }  // namespace
