@@ -943,6 +943,14 @@
         <source>reads raw or text files only: export again with the format f32, f64 or text.</source>
         <translation>liest nur Roh- oder Textdateien: erneut mit dem Format f32, f64 oder text exportieren.</translation>
     </message>
+    <message>
+        <source>%1 is &quot;%2&quot;, not &quot;power&quot;, &quot;dB&quot; or &quot;vector&quot;</source>
+        <translation>%1 ist &quot;%2&quot;, nicht &quot;power&quot;, &quot;dB&quot; oder &quot;vector&quot;</translation>
+    </message>
+    <message>
+        <source>%1 must hold 2 to 16 files</source>
+        <translation>%1 muss 2 bis 16 Dateien enthalten</translation>
+    </message>
 </context>
 <context>
     <name>qv::AverageReport</name>

@@ -929,7 +929,7 @@
     </message>
     <message>
         <source>Equalizer APO (config.txt; the WAV&apos;s rate must equal the device&apos;s rate):</source>
-        <translation>Equalizer APO (config.txt; the WAV's rate must equal the device's rate):</translation>
+        <translation>Equalizer APO (config.txt; the WAV&apos;s rate must equal the device&apos;s rate):</translation>
     </message>
     <message>
         <source>reads WAV files only: export again with the format wav.</source>
@@ -942,6 +942,14 @@
     <message>
         <source>reads raw or text files only: export again with the format f32, f64 or text.</source>
         <translation>reads raw or text files only: export again with the format f32, f64 or text.</translation>
+    </message>
+    <message>
+        <source>%1 is &quot;%2&quot;, not &quot;power&quot;, &quot;dB&quot; or &quot;vector&quot;</source>
+        <translation>%1 is &quot;%2&quot;, not &quot;power&quot;, &quot;dB&quot; or &quot;vector&quot;</translation>
+    </message>
+    <message>
+        <source>%1 must hold 2 to 16 files</source>
+        <translation>%1 must hold 2 to 16 files</translation>
     </message>
 </context>
 <context>
