@@ -18,6 +18,7 @@
 
 #include "curves/time_left.h"
 #include "measurements/line_stream.h"
+#include "translations/language.h"
 
 namespace qv {
 namespace {
@@ -216,7 +217,7 @@ void TAverageMeasurementsDlg::RefreshWithProgress() {
 }
 
 void TAverageMeasurementsDlg::ShowOutcome() {
-    MemoReport->setPlainText(Q(rules_->ReportText()));
+    MemoReport->setPlainText(TrCore(rules_->ReportText()));
     OKBtn->setEnabled(rules_->CanAccept());
     ButtonRemove->setEnabled(!rules_->files().empty());
 }

@@ -121,7 +121,7 @@ ExportOutcome RunExportFilter(const Workspace& ws, const ExportDialogRules& rule
         out.files.push_back(PathOf(rules.folder, f.fileName));
         WriteFilterFile(out.files.back(), f.filter.taps, f.filter.rate, rules.format);
     }
-    out.notes = ConvolverNotes(rules.name, rules.format, rules.phase, made);
+    out.notes = ui.Translated(ConvolverNotes(rules.name, rules.format, rules.phase, made));
     std::ofstream notes(rules.NotesFile(), std::ios::binary);
     notes << out.notes;
     if (!notes.flush()) throw std::runtime_error("cannot write " + rules.NotesFile());

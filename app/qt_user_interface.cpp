@@ -46,14 +46,18 @@ QString QtUserInterface::T(const std::string& text) {
     return TrCore(text);
 }
 
+std::string QtUserInterface::Translated(const std::string& text) {
+    return T(text).toStdString();
+}
+
 void QtUserInterface::Message(const std::string& text) {
     QMessageBox::information(parent_, QApplication::applicationName(), T(text));
 }
 
 bool QtUserInterface::Offer(const std::string& text, const std::string& action) {
-    QMessageBox box(QMessageBox::Information, QApplication::applicationName(), Q(text),
+    QMessageBox box(QMessageBox::Information, QApplication::applicationName(), T(text),
                     QMessageBox::Ok, parent_);
-    QPushButton* act = box.addButton(Q(action), QMessageBox::AcceptRole);
+    QPushButton* act = box.addButton(T(action), QMessageBox::AcceptRole);
     box.exec();
     return box.clickedButton() == act;
 }
@@ -84,7 +88,7 @@ std::optional<std::string> QtUserInterface::ChooseSaveFile(const std::string& fi
             WithFilterExtension(dialog.selectedFiles().front().toStdString(), filter);
         const std::string question = SaveQuestion(name);
         if (question.empty() ||
-            QMessageBox::warning(parent_, QApplication::applicationName(), Q(question),
+            QMessageBox::warning(parent_, QApplication::applicationName(), T(question),
                                  QMessageBox::Yes | QMessageBox::No,
                                  QMessageBox::No) == QMessageBox::Yes)
             return name;

@@ -31,6 +31,7 @@ class QtUserInterface : public UserInterface {
     void Progress(double fraction, const std::string& text) override;
     void EndProgress() override;
     bool ProgressCancelled() override;
+    std::string Translated(const std::string& text) override;
     void StatusLine(const std::string& text) override;
 
     // Where status lines go (the main window's status bar).

@@ -45,7 +45,7 @@ int Run(CorrectOptions& o, bool tiltGiven, bool referenceGiven) {
     const ImportOptions options = ToImportOptions(o.args);
     const ImportedMeasurement m = ImportForCommand(o.measured, options);
     const PointList& measured = m.level;
-    if (auto e = CheckMeasurement(measured, s, "measurement")) {
+    if (auto e = CheckMeasurement(measured, s, QV_TR("measurement"))) {
         ui.Message(*e);
         return kExitRefused;
     }
@@ -57,7 +57,7 @@ int Run(CorrectOptions& o, bool tiltGiven, bool referenceGiven) {
             ui.Message(QV_TR("--delay needs --measured-delay or a measurement with a phase."));
             return kExitRefused;
         }
-        if (auto e = CheckMeasurement(measuredDelay, s, "measured delay")) {
+        if (auto e = CheckMeasurement(measuredDelay, s, QV_TR("measured delay"))) {
             ui.Message(*e);
             return kExitRefused;
         }

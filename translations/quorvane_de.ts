@@ -627,6 +627,489 @@
         <source>Kept state of %1</source>
         <translation>Gespeicherter Stand vom %1</translation>
     </message>
+    <message>
+        <source>%1 is not a readable audio file (no channels or rate).</source>
+        <translation>%1 ist keine lesbare Audiodatei (keine Kanäle oder Rate).</translation>
+    </message>
+    <message>
+        <source>%1 holds no audio frames.</source>
+        <translation>%1 enthält keine Audio-Frames.</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 frames; impulses of up to %3 frames are imported.</source>
+        <translation>%1 enthält %2 Frames; importiert werden Impulse bis %3 Frames.</translation>
+    </message>
+    <message>
+        <source>Channel %1 is not there: %2 has %3.</source>
+        <translation>Kanal %1 fehlt: %2 hat %3.</translation>
+    </message>
+    <message>
+        <source>%1 channel</source>
+        <translation>%1 Kanal</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 Kanäle</translation>
+    </message>
+    <message>
+        <source>%1 could not be read (%2).</source>
+        <translation>%1 konnte nicht gelesen werden (%2).</translation>
+    </message>
+    <message>
+        <source>text response</source>
+        <translation>Frequenzgang als Text</translation>
+    </message>
+    <message>
+        <source>text impulse</source>
+        <translation>Impuls als Text</translation>
+    </message>
+    <message>
+        <source>audio impulse</source>
+        <translation>Impuls als Audiodatei</translation>
+    </message>
+    <message>
+        <source>The frequency-dependent window takes 1 to 1000 cycles.</source>
+        <translation>Das frequenzabhängige Fenster nimmt 1 bis 1000 Perioden.</translation>
+    </message>
+    <message>
+        <source>The sample rate must be a positive number of Hz.</source>
+        <translation>Die Abtastrate muss eine positive Zahl in Hz sein.</translation>
+    </message>
+    <message>
+        <source>The impulse holds fewer than two samples.</source>
+        <translation>Der Impuls hat weniger als zwei Abtastwerte.</translation>
+    </message>
+    <message>
+        <source>The impulse holds a NaN or infinite sample at sample %1; it is not imported.</source>
+        <translation>Der Impuls hat bei Abtastwert %1 einen NaN- oder unendlichen Wert; er wird nicht importiert.</translation>
+    </message>
+    <message>
+        <source>The impulse is silent: every sample is zero.</source>
+        <translation>Der Impuls ist stumm: alle Abtastwerte sind null.</translation>
+    </message>
+    <message>
+        <source>A gate must run from an earlier to a later time.</source>
+        <translation>Ein Fenster muss von einer früheren zu einer späteren Zeit reichen.</translation>
+    </message>
+    <message>
+        <source>The gate %1 to %2 ms lies outside the impulse, which runs from %3 to %4 ms around its peak.</source>
+        <translation>Das Fenster %1 bis %2 ms liegt außerhalb des Impulses, der von %3 bis %4 ms um seine Spitze reicht.</translation>
+    </message>
+    <message>
+        <source>The gate %1 to %2 ms holds fewer than 8 samples of the impulse.</source>
+        <translation>Das Fenster %1 bis %2 ms enthält weniger als 8 Abtastwerte des Impulses.</translation>
+    </message>
+    <message>
+        <source>The gated impulse is silent: every sample is zero.</source>
+        <translation>Der gefensterte Impuls ist stumm: alle Abtastwerte sind null.</translation>
+    </message>
+    <message>
+        <source>The analysed impulse is too short to resolve any frequency.</source>
+        <translation>Der ausgewertete Impuls ist zu kurz, um eine Frequenz aufzulösen.</translation>
+    </message>
+    <message>
+        <source>Averaging needs 2 to 16 measurements; one was given.</source>
+        <translation>Mitteln braucht 2 bis 16 Messungen; eine wurde angegeben.</translation>
+    </message>
+    <message>
+        <source>Averaging needs 2 to 16 measurements; none were given.</source>
+        <translation>Mitteln braucht 2 bis 16 Messungen; keine wurde angegeben.</translation>
+    </message>
+    <message>
+        <source>Averaging takes at most 16 measurements; %1 were given.</source>
+        <translation>Mitteln nimmt höchstens 16 Messungen; %1 wurden angegeben.</translation>
+    </message>
+    <message>
+        <source>A measurement to average holds no level.</source>
+        <translation>Eine zu mittelnde Messung enthält keinen Pegel.</translation>
+    </message>
+    <message>
+        <source>The measurements share no frequency range: nothing to average.</source>
+        <translation>Die Messungen haben keinen gemeinsamen Frequenzbereich: nichts zu mitteln.</translation>
+    </message>
+    <message>
+        <source>Vector averaging needs impulses: %1</source>
+        <translation>Vektormittelung braucht Impulse: %1</translation>
+    </message>
+    <message>
+        <source>Vector averaging needs one sample rate: %1 is at %2 Hz, %3 at %4 Hz. Resample them, or average as power.</source>
+        <translation>Vektormittelung braucht eine gemeinsame Abtastrate: %1 hat %2 Hz, %3 hat %4 Hz. Auf eine Rate umrechnen oder als Leistung mitteln.</translation>
+    </message>
+    <message>
+        <source>The first measurement&apos;s gate and window apply to the average.</source>
+        <translation>Die Fenster der ersten Messung gelten für den Mittelwert.</translation>
+    </message>
+    <message>
+        <source>%1 is empty.</source>
+        <translation>%1 ist leer.</translation>
+    </message>
+    <message>
+        <source>%1 is not a measurement: it is a binary file.</source>
+        <translation>%1 ist keine Messung, sondern eine Binärdatei.</translation>
+    </message>
+    <message>
+        <source>The gate reaches past the impulse; it is cut there.</source>
+        <translation>Das Fenster reicht über den Impuls hinaus; es wird dort abgeschnitten.</translation>
+    </message>
+    <message>
+        <source>%1 holds a coherence (0 to 1), not a level in dB: it is not imported.</source>
+        <translation>%1 enthält eine Kohärenz (0 bis 1), keinen Pegel in dB: wird nicht importiert.</translation>
+    </message>
+    <message>
+        <source>%1 holds an impedance (ohms), not a level in dB: it is not imported.</source>
+        <translation>%1 enthält eine Impedanz (Ohm), keinen Pegel in dB: wird nicht importiert.</translation>
+    </message>
+    <message>
+        <source>The given sample rate is used, not the header&apos;s.</source>
+        <translation>Die angegebene Abtastrate gilt, nicht die aus dem Dateikopf.</translation>
+    </message>
+    <message>
+        <source>Sample rate from the header&apos;s sample interval.</source>
+        <translation>Abtastrate aus dem Abtastintervall im Dateikopf.</translation>
+    </message>
+    <message>
+        <source>%1 holds one sample a line: give the sample rate of this text impulse.</source>
+        <translation>%1 enthält einen Abtastwert je Zeile: Abtastrate dieses Text-Impulses angeben.</translation>
+    </message>
+    <message>
+        <source>Column pair %1 is not there: %2 offers %3.</source>
+        <translation>Spaltenpaar %1 fehlt: %2 bietet %3.</translation>
+    </message>
+    <message>
+        <source>%1 pair</source>
+        <translation>%1 Paar</translation>
+    </message>
+    <message>
+        <source>%1 pairs</source>
+        <translation>%1 Paare</translation>
+    </message>
+    <message>
+        <source>A gate applies to impulses only.</source>
+        <translation>Ein Fenster gilt nur für Impulse.</translation>
+    </message>
+    <message>
+        <source>The sample rate is not used: the file holds a response.</source>
+        <translation>Die Abtastrate wird nicht verwendet: die Datei enthält einen Frequenzgang.</translation>
+    </message>
+    <message>
+        <source>The frequency-dependent window is not used: the file holds a response.</source>
+        <translation>Das frequenzabhängige Fenster wird nicht verwendet: die Datei enthält einen Frequenzgang.</translation>
+    </message>
+    <message>
+        <source>Column pair %1 of %2: %3.</source>
+        <translation>Spaltenpaar %1 von %2: %3.</translation>
+    </message>
+    <message>
+        <source>The given sample rate is not used: the file carries its own.</source>
+        <translation>Die angegebene Abtastrate wird nicht verwendet: die Datei hat ihre eigene.</translation>
+    </message>
+    <message>
+        <source>%1 holds a response, not an impulse.</source>
+        <translation>%1 enthält einen Frequenzgang, keinen Impuls.</translation>
+    </message>
+    <message>
+        <source>TAB separated</source>
+        <translation>TAB-getrennt</translation>
+    </message>
+    <message>
+        <source>semicolon separated</source>
+        <translation>durch Semikolon getrennt</translation>
+    </message>
+    <message>
+        <source>comma separated</source>
+        <translation>durch Komma getrennt</translation>
+    </message>
+    <message>
+        <source>blank separated</source>
+        <translation>durch Leerzeichen getrennt</translation>
+    </message>
+    <message>
+        <source>%1 gives %2 above 0 Hz; a response needs at least two.</source>
+        <translation>%1 liefert %2 über 0 Hz; ein Frequenzgang braucht mindestens zwei.</translation>
+    </message>
+    <message>
+        <source>%1 frequency</source>
+        <translation>%1 Frequenz</translation>
+    </message>
+    <message>
+        <source>%1 frequencies</source>
+        <translation>%1 Frequenzen</translation>
+    </message>
+    <message>
+        <source>No group delay at %1 where the phase changes beyond measure.</source>
+        <translation>Keine Gruppenlaufzeit bei %1, wo sich die Phase unmessbar stark ändert.</translation>
+    </message>
+    <message>
+        <source>pair %1</source>
+        <translation>Paar %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a measurement: it holds no rows of numbers.</source>
+        <translation>%1 ist keine Messung: die Datei enthält keine Zahlenzeilen.</translation>
+    </message>
+    <message>
+        <source>The file holds more than %1 rows; it is not imported.</source>
+        <translation>Die Datei hat mehr als %1 Zeilen; sie wird nicht importiert.</translation>
+    </message>
+    <message>
+        <source>The impulse holds a NaN or infinite sample in line %1; it is not imported.</source>
+        <translation>Der Impuls hat in Zeile %1 einen NaN- oder unendlichen Wert; er wird nicht importiert.</translation>
+    </message>
+    <message>
+        <source>The impulse holds more than %1 samples; it is not imported.</source>
+        <translation>Der Impuls hat mehr als %1 Abtastwerte; er wird nicht importiert.</translation>
+    </message>
+    <message>
+        <source>No curve in %1: the diagram stays as it was.</source>
+        <translation>Keine Kurve in %1: das Diagramm bleibt, wie es war.</translation>
+    </message>
+    <message>
+        <source>The band must lie between two positive frequencies.</source>
+        <translation>Der Bereich muss zwischen zwei positiven Frequenzen liegen.</translation>
+    </message>
+    <message>
+        <source>The band must start below its end (from &lt; to).</source>
+        <translation>Der Bereich muss unter seinem Ende beginnen (von &lt; bis).</translation>
+    </message>
+    <message>
+        <source>The boost limit must be a number of 0 dB or more.</source>
+        <translation>Die Anhebungsgrenze muss eine Zahl ab 0 dB sein.</translation>
+    </message>
+    <message>
+        <source>The cut limit must be a number of 0 dB or more.</source>
+        <translation>Die Absenkungsgrenze muss eine Zahl ab 0 dB sein.</translation>
+    </message>
+    <message>
+        <source>The delay limit must be a number of 0 ms or more.</source>
+        <translation>Die Laufzeitgrenze muss eine Zahl ab 0 ms sein.</translation>
+    </message>
+    <message>
+        <source>The tilt must be a number (dB per octave).</source>
+        <translation>Die Neigung muss eine Zahl sein (dB je Oktave).</translation>
+    </message>
+    <message>
+        <source>The house curve is not a curve: it needs 2 or more points, ascending in Hz.</source>
+        <translation>Die Hauskurve ist keine Kurve: sie braucht 2 oder mehr Punkte, in Hz aufsteigend.</translation>
+    </message>
+    <message>
+        <source>The reference must be a positive frequency.</source>
+        <translation>Der Bezugspunkt muss eine positive Frequenz sein.</translation>
+    </message>
+    <message>
+        <source>There is no %1.</source>
+        <translation>Keine %1 vorhanden.</translation>
+    </message>
+    <message>
+        <source>The %1 is not a curve ascending in Hz.</source>
+        <translation>Die %1 ist keine in Hz aufsteigende Kurve.</translation>
+    </message>
+    <message>
+        <source>The %1 has fewer than 2 points between %2 and %3 Hz.</source>
+        <translation>Die %1 hat weniger als 2 Punkte zwischen %2 und %3 Hz.</translation>
+    </message>
+    <message>
+        <source>Smoothing: the fraction must be 1, 2, 3, 6, 12, 24 or 48.</source>
+        <translation>Glättung: der Bruchteil muss 1, 2, 3, 6, 12, 24 oder 48 sein.</translation>
+    </message>
+    <message>
+        <source>x-Achse von</source>
+        <translation>x-Achse von</translation>
+    </message>
+    <message>
+        <source>x-Achse bis</source>
+        <translation>x-Achse bis</translation>
+    </message>
+    <message>
+        <source>y-Achse von</source>
+        <translation>y-Achse von</translation>
+    </message>
+    <message>
+        <source>y-Achse bis</source>
+        <translation>y-Achse bis</translation>
+    </message>
+    <message>
+        <source>filter length %1 taps is outside 16 ... 65536</source>
+        <translation>Filterlänge %1 Taps liegt außerhalb 16 ... 65536</translation>
+    </message>
+    <message>
+        <source>sample rate %1 Hz is outside 8000 ... 768000 Hz</source>
+        <translation>Abtastrate %1 Hz liegt außerhalb 8000 ... 768000 Hz</translation>
+    </message>
+    <message>
+        <source>no level target</source>
+        <translation>kein Pegelziel</translation>
+    </message>
+    <message>
+        <source>a delay target needs linear phase</source>
+        <translation>ein Laufzeitziel braucht lineare Phase</translation>
+    </message>
+    <message>
+        <source>level target beyond any magnitude</source>
+        <translation>Pegelziel jenseits jedes darstellbaren Betrags</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is no diagram of the editor</source>
+        <translation>%1 &quot;%2&quot; ist kein Diagramm des Editors</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; comes twice</source>
+        <translation>%1 &quot;%2&quot; kommt doppelt vor</translation>
+    </message>
+    <message>
+        <source>%1 must hold the 4 slots</source>
+        <translation>%1 muss die 4 Kurvenplätze enthalten</translation>
+    </message>
+    <message>
+        <source>%1 lacks the diagram &quot;%2&quot;</source>
+        <translation>%1 fehlt das Diagramm &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>%1 is &quot;%2&quot;, not &quot;flat&quot;, &quot;tilt&quot; or &quot;house&quot;</source>
+        <translation>%1 ist &quot;%2&quot;, nicht &quot;flat&quot;, &quot;tilt&quot; oder &quot;house&quot;</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; names no curve</source>
+        <translation>%1 &quot;%2&quot; nennt keine Kurve</translation>
+    </message>
+    <message>
+        <source>The measurement %1 is no longer there; its stored curves are kept.</source>
+        <translation>Die Messung %1 ist nicht mehr vorhanden; ihre gespeicherten Kurven bleiben erhalten.</translation>
+    </message>
+    <message>
+        <source>The measurement %1 has changed since it was imported; its stored curves are kept.</source>
+        <translation>Die Messung %1 wurde seit dem Import geändert; ihre gespeicherten Kurven bleiben erhalten.</translation>
+    </message>
+    <message>
+        <source>%1 says %2 but %3 holds %4</source>
+        <translation>%1 nennt %2, aber %3 enthält %4</translation>
+    </message>
+    <message>
+        <source>the file ends too early (damaged or cut off)</source>
+        <translation>die Datei endet zu früh (beschädigt oder abgeschnitten)</translation>
+    </message>
+    <message>
+        <source>is not valid JSON at byte %1</source>
+        <translation>ist kein gültiges JSON bei Byte %1</translation>
+    </message>
+    <message>
+        <source>holds a number that is not finite (%1)</source>
+        <translation>enthält eine nicht endliche Zahl (%1)</translation>
+    </message>
+    <message>
+        <source>is not a Quorvane project (&quot;format&quot; is not &quot;%1&quot;)</source>
+        <translation>ist kein Quorvane-Projekt (&quot;format&quot; ist nicht &quot;%1&quot;)</translation>
+    </message>
+    <message>
+        <source>was written by a newer program (format version %1; this one reads up to %2)</source>
+        <translation>wurde von einem neueren Programm geschrieben (Formatversion %1; dieses liest bis %2)</translation>
+    </message>
+    <message>
+        <source>%1 names no diagram</source>
+        <translation>%1 nennt kein Diagramm</translation>
+    </message>
+    <message>
+        <source>%1: cannot be opened (%2)</source>
+        <translation>%1: lässt sich nicht öffnen (%2)</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read</source>
+        <translation>%1: lässt sich nicht lesen</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1</source>
+        <translation>%1 lässt sich nicht schreiben</translation>
+    </message>
+    <message>
+        <source>Cannot write %1 (disk full?)</source>
+        <translation>%1 lässt sich nicht schreiben (Datenträger voll?)</translation>
+    </message>
+    <message>
+        <source>Cannot replace %1: %2</source>
+        <translation>%1 lässt sich nicht ersetzen: %2</translation>
+    </message>
+    <message>
+        <source>ms (late &lt; 0)</source>
+        <translation>ms (spät &lt; 0)</translation>
+    </message>
+    <message>
+        <source>WAV, 32-bit float, mono</source>
+        <translation>WAV, 32-Bit-Gleitkomma, mono</translation>
+    </message>
+    <message>
+        <source>raw 32-bit float, little-endian, no header</source>
+        <translation>roh, 32-Bit-Gleitkomma, Little-Endian, ohne Kopf</translation>
+    </message>
+    <message>
+        <source>raw 64-bit float, little-endian, no header</source>
+        <translation>roh, 64-Bit-Gleitkomma, Little-Endian, ohne Kopf</translation>
+    </message>
+    <message>
+        <source>text, one value a line</source>
+        <translation>Text, ein Wert je Zeile</translation>
+    </message>
+    <message>
+        <source>CamillaDSP (a filters: entry):</source>
+        <translation>CamillaDSP (ein Eintrag unter filters:):</translation>
+    </message>
+    <message>
+        <source>Equalizer APO (config.txt; the WAV&apos;s rate must equal the device&apos;s rate):</source>
+        <translation>Equalizer APO (config.txt; die Rate der WAV-Datei muss der Rate des Geräts gleichen):</translation>
+    </message>
+    <message>
+        <source>reads WAV files only: export again with the format wav.</source>
+        <translation>liest nur WAV-Dateien: erneut mit dem Format wav exportieren.</translation>
+    </message>
+    <message>
+        <source>BruteFIR (a coeff block; filter_length times its blocks must hold %1 taps):</source>
+        <translation>BruteFIR (ein coeff-Block; filter_length mal seine Blöcke muss %1 Taps fassen):</translation>
+    </message>
+    <message>
+        <source>reads raw or text files only: export again with the format f32, f64 or text.</source>
+        <translation>liest nur Roh- oder Textdateien: erneut mit dem Format f32, f64 oder text exportieren.</translation>
+    </message>
+    <message>
+        <source>%1 is &quot;%2&quot;, not &quot;power&quot;, &quot;dB&quot; or &quot;vector&quot;</source>
+        <translation>%1 ist &quot;%2&quot;, nicht &quot;power&quot;, &quot;dB&quot; oder &quot;vector&quot;</translation>
+    </message>
+    <message>
+        <source>%1 must hold 2 to 16 files</source>
+        <translation>%1 muss 2 bis 16 Dateien enthalten</translation>
+    </message>
+</context>
+<context>
+    <name>qv::AverageReport</name>
+    <message>
+        <source>Average of %1 measurements, power method.</source>
+        <translation>Mittelwert aus %1 Messungen, Leistungsmittelung.</translation>
+    </message>
+    <message>
+        <source>Average of %1 measurements, dB method.</source>
+        <translation>Mittelwert aus %1 Messungen, dB-Mittelung.</translation>
+    </message>
+    <message>
+        <source>Average of %1 measurements, vector method.</source>
+        <translation>Mittelwert aus %1 Messungen, Vektormittelung.</translation>
+    </message>
+    <message>
+        <source>%1. %2 (reference)</source>
+        <translation>%1. %2 (Referenz)</translation>
+    </message>
+    <message>
+        <source>%1. %2, aligned by %3 ms</source>
+        <translation>%1. %2, um %3 ms ausgerichtet</translation>
+    </message>
+    <message>
+        <source>Group delay: %1 points, from the averaged impulse; late reads &lt; 0 ms.</source>
+        <translation>Gruppenlaufzeit: %1 Punkte, aus dem gemittelten Impuls; spät ist negativ (&lt; 0 ms).</translation>
+    </message>
+    <message>
+        <source>Group delay: none (vector averaging of impulses gives one).</source>
+        <translation>Gruppenlaufzeit: keine (Vektormittelung von Impulsen liefert eine).</translation>
+    </message>
 </context>
 <context>
     <name>qv::BoxHistory</name>
@@ -705,6 +1188,17 @@
     </message>
 </context>
 <context>
+    <name>qv::EditDiagramRules</name>
+    <message>
+        <source>%1: &quot;%2&quot; is not a whole number.</source>
+        <translation>%1: &quot;%2&quot; ist keine ganze Zahl.</translation>
+    </message>
+    <message>
+        <source>%1: %2 is outside %3 ... %4.</source>
+        <translation>%1: %2 liegt außerhalb %3 ... %4.</translation>
+    </message>
+</context>
+<context>
     <name>qv::Editor</name>
     <message>
         <source>Fehler beim Zugriff auf </source>
@@ -713,6 +1207,45 @@
     <message>
         <source>Fehler beim Speichern</source>
         <translation>Fehler beim Speichern</translation>
+    </message>
+</context>
+<context>
+    <name>qv::Field</name>
+    <message>
+        <source>%1 is not an object</source>
+        <translation>%1 ist kein Objekt</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 fehlt</translation>
+    </message>
+    <message>
+        <source>%1 is not a number</source>
+        <translation>%1 ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>%1 is not a finite number</source>
+        <translation>%1 ist keine endliche Zahl</translation>
+    </message>
+    <message>
+        <source>%1 is below %2</source>
+        <translation>%1 liegt unter %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a whole number</source>
+        <translation>%1 ist keine ganze Zahl</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not in %3 ... %4</source>
+        <translation>%1 ist %2, nicht in %3 ... %4</translation>
+    </message>
+    <message>
+        <source>%1 is not true or false</source>
+        <translation>%1 ist nicht true oder false</translation>
+    </message>
+    <message>
+        <source>%1 is not a pair [x, y]</source>
+        <translation>%1 ist kein Paar [x, y]</translation>
     </message>
 </context>
 <context>
@@ -739,6 +1272,101 @@
     </message>
 </context>
 <context>
+    <name>qv::ImportReport</name>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3.</source>
+        <translation>%1: %2, %3.</translation>
+    </message>
+    <message>
+        <source>%1: %2 read, %3 skipped (headers, comments, text).</source>
+        <translation>%1: %2 gelesen, %3 übersprungen (Kopfzeilen, Kommentare, Text).</translation>
+    </message>
+    <message>
+        <source>%1 line</source>
+        <translation>%1 Zeile</translation>
+    </message>
+    <message>
+        <source>%1 lines</source>
+        <translation>%1 Zeilen</translation>
+    </message>
+    <message>
+        <source>%1 sample</source>
+        <translation>%1 Abtastwert</translation>
+    </message>
+    <message>
+        <source>%1 samples</source>
+        <translation>%1 Abtastwerte</translation>
+    </message>
+    <message>
+        <source>Dropped %1 at or below 0 Hz.</source>
+        <translation>%1 bei oder unter 0 Hz verworfen.</translation>
+    </message>
+    <message>
+        <source>Dropped %1 with NaN or infinite values.</source>
+        <translation>%1 mit NaN- oder unendlichen Werten verworfen.</translation>
+    </message>
+    <message>
+        <source>Sorted the rows by frequency.</source>
+        <translation>Zeilen nach Frequenz sortiert.</translation>
+    </message>
+    <message>
+        <source>Merged %1 with a repeated frequency.</source>
+        <translation>%1 mit wiederholter Frequenz zusammengefasst.</translation>
+    </message>
+    <message>
+        <source>The phase column is zero everywhere: treated as absent.</source>
+        <translation>Die Phasenspalte ist überall null: als fehlend behandelt.</translation>
+    </message>
+    <message>
+        <source>Reduced %1 points to %2 by averaging in power on a logarithmic grid (%3 points per octave).</source>
+        <translation>%1 Punkte auf %2 reduziert, leistungsgemittelt auf logarithmischem Raster (%3 Punkte je Oktave).</translation>
+    </message>
+    <message>
+        <source>%1 Hz, %2 (%3 ms), channel %4 of %5.</source>
+        <translation>%1 Hz, %2 (%3 ms), Kanal %4 von %5.</translation>
+    </message>
+    <message>
+        <source>%1 Hz, %2 (%3 ms).</source>
+        <translation>%1 Hz, %2 (%3 ms).</translation>
+    </message>
+    <message>
+        <source>Peak at %1 ms.</source>
+        <translation>Spitze bei %1 ms.</translation>
+    </message>
+    <message>
+        <source>Gate %1 to %2 ms around the peak, half-Hann flanks.</source>
+        <translation>Fenster %1 bis %2 ms um die Spitze, halbe Hann-Flanken.</translation>
+    </message>
+    <message>
+        <source>No gate: the whole impulse is analysed.</source>
+        <translation>Kein Fenster: der ganze Impuls wird ausgewertet.</translation>
+    </message>
+    <message>
+        <source>Frequency-dependent window of %1 cycles for the level and the group delay.</source>
+        <translation>Frequenzabhängiges Fenster von %1 Perioden für Pegel und Gruppenlaufzeit.</translation>
+    </message>
+    <message>
+        <source>Frequency-dependent window of %1 cycles for the group delay.</source>
+        <translation>Frequenzabhängiges Fenster von %1 Perioden für die Gruppenlaufzeit.</translation>
+    </message>
+    <message>
+        <source>Data offset of %1 dB from the header added to the level.</source>
+        <translation>Datenversatz von %1 dB aus dem Dateikopf zum Pegel addiert.</translation>
+    </message>
+    <message>
+        <source>This file looks like a recording, not an impulse response: its energy is spread out, with no dominant peak.</source>
+        <translation>Diese Datei sieht nach einer Aufnahme aus, nicht nach einer Impulsantwort: ihre Energie ist verteilt, ohne ausgeprägte Spitze.</translation>
+    </message>
+    <message>
+        <source>Group delay: none.</source>
+        <translation>Gruppenlaufzeit: keine.</translation>
+    </message>
+</context>
+<context>
     <name>qv::LineReader</name>
     <message>
         <source>Fehler beim Zugriff auf </source>
@@ -747,6 +1375,25 @@
     <message>
         <source>Lesefehler in </source>
         <translation>Lesefehler in </translation>
+    </message>
+    <message>
+        <source>Fehler beim Zugriff auf %1 !  (%2)</source>
+        <translation>Fehler beim Zugriff auf %1 !  (%2)</translation>
+    </message>
+    <message>
+        <source>Lesefehler in %1: %2</source>
+        <translation>Lesefehler in %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>qv::LineStream</name>
+    <message>
+        <source>Cannot open %1: %2.</source>
+        <translation>%1 lässt sich nicht öffnen: %2.</translation>
+    </message>
+    <message>
+        <source>Reading %1 failed: %2.</source>
+        <translation>Lesen von %1 fehlgeschlagen: %2.</translation>
     </message>
 </context>
 <context>
@@ -758,6 +1405,29 @@
     <message>
         <source>Schreibfehler in </source>
         <translation>Schreibfehler in </translation>
+    </message>
+    <message>
+        <source>Fehler beim Zugriff auf %1 !  (%2)</source>
+        <translation>Fehler beim Zugriff auf %1 !  (%2)</translation>
+    </message>
+    <message>
+        <source>Schreibfehler in %1: %2</source>
+        <translation>Schreibfehler in %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>qv::ProjectCommands</name>
+    <message>
+        <source>Cannot open the project %1</source>
+        <translation>Projekt lässt sich nicht öffnen: %1</translation>
+    </message>
+    <message>
+        <source>The project was not saved: %1</source>
+        <translation>Das Projekt wurde nicht gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>The autosave cannot be restored: %1</source>
+        <translation>Die automatische Sicherung lässt sich nicht wiederherstellen: %1</translation>
     </message>
 </context>
 <context>
@@ -874,6 +1544,13 @@
     <message>
         <source>Smoothing works on curves over frequency (Hz).</source>
         <translation>Glättung arbeitet auf Kurven über der Frequenz (Hz).</translation>
+    </message>
+</context>
+<context>
+    <name>qv::SoundFile</name>
+    <message>
+        <source>%1 is not a readable audio file (%2).</source>
+        <translation>%1 ist keine lesbare Audiodatei (%2).</translation>
     </message>
 </context>
 <context>
@@ -1467,6 +2144,37 @@
     <message>
         <source>Sum:</source>
         <translation>Sum:</translation>
+    </message>
+</context>
+<context>
+    <name>qv::TextLayout</name>
+    <message>
+        <source>one sample a line, decimal point</source>
+        <translation>ein Abtastwert je Zeile, Dezimalpunkt</translation>
+    </message>
+    <message>
+        <source>one sample a line, decimal comma</source>
+        <translation>ein Abtastwert je Zeile, Dezimalkomma</translation>
+    </message>
+    <message>
+        <source>%1 column</source>
+        <translation>%1 Spalte</translation>
+    </message>
+    <message>
+        <source>%1 columns</source>
+        <translation>%1 Spalten</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <translation>%1, %2, %3</translation>
+    </message>
+    <message>
+        <source>decimal point</source>
+        <translation>Dezimalpunkt</translation>
+    </message>
+    <message>
+        <source>decimal comma</source>
+        <translation>Dezimalkomma</translation>
     </message>
 </context>
 <context>
@@ -2263,6 +2971,14 @@
         <source>average of %1 (%2):</source>
         <translation>Mittel aus %1 (%2):</translation>
     </message>
+    <message>
+        <source>measurement</source>
+        <translation>Messung</translation>
+    </message>
+    <message>
+        <source>measured delay</source>
+        <translation>gemessene Laufzeit</translation>
+    </message>
 </context>
 <context>
     <name>std</name>
@@ -2401,6 +3117,122 @@
     <message>
         <source>%1: the value is missing</source>
         <translation>%1: der Wert fehlt</translation>
+    </message>
+    <message>
+        <source>%1 row</source>
+        <translation>%1 Wertezeile</translation>
+    </message>
+    <message>
+        <source>%1 rows</source>
+        <translation>%1 Wertezeilen</translation>
+    </message>
+    <message>
+        <source>Group delay: %1 points, from the %2; late reads &lt; 0 ms.</source>
+        <translation>Gruppenlaufzeit: %1 Punkte, aus %2; spät ist negativ (&lt; 0 ms).</translation>
+    </message>
+    <message>
+        <source>Group delay: %1 points, from the impulse; late reads &lt; 0 ms.</source>
+        <translation>Gruppenlaufzeit: %1 Punkte, aus dem Impuls; spät ist negativ (&lt; 0 ms).</translation>
+    </message>
+    <message>
+        <source>Group delay: %1 points, from the group delay column; late reads &lt; 0 ms.</source>
+        <translation>Gruppenlaufzeit: %1 Punkte, aus der Laufzeitspalte; spät ist negativ (&lt; 0 ms).</translation>
+    </message>
+    <message>
+        <source>Group delay: %1 points, from the phase column (degrees); late reads &lt; 0 ms.</source>
+        <translation>Gruppenlaufzeit: %1 Punkte, aus der Phasenspalte (Grad); spät ist negativ (&lt; 0 ms).</translation>
+    </message>
+    <message>
+        <source>Group delay: %1 points, from the phase column (radians); late reads &lt; 0 ms.</source>
+        <translation>Gruppenlaufzeit: %1 Punkte, aus der Phasenspalte (Bogenmaß); spät ist negativ (&lt; 0 ms).</translation>
+    </message>
+    <message>
+        <source>Level: none.</source>
+        <translation>Pegel: keiner.</translation>
+    </message>
+    <message>
+        <source>Level: %1 points, %2 to %3.</source>
+        <translation>Pegel: %1 Punkte, %2 bis %3.</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2.</source>
+        <translation>%1 lässt sich nicht öffnen: %2.</translation>
+    </message>
+    <message>
+        <source>Reading %1 failed.</source>
+        <translation>Lesen von %1 fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>columns %1</source>
+        <translation>Spalten %1</translation>
+    </message>
+    <message>
+        <source>%1 (columns %2)</source>
+        <translation>%1 (Spalten %2)</translation>
+    </message>
+    <message>
+        <source>(%1 faulty lines in %2)</source>
+        <translation>(%1 fehlerhafte Zeilen in %2)</translation>
+    </message>
+    <message>
+        <source>%1 is the name of a DSP program file: the box&apos;s program is read from it. Save the curve under this name?</source>
+        <translation>%1 ist der Name einer DSP-Programmdatei: das Programm der Box wird daraus gelesen. Kurve unter diesem Namen speichern?</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Replace it?</source>
+        <translation>%1 existiert bereits. Ersetzen?</translation>
+    </message>
+    <message>
+        <source>Lower by %1 dB and Execute</source>
+        <translation>Um %1 dB absenken, dann Execute</translation>
+    </message>
+    <message>
+        <source>The filter clips in the DSP: its largest coefficient is %1 (the DSP holds at most 1). Lower the target by %2 dB.</source>
+        <translation>Das Filter übersteuert im DSP: sein größter Koeffizient ist %1 (der DSP fasst höchstens 1). Ziel um %2 dB absenken.</translation>
+    </message>
+    <message>
+        <source>predicted: %1 dB RMS deviation from %2 to %3 Hz</source>
+        <translation>vorhergesagt: %1 dB RMS-Abweichung von %2 bis %3 Hz</translation>
+    </message>
+    <message>
+        <source>%1 taps at %2 Hz, latency %3 samples (%4 ms), peak coefficient %5 at sample %6</source>
+        <translation>%1 Taps bei %2 Hz, Latenz %3 Abtastwerte (%4 ms), größter Koeffizient %5 bei Abtastwert %6</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1 lässt sich nicht schreiben: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a list</source>
+        <translation>%1 ist keine Liste</translation>
+    </message>
+    <message>
+        <source>%1 is not a text</source>
+        <translation>%1 ist kein Text</translation>
+    </message>
+    <message>
+        <source>Fehler beim Zugriff auf %1 !</source>
+        <translation>Fehler beim Zugriff auf %1 !</translation>
+    </message>
+    <message>
+        <source>%1 s left</source>
+        <translation>noch %1 s</translation>
+    </message>
+    <message>
+        <source>Filter &quot;%1&quot;: %2, linear phase, unit gain (not normalised).</source>
+        <translation>Filter &quot;%1&quot;: %2, linearphasig, Verstärkung 1 (nicht normiert).</translation>
+    </message>
+    <message>
+        <source>Filter &quot;%1&quot;: %2, minimum phase, unit gain (not normalised).</source>
+        <translation>Filter &quot;%1&quot;: %2, minimalphasig, Verstärkung 1 (nicht normiert).</translation>
+    </message>
+    <message>
+        <source>One file per sample rate; a convolver must use the file of its own rate.</source>
+        <translation>Eine Datei je Abtastrate; ein Faltungsprogramm muss die Datei seiner eigenen Rate verwenden.</translation>
+    </message>
+    <message>
+        <source>The latency is the delay every frequency gets besides the delay target; delay other channels by as much to keep them aligned.</source>
+        <translation>Die Latenz ist die Verzögerung, die jede Frequenz neben dem Laufzeitziel erhält; andere Kanäle um ebenso viel verzögern, damit sie zeitgleich bleiben.</translation>
     </message>
 </context>
 </TS>

@@ -627,6 +627,489 @@
         <source>Kept state of %1</source>
         <translation>Kept state of %1</translation>
     </message>
+    <message>
+        <source>%1 is not a readable audio file (no channels or rate).</source>
+        <translation>%1 is not a readable audio file (no channels or rate).</translation>
+    </message>
+    <message>
+        <source>%1 holds no audio frames.</source>
+        <translation>%1 holds no audio frames.</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 frames; impulses of up to %3 frames are imported.</source>
+        <translation>%1 holds %2 frames; impulses of up to %3 frames are imported.</translation>
+    </message>
+    <message>
+        <source>Channel %1 is not there: %2 has %3.</source>
+        <translation>Channel %1 is not there: %2 has %3.</translation>
+    </message>
+    <message>
+        <source>%1 channel</source>
+        <translation>%1 channel</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 channels</translation>
+    </message>
+    <message>
+        <source>%1 could not be read (%2).</source>
+        <translation>%1 could not be read (%2).</translation>
+    </message>
+    <message>
+        <source>text response</source>
+        <translation>text response</translation>
+    </message>
+    <message>
+        <source>text impulse</source>
+        <translation>text impulse</translation>
+    </message>
+    <message>
+        <source>audio impulse</source>
+        <translation>audio impulse</translation>
+    </message>
+    <message>
+        <source>The frequency-dependent window takes 1 to 1000 cycles.</source>
+        <translation>The frequency-dependent window takes 1 to 1000 cycles.</translation>
+    </message>
+    <message>
+        <source>The sample rate must be a positive number of Hz.</source>
+        <translation>The sample rate must be a positive number of Hz.</translation>
+    </message>
+    <message>
+        <source>The impulse holds fewer than two samples.</source>
+        <translation>The impulse holds fewer than two samples.</translation>
+    </message>
+    <message>
+        <source>The impulse holds a NaN or infinite sample at sample %1; it is not imported.</source>
+        <translation>The impulse holds a NaN or infinite sample at sample %1; it is not imported.</translation>
+    </message>
+    <message>
+        <source>The impulse is silent: every sample is zero.</source>
+        <translation>The impulse is silent: every sample is zero.</translation>
+    </message>
+    <message>
+        <source>A gate must run from an earlier to a later time.</source>
+        <translation>A gate must run from an earlier to a later time.</translation>
+    </message>
+    <message>
+        <source>The gate %1 to %2 ms lies outside the impulse, which runs from %3 to %4 ms around its peak.</source>
+        <translation>The gate %1 to %2 ms lies outside the impulse, which runs from %3 to %4 ms around its peak.</translation>
+    </message>
+    <message>
+        <source>The gate %1 to %2 ms holds fewer than 8 samples of the impulse.</source>
+        <translation>The gate %1 to %2 ms holds fewer than 8 samples of the impulse.</translation>
+    </message>
+    <message>
+        <source>The gated impulse is silent: every sample is zero.</source>
+        <translation>The gated impulse is silent: every sample is zero.</translation>
+    </message>
+    <message>
+        <source>The analysed impulse is too short to resolve any frequency.</source>
+        <translation>The analysed impulse is too short to resolve any frequency.</translation>
+    </message>
+    <message>
+        <source>Averaging needs 2 to 16 measurements; one was given.</source>
+        <translation>Averaging needs 2 to 16 measurements; one was given.</translation>
+    </message>
+    <message>
+        <source>Averaging needs 2 to 16 measurements; none were given.</source>
+        <translation>Averaging needs 2 to 16 measurements; none were given.</translation>
+    </message>
+    <message>
+        <source>Averaging takes at most 16 measurements; %1 were given.</source>
+        <translation>Averaging takes at most 16 measurements; %1 were given.</translation>
+    </message>
+    <message>
+        <source>A measurement to average holds no level.</source>
+        <translation>A measurement to average holds no level.</translation>
+    </message>
+    <message>
+        <source>The measurements share no frequency range: nothing to average.</source>
+        <translation>The measurements share no frequency range: nothing to average.</translation>
+    </message>
+    <message>
+        <source>Vector averaging needs impulses: %1</source>
+        <translation>Vector averaging needs impulses: %1</translation>
+    </message>
+    <message>
+        <source>Vector averaging needs one sample rate: %1 is at %2 Hz, %3 at %4 Hz. Resample them, or average as power.</source>
+        <translation>Vector averaging needs one sample rate: %1 is at %2 Hz, %3 at %4 Hz. Resample them, or average as power.</translation>
+    </message>
+    <message>
+        <source>The first measurement&apos;s gate and window apply to the average.</source>
+        <translation>The first measurement&apos;s gate and window apply to the average.</translation>
+    </message>
+    <message>
+        <source>%1 is empty.</source>
+        <translation>%1 is empty.</translation>
+    </message>
+    <message>
+        <source>%1 is not a measurement: it is a binary file.</source>
+        <translation>%1 is not a measurement: it is a binary file.</translation>
+    </message>
+    <message>
+        <source>The gate reaches past the impulse; it is cut there.</source>
+        <translation>The gate reaches past the impulse; it is cut there.</translation>
+    </message>
+    <message>
+        <source>%1 holds a coherence (0 to 1), not a level in dB: it is not imported.</source>
+        <translation>%1 holds a coherence (0 to 1), not a level in dB: it is not imported.</translation>
+    </message>
+    <message>
+        <source>%1 holds an impedance (ohms), not a level in dB: it is not imported.</source>
+        <translation>%1 holds an impedance (ohms), not a level in dB: it is not imported.</translation>
+    </message>
+    <message>
+        <source>The given sample rate is used, not the header&apos;s.</source>
+        <translation>The given sample rate is used, not the header&apos;s.</translation>
+    </message>
+    <message>
+        <source>Sample rate from the header&apos;s sample interval.</source>
+        <translation>Sample rate from the header&apos;s sample interval.</translation>
+    </message>
+    <message>
+        <source>%1 holds one sample a line: give the sample rate of this text impulse.</source>
+        <translation>%1 holds one sample a line: give the sample rate of this text impulse.</translation>
+    </message>
+    <message>
+        <source>Column pair %1 is not there: %2 offers %3.</source>
+        <translation>Column pair %1 is not there: %2 offers %3.</translation>
+    </message>
+    <message>
+        <source>%1 pair</source>
+        <translation>%1 pair</translation>
+    </message>
+    <message>
+        <source>%1 pairs</source>
+        <translation>%1 pairs</translation>
+    </message>
+    <message>
+        <source>A gate applies to impulses only.</source>
+        <translation>A gate applies to impulses only.</translation>
+    </message>
+    <message>
+        <source>The sample rate is not used: the file holds a response.</source>
+        <translation>The sample rate is not used: the file holds a response.</translation>
+    </message>
+    <message>
+        <source>The frequency-dependent window is not used: the file holds a response.</source>
+        <translation>The frequency-dependent window is not used: the file holds a response.</translation>
+    </message>
+    <message>
+        <source>Column pair %1 of %2: %3.</source>
+        <translation>Column pair %1 of %2: %3.</translation>
+    </message>
+    <message>
+        <source>The given sample rate is not used: the file carries its own.</source>
+        <translation>The given sample rate is not used: the file carries its own.</translation>
+    </message>
+    <message>
+        <source>%1 holds a response, not an impulse.</source>
+        <translation>%1 holds a response, not an impulse.</translation>
+    </message>
+    <message>
+        <source>TAB separated</source>
+        <translation>TAB separated</translation>
+    </message>
+    <message>
+        <source>semicolon separated</source>
+        <translation>semicolon separated</translation>
+    </message>
+    <message>
+        <source>comma separated</source>
+        <translation>comma separated</translation>
+    </message>
+    <message>
+        <source>blank separated</source>
+        <translation>blank separated</translation>
+    </message>
+    <message>
+        <source>%1 gives %2 above 0 Hz; a response needs at least two.</source>
+        <translation>%1 gives %2 above 0 Hz; a response needs at least two.</translation>
+    </message>
+    <message>
+        <source>%1 frequency</source>
+        <translation>%1 frequency</translation>
+    </message>
+    <message>
+        <source>%1 frequencies</source>
+        <translation>%1 frequencies</translation>
+    </message>
+    <message>
+        <source>No group delay at %1 where the phase changes beyond measure.</source>
+        <translation>No group delay at %1 where the phase changes beyond measure.</translation>
+    </message>
+    <message>
+        <source>pair %1</source>
+        <translation>pair %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a measurement: it holds no rows of numbers.</source>
+        <translation>%1 is not a measurement: it holds no rows of numbers.</translation>
+    </message>
+    <message>
+        <source>The file holds more than %1 rows; it is not imported.</source>
+        <translation>The file holds more than %1 rows; it is not imported.</translation>
+    </message>
+    <message>
+        <source>The impulse holds a NaN or infinite sample in line %1; it is not imported.</source>
+        <translation>The impulse holds a NaN or infinite sample in line %1; it is not imported.</translation>
+    </message>
+    <message>
+        <source>The impulse holds more than %1 samples; it is not imported.</source>
+        <translation>The impulse holds more than %1 samples; it is not imported.</translation>
+    </message>
+    <message>
+        <source>No curve in %1: the diagram stays as it was.</source>
+        <translation>No curve in %1: the diagram stays as it was.</translation>
+    </message>
+    <message>
+        <source>The band must lie between two positive frequencies.</source>
+        <translation>The band must lie between two positive frequencies.</translation>
+    </message>
+    <message>
+        <source>The band must start below its end (from &lt; to).</source>
+        <translation>The band must start below its end (from &lt; to).</translation>
+    </message>
+    <message>
+        <source>The boost limit must be a number of 0 dB or more.</source>
+        <translation>The boost limit must be a number of 0 dB or more.</translation>
+    </message>
+    <message>
+        <source>The cut limit must be a number of 0 dB or more.</source>
+        <translation>The cut limit must be a number of 0 dB or more.</translation>
+    </message>
+    <message>
+        <source>The delay limit must be a number of 0 ms or more.</source>
+        <translation>The delay limit must be a number of 0 ms or more.</translation>
+    </message>
+    <message>
+        <source>The tilt must be a number (dB per octave).</source>
+        <translation>The tilt must be a number (dB per octave).</translation>
+    </message>
+    <message>
+        <source>The house curve is not a curve: it needs 2 or more points, ascending in Hz.</source>
+        <translation>The house curve is not a curve: it needs 2 or more points, ascending in Hz.</translation>
+    </message>
+    <message>
+        <source>The reference must be a positive frequency.</source>
+        <translation>The reference must be a positive frequency.</translation>
+    </message>
+    <message>
+        <source>There is no %1.</source>
+        <translation>There is no %1.</translation>
+    </message>
+    <message>
+        <source>The %1 is not a curve ascending in Hz.</source>
+        <translation>The %1 is not a curve ascending in Hz.</translation>
+    </message>
+    <message>
+        <source>The %1 has fewer than 2 points between %2 and %3 Hz.</source>
+        <translation>The %1 has fewer than 2 points between %2 and %3 Hz.</translation>
+    </message>
+    <message>
+        <source>Smoothing: the fraction must be 1, 2, 3, 6, 12, 24 or 48.</source>
+        <translation>Smoothing: the fraction must be 1, 2, 3, 6, 12, 24 or 48.</translation>
+    </message>
+    <message>
+        <source>x-Achse von</source>
+        <translation>x axis from</translation>
+    </message>
+    <message>
+        <source>x-Achse bis</source>
+        <translation>x axis to</translation>
+    </message>
+    <message>
+        <source>y-Achse von</source>
+        <translation>y axis from</translation>
+    </message>
+    <message>
+        <source>y-Achse bis</source>
+        <translation>y axis to</translation>
+    </message>
+    <message>
+        <source>filter length %1 taps is outside 16 ... 65536</source>
+        <translation>filter length %1 taps is outside 16 ... 65536</translation>
+    </message>
+    <message>
+        <source>sample rate %1 Hz is outside 8000 ... 768000 Hz</source>
+        <translation>sample rate %1 Hz is outside 8000 ... 768000 Hz</translation>
+    </message>
+    <message>
+        <source>no level target</source>
+        <translation>no level target</translation>
+    </message>
+    <message>
+        <source>a delay target needs linear phase</source>
+        <translation>a delay target needs linear phase</translation>
+    </message>
+    <message>
+        <source>level target beyond any magnitude</source>
+        <translation>level target beyond any magnitude</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is no diagram of the editor</source>
+        <translation>%1 &quot;%2&quot; is no diagram of the editor</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; comes twice</source>
+        <translation>%1 &quot;%2&quot; comes twice</translation>
+    </message>
+    <message>
+        <source>%1 must hold the 4 slots</source>
+        <translation>%1 must hold the 4 slots</translation>
+    </message>
+    <message>
+        <source>%1 lacks the diagram &quot;%2&quot;</source>
+        <translation>%1 lacks the diagram &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>%1 is &quot;%2&quot;, not &quot;flat&quot;, &quot;tilt&quot; or &quot;house&quot;</source>
+        <translation>%1 is &quot;%2&quot;, not &quot;flat&quot;, &quot;tilt&quot; or &quot;house&quot;</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; names no curve</source>
+        <translation>%1 &quot;%2&quot; names no curve</translation>
+    </message>
+    <message>
+        <source>The measurement %1 is no longer there; its stored curves are kept.</source>
+        <translation>The measurement %1 is no longer there; its stored curves are kept.</translation>
+    </message>
+    <message>
+        <source>The measurement %1 has changed since it was imported; its stored curves are kept.</source>
+        <translation>The measurement %1 has changed since it was imported; its stored curves are kept.</translation>
+    </message>
+    <message>
+        <source>%1 says %2 but %3 holds %4</source>
+        <translation>%1 says %2 but %3 holds %4</translation>
+    </message>
+    <message>
+        <source>the file ends too early (damaged or cut off)</source>
+        <translation>the file ends too early (damaged or cut off)</translation>
+    </message>
+    <message>
+        <source>is not valid JSON at byte %1</source>
+        <translation>is not valid JSON at byte %1</translation>
+    </message>
+    <message>
+        <source>holds a number that is not finite (%1)</source>
+        <translation>holds a number that is not finite (%1)</translation>
+    </message>
+    <message>
+        <source>is not a Quorvane project (&quot;format&quot; is not &quot;%1&quot;)</source>
+        <translation>is not a Quorvane project (&quot;format&quot; is not &quot;%1&quot;)</translation>
+    </message>
+    <message>
+        <source>was written by a newer program (format version %1; this one reads up to %2)</source>
+        <translation>was written by a newer program (format version %1; this one reads up to %2)</translation>
+    </message>
+    <message>
+        <source>%1 names no diagram</source>
+        <translation>%1 names no diagram</translation>
+    </message>
+    <message>
+        <source>%1: cannot be opened (%2)</source>
+        <translation>%1: cannot be opened (%2)</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read</source>
+        <translation>%1: cannot be read</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1</source>
+        <translation>Cannot write %1</translation>
+    </message>
+    <message>
+        <source>Cannot write %1 (disk full?)</source>
+        <translation>Cannot write %1 (disk full?)</translation>
+    </message>
+    <message>
+        <source>Cannot replace %1: %2</source>
+        <translation>Cannot replace %1: %2</translation>
+    </message>
+    <message>
+        <source>ms (late &lt; 0)</source>
+        <translation>ms (late &lt; 0)</translation>
+    </message>
+    <message>
+        <source>WAV, 32-bit float, mono</source>
+        <translation>WAV, 32-bit float, mono</translation>
+    </message>
+    <message>
+        <source>raw 32-bit float, little-endian, no header</source>
+        <translation>raw 32-bit float, little-endian, no header</translation>
+    </message>
+    <message>
+        <source>raw 64-bit float, little-endian, no header</source>
+        <translation>raw 64-bit float, little-endian, no header</translation>
+    </message>
+    <message>
+        <source>text, one value a line</source>
+        <translation>text, one value a line</translation>
+    </message>
+    <message>
+        <source>CamillaDSP (a filters: entry):</source>
+        <translation>CamillaDSP (a filters: entry):</translation>
+    </message>
+    <message>
+        <source>Equalizer APO (config.txt; the WAV&apos;s rate must equal the device&apos;s rate):</source>
+        <translation>Equalizer APO (config.txt; the WAV&apos;s rate must equal the device&apos;s rate):</translation>
+    </message>
+    <message>
+        <source>reads WAV files only: export again with the format wav.</source>
+        <translation>reads WAV files only: export again with the format wav.</translation>
+    </message>
+    <message>
+        <source>BruteFIR (a coeff block; filter_length times its blocks must hold %1 taps):</source>
+        <translation>BruteFIR (a coeff block; filter_length times its blocks must hold %1 taps):</translation>
+    </message>
+    <message>
+        <source>reads raw or text files only: export again with the format f32, f64 or text.</source>
+        <translation>reads raw or text files only: export again with the format f32, f64 or text.</translation>
+    </message>
+    <message>
+        <source>%1 is &quot;%2&quot;, not &quot;power&quot;, &quot;dB&quot; or &quot;vector&quot;</source>
+        <translation>%1 is &quot;%2&quot;, not &quot;power&quot;, &quot;dB&quot; or &quot;vector&quot;</translation>
+    </message>
+    <message>
+        <source>%1 must hold 2 to 16 files</source>
+        <translation>%1 must hold 2 to 16 files</translation>
+    </message>
+</context>
+<context>
+    <name>qv::AverageReport</name>
+    <message>
+        <source>Average of %1 measurements, power method.</source>
+        <translation>Average of %1 measurements, power method.</translation>
+    </message>
+    <message>
+        <source>Average of %1 measurements, dB method.</source>
+        <translation>Average of %1 measurements, dB method.</translation>
+    </message>
+    <message>
+        <source>Average of %1 measurements, vector method.</source>
+        <translation>Average of %1 measurements, vector method.</translation>
+    </message>
+    <message>
+        <source>%1. %2 (reference)</source>
+        <translation>%1. %2 (reference)</translation>
+    </message>
+    <message>
+        <source>%1. %2, aligned by %3 ms</source>
+        <translation>%1. %2, aligned by %3 ms</translation>
+    </message>
+    <message>
+        <source>Group delay: %1 points, from the averaged impulse; late reads &lt; 0 ms.</source>
+        <translation>Group delay: %1 points, from the averaged impulse; late reads &lt; 0 ms.</translation>
+    </message>
+    <message>
+        <source>Group delay: none (vector averaging of impulses gives one).</source>
+        <translation>Group delay: none (vector averaging of impulses gives one).</translation>
+    </message>
 </context>
 <context>
     <name>qv::BoxHistory</name>
@@ -705,6 +1188,17 @@
     </message>
 </context>
 <context>
+    <name>qv::EditDiagramRules</name>
+    <message>
+        <source>%1: &quot;%2&quot; is not a whole number.</source>
+        <translation>%1: &quot;%2&quot; is not a whole number.</translation>
+    </message>
+    <message>
+        <source>%1: %2 is outside %3 ... %4.</source>
+        <translation>%1: %2 is outside %3 ... %4.</translation>
+    </message>
+</context>
+<context>
     <name>qv::Editor</name>
     <message>
         <source>Fehler beim Zugriff auf </source>
@@ -713,6 +1207,45 @@
     <message>
         <source>Fehler beim Speichern</source>
         <translation>Error while saving</translation>
+    </message>
+</context>
+<context>
+    <name>qv::Field</name>
+    <message>
+        <source>%1 is not an object</source>
+        <translation>%1 is not an object</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 is missing</translation>
+    </message>
+    <message>
+        <source>%1 is not a number</source>
+        <translation>%1 is not a number</translation>
+    </message>
+    <message>
+        <source>%1 is not a finite number</source>
+        <translation>%1 is not a finite number</translation>
+    </message>
+    <message>
+        <source>%1 is below %2</source>
+        <translation>%1 is below %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a whole number</source>
+        <translation>%1 is not a whole number</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not in %3 ... %4</source>
+        <translation>%1 is %2, not in %3 ... %4</translation>
+    </message>
+    <message>
+        <source>%1 is not true or false</source>
+        <translation>%1 is not true or false</translation>
+    </message>
+    <message>
+        <source>%1 is not a pair [x, y]</source>
+        <translation>%1 is not a pair [x, y]</translation>
     </message>
 </context>
 <context>
@@ -739,6 +1272,101 @@
     </message>
 </context>
 <context>
+    <name>qv::ImportReport</name>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3.</source>
+        <translation>%1: %2, %3.</translation>
+    </message>
+    <message>
+        <source>%1: %2 read, %3 skipped (headers, comments, text).</source>
+        <translation>%1: %2 read, %3 skipped (headers, comments, text).</translation>
+    </message>
+    <message>
+        <source>%1 line</source>
+        <translation>%1 line</translation>
+    </message>
+    <message>
+        <source>%1 lines</source>
+        <translation>%1 lines</translation>
+    </message>
+    <message>
+        <source>%1 sample</source>
+        <translation>%1 sample</translation>
+    </message>
+    <message>
+        <source>%1 samples</source>
+        <translation>%1 samples</translation>
+    </message>
+    <message>
+        <source>Dropped %1 at or below 0 Hz.</source>
+        <translation>Dropped %1 at or below 0 Hz.</translation>
+    </message>
+    <message>
+        <source>Dropped %1 with NaN or infinite values.</source>
+        <translation>Dropped %1 with NaN or infinite values.</translation>
+    </message>
+    <message>
+        <source>Sorted the rows by frequency.</source>
+        <translation>Sorted the rows by frequency.</translation>
+    </message>
+    <message>
+        <source>Merged %1 with a repeated frequency.</source>
+        <translation>Merged %1 with a repeated frequency.</translation>
+    </message>
+    <message>
+        <source>The phase column is zero everywhere: treated as absent.</source>
+        <translation>The phase column is zero everywhere: treated as absent.</translation>
+    </message>
+    <message>
+        <source>Reduced %1 points to %2 by averaging in power on a logarithmic grid (%3 points per octave).</source>
+        <translation>Reduced %1 points to %2 by averaging in power on a logarithmic grid (%3 points per octave).</translation>
+    </message>
+    <message>
+        <source>%1 Hz, %2 (%3 ms), channel %4 of %5.</source>
+        <translation>%1 Hz, %2 (%3 ms), channel %4 of %5.</translation>
+    </message>
+    <message>
+        <source>%1 Hz, %2 (%3 ms).</source>
+        <translation>%1 Hz, %2 (%3 ms).</translation>
+    </message>
+    <message>
+        <source>Peak at %1 ms.</source>
+        <translation>Peak at %1 ms.</translation>
+    </message>
+    <message>
+        <source>Gate %1 to %2 ms around the peak, half-Hann flanks.</source>
+        <translation>Gate %1 to %2 ms around the peak, half-Hann flanks.</translation>
+    </message>
+    <message>
+        <source>No gate: the whole impulse is analysed.</source>
+        <translation>No gate: the whole impulse is analysed.</translation>
+    </message>
+    <message>
+        <source>Frequency-dependent window of %1 cycles for the level and the group delay.</source>
+        <translation>Frequency-dependent window of %1 cycles for the level and the group delay.</translation>
+    </message>
+    <message>
+        <source>Frequency-dependent window of %1 cycles for the group delay.</source>
+        <translation>Frequency-dependent window of %1 cycles for the group delay.</translation>
+    </message>
+    <message>
+        <source>Data offset of %1 dB from the header added to the level.</source>
+        <translation>Data offset of %1 dB from the header added to the level.</translation>
+    </message>
+    <message>
+        <source>This file looks like a recording, not an impulse response: its energy is spread out, with no dominant peak.</source>
+        <translation>This file looks like a recording, not an impulse response: its energy is spread out, with no dominant peak.</translation>
+    </message>
+    <message>
+        <source>Group delay: none.</source>
+        <translation>Group delay: none.</translation>
+    </message>
+</context>
+<context>
     <name>qv::LineReader</name>
     <message>
         <source>Fehler beim Zugriff auf </source>
@@ -747,6 +1375,25 @@
     <message>
         <source>Lesefehler in </source>
         <translation>Read error in </translation>
+    </message>
+    <message>
+        <source>Fehler beim Zugriff auf %1 !  (%2)</source>
+        <translation>Error accessing %1!  (%2)</translation>
+    </message>
+    <message>
+        <source>Lesefehler in %1: %2</source>
+        <translation>Read error in %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>qv::LineStream</name>
+    <message>
+        <source>Cannot open %1: %2.</source>
+        <translation>Cannot open %1: %2.</translation>
+    </message>
+    <message>
+        <source>Reading %1 failed: %2.</source>
+        <translation>Reading %1 failed: %2.</translation>
     </message>
 </context>
 <context>
@@ -758,6 +1405,29 @@
     <message>
         <source>Schreibfehler in </source>
         <translation>Write error in </translation>
+    </message>
+    <message>
+        <source>Fehler beim Zugriff auf %1 !  (%2)</source>
+        <translation>Error accessing %1!  (%2)</translation>
+    </message>
+    <message>
+        <source>Schreibfehler in %1: %2</source>
+        <translation>Write error in %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>qv::ProjectCommands</name>
+    <message>
+        <source>Cannot open the project %1</source>
+        <translation>Cannot open the project %1</translation>
+    </message>
+    <message>
+        <source>The project was not saved: %1</source>
+        <translation>The project was not saved: %1</translation>
+    </message>
+    <message>
+        <source>The autosave cannot be restored: %1</source>
+        <translation>The autosave cannot be restored: %1</translation>
     </message>
 </context>
 <context>
@@ -874,6 +1544,13 @@
     <message>
         <source>Smoothing works on curves over frequency (Hz).</source>
         <translation>Smoothing works on curves over frequency (Hz).</translation>
+    </message>
+</context>
+<context>
+    <name>qv::SoundFile</name>
+    <message>
+        <source>%1 is not a readable audio file (%2).</source>
+        <translation>%1 is not a readable audio file (%2).</translation>
     </message>
 </context>
 <context>
@@ -1467,6 +2144,37 @@
     <message>
         <source>Sum:</source>
         <translation>Sum:</translation>
+    </message>
+</context>
+<context>
+    <name>qv::TextLayout</name>
+    <message>
+        <source>one sample a line, decimal point</source>
+        <translation>one sample a line, decimal point</translation>
+    </message>
+    <message>
+        <source>one sample a line, decimal comma</source>
+        <translation>one sample a line, decimal comma</translation>
+    </message>
+    <message>
+        <source>%1 column</source>
+        <translation>%1 column</translation>
+    </message>
+    <message>
+        <source>%1 columns</source>
+        <translation>%1 columns</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <translation>%1, %2, %3</translation>
+    </message>
+    <message>
+        <source>decimal point</source>
+        <translation>decimal point</translation>
+    </message>
+    <message>
+        <source>decimal comma</source>
+        <translation>decimal comma</translation>
     </message>
 </context>
 <context>
@@ -2263,6 +2971,14 @@
         <source>average of %1 (%2):</source>
         <translation>average of %1 (%2):</translation>
     </message>
+    <message>
+        <source>measurement</source>
+        <translation>measurement</translation>
+    </message>
+    <message>
+        <source>measured delay</source>
+        <translation>measured delay</translation>
+    </message>
 </context>
 <context>
     <name>std</name>
@@ -2401,6 +3117,122 @@
     <message>
         <source>%1: the value is missing</source>
         <translation>%1: the value is missing</translation>
+    </message>
+    <message>
+        <source>%1 row</source>
+        <translation>%1 row</translation>
+    </message>
+    <message>
+        <source>%1 rows</source>
+        <translation>%1 rows</translation>
+    </message>
+    <message>
+        <source>Group delay: %1 points, from the %2; late reads &lt; 0 ms.</source>
+        <translation>Group delay: %1 points, from the %2; late reads &lt; 0 ms.</translation>
+    </message>
+    <message>
+        <source>Group delay: %1 points, from the impulse; late reads &lt; 0 ms.</source>
+        <translation>Group delay: %1 points, from the impulse; late reads &lt; 0 ms.</translation>
+    </message>
+    <message>
+        <source>Group delay: %1 points, from the group delay column; late reads &lt; 0 ms.</source>
+        <translation>Group delay: %1 points, from the group delay column; late reads &lt; 0 ms.</translation>
+    </message>
+    <message>
+        <source>Group delay: %1 points, from the phase column (degrees); late reads &lt; 0 ms.</source>
+        <translation>Group delay: %1 points, from the phase column (degrees); late reads &lt; 0 ms.</translation>
+    </message>
+    <message>
+        <source>Group delay: %1 points, from the phase column (radians); late reads &lt; 0 ms.</source>
+        <translation>Group delay: %1 points, from the phase column (radians); late reads &lt; 0 ms.</translation>
+    </message>
+    <message>
+        <source>Level: none.</source>
+        <translation>Level: none.</translation>
+    </message>
+    <message>
+        <source>Level: %1 points, %2 to %3.</source>
+        <translation>Level: %1 points, %2 to %3.</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2.</source>
+        <translation>Cannot open %1: %2.</translation>
+    </message>
+    <message>
+        <source>Reading %1 failed.</source>
+        <translation>Reading %1 failed.</translation>
+    </message>
+    <message>
+        <source>columns %1</source>
+        <translation>columns %1</translation>
+    </message>
+    <message>
+        <source>%1 (columns %2)</source>
+        <translation>%1 (columns %2)</translation>
+    </message>
+    <message>
+        <source>(%1 faulty lines in %2)</source>
+        <translation>(%1 faulty lines in %2)</translation>
+    </message>
+    <message>
+        <source>%1 is the name of a DSP program file: the box&apos;s program is read from it. Save the curve under this name?</source>
+        <translation>%1 is the name of a DSP program file: the box&apos;s program is read from it. Save the curve under this name?</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Replace it?</source>
+        <translation>%1 already exists. Replace it?</translation>
+    </message>
+    <message>
+        <source>Lower by %1 dB and Execute</source>
+        <translation>Lower by %1 dB and Execute</translation>
+    </message>
+    <message>
+        <source>The filter clips in the DSP: its largest coefficient is %1 (the DSP holds at most 1). Lower the target by %2 dB.</source>
+        <translation>The filter clips in the DSP: its largest coefficient is %1 (the DSP holds at most 1). Lower the target by %2 dB.</translation>
+    </message>
+    <message>
+        <source>predicted: %1 dB RMS deviation from %2 to %3 Hz</source>
+        <translation>predicted: %1 dB RMS deviation from %2 to %3 Hz</translation>
+    </message>
+    <message>
+        <source>%1 taps at %2 Hz, latency %3 samples (%4 ms), peak coefficient %5 at sample %6</source>
+        <translation>%1 taps at %2 Hz, latency %3 samples (%4 ms), peak coefficient %5 at sample %6</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>cannot write %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a list</source>
+        <translation>%1 is not a list</translation>
+    </message>
+    <message>
+        <source>%1 is not a text</source>
+        <translation>%1 is not a text</translation>
+    </message>
+    <message>
+        <source>Fehler beim Zugriff auf %1 !</source>
+        <translation>Error accessing %1!</translation>
+    </message>
+    <message>
+        <source>%1 s left</source>
+        <translation>%1 s left</translation>
+    </message>
+    <message>
+        <source>Filter &quot;%1&quot;: %2, linear phase, unit gain (not normalised).</source>
+        <translation>Filter &quot;%1&quot;: %2, linear phase, unit gain (not normalised).</translation>
+    </message>
+    <message>
+        <source>Filter &quot;%1&quot;: %2, minimum phase, unit gain (not normalised).</source>
+        <translation>Filter &quot;%1&quot;: %2, minimum phase, unit gain (not normalised).</translation>
+    </message>
+    <message>
+        <source>One file per sample rate; a convolver must use the file of its own rate.</source>
+        <translation>One file per sample rate; a convolver must use the file of its own rate.</translation>
+    </message>
+    <message>
+        <source>The latency is the delay every frequency gets besides the delay target; delay other channels by as much to keep them aligned.</source>
+        <translation>The latency is the delay every frequency gets besides the delay target; delay other channels by as much to keep them aligned.</translation>
     </message>
 </context>
 </TS>

@@ -190,8 +190,8 @@ TEST(ExportCli, WritesTheFileAndReportsLatencyAndPeak) {
     const std::string level = dir.Write("level.dat", "20 0\n20000 0\n");
     const std::string out = dir.File("f.f64");
     auto run = [&](const std::string& args) {
-        const std::string cmd =
-            std::string(QV_CLI_EXE) + " export " + args + " >" + dir.File("log") + " 2>&1";
+        const std::string cmd = std::string(QV_CLI_EXE) + " --lang en export " + args + " >" +
+                                dir.File("log") + " 2>&1";
         const int status = std::system(cmd.c_str());
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     };
