@@ -32,8 +32,7 @@ TBoxHistoryDlg::TBoxHistoryDlg(QWidget* parent) : QDialog(parent) {
 
 std::optional<std::size_t> TBoxHistoryDlg::Pick(const std::string& set,
                                                 const std::vector<std::string>& lines) {
-    label_->setText(
-        QStringLiteral("States kept of %1, newest first:").arg(QString::fromStdString(set)));
+    label_->setText(tr("States kept of %1, newest first:").arg(QString::fromStdString(set)));
     list_->clear();
     for (const std::string& line : lines) list_->addItem(QString::fromStdString(line));
     list_->setCurrentRow(0);

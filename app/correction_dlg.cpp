@@ -72,8 +72,9 @@ TSmoothingDlg::TSmoothingDlg(Workspace& ws, UserInterface& ui, QWidget* parent)
             ComboBoxFraction->setCurrentIndex(ComboBoxFraction->count() - 1);
     }
     // Last, so that the widths keep their places in the list.
-    ComboBoxFraction->addItem(Q(SmoothingDialogLogic::FractionCaption(SmoothingDialogLogic::kNone)),
-                              SmoothingDialogLogic::kNone);
+    ComboBoxFraction->addItem(
+        TrCore(SmoothingDialogLogic::FractionCaption(SmoothingDialogLogic::kNone)),
+        SmoothingDialogLogic::kNone);
     ComboBoxCurve = new QComboBox(this);
     ComboBoxCurve->setObjectName(QStringLiteral("ComboBoxCurve"));
     auto* form = new QFormLayout;
@@ -105,7 +106,7 @@ void TSmoothingDlg::FieldChanged() {
     } catcher;
     logic_.Preview(ComboBoxCurve->currentData().toInt(), ComboBoxFraction->currentData().toInt(),
                    catcher);
-    LabelProblem->setText(Q(catcher.text));
+    LabelProblem->setText(TrCore(catcher.text));
     LabelProblem->setVisible(!catcher.text.empty());
     if (repaint_) repaint_();
 }

@@ -38,6 +38,9 @@ int main(int argc, char** argv) {
     qv::Language language(
         qv::ChooseLanguage(options.language, QLocale::system().name().toStdString()));
     language.Install();
+    QTranslator qtOwnTexts;
+    if (qv::LoadQtOwnTexts(qtOwnTexts, language.code()))
+        QApplication::installTranslator(&qtOwnTexts);
     qv::QtUserInterface ui;
 
     // A project named on the command line is found where it was named;

@@ -12,14 +12,6 @@
         <translation>   Fehler !!!  </translation>
     </message>
     <message>
-        <source>Weitere fehlerhafte Zeilen in </source>
-        <translation>Weitere fehlerhafte Zeilen in </translation>
-    </message>
-    <message>
-        <source> werden nicht gemeldet.</source>
-        <translation> werden nicht gemeldet.</translation>
-    </message>
-    <message>
         <source>Group Delay</source>
         <translation>Group Delay</translation>
     </message>
@@ -70,10 +62,6 @@
     <message>
         <source>desired</source>
         <translation>desired</translation>
-    </message>
-    <message>
-        <source>&quot; is not a number.</source>
-        <translation>&quot; ist keine Zahl.</translation>
     </message>
     <message>
         <source>Wertebereich überschritten</source>
@@ -507,6 +495,34 @@
         <source>Live</source>
         <translation>Live</translation>
     </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a number.</source>
+        <translation>%1: „%2“ ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>noch keine Kurve fuer Amplitudenequalizing geladen.</source>
+        <translation>noch keine Kurve fuer Amplitudenequalizing geladen.</translation>
+    </message>
+    <message>
+        <source>Export Filter</source>
+        <translation>Filter exportieren</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>%1 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Filter exported: %1 file(s), %2 taps, latency %3 samples, peak %4</source>
+        <translation>Filter exportiert: %1 Datei(en), %2 Taps, Latenz %3 Samples, Spitze %4</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is no level in dB (e.g. 12.5).</source>
+        <translation>%1: „%2“ ist kein Pegel in dB (z. B. 12.5).</translation>
+    </message>
+    <message>
+        <source>%1: %2 dB is outside 0.0 ... %3 dB.</source>
+        <translation>%1: %2 dB liegt außerhalb von 0.0 ... %3 dB.</translation>
+    </message>
 </context>
 <context>
     <name>qv::BoxHistory</name>
@@ -565,10 +581,6 @@
         <translation>Hauskurve: bitte eine Datei wählen.</translation>
     </message>
     <message>
-        <source>House curve: </source>
-        <translation>Hauskurve: </translation>
-    </message>
-    <message>
         <source>measurement (curve 3 of &quot;Frequency Response&quot;)</source>
         <translation>Messung (Kurve 3 von &quot;Frequency Response&quot;)</translation>
     </message>
@@ -576,12 +588,24 @@
         <source>measured delay (curve 3 of &quot;Group Delay&quot;)</source>
         <translation>gemessene Laufzeit (Kurve 3 von &quot;Group Delay&quot;)</translation>
     </message>
+    <message>
+        <source>House curve: %1</source>
+        <translation>Hauskurve: %1</translation>
+    </message>
 </context>
 <context>
     <name>qv::DspCommands</name>
     <message>
         <source>No DSP -&gt; Please connect DSP to USB</source>
         <translation>No DSP -&gt; Please connect DSP to USB</translation>
+    </message>
+    <message>
+        <source>%1: the box history is switched off</source>
+        <translation>%1: der Verlauf der Box ist ausgeschaltet</translation>
+    </message>
+    <message>
+        <source>%1: the box history holds no state yet</source>
+        <translation>%1: der Verlauf der Box enthält noch keinen Stand</translation>
     </message>
 </context>
 <context>
@@ -596,22 +620,45 @@
     </message>
 </context>
 <context>
+    <name>qv::ExportDialogRules</name>
+    <message>
+        <source>WAV, 32-bit float</source>
+        <translation>WAV, 32-Bit-Gleitkomma</translation>
+    </message>
+    <message>
+        <source>raw 32-bit float (f32)</source>
+        <translation>roh, 32-Bit-Gleitkomma (f32)</translation>
+    </message>
+    <message>
+        <source>raw 64-bit float (f64)</source>
+        <translation>roh, 64-Bit-Gleitkomma (f64)</translation>
+    </message>
+    <message>
+        <source>text, one value a line</source>
+        <translation>Text, ein Wert je Zeile</translation>
+    </message>
+    <message>
+        <source>Rates: numbers from 8000 to 768000 Hz</source>
+        <translation>Raten: Zahlen von 8000 bis 768000 Hz</translation>
+    </message>
+    <message>
+        <source>Length: a whole number from 16 to 65536 taps</source>
+        <translation>Länge: eine ganze Zahl von 16 bis 65536 Taps</translation>
+    </message>
+    <message>
+        <source>Name: a file name</source>
+        <translation>Name: ein Dateiname</translation>
+    </message>
+    <message>
+        <source>Folder: no such folder</source>
+        <translation>Ordner: nicht vorhanden</translation>
+    </message>
+</context>
+<context>
     <name>qv::ImportDialogRules</name>
     <message>
         <source>Channel </source>
         <translation>Kanal </translation>
-    </message>
-    <message>
-        <source>Give the sample rate of this text impulse in Hz.</source>
-        <translation>Abtastrate dieses Text-Impulses in Hz angeben.</translation>
-    </message>
-    <message>
-        <source>The sample rate must be a positive number of Hz.</source>
-        <translation>Die Abtastrate muss eine positive Zahl in Hz sein.</translation>
-    </message>
-    <message>
-        <source>The gate runs from an earlier to a later time in ms around the peak.</source>
-        <translation>Das Fenster läuft von einer früheren zu einer späteren Zeit in ms um die Spitze.</translation>
     </message>
     <message>
         <source>Import cancelled.</source>
@@ -638,6 +685,54 @@
     <message>
         <source>Schreibfehler in </source>
         <translation>Schreibfehler in </translation>
+    </message>
+</context>
+<context>
+    <name>qv::ProjectBinding</name>
+    <message>
+        <source>Save the changes?</source>
+        <translation>Änderungen speichern?</translation>
+    </message>
+    <message>
+        <source>Save the changes to %1?</source>
+        <translation>Änderungen an %1 speichern?</translation>
+    </message>
+</context>
+<context>
+    <name>qv::ProjectCommands</name>
+    <message>
+        <source>Cannot open the project %1</source>
+        <translation>Projekt kann nicht geöffnet werden: %1</translation>
+    </message>
+    <message>
+        <source>The project was not saved: %1</source>
+        <translation>Projekt nicht gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>The editor did not end properly last time. Restore the autosaved work?</source>
+        <translation>Der Editor wurde zuletzt nicht richtig beendet. Die automatisch gesicherte Arbeit wiederherstellen?</translation>
+    </message>
+    <message>
+        <source>The editor did not end properly last time. Restore the autosaved work of %1?</source>
+        <translation>Der Editor wurde zuletzt nicht richtig beendet. Die automatisch gesicherte Arbeit an %1 wiederherstellen?</translation>
+    </message>
+    <message>
+        <source>The autosave cannot be restored: %1</source>
+        <translation>Die automatische Sicherung kann nicht wiederhergestellt werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>qv::QtUserInterface</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>qv::SetChooserLogic</name>
+    <message>
+        <source>Set %1 holds a %2 kHz setup: a write keeps its rate.</source>
+        <translation>Set %1 hat ein Setup mit %2 kHz: Schreiben behält diese Rate.</translation>
     </message>
 </context>
 <context>
@@ -673,16 +768,16 @@
 <context>
     <name>qv::SmoothingDialogLogic</name>
     <message>
-        <source>Smoothing: curve </source>
-        <translation>Glättung: Kurve </translation>
-    </message>
-    <message>
-        <source> is empty.</source>
-        <translation> ist leer.</translation>
-    </message>
-    <message>
         <source>Smoothing works on curves over frequency (Hz).</source>
         <translation>Glättung arbeitet auf Kurven über der Frequenz (Hz).</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>Smoothing: curve %1 is empty.</source>
+        <translation>Glättung: Kurve %1 ist leer.</translation>
     </message>
 </context>
 <context>
@@ -705,6 +800,10 @@
     <message>
         <source>Restore</source>
         <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>States kept of %1, newest first:</source>
+        <translation>Gesicherte Stände von %1, neueste zuerst:</translation>
     </message>
 </context>
 <context>
@@ -997,6 +1096,21 @@
     </message>
 </context>
 <context>
+    <name>qv::TProjectInfoDlg</name>
+    <message>
+        <source>Project Info</source>
+        <translation>Projektinfo</translation>
+    </message>
+    <message>
+        <source>Title:</source>
+        <translation>Titel:</translation>
+    </message>
+    <message>
+        <source>Notes:</source>
+        <translation>Notizen:</translation>
+    </message>
+</context>
+<context>
     <name>qv::TSetUpHardwareDlg</name>
     <message>
         <source> DSP Synchronisation </source>
@@ -1276,6 +1390,14 @@
     <message>
         <source>Sum:</source>
         <translation>Sum:</translation>
+    </message>
+    <message>
+        <source>Constant Gain</source>
+        <translation>Constant Gain</translation>
+    </message>
+    <message>
+        <source>Default by Power Up</source>
+        <translation>Default by Power Up</translation>
     </message>
 </context>
 <context>

@@ -12,14 +12,6 @@
         <translation>   Error!  </translation>
     </message>
     <message>
-        <source>Weitere fehlerhafte Zeilen in </source>
-        <translation>Further faulty lines in </translation>
-    </message>
-    <message>
-        <source> werden nicht gemeldet.</source>
-        <translation> are not reported.</translation>
-    </message>
-    <message>
         <source>Group Delay</source>
         <translation>Group Delay</translation>
     </message>
@@ -70,10 +62,6 @@
     <message>
         <source>desired</source>
         <translation>desired</translation>
-    </message>
-    <message>
-        <source>&quot; is not a number.</source>
-        <translation>&quot; is not a number.</translation>
     </message>
     <message>
         <source>Wertebereich überschritten</source>
@@ -507,6 +495,34 @@
         <source>Live</source>
         <translation>Live</translation>
     </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a number.</source>
+        <translation>%1: &quot;%2&quot; is not a number.</translation>
+    </message>
+    <message>
+        <source>noch keine Kurve fuer Amplitudenequalizing geladen.</source>
+        <translation>no curve loaded for amplitude equalizing yet.</translation>
+    </message>
+    <message>
+        <source>Export Filter</source>
+        <translation>Export Filter</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>cannot write %1</translation>
+    </message>
+    <message>
+        <source>Filter exported: %1 file(s), %2 taps, latency %3 samples, peak %4</source>
+        <translation>Filter exported: %1 file(s), %2 taps, latency %3 samples, peak %4</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is no level in dB (e.g. 12.5).</source>
+        <translation>%1: &quot;%2&quot; is no level in dB (e.g. 12.5).</translation>
+    </message>
+    <message>
+        <source>%1: %2 dB is outside 0.0 ... %3 dB.</source>
+        <translation>%1: %2 dB is outside 0.0 ... %3 dB.</translation>
+    </message>
 </context>
 <context>
     <name>qv::BoxHistory</name>
@@ -565,10 +581,6 @@
         <translation>House curve: choose a file.</translation>
     </message>
     <message>
-        <source>House curve: </source>
-        <translation>House curve: </translation>
-    </message>
-    <message>
         <source>measurement (curve 3 of &quot;Frequency Response&quot;)</source>
         <translation>measurement (curve 3 of &quot;Frequency Response&quot;)</translation>
     </message>
@@ -576,12 +588,24 @@
         <source>measured delay (curve 3 of &quot;Group Delay&quot;)</source>
         <translation>measured delay (curve 3 of &quot;Group Delay&quot;)</translation>
     </message>
+    <message>
+        <source>House curve: %1</source>
+        <translation>House curve: %1</translation>
+    </message>
 </context>
 <context>
     <name>qv::DspCommands</name>
     <message>
         <source>No DSP -&gt; Please connect DSP to USB</source>
         <translation>No DSP -&gt; Please connect DSP to USB</translation>
+    </message>
+    <message>
+        <source>%1: the box history is switched off</source>
+        <translation>%1: the box history is switched off</translation>
+    </message>
+    <message>
+        <source>%1: the box history holds no state yet</source>
+        <translation>%1: the box history holds no state yet</translation>
     </message>
 </context>
 <context>
@@ -596,22 +620,45 @@
     </message>
 </context>
 <context>
+    <name>qv::ExportDialogRules</name>
+    <message>
+        <source>WAV, 32-bit float</source>
+        <translation>WAV, 32-bit float</translation>
+    </message>
+    <message>
+        <source>raw 32-bit float (f32)</source>
+        <translation>raw 32-bit float (f32)</translation>
+    </message>
+    <message>
+        <source>raw 64-bit float (f64)</source>
+        <translation>raw 64-bit float (f64)</translation>
+    </message>
+    <message>
+        <source>text, one value a line</source>
+        <translation>text, one value a line</translation>
+    </message>
+    <message>
+        <source>Rates: numbers from 8000 to 768000 Hz</source>
+        <translation>Rates: numbers from 8000 to 768000 Hz</translation>
+    </message>
+    <message>
+        <source>Length: a whole number from 16 to 65536 taps</source>
+        <translation>Length: a whole number from 16 to 65536 taps</translation>
+    </message>
+    <message>
+        <source>Name: a file name</source>
+        <translation>Name: a file name</translation>
+    </message>
+    <message>
+        <source>Folder: no such folder</source>
+        <translation>Folder: no such folder</translation>
+    </message>
+</context>
+<context>
     <name>qv::ImportDialogRules</name>
     <message>
         <source>Channel </source>
         <translation>Channel </translation>
-    </message>
-    <message>
-        <source>Give the sample rate of this text impulse in Hz.</source>
-        <translation>Give the sample rate of this text impulse in Hz.</translation>
-    </message>
-    <message>
-        <source>The sample rate must be a positive number of Hz.</source>
-        <translation>The sample rate must be a positive number of Hz.</translation>
-    </message>
-    <message>
-        <source>The gate runs from an earlier to a later time in ms around the peak.</source>
-        <translation>The gate runs from an earlier to a later time in ms around the peak.</translation>
     </message>
     <message>
         <source>Import cancelled.</source>
@@ -638,6 +685,54 @@
     <message>
         <source>Schreibfehler in </source>
         <translation>Write error in </translation>
+    </message>
+</context>
+<context>
+    <name>qv::ProjectBinding</name>
+    <message>
+        <source>Save the changes?</source>
+        <translation>Save the changes?</translation>
+    </message>
+    <message>
+        <source>Save the changes to %1?</source>
+        <translation>Save the changes to %1?</translation>
+    </message>
+</context>
+<context>
+    <name>qv::ProjectCommands</name>
+    <message>
+        <source>Cannot open the project %1</source>
+        <translation>Cannot open the project %1</translation>
+    </message>
+    <message>
+        <source>The project was not saved: %1</source>
+        <translation>The project was not saved: %1</translation>
+    </message>
+    <message>
+        <source>The editor did not end properly last time. Restore the autosaved work?</source>
+        <translation>The editor did not end properly last time. Restore the autosaved work?</translation>
+    </message>
+    <message>
+        <source>The editor did not end properly last time. Restore the autosaved work of %1?</source>
+        <translation>The editor did not end properly last time. Restore the autosaved work of %1?</translation>
+    </message>
+    <message>
+        <source>The autosave cannot be restored: %1</source>
+        <translation>The autosave cannot be restored: %1</translation>
+    </message>
+</context>
+<context>
+    <name>qv::QtUserInterface</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>qv::SetChooserLogic</name>
+    <message>
+        <source>Set %1 holds a %2 kHz setup: a write keeps its rate.</source>
+        <translation>Set %1 holds a %2 kHz setup: a write keeps its rate.</translation>
     </message>
 </context>
 <context>
@@ -673,16 +768,16 @@
 <context>
     <name>qv::SmoothingDialogLogic</name>
     <message>
-        <source>Smoothing: curve </source>
-        <translation>Smoothing: curve </translation>
-    </message>
-    <message>
-        <source> is empty.</source>
-        <translation> is empty.</translation>
-    </message>
-    <message>
         <source>Smoothing works on curves over frequency (Hz).</source>
         <translation>Smoothing works on curves over frequency (Hz).</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>Smoothing: curve %1 is empty.</source>
+        <translation>Smoothing: curve %1 is empty.</translation>
     </message>
 </context>
 <context>
@@ -705,6 +800,10 @@
     <message>
         <source>Restore</source>
         <translation>Restore</translation>
+    </message>
+    <message>
+        <source>States kept of %1, newest first:</source>
+        <translation>States kept of %1, newest first:</translation>
     </message>
 </context>
 <context>
@@ -997,6 +1096,21 @@
     </message>
 </context>
 <context>
+    <name>qv::TProjectInfoDlg</name>
+    <message>
+        <source>Project Info</source>
+        <translation>Project Info</translation>
+    </message>
+    <message>
+        <source>Title:</source>
+        <translation>Title:</translation>
+    </message>
+    <message>
+        <source>Notes:</source>
+        <translation>Notes:</translation>
+    </message>
+</context>
+<context>
     <name>qv::TSetUpHardwareDlg</name>
     <message>
         <source> DSP Synchronisation </source>
@@ -1276,6 +1390,14 @@
     <message>
         <source>Sum:</source>
         <translation>Sum:</translation>
+    </message>
+    <message>
+        <source>Constant Gain</source>
+        <translation>Constant Gain</translation>
+    </message>
+    <message>
+        <source>Default by Power Up</source>
+        <translation>Default by Power Up</translation>
     </message>
 </context>
 <context>
