@@ -523,6 +523,30 @@
         <source>%1: %2 dB is outside 0.0 ... %3 dB.</source>
         <translation>%1: %2 dB liegt außerhalb von 0.0 ... %3 dB.</translation>
     </message>
+    <message>
+        <source>Average Measurements…</source>
+        <translation>Messungen mitteln…</translation>
+    </message>
+    <message>
+        <source>Import a measurement (File → Import Measurement…) or bend the blue desired curve, then Simulate → Execute.</source>
+        <translation>Eine Messung importieren (File → Messung importieren…) oder die blaue Sollkurve biegen, dann Simulate → Execute.</translation>
+    </message>
+    <message>
+        <source>x-Achse von</source>
+        <translation>x-Achse von</translation>
+    </message>
+    <message>
+        <source>x-Achse bis</source>
+        <translation>x-Achse bis</translation>
+    </message>
+    <message>
+        <source>y-Achse von</source>
+        <translation>y-Achse von</translation>
+    </message>
+    <message>
+        <source>y-Achse bis</source>
+        <translation>y-Achse bis</translation>
+    </message>
 </context>
 <context>
     <name>qv::BoxHistory</name>
@@ -606,6 +630,17 @@
     <message>
         <source>%1: the box history holds no state yet</source>
         <translation>%1: der Verlauf der Box enthält noch keinen Stand</translation>
+    </message>
+</context>
+<context>
+    <name>qv::EditDiagramRules</name>
+    <message>
+        <source>%1: &quot;%2&quot; is not a whole number.</source>
+        <translation>%1: „%2“ ist keine ganze Zahl.</translation>
+    </message>
+    <message>
+        <source>%1: %2 is outside %3 ... %4.</source>
+        <translation>%1: %2 liegt außerhalb von %3 ... %4.</translation>
     </message>
 </context>
 <context>
@@ -790,6 +825,14 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>DSP editor for loudspeaker and room correction:
+FIR equalizers of 1800 and 900 taps,
+two channels, eight filter sets.</source>
+        <translation>DSP-Editor für Lautsprecher- und Raumkorrektur:
+FIR-Entzerrer mit 1800 und 900 Taps,
+zwei Kanäle, acht Filtersets.</translation>
+    </message>
 </context>
 <context>
     <name>qv::TBoxHistoryDlg</name>
@@ -845,11 +888,11 @@
     </message>
     <message>
         <source>From:</source>
-        <translation>From:</translation>
+        <translation>Von:</translation>
     </message>
     <message>
         <source>To:</source>
-        <translation>To:</translation>
+        <translation>Bis:</translation>
     </message>
     <message>
         <source>Max. boost:</source>
@@ -890,6 +933,10 @@
     <message>
         <source>Delay correction, max.</source>
         <translation>Laufzeitkorrektur, max.</translation>
+    </message>
+    <message>
+        <source>dB/octave</source>
+        <translation>dB/Oktave</translation>
     </message>
 </context>
 <context>
@@ -1002,7 +1049,7 @@
     </message>
     <message>
         <source>Cancel</source>
-        <translation>Cancel</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Folder</source>
@@ -1335,7 +1382,7 @@
     </message>
     <message>
         <source>Cancel</source>
-        <translation>Cancel</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Smoothing</source>
@@ -1352,6 +1399,10 @@
     <message>
         <source>Curve:</source>
         <translation>Kurve:</translation>
+    </message>
+    <message>
+        <source>(empty)</source>
+        <translation>(leer)</translation>
     </message>
 </context>
 <context>

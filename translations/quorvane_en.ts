@@ -523,6 +523,30 @@
         <source>%1: %2 dB is outside 0.0 ... %3 dB.</source>
         <translation>%1: %2 dB is outside 0.0 ... %3 dB.</translation>
     </message>
+    <message>
+        <source>Average Measurements…</source>
+        <translation>Average Measurements…</translation>
+    </message>
+    <message>
+        <source>Import a measurement (File → Import Measurement…) or bend the blue desired curve, then Simulate → Execute.</source>
+        <translation>Import a measurement (File → Import Measurement…) or bend the blue desired curve, then Simulate → Execute.</translation>
+    </message>
+    <message>
+        <source>x-Achse von</source>
+        <translation>x axis from</translation>
+    </message>
+    <message>
+        <source>x-Achse bis</source>
+        <translation>x axis to</translation>
+    </message>
+    <message>
+        <source>y-Achse von</source>
+        <translation>y axis from</translation>
+    </message>
+    <message>
+        <source>y-Achse bis</source>
+        <translation>y axis to</translation>
+    </message>
 </context>
 <context>
     <name>qv::BoxHistory</name>
@@ -606,6 +630,17 @@
     <message>
         <source>%1: the box history holds no state yet</source>
         <translation>%1: the box history holds no state yet</translation>
+    </message>
+</context>
+<context>
+    <name>qv::EditDiagramRules</name>
+    <message>
+        <source>%1: &quot;%2&quot; is not a whole number.</source>
+        <translation>%1: &quot;%2&quot; is not a whole number.</translation>
+    </message>
+    <message>
+        <source>%1: %2 is outside %3 ... %4.</source>
+        <translation>%1: %2 is outside %3 ... %4.</translation>
     </message>
 </context>
 <context>
@@ -790,6 +825,14 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>DSP editor for loudspeaker and room correction:
+FIR equalizers of 1800 and 900 taps,
+two channels, eight filter sets.</source>
+        <translation>DSP editor for loudspeaker and room correction:
+FIR equalizers of 1800 and 900 taps,
+two channels, eight filter sets.</translation>
+    </message>
 </context>
 <context>
     <name>qv::TBoxHistoryDlg</name>
@@ -890,6 +933,10 @@
     <message>
         <source>Delay correction, max.</source>
         <translation>Delay correction, max.</translation>
+    </message>
+    <message>
+        <source>dB/octave</source>
+        <translation>dB/octave</translation>
     </message>
 </context>
 <context>
@@ -1352,6 +1399,10 @@
     <message>
         <source>Curve:</source>
         <translation>Curve:</translation>
+    </message>
+    <message>
+        <source>(empty)</source>
+        <translation>(empty)</translation>
     </message>
 </context>
 <context>
