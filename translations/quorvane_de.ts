@@ -449,7 +449,7 @@
     </message>
     <message>
         <source>No DSP -&gt; Please connect DSP to USB</source>
-        <translation>Kein DSP -&gt; bitte DSP an USB anschließen</translation>
+        <translation>No DSP -&gt; Please connect DSP to USB</translation>
     </message>
     <message>
         <source>DSP Programm NICHT erfolgreich geschrieben</source>
@@ -602,7 +602,7 @@
     </message>
     <message>
         <source>House curve: choose a file.</source>
-        <translation>Hauskurve: bitte eine Datei wählen.</translation>
+        <translation>Hauskurve: eine Datei wählen.</translation>
     </message>
     <message>
         <source>measurement (curve 3 of &quot;Frequency Response&quot;)</source>
@@ -674,7 +674,7 @@
     </message>
     <message>
         <source>Rates: numbers from 8000 to 768000 Hz</source>
-        <translation>Raten: Zahlen von 8000 bis 768000 Hz</translation>
+        <translation>Abtastraten: Zahlen von 8000 bis 768000 Hz</translation>
     </message>
     <message>
         <source>Length: a whole number from 16 to 65536 taps</source>
@@ -804,7 +804,7 @@
     <name>qv::SmoothingDialogLogic</name>
     <message>
         <source>Smoothing works on curves over frequency (Hz).</source>
-        <translation>Glättung arbeitet auf Kurven über der Frequenz (Hz).</translation>
+        <translation>Glättung nur für Kurven über der Frequenz (Hz).</translation>
     </message>
     <message>
         <source>none</source>
@@ -1033,7 +1033,7 @@ zwei Kanäle, acht Filtersets.</translation>
     </message>
     <message>
         <source>Rates (Hz):</source>
-        <translation>Raten (Hz):</translation>
+        <translation>Abtastraten (Hz):</translation>
     </message>
     <message>
         <source>Length (taps):</source>

@@ -1169,7 +1169,7 @@ two channels, eight filter sets.</translation>
     </message>
     <message>
         <source>Digital Lense Synchronisation</source>
-        <translation>Digital Lense Synchronisation</translation>
+        <translation>Digital Lens Synchronisation</translation>
     </message>
     <message>
         <source>Crossover Synchronisation</source>
@@ -1185,11 +1185,11 @@ two channels, eight filter sets.</translation>
     </message>
     <message>
         <source>I2S activ (own Framesync)</source>
-        <translation>I2S activ (own Framesync)</translation>
+        <translation>I2S active (own frame sync)</translation>
     </message>
     <message>
         <source>I2S passive (extern Framesync)</source>
-        <translation>I2S passive (extern Framesync)</translation>
+        <translation>I2S passive (external frame sync)</translation>
     </message>
     <message>
         <source> DSP Oszillator Frequency </source>
