@@ -1478,7 +1478,7 @@ zwei Kanäle, acht Filtersets.</translation>
     </message>
     <message>
         <source>sample </source>
-        <translation>Abtastwert </translation>
+        <translation>Punkt </translation>
     </message>
     <message>
         <source> holds no setup yet</source>
