@@ -547,6 +547,26 @@
         <source>y-Achse bis</source>
         <translation>y-Achse bis</translation>
     </message>
+    <message>
+        <source>--lang needs de or en</source>
+        <translation>--lang braucht de oder en</translation>
+    </message>
+    <message>
+        <source>%1 needs a device name</source>
+        <translation>%1 braucht einen Gerätenamen</translation>
+    </message>
+    <message>
+        <source>%1 is not a project (FILE.qvproj)</source>
+        <translation>%1 ist kein Projekt (DATEI.qvproj)</translation>
+    </message>
+    <message>
+        <source>only one project can be opened</source>
+        <translation>nur ein Projekt kann geöffnet werden</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>unbekannte Option %1</translation>
+    </message>
 </context>
 <context>
     <name>qv::BoxHistory</name>
@@ -1511,6 +1531,44 @@ zwei Kanäle, acht Filtersets.</translation>
     <message>
         <source> Telegramme</source>
         <translation> Telegramme</translation>
+    </message>
+    <message>
+        <source>usage: quorvane [--com1 DEVICE] ... [--com4 DEVICE] [--virtual-dsp [--erased]]
+                [--lang de|en] [--quit-after-start] [--help] [FILE.qvproj]
+
+  --comN DEVICE   the serial device behind COMN (default /dev/ttyS0 ... /dev/ttyS3)
+  --virtual-dsp   put the virtual DSP box behind COM1, to work without a box
+  --erased        start the virtual box with its flash erased (it starts with
+                  the demo program and a setup in every set)
+  --lang de|en    the original texts or English (default: English for an
+                  English locale, the original texts otherwise)
+  --quit-after-start
+                  end as soon as the main window is shown (a start-up check)
+  --help          show this text
+  FILE.qvproj     open this project at start (with --quit-after-start, a
+                  project that cannot be opened ends the editor with status 1)
+
+The editor works in the current directory: it reads impuls.cfg, amlin.cor,
+amlow.cor and amroom.cor at start and the DSP program files from there.
+</source>
+        <translation>Aufruf: quorvane [--com1 GERÄT] ... [--com4 GERÄT] [--virtual-dsp [--erased]]
+                 [--lang de|en] [--quit-after-start] [--help] [DATEI.qvproj]
+
+  --comN GERÄT    das serielle Gerät hinter COMN (Vorgabe /dev/ttyS0 ... /dev/ttyS3)
+  --virtual-dsp   die virtuelle DSP-Box hinter COM1, zum Arbeiten ohne Box
+  --erased        die virtuelle Box mit gelöschtem Flash starten (sonst startet
+                  sie mit dem Demo-Programm und einem Setup in jedem Set)
+  --lang de|en    die Originaltexte oder Englisch (Vorgabe: Englisch bei einer
+                  englischen Locale, sonst die Originaltexte)
+  --quit-after-start
+                  enden, sobald das Hauptfenster gezeigt ist (eine Startprüfung)
+  --help          diesen Text zeigen
+  DATEI.qvproj    dieses Projekt beim Start öffnen (mit --quit-after-start beendet
+                  ein Projekt, das sich nicht öffnen lässt, den Editor mit Status 1)
+
+Der Editor arbeitet im aktuellen Verzeichnis: Beim Start liest er impuls.cfg,
+amlin.cor, amlow.cor und amroom.cor und von dort die DSP-Programmdateien.
+</translation>
     </message>
 </context>
 </TS>

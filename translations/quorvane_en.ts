@@ -547,6 +547,26 @@
         <source>y-Achse bis</source>
         <translation>y axis to</translation>
     </message>
+    <message>
+        <source>--lang needs de or en</source>
+        <translation>--lang needs de or en</translation>
+    </message>
+    <message>
+        <source>%1 needs a device name</source>
+        <translation>%1 needs a device name</translation>
+    </message>
+    <message>
+        <source>%1 is not a project (FILE.qvproj)</source>
+        <translation>%1 is not a project (FILE.qvproj)</translation>
+    </message>
+    <message>
+        <source>only one project can be opened</source>
+        <translation>only one project can be opened</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>unknown option %1</translation>
+    </message>
 </context>
 <context>
     <name>qv::BoxHistory</name>
@@ -1511,6 +1531,44 @@ two channels, eight filter sets.</translation>
     <message>
         <source> Telegramme</source>
         <translation> telegrams</translation>
+    </message>
+    <message>
+        <source>usage: quorvane [--com1 DEVICE] ... [--com4 DEVICE] [--virtual-dsp [--erased]]
+                [--lang de|en] [--quit-after-start] [--help] [FILE.qvproj]
+
+  --comN DEVICE   the serial device behind COMN (default /dev/ttyS0 ... /dev/ttyS3)
+  --virtual-dsp   put the virtual DSP box behind COM1, to work without a box
+  --erased        start the virtual box with its flash erased (it starts with
+                  the demo program and a setup in every set)
+  --lang de|en    the original texts or English (default: English for an
+                  English locale, the original texts otherwise)
+  --quit-after-start
+                  end as soon as the main window is shown (a start-up check)
+  --help          show this text
+  FILE.qvproj     open this project at start (with --quit-after-start, a
+                  project that cannot be opened ends the editor with status 1)
+
+The editor works in the current directory: it reads impuls.cfg, amlin.cor,
+amlow.cor and amroom.cor at start and the DSP program files from there.
+</source>
+        <translation>usage: quorvane [--com1 DEVICE] ... [--com4 DEVICE] [--virtual-dsp [--erased]]
+                [--lang de|en] [--quit-after-start] [--help] [FILE.qvproj]
+
+  --comN DEVICE   the serial device behind COMN (default /dev/ttyS0 ... /dev/ttyS3)
+  --virtual-dsp   put the virtual DSP box behind COM1, to work without a box
+  --erased        start the virtual box with its flash erased (it starts with
+                  the demo program and a setup in every set)
+  --lang de|en    the original texts or English (default: English for an
+                  English locale, the original texts otherwise)
+  --quit-after-start
+                  end as soon as the main window is shown (a start-up check)
+  --help          show this text
+  FILE.qvproj     open this project at start (with --quit-after-start, a
+                  project that cannot be opened ends the editor with status 1)
+
+The editor works in the current directory: it reads impuls.cfg, amlin.cor,
+amlow.cor and amroom.cor at start and the DSP program files from there.
+</translation>
     </message>
 </context>
 </TS>
