@@ -43,10 +43,10 @@ struct Bench {
         std::string text;
         for (int i = 0; i < 18000; ++i) text += "0x" + std::to_string(10 + i % 90) + "\r\n";
         dir.Write("quorvane.dat", text);
-        session.programDirectory = dir.path().string();
-        ApplyProfile(session.profile, 1, 0, 48000, nullptr, ui);
-        session.state.SetModeWord(kModeHigh);
-        session.state.SetConnected(CheckDspConnection(session.link, ui, 1));
+        session.SetProgramDirectory(dir.path().string());
+        ApplyProfile(session, 1, 0, 48000, nullptr, ui);
+        session.SetModeWord(kModeHigh);
+        session.SetConnected(CheckDspConnection(session.link(), ui, 1));
     }
     static DspBoxOptions Options(const std::string& faults, bool factory) {
         DspBoxOptions o;
@@ -61,7 +61,7 @@ struct Bench {
         return FilterToDsp(session, ui, what, chooser, 0.0, options);
     }
     void Choose(std::uint8_t set, std::uint8_t rate) {
-        FixedSetChooser({set, rate}).Choose(session.state);
+        session.ChooseSet(FixedSetChooser({set, rate}));
     }
     bool Erased(std::uint8_t code) const {
         for (const auto& e : box.Log())
@@ -114,7 +114,7 @@ TEST(VerifyAfterWrite, StuckCellFailsEveryWriteNamingSetAndOffset) {
 
     Bench setup("stuck-cell=28676");
     setup.Choose(0, kRate33k);
-    PutSetupBlock(setup.session.image, SetupStartValues());
+    setup.session.setup().Put(SetupStartValues());
     EXPECT_FALSE(WriteSetupSequence(setup.session, setup.ui));
     EXPECT_EQ(setup.ui.messages,
               std::vector<std::string>{"Verify failed: Set 1 at 33 kHz differs at offset 28676 "
@@ -133,14 +133,14 @@ TEST(SetupEdit, RevertRestoresTheKeptImageAndCommitWritesTheBlock) {
     SetupBlock start = SetupStartValues();
     edit.Put(start);
     edit.Begin();
-    const DspImage kept = b.session.image;
+    const DspImage kept = b.session.image();
     SetupBlock changed = start;
     changed.delayLeft = 1234;
     changed.gainRight = 7;
     edit.Put(changed);
     EXPECT_EQ(edit.Get().delayLeft, 1234);
     edit.Revert();
-    EXPECT_EQ(b.session.image, kept);
+    EXPECT_EQ(b.session.image(), kept);
     EXPECT_EQ(edit.Get().delayLeft, start.delayLeft);
 
     edit.Put(changed);
@@ -170,11 +170,11 @@ TEST(VerifyAfterWrite, RoomFilterParameterBytesAreReadBack) {
 TEST(FilterFromDsp, ReturnsTheWrittenFilterWithinTheSinglePrecision) {
     Bench b;
     ASSERT_TRUE(b.FilterTo(2, kRate48k));
-    b.session.state.LockRate(true);
+    b.session.LockRate(true);
     FixedSetChooser chooser({2, kRate48k});
     const auto slot = FilterFromDsp(b.session, b.ui, chooser);
     ASSERT_TRUE(slot.has_value());
-    EXPECT_EQ(b.session.state.RateLocked(), 0);
+    EXPECT_EQ(b.session.state().RateLocked(), 0);
     EXPECT_EQ(slot->name, "Set 3 (48 kHz)");
     const PointList& sent = b.eqFilter;
     ASSERT_EQ(slot->points.size(), 1798u);
