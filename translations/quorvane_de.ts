@@ -567,6 +567,10 @@
         <source>unknown option %1</source>
         <translation>unbekannte Option %1</translation>
     </message>
+    <message>
+        <source>ms (late &lt; 0)</source>
+        <translation>ms (spät &lt; 0)</translation>
+    </message>
 </context>
 <context>
     <name>qv::BoxHistory</name>
