@@ -100,7 +100,7 @@ void TSetupVolumeDlg::Act(const std::function<void()>& action) {
 void TSetupVolumeDlg::Sync() {
     VolumeLeft->Show(logic_.Volume(Channel::Left));
     VolumeRight->Show(logic_.Volume(Channel::Right));
-    LabelNoSetup->setText(QString::fromStdString(logic_.Notice()));
+    LabelNoSetup->setText(TrCore(logic_.Notice()));
     LabelNoSetup->setVisible(!logic_.Notice().empty());
 }
 

@@ -1505,10 +1505,6 @@ zwei Kanäle, acht Filtersets.</translation>
         <translation>Punkt </translation>
     </message>
     <message>
-        <source> holds no setup yet</source>
-        <translation> enthält noch kein Setup</translation>
-    </message>
-    <message>
         <source>noch keine Frequenz-Kurve fuer Roomequalizing geladen.</source>
         <translation>noch keine Frequenz-Kurve fuer Roomequalizing geladen.</translation>
     </message>
@@ -1573,6 +1569,10 @@ amlow.cor and amroom.cor at start and the DSP program files from there.
 Der Editor arbeitet im aktuellen Verzeichnis: Beim Start liest er impuls.cfg,
 amlin.cor, amlow.cor und amroom.cor und von dort die DSP-Programmdateien.
 </translation>
+    </message>
+    <message>
+        <source>Set %1 holds no setup yet</source>
+        <translation>Set %1 enthält noch kein Setup</translation>
     </message>
 </context>
 </TS>

@@ -1505,10 +1505,6 @@ two channels, eight filter sets.</translation>
         <translation>sample </translation>
     </message>
     <message>
-        <source> holds no setup yet</source>
-        <translation> holds no setup yet</translation>
-    </message>
-    <message>
         <source>noch keine Frequenz-Kurve fuer Roomequalizing geladen.</source>
         <translation>no frequency curve loaded for room equalizing yet.</translation>
     </message>
@@ -1573,6 +1569,10 @@ amlow.cor and amroom.cor at start and the DSP program files from there.
 The editor works in the current directory: it reads impuls.cfg, amlin.cor,
 amlow.cor and amroom.cor at start and the DSP program files from there.
 </translation>
+    </message>
+    <message>
+        <source>Set %1 holds no setup yet</source>
+        <translation>Set %1 holds no setup yet</translation>
     </message>
 </context>
 </TS>
