@@ -12,6 +12,14 @@
         <translation>   Fehler !!!  </translation>
     </message>
     <message>
+        <source>Weitere fehlerhafte Zeilen in </source>
+        <translation>Weitere fehlerhafte Zeilen in </translation>
+    </message>
+    <message>
+        <source> werden nicht gemeldet.</source>
+        <translation> werden nicht gemeldet.</translation>
+    </message>
+    <message>
         <source>Group Delay</source>
         <translation>Group Delay</translation>
     </message>
@@ -718,6 +726,18 @@
     <message>
         <source>Channel </source>
         <translation>Kanal </translation>
+    </message>
+    <message>
+        <source>Give the sample rate of this text impulse in Hz.</source>
+        <translation>Abtastrate dieses Text-Impulses in Hz angeben.</translation>
+    </message>
+    <message>
+        <source>The sample rate must be a positive number of Hz.</source>
+        <translation>Die Abtastrate muss eine positive Zahl in Hz sein.</translation>
+    </message>
+    <message>
+        <source>The gate runs from an earlier to a later time in ms around the peak.</source>
+        <translation>Das Fenster läuft von einer früheren zu einer späteren Zeit in ms um die Spitze.</translation>
     </message>
     <message>
         <source>Import cancelled.</source>

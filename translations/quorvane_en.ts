@@ -12,6 +12,14 @@
         <translation>   Error!  </translation>
     </message>
     <message>
+        <source>Weitere fehlerhafte Zeilen in </source>
+        <translation>Further faulty lines in </translation>
+    </message>
+    <message>
+        <source> werden nicht gemeldet.</source>
+        <translation> are not reported.</translation>
+    </message>
+    <message>
         <source>Group Delay</source>
         <translation>Group Delay</translation>
     </message>
@@ -718,6 +726,18 @@
     <message>
         <source>Channel </source>
         <translation>Channel </translation>
+    </message>
+    <message>
+        <source>Give the sample rate of this text impulse in Hz.</source>
+        <translation>Give the sample rate of this text impulse in Hz.</translation>
+    </message>
+    <message>
+        <source>The sample rate must be a positive number of Hz.</source>
+        <translation>The sample rate must be a positive number of Hz.</translation>
+    </message>
+    <message>
+        <source>The gate runs from an earlier to a later time in ms around the peak.</source>
+        <translation>The gate runs from an earlier to a later time in ms around the peak.</translation>
     </message>
     <message>
         <source>Import cancelled.</source>
