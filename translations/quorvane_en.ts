@@ -579,6 +579,10 @@
         <source>ms (late &lt; 0)</source>
         <translation>ms (late &lt; 0)</translation>
     </message>
+    <message>
+        <source>Quorvane Project (*.qvproj)|*.qvproj|(*.*)|*.*</source>
+        <translation>Quorvane Project (*.qvproj)|*.qvproj|(*.*)|*.*</translation>
+    </message>
 </context>
 <context>
     <name>qv::BoxHistory</name>
