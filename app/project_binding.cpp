@@ -51,6 +51,9 @@ ProjectBinding::ProjectBinding(TForm1& form, Workspace& ws, UserInterface& ui, D
         form_.SyncRoomSize();
         e.ShowDiagram(ws_.CurrentDiagram,
                       IsRoomDiagram(ws_.CurrentDiagram) ? RoomBox::Shown : RoomBox::Hidden, true);
+        // Also when opened at start or from the recent list, outside a menu
+        // command: the last transfer line goes and the guide follows the document.
+        form_.ShowTransferLine({});
     };
     commands_.onStateChanged = [this] { StateChanged(); };
     form_.onDocumentTouched = [this] { Touched(); };
