@@ -16,12 +16,10 @@ namespace qv {
 
 class Editor;
 
-inline constexpr const char*
-    kImportFilter =
-        QV_TR("Measurements (*.frd *.txt *.csv *.dat *.zma)|*.frd *.txt *.csv *.dat *.zma|")
-            QV_TR(
-                "Impulse responses (*.wav *.flac *.aif *.aiff *.w64)|*.wav *.flac *.aif *.aiff "
-                "*.w64|") "(*.*)|*.*";
+inline constexpr const char* kImportFilter =
+    QV_TR("Measurements (*.frd *.txt *.csv *.dat *.zma)|*.frd *.txt *.csv *.dat *.zma|") QV_TR(
+        "Impulse responses (*.wav *.flac *.aif *.aiff *.w64)|*.wav *.flac *.aif *.aiff "
+        "*.w64|") "(*.*)|*.*";
 
 using ImportProgress = std::function<bool(double fraction)>;
 
@@ -104,6 +102,9 @@ void ApplyImport(Workspace& ws, const ImportedMeasurement& m);
 // Remembers where the accepted import came from and with which options, in
 // place of the source of the curves it replaced.
 void RecordMeasurementSource(Workspace& ws, const ImportDialogRules& rules);
+// Adds a source (an import or an average) in place of those whose curves it
+// replaced; replacedGroupDelay: it emptied slot 3 of "Group Delay" as well.
+void KeepMeasurementSource(Workspace& ws, MeasurementSource s, bool replacedGroupDelay);
 
 // The whole command; runDialog shows the dialog modally and says whether the
 // user chose OK. Cancel, or a file that is no measurement, changes nothing.
