@@ -7,6 +7,7 @@
 #include <charconv>
 #include <filesystem>
 #include <iostream>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -15,6 +16,7 @@
 #include "cli/cli_command.h"
 #include "cli/cli_user_interface.h"
 #include "curves/curve_files.h"
+#include "curves/tr.h"
 #include "diagram/diagram_image.h"
 #include "diagram/ranges.h"
 #include "project/workspace.h"
@@ -23,6 +25,9 @@ namespace qv::cli {
 namespace {
 
 constexpr int kMaxSide = 10000;
+// The --curve files in their order, drawn in the colours of these roles.
+constexpr CurveRole kPlotRoles[] = {CurveRole::Desired, CurveRole::Real, CurveRole::Measured,
+                                    CurveRole::Predicted};
 
 bool ParseSize(const std::string& text, int& width, int& height) {
     const auto x = text.find('x');
@@ -61,14 +66,15 @@ struct PlotOptions {
 
 int Run(const PlotOptions& o) {
     int width = 0, height = 0;
-    if (!ParseSize(o.size, width, height)) throw UsageError("bad size '" + o.size + "'");
+    if (!ParseSize(o.size, width, height)) throw UsageError(Fill(QV_TR("bad size '%1'"), {o.size}));
     const std::string& title = o.title;
     const std::vector<std::string>& curves = o.curves;
     const std::string& png = o.png;
     CliUserInterface ui;
     const auto id = MakeDiagramSet().FindByTitle(title);
     if (!id) {
-        std::cerr << "plot: no diagram titled '" << title << "'; the titles are:\n";
+        std::cerr << Tr(Fill(QV_TR("plot: no diagram titled '%1'; the titles are:"), {title}))
+                  << "\n";
         for (const Diagram& d : MakeDiagramSet().diagrams) std::cerr << "  " << d.title << "\n";
         return kExitRefused;
     }
@@ -80,11 +86,11 @@ int Run(const PlotOptions& o) {
         for (std::size_t k = 0; k < curves.size(); ++k) {
             PointList list = ReadXYFile(curves[k], ui);
             if (list.empty()) {
-                std::cerr << "plot: no points in " << curves[k] << "\n";
+                std::cerr << Tr(Fill(QV_TR("plot: no points in %1"), {curves[k]})) << "\n";
                 return kExitRefused;
             }
-            SetSlot(d, static_cast<int>(k) + 1,
-                    std::filesystem::path(curves[k]).filename().string(), std::move(list));
+            SetCurve(ws, *id, kPlotRoles[k], std::filesystem::path(curves[k]).filename().string(),
+                     std::move(list));
         }
         AutoRange(d);
     }
@@ -97,7 +103,7 @@ int Run(const PlotOptions& o) {
     QGuiApplication app(argc, argv);
     const QImage image = RenderDiagramImage(d, width, height);
     if (!image.save(QString::fromStdString(png), "PNG")) {
-        std::cerr << "plot: cannot write " << png << "\n";
+        std::cerr << Tr(Fill(QV_TR("plot: cannot write %1"), {png})) << "\n";
         return kExitRefused;
     }
     return kExitOk;
@@ -111,13 +117,15 @@ CommandRun Setup(CLI::App& cmd) {
     cmd.add_option("--size", o->size, "WIDTHxHEIGHT in pixels")->capture_default_str();
     cmd.add_option("--png", o->png, "write the picture here")->required();
     return [o] {
-        if (o->curves.size() > 4) throw UsageError("at most four curves");
+        if (o->curves.size() > std::size(kPlotRoles))
+            throw UsageError(QV_TR("at most four curves"));
         return Run(*o);
     };
 }
 
 const RegisterCommand kRegister{
-    {"plot", "paint one of the eleven diagrams with up to four DAT curves into a PNG", Setup}};
+    {"plot", QV_TR("paint one of the eleven diagrams with up to four DAT curves into a PNG"),
+     Setup}};
 
 }  // namespace
 }  // namespace qv::cli

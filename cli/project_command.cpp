@@ -9,6 +9,7 @@
 #include "cli/cli_command.h"
 #include "cli/cli_user_interface.h"
 #include "curves/curve_files.h"
+#include "curves/tr.h"
 #include "project/project_file.h"
 
 namespace qv::cli {
@@ -37,12 +38,12 @@ std::string Number(double v) {
 }
 
 void PrintFilter(const char* variant, const Workspace& ws, const FilterDesign& d, DiagramId id) {
-    const PointList& h = ws[id].Slot(1).points;
+    const PointList& h = ws.Curve(id, CurveRole::Impulse).points;
     std::cout << "  " << variant << ": ";
     if (h.empty())
         std::cout << "none";
     else
-        std::cout << CurveRef(id, 1) << ", " << h.size() << " points";
+        std::cout << CurveRef(id, SlotOf(CurveRole::Impulse)) << ", " << h.size() << " points";
     std::cout << "; design " << d.taps << " taps at " << Number(d.sampleRate) << " Hz\n";
 }
 
@@ -69,8 +70,7 @@ void PrintSummary(const std::string& file, const LoadedProject& p) {
     const TargetSettings& c = ws.Correction;
     std::cout << "Settings:\n"
               << "  room: depth " << ws.RoomDepth << " cm, width " << ws.RoomWidth << " cm\n"
-              << "  processing: length " << ws.ProcessingLength << ", sample rate "
-              << Number(ws.ProcessingSampleRate) << " Hz\n"
+              << "  processing: length " << ws.ProcessingLength << "\n"
               << "  DSP: Set " << ws.ChosenSet + 1 << ", rate code " << int{ws.ChosenRate} << "\n"
               << "  correction: " << Number(c.from) << " ... " << Number(c.to) << " Hz, boost "
               << Number(c.maxBoost) << " dB, cut " << Number(c.maxCut) << " dB, smoothing "
@@ -99,16 +99,19 @@ void PrintSummary(const std::string& file, const LoadedProject& p) {
 
 int Run(const ProjectOptions& o) {
     const LoadedProject p = ReadProject(o.file);
-    for (const std::string& note : p.notes) std::cerr << note << "\n";
+    for (const std::string& note : p.notes) std::cerr << Tr(note) << "\n";
     if (o.curve.empty()) {
         PrintSummary(o.file, p);
         return kExitOk;
     }
     const auto at = ParseCurveRef(o.curve);
-    if (!at) throw UsageError("--curve \"" + o.curve + "\" is not \"DIAGRAM:SLOT\" (slot 1 ... 4)");
+    if (!at)
+        throw UsageError(
+            Fill(QV_TR("--curve \"%1\" is not \"DIAGRAM:SLOT\" (slot 1 ... 4)"), {o.curve}));
     const PointList& points = p.ws[at->first].Slot(at->second).points;
     if (points.empty()) {
-        std::cerr << o.file << ": " << o.curve << " is empty; nothing written.\n";
+        std::cerr << Tr(Fill(QV_TR("%1: %2 is empty; nothing written."), {o.file, o.curve}))
+                  << "\n";
         return kExitRefused;
     }
     CliUserInterface ui;
@@ -128,7 +131,8 @@ CommandRun Setup(CLI::App& cmd) {
     return [o] { return Run(*o); };
 }
 
-const RegisterCommand kRegistration({"project", "what a project file holds; one curve as a file",
+const RegisterCommand kRegistration({"project",
+                                     QV_TR("what a project file holds; one curve as a file"),
                                      Setup});
 
 }  // namespace

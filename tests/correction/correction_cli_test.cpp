@@ -30,7 +30,7 @@ struct Cli : ::testing::Test {
     }
     int Run(const std::string& args) {
         const std::string cmd =
-            std::string(QV_CLI_EXE) + " " + args + " >" + dir.File("out.log") + " 2>&1";
+            std::string(QV_CLI_EXE) + " --lang en " + args + " >" + dir.File("out.log") + " 2>&1";
         const int status = std::system(cmd.c_str());
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }

@@ -67,7 +67,7 @@ TEST(PlotCommand, UnknownTitleIsRefusedWithTheTitles) {
     const std::string png = dir.File("never.png");
     std::string out;
     // 1 is a refusal; a usage error would be 2.
-    EXPECT_EQ(RunCli("plot --diagram Frequency --png " + png, out), 1) << out;
+    EXPECT_EQ(RunCli("--lang en plot --diagram Frequency --png " + png, out), 1) << out;
     EXPECT_NE(out.find("plot: no diagram titled 'Frequency'; the titles are:"), std::string::npos)
         << out;
     EXPECT_NE(out.find("  Frequency Response\n"), std::string::npos) << out;

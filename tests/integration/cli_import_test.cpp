@@ -23,7 +23,7 @@ struct Outcome {
 };
 
 Outcome Cli(const std::string& args) {
-    const std::string command = std::string(QV_CLI_EXE) + " import " + args + " 2>&1";
+    const std::string command = std::string(QV_CLI_EXE) + " --lang en import " + args + " 2>&1";
     std::FILE* p = popen(command.c_str(), "r");
     if (!p) return {-1, ""};
     std::string text;
