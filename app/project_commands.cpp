@@ -237,8 +237,12 @@ bool ProjectCommands::OfferRestore() {
     if (!orphan) return false;
     const std::string origin = OriginOf(*orphan);
     bool restored = false;
-    if (ask_.AskYesNo("The editor did not end properly last time. Restore the autosaved work" +
-                      (origin.empty() ? std::string() : " of " + ProjectName(origin)) + "?")) {
+    if (ask_.AskYesNo(
+            origin.empty()
+                ? QV_TR("The editor did not end properly last time. Restore the autosaved work?")
+                : Fill(QV_TR("The editor did not end properly last time. Restore the autosaved "
+                             "work of %1?"),
+                       {ProjectName(origin)}))) {
         try {
             LoadedProject p = ReadProject(*orphan);
             Adopt(std::move(p.ws), origin, true);

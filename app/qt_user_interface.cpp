@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QFileDialog>
+#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStringList>
@@ -40,6 +41,13 @@ QString ToQtFilter(const std::string& filter) {
         entries << caption;
     }
     return entries.join(QStringLiteral(";;"));
+}
+
+bool LoadQtOwnTexts(QTranslator& translator, const std::string& language, const QString& folder) {
+    if (language != "de") return false;
+    return translator.load(
+        QStringLiteral("qtbase_de"),
+        folder.isEmpty() ? QLibraryInfo::path(QLibraryInfo::TranslationsPath) : folder);
 }
 
 QString QtUserInterface::T(const std::string& text) {
@@ -108,7 +116,9 @@ void QtUserInterface::BeginProgress(const std::string& title) {
     if (progressDepth_++ > 0) return;
     progressTitle_ = T(title);
     cancelled_ = false;
-    progress_ = new QProgressDialog(progressTitle_, QStringLiteral("Cancel"), 0, 1000, parent_);
+    progress_ = new QProgressDialog(progressTitle_,
+                                    QCoreApplication::translate("qv::QtUserInterface", "Cancel"), 0,
+                                    1000, parent_);
     progress_->setWindowTitle(progressTitle_);
     progress_->setWindowModality(Qt::ApplicationModal);
     progress_->setMinimumDuration(0);

@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QProgressDialog>
 #include <QString>
+#include <QTranslator>
 #include <QWidget>
 
 #include <functional>
@@ -15,6 +16,13 @@ namespace qv {
 
 // "DAT - Format (*.dat)|*.dat|(*.*)|*.*" -> "DAT - Format (*.dat);;(*)"
 QString ToQtFilter(const std::string& filter);
+
+// Qt's own texts (message box buttons, the file dialog) in the window's
+// language: English as Qt has them; for "de" from qtbase_de.qm in folder (the
+// system's Qt translations when empty). False when there is nothing to install:
+// a missing file leaves them English.
+bool LoadQtOwnTexts(QTranslator& translator, const std::string& language,
+                    const QString& folder = {});
 
 class QtUserInterface : public UserInterface {
   public:

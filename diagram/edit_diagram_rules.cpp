@@ -8,6 +8,8 @@
 #include <limits>
 #include <string_view>
 
+#include "curves/tr.h"
+
 namespace qv {
 namespace {
 

@@ -15,6 +15,7 @@
 #include <exception>
 
 #include "dsp_dialogs/dialog_widgets.h"
+#include "translations/language.h"
 
 namespace qv {
 namespace {
@@ -208,7 +209,7 @@ bool TSetupDSPDlg::TakeTypedValues() {
     for (auto [frame, side] :
          {std::pair{VolumeLeft, Channel::Left}, std::pair{VolumeRight, Channel::Right}})
         if (const auto error = TakeTypedVolume(frame, side)) {
-            QMessageBox::warning(this, windowTitle(), QString::fromStdString(*error));
+            QMessageBox::warning(this, windowTitle(), TrCore(*error));
             return false;
         }
     for (QSpinBox* spin : {SpinEditDelayLeft, SpinEditDelayRight}) spin->interpretText();
@@ -233,7 +234,7 @@ void TSetupDSPDlg::Sync() {
     check(ButtonAbtast48kHz, rate == kRate48k);
     check(ButtonAbtast33kHz, rate == kRate33k);
     check(CheckBoxRoomEqu, logic_.RoomChecked());
-    LabelNoSetup->setText(QString::fromStdString(logic_.Notice()));
+    LabelNoSetup->setText(TrCore(logic_.Notice()));
     LabelNoSetup->setVisible(!logic_.Notice().empty());
     VolumeLeft->Show(logic_.Volume(Channel::Left));
     VolumeRight->Show(logic_.Volume(Channel::Right));

@@ -9,6 +9,7 @@
 #include <exception>
 
 #include "dsp_dialogs/dialog_widgets.h"
+#include "translations/language.h"
 
 namespace qv {
 
@@ -63,7 +64,7 @@ TSetupVolumeDlg::TSetupVolumeDlg(DspSession& session, UserInterface& ui,
         for (auto [frame, side] :
              {std::pair{VolumeLeft, Channel::Left}, std::pair{VolumeRight, Channel::Right}})
             if (const auto error = TakeTypedVolume(frame, side)) {
-                QMessageBox::warning(this, windowTitle(), QString::fromStdString(*error));
+                QMessageBox::warning(this, windowTitle(), TrCore(*error));
                 return;
             }
         Sync();
@@ -99,7 +100,7 @@ void TSetupVolumeDlg::Act(const std::function<void()>& action) {
 void TSetupVolumeDlg::Sync() {
     VolumeLeft->Show(logic_.Volume(Channel::Left));
     VolumeRight->Show(logic_.Volume(Channel::Right));
-    LabelNoSetup->setText(QString::fromStdString(logic_.Notice()));
+    LabelNoSetup->setText(TrCore(logic_.Notice()));
     LabelNoSetup->setVisible(!logic_.Notice().empty());
 }
 

@@ -453,7 +453,7 @@
     </message>
     <message>
         <source>No DSP -&gt; Please connect DSP to USB</source>
-        <translation>Kein DSP -&gt; bitte DSP an USB anschließen</translation>
+        <translation>No DSP -&gt; Please connect DSP to USB</translation>
     </message>
     <message>
         <source>DSP Programm NICHT erfolgreich geschrieben</source>
@@ -1079,6 +1079,66 @@
         <source>%1 must hold 2 to 16 files</source>
         <translation>%1 muss 2 bis 16 Dateien enthalten</translation>
     </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a number.</source>
+        <translation>%1: „%2“ ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>noch keine Kurve fuer Amplitudenequalizing geladen.</source>
+        <translation>noch keine Kurve fuer Amplitudenequalizing geladen.</translation>
+    </message>
+    <message>
+        <source>Export Filter</source>
+        <translation>Filter exportieren</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>%1 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Filter exported: %1 file(s), %2 taps, latency %3 samples, peak %4</source>
+        <translation>Filter exportiert: %1 Datei(en), %2 Taps, Latenz %3 Samples, Spitze %4</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is no level in dB (e.g. 12.5).</source>
+        <translation>%1: „%2“ ist kein Pegel in dB (z. B. 12.5).</translation>
+    </message>
+    <message>
+        <source>%1: %2 dB is outside 0.0 ... %3 dB.</source>
+        <translation>%1: %2 dB liegt außerhalb von 0.0 ... %3 dB.</translation>
+    </message>
+    <message>
+        <source>Average Measurements…</source>
+        <translation>Messungen mitteln…</translation>
+    </message>
+    <message>
+        <source>Import a measurement (File → Import Measurement…) or bend the blue desired curve, then Simulate → Execute.</source>
+        <translation>Eine Messung importieren (File → Messung importieren…) oder die blaue Sollkurve biegen, dann Simulate → Execute.</translation>
+    </message>
+    <message>
+        <source>--lang needs de or en</source>
+        <translation>--lang braucht de oder en</translation>
+    </message>
+    <message>
+        <source>%1 needs a device name</source>
+        <translation>%1 braucht einen Gerätenamen</translation>
+    </message>
+    <message>
+        <source>%1 is not a project (FILE.qvproj)</source>
+        <translation>%1 ist kein Projekt (DATEI.qvproj)</translation>
+    </message>
+    <message>
+        <source>only one project can be opened</source>
+        <translation>nur ein Projekt kann geöffnet werden</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>unbekannte Option %1</translation>
+    </message>
+    <message>
+        <source>Quorvane Project (*.qvproj)|*.qvproj|(*.*)|*.*</source>
+        <translation>Quorvane-Projekt (*.qvproj)|*.qvproj|(*.*)|*.*</translation>
+    </message>
 </context>
 <context>
     <name>qv::AverageReport</name>
@@ -1165,7 +1225,7 @@
     </message>
     <message>
         <source>House curve: choose a file.</source>
-        <translation>Hauskurve: bitte eine Datei wählen.</translation>
+        <translation>Hauskurve: eine Datei wählen.</translation>
     </message>
     <message>
         <source>House curve: </source>
@@ -1179,12 +1239,24 @@
         <source>measured delay (curve 3 of &quot;Group Delay&quot;)</source>
         <translation>gemessene Laufzeit (Kurve 3 von &quot;Group Delay&quot;)</translation>
     </message>
+    <message>
+        <source>House curve: %1</source>
+        <translation>Hauskurve: %1</translation>
+    </message>
 </context>
 <context>
     <name>qv::DspCommands</name>
     <message>
         <source>No DSP -&gt; Please connect DSP to USB</source>
         <translation>No DSP -&gt; Please connect DSP to USB</translation>
+    </message>
+    <message>
+        <source>%1: the box history is switched off</source>
+        <translation>%1: der Verlauf der Box ist ausgeschaltet</translation>
+    </message>
+    <message>
+        <source>%1: the box history holds no state yet</source>
+        <translation>%1: der Verlauf der Box enthält noch keinen Stand</translation>
     </message>
 </context>
 <context>
@@ -1207,6 +1279,41 @@
     <message>
         <source>Fehler beim Speichern</source>
         <translation>Fehler beim Speichern</translation>
+    </message>
+</context>
+<context>
+    <name>qv::ExportDialogRules</name>
+    <message>
+        <source>WAV, 32-bit float</source>
+        <translation>WAV, 32-Bit-Gleitkomma</translation>
+    </message>
+    <message>
+        <source>raw 32-bit float (f32)</source>
+        <translation>roh, 32-Bit-Gleitkomma (f32)</translation>
+    </message>
+    <message>
+        <source>raw 64-bit float (f64)</source>
+        <translation>roh, 64-Bit-Gleitkomma (f64)</translation>
+    </message>
+    <message>
+        <source>text, one value a line</source>
+        <translation>Text, ein Wert je Zeile</translation>
+    </message>
+    <message>
+        <source>Rates: numbers from 8000 to 768000 Hz</source>
+        <translation>Abtastraten: Zahlen von 8000 bis 768000 Hz</translation>
+    </message>
+    <message>
+        <source>Length: a whole number from 16 to 65536 taps</source>
+        <translation>Länge: eine ganze Zahl von 16 bis 65536 Taps</translation>
+    </message>
+    <message>
+        <source>Name: a file name</source>
+        <translation>Name: ein Dateiname</translation>
+    </message>
+    <message>
+        <source>Folder: no such folder</source>
+        <translation>Ordner: nicht vorhanden</translation>
     </message>
 </context>
 <context>
@@ -1416,6 +1523,17 @@
     </message>
 </context>
 <context>
+    <name>qv::ProjectBinding</name>
+    <message>
+        <source>Save the changes?</source>
+        <translation>Änderungen speichern?</translation>
+    </message>
+    <message>
+        <source>Save the changes to %1?</source>
+        <translation>Änderungen an %1 speichern?</translation>
+    </message>
+</context>
+<context>
     <name>qv::ProjectCommands</name>
     <message>
         <source>Cannot open the project %1</source>
@@ -1428,6 +1546,28 @@
     <message>
         <source>The autosave cannot be restored: %1</source>
         <translation>Die automatische Sicherung lässt sich nicht wiederherstellen: %1</translation>
+    </message>
+    <message>
+        <source>The editor did not end properly last time. Restore the autosaved work?</source>
+        <translation>Der Editor wurde zuletzt nicht richtig beendet. Die automatisch gesicherte Arbeit wiederherstellen?</translation>
+    </message>
+    <message>
+        <source>The editor did not end properly last time. Restore the autosaved work of %1?</source>
+        <translation>Der Editor wurde zuletzt nicht richtig beendet. Die automatisch gesicherte Arbeit an %1 wiederherstellen?</translation>
+    </message>
+</context>
+<context>
+    <name>qv::QtUserInterface</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>qv::SetChooserLogic</name>
+    <message>
+        <source>Set %1 holds a %2 kHz setup: a write keeps its rate.</source>
+        <translation>Set %1 hat ein Setup mit %2 kHz: Schreiben behält diese Rate.</translation>
     </message>
 </context>
 <context>
@@ -1543,7 +1683,15 @@
     </message>
     <message>
         <source>Smoothing works on curves over frequency (Hz).</source>
-        <translation>Glättung arbeitet auf Kurven über der Frequenz (Hz).</translation>
+        <translation>Glättung nur für Kurven über der Frequenz (Hz).</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>Smoothing: curve %1 is empty.</source>
+        <translation>Glättung: Kurve %1 ist leer.</translation>
     </message>
 </context>
 <context>
@@ -1563,6 +1711,14 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>DSP editor for loudspeaker and room correction:
+FIR equalizers of 1800 and 900 taps,
+two channels, eight filter sets.</source>
+        <translation>DSP-Editor für Lautsprecher- und Raumkorrektur:
+FIR-Entzerrer mit 1800 und 900 Taps,
+zwei Kanäle, acht Filtersets.</translation>
+    </message>
 </context>
 <context>
     <name>qv::TBoxHistoryDlg</name>
@@ -1573,6 +1729,10 @@
     <message>
         <source>Restore</source>
         <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>States kept of %1, newest first:</source>
+        <translation>Gesicherte Stände von %1, neueste zuerst:</translation>
     </message>
 </context>
 <context>
@@ -1614,11 +1774,11 @@
     </message>
     <message>
         <source>From:</source>
-        <translation>From:</translation>
+        <translation>Von:</translation>
     </message>
     <message>
         <source>To:</source>
-        <translation>To:</translation>
+        <translation>Bis:</translation>
     </message>
     <message>
         <source>Max. boost:</source>
@@ -1659,6 +1819,10 @@
     <message>
         <source>Delay correction, max.</source>
         <translation>Laufzeitkorrektur, max.</translation>
+    </message>
+    <message>
+        <source>dB/octave</source>
+        <translation>dB/Oktave</translation>
     </message>
 </context>
 <context>
@@ -1755,7 +1919,7 @@
     </message>
     <message>
         <source>Rates (Hz):</source>
-        <translation>Raten (Hz):</translation>
+        <translation>Abtastraten (Hz):</translation>
     </message>
     <message>
         <source>Length (taps):</source>
@@ -1771,7 +1935,7 @@
     </message>
     <message>
         <source>Cancel</source>
-        <translation>Cancel</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Folder</source>
@@ -1862,6 +2026,21 @@
     <message>
         <source>Cancel</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>qv::TProjectInfoDlg</name>
+    <message>
+        <source>Project Info</source>
+        <translation>Projektinfo</translation>
+    </message>
+    <message>
+        <source>Title:</source>
+        <translation>Titel:</translation>
+    </message>
+    <message>
+        <source>Notes:</source>
+        <translation>Notizen:</translation>
     </message>
 </context>
 <context>
@@ -2089,7 +2268,7 @@
     </message>
     <message>
         <source>Cancel</source>
-        <translation>Cancel</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Smoothing</source>
@@ -2106,6 +2285,10 @@
     <message>
         <source>Curve:</source>
         <translation>Kurve:</translation>
+    </message>
+    <message>
+        <source>(empty)</source>
+        <translation>(leer)</translation>
     </message>
 </context>
 <context>
@@ -2144,6 +2327,14 @@
     <message>
         <source>Sum:</source>
         <translation>Sum:</translation>
+    </message>
+    <message>
+        <source>Constant Gain</source>
+        <translation>Constant Gain</translation>
+    </message>
+    <message>
+        <source>Default by Power Up</source>
+        <translation>Default by Power Up</translation>
     </message>
 </context>
 <context>
@@ -2996,7 +3187,7 @@
     </message>
     <message>
         <source>sample </source>
-        <translation>Abtastwert </translation>
+        <translation>Punkt </translation>
     </message>
     <message>
         <source> holds no setup yet</source>
@@ -3233,6 +3424,48 @@
     <message>
         <source>The latency is the delay every frequency gets besides the delay target; delay other channels by as much to keep them aligned.</source>
         <translation>Die Latenz ist die Verzögerung, die jede Frequenz neben dem Laufzeitziel erhält; andere Kanäle um ebenso viel verzögern, damit sie zeitgleich bleiben.</translation>
+    </message>
+    <message>
+        <source>usage: quorvane [--com1 DEVICE] ... [--com4 DEVICE] [--virtual-dsp [--erased]]
+                [--lang de|en] [--quit-after-start] [--help] [FILE.qvproj]
+
+  --comN DEVICE   the serial device behind COMN (default /dev/ttyS0 ... /dev/ttyS3)
+  --virtual-dsp   put the virtual DSP box behind COM1, to work without a box
+  --erased        start the virtual box with its flash erased (it starts with
+                  the demo program and a setup in every set)
+  --lang de|en    the original texts or English (default: English for an
+                  English locale, the original texts otherwise)
+  --quit-after-start
+                  end as soon as the main window is shown (a start-up check)
+  --help          show this text
+  FILE.qvproj     open this project at start (with --quit-after-start, a
+                  project that cannot be opened ends the editor with status 1)
+
+The editor works in the current directory: it reads impuls.cfg, amlin.cor,
+amlow.cor and amroom.cor at start and the DSP program files from there.
+</source>
+        <translation>Aufruf: quorvane [--com1 GERÄT] ... [--com4 GERÄT] [--virtual-dsp [--erased]]
+                 [--lang de|en] [--quit-after-start] [--help] [DATEI.qvproj]
+
+  --comN GERÄT    das serielle Gerät hinter COMN (Vorgabe /dev/ttyS0 ... /dev/ttyS3)
+  --virtual-dsp   die virtuelle DSP-Box hinter COM1, zum Arbeiten ohne Box
+  --erased        die virtuelle Box mit gelöschtem Flash starten (sonst startet
+                  sie mit dem Demo-Programm und einem Setup in jedem Set)
+  --lang de|en    die Originaltexte oder Englisch (Vorgabe: Englisch bei einer
+                  englischen Locale, sonst die Originaltexte)
+  --quit-after-start
+                  enden, sobald das Hauptfenster gezeigt ist (eine Startprüfung)
+  --help          diesen Text zeigen
+  DATEI.qvproj    dieses Projekt beim Start öffnen (mit --quit-after-start beendet
+                  ein Projekt, das sich nicht öffnen lässt, den Editor mit Status 1)
+
+Der Editor arbeitet im aktuellen Verzeichnis: Beim Start liest er impuls.cfg,
+amlin.cor, amlow.cor und amroom.cor und von dort die DSP-Programmdateien.
+</translation>
+    </message>
+    <message>
+        <source>Set %1 holds no setup yet</source>
+        <translation>Set %1 enthält noch kein Setup</translation>
     </message>
 </context>
 </TS>

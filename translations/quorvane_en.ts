@@ -1079,6 +1079,66 @@
         <source>%1 must hold 2 to 16 files</source>
         <translation>%1 must hold 2 to 16 files</translation>
     </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a number.</source>
+        <translation>%1: &quot;%2&quot; is not a number.</translation>
+    </message>
+    <message>
+        <source>noch keine Kurve fuer Amplitudenequalizing geladen.</source>
+        <translation>no curve loaded for amplitude equalizing yet.</translation>
+    </message>
+    <message>
+        <source>Export Filter</source>
+        <translation>Export Filter</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>cannot write %1</translation>
+    </message>
+    <message>
+        <source>Filter exported: %1 file(s), %2 taps, latency %3 samples, peak %4</source>
+        <translation>Filter exported: %1 file(s), %2 taps, latency %3 samples, peak %4</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is no level in dB (e.g. 12.5).</source>
+        <translation>%1: &quot;%2&quot; is no level in dB (e.g. 12.5).</translation>
+    </message>
+    <message>
+        <source>%1: %2 dB is outside 0.0 ... %3 dB.</source>
+        <translation>%1: %2 dB is outside 0.0 ... %3 dB.</translation>
+    </message>
+    <message>
+        <source>Average Measurements…</source>
+        <translation>Average Measurements…</translation>
+    </message>
+    <message>
+        <source>Import a measurement (File → Import Measurement…) or bend the blue desired curve, then Simulate → Execute.</source>
+        <translation>Import a measurement (File → Import Measurement…) or bend the blue desired curve, then Simulate → Execute.</translation>
+    </message>
+    <message>
+        <source>--lang needs de or en</source>
+        <translation>--lang needs de or en</translation>
+    </message>
+    <message>
+        <source>%1 needs a device name</source>
+        <translation>%1 needs a device name</translation>
+    </message>
+    <message>
+        <source>%1 is not a project (FILE.qvproj)</source>
+        <translation>%1 is not a project (FILE.qvproj)</translation>
+    </message>
+    <message>
+        <source>only one project can be opened</source>
+        <translation>only one project can be opened</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>unknown option %1</translation>
+    </message>
+    <message>
+        <source>Quorvane Project (*.qvproj)|*.qvproj|(*.*)|*.*</source>
+        <translation>Quorvane Project (*.qvproj)|*.qvproj|(*.*)|*.*</translation>
+    </message>
 </context>
 <context>
     <name>qv::AverageReport</name>
@@ -1179,12 +1239,24 @@
         <source>measured delay (curve 3 of &quot;Group Delay&quot;)</source>
         <translation>measured delay (curve 3 of &quot;Group Delay&quot;)</translation>
     </message>
+    <message>
+        <source>House curve: %1</source>
+        <translation>House curve: %1</translation>
+    </message>
 </context>
 <context>
     <name>qv::DspCommands</name>
     <message>
         <source>No DSP -&gt; Please connect DSP to USB</source>
         <translation>No DSP -&gt; Please connect DSP to USB</translation>
+    </message>
+    <message>
+        <source>%1: the box history is switched off</source>
+        <translation>%1: the box history is switched off</translation>
+    </message>
+    <message>
+        <source>%1: the box history holds no state yet</source>
+        <translation>%1: the box history holds no state yet</translation>
     </message>
 </context>
 <context>
@@ -1207,6 +1279,41 @@
     <message>
         <source>Fehler beim Speichern</source>
         <translation>Error while saving</translation>
+    </message>
+</context>
+<context>
+    <name>qv::ExportDialogRules</name>
+    <message>
+        <source>WAV, 32-bit float</source>
+        <translation>WAV, 32-bit float</translation>
+    </message>
+    <message>
+        <source>raw 32-bit float (f32)</source>
+        <translation>raw 32-bit float (f32)</translation>
+    </message>
+    <message>
+        <source>raw 64-bit float (f64)</source>
+        <translation>raw 64-bit float (f64)</translation>
+    </message>
+    <message>
+        <source>text, one value a line</source>
+        <translation>text, one value a line</translation>
+    </message>
+    <message>
+        <source>Rates: numbers from 8000 to 768000 Hz</source>
+        <translation>Rates: numbers from 8000 to 768000 Hz</translation>
+    </message>
+    <message>
+        <source>Length: a whole number from 16 to 65536 taps</source>
+        <translation>Length: a whole number from 16 to 65536 taps</translation>
+    </message>
+    <message>
+        <source>Name: a file name</source>
+        <translation>Name: a file name</translation>
+    </message>
+    <message>
+        <source>Folder: no such folder</source>
+        <translation>Folder: no such folder</translation>
     </message>
 </context>
 <context>
@@ -1416,6 +1523,17 @@
     </message>
 </context>
 <context>
+    <name>qv::ProjectBinding</name>
+    <message>
+        <source>Save the changes?</source>
+        <translation>Save the changes?</translation>
+    </message>
+    <message>
+        <source>Save the changes to %1?</source>
+        <translation>Save the changes to %1?</translation>
+    </message>
+</context>
+<context>
     <name>qv::ProjectCommands</name>
     <message>
         <source>Cannot open the project %1</source>
@@ -1428,6 +1546,28 @@
     <message>
         <source>The autosave cannot be restored: %1</source>
         <translation>The autosave cannot be restored: %1</translation>
+    </message>
+    <message>
+        <source>The editor did not end properly last time. Restore the autosaved work?</source>
+        <translation>The editor did not end properly last time. Restore the autosaved work?</translation>
+    </message>
+    <message>
+        <source>The editor did not end properly last time. Restore the autosaved work of %1?</source>
+        <translation>The editor did not end properly last time. Restore the autosaved work of %1?</translation>
+    </message>
+</context>
+<context>
+    <name>qv::QtUserInterface</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>qv::SetChooserLogic</name>
+    <message>
+        <source>Set %1 holds a %2 kHz setup: a write keeps its rate.</source>
+        <translation>Set %1 holds a %2 kHz setup: a write keeps its rate.</translation>
     </message>
 </context>
 <context>
@@ -1545,6 +1685,14 @@
         <source>Smoothing works on curves over frequency (Hz).</source>
         <translation>Smoothing works on curves over frequency (Hz).</translation>
     </message>
+    <message>
+        <source>none</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>Smoothing: curve %1 is empty.</source>
+        <translation>Smoothing: curve %1 is empty.</translation>
+    </message>
 </context>
 <context>
     <name>qv::SoundFile</name>
@@ -1563,6 +1711,14 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>DSP editor for loudspeaker and room correction:
+FIR equalizers of 1800 and 900 taps,
+two channels, eight filter sets.</source>
+        <translation>DSP editor for loudspeaker and room correction:
+FIR equalizers of 1800 and 900 taps,
+two channels, eight filter sets.</translation>
+    </message>
 </context>
 <context>
     <name>qv::TBoxHistoryDlg</name>
@@ -1573,6 +1729,10 @@
     <message>
         <source>Restore</source>
         <translation>Restore</translation>
+    </message>
+    <message>
+        <source>States kept of %1, newest first:</source>
+        <translation>States kept of %1, newest first:</translation>
     </message>
 </context>
 <context>
@@ -1659,6 +1819,10 @@
     <message>
         <source>Delay correction, max.</source>
         <translation>Delay correction, max.</translation>
+    </message>
+    <message>
+        <source>dB/octave</source>
+        <translation>dB/octave</translation>
     </message>
 </context>
 <context>
@@ -1865,6 +2029,21 @@
     </message>
 </context>
 <context>
+    <name>qv::TProjectInfoDlg</name>
+    <message>
+        <source>Project Info</source>
+        <translation>Project Info</translation>
+    </message>
+    <message>
+        <source>Title:</source>
+        <translation>Title:</translation>
+    </message>
+    <message>
+        <source>Notes:</source>
+        <translation>Notes:</translation>
+    </message>
+</context>
+<context>
     <name>qv::TSetUpHardwareDlg</name>
     <message>
         <source> DSP Synchronisation </source>
@@ -1876,7 +2055,7 @@
     </message>
     <message>
         <source>Digital Lense Synchronisation</source>
-        <translation>Digital Lense Synchronisation</translation>
+        <translation>Digital Lens Synchronisation</translation>
     </message>
     <message>
         <source>Crossover Synchronisation</source>
@@ -1892,11 +2071,11 @@
     </message>
     <message>
         <source>I2S activ (own Framesync)</source>
-        <translation>I2S activ (own Framesync)</translation>
+        <translation>I2S active (own frame sync)</translation>
     </message>
     <message>
         <source>I2S passive (extern Framesync)</source>
-        <translation>I2S passive (extern Framesync)</translation>
+        <translation>I2S passive (external frame sync)</translation>
     </message>
     <message>
         <source> DSP Oszillator Frequency </source>
@@ -2107,6 +2286,10 @@
         <source>Curve:</source>
         <translation>Curve:</translation>
     </message>
+    <message>
+        <source>(empty)</source>
+        <translation>(empty)</translation>
+    </message>
 </context>
 <context>
     <name>qv::TStoreDataToDlg</name>
@@ -2144,6 +2327,14 @@
     <message>
         <source>Sum:</source>
         <translation>Sum:</translation>
+    </message>
+    <message>
+        <source>Constant Gain</source>
+        <translation>Constant Gain</translation>
+    </message>
+    <message>
+        <source>Default by Power Up</source>
+        <translation>Default by Power Up</translation>
     </message>
 </context>
 <context>
@@ -3233,6 +3424,48 @@
     <message>
         <source>The latency is the delay every frequency gets besides the delay target; delay other channels by as much to keep them aligned.</source>
         <translation>The latency is the delay every frequency gets besides the delay target; delay other channels by as much to keep them aligned.</translation>
+    </message>
+    <message>
+        <source>usage: quorvane [--com1 DEVICE] ... [--com4 DEVICE] [--virtual-dsp [--erased]]
+                [--lang de|en] [--quit-after-start] [--help] [FILE.qvproj]
+
+  --comN DEVICE   the serial device behind COMN (default /dev/ttyS0 ... /dev/ttyS3)
+  --virtual-dsp   put the virtual DSP box behind COM1, to work without a box
+  --erased        start the virtual box with its flash erased (it starts with
+                  the demo program and a setup in every set)
+  --lang de|en    the original texts or English (default: English for an
+                  English locale, the original texts otherwise)
+  --quit-after-start
+                  end as soon as the main window is shown (a start-up check)
+  --help          show this text
+  FILE.qvproj     open this project at start (with --quit-after-start, a
+                  project that cannot be opened ends the editor with status 1)
+
+The editor works in the current directory: it reads impuls.cfg, amlin.cor,
+amlow.cor and amroom.cor at start and the DSP program files from there.
+</source>
+        <translation>usage: quorvane [--com1 DEVICE] ... [--com4 DEVICE] [--virtual-dsp [--erased]]
+                [--lang de|en] [--quit-after-start] [--help] [FILE.qvproj]
+
+  --comN DEVICE   the serial device behind COMN (default /dev/ttyS0 ... /dev/ttyS3)
+  --virtual-dsp   put the virtual DSP box behind COM1, to work without a box
+  --erased        start the virtual box with its flash erased (it starts with
+                  the demo program and a setup in every set)
+  --lang de|en    the original texts or English (default: English for an
+                  English locale, the original texts otherwise)
+  --quit-after-start
+                  end as soon as the main window is shown (a start-up check)
+  --help          show this text
+  FILE.qvproj     open this project at start (with --quit-after-start, a
+                  project that cannot be opened ends the editor with status 1)
+
+The editor works in the current directory: it reads impuls.cfg, amlin.cor,
+amlow.cor and amroom.cor at start and the DSP program files from there.
+</translation>
+    </message>
+    <message>
+        <source>Set %1 holds no setup yet</source>
+        <translation>Set %1 holds no setup yet</translation>
     </message>
 </context>
 </TS>
