@@ -507,6 +507,37 @@
         <source>Live</source>
         <translation>Live</translation>
     </message>
+    <message>
+        <source>Give the sample rate of this text impulse in Hz.</source>
+        <translation>Give the sample rate of this text impulse in Hz.</translation>
+    </message>
+    <message>
+        <source>The sample rate must be a positive number of Hz.</source>
+        <translation>The sample rate must be a positive number of Hz.</translation>
+    </message>
+    <message>
+        <source>The gate runs from an earlier to a later time in ms around the peak.</source>
+        <translation>The gate runs from an earlier to a later time in ms around the peak.</translation>
+    </message>
+    <message>
+        <source>The frequency-dependent window takes 1 to 1000 cycles.</source>
+        <translation>The frequency-dependent window takes 1 to 1000 cycles.</translation>
+    </message>
+</context>
+<context>
+    <name>qv::AverageDialogRules</name>
+    <message>
+        <source>The channel is a whole number from 1.</source>
+        <translation>The channel is a whole number from 1.</translation>
+    </message>
+    <message>
+        <source>Averaging cancelled.</source>
+        <translation>Averaging cancelled.</translation>
+    </message>
+    <message>
+        <source>Add 2 to 16 measurement files.</source>
+        <translation>Add 2 to 16 measurement files.</translation>
+    </message>
 </context>
 <context>
     <name>qv::BoxHistory</name>
@@ -602,18 +633,6 @@
         <translation>Channel </translation>
     </message>
     <message>
-        <source>Give the sample rate of this text impulse in Hz.</source>
-        <translation>Give the sample rate of this text impulse in Hz.</translation>
-    </message>
-    <message>
-        <source>The sample rate must be a positive number of Hz.</source>
-        <translation>The sample rate must be a positive number of Hz.</translation>
-    </message>
-    <message>
-        <source>The gate runs from an earlier to a later time in ms around the peak.</source>
-        <translation>The gate runs from an earlier to a later time in ms around the peak.</translation>
-    </message>
-    <message>
         <source>Import cancelled.</source>
         <translation>Import cancelled.</translation>
     </message>
@@ -694,6 +713,53 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>qv::TAverageMeasurementsDlg</name>
+    <message>
+        <source>Average Measurements</source>
+        <translation>Average Measurements</translation>
+    </message>
+    <message>
+        <source>Measurements (*.frd *.txt *.csv *.dat *.wav *.flac *.aif *.aiff *.w64);;(*.*)</source>
+        <translation>Measurements (*.frd *.txt *.csv *.dat *.wav *.flac *.aif *.aiff *.w64);;(*.*)</translation>
+    </message>
+    <message>
+        <source>Add…</source>
+        <translation>Add…</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>Power (mean of 10^(L/10))</source>
+        <translation>Power (mean of 10^(L/10))</translation>
+    </message>
+    <message>
+        <source>dB (mean of L)</source>
+        <translation>dB (mean of L)</translation>
+    </message>
+    <message>
+        <source>Vector (aligned impulses)</source>
+        <translation>Vector (aligned impulses)</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>Method</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Channel</translation>
+    </message>
+    <message>
+        <source>Hz (text impulses)</source>
+        <translation>Hz (text impulses)</translation>
+    </message>
+    <message>
+        <source>from the file</source>
+        <translation>from the file</translation>
     </message>
 </context>
 <context>
@@ -967,17 +1033,28 @@
         <source>Channel</source>
         <translation>Channel</translation>
     </message>
+</context>
+<context>
+    <name>qv::TImportOptionsBox</name>
     <message>
         <source>Sample rate</source>
         <translation>Sample rate</translation>
+    </message>
+    <message>
+        <source>Hz</source>
+        <translation>Hz</translation>
     </message>
     <message>
         <source>Gate</source>
         <translation>Gate</translation>
     </message>
     <message>
-        <source>Hz</source>
-        <translation>Hz</translation>
+        <source>Window</source>
+        <translation>Window</translation>
+    </message>
+    <message>
+        <source>The level through a frequency-dependent window; the group delay of an impulse always goes through one (15 cycles unless given).</source>
+        <translation>The level through a frequency-dependent window; the group delay of an impulse always goes through one (15 cycles unless given).</translation>
     </message>
     <message>
         <source>to</source>
@@ -986,6 +1063,10 @@
     <message>
         <source>ms around the peak</source>
         <translation>ms around the peak</translation>
+    </message>
+    <message>
+        <source>cycles (frequency-dependent)</source>
+        <translation>cycles (frequency-dependent)</translation>
     </message>
     <message>
         <source>OK</source>
