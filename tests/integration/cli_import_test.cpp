@@ -3,9 +3,7 @@
 // (bad options).
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <string>
 
@@ -17,20 +15,9 @@ namespace {
 
 using test::TempDir;
 
-struct Outcome {
-    int status;
-    std::string output;
-};
-
-Outcome Cli(const std::string& args) {
-    const std::string command = std::string(QV_CLI_EXE) + " import " + args + " 2>&1";
-    std::FILE* p = popen(command.c_str(), "r");
-    if (!p) return {-1, ""};
-    std::string text;
-    char buffer[4096];
-    while (std::fgets(buffer, sizeof buffer, p)) text += buffer;
-    const int status = pclose(p);
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, text};
+// The import command with args.
+test::ProgramRun Cli(const std::string& args) {
+    return test::RunCli("import " + args);
 }
 
 struct CliCase {
@@ -49,7 +36,8 @@ TEST_P(CliImportTest, StatusOutputAndFiles) {
     TempDir dir;
     const auto in = dir.Write("in.txt", c.file);
     const auto level = dir.File("level.dat"), delay = dir.File("delay.dat");
-    const Outcome o = Cli(in + " " + c.options + " --level " + level + " --group-delay " + delay);
+    const test::ProgramRun o =
+        Cli(in + " " + c.options + " --level " + level + " --group-delay " + delay);
     EXPECT_EQ(o.status, c.status) << o.output;
     EXPECT_NE(o.output.find(c.says), std::string::npos) << o.output;
     EXPECT_EQ(std::filesystem::exists(level), c.levelWritten);
