@@ -9,13 +9,10 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -25,21 +22,14 @@
 #include "app/qt_user_interface.h"
 #include "dsplink/dsp_session.h"
 #include "tests/support/test_support.h"
+#include "tests/support/window_parts.h"
 
 namespace qv {
 namespace {
 
 using test::TempDir;
 
-// With QV_DIALOG_SHOTS naming a folder, the dialog leaves a picture there.
-void Shoot(QWidget& dialog, const char* file) {
-    const QByteArray dir = qgetenv("QV_DIALOG_SHOTS");
-    if (dir.isEmpty()) return;
-    dialog.show();
-    QApplication::processEvents();
-    dialog.grab().save(QDir(QString::fromLocal8Bit(dir)).filePath(QString::fromLatin1(file)));
-    dialog.hide();
-}
+using test::Shoot;
 
 const std::string kPairs =
     "\"On Axis\"\t\t\"Sound Power\"\t\n\"Frequency [Hz]\"\t\"SPL [dB]\"\t\"Frequency [Hz]\"\t"
@@ -166,31 +156,9 @@ TEST(AverageDialog, ImpulseFieldsReachTheRules) {
     EXPECT_FALSE(dlg.OKBtn->isEnabled());
 }
 
-// A port that is never there.
-class MissingDevice : public SerialDevice {
-  public:
-    void Open(const std::string& name) override {
-        throw SerialError("Unable to open specified device " + name, 2);
-    }
-    void Close() override {}
-    bool IsOpen() const override { return false; }
-    bool WriteByte(std::uint8_t, std::chrono::milliseconds) override { return false; }
-    std::size_t BytesWaiting() override { return 0; }
-    std::vector<std::uint8_t> Read(std::size_t) override { return {}; }
-    bool WaitForData(std::chrono::milliseconds) override { return false; }
-    void SetDtr(bool) override {}
-    void SetRts(bool) override {}
-};
-
-struct Shell {
-    Workspace ws;
-    MissingDevice device;
-    FakeClock clock;
-    DspSession dsp{device, clock};
-    test::ScriptedUserInterface ui;
+struct Shell : test::WindowParts<test::MissingDevice> {
     std::unique_ptr<EditorShell> shell;
     Shell() {
-        CreateDiagramSet(ws);
         shell = std::make_unique<EditorShell>(ws, dsp, ui);
         ui.errors.clear();
     }
@@ -255,13 +223,3 @@ TEST(ImportCommand, RealFileShowsItsReport) {
 
 }  // namespace
 }  // namespace qv
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("quorvane"));
-    const QTemporaryDir settings;  // not the user's window size
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
