@@ -21,12 +21,6 @@ struct CorrectOptions {
     ImportArgs args;
 };
 
-bool Write(const std::string& file, const PointList& list, UserInterface& ui) {
-    if (!CheckFileWritable(file, ui)) return false;
-    WriteXYFile(file, list, ui);
-    return true;
-}
-
 int Run(CorrectOptions& o, bool tiltGiven, bool referenceGiven) {
     CliUserInterface ui;
     TargetSettings& s = o.s;
@@ -61,12 +55,12 @@ int Run(CorrectOptions& o, bool tiltGiven, bool referenceGiven) {
             return kExitRefused;
         }
     }
-    if (!Write(o.level, LevelCorrection(measured, s), ui)) return kExitRefused;
+    if (!WriteCurveFile(o.level, LevelCorrection(measured, s), ui)) return kExitRefused;
     if (s.delayCorrection) {
         const PointList d = DelayCorrection(measuredDelay, s, measured);
         std::fprintf(stderr, "Delay target at its %.3g ms limit at %.1f %% of the band.\n",
                      s.maxDelay, 100.0 * DelayAtLimitShare(d, s));
-        if (!Write(o.delay, d, ui)) return kExitRefused;
+        if (!WriteCurveFile(o.delay, d, ui)) return kExitRefused;
     }
     return kExitOk;
 }
