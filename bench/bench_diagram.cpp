@@ -15,11 +15,7 @@
 namespace qv {
 namespace {
 
-using bench::EnsureGuiApplication;
-using bench::GridFrequency;
-using bench::kHeight;
-using bench::kPoints;
-using bench::kWidth;
+using namespace bench;  // the shared client size, grid and application
 
 // Four measured-looking responses, 10 Hz ... 24 kHz on a log grid.
 Diagram FourCurves() {

@@ -20,11 +20,7 @@
 namespace qv {
 namespace {
 
-using bench::EnsureGuiApplication;
-using bench::GridFrequency;
-using bench::kHeight;
-using bench::kPoints;
-using bench::kWidth;
+using namespace bench;  // the shared client size, grid and application
 
 void Measurement(Workspace& ws) {
     PointList level, delay;
