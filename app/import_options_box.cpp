@@ -76,17 +76,9 @@ TImportOptionsBox::TImportOptionsBox(QWidget* parent) : QWidget(parent) {
     grid_->addLayout(fdw, kRateRow + 2, 1, 1, 4);
     grid_->setColumnStretch(4, 1);
 
-    rateRow_[0] = LabelRate;
-    rateRow_[1] = EditRate;
-    rateRow_[2] = labelRateUnit_;
-    gateRow_[0] = CheckBoxGate;
-    gateRow_[1] = EditGateFrom;
-    gateRow_[2] = labelTo;
-    gateRow_[3] = EditGateTo;
-    gateRow_[4] = labelMs;
-    fdwRow_[0] = CheckBoxFdw;
-    fdwRow_[1] = EditFdw;
-    fdwRow_[2] = labelCycles;
+    rateRow_ = {LabelRate, EditRate, labelRateUnit_};
+    gateRows_ = {CheckBoxGate, EditGateFrom, labelTo, EditGateTo,
+                 labelMs,      CheckBoxFdw,  EditFdw, labelCycles};
 
     for (QCheckBox* box : {CheckBoxGate, CheckBoxFdw})
         connect(box, &QCheckBox::toggled, this, [this] {
@@ -120,8 +112,7 @@ void TImportOptionsBox::ShowRate(bool on) {
 }
 
 void TImportOptionsBox::ShowGate(bool on) {
-    for (QWidget* w : gateRow_) w->setVisible(on);
-    for (QWidget* w : fdwRow_) w->setVisible(on);
+    for (QWidget* w : gateRows_) w->setVisible(on);
 }
 
 void TImportOptionsBox::SetFields(const ImpulseFields& f) {

@@ -9,6 +9,7 @@
 #include <QString>
 #include <QWidget>
 #include <functional>
+#include <vector>
 
 #include "app/import_measurement.h"
 
@@ -57,9 +58,7 @@ class TImportOptionsBox : public QWidget {
 
     QGridLayout* grid_ = nullptr;
     QLabel* labelRateUnit_ = nullptr;
-    QWidget* rateRow_[3] = {};
-    QWidget* gateRow_[5] = {};
-    QWidget* fdwRow_[3] = {};
+    std::vector<QWidget*> rateRow_, gateRows_;  // shown or hidden together
     int ownRows_ = 0;
     bool setting_ = false;
 };
