@@ -18,12 +18,12 @@ void DspCommands::MenuFilterToDspClick() {
 }
 
 void DspCommands::MenuSetClick() {
-    chooser_.Choose(s_.state);
+    s_.ChooseSet(chooser_);
 }
 
 void DspCommands::MenuComClick(std::uint8_t n) {
     ws_.ComPortNumber = n;
-    s_.link.port().OpenPort(n);
+    s_.link().port().OpenPort(n);
 }
 
 void DspCommands::MenuTestClick() {
@@ -47,12 +47,12 @@ constexpr const char* kHexFilter = "Intel HEX (*.hex)|*.hex|(*.*)|*.*";
 }
 
 bool DspCommands::ChooseAnySet() {
-    if (s_.state.DspConnected() == 0) {
+    if (s_.state().DspConnected() == 0) {
         ui_.Message(QV_TR("No DSP -> Please connect DSP to USB"));
         return false;
     }
-    s_.state.LockRate(false);
-    return chooser_.Choose(s_.state);
+    s_.LockRate(false);
+    return s_.ChooseSet(chooser_);
 }
 
 void DspCommands::MenuBackupSetClick() {
@@ -72,13 +72,14 @@ void DspCommands::MenuUndoLastWriteClick() {
 
 void DspCommands::MenuBoxHistoryClick() {
     if (picker_ == nullptr || !ChooseAnySet()) return;
-    const std::string set = SetText(s_.state.ChosenSet(), s_.state.ChosenRate());
-    if (s_.history == nullptr) {
+    const std::string set = SetText(s_.state().ChosenSet(), s_.state().ChosenRate());
+    if (s_.history() == nullptr) {
         ui_.Message(set + ": the box history is switched off");
         return;
     }
     std::vector<std::string> lines;
-    for (const HistoryEntry& e : s_.history->Entries(s_.state.ChosenSet(), s_.state.ChosenRate()))
+    for (const HistoryEntry& e :
+         s_.history()->Entries(s_.state().ChosenSet(), s_.state().ChosenRate()))
         lines.push_back(HistoryLine(e));
     if (lines.empty()) {
         ui_.Message(set + ": the box history holds no state yet");

@@ -35,12 +35,12 @@ EditorShell::EditorShell(Workspace& ws, DspSession& dsp, UserInterface& ui,
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     // Created once, in this order; the DSP setup dialog's creation runs the
     // connection check.
-    storeDataTo_ = new TStoreDataToDlg(dsp.state, w);
+    storeDataTo_ = new TStoreDataToDlg(dsp.chooserState(), w);
     editDiagramm_ = new TEditDiagrammDlg(w);
     about_ = new TAboutBox(w);
     addConst_ = new TAddConstDlg(ws, ui, w);
     mulConst_ = new TMulConstDlg(ws, ui, w);
-    startUi_.quiet = dsp.link.port().OpenPortNumber() == 0;
+    startUi_.quiet = dsp.link().port().OpenPortNumber() == 0;
     setupDsp_ =
         new TSetupDSPDlg(dsp, startUi_, ws.ComPortNumber, &w->menuState(), *storeDataTo_, w);
     startUi_.quiet = false;
@@ -69,14 +69,15 @@ EditorShell::~EditorShell() = default;
 void EditorShell::BindLive() {
     TForm1* w = form_.get();
     Editor& e = w->editor();
-    live_ = std::make_unique<LiveResynthesis>(ws_, dsp_.profile, e.correctionSettings(), [this, w] {
-        QMetaObject::invokeMethod(
-            w,
-            [this, w] {
-                if (live_->TakeResult()) w->RequestRepaint();
-            },
-            Qt::QueuedConnection);
-    });
+    live_ =
+        std::make_unique<LiveResynthesis>(ws_, dsp_.profile(), e.correctionSettings(), [this, w] {
+            QMetaObject::invokeMethod(
+                w,
+                [this, w] {
+                    if (live_->TakeResult()) w->RequestRepaint();
+                },
+                Qt::QueuedConnection);
+        });
     // Each paint may show a changed desired curve: a drag repaints every move.
     QObject::connect(w->drawingArea(), &DiagramWidget::painted, w,
                      [this] { live_->CurvesMayHaveChanged(); });

@@ -56,7 +56,7 @@ TForm1::TForm1(Workspace& ws, DspSession& dsp, UserInterface& ui, QWidget* paren
       ws_(ws),
       dsp_(dsp),
       ui_(ui),
-      editor_(ws, ui, menuState_, *this, dsp.profile) {
+      editor_(ws, ui, menuState_, *this, dsp.profile()) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Quorvane DSP  Editor  V3.042 "));
     BuildMenus();
@@ -67,7 +67,7 @@ TForm1::TForm1(Workspace& ws, DspSession& dsp, UserInterface& ui, QWidget* paren
     // start-up goes on, so the editor is complete without a box.
     ws_.ComPortNumber = 1;
     try {
-        dsp_.link.port().OpenPort(1);
+        dsp_.link().port().OpenPort(1);
     } catch (const std::exception& e) {
         ui_.ErrorBox(kErrorBoxTitle, e.what());
     }
@@ -378,7 +378,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
         return;
     }
     SaveWindowSize();
-    dsp_.link.port().ClosePort();
+    dsp_.link().port().ClosePort();
     event->accept();
 }
 

@@ -60,12 +60,12 @@ int main(int argc, char** argv) {
     qv::DspSession dsp(router, clock);
     for (std::uint8_t n = 1; n <= 4; ++n)
         if (!options.comDevices[n - 1].empty())
-            dsp.link.port().SetDeviceOverride(n, options.comDevices[n - 1]);
-    if (box) dsp.link.port().SetDeviceOverride(1, qv::kVirtualDeviceName);
+            dsp.link().port().SetDeviceOverride(n, options.comDevices[n - 1]);
+    if (box) dsp.link().port().SetDeviceOverride(1, qv::kVirtualDeviceName);
     // What each set held before a write; the virtual box's states apart from a real one's.
     qv::BoxHistory history(box ? qv::BoxHistory::DefaultRoot() / "virtual"
                                : qv::BoxHistory::DefaultRoot());
-    dsp.history = &history;
+    dsp.SetHistory(&history);
 
     // Message boxes of the connection check already sit over the window.
     qv::EditorShell shell(ws, dsp, ui, [&ui](qv::TForm1& window) { ui.setParent(&window); });

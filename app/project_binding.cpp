@@ -32,7 +32,7 @@ ProjectBinding::ProjectBinding(TForm1& form, Workspace& ws, UserInterface& ui, D
       ws_(ws),
       ui_(ui),
       settingsFile_(places.settingsFile),
-      commands_(ws, ui, *this, dsp.state, dsp.profile,
+      commands_(ws, ui, *this, dsp.chooserState(), dsp.profile(),
                 places.autosaveDir.empty() ? DefaultAutosaveDir() : places.autosaveDir) {
     std::vector<std::string> recent;
     for (const QString& p : Settings(settingsFile_)->value(kRecentKey).toStringList())

@@ -120,15 +120,15 @@ std::uint8_t Range(const Options& o) {
 
 // Takes the set and rate, the profile of range and rate, and the setup of the image.
 void Prepare(DspSession& s, UserInterface& ui, const Options& o, SetChoice c) {
-    s.state.LockRate(true);
-    FixedSetChooser(c).Choose(s.state);
+    s.LockRate(true);
+    s.ChooseSet(FixedSetChooser(c));
     SetupBlock b = s.setup().Get();
     b.range = Range(o);
     b.rangeChosen = 1;
     b.sampleFrequency = RateFrequency(c.rate);
     s.setup().Put(b);
-    ApplyProfile(s.profile, b.range, b.room, b.sampleFrequency, nullptr, ui);
-    s.state.SetModeWord(static_cast<std::uint16_t>(b.range == 1 ? kModeHigh : kModeLow));
+    ApplyProfile(s, b.range, b.room, b.sampleFrequency, nullptr, ui);
+    s.SetModeWord(static_cast<std::uint16_t>(b.range == 1 ? kModeHigh : kModeLow));
 }
 
 void PrintSetup(const SetupBlock& b) {
@@ -144,9 +144,9 @@ void PrintSetup(const SetupBlock& b) {
 bool ProgramFileThere(const DspSession& s, UserInterface& ui) {
     const std::filesystem::path file = s.ProgramPath();
     if (std::filesystem::exists(file)) return true;
-    const std::filesystem::path dir = s.programDirectory.empty()
+    const std::filesystem::path dir = s.programDirectory().empty()
                                           ? std::filesystem::current_path()
-                                          : std::filesystem::absolute(s.programDirectory);
+                                          : std::filesystem::absolute(s.programDirectory());
     ui.Message("write-filter needs the DSP program file " + file.filename().string() +
                ": not found in " + dir.string() +
                " (--program-dir, default the current directory)");
@@ -167,7 +167,7 @@ bool RunOperation(DspSession& s, UserInterface& ui, const Options& o) {
     const WriteOptions write{.verify = !o.noVerify};
     s.setup().Put(SetupStartValues());
     if (op == "read-setup") {
-        FixedSetChooser(choice).Choose(s.state);
+        s.ChooseSet(FixedSetChooser(choice));
         if (!ReadSetupSequence(s, ui)) return false;
         PrintSetup(s.setup().Get());
         return true;
@@ -198,7 +198,7 @@ bool RunOperation(DspSession& s, UserInterface& ui, const Options& o) {
     if (op == "read-filter") {
         const auto out = Value(o, "--out");
         if (!out) throw UsageError("read-filter needs --out FILE");
-        s.state.LockRate(false);
+        s.LockRate(false);
         const auto filter = ReadEqFilter(s, ui);
         if (!filter) return false;
         WriteXYFile(*out, *filter, ui);
@@ -255,33 +255,33 @@ int Run(const Options& o) {
     }
     StoppableUserInterface ui;
     DspSession s(*device, clock);
-    if (const auto dir = Value(o, "--program-dir")) s.programDirectory = *dir;
+    if (const auto dir = Value(o, "--program-dir")) s.SetProgramDirectory(*dir);
     // The in-process box's states are kept apart from a real box's.
     BoxHistory history(box != nullptr ? BoxHistory::DefaultRoot() / "virtual"
                                       : BoxHistory::DefaultRoot());
-    if (!o.noHistory) s.history = &history;
+    if (!o.noHistory) s.SetHistory(&history);
     // The result goes to standard output; a failure is the last line on standard error.
-    s.failureAsStatusLine = false;
+    s.SetFailureAsStatusLine(false);
     if (Value(o, "--set") && Value(o, "--rate"))
-        s.undoHint = "\"quorvane-cli dsp undo-write --set " + *Value(o, "--set") + " --rate " +
-                     *Value(o, "--rate") + "\"";
+        s.SetUndoHint("\"quorvane-cli dsp undo-write --set " + *Value(o, "--set") + " --rate " +
+                      *Value(o, "--rate") + "\"");
     gStopSignal = 0;
     std::signal(SIGINT, StopBetweenTelegrams);
     std::signal(SIGTERM, StopBetweenTelegrams);
-    s.link.port().SetDeviceOverride(1, o.port);
+    s.link().port().SetDeviceOverride(1, o.port);
     try {
-        if (!CheckDspConnection(s.link, ui, 1)) {
+        if (!CheckDspConnection(s.link(), ui, 1)) {
             ui.Message("keine RS232-Verbindung zu DSP!");
             return kExitRefused;
         }
-        s.state.SetConnected(true);
+        s.SetConnected(true);
         const bool ok = RunOperation(s, ui, o);
-        s.link.port().ClosePort();
+        s.link().port().ClosePort();
         if (box != nullptr && flash) box->SaveFlash(*flash);
         if (gStopSignal != 0) return 128 + gStopSignal;  // 130 after SIGINT
         return ok ? kExitOk : kExitRefused;
     } catch (const UsageError&) {
-        s.link.port().ClosePort();
+        s.link().port().ClosePort();
         throw;
     }
 }

@@ -19,21 +19,21 @@ std::string DelayText(double seconds) {
 
 void SetupDspLogic::Apply() {
     const SetupBlock b = s_.setup().Get();
-    ApplyProfile(s_.profile, b.range, b.room, b.sampleFrequency, menu_, ui_);
+    ApplyProfile(s_, b.range, b.room, b.sampleFrequency, menu_, ui_);
 }
 
 void SetupDspLogic::FormCreate() {
     bool connected = false;
     try {
-        connected = CheckDspConnection(s_.link, ui_, comPortNumber_);
+        connected = CheckDspConnection(s_.link(), ui_, comPortNumber_);
     } catch (...) {
         // Without a port the synthesis still needs the profile of the start values.
-        s_.state.SetConnected(false);
+        s_.SetConnected(false);
         s_.setup().Put(SetupStartValues());
         Apply();
         throw;
     }
-    s_.state.SetConnected(connected);
+    s_.SetConnected(connected);
     if (!connected) ui_.Message(QV_TR("keine RS232-Verbindung zu DSP!"));
     if (connected) {
         const auto version = ReadVersion(s_, ui_);
@@ -52,10 +52,10 @@ void SetupDspLogic::CheckRateButton(std::uint8_t rate) {
 }
 
 void SetupDspLogic::FormShow() {
-    if (s_.state.DspConnected() == 1 && !CheckDspConnection(s_.link, ui_, comPortNumber_))
+    if (s_.state().DspConnected() == 1 && !CheckDspConnection(s_.link(), ui_, comPortNumber_))
         ui_.Message(QV_TR("keine USB-Verbindung zu DSP!"));
-    if (s_.state.ChosenRate() > kRate33k) s_.state.SetRate(kRate44k1);
-    CheckRateButton(s_.state.ChosenRate());
+    if (s_.state().ChosenRate() > kRate33k) s_.SetRate(kRate44k1);
+    CheckRateButton(s_.state().ChosenRate());
     ReadSetupWithProgress(s_, ui_);
     notice_ = StartValuesForErasedSetup(s_);
     s_.setup().Begin();
@@ -91,7 +91,7 @@ void SetupDspLogic::ChooseRange(std::uint8_t range, std::uint16_t mode) {
     s_.setup().Put(b);
     // The host's mode word follows the range under "Low" as under "High", so
     // that the room path compares it with a box running the low-range program.
-    s_.state.SetModeWord(static_cast<std::uint16_t>(mode | RoomMode()));
+    s_.SetModeWord(static_cast<std::uint16_t>(mode | RoomMode()));
     Apply();
     RefreshDelayTexts();
 }
@@ -107,7 +107,7 @@ void SetupDspLogic::RadioButtonLowClick() {
 void SetupDspLogic::ButtonAbtastClick(std::uint8_t rate) {
     if (rate > kRate33k) return;
     rate_ = rate;
-    s_.state.SetRate(rate);
+    s_.SetRate(rate);
     SetupBlock b = s_.setup().Get();
     b.sampleFrequency = RateFrequency(rate);
     s_.setup().Put(b);
@@ -123,7 +123,7 @@ void SetupDspLogic::SpinEditDelayChange(Channel c, int value) {
 void SetupDspLogic::RefreshDelayTexts() {
     delayLeft_ = std::clamp(delayLeft_, kDelayMin, kLeftDelayMax);
     const double fs = rate_ ? RateFrequency(*rate_) : 0.0;
-    const double constant = s_.profile.converterDelay;
+    const double constant = s_.profile().converterDelay;
     auto texts = [&](int steps) {
         const double time = fs > 0 ? steps / fs : 0.0;
         return DelayTexts{DelayText(constant), DelayText(time), DelayText(constant + time)};
@@ -141,19 +141,19 @@ bool SetupDspLogic::ButtonWriteSetupClick(SetChooser& chooser) {
 }
 
 bool SetupDspLogic::ButtonWriteSoftwareClick(SetChooser& chooser) {
-    s_.state.LockRate(true);
-    if (!chooser.Choose(s_.state)) return false;
+    s_.LockRate(true);
+    if (!s_.ChooseSet(chooser)) return false;
     const std::string file =
-        s_.programDirectory.empty()
+        s_.programDirectory().empty()
             ? std::string(kSoftwareFile)
-            : (std::filesystem::path(s_.programDirectory) / kSoftwareFile).string();
+            : (std::filesystem::path(s_.programDirectory()) / kSoftwareFile).string();
     WriteSoftware(s_, ui_, file, *options_);
     return true;
 }
 
 bool SetupDspLogic::ButtonReadSetupClick(SetChooser& chooser) {
-    s_.state.LockRate(false);
-    if (!chooser.Choose(s_.state)) return false;
+    s_.LockRate(false);
+    if (!s_.ChooseSet(chooser)) return false;
     FormShow();
     return true;
 }

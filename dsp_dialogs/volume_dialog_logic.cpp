@@ -43,7 +43,7 @@ void ChannelVolumeControls::Refresh() {
 
 bool ReadSetupWithProgress(DspSession& s, UserInterface& ui) {
     // Without a box the read sends nothing, so there is nothing to report.
-    if (s.state.DspConnected() == 0) return ReadSetupSequence(s, ui);
+    if (s.state().DspConnected() == 0) return ReadSetupSequence(s, ui);
     BusyScope busy(ui);
     ProgressScope progress(ui, QV_TR("Read Setup From DSP"));
     progress(0.0, QV_TR("Setup lesen"));
@@ -55,16 +55,16 @@ bool ReadSetupWithProgress(DspSession& s, UserInterface& ui) {
 std::string StartValuesForErasedSetup(DspSession& s) {
     if (!s.setup().Erased()) return {};
     SetupBlock b = SetupStartValues();
-    b.sampleFrequency = RateFrequency(s.state.ChosenRate());
+    b.sampleFrequency = RateFrequency(s.state().ChosenRate());
     s.setup().Put(b);
-    return "Set " + std::to_string(s.state.ChosenSet() + 1) + QV_TR(" holds no setup yet");
+    return "Set " + std::to_string(s.state().ChosenSet() + 1) + QV_TR(" holds no setup yet");
 }
 
 bool WriteSetupWithProgress(DspSession& s, UserInterface& ui, const std::string& title,
                             WriteOptions options) {
     BusyScope busy(ui);
     ProgressScope progress(ui, title);
-    const std::string text = "Setup -> Set " + std::to_string(s.state.ChosenSet() + 1);
+    const std::string text = "Setup -> Set " + std::to_string(s.state().ChosenSet() + 1);
     progress(0.0, text);
     const bool ok = s.setup().Commit(ui, options);
     progress(1.0, text);
@@ -72,7 +72,7 @@ bool WriteSetupWithProgress(DspSession& s, UserInterface& ui, const std::string&
 }
 
 void SetupVolumeLogic::FormShow() {
-    if (!CheckDspConnection(s_.link, ui_, comPortNumber_))
+    if (!CheckDspConnection(s_.link(), ui_, comPortNumber_))
         ui_.Message(QV_TR("keine RS232-Verbindung zu DSP!"));
     ReadSetupWithProgress(s_, ui_);
     notice_ = StartValuesForErasedSetup(s_);
@@ -86,8 +86,8 @@ bool WriteVolumesToChosenSet(DspSession& s, UserInterface& ui, SetChooser& choos
                              const ChannelVolumeControls& left, const ChannelVolumeControls& right,
                              const std::string& title, WriteOptions options,
                              const std::function<void(SetupBlock&)>& alsoPut) {
-    s.state.LockRate(true);
-    if (!chooser.Choose(s.state)) return false;
+    s.LockRate(true);
+    if (!s.ChooseSet(chooser)) return false;
     SetupBlock b = s.setup().Get();
     b.gainLeft = left.gain();
     b.gainRight = right.gain();

@@ -7,6 +7,8 @@
 
 namespace qv {
 
+class DspSession;
+
 // The four room view items of the main menu; enabled only with the room equalizer on.
 class RoomMenuItems {
   public:
@@ -17,6 +19,9 @@ class RoomMenuItems {
 // range: 1 High, 2 Low, anything else invalid ("unzulaessige Einstellung");
 // room: 1 = room equalizer on; fs in Hz. menu may be null (batch tool).
 void ApplyProfile(DspProgramProfile& profile, int range, int room, double fs, RoomMenuItems* menu,
+                  UserInterface& ui);
+// The same into the session's profile.
+void ApplyProfile(DspSession& session, int range, int room, double fs, RoomMenuItems* menu,
                   UserInterface& ui);
 
 }  // namespace qv

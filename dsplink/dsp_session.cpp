@@ -9,19 +9,19 @@
 namespace qv {
 
 void SetupEdit::Begin() {
-    kept_ = s_.image;
+    kept_ = s_.image_;
 }
 
 SetupBlock SetupEdit::Get() const {
-    return GetSetupBlock(s_.image);
+    return GetSetupBlock(s_.image_);
 }
 
 void SetupEdit::Put(const SetupBlock& block) {
-    PutSetupBlock(s_.image, block);
+    PutSetupBlock(s_.image_, block);
 }
 
 bool SetupEdit::Erased() const {
-    const auto begin = s_.image.begin() + kSetupOffset;
+    const auto begin = s_.image_.begin() + kSetupOffset;
     return std::all_of(begin, begin + kSetupSize, [](std::uint8_t b) { return b == 0xFF; });
 }
 
@@ -30,21 +30,30 @@ bool SetupEdit::Commit(UserInterface& ui, WriteOptions options) {
 }
 
 void SetupEdit::Revert() {
-    s_.image = kept_;
+    s_.image_ = kept_;
+}
+
+bool DspSession::ChooseSet(SetChooser& chooser) {
+    return chooser.Choose(state_);
+}
+
+bool DspSession::ReadIntoImage(UserInterface& ui, std::size_t start, std::size_t count,
+                               const ProgressSpan& progress) {
+    return link_.ReadRange(ui, state_.SlotCode(), image_, start, count, progress);
 }
 
 std::string DspSession::ProgramPath() const {
-    if (programDirectory.empty()) return profile.programFile;
-    return (std::filesystem::path(programDirectory) / profile.programFile).string();
+    if (programDirectory_.empty()) return profile_.programFile;
+    return (std::filesystem::path(programDirectory_) / profile_.programFile).string();
 }
 
 void DspSession::LoadProgram(const std::vector<std::uint8_t>& bytes) {
-    std::copy(bytes.begin(), bytes.end(), image.begin());
-    SetImageLength(image, static_cast<std::uint16_t>(bytes.size()));
+    std::copy(bytes.begin(), bytes.end(), image_.begin());
+    SetImageLength(image_, static_cast<std::uint16_t>(bytes.size()));
 }
 
 void DspSession::PatchEqualizer(const PointList& coefficients) {
-    PutCoefficients(image, profile.eqCoefOffset, profile.eqTapCount - 2, coefficients);
+    PutCoefficients(image_, profile_.eqCoefOffset, profile_.eqTapCount - 2, coefficients);
 }
 
 bool FixedSetChooser::Choose(DspState& state) {

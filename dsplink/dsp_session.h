@@ -1,11 +1,13 @@
 #pragma once
 // What the host keeps about the box: the link (port, receive store and
-// telegram buffer), the record of what is chosen, the flash image with its
-// backup, and the program profile. Created once by main and passed by
-// reference.
+// telegram buffer), the record of what is chosen, the flash image, the
+// program profile and the settings of writes. Created once by main and passed
+// by reference; every part is reached through the operations of DspSession.
 
 #include <cstdint>
+#include <cstddef>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "curves/point_list.h"
@@ -109,12 +111,45 @@ class SetupEdit {
     DspImage kept_{};
 };
 
+class SetChooser;
+
 class DspSession {
   public:
-    DspSession(SerialDevice& device, Clock& clock) : link(device, clock) {}
+    DspSession(SerialDevice& device, Clock& clock) : link_(device, clock) {}
     DspSession(const DspSession&) = delete;
     DspSession& operator=(const DspSession&) = delete;
 
+    // The session owns its link.
+    DspLink& link() { return link_; }
+    const DspLink& link() const { return link_; }
+
+    const DspState& state() const { return state_; }
+    // The state's operations, for the commands and dialogs that change it.
+    void Choose(SetChoice c) { state_.Choose(c); }
+    void SetRate(std::uint8_t rate) { state_.SetRate(rate); }
+    void CheckButton(SetChoice c) { state_.CheckButton(c); }
+    std::uint8_t ChoiceFromButtons() { return state_.ChoiceFromButtons(); }
+    void LockRate(bool locked) { state_.LockRate(locked); }
+    void SetConnected(bool connected) { state_.SetConnected(connected); }
+    void SetModeWord(std::uint16_t word) { state_.SetModeWord(word); }
+    // Shows the chooser for the state; true when it stored a choice.
+    bool ChooseSet(SetChooser& chooser);
+    bool ChooseSet(SetChooser&& chooser) { return ChooseSet(chooser); }
+    // The state itself, for the set chooser dialog and the project commands,
+    // which are bound to it for the program's life: the chooser keeps its
+    // checked button there, an opened project restores the chosen set and rate.
+    DspState& chooserState() { return state_; }
+
+    // The host's image; it changes only through the operations below.
+    const DspImage& image() const { return image_; }
+    // The read-back path: the image becomes what was read from a set.
+    void PlaceImage(const DspImage& image) { image_ = image; }
+    // Reads a range of the current set into the image.
+    bool ReadIntoImage(UserInterface& ui, std::size_t start, std::size_t count,
+                       const ProgressSpan& progress = {});
+
+    const DspProgramProfile& profile() const { return profile_; }
+    void SetProfile(const DspProgramProfile& profile) { profile_ = profile; }
     // The program file of the current profile, in programDirectory.
     std::string ProgramPath() const;
     // A program file's bytes into the image's program area and its length word.
@@ -125,20 +160,30 @@ class DspSession {
     // The setup block under edit (both setup dialogs, "dsp write-setup").
     SetupEdit& setup() { return setup_; }
 
-    DspLink link;
-    DspState state;
-    DspImage image{};
-    DspProgramProfile profile;
     // Where the program files are looked up; empty for the working directory.
-    std::string programDirectory;
+    const std::string& programDirectory() const { return programDirectory_; }
+    void SetProgramDirectory(std::string dir) { programDirectory_ = std::move(dir); }
     // Where a write keeps what the set held; nullptr keeps nothing (--no-history).
-    BoxHistory* history = nullptr;
+    BoxHistory* history() const { return history_; }
+    void SetHistory(BoxHistory* history) { history_ = history; }
     // How the person puts a set back, for the message of a failed write.
-    std::string undoHint = "Transfer \u2192 \"Undo Last Write\"";
+    const std::string& undoHint() const { return undoHint_; }
+    void SetUndoHint(std::string hint) { undoHint_ = std::move(hint); }
     // A failed write's message is also the status line (the editor's status bar).
-    bool failureAsStatusLine = true;
+    bool failureAsStatusLine() const { return failureAsStatusLine_; }
+    void SetFailureAsStatusLine(bool on) { failureAsStatusLine_ = on; }
 
   private:
+    friend class SetupEdit;
+
+    DspLink link_;
+    DspState state_;
+    DspImage image_{};
+    DspProgramProfile profile_;
+    std::string programDirectory_;
+    BoxHistory* history_ = nullptr;
+    std::string undoHint_ = "Transfer \u2192 \"Undo Last Write\"";
+    bool failureAsStatusLine_ = true;
     SetupEdit setup_{*this};
 };
 

@@ -12,13 +12,13 @@ constexpr std::uint8_t kProgramSectors = 7;
 constexpr std::uint8_t kSetupSector = 7;
 
 std::uint16_t Param(const DspSession& s, std::uint32_t address) {
-    return static_cast<std::uint16_t>(s.state.ParameterBase() + address);
+    return static_cast<std::uint16_t>(s.state().ParameterBase() + address);
 }
 
 }  // namespace
 
 bool EraseSector(DspSession& s, UserInterface& ui, std::uint8_t sector) {
-    return s.link.EraseSector(ui, s.state.SlotCode(), sector);
+    return s.link().EraseSector(ui, s.state().SlotCode(), sector);
 }
 
 bool EraseProgramSectors(DspSession& s, UserInterface& ui, const ProgressSpan& progress) {
@@ -37,42 +37,42 @@ bool EraseSetupSector(DspSession& s, UserInterface& ui) {
 
 bool WriteRange(DspSession& s, UserInterface& ui, std::size_t start, std::size_t count,
                 const ProgressSpan& progress) {
-    return s.link.WriteRange(ui, s.state.SlotCode(), s.image, start, count, progress);
+    return s.link().WriteRange(ui, s.state().SlotCode(), s.image(), start, count, progress);
 }
 
 bool ReadRange(DspSession& s, UserInterface& ui, std::size_t start, std::size_t count,
                const ProgressSpan& progress) {
-    if (s.state.DspConnected() == 0) return false;
-    return s.link.ReadRange(ui, s.state.SlotCode(), s.image, start, count, progress);
+    if (s.state().DspConnected() == 0) return false;
+    return s.ReadIntoImage(ui, start, count, progress);
 }
 
 bool SelectSet(DspSession& s, UserInterface& ui) {
-    return s.link.SelectSet(ui, s.state.ChosenSet());
+    return s.link().SelectSet(ui, s.state().ChosenSet());
 }
 
 std::optional<std::uint16_t> ReadModeWord(DspSession& s, UserInterface& ui) {
-    const auto high = ReadDspByte(s.link, ui, Param(s, kModeWordAddress));
+    const auto high = ReadDspByte(s.link(), ui, Param(s, kModeWordAddress));
     if (!high) return std::nullopt;
-    const auto low = ReadDspByte(s.link, ui, Param(s, kModeWordAddress + 1));
+    const auto low = ReadDspByte(s.link(), ui, Param(s, kModeWordAddress + 1));
     if (!low) return std::nullopt;
     return static_cast<std::uint16_t>(*high << 8 | *low);
 }
 
 bool WriteModeWord(DspSession& s, UserInterface& ui, std::uint16_t v) {
-    return WriteDspByte(s.link, ui, Param(s, kModeWordAddress),
+    return WriteDspByte(s.link(), ui, Param(s, kModeWordAddress),
                         static_cast<std::uint8_t>(v >> 8)) &&
-           WriteDspByte(s.link, ui, Param(s, kModeWordAddress + 1), static_cast<std::uint8_t>(v));
+           WriteDspByte(s.link(), ui, Param(s, kModeWordAddress + 1), static_cast<std::uint8_t>(v));
 }
 
 std::optional<std::uint8_t> ReadVersion(DspSession& s, UserInterface& ui) {
-    return ReadDspByte(s.link, ui, Param(s, kVersionAddress));
+    return ReadDspByte(s.link(), ui, Param(s, kVersionAddress));
 }
 
 bool WriteDelay(DspSession& s, UserInterface& ui, std::uint16_t address, std::uint32_t v) {
     if (v == 0) return false;
     for (std::uint32_t i = 0; i < 3; ++i) {
         const auto byte = static_cast<std::uint8_t>(v >> (8 * i));
-        if (!WriteDspByte(s.link, ui, Param(s, address + i), byte)) return false;
+        if (!WriteDspByte(s.link(), ui, Param(s, address + i), byte)) return false;
     }
     return true;
 }
@@ -82,11 +82,11 @@ bool WriteSetupSequence(DspSession& s, UserInterface& ui, WriteOptions options) 
     // progress and takes a Cancel. A dialog's own progress shares the bar.
     ProgressScope scope(ui, QV_TR("Write Setup To DSP"));
     SetWrite w(s, ui, "the setup", QV_TR("Write Setup To DSP"), options);
-    const double keep = s.history != nullptr ? 0.9 : 0.0;
+    const double keep = s.history() != nullptr ? 0.9 : 0.0;
     return w.Run([&] {
         return w.KeepPrevious(ProgressSpan{&w, 0.0, keep, QV_TR("Set lesen")}) &&
                EraseForWrite(w, {kSetupSector}, {}) &&
-               WriteVerifySelect(w, s.image, {{kSetupOffset, kSetupSize}}, "Setup", "the setup",
+               WriteVerifySelect(w, s.image(), {{kSetupOffset, kSetupSize}}, "Setup", "the setup",
                                  ProgressSpan{&w, keep, 1.0, QV_TR("Setup schreiben")});
     });
 }
@@ -96,7 +96,7 @@ bool WriteImageSequence(DspSession& s, UserInterface& ui, const ProgressSpan& pr
     SetWrite w(s, ui, "the software", QV_TR("Write Software"), options);
     w.SetHeadline(headline);
     const double width = progress.to - progress.from;
-    const double keepShare = s.history != nullptr ? 0.25 : 0.0;
+    const double keepShare = s.history() != nullptr ? 0.25 : 0.0;
     const ProgressSpan keep{&w, progress.from, progress.from + width * keepShare,
                             QV_TR("Set lesen")};
     const ProgressSpan erase{&w, keep.to, keep.to + width * 0.02, progress.text};
@@ -106,8 +106,9 @@ bool WriteImageSequence(DspSession& s, UserInterface& ui, const ProgressSpan& pr
         w.Erasing({0, 1, 2, 3, 4, 5, 6});
         if (!EraseProgramSectors(s, w, erase))
             return erase.Cancelled() ? w.Failed(WriteEnd::Cancelled) : w.LinkFailed();
-        return WriteVerifySelect(w, s.image, {{0, ImageLength(s.image)}, {kImageLengthOffset, 2}},
-                                 "Software", "the software", write);
+        return WriteVerifySelect(w, s.image(),
+                                 {{0, ImageLength(s.image())}, {kImageLengthOffset, 2}}, "Software",
+                                 "the software", write);
     });
 }
 
@@ -119,12 +120,12 @@ std::size_t TelegramTestLoop(DspSession& s, UserInterface& ui, std::size_t maxRo
     ProgressScope progress(ui, QV_TR("Test"));
     std::size_t rounds = 0;
     while (rounds < maxRounds) {
-        IdpTelegram& t = s.link.telegram();
+        IdpTelegram& t = s.link().telegram();
         t.data[0] = kReadBlockCode;
         t.data[1] = 0x02;
         t.length = 2;
         // Cancel ends the loop as a box that stops answering does.
-        if (ui.ProgressCancelled() || !SendTelegram(s.link, ui) || !ReceiveTelegram(s.link)) {
+        if (ui.ProgressCancelled() || !SendTelegram(s.link(), ui) || !ReceiveTelegram(s.link())) {
             ui.Message(QV_TR("Not OK  IDP Tele nicht erfolgreich gesendet"));
             break;
         }

@@ -16,7 +16,7 @@ namespace {
 
 // A room write that ended short: the status bar says the same as the message.
 void Say(const DspSession& s, UserInterface& ui, const std::string& text) {
-    if (s.failureAsStatusLine) ui.StatusLine(text);
+    if (s.failureAsStatusLine()) ui.StatusLine(text);
     ui.Message(text);
 }
 
@@ -28,11 +28,11 @@ void PutValue(std::span<std::uint8_t> target, std::size_t at, std::uint32_t bits
 
 bool WriteRoomCoefficients(DspSession& s, UserInterface& ui, std::span<const std::uint8_t> bytes,
                            const ProgressSpan& progress) {
-    const std::uint32_t first = s.state.ParameterBase() + s.profile.roomCoefOffset;
+    const std::uint32_t first = s.state().ParameterBase() + s.profile().roomCoefOffset;
     if (first + bytes.size() > 0x10000u) return false;
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         if (progress.Cancelled()) return false;
-        if (!WriteDspByte(s.link, ui, static_cast<std::uint16_t>(first + i), bytes[i]))
+        if (!WriteDspByte(s.link(), ui, static_cast<std::uint16_t>(first + i), bytes[i]))
             return false;
         if ((i + 1) % 16 == 0 || i + 1 == bytes.size()) progress.Report(i + 1, bytes.size());
     }
@@ -42,21 +42,21 @@ bool WriteRoomCoefficients(DspSession& s, UserInterface& ui, std::span<const std
 // Reads the room coefficients back from the parameter area and compares.
 bool VerifyRoomCoefficients(DspSession& s, UserInterface& ui, std::span<const std::uint8_t> bytes,
                             const ProgressSpan& progress) {
-    const std::uint32_t first = s.state.ParameterBase() + s.profile.roomCoefOffset;
+    const std::uint32_t first = s.state().ParameterBase() + s.profile().roomCoefOffset;
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         if (progress.Cancelled()) {
             Say(s, ui,
-                "Cancelled: " + SetText(s.state.ChosenSet(), s.state.ChosenRate()) +
+                "Cancelled: " + SetText(s.state().ChosenSet(), s.state().ChosenRate()) +
                     " was written but not verified");
             return false;
         }
-        const auto value = ReadDspByte(s.link, ui, static_cast<std::uint16_t>(first + i));
+        const auto value = ReadDspByte(s.link(), ui, static_cast<std::uint16_t>(first + i));
         if (!value) {
-            Say(s, ui, SilentReadBackText(s.state));
+            Say(s, ui, SilentReadBackText(s.state()));
             return false;
         }
         if (*value != bytes[i]) {
-            Say(s, ui, VerifyFailedText(s.state.ChosenSet(), s.state.ChosenRate(), first + i));
+            Say(s, ui, VerifyFailedText(s.state().ChosenSet(), s.state().ChosenRate(), first + i));
             return false;
         }
         if ((i + 1) % 16 == 0 || i + 1 == bytes.size()) progress.Report(i + 1, bytes.size());
@@ -110,7 +110,7 @@ bool EqualizerPath(DspSession& s, UserInterface& ui, const PointList& eqFilter,
     BusyScope busy(ui);
     ProgressScope scope(ui, QV_TR("Filter -> DSP"));
     SetWrite w(s, ui, "the filter", QV_TR("Filter -> DSP"), options);
-    const ProgressSpan keep{&w, 0.0, s.history != nullptr ? 0.25 : 0.0, QV_TR("Set lesen")};
+    const ProgressSpan keep{&w, 0.0, s.history() != nullptr ? 0.25 : 0.0, QV_TR("Set lesen")};
     const ProgressSpan erase{&w, keep.to, keep.to + 0.02, QV_TR("Flash loeschen")};
     return w.Run([&] {
         if (!w.KeepPrevious(keep)) return false;
@@ -123,9 +123,9 @@ bool EqualizerPath(DspSession& s, UserInterface& ui, const PointList& eqFilter,
             return w.LinkFailed();
         }
         s.PatchEqualizer(CopyList(eqFilter));
-        return WriteVerifySelect(w, s.image, {{0, ImageLength(s.image)}, {kImageLengthOffset, 2}},
-                                 "Filter", "the filter",
-                                 ProgressSpan{&w, erase.to, 1.0, QV_TR("Filter schreiben")});
+        return WriteVerifySelect(
+            w, s.image(), {{0, ImageLength(s.image())}, {kImageLengthOffset, 2}}, "Filter",
+            "the filter", ProgressSpan{&w, erase.to, 1.0, QV_TR("Filter schreiben")});
     });
 }
 
@@ -145,7 +145,7 @@ bool RoomPath(DspSession& s, UserInterface& ui, const PointList& roomFilter, dou
     }
     BusyScope busy(ui);
     ProgressScope scope(ui, QV_TR("Filter -> DSP"));
-    if (!PingDsp(s.link, ui)) {
+    if (!PingDsp(s.link(), ui)) {
         Say(s, ui, QV_TR("keine RS232-Verbindung zu DSP! [5]"));
         return false;
     }
@@ -154,11 +154,11 @@ bool RoomPath(DspSession& s, UserInterface& ui, const PointList& roomFilter, dou
         Say(s, ui, QV_TR("keine RS232-Verbindung! [6]"));
         return false;
     }
-    if ((*dspMode & kModeCompareMask) != (s.state.ModeWord() & kModeCompareMask)) {
+    if ((*dspMode & kModeCompareMask) != (s.state().ModeWord() & kModeCompareMask)) {
         Say(s, ui, QV_TR("zuerst DSP-Setup durchführen (Menu: SETUP->DSP)!"));
         return false;
     }
-    if (!WriteDelay(s, ui, s.profile.roomDelayAddress, RoomDelay(s.profile, pathTimeDepth))) {
+    if (!WriteDelay(s, ui, s.profile().roomDelayAddress, RoomDelay(s.profile(), pathTimeDepth))) {
         Say(s, ui, QV_TR("keine RS232-Verbindung zu DSP! [7]"));
         return false;
     }
@@ -172,7 +172,7 @@ bool RoomPath(DspSession& s, UserInterface& ui, const PointList& roomFilter, dou
         }
         // The room coefficients go to the parameter area, never into the image:
         // with the parameter base 32768 their addresses lie beyond it.
-        const int count = s.profile.roomTapCount;
+        const int count = s.profile().roomTapCount;
         std::vector<std::uint8_t> bytes(16 *
                                         static_cast<std::size_t>((std::max(count, 0) + 1) / 2));
         bytes.resize(PutCoefficients(bytes, 0, count, CopyList(roomFilter)));
@@ -184,7 +184,7 @@ bool RoomPath(DspSession& s, UserInterface& ui, const PointList& roomFilter, dou
             // The busy bit never stays set, whatever ended the write.
             WriteModeWord(s, ui, idle);
             Say(s, ui,
-                all.Cancelled() ? CancelledText(s.state, QV_TR("Filter -> DSP"))
+                all.Cancelled() ? CancelledText(s.state(), QV_TR("Filter -> DSP"))
                                 : std::string(QV_TR("keine RS232-Verbindung zu DSP! [10]")));
             return false;
         }
@@ -202,20 +202,20 @@ bool RoomPath(DspSession& s, UserInterface& ui, const PointList& roomFilter, dou
         Say(s, ui, QV_TR("keine RS232-Verbindung zu DSP! [9]"));
         ok = false;
     }
-    if (!SelectSetCommand(s.link, ui, s.state.ChoiceFromButtons()) || !ok) return false;
-    ui.StatusLine(WrittenLine("Room filter", s.state, verify));
+    if (!SelectSetCommand(s.link(), ui, s.ChoiceFromButtons()) || !ok) return false;
+    ui.StatusLine(WrittenLine("Room filter", s.state(), verify));
     return true;
 }
 
 bool FilterToDsp(DspSession& s, UserInterface& ui, const FilterTransfer& what, SetChooser& chooser,
                  double pathTimeDepth, WriteOptions options) {
-    if (s.state.DspConnected() == 0) {
+    if (s.state().DspConnected() == 0) {
         ui.Message(QV_TR("No DSP -> Please connect DSP to USB"));
         return false;
     }
     if (what.path == TransferPath::None) return false;
-    s.state.LockRate(true);
-    if (!chooser.Choose(s.state)) return false;
+    s.LockRate(true);
+    if (!s.ChooseSet(chooser)) return false;
     if (what.path == TransferPath::Room)
         return RoomPath(s, ui, what.filter, pathTimeDepth, options);
     return EqualizerPath(s, ui, what.filter, options);

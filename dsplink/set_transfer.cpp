@@ -47,8 +47,8 @@ bool ReadRanges(DspSession& s, UserInterface& ui, DspImage& image,
                 const std::vector<ImageRange>& ranges, const ProgressSpan& progress) {
     const auto parts = SplitByCount(progress, ranges);
     for (std::size_t i = 0; i < ranges.size(); ++i) {
-        if (!s.link.ReadRange(ui, s.state.SlotCode(), image, ranges[i].start, ranges[i].count,
-                              parts[i]))
+        if (!s.link().ReadRange(ui, s.state().SlotCode(), image, ranges[i].start, ranges[i].count,
+                                parts[i]))
             return false;
     }
     return true;
@@ -57,7 +57,7 @@ bool ReadRanges(DspSession& s, UserInterface& ui, DspImage& image,
 // A read that ended short: the status bar says the same as the message, so
 // that an older "written ..., verified" never stands beside it.
 void Say(const DspSession& s, UserInterface& ui, const std::string& text) {
-    if (s.failureAsStatusLine) ui.StatusLine(text);
+    if (s.failureAsStatusLine()) ui.StatusLine(text);
     ui.Message(text);
 }
 
@@ -90,7 +90,7 @@ bool EraseForWrite(SetWrite& w, const std::vector<std::uint8_t>& sectors,
     for (std::size_t i = 0; i < sectors.size(); ++i) {
         if (progress.Cancelled()) return w.Failed(WriteEnd::Cancelled);
         w.Erasing({sectors[i]});
-        if (!s.link.EraseSector(w, s.state.SlotCode(), sectors[i])) return w.LinkFailed();
+        if (!s.link().EraseSector(w, s.state().SlotCode(), sectors[i])) return w.LinkFailed();
         progress.Report(i + 1, sectors.size());
     }
     return true;
@@ -109,58 +109,58 @@ bool WriteVerifySelect(SetWrite& w, const DspImage& image, const std::vector<Ima
     const auto parts = SplitByCount(write, ranges);
     w.Doing("writing " + doing);
     for (std::size_t i = 0; i < ranges.size(); ++i) {
-        if (!s.link.WriteRange(w, s.state.SlotCode(), image, ranges[i].start, ranges[i].count,
-                               parts[i]))
+        if (!s.link().WriteRange(w, s.state().SlotCode(), image, ranges[i].start, ranges[i].count,
+                                 parts[i]))
             return w.LinkFailed();
     }
     w.WrittenAll();
     w.Doing("verifying " + doing);
     if (verify && !VerifyRanges(w, image, ranges, check)) return false;
     w.Doing("selecting the set");
-    if (!s.link.SelectSet(w, s.state.ChosenSet())) return w.LinkFailed();
-    return w.Succeeded(image, ranges, verify, WrittenLine(what, s.state, verify));
+    if (!s.link().SelectSet(w, s.state().ChosenSet())) return w.LinkFailed();
+    return w.Succeeded(image, ranges, verify, WrittenLine(what, s.state(), verify));
 }
 
 std::optional<PointList> ReadEqFilter(DspSession& s, UserInterface& ui) {
     auto read = ErasedImage();
-    if (!s.link.ReadRange(ui, s.state.SlotCode(), *read, kImageLengthOffset, 2)) {
-        Say(s, ui, SilentReadBackText(s.state));
+    if (!s.link().ReadRange(ui, s.state().SlotCode(), *read, kImageLengthOffset, 2)) {
+        Say(s, ui, SilentReadBackText(s.state()));
         return std::nullopt;
     }
     const std::size_t length = ImageLength(*read);
-    const std::size_t base = s.profile.eqCoefOffset;
-    std::size_t count = s.profile.eqTapCount > 1 ? s.profile.eqTapCount - 1u : 0u;
+    const std::size_t base = s.profile().eqCoefOffset;
+    std::size_t count = s.profile().eqTapCount > 1 ? s.profile().eqTapCount - 1u : 0u;
     // Coefficients beyond the program's length never reached the box.
     if (length != kErasedLength && length <= kProgramArea) {
         count = length > base ? std::min(count, (length - base) / 8) : 0;
     }
     if (length == kErasedLength || length > kProgramArea || count == 0) {
-        Say(s, ui, Here(s.state) + " holds no filter yet");
+        Say(s, ui, Here(s.state()) + " holds no filter yet");
         return std::nullopt;
     }
     BusyScope busy(ui);
     ProgressScope scope(ui, "Filter <- DSP");
     const ProgressSpan progress{&ui, 0.0, 1.0, QV_TR("Filter lesen")};
-    if (!s.link.ReadRange(ui, s.state.SlotCode(), *read, base, 8 * count, progress)) {
+    if (!s.link().ReadRange(ui, s.state().SlotCode(), *read, base, 8 * count, progress)) {
         Say(s, ui,
             progress.Cancelled() ? std::string("Cancelled: nothing was changed")
-                                 : SilentReadBackText(s.state));
+                                 : SilentReadBackText(s.state()));
         return std::nullopt;
     }
     return GetCoefficients(*read, base, count);
 }
 
 std::optional<ReadBackFilter> FilterFromDsp(DspSession& s, UserInterface& ui, SetChooser& chooser) {
-    if (s.state.DspConnected() == 0) {
+    if (s.state().DspConnected() == 0) {
         ui.Message("No DSP -> Please connect DSP to USB");
         return std::nullopt;
     }
-    s.state.LockRate(false);
-    if (!chooser.Choose(s.state)) return std::nullopt;
+    s.LockRate(false);
+    if (!s.ChooseSet(chooser)) return std::nullopt;
     auto filter = ReadEqFilter(s, ui);
     if (!filter) return std::nullopt;
-    ui.StatusLine("Filter read from " + Here(s.state));
-    return ReadBackFilter{SetCurveName(s.state.ChosenSet(), s.state.ChosenRate()),
+    ui.StatusLine("Filter read from " + Here(s.state()));
+    return ReadBackFilter{SetCurveName(s.state().ChosenSet(), s.state().ChosenRate()),
                           std::move(*filter)};
 }
 
@@ -171,12 +171,12 @@ bool BackupSet(DspSession& s, UserInterface& ui, const std::string& file) {
     auto read = ErasedImage();
     const ImageRange tail{kImageLengthOffset, 2u + kSetupSize};
     if (!ReadRanges(s, ui, *read, {tail}, progress.Part(0, 50))) {
-        Say(s, ui, SilentReadBackText(s.state));
+        Say(s, ui, SilentReadBackText(s.state()));
         return false;
     }
     const std::uint16_t length = ImageLength(*read);
     if (length == kErasedLength || length > kProgramArea) {
-        Say(s, ui, Here(s.state) + " holds no program: nothing to back up");
+        Say(s, ui, Here(s.state()) + " holds no program: nothing to back up");
         return false;
     }
     ProgressSpan rest = progress;
@@ -184,7 +184,7 @@ bool BackupSet(DspSession& s, UserInterface& ui, const std::string& file) {
     if (!ReadRanges(s, ui, *read, {{0, length}}, rest)) {
         Say(s, ui,
             progress.Cancelled() ? std::string("Cancelled: no backup was written")
-                                 : SilentReadBackText(s.state));
+                                 : SilentReadBackText(s.state()));
         return false;
     }
     try {
@@ -193,7 +193,7 @@ bool BackupSet(DspSession& s, UserInterface& ui, const std::string& file) {
         Say(s, ui, "Fehler beim Zugriff auf " + file + " !");
         return false;
     }
-    ui.StatusLine(Here(s.state) + " backed up to " + file);
+    ui.StatusLine(Here(s.state()) + " backed up to " + file);
     return true;
 }
 
@@ -237,20 +237,20 @@ bool RestoreSet(DspSession& s, UserInterface& ui, const std::string& file, Write
     SetWrite w(s, ui, "the backup", "Restore Set", options);
     const std::string name = std::filesystem::path(file).filename().string();
     return w.Run([&] {
-        const double keep = s.history != nullptr ? 0.3 : 0.0;
+        const double keep = s.history() != nullptr ? 0.3 : 0.0;
         return w.KeepPrevious(ProgressSpan{&w, 0.0, keep, QV_TR("Set lesen")}) &&
                WritePlan(w, plan, false, "Backup " + name, ProgressSpan{&w, keep, 1.0, ""});
     });
 }
 
 bool RestoreFromHistory(DspSession& s, UserInterface& ui, std::size_t steps, WriteOptions options) {
-    const std::string here = Here(s.state);
-    if (s.history == nullptr) {
+    const std::string here = Here(s.state());
+    if (s.history() == nullptr) {
         ui.Message(here + ": the box history is switched off");
         return false;
     }
-    const std::uint8_t set = s.state.ChosenSet(), rate = s.state.ChosenRate();
-    const auto entries = s.history->Entries(set, rate);
+    const std::uint8_t set = s.state().ChosenSet(), rate = s.state().ChosenRate();
+    const auto entries = s.history()->Entries(set, rate);
     if (steps == 0 || steps > entries.size()) {
         ui.Message(here + ": the box history holds " + std::to_string(entries.size()) +
                    (entries.size() == 1 ? " state" : " states") + ", not " + std::to_string(steps));
@@ -275,8 +275,8 @@ bool RestoreFromHistory(DspSession& s, UserInterface& ui, std::size_t steps, Wri
     });
     // Put back: the states it replaced are no longer the newest.
     if (ok) {
-        s.history->DropNewest(set, rate, steps);
-        if (options.verify) s.history->SetWritten(set, rate, contents);
+        s.history()->DropNewest(set, rate, steps);
+        if (options.verify) s.history()->SetWritten(set, rate, contents);
     }
     return ok;
 }

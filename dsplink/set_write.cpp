@@ -93,24 +93,25 @@ bool SetWrite::ProgressCancelled() {
 }
 
 bool SetWrite::KeepPrevious(const ProgressSpan& progress) {
-    if (s_.history == nullptr) return true;
+    if (s_.history() == nullptr) return true;
     Doing("reading what the set holds");
     // The version only labels the kept state: its failure is nobody's business.
     SilentUserInterface quiet;
     const auto version = ReadVersion(s_, quiet);
     auto read = std::make_unique<DspImage>();
     read->fill(0xFF);
-    const std::uint8_t slot = s_.state.SlotCode();
+    const std::uint8_t slot = s_.state().SlotCode();
     ProgressSpan tail = progress;
     tail.to = progress.from + (progress.to - progress.from) * 0.02;
-    if (!s_.link.ReadRange(*this, slot, *read, kTail.start, kTail.count, tail)) return LinkFailed();
+    if (!s_.link().ReadRange(*this, slot, *read, kTail.start, kTail.count, tail))
+        return LinkFailed();
     const std::uint16_t length = ImageLength(*read);
-    const std::uint8_t set = s_.state.ChosenSet(), rate = s_.state.ChosenRate();
-    std::optional<HexSlotImage> record = s_.history->Written(set, rate);
+    const std::uint8_t set = s_.state().ChosenSet(), rate = s_.state().ChosenRate();
+    std::optional<HexSlotImage> record = s_.history()->Written(set, rate);
     bool confirmed = record && Matches(*record, *read, kTail);
     if (confirmed && LengthValid(length)) {
-        for (const ImageRange& r : ProbeRanges(length, s_.profile.eqCoefOffset)) {
-            if (!s_.link.ReadRange(*this, slot, *read, r.start, r.count, {})) return LinkFailed();
+        for (const ImageRange& r : ProbeRanges(length, s_.profile().eqCoefOffset)) {
+            if (!s_.link().ReadRange(*this, slot, *read, r.start, r.count, {})) return LinkFailed();
             if (!Matches(*record, *read, r)) {
                 confirmed = false;
                 break;
@@ -120,13 +121,13 @@ bool SetWrite::KeepPrevious(const ProgressSpan& progress) {
     if (!confirmed && LengthValid(length)) {
         ProgressSpan rest = progress;
         rest.from = tail.to;
-        if (!s_.link.ReadRange(*this, slot, *read, 0, length, rest)) return LinkFailed();
+        if (!s_.link().ReadRange(*this, slot, *read, 0, length, rest)) return LinkFailed();
     }
     previous_ = confirmed ? *record : SlotContents(*read);
     try {
-        s_.history->Keep(set, rate, *previous_, version ? int{*version} : -1, command_);
+        s_.history()->Keep(set, rate, *previous_, version ? int{*version} : -1, command_);
     } catch (const std::exception&) {
-        return Failed(WriteEnd::HistoryLost, s_.history->Root().string());
+        return Failed(WriteEnd::HistoryLost, s_.history()->Root().string());
     }
     progress.Report(1, 1);
     kept_ = true;
@@ -150,12 +151,12 @@ std::string SetWrite::Holds() const {
     } else {
         state = "The set is incomplete";
     }
-    const bool undo = kept_ || (s_.history != nullptr && previous_);
-    return state + ": write it again" + (undo ? ", or use " + s_.undoHint : std::string()) + ".";
+    const bool undo = kept_ || (s_.history() != nullptr && previous_);
+    return state + ": write it again" + (undo ? ", or use " + s_.undoHint() : std::string()) + ".";
 }
 
 std::string SetWrite::FailureText(WriteEnd end, const std::string& detail) const {
-    const std::string here = SetText(s_.state.ChosenSet(), s_.state.ChosenRate());
+    const std::string here = SetText(s_.state().ChosenSet(), s_.state().ChosenRate());
     std::string why;
     switch (end) {
         case WriteEnd::NoAnswer:
@@ -188,10 +189,10 @@ std::string SetWrite::FailureText(WriteEnd end, const std::string& detail) const
 void SetWrite::Say(const std::string& text) {
     ended_ = true;
     // What is known about the set is no longer what this program wrote.
-    if (s_.history != nullptr && !erased_.empty())
-        s_.history->SetWritten(s_.state.ChosenSet(), s_.state.ChosenRate(), std::nullopt);
+    if (s_.history() != nullptr && !erased_.empty())
+        s_.history()->SetWritten(s_.state().ChosenSet(), s_.state().ChosenRate(), std::nullopt);
     const std::string message = headline_.empty() ? text : headline_ + "\n" + text;
-    if (s_.failureAsStatusLine) ui_.StatusLine(text);
+    if (s_.failureAsStatusLine()) ui_.StatusLine(text);
     ui_.Message(message);
 }
 
@@ -208,13 +209,13 @@ bool SetWrite::LinkFailed() {
             return Failed(WriteEnd::NotSent);
     }
     // A damaged frame leaves its first byte in the buffer; silence leaves 2 there.
-    const IdpTelegram& t = s_.link.telegram();
+    const IdpTelegram& t = s_.link().telegram();
     return Failed(t.complete == 0 && t.data[0] != 2 ? WriteEnd::Damaged : WriteEnd::NoAnswer);
 }
 
 bool SetWrite::Differs(std::size_t offset) {
     verifyDifference_ = true;
-    Say(VerifyFailedText(s_.state.ChosenSet(), s_.state.ChosenRate(), offset) + ". " + Holds());
+    Say(VerifyFailedText(s_.state().ChosenSet(), s_.state().ChosenRate(), offset) + ". " + Holds());
     return false;
 }
 
@@ -222,11 +223,11 @@ bool SetWrite::Succeeded(const DspImage& image, const std::vector<ImageRange>& r
                          bool verified, const std::string& statusLine) {
     ended_ = true;
     for (const std::string& m : held_) ui_.Message(m);
-    if (s_.history != nullptr) {
+    if (s_.history() != nullptr) {
         std::optional<HexSlotImage> now;
         if (verified && previous_) now = SlotAfterWrite(*previous_, erased_, image, ranges);
         try {
-            s_.history->SetWritten(s_.state.ChosenSet(), s_.state.ChosenRate(), now);
+            s_.history()->SetWritten(s_.state().ChosenSet(), s_.state().ChosenRate(), now);
         } catch (const std::exception&) {
             // Without the record the next write reads the set in full.
         }

@@ -51,36 +51,37 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     qv::FakeClock clock;
     qv::DspSession s(line, clock);
     qv::SilentUserInterface ui;
-    s.link.port().OpenPort(1);
-    s.state.SetConnected(true);
-    s.state.Choose(
-        {static_cast<std::uint8_t>(plan % 8), static_cast<std::uint8_t>((plan / 8) % 3)});
-    s.profile.eqCoefOffset = 3396;
-    s.profile.eqTapCount = 1799;
+    s.link().port().OpenPort(1);
+    s.SetConnected(true);
+    s.Choose({static_cast<std::uint8_t>(plan % 8), static_cast<std::uint8_t>((plan / 8) % 3)});
+    qv::DspProgramProfile profile = s.profile();
+    profile.eqCoefOffset = 3396;
+    profile.eqTapCount = 1799;
+    s.SetProfile(profile);
     qv::DspImage written{};
     // Every operation consumes answers; stop when the line has nothing left.
     for (int round = 0; round < 64 && !line.Empty(); ++round) {
         switch ((plan + round) % 9) {
             case 0:
-                qv::ReceiveTelegram(s.link);
-                if (s.link.telegram().length > s.link.telegram().data.size()) __builtin_trap();
+                qv::ReceiveTelegram(s.link());
+                if (s.link().telegram().length > s.link().telegram().data.size()) __builtin_trap();
                 break;
             case 1:
-                s.link.telegram().data[0] = 0x39;
-                s.link.telegram().length = 2;
-                qv::TransactTelegram(s.link, ui);
+                s.link().telegram().data[0] = 0x39;
+                s.link().telegram().length = 2;
+                qv::TransactTelegram(s.link(), ui);
                 break;
             case 2:
-                qv::PingDsp(s.link, ui);
+                qv::PingDsp(s.link(), ui);
                 break;
             case 3:
-                qv::ReadDspByte(s.link, ui, 0x7FFA);
+                qv::ReadDspByte(s.link(), ui, 0x7FFA);
                 break;
             case 4:
-                qv::WriteDspByte(s.link, ui, 0x7FFB, 0x05);
+                qv::WriteDspByte(s.link(), ui, 0x7FFB, 0x05);
                 break;
             case 5:
-                qv::SelectSetCommand(s.link, ui, 5);
+                qv::SelectSetCommand(s.link(), ui, 5);
                 break;
             case 6:
                 // A read near the end of the image: answers must not spill past it.

@@ -23,7 +23,7 @@ struct CommandsFixture : ::testing::Test {
     DspCommands commands{ws, session, ui, chooser};
     SetupDspLogic setup{session, ui, ws.ComPortNumber, nullptr};
 
-    CommandsFixture() { session.programDirectory = std::string(QV_SOURCE_DIR) + "/data/demo"; }
+    CommandsFixture() { session.SetProgramDirectory(std::string(QV_SOURCE_DIR) + "/data/demo"); }
 };
 
 TEST_F(CommandsFixture, FilterToDspWithoutABoxOnlySaysSo) {
@@ -49,7 +49,7 @@ TEST_F(CommandsFixture, FilterBeyondTheBoxRangeIsRefusedBeforeAnyTraffic) {
     for (const auto& c : cases) {
         test::SilentDevice line;
         DspSession s{line, clock};
-        s.state.SetConnected(true);
+        s.SetConnected(true);
         Workspace w;
         test::ScriptedUserInterface u;
         test::ScriptedChooser ch;
@@ -76,7 +76,7 @@ TEST_F(CommandsFixture, ComOpenErrorPropagatesAndSetLeavesTheLockAlone) {
     DspCommands c{ws, s, ui, chooser};
     EXPECT_THROW(c.MenuComClick(3), SerialError);
     EXPECT_EQ(ws.ComPortNumber, 3);
-    s.state.LockRate(true);
+    s.LockRate(true);
     c.MenuSetClick();
     EXPECT_EQ(chooser.lockedSeen, std::vector<std::uint8_t>{1});
 }
@@ -84,7 +84,7 @@ TEST_F(CommandsFixture, ComOpenErrorPropagatesAndSetLeavesTheLockAlone) {
 // The virtual box always answers: Cancel is the way out of "Test".
 TEST_F(CommandsFixture, TestEndsAtCancelWithAnAnsweringBox) {
     setup.FormCreate();
-    ASSERT_EQ(session.state.DspConnected(), 1);
+    ASSERT_EQ(session.state().DspConnected(), 1);
     ui.messages.clear();
     ui.cancelAt = 0.2;
     commands.MenuTestClick();
@@ -94,23 +94,23 @@ TEST_F(CommandsFixture, TestEndsAtCancelWithAnAnsweringBox) {
 
 TEST_F(CommandsFixture, TheWholeRoadEndsInTheBoxFlash) {
     setup.FormCreate();
-    ASSERT_EQ(session.state.DspConnected(), 1);
+    ASSERT_EQ(session.state().DspConnected(), 1);
     ASSERT_TRUE(ui.messages.empty()) << ui.messages[0];
     // A filter as "Execute" leaves it: 1800 taps in slot 1 of "Impuls Response".
     PointList filter;
     for (int i = 0; i < 1800; ++i) filter.push_back({double(i), 0.001 * ((i % 37) - 18)});
     ws[ImpulseResponseDiagram].Slot(1).points = filter;
     ws.CurrentDiagram = ImpulseResponseDiagram;
-    session.state.SetRate(kRate48k);
+    session.SetRate(kRate48k);
     chooser.answers = {SetChoice{2, kRate48k}};
     commands.MenuFilterToDspClick();
     EXPECT_EQ(chooser.lockedSeen, std::vector<std::uint8_t>{1});
     EXPECT_TRUE(ui.messages.empty()) << ui.messages[0];
 
     std::vector<std::uint8_t> expected(14384);
-    PutCoefficients(expected, 0, session.profile.eqTapCount - 2, filter);
+    PutCoefficients(expected, 0, session.profile().eqTapCount - 2, filter);
     const auto slot = box.FlashSlot(2, kRate48k);
-    const std::size_t at = session.profile.eqCoefOffset;
+    const std::size_t at = session.profile().eqCoefOffset;
     EXPECT_TRUE(std::equal(expected.begin(), expected.end(), slot.begin() + at));
 
     // "Write Setup To DSP" into the fresh set, "Read Setup From DSP", then "Volume".
@@ -131,7 +131,7 @@ TEST_F(CommandsFixture, TheWholeRoadEndsInTheBoxFlash) {
     setup.UpDownGainClick(Channel::Left, 125);
     setup.SpinEditDelayChange(Channel::Right, 480);
     EXPECT_TRUE(setup.ButtonWriteSetupClick(chooser));
-    PutSetupBlock(session.image, SetupStartValues());
+    session.setup().Put(SetupStartValues());
     EXPECT_TRUE(setup.ButtonReadSetupClick(chooser));
     EXPECT_EQ(setup.Volume(Channel::Left).gain(), 125);
     EXPECT_EQ(setup.DelaySpin(Channel::Right), 480);
@@ -157,14 +157,14 @@ TEST_F(CommandsFixture, TheWholeRoadEndsInTheBoxFlash) {
 
 TEST_F(CommandsFixture, VolumeOfASetWithNoSetupShowsTheStartValues) {
     setup.FormCreate();
-    session.state.Choose({6, kRate44k1});
+    session.Choose({6, kRate44k1});
     SetupVolumeLogic volume{session, ui, ws.ComPortNumber};
     volume.FormShow();
     EXPECT_EQ(volume.Notice(), "Set 7 holds no setup yet");
     EXPECT_EQ(volume.Volume(Channel::Left).gainText(), "  - 0.0");
     EXPECT_EQ(volume.Volume(Channel::Right).sumText(), "  - 1.2");
-    EXPECT_EQ(GetSetupBlock(session.image).sampleFrequency, 44100);
-    EXPECT_EQ(GetSetupBlock(session.image).range, 1);
+    EXPECT_EQ(GetSetupBlock(session.image()).sampleFrequency, 44100);
+    EXPECT_EQ(GetSetupBlock(session.image()).range, 1);
 
     // A box from the factory holds a setup in every set.
     FakeClock factoryClock;
@@ -174,12 +174,12 @@ TEST_F(CommandsFixture, VolumeOfASetWithNoSetupShowsTheStartValues) {
     DspSession s{factory, factoryClock};
     SetupDspLogic factorySetup{s, ui, ws.ComPortNumber, nullptr};
     factorySetup.FormCreate();
-    s.state.Choose({6, kRate33k});
+    s.Choose({6, kRate33k});
     SetupVolumeLogic factoryVolume{s, ui, ws.ComPortNumber};
     factoryVolume.FormShow();
     EXPECT_EQ(factoryVolume.Notice(), "");
     EXPECT_EQ(factoryVolume.Volume(Channel::Left).defaultText(), "  - 1.2");
-    EXPECT_EQ(GetSetupBlock(s.image).sampleFrequency, 33000);
+    EXPECT_EQ(GetSetupBlock(s.image()).sampleFrequency, 33000);
     EXPECT_TRUE(ui.messages.empty()) << ui.messages[0];
 }
 
@@ -187,11 +187,11 @@ TEST_F(CommandsFixture, FilterFromDspBackupAndRestoreThroughTheMenu) {
     setup.FormCreate();
     ws[ImpulseResponseDiagram].Slot(1).points = PointList(1800, CurvePoint{0.0, 0.25});
     ws.CurrentDiagram = FrequencyResponseDiagram;
-    session.state.SetRate(kRate48k);
+    session.SetRate(kRate48k);
     chooser.answers = {SetChoice{1, kRate48k}, SetChoice{1, kRate48k}, SetChoice{1, kRate48k},
                        SetChoice{4, kRate33k}};
     commands.MenuFilterToDspClick();
-    session.state.LockRate(true);
+    session.LockRate(true);
     commands.MenuFilterFromDspClick();
     EXPECT_EQ(ws[ImpulseResponseDiagram].Slot(3).name, "Set 2 (48 kHz)");
     EXPECT_EQ(ws[ImpulseResponseDiagram].Slot(3).points[1797].y, 0.25);
@@ -228,11 +228,11 @@ TEST_F(CommandsFixture, UndoLastWriteAndHistoryPutBackTheSetThroughTheMenu) {
     commands.SetHistoryPicker(&picker);
     test::TempDir dir;
     BoxHistory history(dir.path());
-    session.history = &history;
+    session.SetHistory(&history);
     setup.FormCreate();
     ws[ImpulseResponseDiagram].Slot(1).points = PointList(1800, CurvePoint{0.0, 0.25});
     ws.CurrentDiagram = FrequencyResponseDiagram;
-    session.state.SetRate(kRate48k);
+    session.SetRate(kRate48k);
     const auto slot = [&] {
         const auto s = box.FlashSlot(2, kRate48k);
         return std::vector<std::uint8_t>(s.begin(), s.end());

@@ -51,7 +51,7 @@ struct QtDialogs : ::testing::Test, WithQtApp {
     DspSession session{device, clock};
     test::ScriptedUserInterface ui;
     std::uint8_t comPort = 1;
-    TStoreDataToDlg chooser{session.state};
+    TStoreDataToDlg chooser{session.chooserState()};
 };
 
 TEST_F(QtDialogs, ChooserShowsEightFramesOfThreeNamedButtons) {
@@ -85,8 +85,8 @@ TEST_F(QtDialogs, ChooserShowsEightFramesOfThreeNamedButtons) {
 }
 
 TEST_F(QtDialogs, ChooserUnderRateLockOffersOneColumnAndOkTakesTheClick) {
-    session.state.Choose({3, kRate48k});
-    session.state.LockRate(true);
+    session.Choose({3, kRate48k});
+    session.LockRate(true);
     int enabled = -1;
     bool checkedCurrent = false;
     test::WhenModal([&](QWidget*) {
@@ -99,11 +99,11 @@ TEST_F(QtDialogs, ChooserUnderRateLockOffersOneColumnAndOkTakesTheClick) {
         QTest::mouseClick(chooser.button({6, kRate48k}), Qt::LeftButton);
         QTest::mouseClick(chooser.okButton(), Qt::LeftButton);
     });
-    EXPECT_TRUE(chooser.Choose(session.state));
+    EXPECT_TRUE(session.ChooseSet(chooser));
     EXPECT_EQ(enabled, 8);
     EXPECT_TRUE(checkedCurrent);
-    EXPECT_EQ(session.state.ChosenSet(), 6);
-    EXPECT_EQ(session.state.ChosenRate(), kRate48k);
+    EXPECT_EQ(session.state().ChosenSet(), 6);
+    EXPECT_EQ(session.state().ChosenRate(), kRate48k);
 }
 
 TEST_F(QtDialogs, ChooserCancelKeepsTheChoiceAndTheNextShowingChecksItAgain) {
@@ -112,16 +112,16 @@ TEST_F(QtDialogs, ChooserCancelKeepsTheChoiceAndTheNextShowingChecksItAgain) {
         EXPECT_FALSE(chooser.button({0, kRate44k1})->isChecked());
         QTest::keyClick(&chooser, Qt::Key_Escape);
     });
-    EXPECT_FALSE(chooser.Choose(session.state));
-    EXPECT_EQ(session.state.ChosenSet(), 0);
-    EXPECT_EQ(session.state.ChosenRate(), kRate44k1);
+    EXPECT_FALSE(session.ChooseSet(chooser));
+    EXPECT_EQ(session.state().ChosenSet(), 0);
+    EXPECT_EQ(session.state().ChosenRate(), kRate44k1);
     bool again = false;
     test::WhenModal([&](QWidget*) {
         again = chooser.button({0, kRate44k1})->isChecked() &&
                 !chooser.button({4, kRate48k})->isChecked();
         QTest::mouseClick(chooser.cancelButton(), Qt::LeftButton);
     });
-    EXPECT_FALSE(chooser.Choose(session.state));
+    EXPECT_FALSE(session.ChooseSet(chooser));
     EXPECT_TRUE(again);
 }
 
@@ -152,7 +152,7 @@ TEST_F(QtDialogs, SetupDialogCreationAndTexts) {
         test::SaveShot(&dlg, "setup_dsp_range");
         QTest::mouseClick(dlg.ButtonCancel, Qt::LeftButton);
     });
-    const DspImage before = session.image;
+    const DspImage before = session.image();
     EXPECT_EQ(dlg.Execute(), QDialog::Rejected);
     EXPECT_EQ(gain, "  - 0.0");
     EXPECT_EQ(level, "  - 1.2");
@@ -162,8 +162,8 @@ TEST_F(QtDialogs, SetupDialogCreationAndTexts) {
     EXPECT_EQ(delayConst, "0.00 us");
     EXPECT_EQ(delaySteps, "10000.00 us");
     // Cancel: the 48 kHz click is undone in the image.
-    EXPECT_EQ(GetSetupBlock(session.image).sampleFrequency, 44100);
-    EXPECT_EQ(session.image, session.setup().Kept());
+    EXPECT_EQ(GetSetupBlock(session.image()).sampleFrequency, 44100);
+    EXPECT_EQ(session.image(), session.setup().Kept());
     (void)before;
 }
 
@@ -183,7 +183,7 @@ TEST_F(QtDialogs, SetupDialogLeftSpinIsHeldAt5000) {
     });
     EXPECT_EQ(dlg.Execute(), QDialog::Rejected);
     // Escape is "Cancel": the image as it was on show.
-    EXPECT_EQ(session.image, session.setup().Kept());
+    EXPECT_EQ(session.image(), session.setup().Kept());
 }
 
 TEST_F(QtDialogs, SetupDialogShowsAPortThatWillNotOpenInTheErrorBox) {
@@ -192,11 +192,11 @@ TEST_F(QtDialogs, SetupDialogShowsAPortThatWillNotOpenInTheErrorBox) {
     ASSERT_EQ(ui.errors.size(), 1u);
     EXPECT_EQ(ui.errors[0].rfind("quorvane: Unable to open specified device /dev/ttyS0", 0), 0u)
         << ui.errors[0];
-    EXPECT_EQ(session.profile.programFile, "quorvane.dat");
+    EXPECT_EQ(session.profile().programFile, "quorvane.dat");
 }
 
 TEST_F(QtDialogs, VolumeDialogTextsAndCancel) {
-    PutSetupBlock(session.image, SetupStartValues());
+    session.setup().Put(SetupStartValues());
     TSetupVolumeDlg dlg(session, ui, comPort, chooser);
     EXPECT_EQ(dlg.windowTitle(), "Setup DSP Volume");
     EXPECT_EQ(Child<QGroupBox>(&dlg, "GroupBoxVolumeRight")->title(), " Right Channel Volume ");
@@ -211,13 +211,13 @@ TEST_F(QtDialogs, VolumeDialogTextsAndCancel) {
     EXPECT_EQ(dlg.Execute(), QDialog::Rejected);
     EXPECT_EQ(ui.messages, std::vector<std::string>{"keine RS232-Verbindung zu DSP!"});
     EXPECT_EQ(level, "  - 1.2");
-    EXPECT_EQ(GetSetupBlock(session.image).defaultRight, 12);
+    EXPECT_EQ(GetSetupBlock(session.image()).defaultRight, 12);
 }
 
 // Both dialogs bind their volume frames alike: a typed gain is taken when
 // its field is left and shows in the sum at once.
 TEST_F(QtDialogs, BothDialogsTakeATypedGainWhenItsFieldIsLeft) {
-    PutSetupBlock(session.image, SetupStartValues());
+    session.setup().Put(SetupStartValues());
     TSetupDSPDlg setup(session, ui, comPort, nullptr, chooser);
     TSetupVolumeDlg volume(session, ui, comPort, chooser);
     for (QDialog* dlg : {static_cast<QDialog*>(&setup), static_cast<QDialog*>(&volume)}) {
@@ -231,8 +231,10 @@ TEST_F(QtDialogs, BothDialogsTakeATypedGainWhenItsFieldIsLeft) {
 
 TEST_F(QtDialogs, BothDialogsSayWhenASetHoldsNoSetup) {
     // What an erased set reads as: every byte of its setup block FF.
-    std::fill(session.image.begin() + kSetupOffset, session.image.end(), 0xFF);
-    session.state.Choose({3, kRate48k});
+    DspImage erased = session.image();
+    std::fill(erased.begin() + kSetupOffset, erased.end(), 0xFF);
+    session.PlaceImage(erased);
+    session.Choose({3, kRate48k});
     TSetupVolumeDlg volume(session, ui, comPort, chooser);
     QString notice, level;
     bool visible = false;
@@ -251,8 +253,8 @@ TEST_F(QtDialogs, BothDialogsSayWhenASetHoldsNoSetup) {
     // The range dialog reads the set from an erased box.
     VirtualDspBox box(clock);
     DspSession boxSession(box, clock);
-    boxSession.state.Choose({3, kRate48k});
-    TStoreDataToDlg boxChooser{boxSession.state};
+    boxSession.Choose({3, kRate48k});
+    TStoreDataToDlg boxChooser{boxSession.chooserState()};
     TSetupDSPDlg setup(boxSession, ui, comPort, nullptr, boxChooser);
     test::WhenModal([&](QWidget*) {
         notice = Text(&setup, "LabelNoSetup");

@@ -12,7 +12,7 @@ struct ChooserFixture : ::testing::Test {
     test::SilentDevice device;
     FakeClock clock;
     DspSession session{device, clock};
-    SetChooserLogic chooser{session.state};
+    SetChooserLogic chooser{session.chooserState()};
 
     int EnabledCount() const {
         int n = 0;
@@ -39,9 +39,9 @@ TEST_F(ChooserFixture, RightAfterStartEveryButtonIsOfferedAndSet1At44k1IsChecked
 }
 
 TEST_F(ChooserFixture, RateLockedOffersOnlyTheButtonsOfTheChosenRate) {
-    session.state.LockRate(true);
+    session.LockRate(true);
     for (std::uint8_t rate = 0; rate < kChooserRates; ++rate) {
-        session.state.Choose({4, rate});
+        session.Choose({4, rate});
         chooser.FormShow();
         EXPECT_EQ(EnabledCount(), 8) << int(rate);
         for (std::uint8_t k = 0; k < kChooserSets; ++k)
@@ -55,7 +55,7 @@ TEST_F(ChooserFixture, RateLockedOffersOnlyTheButtonsOfTheChosenRate) {
         EXPECT_EQ(chooser.LockReason(), "Set 5 holds a " + std::string(khz[rate]) +
                                             " kHz setup: a write keeps its rate.");
     }
-    session.state.LockRate(false);
+    session.LockRate(false);
     chooser.FormShow();
     EXPECT_EQ(EnabledCount(), 24);
     EXPECT_EQ(chooser.LockReason(), "");
@@ -65,15 +65,15 @@ TEST_F(ChooserFixture, OkTakesThePendingChoiceCancelKeepsTheOldOne) {
     chooser.FormShow();
     chooser.ButtonClick({2, kRate33k});
     chooser.ButtonOkClick();
-    EXPECT_EQ(session.state.ChosenSet(), 2);
-    EXPECT_EQ(session.state.ChosenRate(), kRate33k);
-    EXPECT_EQ(session.state.SlotCode(), 10);
+    EXPECT_EQ(session.state().ChosenSet(), 2);
+    EXPECT_EQ(session.state().ChosenRate(), kRate33k);
+    EXPECT_EQ(session.state().SlotCode(), 10);
 
     chooser.FormShow();
     chooser.ButtonClick({4, kRate48k});
     EXPECT_EQ(chooser.Checked(), (SetChoice{4, kRate48k}));
     // Cancel: nothing is taken over; the next showing checks the old choice.
-    EXPECT_EQ(session.state.ChosenSet(), 2);
+    EXPECT_EQ(session.state().ChosenSet(), 2);
     chooser.FormShow();
     EXPECT_EQ(chooser.Checked(), (SetChoice{2, kRate33k}));
     EXPECT_EQ(chooser.Pending(), (SetChoice{2, kRate33k}));
@@ -85,8 +85,8 @@ TEST_F(ChooserFixture, ParameterBaseFollowsTheCheckedButtonNotTheChoice) {
     chooser.ButtonClick({1, kRate33k});
     EXPECT_EQ(chooser.ParameterBase(), 32768);
     // Cancelled: the button stays checked while the dialog is hidden.
-    EXPECT_EQ(session.state.ChosenSet(), 0);
-    EXPECT_EQ(session.state.ParameterBase(), 32768);
+    EXPECT_EQ(session.state().ChosenSet(), 0);
+    EXPECT_EQ(session.state().ParameterBase(), 32768);
     chooser.FormShow();
     EXPECT_EQ(chooser.ParameterBase(), 0);
     chooser.ButtonClick({1, kRate48k});
@@ -97,7 +97,7 @@ TEST_F(ChooserFixture, AChoiceOutsideTheButtonsChecksNoneOfThem) {
     chooser.FormShow();
     chooser.ButtonClick({6, kRate48k});
     chooser.ButtonOkClick();
-    session.state.SetRate(3);
+    session.SetRate(3);
     chooser.FormShow();
     EXPECT_EQ(chooser.Checked(), (SetChoice{6, kRate48k}));
     EXPECT_EQ(chooser.Pending(), (SetChoice{6, 3}));
@@ -106,9 +106,9 @@ TEST_F(ChooserFixture, AChoiceOutsideTheButtonsChecksNoneOfThem) {
 TEST_F(ChooserFixture, ChoiceFromButtonsReadsTheButtonsNotThePendingChoice) {
     chooser.FormShow();
     chooser.ButtonClick({5, kRate33k});
-    EXPECT_EQ(session.state.ChoiceFromButtons(), 22);
-    EXPECT_EQ(session.state.ChosenSet(), 5);
-    EXPECT_EQ(session.state.ChosenRate(), kRate33k);
+    EXPECT_EQ(session.ChoiceFromButtons(), 22);
+    EXPECT_EQ(session.state().ChosenSet(), 5);
+    EXPECT_EQ(session.state().ChosenRate(), kRate33k);
 }
 
 }  // namespace

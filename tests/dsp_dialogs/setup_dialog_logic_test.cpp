@@ -56,16 +56,16 @@ struct SetupFixture : ::testing::Test {
     test::ScriptedChooser chooser;
 
     SetupFixture() { PutSetup(SetupStartValues()); }
-    void PutSetup(const SetupBlock& b) { PutSetupBlock(session.image, b); }
+    void PutSetup(const SetupBlock& b) { session.setup().Put(b); }
 };
 
 TEST_F(SetupFixture, WithoutABoxTheCreationReportsOnceAndFillsTheStartValues) {
     dlg.FormCreate();
     EXPECT_EQ(ui.messages, std::vector<std::string>{"keine RS232-Verbindung zu DSP!"});
-    EXPECT_EQ(session.state.DspConnected(), 0);
-    EXPECT_EQ(GetSetupBlock(session.image), SetupStartValues());
-    EXPECT_EQ(session.profile.programFile, "quorvane.dat");
-    EXPECT_EQ(session.profile.roomSampleRate, 6000.0);
+    EXPECT_EQ(session.state().DspConnected(), 0);
+    EXPECT_EQ(GetSetupBlock(session.image()), SetupStartValues());
+    EXPECT_EQ(session.profile().programFile, "quorvane.dat");
+    EXPECT_EQ(session.profile().roomSampleRate, 6000.0);
     EXPECT_FALSE(room.enabled);
 
     ui.messages.clear();
@@ -80,16 +80,16 @@ TEST_F(SetupFixture, WithoutABoxTheCreationReportsOnceAndFillsTheStartValues) {
     EXPECT_EQ(dlg.Volume(Channel::Left).gainText(), "  - 0.0");
     EXPECT_EQ(dlg.Volume(Channel::Right).defaultText(), "  - 1.2");
     EXPECT_EQ(dlg.DelaySpin(Channel::Left), 1);
-    EXPECT_EQ(session.state.ModeWord(), kModeHigh);
-    EXPECT_EQ(session.setup().Kept(), session.image);
+    EXPECT_EQ(session.state().ModeWord(), kModeHigh);
+    EXPECT_EQ(session.setup().Kept(), session.image());
 }
 
 TEST_F(SetupFixture, APortThatWillNotOpenStillLeavesAProfile) {
     device.refuseOpen = true;
     EXPECT_THROW(dlg.FormCreate(), SerialError);
-    EXPECT_EQ(session.state.DspConnected(), 0);
-    EXPECT_EQ(GetSetupBlock(session.image), SetupStartValues());
-    EXPECT_EQ(session.profile.eqTapCount, 1799);
+    EXPECT_EQ(session.state().DspConnected(), 0);
+    EXPECT_EQ(GetSetupBlock(session.image()), SetupStartValues());
+    EXPECT_EQ(session.profile().eqTapCount, 1799);
 }
 
 TEST_F(SetupFixture, OnShowChecksTheRateButtonOfChosenRate) {
@@ -101,12 +101,12 @@ TEST_F(SetupFixture, OnShowChecksTheRateButtonOfChosenRate) {
                  {kRate33k, kRate33k, 33000},
                  {7, kRate44k1, 44100}};
     for (const auto& c : cases) {
-        session.state.SetRate(c.chosen);
+        session.SetRate(c.chosen);
         PutSetup(SetupStartValues());
         dlg.FormShow();
         EXPECT_EQ(dlg.CheckedRate(), c.checked);
-        EXPECT_EQ(session.state.ChosenRate(), c.checked);
-        EXPECT_EQ(GetSetupBlock(session.image).sampleFrequency, c.fs) << int(c.chosen);
+        EXPECT_EQ(session.state().ChosenRate(), c.checked);
+        EXPECT_EQ(GetSetupBlock(session.image()).sampleFrequency, c.fs) << int(c.chosen);
     }
 }
 
@@ -148,8 +148,8 @@ TEST_F(SetupFixture, DefaultLevelsAbove255AreKeptWhole) {
     dlg.UpDownDefaultClick(Channel::Left, 601);
     EXPECT_EQ(dlg.Volume(Channel::Left).level(), 601);
     EXPECT_TRUE(dlg.ButtonWriteSetupClick(chooser));
-    EXPECT_EQ(GetSetupBlock(session.image).defaultLeft, 601);
-    EXPECT_EQ(GetSetupBlock(session.image).defaultRight, 1000);
+    EXPECT_EQ(GetSetupBlock(session.image()).defaultLeft, 601);
+    EXPECT_EQ(GetSetupBlock(session.image()).defaultRight, 1000);
 }
 
 TEST_F(SetupFixture, RangeButtonsSetTheRangeBytesModeWordAndProfile) {
@@ -159,11 +159,11 @@ TEST_F(SetupFixture, RangeButtonsSetTheRangeBytesModeWordAndProfile) {
     dlg.FormShow();
     EXPECT_TRUE(dlg.RoomChecked());
     EXPECT_TRUE(room.enabled);
-    EXPECT_EQ(session.state.ModeWord(), kModeHigh | kModeRoom);
+    EXPECT_EQ(session.state().ModeWord(), kModeHigh | kModeRoom);
     dlg.RadioButtonLowClick();
-    EXPECT_EQ(GetSetupBlock(session.image).range, 2);
-    EXPECT_EQ(session.state.ModeWord(), kModeLow | kModeRoom);
-    EXPECT_EQ(session.profile.programFile, "inout.ldr");
+    EXPECT_EQ(GetSetupBlock(session.image()).range, 2);
+    EXPECT_EQ(session.state().ModeWord(), kModeLow | kModeRoom);
+    EXPECT_EQ(session.profile().programFile, "inout.ldr");
     EXPECT_FALSE(dlg.HighChecked());
 }
 
@@ -175,19 +175,19 @@ TEST_F(SetupFixture, AnInvalidRangeChecksNeitherButtonAndSaysSo) {
     EXPECT_FALSE(dlg.HighChecked());
     EXPECT_FALSE(dlg.LowChecked());
     EXPECT_EQ(ui.messages.back(), "unzulaessige Einstellung");
-    EXPECT_EQ(session.profile.programFile, "high.ldr");
+    EXPECT_EQ(session.profile().programFile, "high.ldr");
 }
 
 TEST_F(SetupFixture, CancelRestoresTheImageTakenOnShow) {
     PutSetup(SetupStartValues());
     dlg.FormShow();
-    const DspImage shown = session.image;
+    const DspImage shown = session.image();
     dlg.RadioButtonLowClick();
     dlg.ButtonAbtastClick(kRate33k);
-    ASSERT_NE(session.image, shown);
+    ASSERT_NE(session.image(), shown);
     dlg.ButtonCancelClick();
-    EXPECT_EQ(session.image, shown);
-    EXPECT_EQ(session.profile.programFile, "quorvane.dat");
+    EXPECT_EQ(session.image(), shown);
+    EXPECT_EQ(session.profile().programFile, "quorvane.dat");
 }
 
 // With a box that answers, every button would send something after OK; a
@@ -196,16 +196,16 @@ TEST(SetupDialogWithABox, ChooserCancelEndsEachButtonWithoutTraffic) {
     FakeClock clock;
     VirtualDspBox box{clock};
     DspSession session{box, clock};
-    session.programDirectory = std::string(QV_SOURCE_DIR) + "/data/demo";
+    session.SetProgramDirectory(std::string(QV_SOURCE_DIR) + "/data/demo");
     test::ScriptedUserInterface ui;
     std::uint8_t comPort = 1;
     SetupDspLogic dlg{session, ui, comPort, nullptr};
     test::ScriptedChooser chooser;
     dlg.FormCreate();
-    ASSERT_EQ(session.state.DspConnected(), 1);
+    ASSERT_EQ(session.state().DspConnected(), 1);
     dlg.FormShow();
     ui.messages.clear();
-    const DspImage shown = session.image;
+    const DspImage shown = session.image();
     const int answers = box.AnswerCount();
     box.ClearLog();
 
@@ -217,7 +217,7 @@ TEST(SetupDialogWithABox, ChooserCancelEndsEachButtonWithoutTraffic) {
     EXPECT_EQ(chooser.lockedSeen, (std::vector<std::uint8_t>{1, 1, 0}));
     EXPECT_TRUE(box.Log().empty());
     EXPECT_EQ(box.AnswerCount(), answers);
-    EXPECT_EQ(session.image, shown);
+    EXPECT_EQ(session.image(), shown);
     EXPECT_TRUE(ui.messages.empty());
 }
 

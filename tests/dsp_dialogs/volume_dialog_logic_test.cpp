@@ -20,14 +20,14 @@ struct VolumeFixture : ::testing::Test {
 };
 
 TEST_F(VolumeFixture, WithoutABoxItReportsAndShowsWhatTheImageHolds) {
-    PutSetupBlock(session.image, SetupStartValues());
+    session.setup().Put(SetupStartValues());
     dlg.FormShow();
     EXPECT_EQ(ui.messages, std::vector<std::string>{"keine RS232-Verbindung zu DSP!"});
     EXPECT_EQ(dlg.Volume(Channel::Left).gainText(), "  - 0.0");
     EXPECT_EQ(dlg.Volume(Channel::Left).defaultText(), "  - 1.2");
     EXPECT_EQ(dlg.Volume(Channel::Right).sumText(), "  - 1.2");
-    EXPECT_EQ(session.setup().Kept(), session.image);
-    EXPECT_EQ(session.state.DspConnected(), 0);
+    EXPECT_EQ(session.setup().Kept(), session.image());
+    EXPECT_EQ(session.state().DspConnected(), 0);
 }
 
 TEST_F(VolumeFixture, UpDownsStayInTheirRanges) {
@@ -44,20 +44,20 @@ TEST_F(VolumeFixture, UpDownsStayInTheirRanges) {
 TEST_F(VolumeFixture, SetupToDspCancelledWritesNothing) {
     dlg.FormShow();
     device.written.clear();
-    const DspImage shown = session.image;
+    const DspImage shown = session.image();
     dlg.UpDownGainClick(Channel::Left, 77);
     chooser.answers = {std::nullopt};
     EXPECT_FALSE(dlg.ButtonSetupToDspClick(chooser));
     EXPECT_EQ(chooser.lockedSeen, std::vector<std::uint8_t>{1});
     EXPECT_TRUE(device.written.empty());
-    EXPECT_EQ(session.image, shown);
+    EXPECT_EQ(session.image(), shown);
 }
 
 TEST_F(VolumeFixture, SetupToDspPutsTheFourWordsAndKeepsTheRest) {
     SetupBlock b = SetupStartValues();
     b.delayLeft = 33;
     b.range = 2;
-    PutSetupBlock(session.image, b);
+    session.setup().Put(b);
     dlg.FormShow();
     dlg.UpDownGainClick(Channel::Left, 10);
     dlg.UpDownGainClick(Channel::Right, 20);
@@ -69,7 +69,7 @@ TEST_F(VolumeFixture, SetupToDspPutsTheFourWordsAndKeepsTheRest) {
     b.defaultLeft = 30;
     b.defaultRight = 40;
     // The words stay in the image although no box took them.
-    EXPECT_EQ(GetSetupBlock(session.image), b);
+    EXPECT_EQ(GetSetupBlock(session.image()), b);
 }
 
 }  // namespace

@@ -27,9 +27,9 @@ struct BoxBench {
         std::string text;
         for (int i = 0; i < 18000; ++i) text += programLine(i) + "\r\n";
         dir.Write("quorvane.dat", text);
-        session.programDirectory = dir.path().string();
-        ApplyProfile(session.profile, 1, 0, 48000, nullptr, ui);
-        session.state.SetModeWord(kModeHigh);
+        session.SetProgramDirectory(dir.path().string());
+        ApplyProfile(session, 1, 0, 48000, nullptr, ui);
+        session.SetModeWord(kModeHigh);
     }
     static DspBoxOptions WithFaults(const std::string& faults) {
         DspBoxOptions o;
@@ -37,7 +37,7 @@ struct BoxBench {
         return o;
     }
     void Choose(std::uint8_t set, std::uint8_t rate) {
-        FixedSetChooser({set, rate}).Choose(session.state);
+        session.ChooseSet(FixedSetChooser({set, rate}));
     }
 };
 

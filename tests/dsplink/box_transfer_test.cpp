@@ -36,8 +36,8 @@ struct Bench : test::BoxBench {
         return o;
     }
     bool Connect() {
-        session.state.SetConnected(CheckDspConnection(session.link, ui, 1));
-        return session.state.DspConnected() == 1;
+        session.SetConnected(CheckDspConnection(session.link(), ui, 1));
+        return session.state().DspConnected() == 1;
     }
     milliseconds Elapsed() {
         return std::chrono::duration_cast<milliseconds>(clock.Now().time_since_epoch());
@@ -76,13 +76,13 @@ TEST(BoxTransfer, SetupWriteAndReadBack) {
     setup.defaultRight = 700;
     setup.delayRight = 6000;
     setup.sampleFrequency = 33000;
-    PutSetupBlock(b.session.image, setup);
+    b.session.setup().Put(setup);
     ASSERT_TRUE(WriteSetupSequence(b.session, b.ui));
     // Rewriting needs the erase: a second write goes through as well.
     ASSERT_TRUE(WriteSetupSequence(b.session, b.ui));
-    b.session.image.fill(0);
+    b.session.PlaceImage(DspImage{});
     ASSERT_TRUE(ReadSetupSequence(b.session, b.ui));
-    EXPECT_EQ(GetSetupBlock(b.session.image), setup);
+    EXPECT_EQ(GetSetupBlock(b.session.image()), setup);
     EXPECT_TRUE(b.ui.messages.empty());
 }
 
@@ -94,28 +94,30 @@ TEST(DspLink, ReadBackIntoAnImageOfItsOwn) {
     DspImage written{};
     for (std::size_t i = 0; i < 40; ++i) written[100 + i] = static_cast<std::uint8_t>(i * 5 + 1);
     const std::uint8_t slot = SlotCode(5, kRate33k);
-    ASSERT_TRUE(b.session.link.EraseSector(b.ui, slot, 0));
-    ASSERT_TRUE(b.session.link.WriteRange(b.ui, slot, written, 100, 40));
+    ASSERT_TRUE(b.session.link().EraseSector(b.ui, slot, 0));
+    ASSERT_TRUE(b.session.link().WriteRange(b.ui, slot, written, 100, 40));
     DspImage read{};
     read.fill(0xAA);
-    ASSERT_TRUE(b.session.link.ReadRange(b.ui, slot, read, 96, 48));
+    ASSERT_TRUE(b.session.link().ReadRange(b.ui, slot, read, 96, 48));
     for (std::size_t i = 96; i < 144; ++i)
         EXPECT_EQ(read[i], i >= 100 && i < 140 ? written[i] : 0xFF) << i;
     EXPECT_EQ(read[95], 0xAA);
     EXPECT_EQ(read[144], 0xAA);
     // The last answer stays readable: the final 0x12 read block of 16 bytes.
-    EXPECT_EQ(b.session.link.telegram().length, 4 + 16);
+    EXPECT_EQ(b.session.link().telegram().length, 4 + 16);
     EXPECT_EQ(b.box.FlashSlot(5, kRate44k1)[100], 0xFF);
-    EXPECT_FALSE(b.session.link.ReadRange(b.ui, slot, read, kImageSize - 8, 16));
+    EXPECT_FALSE(b.session.link().ReadRange(b.ui, slot, read, kImageSize - 8, 16));
     EXPECT_TRUE(b.ui.messages.empty());
 }
 
 TEST(BoxTransfer, WriteWithoutEraseIsRefusedByTheFlash) {
     Bench b;
     ASSERT_TRUE(b.Connect());
-    PutSetupBlock(b.session.image, SetupStartValues());
+    b.session.setup().Put(SetupStartValues());
     ASSERT_TRUE(WriteRange(b.session, b.ui, kSetupOffset, kSetupSize));
-    b.session.image[kSetupOffset] = 0xFF;
+    DspImage changed = b.session.image();
+    changed[kSetupOffset] = 0xFF;
+    b.session.PlaceImage(changed);
     EXPECT_FALSE(WriteRange(b.session, b.ui, kSetupOffset, kSetupSize));
     EXPECT_EQ(b.ui.messages, std::vector<std::string>{"Fehler 18 aufgetreten"});
 }
@@ -134,7 +136,7 @@ TEST(BoxTransfer, RoomFilterReachesParameterAreaAtHighBase) {
         const std::uint32_t bits = EncodeCoefficient(f[i / 8].y);
         ASSERT_EQ(params[32768 + 15620 + i], std::uint8_t(bits >> (8 * (i % 4)))) << i;
     }
-    const std::uint16_t delay = RoomDelay(b.session.profile, 0.02);
+    const std::uint16_t delay = RoomDelay(b.session.profile(), 0.02);
     EXPECT_EQ(params[32768 + 2148], delay & 0xFF);
     EXPECT_EQ(params[32768 + 2149], delay >> 8);
     EXPECT_EQ(b.box.ModeWord(32768), kModeHigh);  // busy bit cleared again
@@ -219,15 +221,15 @@ TEST(BoxFaults, LateReadAnswerIsDroppedAndTheNextReadIsRight) {
     std::vector<std::uint8_t> first(kSetupSize, 0x11), second(kSetupSize, 0x22);
     b.box.Flash().Store(0, kRate44k1, kSetupOffset, first);
     b.box.Flash().Store(1, kRate44k1, kSetupOffset, second);
-    b.session.state.SetConnected(true);
+    b.session.SetConnected(true);
     b.Choose(0, kRate44k1);
     EXPECT_FALSE(ReadSetupSequence(b.session, b.ui));
     b.clock.Advance(milliseconds(2000));
     b.Choose(1, kRate44k1);
-    b.session.image.fill(0);
+    b.session.PlaceImage(DspImage{});
     ASSERT_TRUE(ReadSetupSequence(b.session, b.ui));
     for (std::size_t i = 0; i < kSetupSize; ++i)
-        EXPECT_EQ(b.session.image[kSetupOffset + i], 0x22) << i;
+        EXPECT_EQ(b.session.image()[kSetupOffset + i], 0x22) << i;
     // Nor is a late refusal the answer of the next telegram.
     Bench c("erase-fail=1,late=2:1500");
     ASSERT_TRUE(c.Connect());
@@ -277,7 +279,7 @@ TEST(BoxFaults, RoomPathMessages) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         Bench b(c.faults);
-        ApplyProfile(b.session.profile, 1, 1, 48000, nullptr, b.ui);
+        ApplyProfile(b.session, 1, 1, 48000, nullptr, b.ui);
         ASSERT_TRUE(b.Connect());
         EXPECT_FALSE(RoomPath(b.session, b.ui, Filter(900, 0.2), 0.01));
         EXPECT_EQ(b.ui.messages, c.messages);
@@ -320,10 +322,10 @@ TEST(BoxFaults, RoomPathClearsTheBusyBitWhenTheDeviceThrows) {
         Bench b;
         ThrowingLine line(b.box);
         DspSession s(line, b.clock);
-        s.profile = b.session.profile;
-        ApplyProfile(s.profile, 1, 1, 48000, nullptr, b.ui);
-        s.state.SetModeWord(kModeHigh);
-        ASSERT_TRUE(CheckDspConnection(s.link, b.ui, 1));
+        s.SetProfile(b.session.profile());
+        ApplyProfile(s, 1, 1, 48000, nullptr, b.ui);
+        s.SetModeWord(kModeHigh);
+        ASSERT_TRUE(CheckDspConnection(s.link(), b.ui, 1));
         line.Arm(n);
         EXPECT_THROW(RoomPath(s, b.ui, Filter(900, 0.2), 0.01), SerialError);
         EXPECT_EQ(b.box.ModeWord(0), kModeHigh);

@@ -32,7 +32,7 @@ TEST(EraseSector, Bytes) {
     };
     for (const auto& c : cases) {
         Link l;
-        l.session.state.Choose({c.set, c.rate});
+        l.session.Choose({c.set, c.rate});
         EXPECT_TRUE(EraseSector(l.session, l.ui, c.sector));
         EXPECT_EQ(l.pipe.telegrams.back(), c.telegram);
     }
@@ -58,9 +58,10 @@ TEST(WriteRange, BlockLengthsAndAddresses) {
     };
     for (const auto& c : cases) {
         Link l;
-        l.session.state.Choose({2, kRate33k});
-        for (std::size_t i = 0; i < kImageSize; ++i)
-            l.session.image[i] = static_cast<std::uint8_t>(i * 7);
+        l.session.Choose({2, kRate33k});
+        DspImage image{};
+        for (std::size_t i = 0; i < kImageSize; ++i) image[i] = static_cast<std::uint8_t>(i * 7);
+        l.session.PlaceImage(image);
         EXPECT_TRUE(WriteRange(l.session, l.ui, c.start, c.count));
         ASSERT_EQ(l.pipe.telegrams.size(), c.lengths.size());
         std::size_t offset = c.start;
@@ -69,7 +70,7 @@ TEST(WriteRange, BlockLengthsAndAddresses) {
             EXPECT_EQ(t.size(), c.lengths[i]);
             const auto a = SlotAddressBytes(10, static_cast<std::uint16_t>(offset));
             EXPECT_EQ(Bytes(t.begin(), t.begin() + 4), (Bytes{0x11, a[0], a[1], a[2]}));
-            EXPECT_EQ(t[4], l.session.image[offset]);
+            EXPECT_EQ(t[4], l.session.image()[offset]);
             offset += t.size() - 4;
         }
     }
@@ -103,20 +104,20 @@ TEST(ReadRange, NeedsConnection) {
 
 TEST(ReadRange, CopiesAnswersIntoImage) {
     Link l;
-    l.session.state.SetConnected(true);
-    l.session.state.Choose({3, kRate48k});
+    l.session.SetConnected(true);
+    l.session.Choose({3, kRate48k});
     const std::uint32_t slot = 13 * 32768u;
     for (std::uint32_t i = 0; i < 17; ++i)
         l.pipe.flash[slot + kSetupOffset + i] = static_cast<std::uint8_t>(i + 1);
     EXPECT_TRUE(ReadSetupSequence(l.session, l.ui));
     ASSERT_EQ(l.pipe.telegrams.size(), 2u);
     EXPECT_EQ(l.pipe.telegrams[1], (Bytes{0x12, 0x06, 0xF0, 0x10, 1}));
-    for (std::size_t i = 0; i < 17; ++i) EXPECT_EQ(l.session.image[kSetupOffset + i], i + 1);
+    for (std::size_t i = 0; i < 17; ++i) EXPECT_EQ(l.session.image()[kSetupOffset + i], i + 1);
 }
 
 TEST(ReadRange, AnswerWithoutDataFails) {
     Link l;
-    l.session.state.SetConnected(true);
+    l.session.SetConnected(true);
     l.pipe.answerFilter = [](Bytes& a, int) {
         a.resize(4);
         return true;
@@ -127,7 +128,7 @@ TEST(ReadRange, AnswerWithoutDataFails) {
 
 TEST(ReadRange, ShortAnswersAdvanceByWhatCame) {
     Link l;
-    l.session.state.SetConnected(true);
+    l.session.SetConnected(true);
     l.pipe.answerFilter = [](Bytes& a, int) {
         a.resize(std::min<std::size_t>(a.size(), 4 + 3));
         return true;
@@ -146,8 +147,8 @@ TEST(Parameters, BaseFollowsCheckedChooserButton) {
     for (const Case c : {Case{{1, kRate33k}, 32768}, Case{{1, kRate48k}, 0}, Case{{0, kRate33k}, 0},
                          Case{{2, kRate33k}, 0}}) {
         Link l;
-        l.session.state.CheckButton(c.checked);
-        EXPECT_EQ(l.session.state.ParameterBase(), c.base);
+        l.session.CheckButton(c.checked);
+        EXPECT_EQ(l.session.state().ParameterBase(), c.base);
         l.pipe.params[c.base + 0x7FFA] = 0x40;
         l.pipe.params[c.base + 0x7FFB] = 0x25;
         l.pipe.params[c.base + 0x7FFF] = 1;
@@ -177,8 +178,8 @@ TEST(Parameters, FailedReadGivesNothing) {
 
 TEST(Sequences, SetupWrite) {
     Link l;
-    l.session.state.Choose({4, l.session.state.ChosenRate()});
-    PutSetupBlock(l.session.image, SetupStartValues());
+    l.session.Choose({4, l.session.state().ChosenRate()});
+    l.session.setup().Put(SetupStartValues());
     EXPECT_TRUE(WriteSetupSequence(l.session, l.ui));
     // Erase, two blocks, the two blocks read back, the selection.
     ASSERT_EQ(l.pipe.telegrams.size(), 6u);

@@ -94,10 +94,10 @@ struct Transfer : Link {
         std::string text;
         for (std::size_t i = 0; i < programLines; ++i) text += "0x5A\r\n";
         dir.Write("quorvane.dat", text);
-        session.programDirectory = dir.path().string();
-        ApplyProfile(session.profile, 1, 0, 48000, nullptr, ui);
-        session.state.SetConnected(true);
-        session.state.Choose({2, kRate48k});
+        session.SetProgramDirectory(dir.path().string());
+        ApplyProfile(session, 1, 0, 48000, nullptr, ui);
+        session.SetConnected(true);
+        session.Choose({2, kRate48k});
     }
     std::uint8_t Flash(std::size_t offset) { return pipe.FlashAt(9 * 32768u + offset); }
 };
@@ -126,7 +126,7 @@ TEST(EqualizerPath, ShortProgramSendsOnlyItsLength) {
     ASSERT_TRUE(EqualizerPath(t.session, t.ui, Ramp(1800)));
     EXPECT_NE(t.Flash(3999), 0xFF);
     EXPECT_EQ(t.Flash(4000), 0xFF);
-    EXPECT_EQ(t.session.image[4000], EncodeCoefficient(Ramp(1800)[75].y) & 0xFF);
+    EXPECT_EQ(t.session.image()[4000], EncodeCoefficient(Ramp(1800)[75].y) & 0xFF);
 }
 
 TEST(EqualizerPath, EraseRetriedOnce) {
@@ -151,7 +151,7 @@ TEST(EqualizerPath, Refusals) {
     EXPECT_EQ(t.ui.messages,
               std::vector<std::string>{"zuerst Simulation durchfuehren!--> Menu Simulate"});
     Transfer missing;
-    missing.session.programDirectory = missing.dir.File("nowhere");
+    missing.session.SetProgramDirectory(missing.dir.File("nowhere"));
     EXPECT_FALSE(EqualizerPath(missing.session, missing.ui, Ramp(1800)));
     EXPECT_TRUE(missing.pipe.sent.empty());
 }
@@ -170,7 +170,7 @@ TEST(FilterToDsp, CommandRules) {
     const FilterTransfer eq{TransferPath::Equalizer, Ramp(1800)};
     {
         Transfer t;
-        t.session.state.SetConnected(false);
+        t.session.SetConnected(false);
         CountingChooser chooser;
         EXPECT_FALSE(FilterToDsp(t.session, t.ui, eq, chooser, 0.0));
         EXPECT_EQ(t.ui.messages, std::vector<std::string>{"No DSP -> Please connect DSP to USB"});
@@ -193,7 +193,7 @@ TEST(FilterToDsp, CommandRules) {
     }
     {
         Transfer t;
-        t.session.state.Choose({0, t.session.state.ChosenRate()});
+        t.session.Choose({0, t.session.state().ChosenRate()});
         CountingChooser chooser;
         EXPECT_TRUE(FilterToDsp(t.session, t.ui, eq, chooser, 0.0));
         EXPECT_EQ(t.pipe.selectedSets, Bytes{2});
@@ -207,9 +207,9 @@ Write W(int address, int value) {
 
 struct Room : Transfer {
     Room() {
-        ApplyProfile(session.profile, 1, 1, 48000, nullptr, ui);
-        session.state.SetModeWord(0x25);
-        session.state.CheckButton({1, kRate33k});
+        ApplyProfile(session, 1, 1, 48000, nullptr, ui);
+        session.SetModeWord(0x25);
+        session.CheckButton({1, kRate33k});
         pipe.params[32768 + 0x7FFA] = 0x00;
         pipe.params[32768 + 0x7FFB] = 0x25;
     }
@@ -236,8 +236,8 @@ TEST(RoomPath, WritesCoefficientsToParameterArea) {
     }
     EXPECT_EQ(w[7205], W(base + 0x7FFA, 0x00));
     EXPECT_EQ(r.pipe.selectCommands, Bytes{SlotCode(1, kRate33k)});
-    EXPECT_EQ(r.session.state.ChosenSet(), 1);
-    EXPECT_EQ(r.session.state.ChosenRate(), kRate33k);
+    EXPECT_EQ(r.session.state().ChosenSet(), 1);
+    EXPECT_EQ(r.session.state().ChosenRate(), kRate33k);
     EXPECT_EQ(r.ui.progressEnds, 1);
     EXPECT_GT(r.ui.progress.size(), 400u);
 }
@@ -254,13 +254,15 @@ TEST(RoomPath, Messages) {
          0},
         {"mode word unreadable", [](Room& r) { r.pipe.deafCommands = {0}; },
          "keine RS232-Verbindung! [6]", 0},
-        {"mode differs", [](Room& r) { r.session.state.SetModeWord(0x27); },
+        {"mode differs", [](Room& r) { r.session.SetModeWord(0x27); },
          "zuerst DSP-Setup durchführen (Menu: SETUP->DSP)!", 0},
         {"busy bit compare ignores high bits",
-         [](Room& r) { r.session.state.SetModeWord(0x4025 | 0x2000); }, "", 2},
+         [](Room& r) { r.session.SetModeWord(0x4025 | 0x2000); }, "", 2},
         {"delay zero",
          [](Room& r) {
-             r.session.profile.roomLatencyTotal = r.session.profile.roomLatencyOffset + 0.01;
+             DspProgramProfile p = r.session.profile();
+             p.roomLatencyTotal = p.roomLatencyOffset + 0.01;
+             r.session.SetProfile(p);
          },
          "keine RS232-Verbindung zu DSP! [7]", 0},
         {"busy bit not set", [](Room& r) { r.pipe.deafCommands = {5}; },

@@ -13,7 +13,7 @@ struct Link {
     FakeClock clock;
     ScriptedPipe pipe{clock};
     DspSession session{pipe, clock};
-    DspLink& link = session.link;
+    DspLink& link = session.link();
     ScriptedUserInterface ui;
     Link() { link.port().OpenPort(1); }
     void Telegram(std::vector<std::uint8_t> bytes) {

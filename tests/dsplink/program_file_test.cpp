@@ -20,11 +20,11 @@ TEST(LoadProgramFile, OneBytePerLine) {
     test::TempDir dir;
     const auto file = dir.Write("p.dat", "0x3F\r\n0xa5\n0XFF\r\n0x00\r\n");
     ASSERT_TRUE(LoadProgramFile(l.session, l.ui, file));
-    EXPECT_EQ(l.session.image[0], 0x3F);
-    EXPECT_EQ(l.session.image[1], 0xA5);
-    EXPECT_EQ(l.session.image[2], 0xFF);
-    EXPECT_EQ(l.session.image[3], 0x00);
-    EXPECT_EQ(ImageLength(l.session.image), 4);
+    EXPECT_EQ(l.session.image()[0], 0x3F);
+    EXPECT_EQ(l.session.image()[1], 0xA5);
+    EXPECT_EQ(l.session.image()[2], 0xFF);
+    EXPECT_EQ(l.session.image()[3], 0x00);
+    EXPECT_EQ(ImageLength(l.session.image()), 4);
     EXPECT_TRUE(l.ui.messages.empty());
 }
 
@@ -32,7 +32,7 @@ TEST(LoadProgramFile, FullProgramAreaFits) {
     Link l;
     test::TempDir dir;
     ASSERT_TRUE(LoadProgramFile(l.session, l.ui, dir.Write("p.dat", ProgramText(28670))));
-    EXPECT_EQ(ImageLength(l.session.image), 28670);
+    EXPECT_EQ(ImageLength(l.session.image()), 28670);
 }
 
 TEST(LoadProgramFile, RefusesFaultyFilesAndKeepsImage) {
@@ -51,14 +51,16 @@ TEST(LoadProgramFile, RefusesFaultyFilesAndKeepsImage) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         Link l;
-        l.session.image.fill(0x77);
+        DspImage filled;
+        filled.fill(0x77);
+        l.session.PlaceImage(filled);
         test::TempDir dir;
         const auto file = dir.Write("prog.dat", c.text);
         EXPECT_FALSE(LoadProgramFile(l.session, l.ui, file));
         ASSERT_EQ(l.ui.messages.size(), 1u);
         EXPECT_NE(l.ui.messages[0].find(file), std::string::npos);
         EXPECT_NE(l.ui.messages[0].find(c.message), std::string::npos) << l.ui.messages[0];
-        for (auto b : l.session.image) ASSERT_EQ(b, 0x77);
+        for (auto b : l.session.image()) ASSERT_EQ(b, 0x77);
     }
 }
 
@@ -74,7 +76,7 @@ TEST(WriteSoftware, MissingFileSendsNothing) {
 
 TEST(WriteSoftware, WritesImageLengthAndSelects) {
     Link l;
-    l.session.state.Choose({2, kRate44k1});
+    l.session.Choose({2, kRate44k1});
     test::TempDir dir;
     std::string text;
     for (int i = 0; i < 40; ++i)

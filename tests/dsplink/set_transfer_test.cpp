@@ -37,7 +37,7 @@ struct Bench : test::BoxBench {
     explicit Bench(const std::string& faults = "", bool factory = false)
         : BoxBench(Options(faults, factory),
                    [](int i) { return "0x" + std::to_string(10 + i % 90); }) {
-        session.state.SetConnected(CheckDspConnection(session.link, ui, 1));
+        session.SetConnected(CheckDspConnection(session.link(), ui, 1));
     }
     static DspBoxOptions Options(const std::string& faults, bool factory) {
         DspBoxOptions o = WithFaults(faults);
@@ -101,7 +101,7 @@ TEST(VerifyAfterWrite, StuckCellFailsEveryWriteNamingSetAndOffset) {
 
     Bench setup("stuck-cell=28676");
     setup.Choose(0, kRate33k);
-    PutSetupBlock(setup.session.image, SetupStartValues());
+    setup.session.setup().Put(SetupStartValues());
     EXPECT_FALSE(WriteSetupSequence(setup.session, setup.ui));
     EXPECT_EQ(setup.ui.messages,
               std::vector<std::string>{"Verify failed: Set 1 at 33 kHz differs at offset 28676 "
@@ -120,14 +120,14 @@ TEST(SetupEdit, RevertRestoresTheKeptImageAndCommitWritesTheBlock) {
     SetupBlock start = SetupStartValues();
     edit.Put(start);
     edit.Begin();
-    const DspImage kept = b.session.image;
+    const DspImage kept = b.session.image();
     SetupBlock changed = start;
     changed.delayLeft = 1234;
     changed.gainRight = 7;
     edit.Put(changed);
     EXPECT_EQ(edit.Get().delayLeft, 1234);
     edit.Revert();
-    EXPECT_EQ(b.session.image, kept);
+    EXPECT_EQ(b.session.image(), kept);
     EXPECT_EQ(edit.Get().delayLeft, start.delayLeft);
 
     edit.Put(changed);
@@ -157,11 +157,11 @@ TEST(VerifyAfterWrite, RoomFilterParameterBytesAreReadBack) {
 TEST(FilterFromDsp, ReturnsTheWrittenFilterWithinTheSinglePrecision) {
     Bench b;
     ASSERT_TRUE(b.FilterTo(2, kRate48k));
-    b.session.state.LockRate(true);
+    b.session.LockRate(true);
     FixedSetChooser chooser({2, kRate48k});
     const auto slot = FilterFromDsp(b.session, b.ui, chooser);
     ASSERT_TRUE(slot.has_value());
-    EXPECT_EQ(b.session.state.RateLocked(), 0);
+    EXPECT_EQ(b.session.state().RateLocked(), 0);
     EXPECT_EQ(slot->name, "Set 3 (48 kHz)");
     const PointList& sent = b.eqFilter;
     ASSERT_EQ(slot->points.size(), 1798u);

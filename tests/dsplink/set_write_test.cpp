@@ -40,11 +40,11 @@ struct Box {
         std::string text;
         for (int i = 0; i < 18000; ++i) text += "0x" + std::to_string(10 + i % 90) + "\r\n";
         dir.Write("quorvane.dat", text);
-        session.programDirectory = dir.path().string();
-        session.history = &history;
-        ApplyProfile(session.profile, 1, 0, 48000, nullptr, ui);
-        session.state.SetConnected(CheckDspConnection(session.link, ui, 1));
-        FixedSetChooser({4, kRate48k}).Choose(session.state);
+        session.SetProgramDirectory(dir.path().string());
+        session.SetHistory(&history);
+        ApplyProfile(session, 1, 0, 48000, nullptr, ui);
+        session.SetConnected(CheckDspConnection(session.link(), ui, 1));
+        session.ChooseSet(FixedSetChooser({4, kRate48k}));
     }
     static DspBoxOptions Options(bool baud) {
         DspBoxOptions o;
@@ -120,12 +120,12 @@ TEST(KeepPrevious, ASetChangedElsewhereIsReadNotTakenFromTheRecord) {
     Box b;
     ASSERT_TRUE(EqualizerPath(b.session, b.ui, Filter(0.5)));
     // Another program changes the setup only; this one's record no longer holds.
-    b.session.history = nullptr;
-    SetupBlock other = GetSetupBlock(b.session.image);
+    b.session.SetHistory(nullptr);
+    SetupBlock other = GetSetupBlock(b.session.image());
     other.gainLeft = 77;
-    PutSetupBlock(b.session.image, other);
+    b.session.setup().Put(other);
     ASSERT_TRUE(WriteSetupSequence(b.session, b.ui));
-    b.session.history = &b.history;
+    b.session.SetHistory(&b.history);
     const HexSlotImage before = b.Holds();
     b.box.SetFaults(ParseFaultSpec("stuck-cell=3400"));
     EXPECT_FALSE(EqualizerPath(b.session, b.ui, Filter(0.25)));
@@ -136,7 +136,7 @@ TEST(KeepPrevious, AHistoryThatCannotBeWrittenStopsTheWriteBeforeTheErase) {
     Box b;
     b.dir.Write("blocked", "");
     BoxHistory blocked(b.dir.path() / "blocked");
-    b.session.history = &blocked;
+    b.session.SetHistory(&blocked);
     const HexSlotImage before = b.Holds();
     EXPECT_FALSE(EqualizerPath(b.session, b.ui, Filter(0.5)));
     ASSERT_EQ(b.ui.messages.size(), 1u);
@@ -162,9 +162,9 @@ TEST(FailedWrite, PortThatVanishesEndsWithItsMessage) {
     VanishingBox box(clock, o);
     DspSession s(box, clock);
     test::ScriptedUserInterface ui;
-    s.state.SetConnected(CheckDspConnection(s.link, ui, 1));
-    ApplyProfile(s.profile, 1, 0, 48000, nullptr, ui);
-    PutSetupBlock(s.image, SetupStartValues());
+    s.SetConnected(CheckDspConnection(s.link(), ui, 1));
+    ApplyProfile(s, 1, 0, 48000, nullptr, ui);
+    s.setup().Put(SetupStartValues());
     box.left = 20;
     EXPECT_FALSE(WriteSetupSequence(s, ui));
     EXPECT_EQ(ui.messages,
@@ -217,7 +217,7 @@ TEST(LineTime, TheRecordKeepsTheHistoryStepShort) {
         return (b.Elapsed() - start).count() / 1000.0;
     };
     Box plain(true);
-    plain.session.history = nullptr;
+    plain.session.SetHistory(nullptr);
     const double none = write(plain);
     Box kept(true);
     const double first = write(kept);

@@ -112,7 +112,7 @@ TEST_F(Shell, ExecutePredictsAndWarnsAboutHeadroom) {
     const CurveSlot& predicted = ws[FrequencyResponseDiagram].Slot(4);
     EXPECT_EQ(predicted.name, "predicted");
     ASSERT_FALSE(predicted.points.empty());
-    EXPECT_LE(predicted.points.back().x, dsp.profile.eqSampleRate / 2);
+    EXPECT_LE(predicted.points.back().x, dsp.profile().eqSampleRate / 2);
     EXPECT_EQ(ws[GroupDelayDiagram].Slot(4).name, "predicted");
     const std::string rms = form().resultLabel()->text().toStdString();
     EXPECT_NE(rms.find("dB RMS deviation from 100 to 10000 Hz"), std::string::npos) << rms;

@@ -251,7 +251,7 @@ namespace {
 // QV_SCREENSHOT_DIR set the two views are saved for the documentation.
 TEST(MainWindow, ExecuteShowsTargetAndAchievedCurves) {
     Editor e;
-    ApplyProfile(e.dsp.profile, 1, 0, 48000, nullptr, e.ui);
+    ApplyProfile(e.dsp, 1, 0, 48000, nullptr, e.ui);
     const std::string cor = std::string(QV_SOURCE_DIR) + "/data/demo/amlin.cor";
     SetSlot(e.ws[FrequencyResponseHighDiagram], 1, cor, ReadXYFile(cor, e.ui));
     Diagram& fr = e.ws[FrequencyResponseDiagram];
@@ -281,9 +281,9 @@ TEST(EditorShell, MissingPortIsReportedOnceAndTheProfileStillComes) {
     test::WindowParts<test::MissingDevice> p;
     EditorShell shell(p.ws, p.dsp, p.ui);
     EXPECT_EQ(p.ui.errors.size(), 1u);
-    EXPECT_EQ(p.dsp.profile.programFile, "quorvane.dat");
-    EXPECT_EQ(p.dsp.profile.eqTapCount, 1799);
-    EXPECT_EQ(p.dsp.state.DspConnected(), 0);
+    EXPECT_EQ(p.dsp.profile().programFile, "quorvane.dat");
+    EXPECT_EQ(p.dsp.profile().eqTapCount, 1799);
+    EXPECT_EQ(p.dsp.state().DspConnected(), 0);
     p.ui.messages.clear();
     shell.form().action(MenuId::MenuFilterToDsp)->trigger();
     EXPECT_EQ(p.ui.messages, (std::vector<std::string>{"No DSP -> Please connect DSP to USB"}));
@@ -352,7 +352,7 @@ TEST(EditorShell, WindowIsShownBeforeTheConnectionCheck) {
     EXPECT_EQ(ui.busyAtMessage, (std::vector<bool>{false}));  // the box gets the plain cursor
     ASSERT_FALSE(ui.busyChanges.empty());
     EXPECT_FALSE(ui.busyChanges.back());
-    EXPECT_EQ(dsp.state.DspConnected(), 0);
+    EXPECT_EQ(dsp.state().DspConnected(), 0);
 }
 
 TEST(EditorShell, StartsSilentlyWithTheVirtualBox) {
@@ -360,7 +360,7 @@ TEST(EditorShell, StartsSilentlyWithTheVirtualBox) {
     EditorShell shell(p.ws, p.dsp, p.ui);
     EXPECT_TRUE(p.ui.errors.empty());
     EXPECT_TRUE(p.ui.messages.empty());
-    EXPECT_EQ(p.dsp.state.DspConnected(), 1);
+    EXPECT_EQ(p.dsp.state().DspConnected(), 1);
     // The room items follow the profile: room equalizer off at start.
     EXPECT_FALSE(shell.form().action(MenuId::MenuViewDelayRoom)->isEnabled());
 }

@@ -40,15 +40,15 @@ TEST(TransferSoak, EveryRunEndsVerifiedOrSaysSoAndUndoRestores) {
     DspSession s(box, clock);
     test::TempDir dir;
     BoxHistory history(dir.path() / "history");
-    s.history = &history;
+    s.SetHistory(&history);
     std::string program;
     for (int i = 0; i < 2000; ++i) program += "0x" + std::to_string(10 + i % 90) + "\r\n";
     dir.Write("quorvane.dat", program);
-    s.programDirectory = dir.path().string();
+    s.SetProgramDirectory(dir.path().string());
     {
         test::ScriptedUserInterface ui;
-        ApplyProfile(s.profile, 1, 0, 48000, nullptr, ui);
-        ASSERT_TRUE(CheckDspConnection(s.link, ui, 1));
+        ApplyProfile(s, 1, 0, 48000, nullptr, ui);
+        ASSERT_TRUE(CheckDspConnection(s.link(), ui, 1));
     }
     HexSlotImage backup;
     for (std::size_t o = 0; o < 1500; ++o) backup.Put(o, static_cast<std::uint8_t>(o * 7));
@@ -70,7 +70,7 @@ TEST(TransferSoak, EveryRunEndsVerifiedOrSaysSoAndUndoRestores) {
         const std::uint8_t set = static_cast<std::uint8_t>(pick(0, 7));
         const std::uint8_t rate = static_cast<std::uint8_t>(pick(0, 1));
         SCOPED_TRACE("run " + std::to_string(run) + ": " + kOps[op] + ", " + kFaults[fault]);
-        FixedSetChooser({set, rate}).Choose(s.state);
+        s.ChooseSet(FixedSetChooser({set, rate}));
         auto holds = [&] {
             DspImage image;
             const auto slot = box.FlashSlot(set, rate);
@@ -102,7 +102,7 @@ TEST(TransferSoak, EveryRunEndsVerifiedOrSaysSoAndUndoRestores) {
             SetupBlock b = SetupStartValues();
             b.gainLeft = static_cast<std::uint16_t>(pick(0, 400));
             b.sampleFrequency = RateFrequency(rate);
-            PutSetupBlock(s.image, b);
+            s.setup().Put(b);
             ok = WriteSetupSequence(s, ui);
         } else {
             ok = RestoreSet(s, ui, backupFile);
