@@ -62,18 +62,16 @@ TImportOptionsBox::TImportOptionsBox(QWidget* parent) : QWidget(parent) {
     grid_->addWidget(EditRate, kRateRow, 1);
     grid_->addWidget(labelRateUnit_, kRateRow, 2, 1, 3);
     grid_->addWidget(CheckBoxGate, kRateRow + 1, 0);
-    auto* gate = new QHBoxLayout;
-    for (QWidget* w : {static_cast<QWidget*>(EditGateFrom), static_cast<QWidget*>(labelTo),
-                       static_cast<QWidget*>(EditGateTo), static_cast<QWidget*>(labelMs)})
-        gate->addWidget(w);
-    gate->addStretch(1);
-    grid_->addLayout(gate, kRateRow + 1, 1, 1, 4);
+    // A row's fields side by side, left-aligned.
+    auto fields = [](std::initializer_list<QWidget*> widgets) {
+        auto* row = new QHBoxLayout;
+        for (QWidget* w : widgets) row->addWidget(w);
+        row->addStretch(1);
+        return row;
+    };
+    grid_->addLayout(fields({EditGateFrom, labelTo, EditGateTo, labelMs}), kRateRow + 1, 1, 1, 4);
     grid_->addWidget(CheckBoxFdw, kRateRow + 2, 0);
-    auto* fdw = new QHBoxLayout;
-    fdw->addWidget(EditFdw);
-    fdw->addWidget(labelCycles);
-    fdw->addStretch(1);
-    grid_->addLayout(fdw, kRateRow + 2, 1, 1, 4);
+    grid_->addLayout(fields({EditFdw, labelCycles}), kRateRow + 2, 1, 1, 4);
     grid_->setColumnStretch(4, 1);
 
     rateRow_ = {LabelRate, EditRate, labelRateUnit_};
@@ -95,11 +93,7 @@ TImportOptionsBox::TImportOptionsBox(QWidget* parent) : QWidget(parent) {
 void TImportOptionsBox::AddRow(QWidget* label, QWidget* field, bool narrow) {
     Q_ASSERT(ownRows_ < kRateRow);
     grid_->addWidget(label, ownRows_, 0);
-    if (narrow)
-        grid_->addWidget(field, ownRows_, 1, 1, 4, Qt::AlignLeft);
-    else
-        grid_->addWidget(field, ownRows_, 1, 1, 4);
-    ++ownRows_;
+    grid_->addWidget(field, ownRows_++, 1, 1, 4, narrow ? Qt::AlignLeft : Qt::Alignment());
 }
 
 void TImportOptionsBox::SetRateUnit(const QString& unit, const QString& placeholder) {
