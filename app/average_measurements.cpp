@@ -1,9 +1,12 @@
 #include "app/average_measurements.h"
 
 #include <algorithm>
+#include <filesystem>
 
 #include "app/editor.h"
 #include "diagram/ranges.h"
+#include "project/project_file.h"
+#include "project/sha256.h"
 
 namespace qv {
 
@@ -51,6 +54,7 @@ void AverageDialogRules::Refresh(const ImportProgress& progress) {
     if (!ApplyImpulseFields(fields_, true, false, o, problem_)) return;
     std::vector<AverageInput> inputs;
     for (const auto& f : files_) inputs.push_back({f, o});
+    options_ = o;
     try {
         result_ = AverageMeasurements(inputs, method_, progress);
     } catch (const ImportCancelled&) {
@@ -83,11 +87,61 @@ void ApplyAverage(Workspace& ws, const AveragedMeasurement& m, const std::string
     }
 }
 
+namespace {
+
+// The kind as a project file names it.
+const char* SourceKind(MeasurementKind kind) {
+    switch (kind) {
+        case MeasurementKind::TextImpulse:
+            return "text impulse";
+        case MeasurementKind::AudioImpulse:
+            return "audio impulse";
+        case MeasurementKind::TextResponse:
+            break;
+    }
+    return "text response";
+}
+
+}  // namespace
+
+void RecordAverageSource(Workspace& ws, const AverageDialogRules& rules) {
+    const AveragedMeasurement& m = rules.result();
+    const ImportOptions& o = rules.options();
+    MeasurementSource s;
+    s.averageMethod = AverageMethodName(rules.method());
+    for (std::size_t i = 0; i < rules.files().size(); ++i) {
+        const std::string& path = rules.files()[i];
+        MeasurementSource in;
+        in.path = std::filesystem::absolute(path).lexically_normal().string();
+        in.sha256 = FileSha256(path).value_or("");
+        const MeasurementKind kind =
+            i < m.report.kinds.size() ? m.report.kinds[i] : MeasurementKind::TextResponse;
+        in.kind = SourceKind(kind);
+        in.columnPair = o.columnPair;
+        in.channel = o.channel;
+        // Only what applied to the file is kept, as an import keeps it.
+        if (kind == MeasurementKind::TextImpulse) in.sampleRate = o.sampleRate;
+        if (kind != MeasurementKind::TextResponse) {
+            if (o.gate) {
+                in.gateFrom = o.gate->fromMs;
+                in.gateTo = o.gate->toMs;
+            }
+            in.fdwCycles = o.fdwCycles;
+        }
+        s.inputs.push_back(std::move(in));
+    }
+    s.curves.push_back(CurveRef(FrequencyResponseDiagram, SlotOf(CurveRole::Measured)));
+    if (!m.groupDelay.empty())
+        s.curves.push_back(CurveRef(GroupDelayDiagram, SlotOf(CurveRole::Measured)));
+    KeepMeasurementSource(ws, std::move(s), true);
+}
+
 void RunAverageMeasurements(Editor& editor,
                             const std::function<bool(AverageDialogRules&)>& runDialog) {
     AverageDialogRules rules;
     if (!runDialog(rules) || !rules.CanAccept()) return;
     ApplyAverage(editor.workspace(), rules.result(), rules.ResultName());
+    RecordAverageSource(editor.workspace(), rules);
     editor.ShowDiagram(FrequencyResponseDiagram, RoomBox::Hidden, true);
 }
 

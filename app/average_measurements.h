@@ -38,6 +38,8 @@ class AverageDialogRules {
     const AveragedMeasurement& result() const { return *result_; }
     // The name the result takes in the diagrams.
     std::string ResultName() const;
+    // The options every file was read with for the result.
+    const ImportOptions& options() const { return options_; }
 
   private:
     std::vector<std::string> files_;
@@ -46,12 +48,16 @@ class AverageDialogRules {
     ImpulseFields fields_;
     bool stale_ = true;
     std::optional<AveragedMeasurement> result_;
+    ImportOptions options_;
     std::string problem_;
 };
 
 // The level as the measured curve of "Frequency Response", the group delay
 // of a vector average as that of "Group Delay" (emptied otherwise).
 void ApplyAverage(Workspace& ws, const AveragedMeasurement& m, const std::string& name);
+// Remembers the accepted average as its method and its files (each with its
+// checksum, kind and options) in place of the sources of the curves it replaced.
+void RecordAverageSource(Workspace& ws, const AverageDialogRules& rules);
 
 // The whole command; runDialog shows the dialog modally and says whether the
 // user chose OK. Cancel changes nothing.

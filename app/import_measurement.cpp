@@ -179,14 +179,23 @@ void RecordMeasurementSource(Workspace& ws, const ImportDialogRules& rules) {
         s.gateFrom = FieldValue(rules.gateFromText());
         s.gateTo = FieldValue(rules.gateToText());
     }
+    if (rules.OffersGate() && rules.fdwOn()) s.fdwCycles = FieldValue(rules.fdwText());
     if (!m.level.empty())
         s.curves.push_back(CurveRef(FrequencyResponseDiagram, SlotOf(CurveRole::Measured)));
     if (!m.groupDelay.empty())
         s.curves.push_back(CurveRef(GroupDelayDiagram, SlotOf(CurveRole::Measured)));
+    KeepMeasurementSource(ws, std::move(s), !m.level.empty());
+}
+
+void KeepMeasurementSource(Workspace& ws, MeasurementSource s, bool replacedGroupDelay) {
+    // A level without a group delay empties that slot too (ApplyImport).
+    std::vector<std::string> replaced = s.curves;
+    if (replacedGroupDelay)
+        replaced.push_back(CurveRef(GroupDelayDiagram, SlotOf(CurveRole::Measured)));
     // A source whose curves are all replaced is no longer part of the work.
     std::erase_if(ws.Measurements, [&](MeasurementSource& old) {
         std::erase_if(old.curves, [&](const std::string& c) {
-            return std::find(s.curves.begin(), s.curves.end(), c) != s.curves.end();
+            return std::find(replaced.begin(), replaced.end(), c) != replaced.end();
         });
         return old.curves.empty();
     });

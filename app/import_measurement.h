@@ -107,6 +107,9 @@ void ApplyImport(Workspace& ws, const ImportedMeasurement& m);
 // Remembers where the accepted import came from and with which options, in
 // place of the source of the curves it replaced.
 void RecordMeasurementSource(Workspace& ws, const ImportDialogRules& rules);
+// Adds a source (an import or an average) in place of those whose curves it
+// replaced; replacedGroupDelay: it emptied slot 3 of "Group Delay" as well.
+void KeepMeasurementSource(Workspace& ws, MeasurementSource s, bool replacedGroupDelay);
 
 // The whole command; runDialog shows the dialog modally and says whether the
 // user chose OK. Cancel, or a file that is no measurement, changes nothing.

@@ -95,8 +95,9 @@ BENCHMARK(BM_ImportResponse16384Rows)
     ->UseRealTime();
 
 // Eight seats: the room impulse at eight delays (1 s at 48 kHz each),
-// averaged as vectors (aligned, one analysis) and as power (eight analyses).
-// The target for the vector average is 100 ms.
+// averaged as vectors (aligned, one analysis) and as power or dB (eight
+// levels, each from one transform; with a window of 15 cycles, eight
+// windowed analyses). The target for each plain average is 100 ms.
 const std::vector<AverageInput>& EightSeats() {
     static const std::vector<AverageInput> inputs = [] {
         std::vector<AverageInput> out;
@@ -125,15 +126,21 @@ const std::vector<AverageInput>& EightSeats() {
 
 void BM_AverageEightImpulses(benchmark::State& state) {
     const auto method = static_cast<AverageMethod>(state.range(0));
-    state.SetLabel(AverageMethodName(method));
+    std::vector<AverageInput> inputs = EightSeats();
+    if (state.range(1) > 0)
+        for (auto& in : inputs) in.options.fdwCycles = static_cast<double>(state.range(1));
+    state.SetLabel(std::string(AverageMethodName(method)) +
+                   (state.range(1) > 0 ? ", fdw " + std::to_string(state.range(1)) : ""));
     for (auto _ : state) {
-        const auto m = AverageMeasurements(EightSeats(), method);
+        const auto m = AverageMeasurements(inputs, method);
         benchmark::DoNotOptimize(m.level.data());
     }
 }
 BENCHMARK(BM_AverageEightImpulses)
-    ->Arg(static_cast<int>(AverageMethod::Vector))
-    ->Arg(static_cast<int>(AverageMethod::Power))
+    ->Args({static_cast<int>(AverageMethod::Vector), 0})
+    ->Args({static_cast<int>(AverageMethod::Power), 0})
+    ->Args({static_cast<int>(AverageMethod::Db), 0})
+    ->Args({static_cast<int>(AverageMethod::Power), 15})
     ->Unit(benchmark::kMillisecond)
     ->MeasureProcessCPUTime()
     ->UseRealTime();

@@ -82,8 +82,16 @@ void PrintSummary(const std::string& file, const LoadedProject& p) {
     std::cout << "\n";
     std::cout << "Measurements:" << (ws.Measurements.empty() ? " none" : "") << "\n";
     for (const MeasurementSource& m : ws.Measurements) {
-        std::cout << "  " << m.path << " (" << m.kind << ", sha256 " << m.sha256.substr(0, 12)
-                  << "...) ->";
+        if (m.averageMethod.empty()) {
+            std::cout << "  " << m.path << " (" << m.kind << ", sha256 " << m.sha256.substr(0, 12)
+                      << "...) ->";
+        } else {
+            std::cout << "  average of " << m.inputs.size() << " (" << m.averageMethod << "):";
+            for (const MeasurementSource& in : m.inputs)
+                std::cout << "\n    " << in.path << " (" << in.kind << ", sha256 "
+                          << in.sha256.substr(0, 12) << "...)";
+            std::cout << "\n    ->";
+        }
         for (const std::string& curve : m.curves) std::cout << " " << curve;
         std::cout << "\n";
     }

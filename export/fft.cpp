@@ -5,14 +5,15 @@
 #include <mutex>
 #include <stdexcept>
 
+#include "curves/fftw_planner_lock.h"
+
 namespace qv {
 namespace {
 
 // FFTW's planner is not thread-safe; the editor may export while another
-// thread synthesises.
+// thread synthesises or analyses an impulse.
 std::mutex& PlannerMutex() {
-    static std::mutex m;
-    return m;
+    return FftwPlannerMutex();
 }
 
 struct Plan {

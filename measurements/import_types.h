@@ -63,6 +63,9 @@ struct ImportOptions {
     // Cycles of the frequency-dependent window for an impulse's level; its
     // group delay always goes through such a window (15 cycles by default).
     std::optional<double> fdwCycles;
+    // False: an impulse gives its level only (an average of levels needs no
+    // group delay, and leaving it out saves most of the work).
+    bool groupDelay = true;
     // Called now and then with the fraction done (0 ... 1); returning false
     // cancels the import (ImportCancelled).
     std::function<bool(double fraction)> progress;

@@ -2,17 +2,38 @@
 
 #include <algorithm>
 #include <cmath>
+#include <complex>
 #include <numbers>
 #include <sstream>
 
 #include "dsp_math/trig_sums.h"
+#include "measurements/impulse_spectrum.h"
 
 namespace qv {
 namespace {
 
-// Frequencies per call of the rotation sums, so that progress is reported
-// and a cancel is heard between calls.
-constexpr std::size_t kFrequencyChunk = 64;
+// Exact cosines this far apart in the window's fall; turns between them.
+constexpr std::size_t kFallAnchor = 64;
+
+// out[j] = FdwWeight(peak + j, peak, rise, fall) for the samples from the
+// peak on, without a cosine for every sample.
+void HalfHannFall(std::ptrdiff_t fall, std::span<double> out) {
+    const double step = std::numbers::pi / static_cast<double>(fall);
+    const double dc = std::cos(step), ds = std::sin(step);
+    const std::size_t inside = std::min(out.size(), static_cast<std::size_t>(fall));
+    for (std::size_t j0 = 0; j0 < inside; j0 += kFallAnchor) {
+        double c = std::cos(step * static_cast<double>(j0));
+        double s = std::sin(step * static_cast<double>(j0));
+        const std::size_t j1 = std::min(inside, j0 + kFallAnchor);
+        for (std::size_t j = j0; j < j1; ++j) {
+            out[j] = 0.5 * (1.0 + c);
+            const double t = c * dc - s * ds;
+            s = s * dc + c * ds;
+            c = t;
+        }
+    }
+    std::fill(out.begin() + static_cast<std::ptrdiff_t>(inside), out.end(), 0.0);
+}
 
 std::string Ms(double v) {
     std::ostringstream s;
@@ -62,7 +83,7 @@ double FdwWeight(std::ptrdiff_t k, std::ptrdiff_t peak, std::ptrdiff_t rise, std
 
 ImpulseAnalysis AnalyseImpulse(std::span<const double> samples, double fs,
                                const std::optional<ImpulseGate>& gate, const ProgressFn& progress,
-                               std::optional<double> fdwCycles) {
+                               std::optional<double> fdwCycles, ImpulseParts parts) {
     ImpulseAnalysis out;
     const double cycles = fdwCycles.value_or(kDefaultFdwCycles);
     if (!std::isfinite(cycles) || cycles < 1.0 || cycles > 1000.0)
@@ -127,19 +148,32 @@ ImpulseAnalysis AnalyseImpulse(std::span<const double> samples, double fs,
     std::vector<double> nu(freqs.size());
     for (std::size_t k = 0; k < freqs.size(); ++k) nu[k] = freqs[k] / fs;
 
-    // The whole (gated) impulse gives the level unless the window is asked for.
+    // The whole (gated) impulse gives the level unless the window is asked
+    // for: one transform of it, read at every frequency of the grid.
     const bool levelThroughFdw = fdwCycles.has_value();
+    const bool withGroupDelay = parts == ImpulseParts::LevelAndGroupDelay;
     std::vector<double> c(nu.size()), s(nu.size());
-    const double plainShare = levelThroughFdw ? 0.0 : 0.7;
     if (!levelThroughFdw) {
-        for (std::size_t k0 = 0; k0 < nu.size(); k0 += kFrequencyChunk) {
-            const std::size_t count = std::min(kFrequencyChunk, nu.size() - k0);
-            const std::span<const double> part(nu.data() + k0, count);
-            TrigSums(h, h, part, {c.data() + k0, count}, {s.data() + k0, count});
-            if (progress && !progress(plainShare * static_cast<double>(k0 + count) /
-                                      static_cast<double>(nu.size())))
-                throw ImportCancelled();
+        const ImpulseSpectrum spectrum(h);
+        for (std::size_t k = 0; k < nu.size(); ++k) {
+            const std::complex<double> x = spectrum.At(nu[k]);
+            c[k] = x.real();
+            s[k] = -x.imag();
         }
+    }
+    const double plainShare = levelThroughFdw ? 0.0 : 0.2;
+    if (progress && !progress(plainShare)) throw ImportCancelled();
+    const auto levelFromSums = [&] {
+        for (std::size_t k = 0; k < nu.size(); ++k) {
+            const double power = c[k] * c[k] + s[k] * s[k];
+            AppendPoint(out.level, freqs[k],
+                        power > 0.0 ? 10.0 * std::log10(power) + scaleDb : -200.0);
+        }
+        return out;
+    };
+    if (!levelThroughFdw && !withGroupDelay) {
+        if (progress && !progress(1.0)) throw ImportCancelled();
+        return levelFromSums();
     }
 
     // The frequency-dependent window: cycles/f seconds after the largest
@@ -151,6 +185,12 @@ ImpulseAnalysis AnalyseImpulse(std::span<const double> samples, double fs,
     const std::ptrdiff_t rise =
         std::min<std::ptrdiff_t>(peakAt, std::lround(kFdwRiseMs * fs / 1000.0));
     const auto room = static_cast<std::ptrdiff_t>(h.size()) - 1 - peakAt;
+    // The window's weights from its start: the rise, the same for every
+    // frequency, then the fall, new for each.
+    const auto risen = static_cast<std::size_t>(rise);
+    std::vector<double> weights(risen);
+    for (std::ptrdiff_t i = 0; i < rise; ++i)
+        weights[static_cast<std::size_t>(i)] = FdwWeight(peakAt - rise + i, peakAt, rise, 1);
     std::vector<double> w, wn;
     for (std::size_t k = 0; k < nu.size(); ++k) {
         const auto wanted = static_cast<std::ptrdiff_t>(std::lround(cycles * fs / freqs[k]));
@@ -158,21 +198,22 @@ ImpulseAnalysis AnalyseImpulse(std::span<const double> samples, double fs,
         const std::ptrdiff_t start = peakAt - rise, end = std::min(peakAt + fall, room + peakAt);
         w.resize(static_cast<std::size_t>(end - start + 1));
         wn.resize(w.size());
-        for (std::ptrdiff_t i = start; i <= end; ++i) {
-            const auto j = static_cast<std::size_t>(i - start);
-            w[j] = h[static_cast<std::size_t>(i)] * FdwWeight(i, peakAt, rise, fall);
-            wn[j] = static_cast<double>(j) * w[j];
-        }
+        weights.resize(w.size());
+        HalfHannFall(fall, std::span<double>(weights).subspan(risen));
+        for (std::size_t j = 0; j < w.size(); ++j)
+            w[j] = h[static_cast<std::size_t>(start) + j] * weights[j];
+        if (withGroupDelay)
+            for (std::size_t j = 0; j < w.size(); ++j) wn[j] = static_cast<double>(j) * w[j];
         double wc = 0, ws = 0, nc = 0, ns = 0;
         const std::span<const double> one(&nu[k], 1);
         TrigSums(w, w, one, {&wc, 1}, {&ws, 1});
-        TrigSums(wn, wn, one, {&nc, 1}, {&ns, 1});
+        if (withGroupDelay) TrigSums(wn, wn, one, {&nc, 1}, {&ns, 1});
         if (levelThroughFdw) {
             c[k] = wc;
             s[k] = ws;
         }
         const double power = wc * wc + ws * ws;
-        if (power > 0.0) {
+        if (withGroupDelay && power > 0.0) {
             // The window starts `start` samples into the analysed part, which
             // starts at `first`: both delays add to the window's own.
             const double samplesDelay = (nc * wc + ns * ws) / power + static_cast<double>(start) +
@@ -185,11 +226,7 @@ ImpulseAnalysis AnalyseImpulse(std::span<const double> samples, double fs,
                                        static_cast<double>(nu.size())))
             throw ImportCancelled();
     }
-    for (std::size_t k = 0; k < nu.size(); ++k) {
-        const double power = c[k] * c[k] + s[k] * s[k];
-        AppendPoint(out.level, freqs[k], power > 0.0 ? 10.0 * std::log10(power) + scaleDb : -200.0);
-    }
-    return out;
+    return levelFromSums();
 }
 
 }  // namespace qv

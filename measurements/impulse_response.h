@@ -1,6 +1,6 @@
 #pragma once
-// Level and group delay of a sampled impulse, by direct Fourier sums at the
-// frequencies of a logarithmic grid, with an optional gate around the peak.
+// Level and group delay of a sampled impulse at the frequencies of a
+// logarithmic grid, with an optional gate around the peak.
 
 #include <cstddef>
 #include <optional>
@@ -47,14 +47,20 @@ double GateWeight(std::size_t k, std::size_t length);
 // half-Hann rise, 1 at the peak, a half-Hann fall to 0 at peak + fall.
 double FdwWeight(std::ptrdiff_t k, std::ptrdiff_t peak, std::ptrdiff_t rise, std::ptrdiff_t fall);
 
-// Level is 20*log10|X(f)|; group delay is -1000*Re{X_n(f)/X(f)}/fs ms with
-// X_n the transform of n*h[n]. The group delay is always taken through a
-// frequency-dependent window of fdwCycles/f seconds after the peak (default
+// Averaging levels needs no group delay: leaving it out saves most of the
+// work when the level is taken from the whole impulse.
+enum class ImpulseParts { LevelAndGroupDelay, LevelOnly };
+
+// Level is 20*log10|X(f)|, read from one transform of the whole analysed
+// impulse (ImpulseSpectrum) unless it goes through the window; group delay
+// is -1000*Re{X_n(f)/X(f)}/fs ms with X_n the transform of n*h[n]. The group delay is always taken
+// through a frequency-dependent window of fdwCycles/f seconds after the peak (default
 // kDefaultFdwCycles); the level only when fdwCycles is given. Throws
 // ImportError for a silent impulse, ImportOptionError for a gate outside it
 // or a bad cycle count, ImportCancelled on request.
 ImpulseAnalysis AnalyseImpulse(std::span<const double> samples, double fs,
                                const std::optional<ImpulseGate>& gate, const ProgressFn& progress,
-                               std::optional<double> fdwCycles = std::nullopt);
+                               std::optional<double> fdwCycles = std::nullopt,
+                               ImpulseParts parts = ImpulseParts::LevelAndGroupDelay);
 
 }  // namespace qv

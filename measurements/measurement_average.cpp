@@ -193,6 +193,7 @@ AveragedMeasurement AverageVectors(const std::vector<AverageInput>& inputs,
                 Number(impulses.front().sampleRate, "%.0f") + " Hz, " + s.fileName + " at " +
                 Number(s.sampleRate, "%.0f") + " Hz. Resample them, or average as power.");
         r.inputs.push_back(s.fileName);
+        r.kinds.push_back(s.kind);
         impulses.push_back(std::move(s));
         if (progress &&
             !progress(0.3 * static_cast<double>(i + 1) / static_cast<double>(inputs.size())))
@@ -240,6 +241,7 @@ AveragedMeasurement AverageMeasurements(const std::vector<AverageInput>& inputs,
         std::vector<PointList> levels;
         for (std::size_t i = 0; i < inputs.size(); ++i) {
             ImportOptions o = inputs[i].options;
+            o.groupDelay = false;
             const double from = static_cast<double>(i) / static_cast<double>(inputs.size());
             const double step = 1.0 / static_cast<double>(inputs.size());
             o.progress =
@@ -247,6 +249,7 @@ AveragedMeasurement AverageMeasurements(const std::vector<AverageInput>& inputs,
                          : std::function<bool(double)>{};
             ImportedMeasurement m = ImportMeasurement(inputs[i].path, o);
             result.report.inputs.push_back(m.report.fileName);
+            result.report.kinds.push_back(m.report.kind);
             levels.push_back(std::move(m.level));
         }
         result.level = AverageLevels(levels, method);

@@ -35,9 +35,10 @@ struct AverageInput {
 
 struct AverageReport {
     AverageMethod method = AverageMethod::Power;
-    std::vector<std::string> inputs;  // file names
-    std::vector<double> shiftsMs;     // vector: how much later each input came than the first
-    double sampleRate = 0.0;          // vector
+    std::vector<std::string> inputs;     // file names
+    std::vector<MeasurementKind> kinds;  // what each file was
+    std::vector<double> shiftsMs;        // vector: how much later each input came than the first
+    double sampleRate = 0.0;             // vector
     double fromHz = 0.0, toHz = 0.0;
     std::size_t levelPoints = 0, groupDelayPoints = 0;
     std::vector<std::string> notes;

@@ -71,7 +71,8 @@ void FillImpulse(ImportedMeasurement& result, std::span<const double> samples, d
     r.sampleRate = fs;
     r.frames = static_cast<long long>(samples.size());
     ImpulseAnalysis a = AnalyseImpulse(
-        samples, fs, options.gate, Stage(options.progress, progressFrom, 1.0), options.fdwCycles);
+        samples, fs, options.gate, Stage(options.progress, progressFrom, 1.0), options.fdwCycles,
+        options.groupDelay ? ImpulseParts::LevelAndGroupDelay : ImpulseParts::LevelOnly);
     r.peakMs = 1000.0 * static_cast<double>(a.peak) / fs;
     r.gate = options.gate;
     r.fdwCycles = options.fdwCycles.value_or(kDefaultFdwCycles);
@@ -88,7 +89,7 @@ void FillImpulse(ImportedMeasurement& result, std::span<const double> samples, d
     r.groupDelayPoints = a.groupDelay.size();
     r.fromHz = a.level.front().x;
     r.toHz = a.level.back().x;
-    r.groupDelaySource = "impulse";
+    if (!a.groupDelay.empty()) r.groupDelaySource = "impulse";
 }
 
 [[noreturn]] void RefuseAs(const std::string& what, const std::string& name) {
@@ -243,6 +244,7 @@ ImpulseSamples ReadImpulseSamples(const std::string& path, const ImportOptions& 
     const TextLayout layout = DetectTextLayout(first, out.fileName);
     if (!layout.impulse)
         throw NotAnImpulseError(out.fileName + " holds a response, not an impulse.");
+    out.kind = MeasurementKind::TextImpulse;
     out.sampleRate = options.sampleRate.value_or(layout.headerSampleRate);
     if (!(out.sampleRate > 0.0))
         throw ImportOptionError(out.fileName +

@@ -58,6 +58,7 @@ ImportedMeasurement ImportMeasurement(const std::string& path, const ImportOptio
 // NotAnImpulseError for a file that holds a response.
 struct ImpulseSamples {
     std::string fileName;
+    MeasurementKind kind = MeasurementKind::AudioImpulse;
     std::vector<double> samples;
     double sampleRate = 0.0;
 };

@@ -58,6 +58,21 @@ std::string StoredPath(const std::string& path, const std::string& projectDir) {
     return rel.empty() ? path : rel.generic_string();
 }
 
+// Where a measurement file was and how it was read.
+Json SourceEntry(const MeasurementSource& m, const std::string& projectDir) {
+    Json gate = nullptr;
+    if (m.gateFrom && m.gateTo) gate = Json{{"from", *m.gateFrom}, {"to", *m.gateTo}};
+    return Json{{"path", StoredPath(m.path, projectDir)},
+                {"sha256", m.sha256},
+                {"kind", m.kind},
+                {"options",
+                 {{"columnPair", m.columnPair},
+                  {"channel", m.channel},
+                  {"sampleRate", Optional(m.sampleRate)},
+                  {"gate", gate},
+                  {"fdwCycles", Optional(m.fdwCycles)}}}};
+}
+
 Json FilterEntry(const Workspace& ws, const FilterDesign& d, DiagramId id) {
     const PointList& h = ws[id].Slot(1).points;
     return Json{{"taps", d.taps},
@@ -227,40 +242,74 @@ void ReadCorrection(const Field& f, TargetSettings& s) {
     s.delayCorrection = f["delayCorrection"].Flag();
 }
 
+// A file's path, checksum, kind and options; the note when it is no longer
+// there or no longer the same.
+MeasurementSource ReadSource(const Field& f, const std::string& projectDir, LoadedProject& out) {
+    MeasurementSource m;
+    const std::string stored = f["path"].Text();
+    fs::path p(stored);
+    if (p.is_relative() && !projectDir.empty()) p = fs::path(projectDir) / p;
+    m.path = p.lexically_normal().string();
+    m.sha256 = f["sha256"].Text();
+    m.kind = f["kind"].Text();
+    const Field o = f["options"];
+    m.columnPair = static_cast<int>(o["columnPair"].Integer(0, 10000));
+    m.channel = static_cast<int>(o["channel"].Integer(0, 10000));
+    m.sampleRate = o["sampleRate"].OptionalNumber();
+    const Field gate = o["gate"];
+    if (!gate.IsNull()) {
+        m.gateFrom = gate["from"].Number();
+        m.gateTo = gate["to"].Number();
+    }
+    // Files written before the window was recorded lack it: no window.
+    if (o.json().is_object() && o.json().contains("fdwCycles")) {
+        const Field cycles = o["fdwCycles"];
+        if (!cycles.IsNull()) m.fdwCycles = cycles.Number(1.0);
+    }
+    // The stored points are the work; the source is only where they came from.
+    std::error_code ec;
+    if (!fs::exists(m.path, ec)) {
+        out.notes.push_back("The measurement " + stored +
+                            " is no longer there; its stored curves are kept.");
+    } else if (auto sum = FileSha256(m.path); !sum || *sum != m.sha256) {
+        out.notes.push_back("The measurement " + stored +
+                            " has changed since it was imported; its stored curves are kept.");
+    }
+    return m;
+}
+
+std::vector<std::string> ReadCurveRefs(const Field& curves) {
+    std::vector<std::string> refs;
+    for (std::size_t k = 0; k < curves.Size(); ++k) {
+        const std::string ref = curves[k].Text();
+        if (!ParseCurveRef(ref)) curves[k].Fail("\"" + ref + "\" names no curve");
+        refs.push_back(ref);
+    }
+    return refs;
+}
+
 void ReadMeasurements(const Field& list, const std::string& projectDir, LoadedProject& out) {
     for (std::size_t i = 0; i < list.Size(); ++i) {
         const Field f = list[i];
+        MeasurementSource m = ReadSource(f, projectDir, out);
+        m.curves = ReadCurveRefs(f["curves"]);
+        out.ws.Measurements.push_back(std::move(m));
+    }
+}
+
+void ReadAverages(const Field& list, const std::string& projectDir, LoadedProject& out) {
+    for (std::size_t i = 0; i < list.Size(); ++i) {
+        const Field f = list[i];
         MeasurementSource m;
-        const std::string stored = f["path"].Text();
-        fs::path p(stored);
-        if (p.is_relative() && !projectDir.empty()) p = fs::path(projectDir) / p;
-        m.path = p.lexically_normal().string();
-        m.sha256 = f["sha256"].Text();
-        m.kind = f["kind"].Text();
-        const Field o = f["options"];
-        m.columnPair = static_cast<int>(o["columnPair"].Integer(0, 10000));
-        m.channel = static_cast<int>(o["channel"].Integer(0, 10000));
-        m.sampleRate = o["sampleRate"].OptionalNumber();
-        const Field gate = o["gate"];
-        if (!gate.IsNull()) {
-            m.gateFrom = gate["from"].Number();
-            m.gateTo = gate["to"].Number();
-        }
-        const Field curves = f["curves"];
-        for (std::size_t k = 0; k < curves.Size(); ++k) {
-            const std::string ref = curves[k].Text();
-            if (!ParseCurveRef(ref)) curves[k].Fail("\"" + ref + "\" names no curve");
-            m.curves.push_back(ref);
-        }
-        // The stored points are the work; the source is only where they came from.
-        std::error_code ec;
-        if (!fs::exists(m.path, ec)) {
-            out.notes.push_back("The measurement " + stored +
-                                " is no longer there; its stored curves are kept.");
-        } else if (auto sum = FileSha256(m.path); !sum || *sum != m.sha256) {
-            out.notes.push_back("The measurement " + stored +
-                                " has changed since it was imported; its stored curves are kept.");
-        }
+        const Field method = f["method"];
+        m.averageMethod = method.Text();
+        if (m.averageMethod != "power" && m.averageMethod != "dB" && m.averageMethod != "vector")
+            method.Fail("is \"" + m.averageMethod + "\", not \"power\", \"dB\" or \"vector\"");
+        const Field inputs = f["inputs"];
+        if (inputs.Size() < 2 || inputs.Size() > 16) inputs.Fail("must hold 2 to 16 files");
+        for (std::size_t k = 0; k < inputs.Size(); ++k)
+            m.inputs.push_back(ReadSource(inputs[k], projectDir, out));
+        m.curves = ReadCurveRefs(f["curves"]);
         out.ws.Measurements.push_back(std::move(m));
     }
 }
@@ -326,19 +375,20 @@ std::string ProjectText(const Workspace& ws, const std::string& projectDir,
                                 {"slots", slots}});
     }
     const TargetSettings& c = ws.Correction;
-    Json measurements = Json::array();
+    // Averages go in a list of their own, which a program that does not know
+    // them passes over.
+    Json measurements = Json::array(), averages = Json::array();
     for (const MeasurementSource& m : ws.Measurements) {
-        Json gate = nullptr;
-        if (m.gateFrom && m.gateTo) gate = Json{{"from", *m.gateFrom}, {"to", *m.gateTo}};
-        measurements.push_back(Json{{"path", StoredPath(m.path, projectDir)},
-                                    {"sha256", m.sha256},
-                                    {"kind", m.kind},
-                                    {"options",
-                                     {{"columnPair", m.columnPair},
-                                      {"channel", m.channel},
-                                      {"sampleRate", Optional(m.sampleRate)},
-                                      {"gate", gate}}},
-                                    {"curves", m.curves}});
+        if (m.averageMethod.empty()) {
+            Json entry = SourceEntry(m, projectDir);
+            entry["curves"] = m.curves;
+            measurements.push_back(std::move(entry));
+            continue;
+        }
+        Json inputs = Json::array();
+        for (const MeasurementSource& in : m.inputs) inputs.push_back(SourceEntry(in, projectDir));
+        averages.push_back(
+            Json{{"method", m.averageMethod}, {"inputs", inputs}, {"curves", m.curves}});
     }
     const Json doc{
         {"format", kProjectFormat},
@@ -366,6 +416,7 @@ std::string ProjectText(const Workspace& ws, const std::string& projectDir,
           {"reference", Optional(c.reference)},
           {"delayCorrection", c.delayCorrection}}},
         {"measurements", measurements},
+        {"averages", averages},
         {"filters",
          {{"eq", FilterEntry(ws, ws.EqDesign, ImpulseResponseDiagram)},
           {"room", FilterEntry(ws, ws.RoomDesign, FilterRoomDiagram)}}},
@@ -421,6 +472,7 @@ LoadedProject ParseProject(const std::string& text, const std::string& projectDi
     ws.ChosenRate = static_cast<std::uint8_t>(root["dsp"]["rate"].Integer(0, 255));
     ReadCorrection(root["correction"], ws.Correction);
     ReadMeasurements(root["measurements"], projectDir, out);
+    if (j.contains("averages")) ReadAverages(root["averages"], projectDir, out);
     ws.EqDesign = ReadFilter(root["filters"]["eq"], ws);
     ws.RoomDesign = ReadFilter(root["filters"]["room"], ws);
     return out;

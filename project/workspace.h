@@ -25,6 +25,14 @@ struct MeasurementSource {
     std::optional<double> gateFrom, gateTo;  // ms around the peak
     // The curves it filled, as "DIAGRAM:SLOT".
     std::vector<std::string> curves;
+    // Cycles of the frequency-dependent window for an impulse's level; none:
+    // the level of the whole (gated) impulse.
+    std::optional<double> fdwCycles;
+    // An average: its method ("power", "dB" or "vector") and the files it
+    // was made of, each with its own path, checksum, kind and options (and no
+    // curves); path, sha256 and kind above stay empty. Empty for one file.
+    std::string averageMethod;
+    std::vector<MeasurementSource> inputs;
     bool operator==(const MeasurementSource&) const = default;
 };
 

@@ -7,11 +7,13 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
 #include <functional>
 
 #include "app/average_measurements.h"
 #include "app/editor.h"
 #include "diagram/shown_levels.h"
+#include "project/sha256.h"
 #include "tests/support/test_support.h"
 
 namespace qv {
@@ -100,6 +102,9 @@ TEST(ImportDialogRules, RateAndGateFieldsDecideWhetherOkIsOffered) {
     EXPECT_NE(rules.ReportText().find("6 cycles for the level and the group delay"),
               std::string::npos)
         << rules.ReportText();
+    Workspace ws;
+    RecordMeasurementSource(ws, rules);
+    EXPECT_EQ(ws.Measurements.at(0).fdwCycles, 6.0);
 }
 
 // Which edits call for a new import: the gate's and the window's numbers
@@ -249,6 +254,8 @@ TEST_F(ImportCommand, AverageOfTwoFilesIsOneUndoStepAndSaysWhatItCannotDo) {
     const std::string a = dir.Write("seat1.frd", "100 80\n200 80\n400 80\n");
     const std::string b = dir.Write("seat2.frd", "100 70\n200 70\n400 70\n");
     SetSlot(ws[GroupDelayDiagram], 3, "earlier.frd", {{100, -1}, {200, -1}});
+    ws.Measurements.push_back(
+        {"/earlier.frd", "", "text response", 0, 0, {}, {}, {}, {"Group Delay:3"}, {}, {}, {}});
     std::string oneFile, vectorOfLevels;
     editor.Run([&] {
         RunAverageMeasurements(editor, [&](AverageDialogRules& rules) {
@@ -272,6 +279,15 @@ TEST_F(ImportCommand, AverageOfTwoFilesIsOneUndoStepAndSaysWhatItCannotDo) {
     ASSERT_EQ(level.points.size(), 97u);
     EXPECT_DOUBLE_EQ(level.points[10].y, 75.0);
     EXPECT_TRUE(ws[GroupDelayDiagram].Slot(3).points.empty());
+    // The project keeps the average as its files, in place of the delay it emptied.
+    ASSERT_EQ(ws.Measurements.size(), 1u);
+    const MeasurementSource& source = ws.Measurements[0];
+    EXPECT_EQ(source.averageMethod, "dB");
+    ASSERT_EQ(source.inputs.size(), 2u);
+    EXPECT_EQ(source.inputs[1].path, std::filesystem::absolute(b).lexically_normal().string());
+    EXPECT_EQ(source.inputs[1].sha256, FileSha256(b));
+    EXPECT_EQ(source.inputs[1].kind, "text response");
+    EXPECT_EQ(source.curves, std::vector<std::string>{"Frequency Response:3"});
     editor.MenuUndoClick();
     EXPECT_TRUE(ws[FrequencyResponseDiagram].Slot(3).points.empty());
     EXPECT_EQ(ws[GroupDelayDiagram].Slot(3).name, "earlier.frd");

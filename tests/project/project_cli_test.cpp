@@ -33,6 +33,13 @@ class ProjectCliTest : public ::testing::Test {
         ws.RoomDepth = 350;
         ws.RoomWidth = 420;
         ws.Title = "Studio A";
+        MeasurementSource average;
+        average.averageMethod = "power";
+        average.inputs.resize(2);
+        average.inputs[0].path = level;
+        average.inputs[1].path = delay;
+        average.curves = {"Frequency Response:3"};
+        ws.Measurements.push_back(average);
         project = dir.File("p.qvproj");
         SaveProject(ws, project);
     }
@@ -62,7 +69,8 @@ TEST_F(ProjectCliTest, SummaryAndOneCurve) {
     const Outcome s = RunCli("project " + project);
     ASSERT_EQ(s.status, 0) << s.output;
     for (const char* says : {"Title: Studio A", "  Frequency Response\n    1 \"desired\": 4 points",
-                             "depth 350 cm, width 420 cm", "1799 taps at 48000 Hz"})
+                             "depth 350 cm, width 420 cm", "1799 taps at 48000 Hz",
+                             "average of 2 (power):", "/delay.dat (", "-> Frequency Response:3"})
         EXPECT_NE(s.output.find(says), std::string::npos) << says << "\n" << s.output;
 
     const std::string out = dir.File("curve.dat");

@@ -62,7 +62,10 @@ Workspace FullDocument(const std::string& measurementPath) {
                                96000.0,
                                -1.5,
                                5.0,
-                               {"Frequency Response:3", "Group Delay:3"}});
+                               {"Frequency Response:3", "Group Delay:3"},
+                               12.5,
+                               {},
+                               {}});
     ws.ChosenSet = 5;
     ws.ChosenRate = 2;
     ws.EqDesign = {1799, 48000};
@@ -105,7 +108,8 @@ TEST(ProjectFileTest, SourceThatMovedOrChangedKeepsTheStoredCurvesAndSaysSo) {
     const std::string meas = dir.Write("m.frd", "20 1\n");
     Workspace ws;
     SetSlot(ws[FrequencyResponseDiagram], 3, "m.frd", {{20, 1}});
-    ws.Measurements.push_back({meas, *FileSha256(meas), "text response", 0, 0, {}, {}, {}, {}});
+    ws.Measurements.push_back(
+        {meas, *FileSha256(meas), "text response", 0, 0, {}, {}, {}, {}, {}, {}, {}});
     const std::string file = dir.File("p.qvproj");
     SaveProject(ws, file);
     EXPECT_TRUE(ReadProject(file).notes.empty());
@@ -132,6 +136,11 @@ std::string Replace(std::string text, const std::string& from, const std::string
 TEST(ProjectFileTest, RefusesBadFilesNamingTheField) {
     Workspace ws;
     SetSlot(ws[ImpulseResponseDiagram], 1, "impuls", {{0, 0.5}, {1, 0.25}});
+    MeasurementSource average;
+    average.averageMethod = "vector";
+    average.inputs.resize(2);
+    average.inputs[0].fdwCycles = 8.0;
+    ws.Measurements.push_back(average);
     const std::string good = ProjectText(ws, "", "now");
     ASSERT_NO_THROW(ParseProject(good, ""));
     const struct {
@@ -166,6 +175,9 @@ TEST(ProjectFileTest, RefusesBadFilesNamingTheField) {
          "filters.eq.points says 3 but Impuls Response:1 holds 2"},
         {Replace(good, "\"currentDiagram\": \"Frequency Response\"", "\"currentDiagram\": \"X\""),
          "currentDiagram names no diagram"},
+        {Replace(good, "\"vector\"", "\"mean\""), "averages[0].method is \"mean\""},
+        {Replace(good, "\"fdwCycles\": 8.0", "\"fdwCycles\": 0.5"),
+         "averages[0].inputs[0].options.fdwCycles is below 1"},
     };
     for (const auto& c : cases) {
         try {
@@ -176,6 +188,49 @@ TEST(ProjectFileTest, RefusesBadFilesNamingTheField) {
                 << e.what() << " / expected: " << c.message;
         }
     }
+}
+
+TEST(ProjectFileTest, AnAverageKeepsItsFilesAndOldFilesStillRead) {
+    test::TempDir dir;
+    test::TempDir elsewhere;
+    const std::string near = dir.Write("seat1.wav", "one"), far = elsewhere.Write("seat2.txt", "2");
+    Workspace ws;
+    MeasurementSource average;
+    average.averageMethod = "vector";
+    for (const std::string& path : {near, far}) {
+        MeasurementSource in;
+        in.path = path;
+        in.sha256 = *FileSha256(path);
+        in.kind = "audio impulse";
+        in.fdwCycles = 8.0;
+        average.inputs.push_back(in);
+    }
+    average.curves = {"Frequency Response:3", "Group Delay:3"};
+    ws.Measurements.push_back(average);
+    const std::string file = dir.File("p.qvproj");
+    SaveProject(ws, file);
+    const LoadedProject back = ReadProject(file);
+    EXPECT_EQ(back.ws.Measurements, ws.Measurements);
+    EXPECT_TRUE(back.notes.empty());
+    const std::string text = test::ReadBytes(file);
+    EXPECT_NE(text.find("\"path\": \"seat1.wav\""), std::string::npos);  // beside the project
+    // Outside the project's folder: relative still, through "..".
+    EXPECT_NE(text.find("\"path\": \"../"), std::string::npos);
+
+    // A file of one average input gone: said, and the stored curves stay the work.
+    std::filesystem::remove(far);
+    const LoadedProject moved = ReadProject(file);
+    ASSERT_EQ(moved.notes.size(), 1u);
+    EXPECT_NE(moved.notes[0].find("seat2.txt is no longer there"), std::string::npos);
+
+    // Written before averages and the window were recorded: no average, no window.
+    Workspace one;
+    one.Measurements.push_back({near, "", "audio impulse", 0, 0, {}, {}, {}, {}, 15.0, {}, {}});
+    std::string old = Replace(ProjectText(one, "", "t"), ",\n        \"fdwCycles\": 15.0", "");
+    old = Replace(old, "\"averages\": [],\n  ", "");
+    const LoadedProject before = ParseProject(old, "");
+    ASSERT_EQ(before.ws.Measurements.size(), 1u);
+    EXPECT_EQ(before.ws.Measurements[0].fdwCycles, std::nullopt);
 }
 
 TEST(ProjectFileTest, FailedSaveLeavesTheOldFileWhole) {
