@@ -11,6 +11,7 @@
 #include "cli/cli_user_interface.h"
 #include "curves/curve_files.h"
 #include "curves/number_syntax.h"
+#include "curves/tr.h"
 #include "project/workspace.h"
 
 namespace qv::cli {
@@ -71,7 +72,7 @@ CommandRun Setup(CLI::App& cmd) {
 }
 
 const RegisterCommand kRegistration(
-    {"analyze", "the two impulse commands of the main window on an impulse file", Setup});
+    {"analyze", QV_TR("the two impulse commands of the main window on an impulse file"), Setup});
 
 }  // namespace
 }  // namespace qv::cli

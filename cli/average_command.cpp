@@ -10,6 +10,7 @@
 #include "cli/cli_user_interface.h"
 #include "cli/correction_inputs.h"
 #include "curves/curve_files.h"
+#include "curves/tr.h"
 #include "measurements/measurement_average.h"
 
 namespace qv::cli {
@@ -25,23 +26,23 @@ int Run(const AverageOptions& o) {
     const AverageMethod method = *ParseAverageMethod(o.method);
     if (!o.groupDelay.empty() && method != AverageMethod::Vector)
         throw UsageError(
-            "--group-delay needs --method vector: only aligned impulses average to a "
-            "group delay.");
+            QV_TR("--group-delay needs --method vector: only aligned impulses average to a "
+                  "group delay."));
     CliUserInterface ui;
     const ImportOptions options = ToImportOptions(o.args);
     std::vector<AverageInput> inputs;
     for (const auto& f : o.files) inputs.push_back({f, options});
     AveragedMeasurement m;
     try {
-        ProgressScope progress(ui, "Average");
+        ProgressScope progress(ui, QV_TR("Average"));
         m = AverageMeasurements(inputs, method, [&](double f) {
-            progress(f, "reading and averaging");
+            progress(f, QV_TR("reading and averaging"));
             return true;
         });
     } catch (const ImportOptionError& e) {
         throw UsageError(e.what());
     }
-    std::cerr << m.report.Text() << "\n";
+    std::cerr << Tr(m.report.Text()) << "\n";
     if (!WriteCurveFile(o.level, m.level, ui)) return kExitRefused;
     if (!o.groupDelay.empty() && !WriteCurveFile(o.groupDelay, m.groupDelay, ui))
         return kExitRefused;
@@ -65,7 +66,8 @@ CommandRun Setup(CLI::App& cmd) {
     return [o] { return Run(*o); };
 }
 
-const RegisterCommand kRegistration({"average", "several measurements averaged into one", Setup});
+const RegisterCommand kRegistration({"average", QV_TR("several measurements averaged into one"),
+                                     Setup});
 
 }  // namespace
 }  // namespace qv::cli

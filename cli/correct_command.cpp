@@ -10,6 +10,7 @@
 #include "cli/correction_inputs.h"
 #include "correction/correction_target.h"
 #include "curves/curve_files.h"
+#include "curves/tr.h"
 
 namespace qv::cli {
 namespace {
@@ -47,7 +48,7 @@ int Run(CorrectOptions& o, bool tiltGiven, bool referenceGiven) {
         measuredDelay =
             o.measuredDelay.empty() ? m.groupDelay : ImportDelay(o.measuredDelay, options);
         if (measuredDelay.empty()) {
-            ui.Message("--delay needs --measured-delay or a measurement with a phase.");
+            ui.Message(QV_TR("--delay needs --measured-delay or a measurement with a phase."));
             return kExitRefused;
         }
         if (auto e = CheckMeasurement(measuredDelay, s, "measured delay")) {
@@ -58,8 +59,13 @@ int Run(CorrectOptions& o, bool tiltGiven, bool referenceGiven) {
     if (!WriteCurveFile(o.level, LevelCorrection(measured, s), ui)) return kExitRefused;
     if (s.delayCorrection) {
         const PointList d = DelayCorrection(measuredDelay, s, measured);
-        std::fprintf(stderr, "Delay target at its %.3g ms limit at %.1f %% of the band.\n",
-                     s.maxDelay, 100.0 * DelayAtLimitShare(d, s));
+        char limit[32], share[32];
+        std::snprintf(limit, sizeof limit, "%.3g", s.maxDelay);
+        std::snprintf(share, sizeof share, "%.1f", 100.0 * DelayAtLimitShare(d, s));
+        std::fprintf(
+            stderr, "%s\n",
+            Tr(Fill(QV_TR("Delay target at its %1 ms limit at %2 % of the band."), {limit, share}))
+                .c_str());
         if (!WriteCurveFile(o.delay, d, ui)) return kExitRefused;
     }
     return kExitOk;
@@ -97,7 +103,8 @@ CommandRun Setup(CLI::App& cmd) {
     return [o, tilt, reference] { return Run(*o, tilt->count() > 0, reference->count() > 0); };
 }
 
-const RegisterCommand kRegistration({"correct", "a correction target from a measurement", Setup});
+const RegisterCommand kRegistration({"correct", QV_TR("a correction target from a measurement"),
+                                     Setup});
 
 }  // namespace
 }  // namespace qv::cli

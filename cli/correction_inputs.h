@@ -9,8 +9,10 @@
 #include <string>
 
 #include "cli/cli_command.h"
+#include "cli/cli_language.h"
 #include "curves/curve_files.h"
 #include "curves/point_list.h"
+#include "curves/tr.h"
 #include "measurements/measurement_import.h"
 #include "measurements/number_fields.h"
 
@@ -42,7 +44,8 @@ inline ImpulseGate ParseGate(const std::string& text) {
                         ? std::nullopt
                         : ParseNumberField(text.substr(colon + 1), DecimalMark::Point, true);
     if (!from || !to || !std::isfinite(*from) || !std::isfinite(*to) || !(*from < *to))
-        throw UsageError("--gate takes T1:T2 in ms around the peak, T1 before T2 (e.g. -1:5)");
+        throw UsageError(
+            QV_TR("--gate takes T1:T2 in ms around the peak, T1 before T2 (e.g. -1:5)"));
     return {*from, *to};
 }
 

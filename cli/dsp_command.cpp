@@ -70,8 +70,8 @@ std::uint16_t Number(const Options& o, const std::string& name, std::uint16_t fa
     if (!text) return fallback;
     const auto v = ToNumber(*text);
     if (!v || *v < min || *v > max || *v != static_cast<int>(*v))
-        throw UsageError(name + " needs a whole number " + std::to_string(min) + ".." +
-                         std::to_string(max));
+        throw UsageError(Fill(QV_TR("%1 needs a whole number %2..%3"),
+                              {name, std::to_string(min), std::to_string(max)}));
     return static_cast<std::uint16_t>(*v);
 }
 
@@ -86,7 +86,7 @@ SetupBlock GivenSetup(const Options& o, SetupBlock b) {
     b.delayLeft = Number(o, "--delay-left", kDelayMin, kDelayMin, kLeftDelayMax);
     b.delayRight = Number(o, "--delay-right", kDelayMin, kDelayMin, kDelayMax);
     const auto room = Value(o, "--room").value_or("off");
-    if (room != "on" && room != "off") throw UsageError("--room needs on or off");
+    if (room != "on" && room != "off") throw UsageError(QV_TR("--room needs on or off"));
     b.room = room == "on" ? 1 : 0;
     return b;
 }
@@ -94,9 +94,10 @@ SetupBlock GivenSetup(const Options& o, SetupBlock b) {
 SetChoice Choice(const Options& o) {
     const auto set = Value(o, "--set");
     const auto rate = Value(o, "--rate");
-    if (!set || !rate) throw UsageError(o.operation + " needs --set and --rate");
+    if (!set || !rate) throw UsageError(Fill(QV_TR("%1 needs --set and --rate"), {o.operation}));
     const auto n = ToNumber(*set);
-    if (!n || *n < 1 || *n > 8 || *n != static_cast<int>(*n)) throw UsageError("--set needs 1..8");
+    if (!n || *n < 1 || *n > 8 || *n != static_cast<int>(*n))
+        throw UsageError(QV_TR("--set needs 1..8"));
     SetChoice c;
     c.set = static_cast<std::uint8_t>(*n - 1);
     if (*rate == "44.1") {
@@ -106,7 +107,7 @@ SetChoice Choice(const Options& o) {
     } else if (*rate == "33") {
         c.rate = kRate33k;
     } else {
-        throw UsageError("--rate needs 44.1, 48 or 33");
+        throw UsageError(QV_TR("--rate needs 44.1, 48 or 33"));
     }
     return c;
 }
@@ -115,7 +116,7 @@ std::uint8_t Range(const Options& o) {
     const auto r = Value(o, "--range").value_or("high");
     if (r == "high") return 1;
     if (r == "low") return 2;
-    throw UsageError("--range needs high or low");
+    throw UsageError(QV_TR("--range needs high or low"));
 }
 
 // Takes the set and rate, the profile of range and rate, and the setup of the image.
@@ -147,9 +148,9 @@ bool ProgramFileThere(const DspSession& s, UserInterface& ui) {
     const std::filesystem::path dir = s.programDirectory().empty()
                                           ? std::filesystem::current_path()
                                           : std::filesystem::absolute(s.programDirectory());
-    ui.Message("write-filter needs the DSP program file " + file.filename().string() +
-               ": not found in " + dir.string() +
-               " (--program-dir, default the current directory)");
+    ui.Message(Fill(QV_TR("write-filter needs the DSP program file %1: not found in %2 "
+                          "(--program-dir, default the current directory)"),
+                    {file.filename().string(), dir.string()}));
     return false;
 }
 
@@ -160,7 +161,7 @@ bool RunOperation(DspSession& s, UserInterface& ui, const Options& o) {
         const auto v = ReadVersion(s, ui);
         if (!v) return false;
         std::cout << int(*v) << "\n";
-        if (*v != 1) ui.Message("Software fuer DSP updaten --> Menu: Setup DSP");
+        if (*v != 1) ui.Message(QV_TR("Software fuer DSP updaten --> Menu: Setup DSP"));
         return true;
     }
     const SetChoice choice = Choice(o);
@@ -179,50 +180,50 @@ bool RunOperation(DspSession& s, UserInterface& ui, const Options& o) {
         return s.setup().Commit(ui, write);
     }
     if (op == "write-software") {
-        if (o.positional.size() > 1) throw UsageError("write-software takes one FILE");
+        if (o.positional.size() > 1) throw UsageError(QV_TR("write-software takes one FILE"));
         return WriteSoftware(s, ui, o.positional.empty() ? s.ProgramPath() : o.positional[0],
                              write);
     }
     if (op == "write-filter") {
-        if (o.positional.size() != 1) throw UsageError("write-filter needs one FILTER file");
+        if (o.positional.size() != 1) throw UsageError(QV_TR("write-filter needs one FILTER file"));
         if (!CheckFileReadable(o.positional[0], ui)) return false;
         if (!ProgramFileThere(s, ui)) return false;
         const PointList filter = ReadXYFile(o.positional[0], ui);
         const bool ok = EqualizerPath(s, ui, filter, write);
         if (ok)
-            std::cerr << Tr(std::string(QV_TR("Filter in Set ")) + std::to_string(choice.set + 1) +
-                            QV_TR(" geschrieben"))
+            std::cerr << Tr(Fill(QV_TR("Filter in Set %1 geschrieben"),
+                                 {std::to_string(choice.set + 1)}))
                       << "\n";
         return ok;
     }
     if (op == "read-filter") {
         const auto out = Value(o, "--out");
-        if (!out) throw UsageError("read-filter needs --out FILE");
+        if (!out) throw UsageError(QV_TR("read-filter needs --out FILE"));
         s.LockRate(false);
         const auto filter = ReadEqFilter(s, ui);
         if (!filter) return false;
         WriteXYFile(*out, *filter, ui);
-        ui.StatusLine("Filter read from " + SetText(choice.set, choice.rate));
+        ui.StatusLine(Fill(QV_TR("Filter read from %1"), {SetText(choice.set, choice.rate)}));
         return true;
     }
     if (op == "backup") {
         const auto out = Value(o, "--out");
-        if (!out) throw UsageError("backup needs --out FILE.hex");
+        if (!out) throw UsageError(QV_TR("backup needs --out FILE.hex"));
         return BackupSet(s, ui, *out);
     }
     if (op == "restore") {
-        if (o.positional.size() != 1) throw UsageError("restore needs one FILE.hex");
+        if (o.positional.size() != 1) throw UsageError(QV_TR("restore needs one FILE.hex"));
         return RestoreSet(s, ui, o.positional[0], write);
     }
     if (op == "undo-write") return RestoreFromHistory(s, ui, Number(o, "--steps", 1, 1, 10), write);
-    throw UsageError("unknown operation " + op);
+    throw UsageError(Fill(QV_TR("unknown operation %1"), {op}));
 }
 
 // The box holds each coefficient only up to +-1; a larger one is refused
 // before the line is touched.
 bool FilterFitsTheBox(const Options& o) {
     if (o.operation != "write-filter" || o.allowClipping) return true;
-    if (o.positional.size() != 1) throw UsageError("write-filter needs one FILTER file");
+    if (o.positional.size() != 1) throw UsageError(QV_TR("write-filter needs one FILTER file"));
     CliUserInterface ui;
     if (!CheckFileReadable(o.positional[0], ui)) return false;
     const Headroom h = FilterHeadroom(ReadXYFile(o.positional[0], ui));
@@ -271,7 +272,7 @@ int Run(const Options& o) {
     s.link().port().SetDeviceOverride(1, o.port);
     try {
         if (!CheckDspConnection(s.link(), ui, 1)) {
-            ui.Message("keine RS232-Verbindung zu DSP!");
+            ui.Message(QV_TR("keine RS232-Verbindung zu DSP!"));
             return kExitRefused;
         }
         s.SetConnected(true);
@@ -352,7 +353,8 @@ CommandRun Setup(CLI::App& cmd) {
     };
 }
 
-const RegisterCommand kRegister({"dsp", "the box's transfers: setup, software, filters", Setup});
+const RegisterCommand kRegister({"dsp", QV_TR("the box's transfers: setup, software, filters"),
+                                 Setup});
 
 }  // namespace
 }  // namespace qv::cli

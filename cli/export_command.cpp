@@ -8,6 +8,7 @@
 #include "cli/cli_command.h"
 #include "cli/cli_user_interface.h"
 #include "cli/correction_inputs.h"
+#include "curves/tr.h"
 #include "export/export_synthesis.h"
 #include "export/filter_writers.h"
 #include "project/project_file.h"
@@ -29,7 +30,7 @@ int Run(const ExportOptions& o) {
         targets.level = p.ws.Curve(FrequencyResponseDiagram, CurveRole::Desired).points;
         targets.delay = p.ws.Curve(GroupDelayDiagram, CurveRole::Desired).points;
     } else if (o.level.empty()) {
-        throw UsageError("--level or --project is required");
+        throw UsageError(QV_TR("--level or --project is required"));
     }
     if (!o.level.empty()) targets.level = ImportLevel(o.level);
     if (!o.delay.empty()) targets.delay = ImportDelay(o.delay);
@@ -37,10 +38,10 @@ int Run(const ExportOptions& o) {
     const ExportPhase phase = *ParsePhase(o.phase);
     const ExportFormat format = *ParseFormat(o.format);
     CliUserInterface ui;
-    ProgressScope progress(ui, "export");
+    ProgressScope progress(ui, QV_TR("export"));
     const std::optional<ExportedFilter> filter =
         SynthesizeExportFilter(targets, o.taps, o.rate, phase, [&](double fraction) {
-            progress(fraction, "synthesis");
+            progress(fraction, QV_TR("synthesis"));
             return true;
         });
     WriteFilterFile(o.out, filter->taps, o.rate, format);
@@ -76,7 +77,7 @@ CommandRun Setup(CLI::App& cmd) {
 }
 
 const RegisterCommand kRegistration(
-    {"export", "a filter for software convolvers (WAV, raw or text) at any rate and length",
+    {"export", QV_TR("a filter for software convolvers (WAV, raw or text) at any rate and length"),
      Setup});
 
 }  // namespace

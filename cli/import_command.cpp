@@ -10,6 +10,7 @@
 #include "cli/cli_user_interface.h"
 #include "cli/correction_inputs.h"
 #include "curves/curve_files.h"
+#include "curves/tr.h"
 #include "measurements/measurement_import.h"
 
 namespace qv::cli {
@@ -25,24 +26,25 @@ int Run(const ImportCliOptions& o) {
     ImportOptions options = ToImportOptions(o.args);
     ImportedMeasurement m;
     {
-        ProgressScope progress(ui, "Import");
+        ProgressScope progress(ui, QV_TR("Import"));
         options.progress = [&](double f) {
-            progress(f, "reading and analysing");
+            progress(f, QV_TR("reading and analysing"));
             return true;
         };
         m = ImportForCommand(o.file, options);
     }
-    std::cerr << m.report.Text() << "\n";
+    std::cerr << Tr(m.report.Text()) << "\n";
     // Everything is checked before the first file is written.
     if (!o.level.empty() && m.level.empty()) {
-        std::cerr << "The file gives no level; nothing written.\n";
+        std::cerr << Tr(QV_TR("The file gives no level; nothing written.")) << "\n";
         return kExitRefused;
     }
     if (!o.level.empty() && !WriteCurveFile(o.level, m.level, ui)) return kExitRefused;
     // A level without a phase is still a measurement: it is written, and the
     // missing delay is said, not treated as a failure.
     if (!o.groupDelay.empty() && m.groupDelay.empty()) {
-        std::cerr << "The file gives no group delay; no group delay was written.\n";
+        std::cerr << Tr(QV_TR("The file gives no group delay; no group delay was written."))
+                  << "\n";
         return kExitOk;
     }
     if (!o.groupDelay.empty() && !WriteCurveFile(o.groupDelay, m.groupDelay, ui))
@@ -62,7 +64,8 @@ CommandRun Setup(CLI::App& cmd) {
     return [o] { return Run(*o); };
 }
 
-const RegisterCommand kRegistration({"import", "a measurement file to level and group delay curves",
+const RegisterCommand kRegistration({"import",
+                                     QV_TR("a measurement file to level and group delay curves"),
                                      Setup});
 
 }  // namespace

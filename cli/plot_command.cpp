@@ -15,6 +15,7 @@
 #include "cli/cli_command.h"
 #include "cli/cli_user_interface.h"
 #include "curves/curve_files.h"
+#include "curves/tr.h"
 #include "diagram/diagram_image.h"
 #include "diagram/ranges.h"
 #include "project/workspace.h"
@@ -61,14 +62,15 @@ struct PlotOptions {
 
 int Run(const PlotOptions& o) {
     int width = 0, height = 0;
-    if (!ParseSize(o.size, width, height)) throw UsageError("bad size '" + o.size + "'");
+    if (!ParseSize(o.size, width, height)) throw UsageError(Fill(QV_TR("bad size '%1'"), {o.size}));
     const std::string& title = o.title;
     const std::vector<std::string>& curves = o.curves;
     const std::string& png = o.png;
     CliUserInterface ui;
     const auto id = MakeDiagramSet().FindByTitle(title);
     if (!id) {
-        std::cerr << "plot: no diagram titled '" << title << "'; the titles are:\n";
+        std::cerr << Tr(Fill(QV_TR("plot: no diagram titled '%1'; the titles are:"), {title}))
+                  << "\n";
         for (const Diagram& d : MakeDiagramSet().diagrams) std::cerr << "  " << d.title << "\n";
         return kExitRefused;
     }
@@ -80,7 +82,7 @@ int Run(const PlotOptions& o) {
         for (std::size_t k = 0; k < curves.size(); ++k) {
             PointList list = ReadXYFile(curves[k], ui);
             if (list.empty()) {
-                std::cerr << "plot: no points in " << curves[k] << "\n";
+                std::cerr << Tr(Fill(QV_TR("plot: no points in %1"), {curves[k]})) << "\n";
                 return kExitRefused;
             }
             SetSlot(d, static_cast<int>(k) + 1,
@@ -97,7 +99,7 @@ int Run(const PlotOptions& o) {
     QGuiApplication app(argc, argv);
     const QImage image = RenderDiagramImage(d, width, height);
     if (!image.save(QString::fromStdString(png), "PNG")) {
-        std::cerr << "plot: cannot write " << png << "\n";
+        std::cerr << Tr(Fill(QV_TR("plot: cannot write %1"), {png})) << "\n";
         return kExitRefused;
     }
     return kExitOk;
@@ -111,13 +113,14 @@ CommandRun Setup(CLI::App& cmd) {
     cmd.add_option("--size", o->size, "WIDTHxHEIGHT in pixels")->capture_default_str();
     cmd.add_option("--png", o->png, "write the picture here")->required();
     return [o] {
-        if (o->curves.size() > 4) throw UsageError("at most four curves");
+        if (o->curves.size() > 4) throw UsageError(QV_TR("at most four curves"));
         return Run(*o);
     };
 }
 
 const RegisterCommand kRegister{
-    {"plot", "paint one of the eleven diagrams with up to four DAT curves into a PNG", Setup}};
+    {"plot", QV_TR("paint one of the eleven diagrams with up to four DAT curves into a PNG"),
+     Setup}};
 
 }  // namespace
 }  // namespace qv::cli

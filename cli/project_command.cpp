@@ -9,6 +9,7 @@
 #include "cli/cli_command.h"
 #include "cli/cli_user_interface.h"
 #include "curves/curve_files.h"
+#include "curves/tr.h"
 #include "project/project_file.h"
 
 namespace qv::cli {
@@ -99,16 +100,19 @@ void PrintSummary(const std::string& file, const LoadedProject& p) {
 
 int Run(const ProjectOptions& o) {
     const LoadedProject p = ReadProject(o.file);
-    for (const std::string& note : p.notes) std::cerr << note << "\n";
+    for (const std::string& note : p.notes) std::cerr << Tr(note) << "\n";
     if (o.curve.empty()) {
         PrintSummary(o.file, p);
         return kExitOk;
     }
     const auto at = ParseCurveRef(o.curve);
-    if (!at) throw UsageError("--curve \"" + o.curve + "\" is not \"DIAGRAM:SLOT\" (slot 1 ... 4)");
+    if (!at)
+        throw UsageError(
+            Fill(QV_TR("--curve \"%1\" is not \"DIAGRAM:SLOT\" (slot 1 ... 4)"), {o.curve}));
     const PointList& points = p.ws[at->first].Slot(at->second).points;
     if (points.empty()) {
-        std::cerr << o.file << ": " << o.curve << " is empty; nothing written.\n";
+        std::cerr << Tr(Fill(QV_TR("%1: %2 is empty; nothing written."), {o.file, o.curve}))
+                  << "\n";
         return kExitRefused;
     }
     CliUserInterface ui;
@@ -128,7 +132,8 @@ CommandRun Setup(CLI::App& cmd) {
     return [o] { return Run(*o); };
 }
 
-const RegisterCommand kRegistration({"project", "what a project file holds; one curve as a file",
+const RegisterCommand kRegistration({"project",
+                                     QV_TR("what a project file holds; one curve as a file"),
                                      Setup});
 
 }  // namespace

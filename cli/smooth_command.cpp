@@ -8,6 +8,7 @@
 #include "cli/correction_inputs.h"
 #include "correction/smoothing.h"
 #include "curves/curve_files.h"
+#include "curves/tr.h"
 
 namespace qv::cli {
 namespace {
@@ -45,7 +46,8 @@ CommandRun Setup(CLI::App& cmd) {
     return [o] { return Run(*o); };
 }
 
-const RegisterCommand kRegistration({"smooth", "fractional-octave smoothing of a curve", Setup});
+const RegisterCommand kRegistration({"smooth", QV_TR("fractional-octave smoothing of a curve"),
+                                     Setup});
 
 }  // namespace
 }  // namespace qv::cli

@@ -11,6 +11,7 @@
 #include "cli/correction_inputs.h"
 #include "correction/predicted_result.h"
 #include "curves/curve_files.h"
+#include "curves/tr.h"
 #include "dsplink/program_profile.h"
 #include "project/project_file.h"
 #include "project/workspace.h"
@@ -41,8 +42,10 @@ struct SynthOptions {
 int Predict(const SynthOptions& o, const PointList& filter, std::int32_t n, double fs,
             UserInterface& ui) {
     const Headroom h = FilterHeadroom(filter);
-    std::fprintf(stderr, "peak coefficient %.6f\n", h.peak);
-    if (h.Clips()) ui.Message(HeadroomMessage(h) + " (--fit-headroom does it.)");
+    char peak[32];
+    std::snprintf(peak, sizeof peak, "%.6f", h.peak);
+    std::fprintf(stderr, "%s\n", Tr(Fill(QV_TR("peak coefficient %1"), {peak})).c_str());
+    if (h.Clips()) ui.Message(Fill(QV_TR("%1 (--fit-headroom does it.)"), {HeadroomMessage(h)}));
     const ImportOptions options = ToImportOptions(o.args);
     if (!o.measured.empty()) {
         const PointList p = PredictLevel(ImportLevel(o.measured, options), filter, fs);
@@ -61,7 +64,7 @@ int Predict(const SynthOptions& o, const PointList& filter, std::int32_t n, doub
 Workspace ProjectWorkspace(const SynthOptions& o, DspProgramProfile& profile, bool depthGiven,
                            bool widthGiven) {
     LoadedProject p = ReadProject(o.project);
-    for (const std::string& note : p.notes) std::fprintf(stderr, "%s\n", note.c_str());
+    for (const std::string& note : p.notes) std::fprintf(stderr, "%s\n", Tr(note).c_str());
     if (p.ws.EqDesign.taps > 0) {
         profile.eqTapCount = p.ws.EqDesign.taps;
         profile.eqSampleRate = p.ws.EqDesign.sampleRate;
@@ -110,7 +113,10 @@ int Run(const SynthOptions& o, bool tapsGiven, bool rateGiven, bool depthGiven, 
         const double lower = HeadroomLoweringDb(r.headroom);
         for (CurvePoint& p : in.targets.level) p.y -= lower;
         r = ComputeExecute(in);
-        std::fprintf(stderr, "target lowered by %.1f dB for headroom\n", lower);
+        char db[32];
+        std::snprintf(db, sizeof db, "%.1f", lower);
+        std::fprintf(stderr, "%s\n",
+                     Tr(Fill(QV_TR("target lowered by %1 dB for headroom"), {db})).c_str());
     }
     if (!r.refusal.empty()) {
         ui.Message(r.refusal);
@@ -168,7 +174,8 @@ CommandRun Setup(CLI::App& cmd) {
     };
 }
 
-const RegisterCommand kRegistration({"synth", "the filter synthesis of \"Execute\" on curve files",
+const RegisterCommand kRegistration({"synth",
+                                     QV_TR("the filter synthesis of \"Execute\" on curve files"),
                                      Setup});
 
 }  // namespace

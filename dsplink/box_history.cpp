@@ -48,8 +48,8 @@ unsigned long Sequence(const std::string& file) {
 }  // namespace
 
 std::string HistoryLine(const HistoryEntry& e) {
-    return e.time + "  before " + e.command + "  (box version " +
-           (e.version < 0 ? std::string("?") : std::to_string(e.version)) + ")";
+    return Fill(QV_TR("%1  before %2  (box version %3)"),
+                {e.time, e.command, e.version < 0 ? std::string("?") : std::to_string(e.version)});
 }
 
 fs::path BoxHistory::DefaultRoot() {

@@ -93,7 +93,7 @@ bool SendCharEcho(DspLink& link, UserInterface& ui, std::uint8_t b) {
 }
 
 void ReportError(UserInterface& ui, int n) {
-    ui.Message(QV_TR("Fehler ") + std::to_string(n) + QV_TR(" aufgetreten"));
+    ui.Message(Fill(QV_TR("Fehler %1 aufgetreten"), {std::to_string(n)}));
 }
 
 bool SendTelegram(DspLink& link, UserInterface& ui) {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "curves/point_list.h"
+#include "curves/tr.h"
 
 #include "dsplink/clock.h"
 #include "dsplink/dsp_image.h"
@@ -182,7 +183,7 @@ class DspSession {
     DspProgramProfile profile_;
     std::string programDirectory_;
     BoxHistory* history_ = nullptr;
-    std::string undoHint_ = "Transfer \u2192 \"Undo Last Write\"";
+    std::string undoHint_ = Fill(QV_TR("Transfer \u2192 \"%1\""), {QV_TR("Undo Last Write")});
     bool failureAsStatusLine_ = true;
     SetupEdit setup_{*this};
 };

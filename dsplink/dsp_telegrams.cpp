@@ -81,19 +81,20 @@ bool WriteSetupSequence(DspSession& s, UserInterface& ui, WriteOptions options) 
     // Reading a set in full (no record of it yet) takes long: it shows
     // progress and takes a Cancel. A dialog's own progress shares the bar.
     ProgressScope scope(ui, QV_TR("Write Setup To DSP"));
-    SetWrite w(s, ui, "the setup", QV_TR("Write Setup To DSP"), options);
+    SetWrite w(s, ui, QV_TR("the setup"), QV_TR("Write Setup To DSP"), options);
     const double keep = s.history() != nullptr ? 0.9 : 0.0;
     return w.Run([&] {
         return w.KeepPrevious(ProgressSpan{&w, 0.0, keep, QV_TR("Set lesen")}) &&
                EraseForWrite(w, {kSetupSector}, {}) &&
-               WriteVerifySelect(w, s.image(), {{kSetupOffset, kSetupSize}}, "Setup", "the setup",
+               WriteVerifySelect(w, s.image(), {{kSetupOffset, kSetupSize}}, QV_TR("Setup"),
+                                 QV_TR("the setup"),
                                  ProgressSpan{&w, keep, 1.0, QV_TR("Setup schreiben")});
     });
 }
 
 bool WriteImageSequence(DspSession& s, UserInterface& ui, const ProgressSpan& progress,
                         const std::string& headline, WriteOptions options) {
-    SetWrite w(s, ui, "the software", QV_TR("Write Software"), options);
+    SetWrite w(s, ui, QV_TR("the software"), QV_TR("Write Software"), options);
     w.SetHeadline(headline);
     const double width = progress.to - progress.from;
     const double keepShare = s.history() != nullptr ? 0.25 : 0.0;
@@ -107,8 +108,8 @@ bool WriteImageSequence(DspSession& s, UserInterface& ui, const ProgressSpan& pr
         if (!EraseProgramSectors(s, w, erase))
             return erase.Cancelled() ? w.Failed(WriteEnd::Cancelled) : w.LinkFailed();
         return WriteVerifySelect(w, s.image(),
-                                 {{0, ImageLength(s.image())}, {kImageLengthOffset, 2}}, "Software",
-                                 "the software", write);
+                                 {{0, ImageLength(s.image())}, {kImageLengthOffset, 2}},
+                                 QV_TR("Software"), QV_TR("the software"), write);
     });
 }
 
@@ -132,7 +133,7 @@ std::size_t TelegramTestLoop(DspSession& s, UserInterface& ui, std::size_t maxRo
         ++rounds;
         if (rounds % 8 == 0)
             progress(static_cast<double>(rounds % 100) / 100.0,
-                     std::to_string(rounds) + QV_TR(" Telegramme"));
+                     Fill(QV_TR("%1 Telegramme"), {std::to_string(rounds)}));
     }
     return rounds;
 }

@@ -46,8 +46,8 @@ bool VerifyRoomCoefficients(DspSession& s, UserInterface& ui, std::span<const st
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         if (progress.Cancelled()) {
             Say(s, ui,
-                "Cancelled: " + SetText(s.state().ChosenSet(), s.state().ChosenRate()) +
-                    " was written but not verified");
+                Fill(QV_TR("Cancelled: %1 was written but not verified"),
+                     {SetText(s.state().ChosenSet(), s.state().ChosenRate())}));
             return false;
         }
         const auto value = ReadDspByte(s.link(), ui, static_cast<std::uint16_t>(first + i));
@@ -109,7 +109,7 @@ bool EqualizerPath(DspSession& s, UserInterface& ui, const PointList& eqFilter,
     if (!LoadProgramFile(s, ui, s.ProgramPath())) return false;
     BusyScope busy(ui);
     ProgressScope scope(ui, QV_TR("Filter -> DSP"));
-    SetWrite w(s, ui, "the filter", QV_TR("Filter -> DSP"), options);
+    SetWrite w(s, ui, QV_TR("the filter"), QV_TR("Filter -> DSP"), options);
     const ProgressSpan keep{&w, 0.0, s.history() != nullptr ? 0.25 : 0.0, QV_TR("Set lesen")};
     const ProgressSpan erase{&w, keep.to, keep.to + 0.02, QV_TR("Flash loeschen")};
     return w.Run([&] {
@@ -124,8 +124,8 @@ bool EqualizerPath(DspSession& s, UserInterface& ui, const PointList& eqFilter,
         }
         s.PatchEqualizer(CopyList(eqFilter));
         return WriteVerifySelect(
-            w, s.image(), {{0, ImageLength(s.image())}, {kImageLengthOffset, 2}}, "Filter",
-            "the filter", ProgressSpan{&w, erase.to, 1.0, QV_TR("Filter schreiben")});
+            w, s.image(), {{0, ImageLength(s.image())}, {kImageLengthOffset, 2}}, QV_TR("Filter"),
+            QV_TR("the filter"), ProgressSpan{&w, erase.to, 1.0, QV_TR("Filter schreiben")});
     });
 }
 
@@ -179,7 +179,7 @@ bool RoomPath(DspSession& s, UserInterface& ui, const PointList& roomFilter, dou
         const ProgressSpan all{&ui, 0.0, 1.0, QV_TR("Raumfilter schreiben")};
         const ProgressSpan write = verify ? all.Part(0, 2) : all;
         ProgressSpan check = all.Part(1, 2);
-        check.text = "Verify";
+        check.text = QV_TR("Verify");
         if (!WriteRoomCoefficients(s, ui, bytes, write)) {
             // The busy bit never stays set, whatever ended the write.
             WriteModeWord(s, ui, idle);
@@ -203,7 +203,7 @@ bool RoomPath(DspSession& s, UserInterface& ui, const PointList& roomFilter, dou
         ok = false;
     }
     if (!SelectSetCommand(s.link(), ui, s.ChoiceFromButtons()) || !ok) return false;
-    ui.StatusLine(WrittenLine("Room filter", s.state(), verify));
+    ui.StatusLine(WrittenLine(QV_TR("Room filter"), s.state(), verify));
     return true;
 }
 

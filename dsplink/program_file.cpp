@@ -19,7 +19,7 @@ std::optional<int> HexDigit(char c) {
 }
 
 std::string LineFault(const std::string& name, std::size_t line, const std::string& what) {
-    return "Fehler in " + name + ", Zeile " + std::to_string(line) + ": " + what;
+    return Fill(QV_TR("Fehler in %1, Zeile %2: %3"), {name, std::to_string(line), what});
 }
 
 }  // namespace
@@ -32,14 +32,16 @@ bool LoadProgramFile(DspSession& s, UserInterface& ui, const std::string& name) 
     while (in.ReadLine(line, 16)) {
         const std::size_t number = bytes.size() + 1;
         if (bytes.size() == kProgramArea) {
-            ui.Message(LineFault(name, number,
-                                 "mehr als " + std::to_string(kProgramArea) + " Programmbytes"));
+            ui.Message(LineFault(
+                name, number,
+                Fill(QV_TR("mehr als %1 Programmbytes"), {std::to_string(kProgramArea)})));
             return false;
         }
         const auto high = line.size() >= 4 ? HexDigit(line[2]) : std::nullopt;
         const auto low = line.size() >= 4 ? HexDigit(line[3]) : std::nullopt;
         if (!high || !low) {
-            ui.Message(LineFault(name, number, "\"" + line + "\" ist kein Programmbyte"));
+            ui.Message(
+                LineFault(name, number, Fill(QV_TR("\"%1\" ist kein Programmbyte"), {line})));
             return false;
         }
         bytes.push_back(static_cast<std::uint8_t>(*high * 16 + *low));
@@ -56,9 +58,10 @@ bool WriteProgram(DspSession& s, UserInterface& ui, const std::string& name,
                   const std::string& headline, WriteOptions options) {
     if (!LoadProgramFile(s, ui, name)) return false;
     BusyScope busy(ui);
-    ProgressScope progress(ui, "Write Software");
-    return WriteImageSequence(s, ui, ProgressSpan{&ui, 0.0, 1.0, "DSP Programm " + name}, headline,
-                              options);
+    ProgressScope progress(ui, QV_TR("Write Software"));
+    return WriteImageSequence(s, ui,
+                              ProgressSpan{&ui, 0.0, 1.0, Fill(QV_TR("DSP Programm %1"), {name})},
+                              headline, options);
 }
 
 bool WriteSoftware(DspSession& s, UserInterface& ui, const std::string& name,

@@ -3,6 +3,8 @@
 #include <bit>
 #include <cstdio>
 
+#include "curves/tr.h"
+
 namespace qv {
 
 namespace {
@@ -23,7 +25,7 @@ const char* RateName(std::uint8_t rate) {
 }  // namespace
 
 std::string SetText(std::uint8_t set, std::uint8_t rate) {
-    return "Set " + std::to_string(set + 1) + " at " + RateName(rate);
+    return Fill(QV_TR("Set %1 at %2"), {std::to_string(set + 1), RateName(rate)});
 }
 
 std::string SetCurveName(std::uint8_t set, std::uint8_t rate) {
@@ -44,11 +46,15 @@ std::optional<std::size_t> FirstDifference(const DspImage& written, const DspIma
     return first;
 }
 
-std::string VerifyFailedText(std::uint8_t set, std::uint8_t rate, std::size_t offset) {
+std::string VerifyFailedText(std::uint8_t set, std::uint8_t rate, std::size_t offset,
+                             const std::string& holds) {
     char hex[16];
     std::snprintf(hex, sizeof hex, "0x%04zX", offset);
-    return "Verify failed: " + SetText(set, rate) + " differs at offset " + std::to_string(offset) +
-           " (" + hex + ")";
+    if (!holds.empty())
+        return Fill(QV_TR("Verify failed: %1 differs at offset %2 (%3). %4"),
+                    {SetText(set, rate), std::to_string(offset), hex, holds});
+    return Fill(QV_TR("Verify failed: %1 differs at offset %2 (%3)"),
+                {SetText(set, rate), std::to_string(offset), hex});
 }
 
 double DecodeCoefficient(std::uint32_t bits) {

@@ -35,7 +35,9 @@ std::string SetCurveName(std::uint8_t set, std::uint8_t rate);
 std::optional<std::size_t> FirstDifference(const DspImage& written, const DspImage& read,
                                            const std::vector<ImageRange>& ranges);
 // "Verify failed: Set 3 at 48 kHz differs at offset 3400 (0x0D48)".
-std::string VerifyFailedText(std::uint8_t set, std::uint8_t rate, std::size_t offset);
+// holds: what the set now holds, said after it in the same message.
+std::string VerifyFailedText(std::uint8_t set, std::uint8_t rate, std::size_t offset,
+                             const std::string& holds = {});
 
 // The inverse of EncodeCoefficient: the single-precision value of the bits.
 double DecodeCoefficient(std::uint32_t bits);

@@ -64,15 +64,17 @@ void Say(const DspSession& s, UserInterface& ui, const std::string& text) {
 }  // namespace
 
 std::string WrittenLine(const std::string& what, const DspState& state, bool verified) {
-    return what + " written to " + Here(state) + (verified ? ", verified" : "");
+    return Fill(verified ? QV_TR("%1 written to %2, verified") : QV_TR("%1 written to %2"),
+                {what, Here(state)});
 }
 
 std::string CancelledText(const DspState& state, const std::string& repairedBy) {
-    return "Cancelled: " + Here(state) + " is incomplete until the next \"" + repairedBy + "\"";
+    return Fill(QV_TR("Cancelled: %1 is incomplete until the next \"%2\""),
+                {Here(state), repairedBy});
 }
 
 std::string SilentReadBackText(const DspState& state) {
-    return "Verify failed: no answer from " + Here(state) + " while reading back";
+    return Fill(QV_TR("Verify failed: no answer from %1 while reading back"), {Here(state)});
 }
 
 bool VerifyRanges(SetWrite& w, const DspImage& image, const std::vector<ImageRange>& ranges,
@@ -105,18 +107,18 @@ bool WriteVerifySelect(SetWrite& w, const DspImage& image, const std::vector<Ima
     write.to = verify ? progress.from + (progress.to - progress.from) / 2 : progress.to;
     ProgressSpan check = progress;
     check.from = write.to;
-    check.text = "Verify";
+    check.text = QV_TR("Verify");
     const auto parts = SplitByCount(write, ranges);
-    w.Doing("writing " + doing);
+    w.Doing(Fill(QV_TR("writing %1"), {doing}));
     for (std::size_t i = 0; i < ranges.size(); ++i) {
         if (!s.link().WriteRange(w, s.state().SlotCode(), image, ranges[i].start, ranges[i].count,
                                  parts[i]))
             return w.LinkFailed();
     }
     w.WrittenAll();
-    w.Doing("verifying " + doing);
+    w.Doing(Fill(QV_TR("verifying %1"), {doing}));
     if (verify && !VerifyRanges(w, image, ranges, check)) return false;
-    w.Doing("selecting the set");
+    w.Doing(QV_TR("selecting the set"));
     if (!s.link().SelectSet(w, s.state().ChosenSet())) return w.LinkFailed();
     return w.Succeeded(image, ranges, verify, WrittenLine(what, s.state(), verify));
 }
@@ -135,15 +137,15 @@ std::optional<PointList> ReadEqFilter(DspSession& s, UserInterface& ui) {
         count = length > base ? std::min(count, (length - base) / 8) : 0;
     }
     if (length == kErasedLength || length > kProgramArea || count == 0) {
-        Say(s, ui, Here(s.state()) + " holds no filter yet");
+        Say(s, ui, Fill(QV_TR("%1 holds no filter yet"), {Here(s.state())}));
         return std::nullopt;
     }
     BusyScope busy(ui);
-    ProgressScope scope(ui, "Filter <- DSP");
+    ProgressScope scope(ui, QV_TR("Filter <- DSP"));
     const ProgressSpan progress{&ui, 0.0, 1.0, QV_TR("Filter lesen")};
     if (!s.link().ReadRange(ui, s.state().SlotCode(), *read, base, 8 * count, progress)) {
         Say(s, ui,
-            progress.Cancelled() ? std::string("Cancelled: nothing was changed")
+            progress.Cancelled() ? std::string(QV_TR("Cancelled: nothing was changed"))
                                  : SilentReadBackText(s.state()));
         return std::nullopt;
     }
@@ -152,21 +154,21 @@ std::optional<PointList> ReadEqFilter(DspSession& s, UserInterface& ui) {
 
 std::optional<ReadBackFilter> FilterFromDsp(DspSession& s, UserInterface& ui, SetChooser& chooser) {
     if (s.state().DspConnected() == 0) {
-        ui.Message("No DSP -> Please connect DSP to USB");
+        ui.Message(QV_TR("No DSP -> Please connect DSP to USB"));
         return std::nullopt;
     }
     s.LockRate(false);
     if (!s.ChooseSet(chooser)) return std::nullopt;
     auto filter = ReadEqFilter(s, ui);
     if (!filter) return std::nullopt;
-    ui.StatusLine("Filter read from " + Here(s.state()));
+    ui.StatusLine(Fill(QV_TR("Filter read from %1"), {Here(s.state())}));
     return ReadBackFilter{SetCurveName(s.state().ChosenSet(), s.state().ChosenRate()),
                           std::move(*filter)};
 }
 
 bool BackupSet(DspSession& s, UserInterface& ui, const std::string& file) {
     BusyScope busy(ui);
-    ProgressScope scope(ui, "Backup Set");
+    ProgressScope scope(ui, QV_TR("Backup Set"));
     const ProgressSpan progress{&ui, 0.0, 1.0, QV_TR("Set lesen")};
     auto read = ErasedImage();
     const ImageRange tail{kImageLengthOffset, 2u + kSetupSize};
@@ -176,24 +178,24 @@ bool BackupSet(DspSession& s, UserInterface& ui, const std::string& file) {
     }
     const std::uint16_t length = ImageLength(*read);
     if (length == kErasedLength || length > kProgramArea) {
-        Say(s, ui, Here(s.state()) + " holds no program: nothing to back up");
+        Say(s, ui, Fill(QV_TR("%1 holds no program: nothing to back up"), {Here(s.state())}));
         return false;
     }
     ProgressSpan rest = progress;
     rest.from = progress.Part(0, 50).to;
     if (!ReadRanges(s, ui, *read, {{0, length}}, rest)) {
         Say(s, ui,
-            progress.Cancelled() ? std::string("Cancelled: no backup was written")
+            progress.Cancelled() ? std::string(QV_TR("Cancelled: no backup was written"))
                                  : SilentReadBackText(s.state()));
         return false;
     }
     try {
         WriteIntelHexFile(file, *BackupContents(*read));
     } catch (const FileError&) {
-        Say(s, ui, "Fehler beim Zugriff auf " + file + " !");
+        Say(s, ui, Fill(QV_TR("Fehler beim Zugriff auf %1 !"), {file}));
         return false;
     }
-    ui.StatusLine(Here(s.state()) + " backed up to " + file);
+    ui.StatusLine(Fill(QV_TR("%1 backed up to %2"), {Here(s.state()), file}));
     return true;
 }
 
@@ -208,10 +210,10 @@ bool WritePlan(SetWrite& w, const RestorePlan& plan, bool whole, const std::stri
         for (std::uint8_t i = 0; i < kImageSize / kSectorSize; ++i) sectors.push_back(i);
     }
     const ProgressSpan erase{all.ui, all.from, all.from + (all.to - all.from) * 0.05,
-                             "Flash loeschen"};
+                             QV_TR("Flash loeschen")};
     const ProgressSpan rest{all.ui, erase.to, all.to, QV_TR("Set schreiben")};
     return EraseForWrite(w, sectors, erase) &&
-           WriteVerifySelect(w, plan.image, plan.writes, what, "the set", rest);
+           WriteVerifySelect(w, plan.image, plan.writes, what, QV_TR("the set"), rest);
 }
 
 }  // namespace
@@ -221,39 +223,41 @@ bool RestoreSet(DspSession& s, UserInterface& ui, const std::string& file, Write
     try {
         contents = ReadIntelHexFile(file);
     } catch (const IntelHexError& e) {
-        ui.Message(std::string("Restore refused: ") + e.what());
+        ui.Message(Fill(QV_TR("Restore refused: %1"), {e.what()}));
         return false;
     } catch (const FileError&) {
-        ui.Message("Fehler beim Zugriff auf " + file + " !");
+        ui.Message(Fill(QV_TR("Fehler beim Zugriff auf %1 !"), {file}));
         return false;
     }
     const RestorePlan plan = PlanRestore(contents);
     if (plan.writes.empty()) {
-        ui.Message("Restore refused: " + file + " holds no bytes of a set");
+        ui.Message(Fill(QV_TR("Restore refused: %1 holds no bytes of a set"), {file}));
         return false;
     }
     BusyScope busy(ui);
-    ProgressScope scope(ui, "Restore Set");
-    SetWrite w(s, ui, "the backup", "Restore Set", options);
+    ProgressScope scope(ui, QV_TR("Restore Set"));
+    SetWrite w(s, ui, "the backup", QV_TR("Restore Set"), options);
     const std::string name = std::filesystem::path(file).filename().string();
     return w.Run([&] {
         const double keep = s.history() != nullptr ? 0.3 : 0.0;
         return w.KeepPrevious(ProgressSpan{&w, 0.0, keep, QV_TR("Set lesen")}) &&
-               WritePlan(w, plan, false, "Backup " + name, ProgressSpan{&w, keep, 1.0, ""});
+               WritePlan(w, plan, false, Fill(QV_TR("Backup %1"), {name}),
+                         ProgressSpan{&w, keep, 1.0, ""});
     });
 }
 
 bool RestoreFromHistory(DspSession& s, UserInterface& ui, std::size_t steps, WriteOptions options) {
     const std::string here = Here(s.state());
     if (s.history() == nullptr) {
-        ui.Message(here + ": the box history is switched off");
+        ui.Message(Fill(QV_TR("%1: the box history is switched off"), {here}));
         return false;
     }
     const std::uint8_t set = s.state().ChosenSet(), rate = s.state().ChosenRate();
     const auto entries = s.history()->Entries(set, rate);
     if (steps == 0 || steps > entries.size()) {
-        ui.Message(here + ": the box history holds " + std::to_string(entries.size()) +
-                   (entries.size() == 1 ? " state" : " states") + ", not " + std::to_string(steps));
+        ui.Message(Fill(entries.size() == 1 ? QV_TR("%1: the box history holds %2 state, not %3")
+                                            : QV_TR("%1: the box history holds %2 states, not %3"),
+                        {here, std::to_string(entries.size()), std::to_string(steps)}));
         return false;
     }
     const HistoryEntry& entry = entries[steps - 1];
@@ -261,16 +265,18 @@ bool RestoreFromHistory(DspSession& s, UserInterface& ui, std::size_t steps, Wri
     try {
         contents = ReadIntelHexFile(entry.file);
     } catch (const std::exception& e) {
-        ui.Message(here + ": the kept state " + entry.file + " cannot be read (" + e.what() + ")");
+        ui.Message(
+            Fill(QV_TR("%1: the kept state %2 cannot be read (%3)"), {here, entry.file, e.what()}));
         return false;
     }
     BusyScope busy(ui);
-    ProgressScope scope(ui, "Undo Last Write");
-    SetWrite w(s, ui, "the kept state", "Undo Last Write", options);
+    ProgressScope scope(ui, QV_TR("Undo Last Write"));
+    SetWrite w(s, ui, "the kept state", QV_TR("Undo Last Write"), options);
     w.SetPrevious(std::nullopt);
     w.HistoryHoldsAState();
     const bool ok = w.Run([&] {
-        return WritePlan(w, PlanRestore(contents), true, "Kept state of " + entry.time,
+        return WritePlan(w, PlanRestore(contents), true,
+                         Fill(QV_TR("Kept state of %1"), {entry.time}),
                          ProgressSpan{&w, 0.0, 1.0, ""});
     });
     // Put back: the states it replaced are no longer the newest.

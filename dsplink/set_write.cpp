@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "curves/text_file.h"
+#include "curves/tr.h"
 #include "dsplink/box_history.h"
 #include "dsplink/dsp_telegrams.h"
 
@@ -94,7 +95,7 @@ bool SetWrite::ProgressCancelled() {
 
 bool SetWrite::KeepPrevious(const ProgressSpan& progress) {
     if (s_.history() == nullptr) return true;
-    Doing("reading what the set holds");
+    Doing(QV_TR("reading what the set holds"));
     // The version only labels the kept state: its failure is nobody's business.
     SilentUserInterface quiet;
     const auto version = ReadVersion(s_, quiet);
@@ -135,24 +136,30 @@ bool SetWrite::KeepPrevious(const ProgressSpan& progress) {
 }
 
 void SetWrite::Erasing(const std::vector<std::uint8_t>& sectors) {
-    Doing("erasing the set");
+    Doing(QV_TR("erasing the set"));
     for (std::uint8_t sector : sectors)
         if (std::find(erased_.begin(), erased_.end(), sector) == erased_.end())
             erased_.push_back(sector);
 }
 
 std::string SetWrite::Holds() const {
-    if (erased_.empty()) return "The set is unchanged.";
-    std::string state;
-    if (verifyDifference_) {
-        state = "The set differs from what was written";
-    } else if (writtenAll_) {
-        state = "The set is written but not verified";
-    } else {
-        state = "The set is incomplete";
-    }
+    if (erased_.empty()) return QV_TR("The set is unchanged.");
     const bool undo = kept_ || (s_.history() != nullptr && previous_);
-    return state + ": write it again" + (undo ? ", or use " + s_.undoHint() : std::string()) + ".";
+    // Whole sentences, so that each language can build them its own way.
+    if (verifyDifference_) {
+        return undo ? Fill(QV_TR("The set differs from what was written: write it again, or use "
+                                 "%1."),
+                           {s_.undoHint()})
+                    : QV_TR("The set differs from what was written: write it again.");
+    }
+    if (writtenAll_) {
+        return undo ? Fill(QV_TR("The set is written but not verified: write it again, or use "
+                                 "%1."),
+                           {s_.undoHint()})
+                    : QV_TR("The set is written but not verified: write it again.");
+    }
+    return undo ? Fill(QV_TR("The set is incomplete: write it again, or use %1."), {s_.undoHint()})
+                : QV_TR("The set is incomplete: write it again.");
 }
 
 std::string SetWrite::FailureText(WriteEnd end, const std::string& detail) const {
@@ -160,30 +167,30 @@ std::string SetWrite::FailureText(WriteEnd end, const std::string& detail) const
     std::string why;
     switch (end) {
         case WriteEnd::NoAnswer:
-            why = "the box stopped answering";
+            why = QV_TR("the box stopped answering");
             break;
         case WriteEnd::Damaged:
-            why = "the box's answers stayed damaged";
+            why = QV_TR("the box's answers stayed damaged");
             break;
         case WriteEnd::Refused:
-            why = "the box refused a telegram";
+            why = QV_TR("the box refused a telegram");
             break;
         case WriteEnd::NotSent:
-            why = "a telegram could not be sent";
+            why = QV_TR("a telegram could not be sent");
             break;
         case WriteEnd::Cancelled:
-            why = "cancelled";
+            why = QV_TR("cancelled");
             break;
         case WriteEnd::PortLost:
-            why = "the port was lost (" + detail + ")";
+            why = Fill(QV_TR("the port was lost (%1)"), {detail});
             break;
         case WriteEnd::HistoryLost:
-            why = "the box history could not be written in " + detail;
+            why = Fill(QV_TR("the box history could not be written in %1"), {detail});
             break;
     }
     const int percent = static_cast<int>(std::floor(fraction_ * 100.0));
-    return here + ": " + why + " while " + doing_ + " (" + std::to_string(percent) + " %). " +
-           Holds();
+    return Fill(QV_TR("%1: %2 while %3 (%4 %). %5"),
+                {here, why, doing_, std::to_string(percent), Holds()});
 }
 
 void SetWrite::Say(const std::string& text) {
@@ -215,7 +222,7 @@ bool SetWrite::LinkFailed() {
 
 bool SetWrite::Differs(std::size_t offset) {
     verifyDifference_ = true;
-    Say(VerifyFailedText(s_.state().ChosenSet(), s_.state().ChosenRate(), offset) + ". " + Holds());
+    Say(VerifyFailedText(s_.state().ChosenSet(), s_.state().ChosenRate(), offset, Holds()));
     return false;
 }
 

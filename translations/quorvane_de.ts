@@ -384,14 +384,6 @@
         <translation>Fehler bei Byte Senden</translation>
     </message>
     <message>
-        <source>Fehler </source>
-        <translation>Fehler </translation>
-    </message>
-    <message>
-        <source> aufgetreten</source>
-        <translation> aufgetreten</translation>
-    </message>
-    <message>
         <source>Write Setup To DSP</source>
         <translation>Write Setup To DSP</translation>
     </message>
@@ -537,6 +529,132 @@
     <message>
         <source>Add 2 to 16 measurement files.</source>
         <translation>2 bis 16 Messdateien hinzufügen.</translation>
+        <source>Fehler %1 aufgetreten</source>
+        <translation>Fehler %1 aufgetreten</translation>
+    </message>
+    <message>
+        <source>the setup</source>
+        <translation>des Setups</translation>
+    </message>
+    <message>
+        <source>the software</source>
+        <translation>der Software</translation>
+    </message>
+    <message>
+        <source>Software</source>
+        <translation>Software</translation>
+    </message>
+    <message>
+        <source>Cancelled: %1 was written but not verified</source>
+        <translation>Abgebrochen: %1 ist geschrieben, aber nicht geprüft</translation>
+    </message>
+    <message>
+        <source>the filter</source>
+        <translation>des Filters</translation>
+    </message>
+    <message>
+        <source>Verify</source>
+        <translation>Prüfen</translation>
+    </message>
+    <message>
+        <source>Room filter</source>
+        <translation>Raumfilter</translation>
+    </message>
+    <message>
+        <source>mehr als %1 Programmbytes</source>
+        <translation>mehr als %1 Programmbytes</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; ist kein Programmbyte</source>
+        <translation>&quot;%1&quot; ist kein Programmbyte</translation>
+    </message>
+    <message>
+        <source>DSP Programm %1</source>
+        <translation>DSP Programm %1</translation>
+    </message>
+    <message>
+        <source>writing %1</source>
+        <translation>Schreiben %1</translation>
+    </message>
+    <message>
+        <source>verifying %1</source>
+        <translation>Prüfen %1</translation>
+    </message>
+    <message>
+        <source>selecting the set</source>
+        <translation>Auswählen des Sets</translation>
+    </message>
+    <message>
+        <source>%1 holds no filter yet</source>
+        <translation>%1 enthält noch kein Filter</translation>
+    </message>
+    <message>
+        <source>Cancelled: nothing was changed</source>
+        <translation>Abgebrochen: nichts wurde geändert</translation>
+    </message>
+    <message>
+        <source>Filter read from %1</source>
+        <translation>Filter aus %1 gelesen</translation>
+    </message>
+    <message>
+        <source>Backup Set</source>
+        <translation>Set sichern</translation>
+    </message>
+    <message>
+        <source>%1 holds no program: nothing to back up</source>
+        <translation>%1 enthält kein Programm: nichts zu sichern</translation>
+    </message>
+    <message>
+        <source>Cancelled: no backup was written</source>
+        <translation>Abgebrochen: keine Sicherung geschrieben</translation>
+    </message>
+    <message>
+        <source>Fehler beim Zugriff auf %1 !</source>
+        <translation>Fehler beim Zugriff auf %1 !</translation>
+    </message>
+    <message>
+        <source>%1 backed up to %2</source>
+        <translation>%1 in %2 gesichert</translation>
+    </message>
+    <message>
+        <source>the set</source>
+        <translation>des Sets</translation>
+    </message>
+    <message>
+        <source>Restore refused: %1</source>
+        <translation>Wiederherstellen abgelehnt: %1</translation>
+    </message>
+    <message>
+        <source>Restore refused: %1 holds no bytes of a set</source>
+        <translation>Wiederherstellen abgelehnt: %1 enthält keine Bytes eines Sets</translation>
+    </message>
+    <message>
+        <source>Restore Set</source>
+        <translation>Set wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Backup %1</source>
+        <translation>Sicherung %1</translation>
+    </message>
+    <message>
+        <source>%1: the box history is switched off</source>
+        <translation>%1: der Verlauf der Box ist ausgeschaltet</translation>
+    </message>
+    <message>
+        <source>%1: the box history holds %2 state, not %3</source>
+        <translation>%1: der Verlauf der Box enthält %2 Stand, nicht %3</translation>
+    </message>
+    <message>
+        <source>%1: the box history holds %2 states, not %3</source>
+        <translation>%1: der Verlauf der Box enthält %2 Stände, nicht %3</translation>
+    </message>
+    <message>
+        <source>%1: the kept state %2 cannot be read (%3)</source>
+        <translation>%1: der gespeicherte Stand %2 ist nicht lesbar (%3)</translation>
+    </message>
+    <message>
+        <source>Kept state of %1</source>
+        <translation>Gespeicherter Stand vom %1</translation>
     </message>
 </context>
 <context>
@@ -657,6 +775,77 @@
     <message>
         <source>Schreibfehler in </source>
         <translation>Schreibfehler in </translation>
+    </message>
+</context>
+<context>
+    <name>qv::SetWrite</name>
+    <message>
+        <source>reading what the set holds</source>
+        <translation>Lesen des Set-Inhalts</translation>
+    </message>
+    <message>
+        <source>erasing the set</source>
+        <translation>Löschen des Sets</translation>
+    </message>
+    <message>
+        <source>The set is unchanged.</source>
+        <translation>Das Set ist unverändert.</translation>
+    </message>
+    <message>
+        <source>The set differs from what was written: write it again, or use %1.</source>
+        <translation>Das Set weicht vom Geschriebenen ab: erneut schreiben oder %1 verwenden.</translation>
+    </message>
+    <message>
+        <source>The set differs from what was written: write it again.</source>
+        <translation>Das Set weicht vom Geschriebenen ab: erneut schreiben.</translation>
+    </message>
+    <message>
+        <source>The set is written but not verified: write it again, or use %1.</source>
+        <translation>Das Set ist geschrieben, aber nicht geprüft: erneut schreiben oder %1 verwenden.</translation>
+    </message>
+    <message>
+        <source>The set is written but not verified: write it again.</source>
+        <translation>Das Set ist geschrieben, aber nicht geprüft: erneut schreiben.</translation>
+    </message>
+    <message>
+        <source>The set is incomplete: write it again, or use %1.</source>
+        <translation>Das Set ist unvollständig: erneut schreiben oder %1 verwenden.</translation>
+    </message>
+    <message>
+        <source>The set is incomplete: write it again.</source>
+        <translation>Das Set ist unvollständig: erneut schreiben.</translation>
+    </message>
+    <message>
+        <source>the box stopped answering</source>
+        <translation>die Box antwortete nicht mehr</translation>
+    </message>
+    <message>
+        <source>the box&apos;s answers stayed damaged</source>
+        <translation>die Antworten der Box blieben fehlerhaft</translation>
+    </message>
+    <message>
+        <source>the box refused a telegram</source>
+        <translation>die Box wies ein Telegramm zurück</translation>
+    </message>
+    <message>
+        <source>a telegram could not be sent</source>
+        <translation>ein Telegramm ließ sich nicht senden</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>abgebrochen</translation>
+    </message>
+    <message>
+        <source>the port was lost (%1)</source>
+        <translation>die Schnittstelle ging verloren (%1)</translation>
+    </message>
+    <message>
+        <source>the box history could not be written in %1</source>
+        <translation>der Verlauf der Box ließ sich nicht in %1 schreiben</translation>
+    </message>
+    <message>
+        <source>%1: %2 while %3 (%4 %). %5</source>
+        <translation>%1: %2 beim %3 (%4 %). %5</translation>
     </message>
 </context>
 <context>
@@ -1362,12 +1551,208 @@
 <context>
     <name>qv::cli</name>
     <message>
-        <source>Filter in Set </source>
-        <translation>Filter in Set </translation>
+        <source>--group-delay needs --method vector: only aligned impulses average to a group delay.</source>
+        <translation>--group-delay braucht --method vector: nur ausgerichtete Impulse ergeben gemittelt eine Gruppenlaufzeit.</translation>
     </message>
     <message>
-        <source> geschrieben</source>
-        <translation> geschrieben</translation>
+        <source>Average</source>
+        <translation>Mitteln</translation>
+    </message>
+    <message>
+        <source>reading and averaging</source>
+        <translation>Lesen und Mitteln</translation>
+    </message>
+    <message>
+        <source>--delay needs --measured-delay or a measurement with a phase.</source>
+        <translation>--delay braucht --measured-delay oder eine Messung mit Phase.</translation>
+    </message>
+    <message>
+        <source>Delay target at its %1 ms limit at %2 % of the band.</source>
+        <translation>Laufzeit-Ziel an seiner Grenze von %1 ms bei %2 % des Bands.</translation>
+    </message>
+    <message>
+        <source>--gate takes T1:T2 in ms around the peak, T1 before T2 (e.g. -1:5)</source>
+        <translation>--gate nimmt T1:T2 in ms um die Spitze, T1 vor T2 (z. B. -1:5)</translation>
+    </message>
+    <message>
+        <source>--room needs on or off</source>
+        <translation>--room braucht on oder off</translation>
+    </message>
+    <message>
+        <source>%1 needs --set and --rate</source>
+        <translation>%1 braucht --set und --rate</translation>
+    </message>
+    <message>
+        <source>--set needs 1..8</source>
+        <translation>--set braucht 1..8</translation>
+    </message>
+    <message>
+        <source>--rate needs 44.1, 48 or 33</source>
+        <translation>--rate braucht 44.1, 48 oder 33</translation>
+    </message>
+    <message>
+        <source>write-filter needs the DSP program file %1: not found in %2 (--program-dir, default the current directory)</source>
+        <translation>write-filter braucht die DSP-Programmdatei %1: nicht gefunden in %2 (--program-dir, sonst das aktuelle Verzeichnis)</translation>
+    </message>
+    <message>
+        <source>Software fuer DSP updaten --&gt; Menu: Setup DSP</source>
+        <translation>Software fuer DSP updaten --&gt; Menu: Setup DSP</translation>
+    </message>
+    <message>
+        <source>write-software takes one FILE</source>
+        <translation>write-software nimmt eine FILE</translation>
+    </message>
+    <message>
+        <source>write-filter needs one FILTER file</source>
+        <translation>write-filter braucht eine FILTER-Datei</translation>
+    </message>
+    <message>
+        <source>Filter in Set %1 geschrieben</source>
+        <translation>Filter in Set %1 geschrieben</translation>
+    </message>
+    <message>
+        <source>read-filter needs --out FILE</source>
+        <translation>read-filter braucht --out FILE</translation>
+    </message>
+    <message>
+        <source>Filter read from %1</source>
+        <translation>Filter aus %1 gelesen</translation>
+    </message>
+    <message>
+        <source>backup needs --out FILE.hex</source>
+        <translation>backup braucht --out FILE.hex</translation>
+    </message>
+    <message>
+        <source>restore needs one FILE.hex</source>
+        <translation>restore braucht eine FILE.hex</translation>
+    </message>
+    <message>
+        <source>unknown operation %1</source>
+        <translation>unbekannte Operation %1</translation>
+    </message>
+    <message>
+        <source>keine RS232-Verbindung zu DSP!</source>
+        <translation>keine RS232-Verbindung zu DSP!</translation>
+    </message>
+    <message>
+        <source>--level or --project is required</source>
+        <translation>--level oder --project ist nötig</translation>
+    </message>
+    <message>
+        <source>export</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>synthesis</source>
+        <translation>Synthese</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>reading and analysing</source>
+        <translation>Lesen und Auswerten</translation>
+    </message>
+    <message>
+        <source>The file gives no level; nothing written.</source>
+        <translation>Die Datei enthält keinen Pegel; nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>The file gives no group delay; no group delay was written.</source>
+        <translation>Die Datei enthält keine Gruppenlaufzeit; keine Gruppenlaufzeit geschrieben.</translation>
+    </message>
+    <message>
+        <source>bad size &apos;%1&apos;</source>
+        <translation>ungültige Größe &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>plot: no diagram titled &apos;%1&apos;; the titles are:</source>
+        <translation>plot: kein Diagramm mit dem Titel &apos;%1&apos;; die Titel sind:</translation>
+    </message>
+    <message>
+        <source>plot: no points in %1</source>
+        <translation>plot: keine Punkte in %1</translation>
+    </message>
+    <message>
+        <source>plot: cannot write %1</source>
+        <translation>plot: %1 lässt sich nicht schreiben</translation>
+    </message>
+    <message>
+        <source>at most four curves</source>
+        <translation>höchstens vier Kurven</translation>
+    </message>
+    <message>
+        <source>--curve &quot;%1&quot; is not &quot;DIAGRAM:SLOT&quot; (slot 1 ... 4)</source>
+        <translation>--curve &quot;%1&quot; ist nicht &quot;DIAGRAM:SLOT&quot; (Slot 1 ... 4)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is empty; nothing written.</source>
+        <translation>%1: %2 ist leer; nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>peak coefficient %1</source>
+        <translation>Spitzenkoeffizient %1</translation>
+    </message>
+    <message>
+        <source>%1 (--fit-headroom does it.)</source>
+        <translation>%1 (--fit-headroom erledigt das.)</translation>
+    </message>
+    <message>
+        <source>target lowered by %1 dB for headroom</source>
+        <translation>Ziel für Aussteuerungsreserve um %1 dB abgesenkt</translation>
+    </message>
+    <message>
+        <source>Run with --help for more information.</source>
+        <translation>Mehr mit --help.</translation>
+    </message>
+    <message>
+        <source>the two impulse commands of the main window on an impulse file</source>
+        <translation>die beiden Impulsbefehle des Hauptfensters auf einer Impulsdatei</translation>
+    </message>
+    <message>
+        <source>several measurements averaged into one</source>
+        <translation>mehrere Messungen zu einer gemittelt</translation>
+    </message>
+    <message>
+        <source>a correction target from a measurement</source>
+        <translation>ein Korrekturziel aus einer Messung</translation>
+    </message>
+    <message>
+        <source>the box&apos;s transfers: setup, software, filters</source>
+        <translation>die Übertragungen der Box: Setup, Software, Filter</translation>
+    </message>
+    <message>
+        <source>a filter for software convolvers (WAV, raw or text) at any rate and length</source>
+        <translation>ein Filter für Software-Faltungen (WAV, roh oder Text) in beliebiger Rate und Länge</translation>
+    </message>
+    <message>
+        <source>a measurement file to level and group delay curves</source>
+        <translation>eine Messdatei als Pegel- und Gruppenlaufzeitkurven</translation>
+    </message>
+    <message>
+        <source>The Quorvane DSP Editor&apos;s work without a window, for scripts and batches.</source>
+        <translation>Die Arbeit des Quorvane DSP Editors ohne Fenster, für Skripte und Stapelläufe.</translation>
+    </message>
+    <message>
+        <source>de: the original texts, en: English (default: from the locale)</source>
+        <translation>de: die Originaltexte, en: Englisch (sonst nach dem Gebietsschema)</translation>
+    </message>
+    <message>
+        <source>paint one of the eleven diagrams with up to four DAT curves into a PNG</source>
+        <translation>eines der elf Diagramme mit bis zu vier DAT-Kurven als PNG zeichnen</translation>
+    </message>
+    <message>
+        <source>what a project file holds; one curve as a file</source>
+        <translation>was eine Projektdatei enthält; eine Kurve als Datei</translation>
+    </message>
+    <message>
+        <source>fractional-octave smoothing of a curve</source>
+        <translation>Glättung einer Kurve über Bruchteile einer Oktave</translation>
+    </message>
+    <message>
+        <source>the filter synthesis of &quot;Execute&quot; on curve files</source>
+        <translation>die Filtersynthese von &quot;Execute&quot; auf Kurvendateien</translation>
     </message>
 </context>
 <context>
@@ -1417,8 +1802,60 @@
         <translation>Not OK  IDP Tele nicht erfolgreich gesendet</translation>
     </message>
     <message>
-        <source> Telegramme</source>
-        <translation> Telegramme</translation>
+        <source>%1 needs a whole number %2..%3</source>
+        <translation>%1 braucht eine ganze Zahl %2..%3</translation>
+    </message>
+    <message>
+        <source>--range needs high or low</source>
+        <translation>--range braucht high oder low</translation>
+    </message>
+    <message>
+        <source>%1  before %2  (box version %3)</source>
+        <translation>%1  vor %2  (Box-Version %3)</translation>
+    </message>
+    <message>
+        <source>Transfer → &quot;%1&quot;</source>
+        <translation>Transfer → &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Undo Last Write</source>
+        <translation>Letztes Schreiben rückgängig</translation>
+    </message>
+    <message>
+        <source>%1 Telegramme</source>
+        <translation>%1 Telegramme</translation>
+    </message>
+    <message>
+        <source>Fehler in %1, Zeile %2: %3</source>
+        <translation>Fehler in %1, Zeile %2: %3</translation>
+    </message>
+    <message>
+        <source>Set %1 at %2</source>
+        <translation>Set %1 bei %2</translation>
+    </message>
+    <message>
+        <source>Verify failed: %1 differs at offset %2 (%3). %4</source>
+        <translation>Prüfen fehlgeschlagen: %1 weicht bei Offset %2 (%3) ab. %4</translation>
+    </message>
+    <message>
+        <source>Verify failed: %1 differs at offset %2 (%3)</source>
+        <translation>Prüfen fehlgeschlagen: %1 weicht bei Offset %2 (%3) ab</translation>
+    </message>
+    <message>
+        <source>%1 written to %2, verified</source>
+        <translation>%1 in %2 geschrieben, geprüft</translation>
+    </message>
+    <message>
+        <source>%1 written to %2</source>
+        <translation>%1 in %2 geschrieben</translation>
+    </message>
+    <message>
+        <source>Cancelled: %1 is incomplete until the next &quot;%2&quot;</source>
+        <translation>Abgebrochen: %1 ist unvollständig bis zum nächsten &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>Verify failed: no answer from %1 while reading back</source>
+        <translation>Prüfen fehlgeschlagen: keine Antwort von %1 beim Zurücklesen</translation>
     </message>
 </context>
 </TS>

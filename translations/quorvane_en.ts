@@ -384,14 +384,6 @@
         <translation>Error sending a byte</translation>
     </message>
     <message>
-        <source>Fehler </source>
-        <translation>Error </translation>
-    </message>
-    <message>
-        <source> aufgetreten</source>
-        <translation> occurred</translation>
-    </message>
-    <message>
         <source>Write Setup To DSP</source>
         <translation>Write Setup To DSP</translation>
     </message>
@@ -537,6 +529,132 @@
     <message>
         <source>Add 2 to 16 measurement files.</source>
         <translation>Add 2 to 16 measurement files.</translation>
+        <source>Fehler %1 aufgetreten</source>
+        <translation>Error %1 occurred</translation>
+    </message>
+    <message>
+        <source>the setup</source>
+        <translation>the setup</translation>
+    </message>
+    <message>
+        <source>the software</source>
+        <translation>the software</translation>
+    </message>
+    <message>
+        <source>Software</source>
+        <translation>Software</translation>
+    </message>
+    <message>
+        <source>Cancelled: %1 was written but not verified</source>
+        <translation>Cancelled: %1 was written but not verified</translation>
+    </message>
+    <message>
+        <source>the filter</source>
+        <translation>the filter</translation>
+    </message>
+    <message>
+        <source>Verify</source>
+        <translation>Verify</translation>
+    </message>
+    <message>
+        <source>Room filter</source>
+        <translation>Room filter</translation>
+    </message>
+    <message>
+        <source>mehr als %1 Programmbytes</source>
+        <translation>more than %1 program bytes</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; ist kein Programmbyte</source>
+        <translation>&quot;%1&quot; is not a program byte</translation>
+    </message>
+    <message>
+        <source>DSP Programm %1</source>
+        <translation>DSP program %1</translation>
+    </message>
+    <message>
+        <source>writing %1</source>
+        <translation>writing %1</translation>
+    </message>
+    <message>
+        <source>verifying %1</source>
+        <translation>verifying %1</translation>
+    </message>
+    <message>
+        <source>selecting the set</source>
+        <translation>selecting the set</translation>
+    </message>
+    <message>
+        <source>%1 holds no filter yet</source>
+        <translation>%1 holds no filter yet</translation>
+    </message>
+    <message>
+        <source>Cancelled: nothing was changed</source>
+        <translation>Cancelled: nothing was changed</translation>
+    </message>
+    <message>
+        <source>Filter read from %1</source>
+        <translation>Filter read from %1</translation>
+    </message>
+    <message>
+        <source>Backup Set</source>
+        <translation>Backup Set</translation>
+    </message>
+    <message>
+        <source>%1 holds no program: nothing to back up</source>
+        <translation>%1 holds no program: nothing to back up</translation>
+    </message>
+    <message>
+        <source>Cancelled: no backup was written</source>
+        <translation>Cancelled: no backup was written</translation>
+    </message>
+    <message>
+        <source>Fehler beim Zugriff auf %1 !</source>
+        <translation>Error accessing %1!</translation>
+    </message>
+    <message>
+        <source>%1 backed up to %2</source>
+        <translation>%1 backed up to %2</translation>
+    </message>
+    <message>
+        <source>the set</source>
+        <translation>the set</translation>
+    </message>
+    <message>
+        <source>Restore refused: %1</source>
+        <translation>Restore refused: %1</translation>
+    </message>
+    <message>
+        <source>Restore refused: %1 holds no bytes of a set</source>
+        <translation>Restore refused: %1 holds no bytes of a set</translation>
+    </message>
+    <message>
+        <source>Restore Set</source>
+        <translation>Restore Set</translation>
+    </message>
+    <message>
+        <source>Backup %1</source>
+        <translation>Backup %1</translation>
+    </message>
+    <message>
+        <source>%1: the box history is switched off</source>
+        <translation>%1: the box history is switched off</translation>
+    </message>
+    <message>
+        <source>%1: the box history holds %2 state, not %3</source>
+        <translation>%1: the box history holds %2 state, not %3</translation>
+    </message>
+    <message>
+        <source>%1: the box history holds %2 states, not %3</source>
+        <translation>%1: the box history holds %2 states, not %3</translation>
+    </message>
+    <message>
+        <source>%1: the kept state %2 cannot be read (%3)</source>
+        <translation>%1: the kept state %2 cannot be read (%3)</translation>
+    </message>
+    <message>
+        <source>Kept state of %1</source>
+        <translation>Kept state of %1</translation>
     </message>
 </context>
 <context>
@@ -657,6 +775,77 @@
     <message>
         <source>Schreibfehler in </source>
         <translation>Write error in </translation>
+    </message>
+</context>
+<context>
+    <name>qv::SetWrite</name>
+    <message>
+        <source>reading what the set holds</source>
+        <translation>reading what the set holds</translation>
+    </message>
+    <message>
+        <source>erasing the set</source>
+        <translation>erasing the set</translation>
+    </message>
+    <message>
+        <source>The set is unchanged.</source>
+        <translation>The set is unchanged.</translation>
+    </message>
+    <message>
+        <source>The set differs from what was written: write it again, or use %1.</source>
+        <translation>The set differs from what was written: write it again, or use %1.</translation>
+    </message>
+    <message>
+        <source>The set differs from what was written: write it again.</source>
+        <translation>The set differs from what was written: write it again.</translation>
+    </message>
+    <message>
+        <source>The set is written but not verified: write it again, or use %1.</source>
+        <translation>The set is written but not verified: write it again, or use %1.</translation>
+    </message>
+    <message>
+        <source>The set is written but not verified: write it again.</source>
+        <translation>The set is written but not verified: write it again.</translation>
+    </message>
+    <message>
+        <source>The set is incomplete: write it again, or use %1.</source>
+        <translation>The set is incomplete: write it again, or use %1.</translation>
+    </message>
+    <message>
+        <source>The set is incomplete: write it again.</source>
+        <translation>The set is incomplete: write it again.</translation>
+    </message>
+    <message>
+        <source>the box stopped answering</source>
+        <translation>the box stopped answering</translation>
+    </message>
+    <message>
+        <source>the box&apos;s answers stayed damaged</source>
+        <translation>the box&apos;s answers stayed damaged</translation>
+    </message>
+    <message>
+        <source>the box refused a telegram</source>
+        <translation>the box refused a telegram</translation>
+    </message>
+    <message>
+        <source>a telegram could not be sent</source>
+        <translation>a telegram could not be sent</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>cancelled</translation>
+    </message>
+    <message>
+        <source>the port was lost (%1)</source>
+        <translation>the port was lost (%1)</translation>
+    </message>
+    <message>
+        <source>the box history could not be written in %1</source>
+        <translation>the box history could not be written in %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 while %3 (%4 %). %5</source>
+        <translation>%1: %2 while %3 (%4 %). %5</translation>
     </message>
 </context>
 <context>
@@ -1362,12 +1551,208 @@
 <context>
     <name>qv::cli</name>
     <message>
-        <source>Filter in Set </source>
-        <translation>Filter in set </translation>
+        <source>--group-delay needs --method vector: only aligned impulses average to a group delay.</source>
+        <translation>--group-delay needs --method vector: only aligned impulses average to a group delay.</translation>
     </message>
     <message>
-        <source> geschrieben</source>
-        <translation> written</translation>
+        <source>Average</source>
+        <translation>Average</translation>
+    </message>
+    <message>
+        <source>reading and averaging</source>
+        <translation>reading and averaging</translation>
+    </message>
+    <message>
+        <source>--delay needs --measured-delay or a measurement with a phase.</source>
+        <translation>--delay needs --measured-delay or a measurement with a phase.</translation>
+    </message>
+    <message>
+        <source>Delay target at its %1 ms limit at %2 % of the band.</source>
+        <translation>Delay target at its %1 ms limit at %2 % of the band.</translation>
+    </message>
+    <message>
+        <source>--gate takes T1:T2 in ms around the peak, T1 before T2 (e.g. -1:5)</source>
+        <translation>--gate takes T1:T2 in ms around the peak, T1 before T2 (e.g. -1:5)</translation>
+    </message>
+    <message>
+        <source>--room needs on or off</source>
+        <translation>--room needs on or off</translation>
+    </message>
+    <message>
+        <source>%1 needs --set and --rate</source>
+        <translation>%1 needs --set and --rate</translation>
+    </message>
+    <message>
+        <source>--set needs 1..8</source>
+        <translation>--set needs 1..8</translation>
+    </message>
+    <message>
+        <source>--rate needs 44.1, 48 or 33</source>
+        <translation>--rate needs 44.1, 48 or 33</translation>
+    </message>
+    <message>
+        <source>write-filter needs the DSP program file %1: not found in %2 (--program-dir, default the current directory)</source>
+        <translation>write-filter needs the DSP program file %1: not found in %2 (--program-dir, default the current directory)</translation>
+    </message>
+    <message>
+        <source>Software fuer DSP updaten --&gt; Menu: Setup DSP</source>
+        <translation>Update the DSP software --&gt; menu: Setup DSP</translation>
+    </message>
+    <message>
+        <source>write-software takes one FILE</source>
+        <translation>write-software takes one FILE</translation>
+    </message>
+    <message>
+        <source>write-filter needs one FILTER file</source>
+        <translation>write-filter needs one FILTER file</translation>
+    </message>
+    <message>
+        <source>Filter in Set %1 geschrieben</source>
+        <translation>Filter written to Set %1</translation>
+    </message>
+    <message>
+        <source>read-filter needs --out FILE</source>
+        <translation>read-filter needs --out FILE</translation>
+    </message>
+    <message>
+        <source>Filter read from %1</source>
+        <translation>Filter read from %1</translation>
+    </message>
+    <message>
+        <source>backup needs --out FILE.hex</source>
+        <translation>backup needs --out FILE.hex</translation>
+    </message>
+    <message>
+        <source>restore needs one FILE.hex</source>
+        <translation>restore needs one FILE.hex</translation>
+    </message>
+    <message>
+        <source>unknown operation %1</source>
+        <translation>unknown operation %1</translation>
+    </message>
+    <message>
+        <source>keine RS232-Verbindung zu DSP!</source>
+        <translation>no RS232 connection to the DSP!</translation>
+    </message>
+    <message>
+        <source>--level or --project is required</source>
+        <translation>--level or --project is required</translation>
+    </message>
+    <message>
+        <source>export</source>
+        <translation>export</translation>
+    </message>
+    <message>
+        <source>synthesis</source>
+        <translation>synthesis</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>reading and analysing</source>
+        <translation>reading and analysing</translation>
+    </message>
+    <message>
+        <source>The file gives no level; nothing written.</source>
+        <translation>The file gives no level; nothing written.</translation>
+    </message>
+    <message>
+        <source>The file gives no group delay; no group delay was written.</source>
+        <translation>The file gives no group delay; no group delay was written.</translation>
+    </message>
+    <message>
+        <source>bad size &apos;%1&apos;</source>
+        <translation>bad size &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>plot: no diagram titled &apos;%1&apos;; the titles are:</source>
+        <translation>plot: no diagram titled &apos;%1&apos;; the titles are:</translation>
+    </message>
+    <message>
+        <source>plot: no points in %1</source>
+        <translation>plot: no points in %1</translation>
+    </message>
+    <message>
+        <source>plot: cannot write %1</source>
+        <translation>plot: cannot write %1</translation>
+    </message>
+    <message>
+        <source>at most four curves</source>
+        <translation>at most four curves</translation>
+    </message>
+    <message>
+        <source>--curve &quot;%1&quot; is not &quot;DIAGRAM:SLOT&quot; (slot 1 ... 4)</source>
+        <translation>--curve &quot;%1&quot; is not &quot;DIAGRAM:SLOT&quot; (slot 1 ... 4)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is empty; nothing written.</source>
+        <translation>%1: %2 is empty; nothing written.</translation>
+    </message>
+    <message>
+        <source>peak coefficient %1</source>
+        <translation>peak coefficient %1</translation>
+    </message>
+    <message>
+        <source>%1 (--fit-headroom does it.)</source>
+        <translation>%1 (--fit-headroom does it.)</translation>
+    </message>
+    <message>
+        <source>target lowered by %1 dB for headroom</source>
+        <translation>target lowered by %1 dB for headroom</translation>
+    </message>
+    <message>
+        <source>Run with --help for more information.</source>
+        <translation>Run with --help for more information.</translation>
+    </message>
+    <message>
+        <source>the two impulse commands of the main window on an impulse file</source>
+        <translation>the two impulse commands of the main window on an impulse file</translation>
+    </message>
+    <message>
+        <source>several measurements averaged into one</source>
+        <translation>several measurements averaged into one</translation>
+    </message>
+    <message>
+        <source>a correction target from a measurement</source>
+        <translation>a correction target from a measurement</translation>
+    </message>
+    <message>
+        <source>the box&apos;s transfers: setup, software, filters</source>
+        <translation>the box&apos;s transfers: setup, software, filters</translation>
+    </message>
+    <message>
+        <source>a filter for software convolvers (WAV, raw or text) at any rate and length</source>
+        <translation>a filter for software convolvers (WAV, raw or text) at any rate and length</translation>
+    </message>
+    <message>
+        <source>a measurement file to level and group delay curves</source>
+        <translation>a measurement file to level and group delay curves</translation>
+    </message>
+    <message>
+        <source>The Quorvane DSP Editor&apos;s work without a window, for scripts and batches.</source>
+        <translation>The Quorvane DSP Editor&apos;s work without a window, for scripts and batches.</translation>
+    </message>
+    <message>
+        <source>de: the original texts, en: English (default: from the locale)</source>
+        <translation>de: the original texts, en: English (default: from the locale)</translation>
+    </message>
+    <message>
+        <source>paint one of the eleven diagrams with up to four DAT curves into a PNG</source>
+        <translation>paint one of the eleven diagrams with up to four DAT curves into a PNG</translation>
+    </message>
+    <message>
+        <source>what a project file holds; one curve as a file</source>
+        <translation>what a project file holds; one curve as a file</translation>
+    </message>
+    <message>
+        <source>fractional-octave smoothing of a curve</source>
+        <translation>fractional-octave smoothing of a curve</translation>
+    </message>
+    <message>
+        <source>the filter synthesis of &quot;Execute&quot; on curve files</source>
+        <translation>the filter synthesis of &quot;Execute&quot; on curve files</translation>
     </message>
 </context>
 <context>
@@ -1417,8 +1802,60 @@
         <translation>Not OK  IDP telegram not sent successfully</translation>
     </message>
     <message>
-        <source> Telegramme</source>
-        <translation> telegrams</translation>
+        <source>%1 needs a whole number %2..%3</source>
+        <translation>%1 needs a whole number %2..%3</translation>
+    </message>
+    <message>
+        <source>--range needs high or low</source>
+        <translation>--range needs high or low</translation>
+    </message>
+    <message>
+        <source>%1  before %2  (box version %3)</source>
+        <translation>%1  before %2  (box version %3)</translation>
+    </message>
+    <message>
+        <source>Transfer → &quot;%1&quot;</source>
+        <translation>Transfer → &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Undo Last Write</source>
+        <translation>Undo Last Write</translation>
+    </message>
+    <message>
+        <source>%1 Telegramme</source>
+        <translation>%1 telegrams</translation>
+    </message>
+    <message>
+        <source>Fehler in %1, Zeile %2: %3</source>
+        <translation>Error in %1, line %2: %3</translation>
+    </message>
+    <message>
+        <source>Set %1 at %2</source>
+        <translation>Set %1 at %2</translation>
+    </message>
+    <message>
+        <source>Verify failed: %1 differs at offset %2 (%3). %4</source>
+        <translation>Verify failed: %1 differs at offset %2 (%3). %4</translation>
+    </message>
+    <message>
+        <source>Verify failed: %1 differs at offset %2 (%3)</source>
+        <translation>Verify failed: %1 differs at offset %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1 written to %2, verified</source>
+        <translation>%1 written to %2, verified</translation>
+    </message>
+    <message>
+        <source>%1 written to %2</source>
+        <translation>%1 written to %2</translation>
+    </message>
+    <message>
+        <source>Cancelled: %1 is incomplete until the next &quot;%2&quot;</source>
+        <translation>Cancelled: %1 is incomplete until the next &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>Verify failed: no answer from %1 while reading back</source>
+        <translation>Verify failed: no answer from %1 while reading back</translation>
     </message>
 </context>
 </TS>

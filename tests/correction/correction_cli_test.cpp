@@ -28,7 +28,7 @@ struct Cli : ::testing::Test {
     }
     test::ProgramRun last;
     int Run(const std::string& args) {
-        last = test::RunCli(args);
+        last = test::RunCli("--lang en " + args);
         return last.status;
     }
     std::string Log() { return last.output; }

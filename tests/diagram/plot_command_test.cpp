@@ -50,7 +50,7 @@ TEST(PlotCommand, UnknownTitleIsRefusedWithTheTitles) {
     test::TempDir dir;
     const std::string png = dir.File("never.png");
     // 1 is a refusal; a usage error would be 2.
-    const auto [status, out] = test::RunCli("plot --diagram Frequency --png " + png);
+    const auto [status, out] = test::RunCli("--lang en plot --diagram Frequency --png " + png);
     EXPECT_EQ(status, 1) << out;
     EXPECT_NE(out.find("plot: no diagram titled 'Frequency'; the titles are:"), std::string::npos)
         << out;

@@ -17,7 +17,7 @@ using test::TempDir;
 
 // The import command with args.
 test::ProgramRun Cli(const std::string& args) {
-    return test::RunCli("import " + args);
+    return test::RunCli("--lang en import " + args);
 }
 
 struct CliCase {

@@ -46,7 +46,7 @@ struct CliRun {
             if (chdir(dir.path().c_str()) != 0) _exit(99);
             setenv("XDG_DATA_HOME", dir.File("data").c_str(), 1);
             const std::string command = std::string(QV_CLI_EXE) +
-                                        " dsp --port virtual --flash box.bin " + args +
+                                        " --lang en dsp --port virtual --flash box.bin " + args +
                                         " > /dev/null";
             execl("/bin/sh", "sh", "-c", ("exec " + command).c_str(), nullptr);
             _exit(98);
@@ -89,7 +89,7 @@ TEST(CliTransfer, FailureInterruptAndUndo) {
     EXPECT_EQ(r.Dsp("undo-write --set 4 --rate 48").status, 0);
     EXPECT_EQ(r.Dsp("read-filter --set 4 --rate 48 --out back.dat").status, 0);
 
-    const Outcome stopped = r.Dsp("write-filter f.dat --set 4 --rate 48" + kDemo, "schreiben");
+    const Outcome stopped = r.Dsp("write-filter f.dat --set 4 --rate 48" + kDemo, "Writing");
     EXPECT_EQ(stopped.status, 130);
     EXPECT_TRUE(stopped.LastLine().starts_with("Set 4 at 48 kHz: cancelled while writing"))
         << stopped.LastLine();

@@ -94,7 +94,7 @@ TEST(DspOverPty, FilterWrittenWithCliIsInTheBoxFlash) {
     std::string out;
     ASSERT_EQ(RunCli("dsp --port " + box.device() + " ping", &out), 0) << out;
     const std::string programs = std::string(QV_SOURCE_DIR) + "/data/demo";
-    ASSERT_EQ(RunCli("dsp --port " + box.device() + " write-filter " + filterFile +
+    ASSERT_EQ(RunCli("--lang de dsp --port " + box.device() + " write-filter " + filterFile +
                          " --set 3 --rate 48 --program-dir " + programs,
                      &out),
               0)
@@ -130,7 +130,7 @@ TEST(DspOverPty, VerifyReadFilterBackupAndRestoreFromTheBatchTool) {
     {
         // A flash cell inside the coefficients that will not program.
         BoxProcess stuck(dir.File("stuck.bin"), "stuck-cell=3400");
-        const std::string cli = "dsp --port " + stuck.device() + programs;
+        const std::string cli = "--lang en dsp --port " + stuck.device() + programs;
         EXPECT_EQ(RunCli(cli + " write-filter " + filterFile + " --set 3 --rate 48", &out), 1);
         EXPECT_NE(out.find("Verify failed: Set 3 at 48 kHz differs at offset 3400 (0x0D48)"),
                   std::string::npos)
@@ -141,7 +141,7 @@ TEST(DspOverPty, VerifyReadFilterBackupAndRestoreFromTheBatchTool) {
         EXPECT_NE(out.find("Filter written to Set 3 at 48 kHz\n"), std::string::npos) << out;
     }
     BoxProcess box(dir.File("flash.bin"));
-    const std::string cli = "dsp --port " + box.device() + programs;
+    const std::string cli = "--lang en dsp --port " + box.device() + programs;
     ASSERT_EQ(RunCli(cli + " write-filter " + filterFile + " --set 2 --rate 33", &out), 0) << out;
     EXPECT_NE(out.find("Filter written to Set 2 at 33 kHz, verified"), std::string::npos) << out;
     const std::string back = dir.File("back.dat");
