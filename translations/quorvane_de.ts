@@ -515,23 +515,6 @@
         <source>The frequency-dependent window takes 1 to 1000 cycles.</source>
         <translation>Das frequenzabhängige Fenster umfasst 1 bis 1000 Perioden.</translation>
     </message>
-</context>
-<context>
-    <name>qv::AverageDialogRules</name>
-    <message>
-        <source>The channel is a whole number from 1.</source>
-        <translation>Der Kanal ist eine ganze Zahl ab 1.</translation>
-    </message>
-    <message>
-        <source>Averaging cancelled.</source>
-        <translation>Mittelung abgebrochen.</translation>
-    </message>
-    <message>
-        <source>Add 2 to 16 measurement files.</source>
-        <translation>2 bis 16 Messdateien hinzufügen.</translation>
-        <source>Fehler %1 aufgetreten</source>
-        <translation>Fehler %1 aufgetreten</translation>
-    </message>
     <message>
         <source>the setup</source>
         <translation>des Setups</translation>
@@ -655,6 +638,25 @@
     <message>
         <source>Kept state of %1</source>
         <translation>Gespeicherter Stand vom %1</translation>
+    </message>
+    <message>
+        <source>Fehler %1 aufgetreten</source>
+        <translation>Fehler %1 aufgetreten</translation>
+    </message>
+</context>
+<context>
+    <name>qv::AverageDialogRules</name>
+    <message>
+        <source>The channel is a whole number from 1.</source>
+        <translation>Der Kanal ist eine ganze Zahl ab 1.</translation>
+    </message>
+    <message>
+        <source>Averaging cancelled.</source>
+        <translation>Mittelung abgebrochen.</translation>
+    </message>
+    <message>
+        <source>Add 2 to 16 measurement files.</source>
+        <translation>2 bis 16 Messdateien hinzufügen.</translation>
     </message>
 </context>
 <context>

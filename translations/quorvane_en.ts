@@ -515,23 +515,6 @@
         <source>The frequency-dependent window takes 1 to 1000 cycles.</source>
         <translation>The frequency-dependent window takes 1 to 1000 cycles.</translation>
     </message>
-</context>
-<context>
-    <name>qv::AverageDialogRules</name>
-    <message>
-        <source>The channel is a whole number from 1.</source>
-        <translation>The channel is a whole number from 1.</translation>
-    </message>
-    <message>
-        <source>Averaging cancelled.</source>
-        <translation>Averaging cancelled.</translation>
-    </message>
-    <message>
-        <source>Add 2 to 16 measurement files.</source>
-        <translation>Add 2 to 16 measurement files.</translation>
-        <source>Fehler %1 aufgetreten</source>
-        <translation>Error %1 occurred</translation>
-    </message>
     <message>
         <source>the setup</source>
         <translation>the setup</translation>
@@ -655,6 +638,25 @@
     <message>
         <source>Kept state of %1</source>
         <translation>Kept state of %1</translation>
+    </message>
+    <message>
+        <source>Fehler %1 aufgetreten</source>
+        <translation>Error %1 occurred</translation>
+    </message>
+</context>
+<context>
+    <name>qv::AverageDialogRules</name>
+    <message>
+        <source>The channel is a whole number from 1.</source>
+        <translation>The channel is a whole number from 1.</translation>
+    </message>
+    <message>
+        <source>Averaging cancelled.</source>
+        <translation>Averaging cancelled.</translation>
+    </message>
+    <message>
+        <source>Add 2 to 16 measurement files.</source>
+        <translation>Add 2 to 16 measurement files.</translation>
     </message>
 </context>
 <context>
