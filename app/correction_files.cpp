@@ -21,10 +21,6 @@ constexpr CorrectionFile kCorrectionFiles[] = {
 
 }  // namespace
 
-void ApplyProcessingDefaults(Workspace& ws) {
-    ws.ProcessingSampleRate = 44100.0;
-}
-
 void LoadCorrectionCurves(Workspace& ws, UserInterface& ui) {
     for (const auto& file : kCorrectionFiles) {
         if (!CheckFileReadable(file.name, ui)) {
@@ -38,8 +34,8 @@ void LoadCorrectionCurves(Workspace& ws, UserInterface& ui) {
 }
 
 void LoadProcessingFiles(Workspace& ws, UserInterface& ui, const std::string& configFallback) {
-    if (CheckFileReadable("impuls.cfg", ui) || CheckFileReadable(configFallback, ui))
-        ApplyProcessingDefaults(ws);
+    // The configuration file is only looked for; a missing one is reported.
+    if (!CheckFileReadable("impuls.cfg", ui)) CheckFileReadable(configFallback, ui);
     LoadCorrectionCurves(ws, ui);
 }
 

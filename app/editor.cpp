@@ -1,11 +1,13 @@
 #include "app/editor.h"
 
 #include <exception>
+#include <utility>
 
 #include "app/filter_workflow.h"
 #include "app/impulse_commands.h"
 #include "curves/curve_files.h"
 #include "curves/tr.h"
+#include "diagram/diagram_layout.h"
 #include "diagram/ranges.h"
 #include "dsp_math/spectrum_shaping.h"
 
@@ -61,6 +63,19 @@ void Editor::Run(const std::function<void()>& command, bool recordUndo) {
 void Editor::EndCurveChange() {
     history_.Commit(ws_);
     UpdateUndoItems();
+}
+
+void Editor::SetViewSize(std::int32_t width, std::int32_t height) {
+    ws_.ViewWidth = width;
+    ws_.ViewHeight = height;
+}
+
+void Editor::LayOutShownDiagram(std::int32_t width, std::int32_t height) {
+    LayOutDiagram(ws_.Current(), width, height);
+}
+
+void Editor::SetEditedCurve(PointList points) {
+    ws_.Current(CurveRole::Desired).points = std::move(points);
 }
 
 void Editor::UpdateUndoItems() {
@@ -135,10 +150,8 @@ void Editor::LoadFrequencyResponse() {
     auto name = ChooseReadableFile();
     if (!name) return;
     ws_.CurrentDiagram = FrequencyResponseDiagram;
-    if (auto list = ReadCurveForLoad(*name, false, ui_)) {
-        ClearSlots(ws_.Current());
-        SetSlot(ws_.Current(), 1, *name, std::move(*list));
-    }
+    if (auto list = ReadCurveForLoad(*name, false, ui_))
+        ReplaceCurves(ws_, ws_.CurrentDiagram, CurveRole::Desired, *name, std::move(*list));
     view_.RequestRepaint();
 }
 
@@ -146,10 +159,8 @@ void Editor::LoadGroupDelay() {
     auto name = ChooseReadableFile();
     if (!name) return;
     ws_.CurrentDiagram = GroupDelayDiagram;
-    if (auto list = ReadCurveForLoad(*name, false, ui_)) {
-        ClearSlots(ws_.Current());
-        SetSlot(ws_.Current(), 1, *name, std::move(*list));
-    }
+    if (auto list = ReadCurveForLoad(*name, false, ui_))
+        ReplaceCurves(ws_, ws_.CurrentDiagram, CurveRole::Desired, *name, std::move(*list));
     view_.RequestRepaint();
 }
 
@@ -162,9 +173,8 @@ void Editor::LoadImpulse(bool impFormat) {
     if (ws_.CurrentDiagram != ImpulseResponseDiagram && ws_.CurrentDiagram != ImpulsRoomDiagram)
         ws_.CurrentDiagram = ImpulseResponseDiagram;
     if (auto list = ReadCurveForLoad(*name, impFormat, ui_)) {
-        ClearSlots(ws_.Current());
         NumberPoints(*list, 0);
-        SetSlot(ws_.Current(), 1, *name, std::move(*list));
+        ReplaceCurves(ws_, ws_.CurrentDiagram, CurveRole::Impulse, *name, std::move(*list));
         AutoRange(ws_.Current());
     }
     view_.RequestRepaint();
@@ -185,7 +195,7 @@ void Editor::LoadZielfunktion() {
     ws_.CurrentDiagram = ImpulsRoomDiagram;
     if (auto list = ReadCurveForLoad(*name, false, ui_)) {
         NumberPoints(*list, 0);
-        SetSlot(ws_.Current(), 3, "dest", std::move(*list));
+        SetCurve(ws_, ws_.CurrentDiagram, CurveRole::TargetFunction, "dest", std::move(*list));
         AutoRange(ws_.Current());
     }
     view_.RequestRepaint();
@@ -195,7 +205,8 @@ void Editor::Save(const char* filter,
                   void (*writer)(const std::string&, const PointList&, UserInterface&)) {
     auto name = ui_.ChooseSaveFile(filter);
     if (!name) return;
-    const PointList& list = ws_.Current().Slot(1).points;
+    // The curve the engineer drew or loaded: in the impulse diagrams the impulse.
+    const PointList& list = ws_.Current(CurveRole::Desired).points;
     if (name->empty() || list.empty()) {
         ui_.Message(QV_TR("Fehler beim Speichern"));
         return;

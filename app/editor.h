@@ -49,6 +49,14 @@ class Editor {
     void BeginCurveChange() { history_.Begin(ws_); }
     void EndCurveChange();
 
+    // What the drawing area reports. The client area the diagrams are shown in.
+    void SetViewSize(std::int32_t width, std::int32_t height);
+    // Before a paint: the shown diagram takes what the paint owes it for a
+    // client area of this size.
+    void LayOutShownDiagram(std::int32_t width, std::int32_t height);
+    // The mouse changed the shown diagram's desired curve (inside a curve change).
+    void SetEditedCurve(PointList points);
+
     void SyncCurveMenuCheck();
     void ShowDiagram(DiagramId id, RoomBox box, bool sync);
     // The view commands, each with its diagram, "Room " box rule and sync rule.

@@ -83,12 +83,10 @@ void EditorShell::BindLive() {
                      [this] { live_->CurvesMayHaveChanged(); });
     // The drag's last result goes into its undo step: settle before the step
     // closes.
-    QObject::disconnect(w->drawingArea(), &DiagramWidget::curveEditFinished, w, nullptr);
-    QObject::connect(w->drawingArea(), &DiagramWidget::curveEditFinished, w, [this, w, &e] {
+    w->beforeCurveEditEnds = [this, w] {
         live_->CurvesMayHaveChanged();
         if (live_->Settle()) w->RequestRepaint();
-        e.EndCurveChange();
-    });
+    };
     w->SetCommand(
         MenuId::MenuLive,
         [this, w] {

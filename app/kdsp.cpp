@@ -186,7 +186,8 @@ void TForm1::SyncMenuItem(MenuId id) {
 }
 
 void TForm1::BuildControls() {
-    area_ = new DiagramWidget(ws_, this);
+    area_ = new DiagramWidget([this]() -> const Diagram& { return ws_.Current(); },
+                              [this](int w, int h) { editor_.LayOutShownDiagram(w, h); }, this);
     area_->setObjectName(QStringLiteral("PaintBox"));
     setCentralWidget(area_);
 
@@ -257,7 +258,12 @@ void TForm1::BuildControls() {
         BeginAction();
         editor_.BeginCurveChange();
     });
+    connect(area_, &DiagramWidget::curveEdited, this,
+            [this](const PointList& points) { editor_.SetEditedCurve(points); });
+    connect(area_, &DiagramWidget::areaResized, this,
+            [this](int w, int h) { editor_.SetViewSize(w, h); });
     connect(area_, &DiagramWidget::curveEditFinished, this, [this] {
+        if (beforeCurveEditEnds) beforeCurveEditEnds();
         editor_.EndCurveChange();
         if (onDocumentTouched) onDocumentTouched();
         ShowStatusLines();

@@ -55,6 +55,8 @@ class TForm1 : public QMainWindow, public EditorView {
 
     // Heard after every command, curve drag and room size edit.
     std::function<void()> onDocumentTouched;
+    // Heard at the end of a drag before its undo step closes.
+    std::function<void()> beforeCurveEditEnds;
     // Asked before the window closes; false keeps it open.
     std::function<bool()> canClose;
 

@@ -7,6 +7,7 @@
 #include <charconv>
 #include <filesystem>
 #include <iostream>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -24,6 +25,9 @@ namespace qv::cli {
 namespace {
 
 constexpr int kMaxSide = 10000;
+// The --curve files in their order, drawn in the colours of these roles.
+constexpr CurveRole kPlotRoles[] = {CurveRole::Desired, CurveRole::Real, CurveRole::Measured,
+                                    CurveRole::Predicted};
 
 bool ParseSize(const std::string& text, int& width, int& height) {
     const auto x = text.find('x');
@@ -85,8 +89,8 @@ int Run(const PlotOptions& o) {
                 std::cerr << Tr(Fill(QV_TR("plot: no points in %1"), {curves[k]})) << "\n";
                 return kExitRefused;
             }
-            SetSlot(d, static_cast<int>(k) + 1,
-                    std::filesystem::path(curves[k]).filename().string(), std::move(list));
+            SetCurve(ws, *id, kPlotRoles[k], std::filesystem::path(curves[k]).filename().string(),
+                     std::move(list));
         }
         AutoRange(d);
     }
@@ -113,7 +117,8 @@ CommandRun Setup(CLI::App& cmd) {
     cmd.add_option("--size", o->size, "WIDTHxHEIGHT in pixels")->capture_default_str();
     cmd.add_option("--png", o->png, "write the picture here")->required();
     return [o] {
-        if (o->curves.size() > 4) throw UsageError(QV_TR("at most four curves"));
+        if (o->curves.size() > std::size(kPlotRoles))
+            throw UsageError(QV_TR("at most four curves"));
         return Run(*o);
     };
 }

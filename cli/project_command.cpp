@@ -38,12 +38,12 @@ std::string Number(double v) {
 }
 
 void PrintFilter(const char* variant, const Workspace& ws, const FilterDesign& d, DiagramId id) {
-    const PointList& h = ws[id].Slot(1).points;
+    const PointList& h = ws.Curve(id, CurveRole::Impulse).points;
     std::cout << "  " << variant << ": ";
     if (h.empty())
         std::cout << "none";
     else
-        std::cout << CurveRef(id, 1) << ", " << h.size() << " points";
+        std::cout << CurveRef(id, SlotOf(CurveRole::Impulse)) << ", " << h.size() << " points";
     std::cout << "; design " << d.taps << " taps at " << Number(d.sampleRate) << " Hz\n";
 }
 
@@ -70,8 +70,7 @@ void PrintSummary(const std::string& file, const LoadedProject& p) {
     const TargetSettings& c = ws.Correction;
     std::cout << "Settings:\n"
               << "  room: depth " << ws.RoomDepth << " cm, width " << ws.RoomWidth << " cm\n"
-              << "  processing: length " << ws.ProcessingLength << ", sample rate "
-              << Number(ws.ProcessingSampleRate) << " Hz\n"
+              << "  processing: length " << ws.ProcessingLength << "\n"
               << "  DSP: Set " << ws.ChosenSet + 1 << ", rate code " << int{ws.ChosenRate} << "\n"
               << "  correction: " << Number(c.from) << " ... " << Number(c.to) << " Hz, boost "
               << Number(c.maxBoost) << " dB, cut " << Number(c.maxCut) << " dB, smoothing "

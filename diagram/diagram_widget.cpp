@@ -3,14 +3,26 @@
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
+#include <utility>
 
 #include "diagram/diagram_image.h"
 #include "diagram/qt_canvas.h"
 
 namespace qv {
+namespace {
 
-DiagramWidget::DiagramWidget(Workspace& ws, QWidget* parent)
-    : QWidget(parent), ws_(ws), legendLabelHeight_(QFontMetrics(LabelFont()).height()) {
+// The mouse edits a diagram's first curve.
+const CurveSlot& EditedCurve(const Diagram& d) {
+    return d.Slot(1);
+}
+
+}  // namespace
+
+DiagramWidget::DiagramWidget(ShownDiagram shown, LayOut layOut, QWidget* parent)
+    : QWidget(parent),
+      shown_(std::move(shown)),
+      layOut_(std::move(layOut)),
+      legendLabelHeight_(QFontMetrics(LabelFont()).height()) {
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);
     setMouseTracking(true);
@@ -29,23 +41,30 @@ MouseButtons DiagramWidget::ButtonState(Qt::MouseButtons buttons, Qt::KeyboardMo
 }
 
 void DiagramWidget::paintEvent(QPaintEvent*) {
+    layOut_(width(), height());
     QPainter painter(this);
     QtCanvas canvas(painter, font());
-    labels_ =
-        PaintDiagram(canvas, ws_.Current(), ws_.ViewWidth, ws_.ViewHeight, legendLabelHeight_);
+    labels_ = DrawDiagram(canvas, shown_(), legendLabelHeight_);
     if (drawLabels_) DrawDiagramLabels(painter, labels_);
     painter.end();
     Q_EMIT painted();
 }
 
-MouseView DiagramWidget::View() {
-    return {ws_.Current(), ws_.ViewWidth, ws_.ViewHeight};
+template <typename Handler>
+bool DiagramWidget::Edit(Handler handler) {
+    const Diagram& shown = shown_();
+    // The editing works on a copy; only its curve goes back, as a report.
+    // Assigning into the kept copy reuses its storage on every move of a drag.
+    copy_ = shown;
+    const bool repaintNeeded = handler(MouseView{copy_, width(), height()});
+    if (EditedCurve(copy_).points != EditedCurve(shown).points)
+        Q_EMIT curveEdited(EditedCurve(copy_).points);
+    return repaintNeeded;
 }
 
 void DiagramWidget::resizeEvent(QResizeEvent* event) {
     // This widget is the client area the diagram and the mouse work in.
-    ws_.ViewWidth = width();
-    ws_.ViewHeight = height();
+    Q_EMIT areaResized(width(), height());
     QWidget::resizeEvent(event);
     update();
 }
@@ -53,11 +72,12 @@ void DiagramWidget::resizeEvent(QResizeEvent* event) {
 void DiagramWidget::mousePressEvent(QMouseEvent* event) {
     const QPoint p = event->position().toPoint();
     const MouseButtons state = ButtonState(event->buttons(), event->modifiers());
-    if (state == kLeftButton && ws_.Current().Slot(1).marked == 1 && !editing_) {
+    if (state == kLeftButton && EditedCurve(shown_()).marked == 1 && !editing_) {
         editing_ = true;
         Q_EMIT curveEditStarted();
     }
-    const bool changed = mouse_.FormMouseDown(View(), state, p.x(), p.y());
+    const bool changed =
+        Edit([&](MouseView view) { return mouse_.FormMouseDown(view, state, p.x(), p.y()); });
     // A bend changes nothing at the press, so its change may open after it.
     if (mouse_.Bending() && !editing_) {
         editing_ = true;
@@ -69,14 +89,17 @@ void DiagramWidget::mousePressEvent(QMouseEvent* event) {
 void DiagramWidget::mouseMoveEvent(QMouseEvent* event) {
     const QPoint p = event->position().toPoint();
     Q_EMIT mouseAt(p.x(), p.y());
-    if (mouse_.FormMouseMove(View(), ButtonState(event->buttons(), event->modifiers()), p.x(),
-                             p.y()))
+    const MouseButtons state = ButtonState(event->buttons(), event->modifiers());
+    // Without the left button a move edits nothing: the hover copies nothing.
+    if (!(state & kLeftButton)) return;
+    if (Edit([&](MouseView view) { return mouse_.FormMouseMove(view, state, p.x(), p.y()); }))
         repaint();
 }
 
 void DiagramWidget::mouseReleaseEvent(QMouseEvent* event) {
     const QPoint p = event->position().toPoint();
-    if (mouse_.FormMouseUp(View(), ButtonState(event->buttons(), event->modifiers()), p.x(), p.y()))
+    const MouseButtons state = ButtonState(event->buttons(), event->modifiers());
+    if (Edit([&](MouseView view) { return mouse_.FormMouseUp(view, state, p.x(), p.y()); }))
         repaint();
     if (editing_ && !(event->buttons() & Qt::LeftButton)) {
         editing_ = false;
@@ -87,8 +110,8 @@ void DiagramWidget::mouseReleaseEvent(QMouseEvent* event) {
 void DiagramWidget::mouseDoubleClickEvent(QMouseEvent* event) {
     // A double click edits nothing; the press before it has already acted.
     const QPoint p = event->position().toPoint();
-    mouse_.FormMouseDown(View(), ButtonState(event->buttons(), event->modifiers()) | kDoubleClick,
-                         p.x(), p.y());
+    const MouseButtons state = ButtonState(event->buttons(), event->modifiers()) | kDoubleClick;
+    Edit([&](MouseView view) { return mouse_.FormMouseDown(view, state, p.x(), p.y()); });
 }
 
 }  // namespace qv

@@ -1,19 +1,25 @@
 #pragma once
-// The drawing area of the main window: paints the current diagram of the
-// workspace and forwards the mouse to the curve editing.
+// The drawing area of the main window: draws the diagram the window shows it
+// and turns the mouse into curve edits that it reports back. It never holds
+// the document: the window applies each report to it.
 
 #include <QWidget>
+#include <functional>
 
 #include "diagram/mouse_edit.h"
 #include "diagram/painter.h"
-#include "project/workspace.h"
 
 namespace qv {
 
 class DiagramWidget : public QWidget {
     Q_OBJECT
   public:
-    explicit DiagramWidget(Workspace& ws, QWidget* parent = nullptr);
+    // The diagram to show, read at each paint and mouse event.
+    using ShownDiagram = std::function<const Diagram&()>;
+    // Lays the shown diagram out for a client area of width x height before
+    // each paint (its area, tick steps and log fallback stay in it).
+    using LayOut = std::function<void(int width, int height)>;
+    DiagramWidget(ShownDiagram shown, LayOut layOut, QWidget* parent = nullptr);
 
     // What the title and legend labels must show after the last paint.
     const DiagramLabels& labels() const { return labels_; }
@@ -31,7 +37,12 @@ class DiagramWidget : public QWidget {
     void mouseAt(int x, int y);
     // A press in edit mode opens one curve change, its release closes it.
     void curveEditStarted();
+    // The mouse changed the curve it edits (the shown diagram's first
+    // slot): the points it holds now. Between the start and the finish.
+    void curveEdited(const qv::PointList& points);
     void curveEditFinished();
+    // The client area the diagram is shown and edited in.
+    void areaResized(int width, int height);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -42,9 +53,14 @@ class DiagramWidget : public QWidget {
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
   private:
-    MouseView View();
+    // Runs one mouse handler on a copy of the shown diagram and reports a
+    // changed curve; true when the handler asks for a repaint.
+    template <typename Handler>
+    bool Edit(Handler handler);
 
-    Workspace& ws_;
+    ShownDiagram shown_;
+    LayOut layOut_;
+    Diagram copy_;  // what the mouse edits
     MouseEditor mouse_;
     DiagramLabels labels_;
     bool drawLabels_ = false;

@@ -401,7 +401,7 @@ std::string ProjectText(const Workspace& ws, const std::string& projectDir,
         {"currentDiagram", ws[ws.CurrentDiagram].title},
         {"diagrams", diagrams},
         {"room", {{"depth", ws.RoomDepth}, {"width", ws.RoomWidth}}},
-        {"processing", {{"length", ws.ProcessingLength}, {"sampleRate", ws.ProcessingSampleRate}}},
+        {"processing", {{"length", ws.ProcessingLength}}},
         {"dsp", {{"set", ws.ChosenSet}, {"rate", ws.ChosenRate}}},
         {"correction",
          {{"from", c.from},
@@ -467,7 +467,8 @@ LoadedProject ParseProject(const std::string& text, const std::string& projectDi
     ws.RoomWidth = static_cast<std::int32_t>(root["room"]["width"].Integer(1, 1000));
     ws.ProcessingLength =
         static_cast<std::int32_t>(root["processing"]["length"].Integer(1, 1 << 20));
-    ws.ProcessingSampleRate = root["processing"]["sampleRate"].Number(0.0);
+    // Files of earlier versions hold "processing.sampleRate", which nothing
+    // computes with: it is not read.
     ws.ChosenSet = static_cast<std::uint8_t>(root["dsp"]["set"].Integer(0, 7));
     ws.ChosenRate = static_cast<std::uint8_t>(root["dsp"]["rate"].Integer(0, 255));
     ReadCorrection(root["correction"], ws.Correction);
@@ -561,9 +562,8 @@ bool SameDocument(const Workspace& a, const Workspace& b) {
     }
     return a.CurrentDiagram == b.CurrentDiagram && a.RoomDepth == b.RoomDepth &&
            a.RoomWidth == b.RoomWidth && a.ProcessingLength == b.ProcessingLength &&
-           a.ProcessingSampleRate == b.ProcessingSampleRate && a.Title == b.Title &&
-           a.Notes == b.Notes && a.Measurements == b.Measurements && a.ChosenSet == b.ChosenSet &&
-           a.ChosenRate == b.ChosenRate && a.EqDesign == b.EqDesign &&
+           a.Title == b.Title && a.Notes == b.Notes && a.Measurements == b.Measurements &&
+           a.ChosenSet == b.ChosenSet && a.ChosenRate == b.ChosenRate && a.EqDesign == b.EqDesign &&
            a.RoomDesign == b.RoomDesign && a.Correction == b.Correction;
 }
 

@@ -12,6 +12,7 @@ int SlotOf(CurveRole role) {
         case CurveRole::Real:
             return 2;
         case CurveRole::Measured:
+        case CurveRole::TargetFunction:
             return 3;
         case CurveRole::Predicted:
             return 4;
@@ -33,6 +34,12 @@ void SetCurve(Workspace& ws, DiagramId id, CurveRole role, std::string_view name
 
 void ClearCurve(Workspace& ws, DiagramId id, CurveRole role) {
     ClearSlot(ws[id], SlotOf(role));
+}
+
+void ReplaceCurves(Workspace& ws, DiagramId id, CurveRole role, std::string_view name,
+                   PointList list) {
+    ClearSlots(ws[id]);
+    SetCurve(ws, id, role, name, std::move(list));
 }
 
 void CreateDiagramSet(Workspace& ws) {

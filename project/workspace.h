@@ -47,7 +47,9 @@ struct FilterDesign {
 // draws or loads (in the impulse diagrams the impulse, in "Impuls Response"
 // and "Filter Room" the computed filter), the level or delay the filter
 // achieves, a measurement, and the measurement with the filter applied.
-enum class CurveRole { Desired, Impulse, Real, Measured, Predicted };
+// Beside an impulse, "Zielfunktion" loads a target function ("dest") where a
+// level diagram holds its measurement.
+enum class CurveRole { Desired, Impulse, Real, Measured, Predicted, TargetFunction };
 
 struct Workspace {
     DiagramSet diagrams = MakeDiagramSet();
@@ -55,9 +57,6 @@ struct Workspace {
     std::int32_t ViewWidth = 0;
     std::int32_t ViewHeight = 0;
     std::uint8_t ComPortNumber = 1;
-    // 0 until the configuration file says 44100. The synthesis takes its
-    // length and rate from the program profile, never from here.
-    double ProcessingSampleRate = 0.0;
     std::int32_t ProcessingLength = 1800;
     // Room size for the room synthesis, in cm (the "Room " spin edits).
     std::int32_t RoomDepth = 400;
@@ -93,6 +92,10 @@ int SlotOf(CurveRole role);
 // or is emptied.
 void SetCurve(Workspace& ws, DiagramId id, CurveRole role, std::string_view name, PointList list);
 void ClearCurve(Workspace& ws, DiagramId id, CurveRole role);
+// A loaded file: every curve of the diagram goes, the list becomes the curve
+// of that role.
+void ReplaceCurves(Workspace& ws, DiagramId id, CurveRole role, std::string_view name,
+                   PointList list);
 
 // Start-up step 1: the eleven diagrams, "Frequency Response" current,
 // ProcessingLength 1800.

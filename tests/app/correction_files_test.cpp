@@ -33,7 +33,6 @@ TEST_F(InTempDir, AllFilesPresent) {
     test::ScriptedUserInterface ui;
     LoadProcessingFiles(ws, ui, Fallback());
     EXPECT_TRUE(ui.messages.empty());
-    EXPECT_EQ(ws.ProcessingSampleRate, 44100.0);
     EXPECT_EQ(ws[FrequencyResponseHighDiagram].Slot(1).name, "amlin.cor");
     EXPECT_EQ(ws[FrequencyResponseHighDiagram].Slot(1).points, (PointList{{10, 1}, {20000, 2}}));
     EXPECT_EQ(ws[FrequencyResponseLowDiagram].Slot(1).name, "amlow.cor");
@@ -48,12 +47,10 @@ TEST_F(InTempDir, OnlyTheFallbackConfiguration) {
     LoadProcessingFiles(ws, ui, Fallback());
     ASSERT_GE(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0], "Fehler beim Zugriff auf impuls.cfg !");
-    EXPECT_EQ(ws.ProcessingSampleRate, 44100.0);
 }
 
 TEST_F(InTempDir, NothingPresentGivesEightMessages) {
     Workspace ws;
-    ws.ProcessingSampleRate = 0;
     test::ScriptedUserInterface ui;
     LoadProcessingFiles(ws, ui, Fallback());
     const std::vector<std::string> expected = {
@@ -63,7 +60,6 @@ TEST_F(InTempDir, NothingPresentGivesEightMessages) {
         "Fehler beim Zugriff auf amroom.cor !", "Fehler beim Zugriff auf amroom.cor.",
     };
     EXPECT_EQ(ui.messages, expected);
-    EXPECT_EQ(ws.ProcessingSampleRate, 0.0);
     EXPECT_TRUE(ws[FrequencyResponseHighDiagram].Slot(1).points.empty());
 }
 
@@ -82,10 +78,7 @@ TEST_F(InTempDir, UnreadableCurveLeavesSlotEmptyAndOthersLoad) {
     EXPECT_EQ(ws[FrequencyRoomDiagram].Slot(1).points, (PointList{{100, 2}}));
 }
 
-TEST(ProcessingDefaults, SetsTheRate) {
-    Workspace ws;
-    ApplyProcessingDefaults(ws);
-    EXPECT_EQ(ws.ProcessingSampleRate, 44100.0);
+TEST(ProcessingDefaults, TheFallbackConfiguration) {
     EXPECT_EQ(std::string(kConfigFallback), "/akt/impuls.cfg");
 }
 

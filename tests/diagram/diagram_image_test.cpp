@@ -7,6 +7,7 @@
 
 #include "curves/diagram_set.h"
 #include "diagram/axis_math.h"
+#include "diagram/diagram_layout.h"
 #include "diagram/diagram_widget.h"
 #include "diagram/qt_canvas.h"
 #include "qt_test_app.h"
@@ -56,36 +57,49 @@ TEST(DiagramImage, FrequencyResponseWithTwoCurves) {
     EXPECT_EQ(image.pixelColor(41, kHeight - 30 - 2 * (h + 4) + 1), QColor(255, 0, 0));
 }
 
-TEST(DiagramWidget, PaintsReportsLabelsAndForwardsTheMouse) {
+TEST(DiagramWidget, DrawsTheShownDiagramAndReportsEditsWithoutMakingThem) {
     test::QtTestApp();
-    Workspace ws;
-    ws.CurrentDiagram = ImpulseResponseDiagram;
-    FillDesiredCurve(ws.Current(), 10);
-    DiagramWidget w(ws);
+    Diagram d = MakeDiagramSet()[ImpulseResponseDiagram];
+    FillDesiredCurve(d, 10);
+    int layOuts = 0;
+    DiagramWidget w([&]() -> const Diagram& { return d; },
+                    [&](int width, int height) {
+                        ++layOuts;
+                        LayOutDiagram(d, width, height);
+                    });
     w.resize(kWidth, kHeight);
     int started = 0, finished = 0;
+    std::vector<PointList> edits;
     QObject::connect(&w, &DiagramWidget::curveEditStarted, [&] { ++started; });
     QObject::connect(&w, &DiagramWidget::curveEditFinished, [&] { ++finished; });
+    QObject::connect(&w, &DiagramWidget::curveEdited,
+                     [&](const PointList& points) { edits.push_back(points); });
     QImage shot(kWidth, kHeight, QImage::Format_RGB32);
     w.render(&shot);  // grab() would leave a window device that crashes at exit
-    EXPECT_EQ(ws.ViewWidth, kWidth);
+    EXPECT_EQ(layOuts, 1);
+    EXPECT_EQ(d.areaRight, kWidth);
     EXPECT_EQ(w.labels().title, "Impuls Response");
     EXPECT_TRUE(w.labels().legend[0].visible);
     EXPECT_EQ(shot.pixelColor(0, 100), QColor(Qt::black));
 
-    // A click on the first point of the desired curve removes it.
+    // A click on the first point of the desired curve reports the curve
+    // without it; the shown diagram stays as it is until the report is applied.
     const double sx = (kWidth - 30.0) / 1800;
     const double sy = (kHeight - 25.0) / 2.4;
     const QPointF at(30 + 10 * sx, (kHeight - 25) - 1.2 * sy);
-    QMouseEvent press(QEvent::MouseButtonPress, at, at, Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
-    QApplication::sendEvent(&w, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, at, at, Qt::LeftButton, Qt::NoButton,
-                        Qt::NoModifier);
-    QApplication::sendEvent(&w, &release);
-    EXPECT_EQ(ws.Current().Slot(1).points.size(), 1u);
+    auto send = [&](QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons held) {
+        QMouseEvent e(type, at, at, button, held, Qt::NoModifier);
+        QApplication::sendEvent(&w, &e);
+    };
+    send(QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton);
+    ASSERT_EQ(edits.size(), 1u);
+    EXPECT_EQ(edits[0], PointList{d.Slot(1).points.back()});
+    EXPECT_EQ(d.Slot(1).points.size(), 2u);
     EXPECT_EQ(started, 1);
     EXPECT_EQ(finished, 1);
+    send(QEvent::MouseButtonPress, Qt::RightButton, Qt::RightButton);  // changes nothing
+    EXPECT_EQ(edits.size(), 1u);
     EXPECT_EQ(DiagramWidget::ButtonState(Qt::LeftButton, Qt::ShiftModifier),
               kLeftButton | kShiftKey);
 }

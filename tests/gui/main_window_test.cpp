@@ -89,12 +89,13 @@ TEST(MainWindow, RoomBoxRules) {
     EXPECT_FALSE(box->isVisible());
 }
 
-TEST(MainWindow, DragMovesAPointAndUndoBringsItBack) {
-    Editor e;
-    e.form->resize(843, 414);
+// Drags the second point of a desired curve {{100, -5}, {500, 0}} on linear
+// axes 40 pixels right and a quarter of the plot up; returns the plot's size.
+QSize DragTheSecondPoint(TForm1& form, Workspace& ws) {
+    form.resize(843, 414);
     QApplication::processEvents();
-    DiagramWidget* area = e.form->drawingArea();
-    Diagram& d = e.ws.Current();
+    DiagramWidget* area = form.drawingArea();
+    Diagram& d = ws.Current();
     // Linear axes make the pixel arithmetic plain: x 0 ... 1000, y -10 ... 10.
     d.xLog = 0;
     d.xFrom = 0;
@@ -111,6 +112,14 @@ TEST(MainWindow, DragMovesAPointAndUndoBringsItBack) {
                      Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(area, &move);
     QTest::mouseRelease(area, Qt::LeftButton, Qt::NoModifier, to);
+    return {w, h};
+}
+
+TEST(MainWindow, DragMovesAPointAndUndoBringsItBack) {
+    Editor e;
+    const Diagram& d = e.ws.Current();
+    const QSize plot = DragTheSecondPoint(*e.form, e.ws);
+    const int w = plot.width(), h = plot.height();
     ASSERT_EQ(d.Slot(1).points.size(), 2u);
     EXPECT_EQ(d.Slot(1).points[0], (CurvePoint{100, -5}));
     EXPECT_NEAR(d.Slot(1).points[1].x, 500 + 40.0 * 1000 / w, 1000.0 / w);
@@ -363,6 +372,23 @@ TEST(EditorShell, StartsSilentlyWithTheVirtualBox) {
     EXPECT_EQ(p.dsp.state().DspConnected(), 1);
     // The room items follow the profile: room equalizer off at start.
     EXPECT_FALSE(shell.form().action(MenuId::MenuViewDelayRoom)->isEnabled());
+}
+
+// With the shell's live binding too, a drag ends as an action: the first
+// screen's guide goes and the document counts as touched.
+TEST(EditorShell, ADragEndsAsAnActionOnTheDocument) {
+    Workspace ws;
+    CreateDiagramSet(ws);
+    FakeClock clock;
+    VirtualDspBox box(clock);
+    DspSession dsp(box, clock);
+    test::ScriptedUserInterface ui;
+    EditorShell shell(ws, dsp, ui);
+    int touched = 0;
+    shell.form().onDocumentTouched = [&touched] { ++touched; };
+    DragTheSecondPoint(shell.form(), ws);
+    EXPECT_EQ(touched, 1);
+    EXPECT_TRUE(shell.form().hintLabel()->text().isEmpty());
 }
 
 }  // namespace

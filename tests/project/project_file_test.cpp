@@ -47,7 +47,6 @@ Workspace FullDocument(const std::string& measurementPath) {
     ws.RoomDepth = 321;
     ws.RoomWidth = 987;
     ws.ProcessingLength = 900;
-    ws.ProcessingSampleRate = 44100.5;
     ws.Title = "Living room";
     ws.Notes = "line 1\nline 2\ttab";
     ws.Created = "2026-01-02T03:04:05Z";
@@ -187,6 +186,21 @@ TEST(ProjectFileTest, RefusesBadFilesNamingTheField) {
             EXPECT_NE(std::string(e.what()).find(c.message), std::string::npos)
                 << e.what() << " / expected: " << c.message;
         }
+    }
+}
+
+// Files written before the processing rate left the document carry it; it is
+// accepted whatever it holds, and not written again.
+TEST(ProjectFileTest, AProcessingRateOfEarlierFilesIsIgnored) {
+    Workspace ws;
+    ws.ProcessingLength = 900;
+    const std::string text = ProjectText(ws, "", "now");
+    for (const char* rate : {"44100.0", "\"none\""}) {
+        const std::string old = Replace(text, "\"length\": 900",
+                                        std::string("\"length\": 900, \"sampleRate\": ") + rate);
+        const LoadedProject back = ParseProject(old, "");
+        EXPECT_EQ(back.ws.ProcessingLength, 900);
+        EXPECT_EQ(ProjectText(back.ws, "", "now"), text) << rate;
     }
 }
 
