@@ -78,9 +78,9 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     Copyright = MakeLine(Panel1, "Copyright",
                          QString::fromUtf8("Copyright \u00A9 Quorvane Audio Engineering"));
     Comments = MakeLine(Panel1, "Comments",
-                        QStringLiteral("DSP editor for loudspeaker and room correction:\n"
-                                       "FIR equalizers of 1800 and 900 taps,\n"
-                                       "two channels, eight filter sets."));
+                        tr("DSP editor for loudspeaker and room correction:\n"
+                           "FIR equalizers of 1800 and 900 taps,\n"
+                           "two channels, eight filter sets."));
 
     auto* panel = new QGridLayout(Panel1);
     panel->setContentsMargins(16, 16, 16, 16);

@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "translations/language.h"
+
 namespace qv {
 
 TBoxHistoryDlg::TBoxHistoryDlg(QWidget* parent) : QDialog(parent) {
@@ -32,10 +34,9 @@ TBoxHistoryDlg::TBoxHistoryDlg(QWidget* parent) : QDialog(parent) {
 
 std::optional<std::size_t> TBoxHistoryDlg::Pick(const std::string& set,
                                                 const std::vector<std::string>& lines) {
-    label_->setText(
-        QStringLiteral("States kept of %1, newest first:").arg(QString::fromStdString(set)));
+    label_->setText(tr("States kept of %1, newest first:").arg(TrCore(set)));
     list_->clear();
-    for (const std::string& line : lines) list_->addItem(QString::fromStdString(line));
+    for (const std::string& line : lines) list_->addItem(TrCore(line));
     list_->setCurrentRow(0);
     if (exec() != QDialog::Accepted || list_->currentRow() < 0) return std::nullopt;
     return static_cast<std::size_t>(list_->currentRow());

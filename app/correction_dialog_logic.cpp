@@ -15,7 +15,7 @@ constexpr const char* kDesired = QV_TR("desired");
 
 std::optional<std::string> ReadNumber(const std::string& text, const char* field, double& out) {
     auto v = ToNumber(text);
-    if (!v) return std::string(field) + ": \"" + text + QV_TR("\" is not a number.");
+    if (!v) return Fill(QV_TR("%1: \"%2\" is not a number."), {field, text});
     out = *v;
     return std::nullopt;
 }
@@ -35,7 +35,7 @@ void PutDesired(Workspace& ws, DiagramId id, PointList list) {
 }  // namespace
 
 std::string SmoothingDialogLogic::FractionCaption(int n) {
-    return n == kNone ? "none" : "1/" + std::to_string(n);
+    return n == kNone ? QV_TR("none") : "1/" + std::to_string(n);
 }
 
 void SmoothingDialogLogic::Begin() {
@@ -80,7 +80,7 @@ bool SmoothingDialogLogic::Preview(int slot, int fraction, UserInterface& ui) {
         return false;
     }
     if (slot < 1 || slot > 4 || ws_.Current().Slot(slot).points.empty()) {
-        ui.Message(QV_TR("Smoothing: curve ") + std::to_string(slot) + QV_TR(" is empty."));
+        ui.Message(Fill(QV_TR("Smoothing: curve %1 is empty."), {std::to_string(slot)}));
         return false;
     }
     Diagram& d = ws_.Current();
@@ -161,7 +161,7 @@ std::optional<std::string> CorrectionTargetLogic::Parse(const CorrectionTargetFi
             try {
                 house_ = readHouseCurve_(f.houseFile);
             } catch (const std::exception& e) {
-                houseError_ = std::string(QV_TR("House curve: ")) + e.what();
+                houseError_ = Fill(QV_TR("House curve: %1"), {e.what()});
             }
         }
         if (houseError_) return houseError_;

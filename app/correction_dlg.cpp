@@ -17,6 +17,7 @@
 #include <QVBoxLayout>
 
 #include "correction/smoothing.h"
+#include "curves/tr.h"
 #include "translations/language.h"
 
 namespace qv {
@@ -48,12 +49,12 @@ QHBoxLayout* OkCancel(QPushButton*& ok, QPushButton*& cancel, QDialog* d) {
 }
 
 // A field with its unit to the right.
-QWidget* WithUnit(QWidget* field, const char* unit, QWidget* parent) {
+QWidget* WithUnit(QWidget* field, const QString& unit, QWidget* parent) {
     auto* box = new QWidget(parent);
     auto* row = new QHBoxLayout(box);
     row->setContentsMargins(0, 0, 0, 0);
     row->addWidget(field);
-    row->addWidget(new QLabel(QString::fromUtf8(unit), box));
+    row->addWidget(new QLabel(unit, box));
     row->addStretch();
     return box;
 }
@@ -72,8 +73,9 @@ TSmoothingDlg::TSmoothingDlg(Workspace& ws, UserInterface& ui, QWidget* parent)
             ComboBoxFraction->setCurrentIndex(ComboBoxFraction->count() - 1);
     }
     // Last, so that the widths keep their places in the list.
-    ComboBoxFraction->addItem(Q(SmoothingDialogLogic::FractionCaption(SmoothingDialogLogic::kNone)),
-                              SmoothingDialogLogic::kNone);
+    ComboBoxFraction->addItem(
+        TrCore(SmoothingDialogLogic::FractionCaption(SmoothingDialogLogic::kNone)),
+        SmoothingDialogLogic::kNone);
     ComboBoxCurve = new QComboBox(this);
     ComboBoxCurve->setObjectName(QStringLiteral("ComboBoxCurve"));
     auto* form = new QFormLayout;
@@ -105,7 +107,7 @@ void TSmoothingDlg::FieldChanged() {
     } catcher;
     logic_.Preview(ComboBoxCurve->currentData().toInt(), ComboBoxFraction->currentData().toInt(),
                    catcher);
-    LabelProblem->setText(Q(catcher.text));
+    LabelProblem->setText(TrCore(catcher.text));
     LabelProblem->setVisible(!catcher.text.empty());
     if (repaint_) repaint_();
 }
@@ -115,7 +117,7 @@ void TSmoothingDlg::Execute() {
     ComboBoxCurve->clear();
     for (int k = 1; k <= 4; ++k) {
         const CurveSlot& s = ws_.Current().Slot(k);
-        const std::string name = s.points.empty() ? "(empty)" : s.name;
+        const std::string name = s.points.empty() ? QV_TR("(empty)") : s.name;
         ComboBoxCurve->addItem(Q(std::to_string(k) + ": ") + TrCore(name), k);
     }
     ComboBoxCurve->setCurrentIndex(SmoothingDialogLogic::kDefaultSlot - 1);
@@ -156,12 +158,12 @@ TCorrectionTargetDlg::TCorrectionTargetDlg(Workspace& ws, UserInterface& ui,
 
     auto* band = new QGroupBox(tr("Band and limits"), this);
     auto* bandForm = new QFormLayout(band);
-    bandForm->addRow(tr("From:"), WithUnit(EditFrom, "Hz", band));
-    bandForm->addRow(tr("To:"), WithUnit(EditTo, "Hz", band));
-    bandForm->addRow(tr("Max. boost:"), WithUnit(EditBoost, "dB", band));
-    bandForm->addRow(tr("Max. cut:"), WithUnit(EditCut, "dB", band));
+    bandForm->addRow(tr("From:"), WithUnit(EditFrom, QStringLiteral("Hz"), band));
+    bandForm->addRow(tr("To:"), WithUnit(EditTo, QStringLiteral("Hz"), band));
+    bandForm->addRow(tr("Max. boost:"), WithUnit(EditBoost, QStringLiteral("dB"), band));
+    bandForm->addRow(tr("Max. cut:"), WithUnit(EditCut, QStringLiteral("dB"), band));
     bandForm->addRow(tr("Smoothing:"), ComboBoxSmoothing);
-    bandForm->addRow(tr("0 dB at:"), WithUnit(EditReference, "Hz", band));
+    bandForm->addRow(tr("0 dB at:"), WithUnit(EditReference, QStringLiteral("Hz"), band));
 
     auto* target = new QGroupBox(tr("Target"), this);
     auto* grid = new QGridLayout(target);
@@ -179,7 +181,7 @@ TCorrectionTargetDlg::TCorrectionTargetDlg(Workspace& ws, UserInterface& ui,
     ButtonHouseFile->setMaximumWidth(30);
     grid->addWidget(RadioButtonFlat, 0, 0);
     grid->addWidget(RadioButtonTilt, 1, 0);
-    grid->addWidget(WithUnit(EditTilt, "dB/octave", target), 1, 1, 1, 2);
+    grid->addWidget(WithUnit(EditTilt, tr("dB/octave"), target), 1, 1, 1, 2);
     grid->addWidget(RadioButtonHouse, 2, 0);
     grid->addWidget(EditHouseFile, 2, 1);
     grid->addWidget(ButtonHouseFile, 2, 2);
@@ -190,7 +192,7 @@ TCorrectionTargetDlg::TCorrectionTargetDlg(Workspace& ws, UserInterface& ui,
     CheckBoxDelay->setObjectName(QStringLiteral("CheckBoxDelay"));
     EditMaxDelay = NewEdit(delay, "EditMaxDelay", start.maxDelay);
     delayRow->addWidget(CheckBoxDelay);
-    delayRow->addWidget(WithUnit(EditMaxDelay, "ms", delay));
+    delayRow->addWidget(WithUnit(EditMaxDelay, QStringLiteral("ms"), delay));
 
     LabelProblem = new QLabel(this);
     LabelProblem->setObjectName(QStringLiteral("LabelProblem"));

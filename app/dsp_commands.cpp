@@ -74,7 +74,7 @@ void DspCommands::MenuBoxHistoryClick() {
     if (picker_ == nullptr || !ChooseAnySet()) return;
     const std::string set = SetText(s_.state().ChosenSet(), s_.state().ChosenRate());
     if (s_.history() == nullptr) {
-        ui_.Message(set + ": the box history is switched off");
+        ui_.Message(Fill(QV_TR("%1: the box history is switched off"), {set}));
         return;
     }
     std::vector<std::string> lines;
@@ -82,7 +82,7 @@ void DspCommands::MenuBoxHistoryClick() {
          s_.history()->Entries(s_.state().ChosenSet(), s_.state().ChosenRate()))
         lines.push_back(HistoryLine(e));
     if (lines.empty()) {
-        ui_.Message(set + ": the box history holds no state yet");
+        ui_.Message(Fill(QV_TR("%1: the box history holds no state yet"), {set}));
         return;
     }
     if (const auto index = picker_->Pick(set, lines))

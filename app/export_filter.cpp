@@ -9,6 +9,7 @@
 #include <stdexcept>
 
 #include "curves/number_syntax.h"
+#include "curves/tr.h"
 
 namespace qv {
 namespace {
@@ -36,8 +37,8 @@ std::string PathOf(const std::string& folder, const std::string& file) {
 }  // namespace
 
 std::vector<std::string> ExportDialogRules::FormatChoices() {
-    return {"WAV, 32-bit float", "raw 32-bit float (f32)", "raw 64-bit float (f64)",
-            "text, one value a line"};
+    return {QV_TR("WAV, 32-bit float"), QV_TR("raw 32-bit float (f32)"),
+            QV_TR("raw 64-bit float (f64)"), QV_TR("text, one value a line")};
 }
 
 std::vector<std::string> ExportDialogRules::TapChoices() {
@@ -63,10 +64,10 @@ std::optional<std::int32_t> ExportDialogRules::Taps() const {
 }
 
 std::string ExportDialogRules::Problem() const {
-    if (!Rates()) return "Rates: numbers from 8000 to 768000 Hz";
-    if (!Taps()) return "Length: a whole number from 16 to 65536 taps";
-    if (name.empty() || name.find('/') != std::string::npos) return "Name: a file name";
-    if (!std::filesystem::is_directory(folder)) return "Folder: no such folder";
+    if (!Rates()) return QV_TR("Rates: numbers from 8000 to 768000 Hz");
+    if (!Taps()) return QV_TR("Length: a whole number from 16 to 65536 taps");
+    if (name.empty() || name.find('/') != std::string::npos) return QV_TR("Name: a file name");
+    if (!std::filesystem::is_directory(folder)) return QV_TR("Folder: no such folder");
     return {};
 }
 
@@ -91,7 +92,7 @@ ExportOutcome RunExportFilter(const Workspace& ws, const ExportDialogRules& rule
     ExportTargets targets;
     targets.level = ws.Curve(FrequencyResponseDiagram, CurveRole::Desired).points;
     if (targets.level.empty()) {
-        ui.Message("noch keine Kurve fuer Amplitudenequalizing geladen.");
+        ui.Message(QV_TR("noch keine Kurve fuer Amplitudenequalizing geladen."));
         return out;
     }
     targets.delay = ws.Curve(GroupDelayDiagram, CurveRole::Desired).points;
@@ -102,7 +103,7 @@ ExportOutcome RunExportFilter(const Workspace& ws, const ExportDialogRules& rule
     const std::int32_t taps = *rules.Taps();
     std::vector<ExportedFile> made;
     {
-        ProgressScope progress(ui, "Export Filter");
+        ProgressScope progress(ui, QV_TR("Export Filter"));
         for (std::size_t i = 0; i < rates.size(); ++i) {
             const std::string file = ExportFileName(rules.name, rates[i], rules.format);
             const auto filter =
@@ -121,18 +122,19 @@ ExportOutcome RunExportFilter(const Workspace& ws, const ExportDialogRules& rule
         out.files.push_back(PathOf(rules.folder, f.fileName));
         WriteFilterFile(out.files.back(), f.filter.taps, f.filter.rate, rules.format);
     }
-    out.notes = ConvolverNotes(rules.name, rules.format, rules.phase, made);
+    out.notes = ui.Translated(ConvolverNotes(rules.name, rules.format, rules.phase, made));
     std::ofstream notes(rules.NotesFile(), std::ios::binary);
     notes << out.notes;
-    if (!notes.flush()) throw std::runtime_error("cannot write " + rules.NotesFile());
+    if (!notes.flush())
+        throw std::runtime_error(Fill(QV_TR("cannot write %1"), {rules.NotesFile()}));
     out.files.push_back(rules.NotesFile());
     out.written = true;
     const ExportedFilter& first = made.front().filter;
-    char status[160];
-    std::snprintf(status, sizeof status,
-                  "Filter exported: %zu file(s), %d taps, latency %d samples, peak %.4f",
-                  made.size(), taps, first.latencySamples, first.peak);
-    ui.StatusLine(status);
+    char peak[32];
+    std::snprintf(peak, sizeof peak, "%.4f", first.peak);
+    ui.StatusLine(Fill(QV_TR("Filter exported: %1 file(s), %2 taps, latency %3 samples, peak %4"),
+                       {std::to_string(made.size()), std::to_string(taps),
+                        std::to_string(first.latencySamples), peak}));
     return out;
 }
 

@@ -11,6 +11,8 @@
 #include <QVBoxLayout>
 #include <filesystem>
 
+#include "translations/language.h"
+
 namespace qv {
 namespace {
 
@@ -39,7 +41,8 @@ TExportFilterDlg::TExportFilterDlg(QWidget* parent) : QDialog(parent) {
     ButtonFolder->setMaximumWidth(32);
     EditName = Named(new QLineEdit(this), "EditName");
     ComboBoxFormat = Named(new QComboBox(this), "ComboBoxFormat");
-    for (const std::string& f : ExportDialogRules::FormatChoices()) ComboBoxFormat->addItem(Q(f));
+    for (const std::string& f : ExportDialogRules::FormatChoices())
+        ComboBoxFormat->addItem(TrCore(f));
     EditRates = Named(new QLineEdit(this), "EditRates");
     ComboBoxTaps = Named(new QComboBox(this), "ComboBoxTaps");
     ComboBoxTaps->setEditable(true);
@@ -123,7 +126,7 @@ void TExportFilterDlg::Show() {
     const std::string problem = rules_.Problem();
     OKBtn->setEnabled(problem.empty());
     if (!problem.empty()) {
-        LabelFiles->setText(Q(problem));
+        LabelFiles->setText(TrCore(problem));
         return;
     }
     QStringList names;

@@ -22,22 +22,26 @@
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
     const qv::EditorOptions options = qv::ParseEditorOptions(args);
+    // One language for the whole window, chosen before the first text is
+    // shown, the usage and the refusals of the command line included.
+    qv::Language language(
+        qv::ChooseLanguage(options.language, QLocale::system().name().toStdString()));
     if (options.help) {
-        std::fputs(qv::EditorUsage().c_str(), stdout);
+        std::fputs(language.CoreText(qv::EditorUsage()).c_str(), stdout);
         return 0;
     }
     if (!options.error.empty()) {
-        std::fprintf(stderr, "quorvane: %s\n\n%s", options.error.c_str(),
-                     qv::EditorUsage().c_str());
+        std::fprintf(stderr, "quorvane: %s\n\n%s", language.CoreText(options.error).c_str(),
+                     language.CoreText(qv::EditorUsage()).c_str());
         return 2;
     }
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quorvane"));
-    // One language for the whole window, chosen before the first text is shown.
-    qv::Language language(
-        qv::ChooseLanguage(options.language, QLocale::system().name().toStdString()));
     language.Install();
+    QTranslator qtOwnTexts;
+    if (qv::LoadQtOwnTexts(qtOwnTexts, language.code()))
+        QApplication::installTranslator(&qtOwnTexts);
     qv::QtUserInterface ui;
 
     // A project named on the command line is found where it was named;
@@ -74,7 +78,7 @@ int main(int argc, char** argv) {
     if (!projectFile.empty()) {
         if (auto error = projects.OpenProjectFile(projectFile)) {
             if (options.quitAfterStart) {
-                std::fprintf(stderr, "quorvane: %s\n", error->c_str());
+                std::fprintf(stderr, "quorvane: %s\n", language.CoreText(*error).c_str());
                 return 1;
             }
             ui.Message(*error);

@@ -31,7 +31,7 @@ std::vector<MenuItemDef> BuildTree() {
         {M::MenuImportMeasurement, 1, K::Command, "MenuImportMeasurement",
          QV_TR("Import Measurement\u2026"), false, ""},
         {M::MenuAverageMeasurements, 1, K::Command, "MenuAverageMeasurements",
-         "Average Measurements\u2026", false, ""},
+         QV_TR("Average Measurements\u2026"), false, ""},
         // Beyond the classic menu: filters for software convolvers.
         {M::MenuExportFilter, 1, K::Command, "MenuExportFilter", QV_TR("Export Filter\u2026"),
          false, ""},

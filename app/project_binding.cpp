@@ -1,12 +1,14 @@
 #include "app/project_binding.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QMessageBox>
 #include <QSettings>
 
 #include "app/kdsp.h"
 #include "app/project_info_dlg.h"
+#include "translations/language.h"
 
 namespace qv {
 namespace {
@@ -49,6 +51,9 @@ ProjectBinding::ProjectBinding(TForm1& form, Workspace& ws, UserInterface& ui, D
         form_.SyncRoomSize();
         e.ShowDiagram(ws_.CurrentDiagram,
                       IsRoomDiagram(ws_.CurrentDiagram) ? RoomBox::Shown : RoomBox::Hidden, true);
+        // Also when opened at start or from the recent list, outside a menu
+        // command: the last transfer line goes and the guide follows the document.
+        form_.ShowTransferLine({});
     };
     commands_.onStateChanged = [this] { StateChanged(); };
     form_.onDocumentTouched = [this] { Touched(); };
@@ -79,8 +84,9 @@ ProjectQuestions::Answer ProjectBinding::AskSaveChanges(const std::string& name)
     if (questions_) return questions_->AskSaveChanges(name);
     const auto b = QMessageBox::question(
         &form_, QStringLiteral("Quorvane"),
-        name.empty() ? QStringLiteral("Save the changes?")
-                     : QStringLiteral("Save the changes to %1?").arg(QString::fromStdString(name)),
+        name.empty() ? QCoreApplication::translate("qv::ProjectBinding", "Save the changes?")
+                     : QCoreApplication::translate("qv::ProjectBinding", "Save the changes to %1?")
+                           .arg(QString::fromStdString(name)),
         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
     return b == QMessageBox::Save      ? Answer::Save
            : b == QMessageBox::Discard ? Answer::Discard
@@ -89,7 +95,7 @@ ProjectQuestions::Answer ProjectBinding::AskSaveChanges(const std::string& name)
 
 bool ProjectBinding::AskYesNo(const std::string& text) {
     if (questions_) return questions_->AskYesNo(text);
-    return QMessageBox::question(&form_, QStringLiteral("Quorvane"), QString::fromStdString(text),
+    return QMessageBox::question(&form_, QStringLiteral("Quorvane"), TrCore(text),
                                  QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "curves/tr.h"
 #include "project/project_file.h"
 
 namespace qv {
@@ -150,7 +151,7 @@ std::optional<std::string> ProjectCommands::OpenProjectFile(const std::string& p
     try {
         p = ReadProject(path);
     } catch (const std::exception& e) {
-        return std::string("Cannot open the project ") + e.what();
+        return Fill(QV_TR("Cannot open the project %1"), {e.what()});
     }
     Adopt(std::move(p.ws), fs::absolute(path).lexically_normal().string(), false);
     AddRecent(path_);
@@ -174,7 +175,7 @@ bool ProjectCommands::WriteTo(const std::string& path) {
     try {
         qv::SaveProject(ws_, path);
     } catch (const std::exception& e) {
-        ui_.Message(std::string("The project was not saved: ") + e.what());
+        ui_.Message(Fill(QV_TR("The project was not saved: %1"), {e.what()}));
         return false;
     }
     path_ = fs::absolute(path).lexically_normal().string();
@@ -236,14 +237,18 @@ bool ProjectCommands::OfferRestore() {
     if (!orphan) return false;
     const std::string origin = OriginOf(*orphan);
     bool restored = false;
-    if (ask_.AskYesNo("The editor did not end properly last time. Restore the autosaved work" +
-                      (origin.empty() ? std::string() : " of " + ProjectName(origin)) + "?")) {
+    if (ask_.AskYesNo(
+            origin.empty()
+                ? QV_TR("The editor did not end properly last time. Restore the autosaved work?")
+                : Fill(QV_TR("The editor did not end properly last time. Restore the autosaved "
+                             "work of %1?"),
+                       {ProjectName(origin)}))) {
         try {
             LoadedProject p = ReadProject(*orphan);
             Adopt(std::move(p.ws), origin, true);
             restored = true;
         } catch (const std::exception& e) {
-            ui_.Message(std::string("The autosave cannot be restored: ") + e.what());
+            ui_.Message(Fill(QV_TR("The autosave cannot be restored: %1"), {e.what()}));
         }
     }
     std::error_code ec;

@@ -9,13 +9,15 @@
 #include <string>
 #include <vector>
 
+#include "curves/tr.h"
 #include "curves/user_interface.h"
 #include "dsplink/dsp_session.h"
 #include "project/workspace.h"
 
 namespace qv {
 
-inline constexpr const char* kProjectFilter = "Quorvane Project (*.qvproj)|*.qvproj|(*.*)|*.*";
+inline constexpr const char* kProjectFilter =
+    QV_TR("Quorvane Project (*.qvproj)|*.qvproj|(*.*)|*.*");
 inline constexpr const char* kBaseCaption = "Quorvane DSP  Editor  V3.042 ";
 inline constexpr std::size_t kRecentCount = 8;
 

@@ -11,15 +11,15 @@ namespace qv {
 
 TProjectInfoDlg::TProjectInfoDlg(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("ProjectInfoDlg"));
-    setWindowTitle(QStringLiteral("Project Info"));
+    setWindowTitle(tr("Project Info"));
     auto* form = new QFormLayout(this);
     EditTitle = new QLineEdit(this);
     EditTitle->setObjectName(QStringLiteral("EditTitle"));
     MemoNotes = new QPlainTextEdit(this);
     MemoNotes->setObjectName(QStringLiteral("MemoNotes"));
     MemoNotes->setMinimumSize(360, 140);
-    form->addRow(QStringLiteral("Title:"), EditTitle);
-    form->addRow(QStringLiteral("Notes:"), MemoNotes);
+    form->addRow(tr("Title:"), EditTitle);
+    form->addRow(tr("Notes:"), MemoNotes);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

@@ -1,6 +1,7 @@
 #pragma once
 // File -> "Project Info…": the project's title and free notes.
 
+#include <QCoreApplication>
 #include <QDialog>
 
 class QLineEdit;
@@ -11,6 +12,8 @@ namespace qv {
 struct Workspace;
 
 class TProjectInfoDlg : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(qv::TProjectInfoDlg)
+
   public:
     explicit TProjectInfoDlg(QWidget* parent = nullptr);
     // Shows the document's title and notes; "OK" stores them (through

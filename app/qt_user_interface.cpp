@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QFileDialog>
+#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStringList>
@@ -42,8 +43,19 @@ QString ToQtFilter(const std::string& filter) {
     return entries.join(QStringLiteral(";;"));
 }
 
+bool LoadQtOwnTexts(QTranslator& translator, const std::string& language, const QString& folder) {
+    if (language != "de") return false;
+    return translator.load(
+        QStringLiteral("qtbase_de"),
+        folder.isEmpty() ? QLibraryInfo::path(QLibraryInfo::TranslationsPath) : folder);
+}
+
 QString QtUserInterface::T(const std::string& text) {
     return TrCore(text);
+}
+
+std::string QtUserInterface::Translated(const std::string& text) {
+    return T(text).toStdString();
 }
 
 void QtUserInterface::Message(const std::string& text) {
@@ -51,9 +63,9 @@ void QtUserInterface::Message(const std::string& text) {
 }
 
 bool QtUserInterface::Offer(const std::string& text, const std::string& action) {
-    QMessageBox box(QMessageBox::Information, QApplication::applicationName(), Q(text),
+    QMessageBox box(QMessageBox::Information, QApplication::applicationName(), T(text),
                     QMessageBox::Ok, parent_);
-    QPushButton* act = box.addButton(Q(action), QMessageBox::AcceptRole);
+    QPushButton* act = box.addButton(T(action), QMessageBox::AcceptRole);
     box.exec();
     return box.clickedButton() == act;
 }
@@ -84,7 +96,7 @@ std::optional<std::string> QtUserInterface::ChooseSaveFile(const std::string& fi
             WithFilterExtension(dialog.selectedFiles().front().toStdString(), filter);
         const std::string question = SaveQuestion(name);
         if (question.empty() ||
-            QMessageBox::warning(parent_, QApplication::applicationName(), Q(question),
+            QMessageBox::warning(parent_, QApplication::applicationName(), T(question),
                                  QMessageBox::Yes | QMessageBox::No,
                                  QMessageBox::No) == QMessageBox::Yes)
             return name;
@@ -104,7 +116,9 @@ void QtUserInterface::BeginProgress(const std::string& title) {
     if (progressDepth_++ > 0) return;
     progressTitle_ = T(title);
     cancelled_ = false;
-    progress_ = new QProgressDialog(progressTitle_, QStringLiteral("Cancel"), 0, 1000, parent_);
+    progress_ = new QProgressDialog(progressTitle_,
+                                    QCoreApplication::translate("qv::QtUserInterface", "Cancel"), 0,
+                                    1000, parent_);
     progress_->setWindowTitle(progressTitle_);
     progress_->setWindowModality(Qt::ApplicationModal);
     progress_->setMinimumDuration(0);

@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QProgressDialog>
 #include <QString>
+#include <QTranslator>
 #include <QWidget>
 
 #include <functional>
@@ -15,6 +16,13 @@ namespace qv {
 
 // "DAT - Format (*.dat)|*.dat|(*.*)|*.*" -> "DAT - Format (*.dat);;(*)"
 QString ToQtFilter(const std::string& filter);
+
+// Qt's own texts (message box buttons, the file dialog) in the window's
+// language: English as Qt has them; for "de" from qtbase_de.qm in folder (the
+// system's Qt translations when empty). False when there is nothing to install:
+// a missing file leaves them English.
+bool LoadQtOwnTexts(QTranslator& translator, const std::string& language,
+                    const QString& folder = {});
 
 class QtUserInterface : public UserInterface {
   public:
@@ -31,6 +39,7 @@ class QtUserInterface : public UserInterface {
     void Progress(double fraction, const std::string& text) override;
     void EndProgress() override;
     bool ProgressCancelled() override;
+    std::string Translated(const std::string& text) override;
     void StatusLine(const std::string& text) override;
 
     // Where status lines go (the main window's status bar).

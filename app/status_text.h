@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "curves/diagram.h"
+#include "curves/tr.h"
 
 namespace qv {
 
@@ -19,9 +20,9 @@ std::string PositionText(const Diagram& d, std::int32_t viewWidth, std::int32_t 
 namespace qv {
 
 // The guide of the first screen, shown while the workspace is as it started.
-inline constexpr const char* kFirstStepsHint =
+inline constexpr const char* kFirstStepsHint = QV_TR(
     "Import a measurement (File → Import Measurement…) or bend the blue desired "
-    "curve, then Simulate → Execute.";
+    "curve, then Simulate → Execute.");
 
 // The status bar's lines beside the mouse readout. A line belongs to the
 // action that made it: the next action (a command, undo, a curve edit,

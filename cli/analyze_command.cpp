@@ -42,22 +42,25 @@ int Run(const AnalyzeOptions& o, bool response) {
 
 CommandRun Setup(CLI::App& cmd) {
     auto o = std::make_shared<AnalyzeOptions>();
-    cmd.add_option("--impulse", o->impulse, "the impulse: a DAT file, or IMP with --imp")
+    cmd.add_option("--impulse", o->impulse, Tr(QV_TR("the impulse: a DAT file, or IMP with --imp")))
         ->required();
-    cmd.add_flag("--imp", o->imp, "the impulse file is an IMP file");
-    auto* response =
-        cmd.add_option("--response", o->response, "write the frequency response in dB (XY-Format)");
-    auto* delay =
-        cmd.add_option("--group-delay", o->groupDelay, "write the group delay in ms (XY-Format)");
+    cmd.add_flag("--imp", o->imp, Tr(QV_TR("the impulse file is an IMP file")));
+    auto* response = cmd.add_option("--response", o->response,
+                                    Tr(QV_TR("write the frequency response in dB (XY-Format)")));
+    auto* delay = cmd.add_option("--group-delay", o->groupDelay,
+                                 Tr(QV_TR("write the group delay in ms (XY-Format)")));
     response->excludes(delay);
-    auto* fs = cmd.add_option("--fs", o->fs,
-                              "the sampling frequency in Hz (90000 for the response, 61200 for the "
-                              "group delay)")
-                   ->check(CLI::PositiveNumber);
-    auto* from = cmd.add_option("--from", o->from, "lowest frequency of the response in Hz")
-                     ->check(CLI::PositiveNumber)
-                     ->capture_default_str();
-    auto* to = cmd.add_option("--to", o->to, "highest frequency of the response in Hz")
+    auto* fs =
+        cmd.add_option(
+               "--fs", o->fs,
+               Tr(QV_TR("the sampling frequency in Hz (90000 for the response, 61200 for the "
+                        "group delay)")))
+            ->check(CLI::PositiveNumber);
+    auto* from =
+        cmd.add_option("--from", o->from, Tr(QV_TR("lowest frequency of the response in Hz")))
+            ->check(CLI::PositiveNumber)
+            ->capture_default_str();
+    auto* to = cmd.add_option("--to", o->to, Tr(QV_TR("highest frequency of the response in Hz")))
                    ->check(CLI::PositiveNumber)
                    ->capture_default_str();
     from->needs(response);

@@ -51,18 +51,20 @@ int Run(const AverageOptions& o) {
 
 CommandRun Setup(CLI::App& cmd) {
     auto o = std::make_shared<AverageOptions>();
-    cmd.footer(
-        "power: mean of 10^(L/10); db: mean of L; vector: impulses aligned to the first by "
-        "their cross-correlation, then averaged sample by sample. The result covers the "
-        "frequencies all files share, 48 points per octave.");
-    cmd.add_option("FILE", o->files, "2 to 16 measurement files (any importable file)")->required();
-    cmd.add_option("--method", o->method, "power, db or vector")
+    cmd.footer(Tr(
+        QV_TR("power: mean of 10^(L/10); db: mean of L; vector: impulses aligned to the first by "
+              "their cross-correlation, then averaged sample by sample. The result covers the "
+              "frequencies all files share, 48 points per octave.")));
+    cmd.add_option("FILE", o->files, Tr(QV_TR("2 to 16 measurement files (any importable file)")))
+        ->required();
+    cmd.add_option("--method", o->method, Tr(QV_TR("power, db or vector")))
         ->check(CLI::IsMember({"power", "db", "vector"}))
         ->capture_default_str();
     AddImportOptions(cmd, o->args);
-    cmd.add_option("--level", o->level, "write the averaged level here (XY-Format)")->required();
+    cmd.add_option("--level", o->level, Tr(QV_TR("write the averaged level here (XY-Format)")))
+        ->required();
     cmd.add_option("--group-delay", o->groupDelay,
-                   "write the group delay of a vector average here (XY-Format)");
+                   Tr(QV_TR("write the group delay of a vector average here (XY-Format)")));
     return [o] { return Run(*o); };
 }
 

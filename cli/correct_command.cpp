@@ -39,7 +39,7 @@ int Run(CorrectOptions& o, bool tiltGiven, bool referenceGiven) {
     const ImportOptions options = ToImportOptions(o.args);
     const ImportedMeasurement m = ImportForCommand(o.measured, options);
     const PointList& measured = m.level;
-    if (auto e = CheckMeasurement(measured, s, "measurement")) {
+    if (auto e = CheckMeasurement(measured, s, QV_TR("measurement"))) {
         ui.Message(*e);
         return kExitRefused;
     }
@@ -51,7 +51,7 @@ int Run(CorrectOptions& o, bool tiltGiven, bool referenceGiven) {
             ui.Message(QV_TR("--delay needs --measured-delay or a measurement with a phase."));
             return kExitRefused;
         }
-        if (auto e = CheckMeasurement(measuredDelay, s, "measured delay")) {
+        if (auto e = CheckMeasurement(measuredDelay, s, QV_TR("measured delay"))) {
             ui.Message(*e);
             return kExitRefused;
         }
@@ -73,32 +73,36 @@ int Run(CorrectOptions& o, bool tiltGiven, bool referenceGiven) {
 
 CommandRun Setup(CLI::App& cmd) {
     auto o = std::make_shared<CorrectOptions>();
-    cmd.footer(
-        "Measurements through the importer; desired curves out in XY-Format, on the measured "
-        "frequencies. The level is normalised to 0 dB over the band (or at --reference), "
-        "clipped to the limits and faded over 1/3 octave outside the band.");
-    cmd.add_option("--measured", o->measured, "the measured level (any importable file)")
+    cmd.footer(Tr(
+        QV_TR("Measurements through the importer; desired curves out in XY-Format, on the measured "
+              "frequencies. The level is normalised to 0 dB over the band (or at --reference), "
+              "clipped to the limits and faded over 1/3 octave outside the band.")));
+    cmd.add_option("--measured", o->measured, Tr(QV_TR("the measured level (any importable file)")))
         ->required();
     cmd.add_option("--measured-delay", o->measuredDelay,
-                   "the measured group delay (default: from the measurement's phase)");
-    auto* target = cmd.add_option("--target", o->target, "a house curve (any importable file)");
-    auto* tilt = cmd.add_option("--tilt", o->tilt, "a tilt in dB per octave through 0 dB at 1 kHz");
+                   Tr(QV_TR("the measured group delay (default: from the measurement's phase)")));
+    auto* target =
+        cmd.add_option("--target", o->target, Tr(QV_TR("a house curve (any importable file)")));
+    auto* tilt = cmd.add_option("--tilt", o->tilt,
+                                Tr(QV_TR("a tilt in dB per octave through 0 dB at 1 kHz")));
     target->excludes(tilt);
-    cmd.add_option("--from", o->s.from, "band start in Hz")->capture_default_str();
-    cmd.add_option("--to", o->s.to, "band end in Hz")->capture_default_str();
-    cmd.add_option("--max-boost", o->s.maxBoost, "largest boost in dB")->capture_default_str();
-    cmd.add_option("--max-cut", o->s.maxCut, "largest cut in dB")->capture_default_str();
-    cmd.add_option("--max-delay", o->s.maxDelay, "largest added delay in ms")
+    cmd.add_option("--from", o->s.from, Tr(QV_TR("band start in Hz")))->capture_default_str();
+    cmd.add_option("--to", o->s.to, Tr(QV_TR("band end in Hz")))->capture_default_str();
+    cmd.add_option("--max-boost", o->s.maxBoost, Tr(QV_TR("largest boost in dB")))
+        ->capture_default_str();
+    cmd.add_option("--max-cut", o->s.maxCut, Tr(QV_TR("largest cut in dB")))->capture_default_str();
+    cmd.add_option("--max-delay", o->s.maxDelay, Tr(QV_TR("largest added delay in ms")))
         ->capture_default_str();
     o->s.smoothing = 6;
     cmd.add_option("--smooth", o->s.smoothing,
-                   "smooth 1/N octave first: 1, 2, 3, 6, 12, 24, 48; 0 for none")
+                   Tr(QV_TR("smooth 1/N octave first: 1, 2, 3, 6, 12, 24, 48; 0 for none")))
         ->capture_default_str();
-    auto* reference =
-        cmd.add_option("--reference", o->reference, "put the measurement at 0 dB here (Hz)");
-    cmd.add_option("--level", o->level, "write the desired level here")->required();
-    cmd.add_option("--delay", o->delay,
-                   "write the desired group delay here (delay correction only with this)");
+    auto* reference = cmd.add_option("--reference", o->reference,
+                                     Tr(QV_TR("put the measurement at 0 dB here (Hz)")));
+    cmd.add_option("--level", o->level, Tr(QV_TR("write the desired level here")))->required();
+    cmd.add_option(
+        "--delay", o->delay,
+        Tr(QV_TR("write the desired group delay here (delay correction only with this)")));
     AddImportOptions(cmd, o->args);
     return [o, tilt, reference] { return Run(*o, tilt->count() > 0, reference->count() > 0); };
 }

@@ -52,21 +52,24 @@ inline ImpulseGate ParseGate(const std::string& text) {
 // rateName: "synth" has a --rate of its own and names the import's
 // --measured-rate.
 inline void AddImportOptions(CLI::App& cmd, ImportArgs& a, const std::string& rateName = "--rate") {
-    cmd.add_option("--column", a.column, "the (frequency, level) column pair of a text response")
+    cmd.add_option("--column", a.column,
+                   Tr(QV_TR("the (frequency, level) column pair of a text response")))
         ->check(CLI::PositiveNumber)
         ->capture_default_str();
-    cmd.add_option("--channel", a.channel, "the channel of an audio impulse")
+    cmd.add_option("--channel", a.channel, Tr(QV_TR("the channel of an audio impulse")))
         ->check(CLI::PositiveNumber)
         ->capture_default_str();
-    a.rateOption = cmd.add_option(rateName, a.rate,
-                                  "the sample rate of a text impulse in Hz (default: its header)")
-                       ->check(CLI::PositiveNumber);
-    a.gateOption = cmd.add_option("--gate", a.gate,
-                                  "analyse an impulse from T1 to T2 ms around its peak (T1:T2)");
-    a.fdwOption = cmd.add_option("--fdw", a.fdw,
-                                 "level of an impulse through a frequency-dependent window of "
-                                 "CYCLES (its group delay always: 15 unless given)")
-                      ->check(CLI::Range(1.0, 1000.0));
+    a.rateOption =
+        cmd.add_option(rateName, a.rate,
+                       Tr(QV_TR("the sample rate of a text impulse in Hz (default: its header)")))
+            ->check(CLI::PositiveNumber);
+    a.gateOption = cmd.add_option(
+        "--gate", a.gate, Tr(QV_TR("analyse an impulse from T1 to T2 ms around its peak (T1:T2)")));
+    a.fdwOption =
+        cmd.add_option("--fdw", a.fdw,
+                       Tr(QV_TR("level of an impulse through a frequency-dependent window of "
+                                "CYCLES (its group delay always: 15 unless given)")))
+            ->check(CLI::Range(1.0, 1000.0));
 }
 
 // Throws UsageError for a gate that is not T1:T2.

@@ -295,58 +295,62 @@ void AddValue(CLI::App& cmd, const std::shared_ptr<Options>& o, const std::strin
 }
 
 void AddSetAndRate(CLI::App& op, const std::shared_ptr<Options>& o, bool withRange) {
-    AddValue(op, o, "--set", "the set, 1..8");
-    AddValue(op, o, "--rate", "the sampling rate in kHz: 44.1, 48 or 33");
-    if (withRange) AddValue(op, o, "--range", "high (default) or low");
+    AddValue(op, o, "--set", Tr(QV_TR("the set, 1..8")));
+    AddValue(op, o, "--rate", Tr(QV_TR("the sampling rate in kHz: 44.1, 48 or 33")));
+    if (withRange) AddValue(op, o, "--range", Tr(QV_TR("high (default) or low")));
 }
 
 CommandRun Setup(CLI::App& cmd) {
     auto o = std::make_shared<Options>();
-    cmd.add_option("--port", o->port, "the serial device, or \"virtual\" for the in-process box")
+    cmd.add_option("--port", o->port,
+                   Tr(QV_TR("the serial device, or \"virtual\" for the in-process box")))
         ->required();
-    cmd.add_option("--fault", o->fault, "a fault of the virtual box (drop=N, corrupt=N, ...)");
-    AddValue(cmd, o, "--flash", "the virtual box's flash file (loaded, then saved)");
-    AddValue(cmd, o, "--program-dir", "where the DSP program files are (default: .)");
-    cmd.add_flag("--no-verify", o->noVerify, "do not read back what was written");
+    cmd.add_option("--fault", o->fault,
+                   Tr(QV_TR("a fault of the virtual box (drop=N, corrupt=N, ...)")));
+    AddValue(cmd, o, "--flash", Tr(QV_TR("the virtual box's flash file (loaded, then saved)")));
+    AddValue(cmd, o, "--program-dir", Tr(QV_TR("where the DSP program files are (default: .)")));
+    cmd.add_flag("--no-verify", o->noVerify, Tr(QV_TR("do not read back what was written")));
     cmd.add_flag("--no-history", o->noHistory,
-                 "do not keep what a set held before a write in the box history");
+                 Tr(QV_TR("do not keep what a set held before a write in the box history")));
     cmd.require_subcommand(1);
-    auto add = [&](const char* name, const char* help) {
+    auto add = [&](const char* name, const std::string& help) {
         CLI::App* op = cmd.add_subcommand(name, help);
         op->fallthrough();  // --port and the like may follow the operation
         op->callback([o, op] { o->operation = op->get_name(); });
         return op;
     };
-    add("ping", "is the box there?");
-    add("version", "the box's software version");
-    AddSetAndRate(*add("read-setup", "print the setup of a set"), o, false);
-    CLI::App* writeSetup = add("write-setup", "write a setup into a set");
+    add("ping", Tr(QV_TR("is the box there?")));
+    add("version", Tr(QV_TR("the box's software version")));
+    AddSetAndRate(*add("read-setup", Tr(QV_TR("print the setup of a set"))), o, false);
+    CLI::App* writeSetup = add("write-setup", Tr(QV_TR("write a setup into a set")));
     AddSetAndRate(*writeSetup, o, true);
-    AddValue(*writeSetup, o, "--room", "on or off (default)");
+    AddValue(*writeSetup, o, "--room", Tr(QV_TR("on or off (default)")));
     for (const char* name : {"--gain-left", "--gain-right", "--default-left", "--default-right"})
-        AddValue(*writeSetup, o, name, "in 0.1 dB steps");
+        AddValue(*writeSetup, o, name, Tr(QV_TR("in 0.1 dB steps")));
     for (const char* name : {"--delay-left", "--delay-right"})
-        AddValue(*writeSetup, o, name, "in sample periods");
-    CLI::App* software = add("write-software", "write the DSP program into a set");
+        AddValue(*writeSetup, o, name, Tr(QV_TR("in sample periods")));
+    CLI::App* software = add("write-software", Tr(QV_TR("write the DSP program into a set")));
     AddSetAndRate(*software, o, true);
-    software->add_option("FILE", o->positional, "the program file (default: the profile's)");
-    CLI::App* filter = add("write-filter", "write an equalizer filter into a set");
+    software->add_option("FILE", o->positional,
+                         Tr(QV_TR("the program file (default: the profile's)")));
+    CLI::App* filter = add("write-filter", Tr(QV_TR("write an equalizer filter into a set")));
     AddSetAndRate(*filter, o, true);
-    filter->add_option("FILTER", o->positional, "XY-Format file of the 1800 coefficients");
+    filter->add_option("FILTER", o->positional,
+                       Tr(QV_TR("XY-Format file of the 1800 coefficients")));
     filter->add_flag("--allow-clipping", o->allowClipping,
-                     "send a filter with coefficients beyond +-1 (the box clips them)");
-    CLI::App* readFilter = add("read-filter", "read the equalizer filter of a set");
+                     Tr(QV_TR("send a filter with coefficients beyond +-1 (the box clips them)")));
+    CLI::App* readFilter = add("read-filter", Tr(QV_TR("read the equalizer filter of a set")));
     AddSetAndRate(*readFilter, o, true);
-    AddValue(*readFilter, o, "--out", "the XY-Format file to write");
-    CLI::App* backup = add("backup", "save a set (program, length, setup) as Intel HEX");
+    AddValue(*readFilter, o, "--out", Tr(QV_TR("the XY-Format file to write")));
+    CLI::App* backup = add("backup", Tr(QV_TR("save a set (program, length, setup) as Intel HEX")));
     AddSetAndRate(*backup, o, false);
-    AddValue(*backup, o, "--out", "the Intel HEX file to write");
-    CLI::App* restore = add("restore", "write an Intel HEX backup into a set");
+    AddValue(*backup, o, "--out", Tr(QV_TR("the Intel HEX file to write")));
+    CLI::App* restore = add("restore", Tr(QV_TR("write an Intel HEX backup into a set")));
     AddSetAndRate(*restore, o, false);
-    restore->add_option("FILE", o->positional, "the Intel HEX file")->required();
-    CLI::App* undo = add("undo-write", "put back what a set held before the last write");
+    restore->add_option("FILE", o->positional, Tr(QV_TR("the Intel HEX file")))->required();
+    CLI::App* undo = add("undo-write", Tr(QV_TR("put back what a set held before the last write")));
     AddSetAndRate(*undo, o, false);
-    AddValue(*undo, o, "--steps", "that many writes back, 1..10 (default 1)");
+    AddValue(*undo, o, "--steps", Tr(QV_TR("that many writes back, 1..10 (default 1)")));
     return [o] {
         o->values["--port"] = o->port;
         return Run(*o);

@@ -51,28 +51,29 @@ int Run(const ExportOptions& o) {
 
 CommandRun Setup(CLI::App& cmd) {
     auto o = std::make_shared<ExportOptions>();
-    cmd.footer(
+    cmd.footer(Tr(QV_TR(
         "Curve inputs are any file the measurement importer reads. Linear phase has a latency "
-        "of taps/2 samples; minimum phase has none and takes no delay target.");
-    cmd.add_option("--level", o->level, "the desired level (dB over Hz)");
-    cmd.add_option("--delay", o->delay, "the desired group delay (ms over Hz)");
-    cmd.add_option("--correction", o->correction, "a correction curve added to the level");
+        "of taps/2 samples; minimum phase has none and takes no delay target.")));
+    cmd.add_option("--level", o->level, Tr(QV_TR("the desired level (dB over Hz)")));
+    cmd.add_option("--delay", o->delay, Tr(QV_TR("the desired group delay (ms over Hz)")));
+    cmd.add_option("--correction", o->correction,
+                   Tr(QV_TR("a correction curve added to the level")));
     cmd.add_option("--project", o->project,
-                   "take the desired level and delay from this project (.qvproj)");
-    cmd.add_option("--rate", o->rate, "sample rate of the convolver in Hz")
+                   Tr(QV_TR("take the desired level and delay from this project (.qvproj)")));
+    cmd.add_option("--rate", o->rate, Tr(QV_TR("sample rate of the convolver in Hz")))
         ->required()
         ->check(CLI::Range(kMinExportRate, kMaxExportRate));
-    cmd.add_option("--taps", o->taps, "filter length")
+    cmd.add_option("--taps", o->taps, Tr(QV_TR("filter length")))
         ->required()
         ->check(CLI::Range(kMinExportTaps, kMaxExportTaps));
-    cmd.add_option("--phase", o->phase, "linear or minimum")
+    cmd.add_option("--phase", o->phase, Tr(QV_TR("linear or minimum")))
         ->check(CLI::IsMember({"linear", "minimum"}))
         ->capture_default_str();
     cmd.add_option("--format", o->format,
-                   "wav (32-bit float), f32, f64 (raw little-endian) or text")
+                   Tr(QV_TR("wav (32-bit float), f32, f64 (raw little-endian) or text")))
         ->check(CLI::IsMember({"wav", "f32", "f64", "text"}))
         ->capture_default_str();
-    cmd.add_option("--out", o->out, "write the filter here")->required();
+    cmd.add_option("--out", o->out, Tr(QV_TR("write the filter here")))->required();
     return [o] { return Run(*o); };
 }
 

@@ -54,13 +54,15 @@ int Run(const ImportCliOptions& o) {
 
 CommandRun Setup(CLI::App& cmd) {
     auto o = std::make_shared<ImportCliOptions>();
-    cmd.add_option("FILE", o->file,
-                   "a text response (FRD, CSV, exports), an audio impulse (WAV, AIFF, FLAC, "
-                   "W64) or a text impulse")
+    cmd.add_option(
+           "FILE", o->file,
+           Tr(QV_TR("a text response (FRD, CSV, exports), an audio impulse (WAV, AIFF, FLAC, "
+                    "W64) or a text impulse")))
         ->required();
     AddImportOptions(cmd, o->args);
-    cmd.add_option("--level", o->level, "write the level in dB (XY-Format)");
-    cmd.add_option("--group-delay", o->groupDelay, "write the group delay in ms (XY-Format)");
+    cmd.add_option("--level", o->level, Tr(QV_TR("write the level in dB (XY-Format)")));
+    cmd.add_option("--group-delay", o->groupDelay,
+                   Tr(QV_TR("write the group delay in ms (XY-Format)")));
     return [o] { return Run(*o); };
 }
 

@@ -111,11 +111,14 @@ int Run(const PlotOptions& o) {
 
 CommandRun Setup(CLI::App& cmd) {
     auto o = std::make_shared<PlotOptions>();
-    cmd.add_option("--diagram", o->title, "the diagram's title, e.g. \"Frequency Response\"")
+    cmd.add_option("--diagram", o->title,
+                   Tr(QV_TR("the diagram's title, e.g. \"Frequency Response\"")))
         ->required();
-    cmd.add_option("--curve", o->curves, "a DAT curve; up to four")->expected(1)->take_all();
-    cmd.add_option("--size", o->size, "WIDTHxHEIGHT in pixels")->capture_default_str();
-    cmd.add_option("--png", o->png, "write the picture here")->required();
+    cmd.add_option("--curve", o->curves, Tr(QV_TR("a DAT curve; up to four")))
+        ->expected(1)
+        ->take_all();
+    cmd.add_option("--size", o->size, Tr(QV_TR("WIDTHxHEIGHT in pixels")))->capture_default_str();
+    cmd.add_option("--png", o->png, Tr(QV_TR("write the picture here")))->required();
     return [o] {
         if (o->curves.size() > std::size(kPlotRoles))
             throw UsageError(QV_TR("at most four curves"));

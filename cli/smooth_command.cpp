@@ -35,13 +35,15 @@ int Run(const SmoothOptions& o) {
 CommandRun Setup(CLI::App& cmd) {
     auto o = std::make_shared<SmoothOptions>();
     cmd.footer(
-        "Each point becomes the mean over +-1/(2N) octave around it; a level is "
-        "averaged as power, a group delay (--delay) as it stands.");
-    cmd.add_option("--fraction", o->fraction, "N of 1/N octave: 1, 2, 3, 6, 12, 24 or 48")
+        Tr(QV_TR("Each point becomes the mean over +-1/(2N) octave around it; a level is "
+                 "averaged as power, a group delay (--delay) as it stands.")));
+    cmd.add_option("--fraction", o->fraction,
+                   Tr(QV_TR("N of 1/N octave: 1, 2, 3, 6, 12, 24 or 48")))
         ->required();
-    cmd.add_option("FILE", o->file, "the curve (any importable file)")->required();
-    cmd.add_option("--out", o->out, "write the smoothed curve here (XY-Format)")->required();
-    cmd.add_flag("--delay", o->delay, "the file is a group delay");
+    cmd.add_option("FILE", o->file, Tr(QV_TR("the curve (any importable file)")))->required();
+    cmd.add_option("--out", o->out, Tr(QV_TR("write the smoothed curve here (XY-Format)")))
+        ->required();
+    cmd.add_flag("--delay", o->delay, Tr(QV_TR("the file is a group delay")));
     AddImportOptions(cmd, o->args);
     return [o] { return Run(*o); };
 }

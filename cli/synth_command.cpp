@@ -133,40 +133,48 @@ int Run(const SynthOptions& o, bool tapsGiven, bool rateGiven, bool depthGiven, 
 
 CommandRun Setup(CLI::App& cmd) {
     auto o = std::make_shared<SynthOptions>();
-    cmd.footer(
-        "DAT files in, XY-Format out; eq: 1799 taps at 48000 Hz, room: 899 taps at 6000 Hz.");
-    auto* project = cmd.add_option("--project", o->project,
-                                   "take the curves, room and filter designs from a project");
-    cmd.add_option("--variant", o->variant, "eq (amplitude and delay) or room (eq with --project)")
+    cmd.footer(Tr(QV_TR(
+        "DAT files in, XY-Format out; eq: 1799 taps at 48000 Hz, room: 899 taps at 6000 Hz.")));
+    auto* project =
+        cmd.add_option("--project", o->project,
+                       Tr(QV_TR("take the curves, room and filter designs from a project")));
+    cmd.add_option("--variant", o->variant,
+                   Tr(QV_TR("eq (amplitude and delay) or room (eq with --project)")))
         ->check(CLI::IsMember({"eq", "room"}));
-    cmd.add_option("--level", o->level, "the desired level (DAT)")->excludes(project);
-    cmd.add_option("--delay", o->delay, "the desired group delay (DAT; default flat 0 ms)")
+    cmd.add_option("--level", o->level, Tr(QV_TR("the desired level (DAT)")))->excludes(project);
+    cmd.add_option("--delay", o->delay,
+                   Tr(QV_TR("the desired group delay (DAT; default flat 0 ms)")))
         ->excludes(project);
-    cmd.add_option("--correction", o->correction, "the correction curve (DAT)")->excludes(project);
-    cmd.add_option("--filter", o->filter, "write the filter here")->required();
+    cmd.add_option("--correction", o->correction, Tr(QV_TR("the correction curve (DAT)")))
+        ->excludes(project);
+    cmd.add_option("--filter", o->filter, Tr(QV_TR("write the filter here")))->required();
     // The inverse transform grows with the square of the length.
-    auto* taps = cmd.add_option("--taps", o->taps, "filter length")->check(CLI::Range(1, 32767));
-    auto* rate =
-        cmd.add_option("--rate", o->rate, "sampling frequency in Hz")->check(CLI::PositiveNumber);
-    auto* depth = cmd.add_option("--depth", o->depth, "room depth in cm (room)")
+    auto* taps =
+        cmd.add_option("--taps", o->taps, Tr(QV_TR("filter length")))->check(CLI::Range(1, 32767));
+    auto* rate = cmd.add_option("--rate", o->rate, Tr(QV_TR("sampling frequency in Hz")))
+                     ->check(CLI::PositiveNumber);
+    auto* depth = cmd.add_option("--depth", o->depth, Tr(QV_TR("room depth in cm (room)")))
                       ->check(CLI::Range(1, 1000))
                       ->capture_default_str();
-    auto* width = cmd.add_option("--width", o->width, "room width in cm (room)")
+    auto* width = cmd.add_option("--width", o->width, Tr(QV_TR("room width in cm (room)")))
                       ->check(CLI::Range(1, 1000))
                       ->capture_default_str();
-    cmd.add_option("--achieved-level", o->achievedLevel, "write the achieved level here");
-    cmd.add_option("--achieved-delay", o->achievedDelay, "write the achieved group delay here");
-    auto* measured =
-        cmd.add_option("--measured", o->measured, "a measured level (any importable file)");
-    cmd.add_option("--predicted", o->predicted, "write measured + filter level here")
+    cmd.add_option("--achieved-level", o->achievedLevel,
+                   Tr(QV_TR("write the achieved level here")));
+    cmd.add_option("--achieved-delay", o->achievedDelay,
+                   Tr(QV_TR("write the achieved group delay here")));
+    auto* measured = cmd.add_option("--measured", o->measured,
+                                    Tr(QV_TR("a measured level (any importable file)")));
+    cmd.add_option("--predicted", o->predicted, Tr(QV_TR("write measured + filter level here")))
         ->needs(measured);
     auto* measuredDelay = cmd.add_option("--measured-delay", o->measuredDelay,
-                                         "a measured group delay (any importable file)");
+                                         Tr(QV_TR("a measured group delay (any importable file)")));
     cmd.add_option("--predicted-delay", o->predictedDelay,
-                   "write measured + filter group delay here")
+                   Tr(QV_TR("write measured + filter group delay here")))
         ->needs(measuredDelay);
-    cmd.add_flag("--fit-headroom", o->fitHeadroom,
-                 "where the filter would clip, lower the target by the named amount first");
+    cmd.add_flag(
+        "--fit-headroom", o->fitHeadroom,
+        Tr(QV_TR("where the filter would clip, lower the target by the named amount first")));
     AddImportOptions(cmd, o->args, "--measured-rate");
     return [o, taps, rate, depth, width] {
         return Run(*o, taps->count() > 0, rate->count() > 0, depth->count() > 0,

@@ -1,5 +1,7 @@
 #include "correction/correction_target.h"
 
+#include "curves/tr.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -44,32 +46,32 @@ PointList Prepared(const PointList& curve, const TargetSettings& s, SmoothingKin
 
 std::optional<std::string> CheckTargetSettings(const TargetSettings& s) {
     if (!PositiveFrequency(s.from) || !PositiveFrequency(s.to))
-        return "The band must lie between two positive frequencies.";
-    if (s.from >= s.to) return "The band must start below its end (from < to).";
-    if (!NonNegative(s.maxBoost)) return "The boost limit must be a number of 0 dB or more.";
-    if (!NonNegative(s.maxCut)) return "The cut limit must be a number of 0 dB or more.";
-    if (!NonNegative(s.maxDelay)) return "The delay limit must be a number of 0 ms or more.";
+        return QV_TR("The band must lie between two positive frequencies.");
+    if (s.from >= s.to) return QV_TR("The band must start below its end (from < to).");
+    if (!NonNegative(s.maxBoost)) return QV_TR("The boost limit must be a number of 0 dB or more.");
+    if (!NonNegative(s.maxCut)) return QV_TR("The cut limit must be a number of 0 dB or more.");
+    if (!NonNegative(s.maxDelay)) return QV_TR("The delay limit must be a number of 0 ms or more.");
     if (s.smoothing != 0 && !IsSmoothingFraction(s.smoothing)) return kBadFractionMessage;
     if (s.shape == TargetShape::Tilt && !std::isfinite(s.tilt))
-        return "The tilt must be a number (dB per octave).";
+        return QV_TR("The tilt must be a number (dB per octave).");
     if (s.shape == TargetShape::House && (s.house.size() < 2 || !IsAscendingCurve(s.house)))
-        return "The house curve is not a curve: it needs 2 or more points, ascending in Hz.";
+        return QV_TR("The house curve is not a curve: it needs 2 or more points, ascending in Hz.");
     if (s.reference && !PositiveFrequency(*s.reference))
-        return "The reference must be a positive frequency.";
+        return QV_TR("The reference must be a positive frequency.");
     return std::nullopt;
 }
 
 std::optional<std::string> CheckMeasurement(const PointList& measured, const TargetSettings& s,
                                             const char* what) {
-    if (measured.empty()) return std::string("There is no ") + what + ".";
+    if (measured.empty()) return Fill(QV_TR("There is no %1."), {what});
     if (!IsAscendingCurve(measured))
-        return std::string("The ") + what + " is not a curve ascending in Hz.";
+        return Fill(QV_TR("The %1 is not a curve ascending in Hz."), {what});
     const auto inBand = std::count_if(measured.begin(), measured.end(), [&](const CurvePoint& p) {
         return p.x >= s.from && p.x <= s.to;
     });
     if (inBand < 2)
-        return std::string("The ") + what + " has fewer than 2 points between " + Hz(s.from) +
-               " and " + Hz(s.to) + " Hz.";
+        return Fill(QV_TR("The %1 has fewer than 2 points between %2 and %3 Hz."),
+                    {what, Hz(s.from), Hz(s.to)});
     return std::nullopt;
 }
 

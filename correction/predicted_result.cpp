@@ -1,5 +1,7 @@
 #include "correction/predicted_result.h"
 
+#include "curves/tr.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -121,18 +123,18 @@ double HeadroomLoweringDb(const Headroom& h) {
 }
 
 std::string HeadroomActionText(const Headroom& h) {
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "Lower by %.1f dB and Execute", HeadroomLoweringDb(h));
-    return buf;
+    char db[32];
+    std::snprintf(db, sizeof db, "%.1f", HeadroomLoweringDb(h));
+    return Fill(QV_TR("Lower by %1 dB and Execute"), {db});
 }
 
 std::string HeadroomMessage(const Headroom& h) {
-    char buf[200];
-    std::snprintf(buf, sizeof buf,
-                  "The filter clips in the DSP: its largest coefficient is %.3f (the DSP holds "
-                  "at most 1). Lower the target by %.1f dB.",
-                  h.peak, HeadroomLoweringDb(h));
-    return buf;
+    char peak[32], db[32];
+    std::snprintf(peak, sizeof peak, "%.3f", h.peak);
+    std::snprintf(db, sizeof db, "%.1f", HeadroomLoweringDb(h));
+    return Fill(QV_TR("The filter clips in the DSP: its largest coefficient is %1 (the DSP holds "
+                      "at most 1). Lower the target by %2 dB."),
+                {peak, db});
 }
 
 Prediction PredictMeasurement(const PointList& measuredLevel, const PointList& measuredDelay,
@@ -149,10 +151,12 @@ Prediction PredictMeasurement(const PointList& measuredLevel, const PointList& m
 }
 
 std::string RmsStatusText(double rms, double from, double to) {
-    char buf[120];
-    std::snprintf(buf, sizeof buf, "predicted: %.2f dB RMS deviation from %g to %g Hz", rms, from,
-                  to);
-    return buf;
+    char values[3][32];
+    std::snprintf(values[0], sizeof values[0], "%.2f", rms);
+    std::snprintf(values[1], sizeof values[1], "%g", from);
+    std::snprintf(values[2], sizeof values[2], "%g", to);
+    return Fill(QV_TR("predicted: %1 dB RMS deviation from %2 to %3 Hz"),
+                {values[0], values[1], values[2]});
 }
 
 }  // namespace qv

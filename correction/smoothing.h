@@ -4,8 +4,10 @@
 // span of log frequency it covers.
 
 #include <optional>
+
 #include <span>
 #include <string>
+#include "curves/tr.h"
 
 #include "curves/point_list.h"
 
@@ -19,7 +21,7 @@ enum class SmoothingKind { Level, Delay };
 std::span<const int> SmoothingFractions();
 bool IsSmoothingFraction(int n);
 inline constexpr const char* kBadFractionMessage =
-    "Smoothing: the fraction must be 1, 2, 3, 6, 12, 24 or 48.";
+    QV_TR("Smoothing: the fraction must be 1, 2, 3, 6, 12, 24 or 48.");
 
 // The smoothed curve, same x values. Points at or below 0 Hz keep their value
 // and take no part in the averages. Throws std::invalid_argument with

@@ -14,7 +14,7 @@ namespace qv {
 namespace {
 
 std::string AccessMessage(const std::string& name) {
-    return QV_TR("Fehler beim Zugriff auf ") + name + " !";
+    return Fill(QV_TR("Fehler beim Zugriff auf %1 !"), {name});
 }
 
 std::string_view DropLeadingBlanks(std::string_view s) {
@@ -84,7 +84,8 @@ XYFileContents ReadXYFileContents(const std::string& name) {
 
 std::string FaultyLinesMessage(const XYFileContents& c, const std::string& name) {
     if (c.faultyLines <= 1) return c.firstFault;
-    return c.firstFault + "\n(" + std::to_string(c.faultyLines) + " faulty lines in " + name + ")";
+    return c.firstFault + "\n" +
+           Fill(QV_TR("(%1 faulty lines in %2)"), {std::to_string(c.faultyLines), name});
 }
 
 PointList ReadXYFile(const std::string& name, UserInterface& ui) {
@@ -173,8 +174,8 @@ std::optional<PointList> ReadCurveForLoad(const std::string& name, bool impForma
         return std::move(c.points);
     }
     if (!message.empty()) message += "\n";
-    ui.Message(message + "No curve in " + std::filesystem::path(name).filename().string() +
-               ": the diagram stays as it was.");
+    ui.Message(message + Fill(QV_TR("No curve in %1: the diagram stays as it was."),
+                              {std::filesystem::path(name).filename().string()}));
     return std::nullopt;
 }
 
@@ -204,11 +205,12 @@ bool IsDspProgramFile(const std::string& name) {
 std::string SaveQuestion(const std::string& name) {
     const std::string file = std::filesystem::path(name).filename().string();
     if (IsDspProgramFile(name))
-        return file +
-               " is the name of a DSP program file: the box's program is read from it. "
-               "Save the curve under this name?";
+        return Fill(QV_TR("%1 is the name of a DSP program file: the box's program is read from "
+                          "it. Save the curve under this name?"),
+                    {file});
     std::error_code ec;
-    if (std::filesystem::exists(name, ec)) return file + " already exists. Replace it?";
+    if (std::filesystem::exists(name, ec))
+        return Fill(QV_TR("%1 already exists. Replace it?"), {file});
     return {};
 }
 

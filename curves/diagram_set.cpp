@@ -19,7 +19,8 @@ struct Defaults {
 // In the order of DiagramId.
 constexpr Defaults kDefaults[kDiagramCount] = {
     // The box counts a later arrival as negative delay; the unit says so.
-    {QV_TR("Group Delay"), "Hz", "ms (late < 0)", 1, 10, 30000, -12, 8, -12, 8, 0, 0, 2, 0.5},
+    {QV_TR("Group Delay"), "Hz", QV_TR("ms (late < 0)"), 1, 10, 30000, -12, 8, -12, 8, 0, 0, 2,
+     0.5},
     {QV_TR("Frequency Response"), "Hz", "dB", 1, 10, 30000, -120, 10, -120, 10, 0, 0, 2, 0.5},
     {QV_TR("Impuls Response"), QV_TR("Pkt"), "", 0, 0, 1800, -1.2, 1.2, -1.2, 1.2, 100, 20, 0.5,
      0.1},

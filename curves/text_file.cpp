@@ -39,8 +39,8 @@ std::string_view CutAtCharBoundary(std::string_view text, std::size_t maxBytes) 
 LineReader::LineReader(const std::string& name) : name_(name) {
     file_ = OpenFile(name, "rb");
     if (file_ == nullptr)
-        throw FileError(QV_TR("Fehler beim Zugriff auf ") + name + " !  (" + SystemText(errno) +
-                        ")");
+        throw FileError(
+            Fill(QV_TR("Fehler beim Zugriff auf %1 !  (%2)"), {name, SystemText(errno)}));
 }
 
 LineReader::~LineReader() {
@@ -53,7 +53,7 @@ int LineReader::NextByte() {
         pos_ = 0;
         if (end_ == 0) {
             if (std::ferror(file_))
-                throw FileError(QV_TR("Lesefehler in ") + name_ + ": " + SystemText(errno));
+                throw FileError(Fill(QV_TR("Lesefehler in %1: %2"), {name_, SystemText(errno)}));
             return EOF;
         }
     }
@@ -74,8 +74,8 @@ bool LineReader::ReadLine(std::string& line, std::size_t maxChars) {
 LineWriter::LineWriter(const std::string& name) : name_(name) {
     file_ = OpenFile(name, "wb");
     if (file_ == nullptr)
-        throw FileError(QV_TR("Fehler beim Zugriff auf ") + name + " !  (" + SystemText(errno) +
-                        ")");
+        throw FileError(
+            Fill(QV_TR("Fehler beim Zugriff auf %1 !  (%2)"), {name, SystemText(errno)}));
 }
 
 LineWriter::~LineWriter() {
@@ -85,14 +85,14 @@ LineWriter::~LineWriter() {
 void LineWriter::WriteLine(std::string_view text) {
     if (std::fwrite(text.data(), 1, text.size(), file_) != text.size() ||
         std::fwrite("\r\n", 1, 2, file_) != 2)
-        throw FileError(QV_TR("Schreibfehler in ") + name_ + ": " + SystemText(errno));
+        throw FileError(Fill(QV_TR("Schreibfehler in %1: %2"), {name_, SystemText(errno)}));
 }
 
 void LineWriter::Close() {
     std::FILE* f = file_;
     file_ = nullptr;
     if (f != nullptr && std::fclose(f) != 0)
-        throw FileError(QV_TR("Schreibfehler in ") + name_ + ": " + SystemText(errno));
+        throw FileError(Fill(QV_TR("Schreibfehler in %1: %2"), {name_, SystemText(errno)}));
 }
 
 }  // namespace qv

@@ -16,8 +16,7 @@ std::string TimeLeftText(std::int64_t elapsedMs, double fraction) {
                       static_cast<long long>(left % 60));
     else
         std::snprintf(text, sizeof text, "%lld", static_cast<long long>(left));
-    // The unit apart, so that the words can be translated where they are shown.
-    return text + std::string(QV_TR(" s left"));
+    return Fill(QV_TR("%1 s left"), {text});
 }
 
 }  // namespace qv

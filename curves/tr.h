@@ -35,4 +35,10 @@ inline std::string Fill(std::string_view pattern, std::initializer_list<std::str
     return out;
 }
 
+// A count with its noun, e.g. FillCount(n, QV_TR("%1 row"), QV_TR("%1 rows")):
+// a value that a filled sentence takes and translates with it.
+inline std::string FillCount(std::size_t n, std::string_view one, std::string_view many) {
+    return Fill(n == 1 ? one : many, {std::to_string(n)});
+}
+
 }  // namespace qv

@@ -37,6 +37,9 @@ class UserInterface {
     // One line that says what a finished operation did ("Filter written to
     // Set 3 at 48 kHz, verified"): the status bar, or the batch tool's output.
     virtual void StatusLine(const std::string& /*text*/) {}
+    // A core text for a file the person reads (the export's usage notes), in
+    // the language of the window, line by line.
+    virtual std::string Translated(const std::string& text) { return text; }
 };
 
 // Answers nothing and shows nothing: for benchmarks and fuzz targets, where

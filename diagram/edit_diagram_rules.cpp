@@ -1,10 +1,14 @@
 #include "diagram/edit_diagram_rules.h"
 
+#include "curves/tr.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
 #include <string_view>
+
+#include "curves/tr.h"
 
 namespace qv {
 namespace {
@@ -54,7 +58,8 @@ std::optional<int> WholeNumber(std::string_view text) {
 }
 
 const char* EditName(RangeEdit which) {
-    constexpr const char* kNames[] = {"x-Achse von", "x-Achse bis", "y-Achse von", "y-Achse bis"};
+    constexpr const char* kNames[] = {QV_TR("x-Achse von"), QV_TR("x-Achse bis"),
+                                      QV_TR("y-Achse von"), QV_TR("y-Achse bis")};
     return kNames[Index(which)];
 }
 
@@ -149,7 +154,7 @@ std::optional<TypedRangeError> EditDiagramRules::TakeTyped() {
         const std::optional<int> n = t ? WholeNumber(*t) : Edit(which).Value();
         if (!n)
             return TypedRangeError{
-                which, std::string(EditName(which)) + ": \"" + *t + "\" is not a whole number."};
+                which, Fill(QV_TR("%1: \"%2\" is not a whole number."), {EditName(which), *t})};
         v[Index(which)] = *n;
     }
     struct Bound {
@@ -170,9 +175,9 @@ std::optional<TypedRangeError> EditDiagramRules::TakeTyped() {
         if (!(isX ? xTyped : yTyped)) continue;
         const int n = v[Index(b.which)];
         if (n >= b.low && n <= b.high) continue;
-        return TypedRangeError{b.which, std::string(EditName(b.which)) + ": " + std::to_string(n) +
-                                            " is outside " + std::to_string(b.low) + " ... " +
-                                            std::to_string(b.high) + "."};
+        return TypedRangeError{b.which, Fill(QV_TR("%1: %2 is outside %3 ... %4."),
+                                             {EditName(b.which), std::to_string(n),
+                                              std::to_string(b.low), std::to_string(b.high)})};
     }
     for (RangeEdit which : kAll)
         if (typed_[Index(which)]) ShowValue(Edit(which), v[Index(which)]);

@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "translations/language.h"
+
 namespace qv {
 
 // A spin edit whose value and limits belong to the rules; a step runs the
@@ -152,7 +154,7 @@ void TEditDiagrammDlg::ShowRules() {
 void TEditDiagrammDlg::ButtonOKClick() {
     TakeRadioButtons();
     if (const auto error = rules_.TakeTyped()) {
-        QMessageBox::warning(this, windowTitle(), QString::fromStdString(error->message));
+        QMessageBox::warning(this, windowTitle(), TrCore(error->message));
         QAbstractSpinBox* edit = spinEdit(error->which);
         edit->setFocus();
         edit->selectAll();

@@ -111,12 +111,14 @@ std::optional<std::string> TVolumeFrame::TakeTyped(const ChannelVolumeControls& 
         const char* caption;
         int max;
         const std::function<void(int)>& take;
-    } fields[] = {{EditGain, v.gainText(), "Constant Gain", kGainMax, gain},
-                  {EditDefault, v.defaultText(), "Default by Power Up", v.defaultMax(), level}};
+    } fields[] = {
+        {EditGain, v.gainText(), QT_TR_NOOP("Constant Gain"), kGainMax, gain},
+        {EditDefault, v.defaultText(), QT_TR_NOOP("Default by Power Up"), v.defaultMax(), level}};
     for (const auto& f : fields) {
         const std::string text = f.edit->text().toStdString();
         if (text == f.shown) continue;
-        const TypedValue typed = CheckTypedVolume(frame + ", " + f.caption, text, f.max);
+        const TypedValue typed =
+            CheckTypedVolume(frame + ", " + tr(f.caption).toStdString(), text, f.max);
         if (!typed.value) {
             f.edit->setFocus();
             f.edit->selectAll();

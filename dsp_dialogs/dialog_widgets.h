@@ -14,6 +14,7 @@
 
 #include "curves/user_interface.h"
 #include "dsp_dialogs/volume_dialog_logic.h"
+#include "translations/language.h"
 
 class QLabel;
 class QToolButton;
@@ -115,7 +116,7 @@ template <class Logic>
 bool TakeTypedVolumes(QWidget* owner, TVolumeFrame* left, TVolumeFrame* right, Logic& logic) {
     for (auto [frame, side] : {std::pair{left, Channel::Left}, std::pair{right, Channel::Right}})
         if (const auto error = TakeTypedVolume(logic, frame, side)) {
-            QMessageBox::warning(owner, owner->windowTitle(), QString::fromStdString(*error));
+            QMessageBox::warning(owner, owner->windowTitle(), TrCore(*error));
             return false;
         }
     return true;

@@ -1,5 +1,7 @@
 #include "dsp_dialogs/set_chooser.h"
 
+#include "curves/tr.h"
+
 namespace qv {
 
 std::string ChooserButtonName(SetChoice c) {
@@ -22,8 +24,8 @@ std::string SetChooserLogic::LockReason() const {
     const char* rate = s_.ChosenRate() == kRate44k1  ? "44.1"
                        : s_.ChosenRate() == kRate48k ? "48"
                                                      : "33";
-    return "Set " + std::to_string(s_.ChosenSet() + 1) + " holds a " + rate +
-           " kHz setup: a write keeps its rate.";
+    return Fill(QV_TR("Set %1 holds a %2 kHz setup: a write keeps its rate."),
+                {std::to_string(s_.ChosenSet() + 1), rate});
 }
 
 void SetChooserLogic::FormShow() {

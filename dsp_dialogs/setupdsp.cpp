@@ -15,6 +15,7 @@
 #include <exception>
 
 #include "dsp_dialogs/dialog_widgets.h"
+#include "translations/language.h"
 
 namespace qv {
 namespace {
@@ -210,7 +211,7 @@ void TSetupDSPDlg::Sync() {
     check(ButtonAbtast48kHz, rate == kRate48k);
     check(ButtonAbtast33kHz, rate == kRate33k);
     check(CheckBoxRoomEqu, logic_.RoomChecked());
-    LabelNoSetup->setText(QString::fromStdString(logic_.Notice()));
+    LabelNoSetup->setText(TrCore(logic_.Notice()));
     LabelNoSetup->setVisible(!logic_.Notice().empty());
     VolumeLeft->Show(logic_.Volume(Channel::Left));
     VolumeRight->Show(logic_.Volume(Channel::Right));

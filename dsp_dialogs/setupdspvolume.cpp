@@ -9,6 +9,7 @@
 #include <exception>
 
 #include "dsp_dialogs/dialog_widgets.h"
+#include "translations/language.h"
 
 namespace qv {
 
@@ -76,7 +77,7 @@ void TSetupVolumeDlg::Act(const std::function<void()>& action) {
 void TSetupVolumeDlg::Sync() {
     VolumeLeft->Show(logic_.Volume(Channel::Left));
     VolumeRight->Show(logic_.Volume(Channel::Right));
-    LabelNoSetup->setText(QString::fromStdString(logic_.Notice()));
+    LabelNoSetup->setText(TrCore(logic_.Notice()));
     LabelNoSetup->setVisible(!logic_.Notice().empty());
 }
 

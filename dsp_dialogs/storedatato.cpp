@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "dsp_dialogs/dialog_widgets.h"
+#include "translations/language.h"
 
 namespace qv {
 
@@ -81,7 +82,7 @@ void TStoreDataToDlg::showEvent(QShowEvent* event) {
 }
 
 void TStoreDataToDlg::Sync() {
-    const QString reason = QString::fromStdString(logic_.LockReason());
+    const QString reason = TrCore(logic_.LockReason());
     LabelLock->setText(reason);
     LabelLock->setVisible(!reason.isEmpty());
     for (std::uint8_t set = 0; set < kChooserSets; ++set)

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "curves/tr.h"
+
 namespace qv {
 namespace {
 
@@ -44,11 +46,11 @@ std::optional<int> ParseVolumeTenths(std::string_view text) {
 TypedValue CheckTypedVolume(const std::string& what, std::string_view text, int maxTenths) {
     const std::optional<int> tenths = ParseVolumeTenths(text);
     if (!tenths)
-        return {std::nullopt,
-                what + ": \"" + std::string(Trim(text)) + "\" is no level in dB (e.g. 12.5)."};
+        return {std::nullopt, Fill(QV_TR("%1: \"%2\" is no level in dB (e.g. 12.5)."),
+                                   {what, std::string(Trim(text))})};
     if (*tenths > maxTenths)
-        return {std::nullopt, what + ": " + Decibels(*tenths) + " dB is outside 0.0 ... " +
-                                  Decibels(maxTenths) + " dB."};
+        return {std::nullopt, Fill(QV_TR("%1: %2 dB is outside 0.0 ... %3 dB."),
+                                   {what, Decibels(*tenths), Decibels(maxTenths)})};
     return {tenths, {}};
 }
 

@@ -57,7 +57,7 @@ std::string StartValuesForErasedSetup(DspSession& s) {
     SetupBlock b = SetupStartValues();
     b.sampleFrequency = RateFrequency(s.state().ChosenRate());
     s.setup().Put(b);
-    return "Set " + std::to_string(s.state().ChosenSet() + 1) + QV_TR(" holds no setup yet");
+    return Fill(QV_TR("Set %1 holds no setup yet"), {std::to_string(s.state().ChosenSet() + 1)});
 }
 
 bool WriteSetupWithProgress(DspSession& s, UserInterface& ui, const std::string& title,

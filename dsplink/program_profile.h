@@ -20,6 +20,7 @@ struct DspProgramProfile {
     double converterDelay = 0.0;     // s
     double roomLatencyOffset = 0.0;  // s
     double roomLatencyTotal = 0.0;   // s
+    bool operator==(const DspProgramProfile&) const = default;
 };
 
 // range: 1 High, 2 Low.

@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <sstream>
 
+#include "curves/tr.h"
+
 namespace qv {
 namespace {
 
@@ -16,20 +18,20 @@ std::string RateText(double rate) {
 const char* FormatTitle(ExportFormat format) {
     switch (format) {
         case ExportFormat::Wav:
-            return "WAV, 32-bit float, mono";
+            return QV_TR("WAV, 32-bit float, mono");
         case ExportFormat::Float32:
-            return "raw 32-bit float, little-endian, no header";
+            return QV_TR("raw 32-bit float, little-endian, no header");
         case ExportFormat::Float64:
-            return "raw 64-bit float, little-endian, no header";
+            return QV_TR("raw 64-bit float, little-endian, no header");
         case ExportFormat::Text:
-            return "text, one value a line";
+            return QV_TR("text, one value a line");
     }
     return "";
 }
 
 void CamillaDsp(std::ostringstream& out, const std::string& name, ExportFormat format,
                 const std::string& file) {
-    out << "CamillaDSP (a filters: entry):\n"
+    out << QV_TR("CamillaDSP (a filters: entry):") << "\n"
         << "filters:\n"
         << "  " << name << ":\n"
         << "    type: Conv\n"
@@ -49,19 +51,23 @@ void CamillaDsp(std::ostringstream& out, const std::string& name, ExportFormat f
 }
 
 void EqualizerApo(std::ostringstream& out, ExportFormat format, const std::string& file) {
-    out << "Equalizer APO (config.txt; the WAV's rate must equal the device's rate):\n";
+    out << QV_TR("Equalizer APO (config.txt; the WAV's rate must equal the device's rate):")
+        << "\n";
     if (format == ExportFormat::Wav)
         out << "Convolution: " << file << "\n\n";
     else
-        out << "reads WAV files only: export again with the format wav.\n\n";
+        out << QV_TR("reads WAV files only: export again with the format wav.") << "\n\n";
 }
 
 void BruteFir(std::ostringstream& out, const std::string& name, ExportFormat format,
               const std::string& file, std::size_t taps) {
-    out << "BruteFIR (a coeff block; filter_length times its blocks must hold " << taps
-        << " taps):\n";
+    out << Fill(
+               QV_TR("BruteFIR (a coeff block; filter_length times its blocks must hold %1 taps):"),
+               {std::to_string(taps)})
+        << "\n";
     if (format == ExportFormat::Wav) {
-        out << "reads raw or text files only: export again with the format f32, f64 or text.\n";
+        out << QV_TR("reads raw or text files only: export again with the format f32, f64 or text.")
+            << "\n";
         return;
     }
     const char* raw = format == ExportFormat::Float32   ? "FLOAT_LE"
@@ -84,13 +90,20 @@ std::string ExportFileName(const std::string& name, double rate, ExportFormat fo
 std::string ConvolverNotes(const std::string& name, ExportFormat format, ExportPhase phase,
                            const std::vector<ExportedFile>& files) {
     std::ostringstream out;
-    out << "Filter \"" << name << "\": " << FormatTitle(format) << ", " << PhaseName(phase)
-        << " phase, unit gain (not normalised).\n"
-        << "One file per sample rate; a convolver must use the file of its own rate.\n\n";
+    out << Fill(phase == ExportPhase::Linear
+                    ? QV_TR("Filter \"%1\": %2, linear phase, unit gain (not normalised).")
+                    : QV_TR("Filter \"%1\": %2, minimum phase, unit gain (not normalised)."),
+                {name, FormatTitle(format)})
+        << "\n"
+        << QV_TR("One file per sample rate; a convolver must use the file of its own rate.")
+        << "\n\n";
     for (const ExportedFile& f : files)
         out << f.fileName << ": " << DescribeFilter(f.filter) << "\n";
-    out << "\nThe latency is the delay every frequency gets besides the delay target;\n"
-        << "delay other channels by as much to keep them aligned.\n\n";
+    out << "\n"
+        << QV_TR(
+               "The latency is the delay every frequency gets besides the delay target; delay "
+               "other channels by as much to keep them aligned.")
+        << "\n\n";
     if (files.empty()) return out.str();
     const ExportedFile& first = files.front();
     // CamillaDSP puts the running rate in for $samplerate$: one entry for all rates.

@@ -1,5 +1,7 @@
 #include "export/export_synthesis.h"
 
+#include "curves/tr.h"
+
 #include <algorithm>
 #include <cmath>
 #include <complex>
@@ -39,18 +41,19 @@ double HalfBlackmanHarris(double k, double length) {
 
 void CheckInputs(const ExportTargets& targets, std::int32_t taps, double rate, ExportPhase phase) {
     if (taps < kMinExportTaps || taps > kMaxExportTaps)
-        throw std::invalid_argument("filter length " + std::to_string(taps) +
-                                    " taps is outside 16 ... 65536");
+        throw std::invalid_argument(
+            Fill(QV_TR("filter length %1 taps is outside 16 ... 65536"), {std::to_string(taps)}));
     if (!std::isfinite(rate) || rate < kMinExportRate || rate > kMaxExportRate) {
-        char text[96];
-        std::snprintf(text, sizeof text, "sample rate %g Hz is outside 8000 ... 768000 Hz", rate);
-        throw std::invalid_argument(text);
+        char text[32];
+        std::snprintf(text, sizeof text, "%g", rate);
+        throw std::invalid_argument(
+            Fill(QV_TR("sample rate %1 Hz is outside 8000 ... 768000 Hz"), {text}));
     }
-    if (targets.level.empty()) throw std::invalid_argument("no level target");
+    if (targets.level.empty()) throw std::invalid_argument(QV_TR("no level target"));
     const bool delayTarget = std::any_of(targets.delay.begin(), targets.delay.end(),
                                          [](const CurvePoint& p) { return p.y != 0.0; });
     if (phase == ExportPhase::Minimum && delayTarget)
-        throw std::invalid_argument("a delay target needs linear phase");
+        throw std::invalid_argument(QV_TR("a delay target needs linear phase"));
 }
 
 // Magnitudes of bins 0 ... L/2 at k*fs/L, the box's interpolation of the level.
@@ -61,7 +64,8 @@ std::vector<double> Magnitudes(const ExportTargets& targets, std::size_t l, doub
     std::vector<double> m = LevelToMagnitudeBins(level, static_cast<std::int32_t>(l), rate);
     m.resize(l / 2 + 1);
     for (const double v : m)
-        if (!std::isfinite(v)) throw std::invalid_argument("level target beyond any magnitude");
+        if (!std::isfinite(v))
+            throw std::invalid_argument(QV_TR("level target beyond any magnitude"));
     return m;
 }
 
@@ -150,7 +154,7 @@ std::optional<ExportedFilter> SynthesizeExportFilter(const ExportTargets& target
     out.latencySamples = phase == ExportPhase::Linear ? taps / 2 : 0;
     for (std::size_t i = 0; i < out.taps.size(); ++i) {
         if (!std::isfinite(out.taps[i]))
-            throw std::invalid_argument("level target beyond any magnitude");
+            throw std::invalid_argument(QV_TR("level target beyond any magnitude"));
         if (std::fabs(out.taps[i]) > out.peak) {
             out.peak = std::fabs(out.taps[i]);
             out.peakIndex = static_cast<std::int32_t>(i);
@@ -171,13 +175,14 @@ std::optional<ExportPhase> ParsePhase(const std::string& name) {
 }
 
 std::string DescribeFilter(const ExportedFilter& filter) {
-    char text[160];
-    std::snprintf(text, sizeof text,
-                  "%zu taps at %g Hz, latency %d samples (%.3f ms), peak coefficient %.6f at "
-                  "sample %d",
-                  filter.taps.size(), filter.rate, filter.latencySamples, filter.LatencyMs(),
-                  filter.peak, filter.peakIndex);
-    return text;
+    char rate[32], ms[32], peak[32];
+    std::snprintf(rate, sizeof rate, "%g", filter.rate);
+    std::snprintf(ms, sizeof ms, "%.3f", filter.LatencyMs());
+    std::snprintf(peak, sizeof peak, "%.6f", filter.peak);
+    return Fill(QV_TR("%1 taps at %2 Hz, latency %3 samples (%4 ms), peak coefficient %5 at "
+                      "sample %6"),
+                {std::to_string(filter.taps.size()), rate, std::to_string(filter.latencySamples),
+                 ms, peak, std::to_string(filter.peakIndex)});
 }
 
 }  // namespace qv

@@ -1,5 +1,7 @@
 #include "export/filter_writers.h"
 
+#include "curves/tr.h"
+
 #include <sndfile.h>
 
 #include <bit>
@@ -20,7 +22,7 @@ struct FileCloser {
 };
 
 std::runtime_error WriteError(const std::string& path, const char* reason) {
-    return std::runtime_error("cannot write " + path + ": " + reason);
+    return std::runtime_error(Fill(QV_TR("cannot write %1: %2"), {path, reason}));
 }
 
 template <typename Word, typename Float>

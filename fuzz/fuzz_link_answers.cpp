@@ -88,7 +88,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 qv::ReadRange(s, ui, qv::kImageSize - 37, 37);
                 break;
             case 7:
-                qv::VerifyRanges(s, ui, written, {{qv::kImageSize - 20, 20}, {0, 3}}, {});
+            {
+                qv::SetWrite w(s, ui, "the filter", "Filter -> DSP");
+                qv::VerifyRanges(w, written, {{qv::kImageSize - 20, 20}, {0, 3}}, {});
+            }
                 break;
             case 8:
                 // Length word, then the coefficients: a filter read back.

@@ -1,5 +1,7 @@
 #include "measurements/audio_impulse.h"
 
+#include "curves/tr.h"
+
 #include <sndfile.h>
 
 #include <algorithm>
@@ -16,8 +18,8 @@ class SoundFile {
         std::memset(&info_, 0, sizeof info_);
         file_ = sf_open(path.c_str(), SFM_READ, &info_);
         if (!file_)
-            throw ImportError(BaseName(path) + " is not a readable audio file (" +
-                              sf_strerror(nullptr) + ").");
+            throw ImportError(Fill(QV_TR("%1 is not a readable audio file (%2)."),
+                                   {BaseName(path), sf_strerror(nullptr)}));
     }
     ~SoundFile() { sf_close(file_); }
     SoundFile(const SoundFile&) = delete;
@@ -51,12 +53,14 @@ AudioInfo InfoOf(const SoundFile& file, const std::string& path) {
     info.frames = static_cast<long long>(i.frames);
     info.format = FormatName(i.format);
     if (i.channels <= 0 || i.samplerate <= 0)
-        throw ImportError(BaseName(path) + " is not a readable audio file (no channels or rate).");
-    if (i.frames <= 0) throw ImportError(BaseName(path) + " holds no audio frames.");
+        throw ImportError(Fill(QV_TR("%1 is not a readable audio file (no channels or rate)."),
+                               {BaseName(path)}));
+    if (i.frames <= 0)
+        throw ImportError(Fill(QV_TR("%1 holds no audio frames."), {BaseName(path)}));
     if (i.frames > kMaxImpulseFrames)
-        throw ImportError(BaseName(path) + " holds " + std::to_string(i.frames) +
-                          " frames; impulses of up to " + std::to_string(kMaxImpulseFrames) +
-                          " frames are imported.");
+        throw ImportError(
+            Fill(QV_TR("%1 holds %2 frames; impulses of up to %3 frames are imported."),
+                 {BaseName(path), std::to_string(i.frames), std::to_string(kMaxImpulseFrames)}));
     return info;
 }
 
@@ -79,9 +83,10 @@ std::vector<double> ReadAudioChannel(const std::string& path, int channel, Audio
     SoundFile file(path);
     info = InfoOf(file, path);
     if (channel < 0 || channel >= info.channels)
-        throw ImportOptionError("Channel " + std::to_string(channel + 1) + " is not there: " +
-                                BaseName(path) + " has " + std::to_string(info.channels) +
-                                (info.channels == 1 ? " channel." : " channels."));
+        throw ImportOptionError(Fill(QV_TR("Channel %1 is not there: %2 has %3."),
+                                     {std::to_string(channel + 1), BaseName(path),
+                                      FillCount(static_cast<std::size_t>(info.channels),
+                                                QV_TR("%1 channel"), QV_TR("%1 channels"))}));
     const auto channels = static_cast<std::size_t>(info.channels);
     const std::size_t chunkFrames = std::max<std::size_t>(1, (1 << 16) / channels);
     std::vector<double> buffer(chunkFrames * channels);
@@ -99,8 +104,10 @@ std::vector<double> ReadAudioChannel(const std::string& path, int channel, Audio
             throw ImportCancelled();
     }
     if (sf_error(file.get()) != SF_ERR_NO_ERROR && samples.empty())
-        throw ImportError(BaseName(path) + " could not be read (" + sf_strerror(file.get()) + ").");
-    if (samples.empty()) throw ImportError(BaseName(path) + " holds no audio frames.");
+        throw ImportError(
+            Fill(QV_TR("%1 could not be read (%2)."), {BaseName(path), sf_strerror(file.get())}));
+    if (samples.empty())
+        throw ImportError(Fill(QV_TR("%1 holds no audio frames."), {BaseName(path)}));
     info.frames = static_cast<long long>(samples.size());
     return samples;
 }

@@ -120,6 +120,11 @@ struct ImportReport {
 
 // Report lines joined by '\n', for a dialog or a terminal.
 std::string JoinReportLines(const std::vector<std::string>& lines);
+// What the import and average reports share: a number as the reports show
+// it, a frequency in Hz or kHz, and the level's line ("Level: none." without points).
+std::string ReportNumber(double v, const char* format = "%.4g");
+std::string ReportHz(double v);
+std::string LevelReportLine(std::size_t points, double fromHz, double toHz);
 
 // More points than the workspace's readers take are averaged down to this.
 constexpr std::size_t kMaxImportPoints = 4000;

@@ -1,5 +1,7 @@
 #include "measurements/impulse_response.h"
 
+#include "curves/tr.h"
+
 #include <algorithm>
 #include <cmath>
 #include <complex>
@@ -87,19 +89,22 @@ ImpulseAnalysis AnalyseImpulse(std::span<const double> samples, double fs,
     ImpulseAnalysis out;
     const double cycles = fdwCycles.value_or(kDefaultFdwCycles);
     if (!std::isfinite(cycles) || cycles < 1.0 || cycles > 1000.0)
-        throw ImportOptionError("The frequency-dependent window takes 1 to 1000 cycles.");
+        throw ImportOptionError(QV_TR("The frequency-dependent window takes 1 to 1000 cycles."));
     const std::size_t n = samples.size();
     if (!(fs > 0.0) || !std::isfinite(fs))
-        throw ImportOptionError("The sample rate must be a positive number of Hz.");
-    if (n < 2) throw ImportError("The impulse holds fewer than two samples.");
+        throw ImportOptionError(QV_TR("The sample rate must be a positive number of Hz."));
+    if (n < 2) throw ImportError(QV_TR("The impulse holds fewer than two samples."));
     std::size_t peak = 0;
     for (std::size_t i = 0; i < n; ++i) {
         if (!std::isfinite(samples[i]))
-            throw ImportError("The impulse holds a NaN or infinite sample at sample " +
-                              std::to_string(i) + "; it is not imported.");
+            throw ImportError(
+                Fill(QV_TR("The impulse holds a NaN or infinite sample at sample %1; it is not "
+                           "imported."),
+                     {std::to_string(i)}));
         if (std::fabs(samples[i]) > std::fabs(samples[peak])) peak = i;
     }
-    if (samples[peak] == 0.0) throw ImportError("The impulse is silent: every sample is zero.");
+    if (samples[peak] == 0.0)
+        throw ImportError(QV_TR("The impulse is silent: every sample is zero."));
     out.peak = peak;
 
     // The analysed samples and their weights.
@@ -108,22 +113,23 @@ ImpulseAnalysis AnalyseImpulse(std::span<const double> samples, double fs,
     if (gate) {
         const double t1 = gate->fromMs, t2 = gate->toMs;
         if (!std::isfinite(t1) || !std::isfinite(t2) || !(t1 < t2))
-            throw ImportOptionError("A gate must run from an earlier to a later time.");
+            throw ImportOptionError(QV_TR("A gate must run from an earlier to a later time."));
         const double g1 = static_cast<double>(peak) + std::round(t1 * fs / 1000.0);
         const double g2 = static_cast<double>(peak) + std::round(t2 * fs / 1000.0);
         const double startMs = -1000.0 * static_cast<double>(peak) / fs;
         const double endMs = 1000.0 * static_cast<double>(n - 1 - peak) / fs;
         if (g2 < 0.0 || g1 > static_cast<double>(n - 1))
-            throw ImportOptionError("The gate " + Ms(t1) + " to " + Ms(t2) +
-                                    " ms lies outside the impulse, which runs from " + Ms(startMs) +
-                                    " to " + Ms(endMs) + " ms around its peak.");
+            throw ImportOptionError(Fill(QV_TR("The gate %1 to %2 ms lies outside the impulse, "
+                                               "which runs from %3 to %4 ms around its peak."),
+                                         {Ms(t1), Ms(t2), Ms(startMs), Ms(endMs)}));
         const auto gateLength = static_cast<std::size_t>(g2 - g1) + 1;
         first = static_cast<std::size_t>(std::max(0.0, g1));
         last = static_cast<std::size_t>(std::min(static_cast<double>(n - 1), g2));
         out.gateClipped = g1 < 0.0 || g2 > static_cast<double>(n - 1);
         if (last - first + 1 < 8)
-            throw ImportOptionError("The gate " + Ms(t1) + " to " + Ms(t2) +
-                                    " ms holds fewer than 8 samples of the impulse.");
+            throw ImportOptionError(
+                Fill(QV_TR("The gate %1 to %2 ms holds fewer than 8 samples of the impulse."),
+                     {Ms(t1), Ms(t2)}));
         h.resize(last - first + 1);
         for (std::size_t i = first; i <= last; ++i)
             h[i - first] =
@@ -138,13 +144,14 @@ ImpulseAnalysis AnalyseImpulse(std::span<const double> samples, double fs,
     // runs on the impulse scaled to a peak of 1 and adds the scale back.
     double scale = 0.0;
     for (double v : h) scale = std::max(scale, std::fabs(v));
-    if (scale == 0.0) throw ImportError("The gated impulse is silent: every sample is zero.");
+    if (scale == 0.0)
+        throw ImportError(QV_TR("The gated impulse is silent: every sample is zero."));
     for (double& v : h) v /= scale;
     const double scaleDb = 20.0 * std::log10(scale);
 
     const std::vector<double> freqs = ImpulseFrequencies(fs, h.size());
     if (freqs.empty())
-        throw ImportError("The analysed impulse is too short to resolve any frequency.");
+        throw ImportError(QV_TR("The analysed impulse is too short to resolve any frequency."));
     std::vector<double> nu(freqs.size());
     for (std::size_t k = 0; k < freqs.size(); ++k) nu[k] = freqs[k] / fs;
 

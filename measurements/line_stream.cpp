@@ -1,5 +1,7 @@
 #include "measurements/line_stream.h"
 
+#include "curves/tr.h"
+
 #include <cerrno>
 #include <cstring>
 
@@ -10,7 +12,8 @@ namespace qv {
 LineStream::LineStream(const std::string& path) : path_(path) {
     file_ = std::fopen(path.c_str(), "rb");
     if (!file_)
-        throw ImportError("Cannot open " + BaseName(path) + ": " + std::strerror(errno) + ".");
+        throw ImportError(
+            Fill(QV_TR("Cannot open %1: %2."), {BaseName(path), std::strerror(errno)}));
     if (std::fseek(file_, 0, SEEK_END) == 0) {
         const long size = std::ftell(file_);
         if (size > 0) size_ = static_cast<std::size_t>(size);
@@ -40,8 +43,8 @@ int LineStream::Byte() {
         pos_ = 0;
         if (end_ == 0) {
             if (std::ferror(file_))
-                throw ImportError("Reading " + BaseName(path_) +
-                                  " failed: " + std::strerror(errno) + ".");
+                throw ImportError(
+                    Fill(QV_TR("Reading %1 failed: %2."), {BaseName(path_), std::strerror(errno)}));
             return -1;
         }
     }
@@ -100,12 +103,14 @@ void LineStream::Keep(std::string& line, char c) {
 
 std::string ReadFileStart(const std::string& path, std::size_t n) {
     std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) throw ImportError("Cannot open " + BaseName(path) + ": " + std::strerror(errno) + ".");
+    if (!f)
+        throw ImportError(
+            Fill(QV_TR("Cannot open %1: %2."), {BaseName(path), std::strerror(errno)}));
     std::string start(n, '\0');
     const std::size_t got = std::fread(start.data(), 1, n, f);
     const bool failed = std::ferror(f) != 0;
     std::fclose(f);
-    if (failed) throw ImportError("Reading " + BaseName(path) + " failed.");
+    if (failed) throw ImportError(Fill(QV_TR("Reading %1 failed."), {BaseName(path)}));
     start.resize(got);
     return start;
 }

@@ -6,6 +6,7 @@
 #include <limits>
 #include <numbers>
 
+#include "curves/tr.h"
 #include "measurements/impulse_response.h"
 
 namespace qv {
@@ -17,16 +18,6 @@ constexpr int kSincHalfTaps = 16;
 // this much of the impulse around the reference's peak.
 constexpr std::ptrdiff_t kSearchSamples = 64;
 constexpr std::ptrdiff_t kCorrelateBefore = 256, kCorrelateAfter = 4096;
-
-std::string Number(double v, const char* format = "%.4g") {
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, format, v);
-    return buffer;
-}
-
-std::string Hz(double v) {
-    return v >= 1000.0 ? Number(v / 1000.0) + " kHz" : Number(v) + " Hz";
-}
 
 std::size_t PeakOf(std::span<const double> h) {
     std::size_t peak = 0;
@@ -46,11 +37,11 @@ double ValueAt(const PointList& c, double f) {
 
 void CheckCount(std::size_t n) {
     if (n < kMinAverageInputs)
-        throw ImportError("Averaging needs 2 to 16 measurements; " +
-                          std::string(n == 1 ? "one was given." : "none were given."));
+        throw ImportError(n == 1 ? QV_TR("Averaging needs 2 to 16 measurements; one was given.")
+                                 : QV_TR("Averaging needs 2 to 16 measurements; none were given."));
     if (n > kMaxAverageInputs)
-        throw ImportError("Averaging takes at most 16 measurements; " + std::to_string(n) +
-                          " were given.");
+        throw ImportError(Fill(QV_TR("Averaging takes at most 16 measurements; %1 were given."),
+                               {std::to_string(n)}));
 }
 
 }  // namespace
@@ -77,12 +68,12 @@ std::optional<AverageMethod> ParseAverageMethod(std::string_view name) {
 PointList AverageLevels(const std::vector<PointList>& levels, AverageMethod method) {
     double from = 0.0, to = std::numeric_limits<double>::infinity();
     for (const PointList& l : levels) {
-        if (l.empty()) throw ImportError("A measurement to average holds no level.");
+        if (l.empty()) throw ImportError(QV_TR("A measurement to average holds no level."));
         from = std::max(from, l.front().x);
         to = std::min(to, l.back().x);
     }
     if (!(from < to))
-        throw ImportError("The measurements share no frequency range: nothing to average.");
+        throw ImportError(QV_TR("The measurements share no frequency range: nothing to average."));
     const double octaves = std::log2(to / from);
     const auto steps = std::max<std::size_t>(
         1, static_cast<std::size_t>(std::ceil(kAveragePointsPerOctave * octaves)));
@@ -185,13 +176,14 @@ AveragedMeasurement AverageVectors(const std::vector<AverageInput>& inputs,
         try {
             s = ReadImpulseSamples(inputs[i].path, o);
         } catch (const NotAnImpulseError& e) {
-            throw ImportError(std::string("Vector averaging needs impulses: ") + e.what());
+            throw ImportError(Fill(QV_TR("Vector averaging needs impulses: %1"), {e.what()}));
         }
         if (!impulses.empty() && s.sampleRate != impulses.front().sampleRate)
             throw ImportError(
-                "Vector averaging needs one sample rate: " + impulses.front().fileName + " is at " +
-                Number(impulses.front().sampleRate, "%.0f") + " Hz, " + s.fileName + " at " +
-                Number(s.sampleRate, "%.0f") + " Hz. Resample them, or average as power.");
+                Fill(QV_TR("Vector averaging needs one sample rate: %1 is at %2 Hz, "
+                           "%3 at %4 Hz. Resample them, or average as power."),
+                     {impulses.front().fileName, ReportNumber(impulses.front().sampleRate, "%.0f"),
+                      s.fileName, ReportNumber(s.sampleRate, "%.0f")}));
         r.inputs.push_back(s.fileName);
         r.kinds.push_back(s.kind);
         impulses.push_back(std::move(s));
@@ -224,7 +216,7 @@ AveragedMeasurement AverageVectors(const std::vector<AverageInput>& inputs,
     result.level = a.level;
     result.groupDelay = a.groupDelay;
     if (o.gate || o.fdwCycles)
-        r.notes.push_back("The first measurement's gate and window apply to the average.");
+        r.notes.push_back(QV_TR("The first measurement's gate and window apply to the average."));
     return result;
 }
 
@@ -267,21 +259,27 @@ AveragedMeasurement AverageMeasurements(const std::vector<AverageInput>& inputs,
 
 std::vector<std::string> AverageReport::Lines() const {
     std::vector<std::string> out;
-    out.push_back("Average of " + std::to_string(inputs.size()) + " measurements, " +
-                  AverageMethodName(method) + " method.");
+    const char* head = QV_TR("Average of %1 measurements, power method.");
+    if (method == AverageMethod::Db) head = QV_TR("Average of %1 measurements, dB method.");
+    if (method == AverageMethod::Vector) head = QV_TR("Average of %1 measurements, vector method.");
+    out.push_back(Fill(head, {std::to_string(inputs.size())}));
     for (std::size_t i = 0; i < inputs.size(); ++i) {
-        std::string line = std::to_string(i + 1) + ". " + inputs[i];
-        if (i < shiftsMs.size())
-            line += i == 0 ? " (reference)" : ", aligned by " + Number(shiftsMs[i]) + " ms";
-        out.push_back(line);
+        const std::string number = std::to_string(i + 1);
+        if (i >= shiftsMs.size())
+            out.push_back(number + ". " + inputs[i]);
+        else if (i == 0)
+            out.push_back(Fill(QV_TR("%1. %2 (reference)"), {number, inputs[i]}));
+        else
+            out.push_back(Fill(QV_TR("%1. %2, aligned by %3 ms"),
+                               {number, inputs[i], ReportNumber(shiftsMs[i])}));
     }
     for (const auto& note : notes) out.push_back(note);
-    out.push_back("Level: " + std::to_string(levelPoints) + " points, " + Hz(fromHz) + " to " +
-                  Hz(toHz) + ".");
-    out.push_back(groupDelayPoints > 0
-                      ? "Group delay: " + std::to_string(groupDelayPoints) +
-                            " points, from the averaged impulse; late reads < 0 ms."
-                      : std::string("Group delay: none (vector averaging of impulses gives one)."));
+    out.push_back(LevelReportLine(levelPoints, fromHz, toHz));
+    out.push_back(
+        groupDelayPoints > 0
+            ? Fill(QV_TR("Group delay: %1 points, from the averaged impulse; late reads < 0 ms."),
+                   {std::to_string(groupDelayPoints)})
+            : std::string(QV_TR("Group delay: none (vector averaging of impulses gives one).")));
     return out;
 }
 

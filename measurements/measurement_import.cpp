@@ -1,5 +1,7 @@
 #include "measurements/measurement_import.h"
 
+#include "curves/tr.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cmath>
@@ -32,15 +34,17 @@ bool LooksBinary(std::string_view start) {
 }
 
 void CheckStart(std::string_view start, const std::string& name) {
-    if (start.empty()) throw ImportError(name + " is empty.");
-    if (LooksBinary(start)) throw ImportError(name + " is not a measurement: it is a binary file.");
+    if (start.empty()) throw ImportError(Fill(QV_TR("%1 is empty."), {name}));
+    if (LooksBinary(start))
+        throw ImportError(Fill(QV_TR("%1 is not a measurement: it is a binary file."), {name}));
 }
 
 std::string PairLabel(const ColumnPair& p) {
-    std::string columns = "columns " + std::to_string(p.frequency + 1);
+    std::string numbers = std::to_string(p.frequency + 1);
     for (int c : {p.level, p.phase, p.groupDelay})
-        if (c >= 0) columns += ", " + std::to_string(c + 1);
-    return p.name.empty() ? columns : p.name + " (" + columns + ")";
+        if (c >= 0) numbers += ", " + std::to_string(c + 1);
+    return p.name.empty() ? Fill(QV_TR("columns %1"), {numbers})
+                          : Fill(QV_TR("%1 (columns %2)"), {p.name, numbers});
 }
 
 // Progress of one stage mapped onto [from, to] of the whole import.
@@ -77,7 +81,8 @@ void FillImpulse(ImportedMeasurement& result, std::span<const double> samples, d
     r.gate = options.gate;
     r.fdwCycles = options.fdwCycles.value_or(kDefaultFdwCycles);
     r.levelThroughFdw = options.fdwCycles.has_value();
-    if (a.gateClipped) r.notes.push_back("The gate reaches past the impulse; it is cut there.");
+    if (a.gateClipped)
+        r.notes.push_back(QV_TR("The gate reaches past the impulse; it is cut there."));
     r.looksLikeRecording = LooksLikeRecording(samples, a.peak, fs);
     if (offsetDb != 0.0) {
         r.dataOffsetDb = offsetDb;
@@ -94,9 +99,11 @@ void FillImpulse(ImportedMeasurement& result, std::span<const double> samples, d
 
 [[noreturn]] void RefuseAs(const std::string& what, const std::string& name) {
     if (what == "coherence")
-        throw ImportError(name +
-                          " holds a coherence (0 to 1), not a level in dB: it is not imported.");
-    throw ImportError(name + " holds an impedance (ohms), not a level in dB: it is not imported.");
+        throw ImportError(
+            Fill(QV_TR("%1 holds a coherence (0 to 1), not a level in dB: it is not imported."),
+                 {name}));
+    throw ImportError(Fill(
+        QV_TR("%1 holds an impedance (ohms), not a level in dB: it is not imported."), {name}));
 }
 
 void RefuseNotLevel(const TextLayout& layout, const std::string& name) {
@@ -120,15 +127,15 @@ ImportedMeasurement ImportText(const OpenLines& open, const std::string& name,
         double rate = layout.headerSampleRate;
         if (options.sampleRate) {
             if (rate > 0.0 && std::fabs(*options.sampleRate - rate) > 1e-6 * rate)
-                r.notes.push_back("The given sample rate is used, not the header's.");
+                r.notes.push_back(QV_TR("The given sample rate is used, not the header's."));
             rate = *options.sampleRate;
         } else if (rate > 0.0) {
-            r.notes.push_back("Sample rate from the header's sample interval.");
+            r.notes.push_back(QV_TR("Sample rate from the header's sample interval."));
         }
         if (!(rate > 0.0))
-            throw ImportOptionError(name +
-                                    " holds one sample a line: give the sample rate of this "
-                                    "text impulse.");
+            throw ImportOptionError(Fill(
+                QV_TR("%1 holds one sample a line: give the sample rate of this text impulse."),
+                {name}));
         const auto samples =
             ReadImpulseRows(*open(), layout, counts, Stage(options.progress, 0.15, 0.5));
         r.lines = counts.lines;
@@ -141,18 +148,21 @@ ImportedMeasurement ImportText(const OpenLines& open, const std::string& name,
     RefuseNotLevel(layout, name);
     const int pairs = static_cast<int>(layout.pairs.size());
     if (options.columnPair < 0 || options.columnPair >= pairs)
-        throw ImportOptionError("Column pair " + std::to_string(options.columnPair + 1) +
-                                " is not there: " + name + " offers " + std::to_string(pairs) +
-                                (pairs == 1 ? " pair." : " pairs."));
-    if (options.gate) throw ImportOptionError("A gate applies to impulses only.");
+        throw ImportOptionError(Fill(
+            QV_TR("Column pair %1 is not there: %2 offers %3."),
+            {std::to_string(options.columnPair + 1), name,
+             FillCount(static_cast<std::size_t>(pairs), QV_TR("%1 pair"), QV_TR("%1 pairs"))}));
+    if (options.gate) throw ImportOptionError(QV_TR("A gate applies to impulses only."));
     if (options.sampleRate)
-        r.notes.push_back("The sample rate is not used: the file holds a response.");
+        r.notes.push_back(QV_TR("The sample rate is not used: the file holds a response."));
     const ColumnPair& pair = layout.pairs[static_cast<std::size_t>(options.columnPair)];
     if (!pair.notLevel.empty()) RefuseAs(pair.notLevel, name);
     if (options.fdwCycles)
-        r.notes.push_back("The frequency-dependent window is not used: the file holds a response.");
-    r.notes.push_back("Column pair " + std::to_string(options.columnPair + 1) + " of " +
-                      std::to_string(pairs) + ": " + PairLabel(pair) + ".");
+        r.notes.push_back(
+            QV_TR("The frequency-dependent window is not used: the file holds a response."));
+    r.notes.push_back(
+        Fill(QV_TR("Column pair %1 of %2: %3."),
+             {std::to_string(options.columnPair + 1), std::to_string(pairs), PairLabel(pair)}));
     RawResponse raw =
         ReadResponseRows(*open(), layout, pair, counts, Stage(options.progress, 0.15, 1.0));
     r.lines = counts.lines;
@@ -177,7 +187,7 @@ ImportedMeasurement ImportAudio(const std::string& path, const ImportOptions& op
     r.channels = info.channels;
     r.channel = options.channel;
     if (options.sampleRate)
-        r.notes.push_back("The given sample rate is not used: the file carries its own.");
+        r.notes.push_back(QV_TR("The given sample rate is not used: the file carries its own."));
     FillImpulse(result, samples, info.sampleRate, options, 0.3);
     return result;
 }
@@ -243,13 +253,14 @@ ImpulseSamples ReadImpulseSamples(const std::string& path, const ImportOptions& 
     LineStream first(path);
     const TextLayout layout = DetectTextLayout(first, out.fileName);
     if (!layout.impulse)
-        throw NotAnImpulseError(out.fileName + " holds a response, not an impulse.");
+        throw NotAnImpulseError(
+            Fill(QV_TR("%1 holds a response, not an impulse."), {out.fileName}));
     out.kind = MeasurementKind::TextImpulse;
     out.sampleRate = options.sampleRate.value_or(layout.headerSampleRate);
     if (!(out.sampleRate > 0.0))
-        throw ImportOptionError(out.fileName +
-                                " holds one sample a line: give the sample rate of this "
-                                "text impulse.");
+        throw ImportOptionError(
+            Fill(QV_TR("%1 holds one sample a line: give the sample rate of this text impulse."),
+                 {out.fileName}));
     LineStream rows(path);
     TableCounts counts;
     out.samples = ReadImpulseRows(rows, layout, counts, options.progress);

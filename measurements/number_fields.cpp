@@ -1,5 +1,7 @@
 #include "measurements/number_fields.h"
 
+#include "curves/tr.h"
+
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -114,13 +116,13 @@ std::size_t Count(std::string_view s, char c) {
 const char* SeparatorName(FieldSeparator sep) {
     switch (sep) {
         case FieldSeparator::Tab:
-            return "TAB separated";
+            return QV_TR("TAB separated");
         case FieldSeparator::Semicolon:
-            return "semicolon separated";
+            return QV_TR("semicolon separated");
         case FieldSeparator::Comma:
-            return "comma separated";
+            return QV_TR("comma separated");
         case FieldSeparator::Blank:
-            return "blank separated";
+            return QV_TR("blank separated");
     }
     return "";
 }

@@ -1,5 +1,7 @@
 #include "measurements/response_cleanup.h"
 
+#include "curves/tr.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -38,10 +40,6 @@ Row Merge(std::span<const Row> rows) {
     const double n = static_cast<double>(rows.size());
     return {rows[0].f, PowerMeanDb(rows.size(), [&](std::size_t i) { return rows[i].level; }),
             std::atan2(im, re), delay / n};
-}
-
-std::string Count(std::size_t n, const char* one, const char* many) {
-    return std::to_string(n) + " " + (n == 1 ? one : many);
 }
 
 }  // namespace
@@ -147,9 +145,9 @@ CleanResponse CleanUpResponse(RawResponse raw, ImportReport& report) {
     }
     rows = {};
     if (merged.size() < 2)
-        throw ImportError(report.fileName + " gives " +
-                          Count(merged.size(), "frequency", "frequencies") +
-                          " above 0 Hz; a response needs at least two.");
+        throw ImportError(Fill(QV_TR("%1 gives %2 above 0 Hz; a response needs at least two."),
+                               {report.fileName, FillCount(merged.size(), QV_TR("%1 frequency"),
+                                                           QV_TR("%1 frequencies"))}));
 
     if (hasPhase &&
         std::all_of(merged.begin(), merged.end(), [](const Row& r) { return r.phase == 0.0; })) {
@@ -195,8 +193,9 @@ CleanResponse CleanUpResponse(RawResponse raw, ImportReport& report) {
             ++lostDelay;
     }
     if (lostDelay > 0)
-        report.notes.push_back("No group delay at " + Count(lostDelay, "frequency", "frequencies") +
-                               " where the phase changes beyond measure.");
+        report.notes.push_back(
+            Fill(QV_TR("No group delay at %1 where the phase changes beyond measure."),
+                 {FillCount(lostDelay, QV_TR("%1 frequency"), QV_TR("%1 frequencies"))}));
     report.levelPoints = out.level.size();
     report.groupDelayPoints = out.groupDelay.size();
     report.fromHz = f.front();

@@ -1,5 +1,7 @@
 #include "measurements/text_table.h"
 
+#include "curves/tr.h"
+
 #include <algorithm>
 #include <array>
 #include <cctype>
@@ -261,7 +263,7 @@ void NamePairs(std::vector<ColumnPair>& pairs, const std::vector<std::string>& n
         if (pairs.size() == 1 && p.level >= 0 && lev < names.size() && !names[lev].empty())
             p.name = names[lev];
         else if (pairs.size() > 1)
-            p.name = "pair " + std::to_string(k + 1);
+            p.name = Fill(QV_TR("pair %1"), {std::to_string(k + 1)});
     }
 }
 
@@ -318,12 +320,15 @@ bool NextDataFields(LineStream& lines, const TextLayout& layout, TableCounts& co
 
 std::string TextLayout::Describe() const {
     if (impulse)
-        return mark == DecimalMark::Point ? "one sample a line, decimal point"
-                                          : "one sample a line, decimal comma";
-    std::string s = SeparatorName(separator);
-    s += mark == DecimalMark::Point ? ", decimal point, " : ", decimal comma, ";
-    s += std::to_string(columns) + (columns == 1 ? " column" : " columns");
-    return s;
+        return mark == DecimalMark::Point ? QV_TR("one sample a line, decimal point")
+                                          : QV_TR("one sample a line, decimal comma");
+    const std::string count =
+        FillCount(static_cast<std::size_t>(columns), QV_TR("%1 column"), QV_TR("%1 columns"));
+    // Three known texts in a list, each translated on its own.
+    return Fill(
+        QV_TR("%1, %2, %3"),
+        {SeparatorName(separator),
+         mark == DecimalMark::Point ? QV_TR("decimal point") : QV_TR("decimal comma"), count});
 }
 
 TextLayout DetectTextLayout(LineStream& lines, const std::string& fileName,
@@ -372,7 +377,8 @@ TextLayout DetectTextLayout(LineStream& lines, const std::string& fileName,
                 bestRows = c.RowsWith(1);
             }
         if (!best)
-            throw ImportError(fileName + " is not a measurement: it holds no rows of numbers.");
+            throw ImportError(
+                Fill(QV_TR("%1 is not a measurement: it holds no rows of numbers."), {fileName}));
         layout.impulse = true;
         layout.columns = 1;
     } else {
@@ -436,8 +442,8 @@ RawResponse ReadResponseRows(LineStream& lines, const TextLayout& layout, const 
             continue;
         }
         if (++counts.rows > kMaxImportRows)
-            throw ImportError("The file holds more than " + std::to_string(kMaxImportRows) +
-                              " rows; it is not imported.");
+            throw ImportError(Fill(QV_TR("The file holds more than %1 rows; it is not imported."),
+                                   {std::to_string(kMaxImportRows)}));
         raw.frequency.push_back(*f);
         if (pair.level >= 0) raw.level.push_back(*l);
         if (pair.phase >= 0) raw.phase.push_back(*p);
@@ -460,11 +466,14 @@ std::vector<double> ReadImpulseRows(LineStream& lines, const TextLayout& layout,
             continue;
         }
         if (!std::isfinite(*v))
-            throw ImportError("The impulse holds a NaN or infinite sample in line " +
-                              std::to_string(counts.lines) + "; it is not imported.");
+            throw ImportError(
+                Fill(QV_TR("The impulse holds a NaN or infinite sample in line %1; it is not "
+                           "imported."),
+                     {std::to_string(counts.lines)}));
         if (++counts.rows > kMaxImportRows)
-            throw ImportError("The impulse holds more than " + std::to_string(kMaxImportRows) +
-                              " samples; it is not imported.");
+            throw ImportError(
+                Fill(QV_TR("The impulse holds more than %1 samples; it is not imported."),
+                     {std::to_string(kMaxImportRows)}));
         samples.push_back(*v);
     }
     return samples;

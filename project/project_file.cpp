@@ -1,5 +1,7 @@
 #include "project/project_file.h"
 
+#include "curves/tr.h"
+
 #include <cerrno>
 #include <cmath>
 #include <cstring>
@@ -112,51 +114,53 @@ class Field {
   public:
     Field(const Json& j, std::string path) : j_(j), path_(std::move(path)) {}
 
-    [[noreturn]] void Fail(const std::string& what) const {
-        throw ProjectError(path_ + " " + what);
+    // pattern: a marked sentence with the field's path as %1 and values as %2 …
+    [[noreturn]] void Fail(const char* pattern, const std::string& a = {},
+                           const std::string& b = {}, const std::string& c = {}) const {
+        throw ProjectError(Fill(pattern, {path_, a, b, c}));
     }
     const std::string& path() const { return path_; }
     const Json& json() const { return j_; }
     bool IsNull() const { return j_.is_null(); }
 
     Field operator[](const char* key) const {
-        if (!j_.is_object()) Fail("is not an object");
+        if (!j_.is_object()) Fail(QV_TR("%1 is not an object"));
         auto it = j_.find(key);
-        if (it == j_.end()) throw ProjectError(Join(key) + " is missing");
+        if (it == j_.end()) throw ProjectError(Fill(QV_TR("%1 is missing"), {Join(key)}));
         return Field(*it, Join(key));
     }
     Field operator[](std::size_t i) const {
         return Field(j_[i], path_ + "[" + std::to_string(i) + "]");
     }
     std::size_t Size() const {
-        if (!j_.is_array()) Fail("is not a list");
+        if (!j_.is_array()) Fail(QV_TR("%1 is not a list"));
         return j_.size();
     }
     double Number() const {
-        if (!j_.is_number()) Fail("is not a number");
+        if (!j_.is_number()) Fail(QV_TR("%1 is not a number"));
         const double v = j_.get<double>();
-        if (!std::isfinite(v)) Fail("is not a finite number");
+        if (!std::isfinite(v)) Fail(QV_TR("%1 is not a finite number"));
         return v;
     }
     double Number(double min) const {
         const double v = Number();
-        if (v < min) Fail("is below " + Json(min).dump());
+        if (v < min) Fail(QV_TR("%1 is below %2"), Json(min).dump());
         return v;
     }
     long long Integer(long long min, long long max) const {
-        if (!j_.is_number_integer()) Fail("is not a whole number");
+        if (!j_.is_number_integer()) Fail(QV_TR("%1 is not a whole number"));
         const long long v = j_.get<long long>();
         if (v < min || v > max)
-            Fail("is " + std::to_string(v) + ", not in " + std::to_string(min) + " ... " +
+            Fail(QV_TR("%1 is %2, not in %3 ... %4"), std::to_string(v), std::to_string(min),
                  std::to_string(max));
         return v;
     }
     std::string Text() const {
-        if (!j_.is_string()) Fail("is not a text");
+        if (!j_.is_string()) Fail(QV_TR("%1 is not a text"));
         return j_.get<std::string>();
     }
     bool Flag() const {
-        if (!j_.is_boolean()) Fail("is not true or false");
+        if (!j_.is_boolean()) Fail(QV_TR("%1 is not true or false"));
         return j_.get<bool>();
     }
     std::optional<double> OptionalNumber() const {
@@ -169,7 +173,7 @@ class Field {
         list.reserve(n);
         for (std::size_t i = 0; i < n; ++i) {
             const Field p = (*this)[i];
-            if (p.Size() != 2) p.Fail("is not a pair [x, y]");
+            if (p.Size() != 2) p.Fail(QV_TR("%1 is not a pair [x, y]"));
             list.push_back({p[std::size_t{0}].Number(), p[std::size_t{1}].Number()});
         }
         return list;
@@ -195,15 +199,15 @@ void ReadDiagrams(const Field& list, Workspace& ws) {
         const Field titleField = f["title"];
         const std::string title = titleField.Text();
         const auto id = ws.diagrams.FindByTitle(title);
-        if (!id) titleField.Fail("\"" + title + "\" is no diagram of the editor");
-        if (!seen.insert(*id).second) titleField.Fail("\"" + title + "\" comes twice");
+        if (!id) titleField.Fail(QV_TR("%1 \"%2\" is no diagram of the editor"), title);
+        if (!seen.insert(*id).second) titleField.Fail(QV_TR("%1 \"%2\" comes twice"), title);
         Diagram& d = ws[*id];
         ReadRange(f["shown"], d.xFrom, d.xTo, d.yFrom, d.yTo);
         ReadRange(f["standard"], d.stdXFrom, d.stdXTo, d.stdYFrom, d.stdYTo);
         d.xLog = static_cast<std::int32_t>(f["xLog"].Integer(0, 1));
         d.yLog = static_cast<std::int32_t>(f["yLog"].Integer(0, 1));
         const Field slots = f["slots"];
-        if (slots.Size() != 4) slots.Fail("must hold the 4 slots");
+        if (slots.Size() != 4) slots.Fail(QV_TR("%1 must hold the 4 slots"));
         for (std::size_t k = 0; k < 4; ++k) {
             const Field s = slots[k];
             CurveSlot& slot = d.slots[k];
@@ -215,8 +219,8 @@ void ReadDiagrams(const Field& list, Workspace& ws) {
     }
     for (int k = 0; k < kDiagramCount; ++k)
         if (!seen.contains(static_cast<DiagramId>(k)))
-            list.Fail("lacks the diagram \"" +
-                      ws.diagrams.diagrams[static_cast<std::size_t>(k)].title + "\"");
+            list.Fail(QV_TR("%1 lacks the diagram \"%2\""),
+                      ws.diagrams.diagrams[static_cast<std::size_t>(k)].title);
 }
 
 void ReadCorrection(const Field& f, TargetSettings& s) {
@@ -235,7 +239,7 @@ void ReadCorrection(const Field& f, TargetSettings& s) {
     else if (name == "house")
         s.shape = TargetShape::House;
     else
-        shape.Fail("is \"" + name + "\", not \"flat\", \"tilt\" or \"house\"");
+        shape.Fail(QV_TR("%1 is \"%2\", not \"flat\", \"tilt\" or \"house\""), name);
     s.tilt = f["tilt"].Number();
     s.house = f["house"].Points();
     s.reference = f["reference"].OptionalNumber();
@@ -269,11 +273,12 @@ MeasurementSource ReadSource(const Field& f, const std::string& projectDir, Load
     // The stored points are the work; the source is only where they came from.
     std::error_code ec;
     if (!fs::exists(m.path, ec)) {
-        out.notes.push_back("The measurement " + stored +
-                            " is no longer there; its stored curves are kept.");
+        out.notes.push_back(Fill(
+            QV_TR("The measurement %1 is no longer there; its stored curves are kept."), {stored}));
     } else if (auto sum = FileSha256(m.path); !sum || *sum != m.sha256) {
-        out.notes.push_back("The measurement " + stored +
-                            " has changed since it was imported; its stored curves are kept.");
+        out.notes.push_back(Fill(QV_TR("The measurement %1 has changed since it was imported; its "
+                                       "stored curves are kept."),
+                                 {stored}));
     }
     return m;
 }
@@ -282,7 +287,7 @@ std::vector<std::string> ReadCurveRefs(const Field& curves) {
     std::vector<std::string> refs;
     for (std::size_t k = 0; k < curves.Size(); ++k) {
         const std::string ref = curves[k].Text();
-        if (!ParseCurveRef(ref)) curves[k].Fail("\"" + ref + "\" names no curve");
+        if (!ParseCurveRef(ref)) curves[k].Fail(QV_TR("%1 \"%2\" names no curve"), ref);
         refs.push_back(ref);
     }
     return refs;
@@ -304,9 +309,11 @@ void ReadAverages(const Field& list, const std::string& projectDir, LoadedProjec
         const Field method = f["method"];
         m.averageMethod = method.Text();
         if (m.averageMethod != "power" && m.averageMethod != "dB" && m.averageMethod != "vector")
-            method.Fail("is \"" + m.averageMethod + "\", not \"power\", \"dB\" or \"vector\"");
+            method.Fail(QV_TR("%1 is \"%2\", not \"power\", \"dB\" or \"vector\""),
+                        m.averageMethod);
         const Field inputs = f["inputs"];
-        if (inputs.Size() < 2 || inputs.Size() > 16) inputs.Fail("must hold 2 to 16 files");
+        if (inputs.Size() < 2 || inputs.Size() > 16)
+            inputs.Fail(QV_TR("%1 must hold 2 to 16 files"));
         for (std::size_t k = 0; k < inputs.Size(); ++k)
             m.inputs.push_back(ReadSource(inputs[k], projectDir, out));
         m.curves = ReadCurveRefs(f["curves"]);
@@ -323,10 +330,10 @@ FilterDesign ReadFilter(const Field& f, const Workspace& ws) {
     if (curve.IsNull()) return d;
     const std::string ref = curve.Text();
     const auto at = ParseCurveRef(ref);
-    if (!at) curve.Fail("\"" + ref + "\" names no curve");
+    if (!at) curve.Fail(QV_TR("%1 \"%2\" names no curve"), ref);
     const auto have = ws[at->first].Slot(at->second).points.size();
     if (static_cast<std::size_t>(points) != have)
-        f["points"].Fail("says " + std::to_string(points) + " but " + ref + " holds " +
+        f["points"].Fail(QV_TR("%1 says %2 but %3 holds %4"), std::to_string(points), ref,
                          std::to_string(have));
     return d;
 }
@@ -432,26 +439,27 @@ LoadedProject ParseProject(const std::string& text, const std::string& projectDi
     try {
         j = Json::parse(text);
     } catch (const Json::parse_error& e) {
-        throw ProjectError(e.byte >= text.size()
-                               ? "the file ends too early (damaged or cut off)"
-                               : "is not valid JSON at byte " + std::to_string(e.byte));
+        throw ProjectError(
+            e.byte >= text.size()
+                ? std::string(QV_TR("the file ends too early (damaged or cut off)"))
+                : Fill(QV_TR("is not valid JSON at byte %1"), {std::to_string(e.byte)}));
     } catch (const Json::out_of_range& e) {
         // A number beyond the doubles ("1e999") stands for an infinity.
         const std::string what = e.what();
-        throw ProjectError("holds a number that is not finite (" +
-                           what.substr(what.find("] ") + 2) + ")");
+        throw ProjectError(Fill(QV_TR("holds a number that is not finite (%1)"),
+                                {what.substr(what.find("] ") + 2)}));
     }
     const Field root(j, "");
     if (!j.is_object() || !j.contains("format") || !j["format"].is_string() ||
         j["format"].get<std::string>() != kProjectFormat)
-        throw ProjectError("is not a Quorvane project (\"format\" is not \"" +
-                           std::string(kProjectFormat) + "\")");
+        throw ProjectError(
+            Fill(QV_TR("is not a Quorvane project (\"format\" is not \"%1\")"), {kProjectFormat}));
     LoadedProject out;
     out.version = static_cast<int>(root["version"].Integer(1, 1000000));
     if (out.version > kProjectVersion)
-        throw ProjectError("was written by a newer program (format version " +
-                           std::to_string(out.version) + "; this one reads up to " +
-                           std::to_string(kProjectVersion) + ")");
+        throw ProjectError(Fill(QV_TR("was written by a newer program (format version %1; this "
+                                      "one reads up to %2)"),
+                                {std::to_string(out.version), std::to_string(kProjectVersion)}));
     out.program = root["program"].Text();
     out.changed = root["changed"].Text();
     Workspace& ws = out.ws;
@@ -461,7 +469,7 @@ LoadedProject ParseProject(const std::string& text, const std::string& projectDi
     ReadDiagrams(root["diagrams"], ws);
     const Field current = root["currentDiagram"];
     const auto id = ws.diagrams.FindByTitle(current.Text());
-    if (!id) current.Fail("names no diagram");
+    if (!id) current.Fail(QV_TR("%1 names no diagram"));
     ws.CurrentDiagram = *id;
     ws.RoomDepth = static_cast<std::int32_t>(root["room"]["depth"].Integer(1, 1000));
     ws.RoomWidth = static_cast<std::int32_t>(root["room"]["width"].Integer(1, 1000));
@@ -481,13 +489,14 @@ LoadedProject ParseProject(const std::string& text, const std::string& projectDi
 
 LoadedProject ReadProject(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
-    if (!in) throw ProjectError(path + ": cannot be opened (" + std::strerror(errno) + ")");
+    if (!in)
+        throw ProjectError(Fill(QV_TR("%1: cannot be opened (%2)"), {path, std::strerror(errno)}));
     const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) throw ProjectError(path + ": cannot be read");
+    if (in.bad()) throw ProjectError(Fill(QV_TR("%1: cannot be read"), {path}));
     try {
         return ParseProject(text, fs::absolute(fs::path(path)).parent_path().string());
     } catch (const ProjectError& e) {
-        throw ProjectError(fs::path(path).filename().string() + ": " + e.what());
+        throw ProjectError(Fill(QV_TR("%1: %2"), {fs::path(path).filename().string(), e.what()}));
     }
 }
 
@@ -496,14 +505,14 @@ void WriteFileAtomically(const std::string& path, const std::string& bytes) {
     const fs::path temp = target.string() + ".saving";
     {
         std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) throw std::runtime_error("Cannot write " + temp.string());
+        if (!out) throw std::runtime_error(Fill(QV_TR("Cannot write %1"), {temp.string()}));
         out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         out.flush();
         if (!out) {
             out.close();
             std::error_code ec;
             fs::remove(temp, ec);
-            throw std::runtime_error("Cannot write " + temp.string() + " (disk full?)");
+            throw std::runtime_error(Fill(QV_TR("Cannot write %1 (disk full?)"), {temp.string()}));
         }
     }
     std::error_code ec;
@@ -511,7 +520,7 @@ void WriteFileAtomically(const std::string& path, const std::string& bytes) {
     if (ec) {
         std::error_code ignored;
         fs::remove(temp, ignored);
-        throw std::runtime_error("Cannot replace " + path + ": " + ec.message());
+        throw std::runtime_error(Fill(QV_TR("Cannot replace %1: %2"), {path, ec.message()}));
     }
 }
 

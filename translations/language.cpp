@@ -10,7 +10,14 @@
 namespace qv {
 namespace {
 
-// Every finished translation of a Linguist file that differs from its source.
+bool HasPlaceholder(const QString& text) {
+    for (qsizetype i = 0; i + 1 < text.size(); ++i)
+        if (text[i] == u'%' && text[i + 1] >= u'1' && text[i + 1] <= u'9') return true;
+    return false;
+}
+
+// Every finished translation of a Linguist file that differs from its source,
+// and every sentence with values.
 std::map<std::string, std::string> ReadTable(const QString& path) {
     std::map<std::string, std::string> table;
     QFile file(path);
@@ -27,7 +34,10 @@ std::map<std::string, std::string> ReadTable(const QString& path) {
             unfinished = !type.isEmpty();
             translation = xml.readElementText();
         } else if (xml.isEndElement() && xml.name() == u"message") {
-            if (!unfinished && !translation.isEmpty() && translation != source)
+            // A sentence with values stays even when it reads the same: its
+            // values may be known texts that are translated.
+            if (!unfinished && !translation.isEmpty() &&
+                (translation != source || HasPlaceholder(source)))
                 table.emplace(source.toStdString(), translation.toStdString());
             source.clear();
             translation.clear();
@@ -75,7 +85,7 @@ namespace {
 
 // The values a filled sentence put where its source has %1 … %9, or nothing
 // when the text is not that sentence. Literal parts must match in order; a
-// value is never empty.
+// value is never empty nor blanks alone.
 std::optional<std::vector<std::string>> MatchFilled(std::string_view source,
                                                     std::string_view text) {
     std::vector<std::string_view> parts;  // literal, placeholder, literal, …
@@ -108,7 +118,10 @@ std::optional<std::vector<std::string>> MatchFilled(std::string_view source,
             end = text.find(next, at + 1);
             if (end == std::string_view::npos) return std::nullopt;
         }
-        values[static_cast<std::size_t>(slots[k])] = std::string(text.substr(at, end - at));
+        const std::string_view value = text.substr(at, end - at);
+        // Blanks alone are layout, not a value ("      channel: 0").
+        if (value.find_first_not_of(' ') == std::string_view::npos) return std::nullopt;
+        values[static_cast<std::size_t>(slots[k])] = std::string(value);
         at = end + next.size();
     }
     return values;
@@ -116,10 +129,12 @@ std::optional<std::vector<std::string>> MatchFilled(std::string_view source,
 
 }  // namespace
 
-std::string Language::CoreText(const std::string& text) const {
+std::optional<std::string> Language::Sentence(const std::string& text) const {
     if (auto it = table_.find(text); it != table_.end()) return it->second;
+    // A value never spans lines: a report is read line by line.
+    if (text.find('\n') != std::string::npos) return std::nullopt;
     // A filled sentence: its translation with the same values, each value
-    // itself translated when it is a known text (a step, a unit).
+    // itself translated when it is a known text or sentence ("3 rows").
     std::size_t bestLiteral = 0;
     std::string filled;
     for (const auto& [source, translation] : table_) {
@@ -138,8 +153,8 @@ std::string Language::CoreText(const std::string& text) const {
                 translation[i + 1] <= '9') {
                 const std::string& v =
                     (*values)[static_cast<std::size_t>(translation[i + 1] - '1')];
-                auto known = table_.find(v);
-                filled += known != table_.end() ? known->second : v;
+                // A value is shorter than its sentence, so this ends.
+                filled += v.empty() ? v : Sentence(v).value_or(v);
                 ++i;
                 continue;
             }
@@ -147,6 +162,27 @@ std::string Language::CoreText(const std::string& text) const {
         }
     }
     if (bestLiteral > 0) return filled;
+    return std::nullopt;
+}
+
+std::string Language::CoreText(const std::string& text) const {
+    // A sentence that came back as it was ("%1: %2" with unknown values)
+    // may still have known parts.
+    if (auto sentence = Sentence(text); sentence && *sentence != text) return *sentence;
+    // A report: each line on its own.
+    if (text.find('\n') != std::string::npos) {
+        std::string out;
+        std::size_t from = 0;
+        while (true) {
+            const std::size_t end = text.find('\n', from);
+            const std::string line = text.substr(from, end == std::string::npos ? end : end - from);
+            out += line.empty() ? line : CoreText(line);
+            if (end == std::string::npos) break;
+            out += '\n';
+            from = end + 1;
+        }
+        return out;
+    }
     // "Fehler beim Zugriff auf " + file + "." : translate the known parts.
     std::size_t headLength = 0, tailLength = 0;
     std::string head, tail;

@@ -9,6 +9,7 @@
 #include <QTranslator>
 
 #include <map>
+#include <optional>
 #include <string>
 
 namespace qv {
@@ -34,12 +35,16 @@ class Language {
     void Install();
     // A core text in this language: the whole text, or else its longest
     // translated beginning and end around what the core put between them
-    // (a file name, a number). Unknown texts stay as they are.
+    // (a file name, a number). A text of several lines that is not known as
+    // a whole is translated line by line. Unknown texts stay as they are.
     std::string CoreText(const std::string& text) const;
     // How many texts the table holds.
     std::size_t size() const { return table_.size(); }
 
   private:
+    // The whole text, or a filled sentence with its values translated.
+    std::optional<std::string> Sentence(const std::string& text) const;
+
     // Answers kCoreTextContext with CoreText.
     class CoreTranslator : public QTranslator {
       public:

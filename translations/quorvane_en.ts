@@ -643,6 +643,510 @@
         <source>Fehler %1 aufgetreten</source>
         <translation>Error %1 occurred</translation>
     </message>
+    <message>
+        <source>%1 is not a readable audio file (no channels or rate).</source>
+        <translation>%1 is not a readable audio file (no channels or rate).</translation>
+    </message>
+    <message>
+        <source>%1 holds no audio frames.</source>
+        <translation>%1 holds no audio frames.</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 frames; impulses of up to %3 frames are imported.</source>
+        <translation>%1 holds %2 frames; impulses of up to %3 frames are imported.</translation>
+    </message>
+    <message>
+        <source>Channel %1 is not there: %2 has %3.</source>
+        <translation>Channel %1 is not there: %2 has %3.</translation>
+    </message>
+    <message>
+        <source>%1 channel</source>
+        <translation>%1 channel</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 channels</translation>
+    </message>
+    <message>
+        <source>%1 could not be read (%2).</source>
+        <translation>%1 could not be read (%2).</translation>
+    </message>
+    <message>
+        <source>text response</source>
+        <translation>text response</translation>
+    </message>
+    <message>
+        <source>text impulse</source>
+        <translation>text impulse</translation>
+    </message>
+    <message>
+        <source>audio impulse</source>
+        <translation>audio impulse</translation>
+    </message>
+    <message>
+        <source>The impulse holds fewer than two samples.</source>
+        <translation>The impulse holds fewer than two samples.</translation>
+    </message>
+    <message>
+        <source>The impulse holds a NaN or infinite sample at sample %1; it is not imported.</source>
+        <translation>The impulse holds a NaN or infinite sample at sample %1; it is not imported.</translation>
+    </message>
+    <message>
+        <source>The impulse is silent: every sample is zero.</source>
+        <translation>The impulse is silent: every sample is zero.</translation>
+    </message>
+    <message>
+        <source>A gate must run from an earlier to a later time.</source>
+        <translation>A gate must run from an earlier to a later time.</translation>
+    </message>
+    <message>
+        <source>The gate %1 to %2 ms lies outside the impulse, which runs from %3 to %4 ms around its peak.</source>
+        <translation>The gate %1 to %2 ms lies outside the impulse, which runs from %3 to %4 ms around its peak.</translation>
+    </message>
+    <message>
+        <source>The gate %1 to %2 ms holds fewer than 8 samples of the impulse.</source>
+        <translation>The gate %1 to %2 ms holds fewer than 8 samples of the impulse.</translation>
+    </message>
+    <message>
+        <source>The gated impulse is silent: every sample is zero.</source>
+        <translation>The gated impulse is silent: every sample is zero.</translation>
+    </message>
+    <message>
+        <source>The analysed impulse is too short to resolve any frequency.</source>
+        <translation>The analysed impulse is too short to resolve any frequency.</translation>
+    </message>
+    <message>
+        <source>Averaging needs 2 to 16 measurements; one was given.</source>
+        <translation>Averaging needs 2 to 16 measurements; one was given.</translation>
+    </message>
+    <message>
+        <source>Averaging needs 2 to 16 measurements; none were given.</source>
+        <translation>Averaging needs 2 to 16 measurements; none were given.</translation>
+    </message>
+    <message>
+        <source>Averaging takes at most 16 measurements; %1 were given.</source>
+        <translation>Averaging takes at most 16 measurements; %1 were given.</translation>
+    </message>
+    <message>
+        <source>A measurement to average holds no level.</source>
+        <translation>A measurement to average holds no level.</translation>
+    </message>
+    <message>
+        <source>The measurements share no frequency range: nothing to average.</source>
+        <translation>The measurements share no frequency range: nothing to average.</translation>
+    </message>
+    <message>
+        <source>Vector averaging needs impulses: %1</source>
+        <translation>Vector averaging needs impulses: %1</translation>
+    </message>
+    <message>
+        <source>Vector averaging needs one sample rate: %1 is at %2 Hz, %3 at %4 Hz. Resample them, or average as power.</source>
+        <translation>Vector averaging needs one sample rate: %1 is at %2 Hz, %3 at %4 Hz. Resample them, or average as power.</translation>
+    </message>
+    <message>
+        <source>The first measurement&apos;s gate and window apply to the average.</source>
+        <translation>The first measurement&apos;s gate and window apply to the average.</translation>
+    </message>
+    <message>
+        <source>%1 is empty.</source>
+        <translation>%1 is empty.</translation>
+    </message>
+    <message>
+        <source>%1 is not a measurement: it is a binary file.</source>
+        <translation>%1 is not a measurement: it is a binary file.</translation>
+    </message>
+    <message>
+        <source>The gate reaches past the impulse; it is cut there.</source>
+        <translation>The gate reaches past the impulse; it is cut there.</translation>
+    </message>
+    <message>
+        <source>%1 holds a coherence (0 to 1), not a level in dB: it is not imported.</source>
+        <translation>%1 holds a coherence (0 to 1), not a level in dB: it is not imported.</translation>
+    </message>
+    <message>
+        <source>%1 holds an impedance (ohms), not a level in dB: it is not imported.</source>
+        <translation>%1 holds an impedance (ohms), not a level in dB: it is not imported.</translation>
+    </message>
+    <message>
+        <source>The given sample rate is used, not the header&apos;s.</source>
+        <translation>The given sample rate is used, not the header&apos;s.</translation>
+    </message>
+    <message>
+        <source>Sample rate from the header&apos;s sample interval.</source>
+        <translation>Sample rate from the header&apos;s sample interval.</translation>
+    </message>
+    <message>
+        <source>%1 holds one sample a line: give the sample rate of this text impulse.</source>
+        <translation>%1 holds one sample a line: give the sample rate of this text impulse.</translation>
+    </message>
+    <message>
+        <source>Column pair %1 is not there: %2 offers %3.</source>
+        <translation>Column pair %1 is not there: %2 offers %3.</translation>
+    </message>
+    <message>
+        <source>%1 pair</source>
+        <translation>%1 pair</translation>
+    </message>
+    <message>
+        <source>%1 pairs</source>
+        <translation>%1 pairs</translation>
+    </message>
+    <message>
+        <source>A gate applies to impulses only.</source>
+        <translation>A gate applies to impulses only.</translation>
+    </message>
+    <message>
+        <source>The sample rate is not used: the file holds a response.</source>
+        <translation>The sample rate is not used: the file holds a response.</translation>
+    </message>
+    <message>
+        <source>The frequency-dependent window is not used: the file holds a response.</source>
+        <translation>The frequency-dependent window is not used: the file holds a response.</translation>
+    </message>
+    <message>
+        <source>Column pair %1 of %2: %3.</source>
+        <translation>Column pair %1 of %2: %3.</translation>
+    </message>
+    <message>
+        <source>The given sample rate is not used: the file carries its own.</source>
+        <translation>The given sample rate is not used: the file carries its own.</translation>
+    </message>
+    <message>
+        <source>%1 holds a response, not an impulse.</source>
+        <translation>%1 holds a response, not an impulse.</translation>
+    </message>
+    <message>
+        <source>TAB separated</source>
+        <translation>TAB separated</translation>
+    </message>
+    <message>
+        <source>semicolon separated</source>
+        <translation>semicolon separated</translation>
+    </message>
+    <message>
+        <source>comma separated</source>
+        <translation>comma separated</translation>
+    </message>
+    <message>
+        <source>blank separated</source>
+        <translation>blank separated</translation>
+    </message>
+    <message>
+        <source>%1 gives %2 above 0 Hz; a response needs at least two.</source>
+        <translation>%1 gives %2 above 0 Hz; a response needs at least two.</translation>
+    </message>
+    <message>
+        <source>%1 frequency</source>
+        <translation>%1 frequency</translation>
+    </message>
+    <message>
+        <source>%1 frequencies</source>
+        <translation>%1 frequencies</translation>
+    </message>
+    <message>
+        <source>No group delay at %1 where the phase changes beyond measure.</source>
+        <translation>No group delay at %1 where the phase changes beyond measure.</translation>
+    </message>
+    <message>
+        <source>pair %1</source>
+        <translation>pair %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a measurement: it holds no rows of numbers.</source>
+        <translation>%1 is not a measurement: it holds no rows of numbers.</translation>
+    </message>
+    <message>
+        <source>The file holds more than %1 rows; it is not imported.</source>
+        <translation>The file holds more than %1 rows; it is not imported.</translation>
+    </message>
+    <message>
+        <source>The impulse holds a NaN or infinite sample in line %1; it is not imported.</source>
+        <translation>The impulse holds a NaN or infinite sample in line %1; it is not imported.</translation>
+    </message>
+    <message>
+        <source>The impulse holds more than %1 samples; it is not imported.</source>
+        <translation>The impulse holds more than %1 samples; it is not imported.</translation>
+    </message>
+    <message>
+        <source>No curve in %1: the diagram stays as it was.</source>
+        <translation>No curve in %1: the diagram stays as it was.</translation>
+    </message>
+    <message>
+        <source>The band must lie between two positive frequencies.</source>
+        <translation>The band must lie between two positive frequencies.</translation>
+    </message>
+    <message>
+        <source>The band must start below its end (from &lt; to).</source>
+        <translation>The band must start below its end (from &lt; to).</translation>
+    </message>
+    <message>
+        <source>The boost limit must be a number of 0 dB or more.</source>
+        <translation>The boost limit must be a number of 0 dB or more.</translation>
+    </message>
+    <message>
+        <source>The cut limit must be a number of 0 dB or more.</source>
+        <translation>The cut limit must be a number of 0 dB or more.</translation>
+    </message>
+    <message>
+        <source>The delay limit must be a number of 0 ms or more.</source>
+        <translation>The delay limit must be a number of 0 ms or more.</translation>
+    </message>
+    <message>
+        <source>The tilt must be a number (dB per octave).</source>
+        <translation>The tilt must be a number (dB per octave).</translation>
+    </message>
+    <message>
+        <source>The house curve is not a curve: it needs 2 or more points, ascending in Hz.</source>
+        <translation>The house curve is not a curve: it needs 2 or more points, ascending in Hz.</translation>
+    </message>
+    <message>
+        <source>The reference must be a positive frequency.</source>
+        <translation>The reference must be a positive frequency.</translation>
+    </message>
+    <message>
+        <source>There is no %1.</source>
+        <translation>There is no %1.</translation>
+    </message>
+    <message>
+        <source>The %1 is not a curve ascending in Hz.</source>
+        <translation>The %1 is not a curve ascending in Hz.</translation>
+    </message>
+    <message>
+        <source>The %1 has fewer than 2 points between %2 and %3 Hz.</source>
+        <translation>The %1 has fewer than 2 points between %2 and %3 Hz.</translation>
+    </message>
+    <message>
+        <source>Smoothing: the fraction must be 1, 2, 3, 6, 12, 24 or 48.</source>
+        <translation>Smoothing: the fraction must be 1, 2, 3, 6, 12, 24 or 48.</translation>
+    </message>
+    <message>
+        <source>x-Achse von</source>
+        <translation>x axis from</translation>
+    </message>
+    <message>
+        <source>x-Achse bis</source>
+        <translation>x axis to</translation>
+    </message>
+    <message>
+        <source>y-Achse von</source>
+        <translation>y axis from</translation>
+    </message>
+    <message>
+        <source>y-Achse bis</source>
+        <translation>y axis to</translation>
+    </message>
+    <message>
+        <source>filter length %1 taps is outside 16 ... 65536</source>
+        <translation>filter length %1 taps is outside 16 ... 65536</translation>
+    </message>
+    <message>
+        <source>sample rate %1 Hz is outside 8000 ... 768000 Hz</source>
+        <translation>sample rate %1 Hz is outside 8000 ... 768000 Hz</translation>
+    </message>
+    <message>
+        <source>no level target</source>
+        <translation>no level target</translation>
+    </message>
+    <message>
+        <source>a delay target needs linear phase</source>
+        <translation>a delay target needs linear phase</translation>
+    </message>
+    <message>
+        <source>level target beyond any magnitude</source>
+        <translation>level target beyond any magnitude</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is no diagram of the editor</source>
+        <translation>%1 &quot;%2&quot; is no diagram of the editor</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; comes twice</source>
+        <translation>%1 &quot;%2&quot; comes twice</translation>
+    </message>
+    <message>
+        <source>%1 must hold the 4 slots</source>
+        <translation>%1 must hold the 4 slots</translation>
+    </message>
+    <message>
+        <source>%1 lacks the diagram &quot;%2&quot;</source>
+        <translation>%1 lacks the diagram &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>%1 is &quot;%2&quot;, not &quot;flat&quot;, &quot;tilt&quot; or &quot;house&quot;</source>
+        <translation>%1 is &quot;%2&quot;, not &quot;flat&quot;, &quot;tilt&quot; or &quot;house&quot;</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; names no curve</source>
+        <translation>%1 &quot;%2&quot; names no curve</translation>
+    </message>
+    <message>
+        <source>The measurement %1 is no longer there; its stored curves are kept.</source>
+        <translation>The measurement %1 is no longer there; its stored curves are kept.</translation>
+    </message>
+    <message>
+        <source>The measurement %1 has changed since it was imported; its stored curves are kept.</source>
+        <translation>The measurement %1 has changed since it was imported; its stored curves are kept.</translation>
+    </message>
+    <message>
+        <source>%1 says %2 but %3 holds %4</source>
+        <translation>%1 says %2 but %3 holds %4</translation>
+    </message>
+    <message>
+        <source>the file ends too early (damaged or cut off)</source>
+        <translation>the file ends too early (damaged or cut off)</translation>
+    </message>
+    <message>
+        <source>is not valid JSON at byte %1</source>
+        <translation>is not valid JSON at byte %1</translation>
+    </message>
+    <message>
+        <source>holds a number that is not finite (%1)</source>
+        <translation>holds a number that is not finite (%1)</translation>
+    </message>
+    <message>
+        <source>is not a Quorvane project (&quot;format&quot; is not &quot;%1&quot;)</source>
+        <translation>is not a Quorvane project (&quot;format&quot; is not &quot;%1&quot;)</translation>
+    </message>
+    <message>
+        <source>was written by a newer program (format version %1; this one reads up to %2)</source>
+        <translation>was written by a newer program (format version %1; this one reads up to %2)</translation>
+    </message>
+    <message>
+        <source>%1 names no diagram</source>
+        <translation>%1 names no diagram</translation>
+    </message>
+    <message>
+        <source>%1: cannot be opened (%2)</source>
+        <translation>%1: cannot be opened (%2)</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read</source>
+        <translation>%1: cannot be read</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1</source>
+        <translation>Cannot write %1</translation>
+    </message>
+    <message>
+        <source>Cannot write %1 (disk full?)</source>
+        <translation>Cannot write %1 (disk full?)</translation>
+    </message>
+    <message>
+        <source>Cannot replace %1: %2</source>
+        <translation>Cannot replace %1: %2</translation>
+    </message>
+    <message>
+        <source>ms (late &lt; 0)</source>
+        <translation>ms (late &lt; 0)</translation>
+    </message>
+    <message>
+        <source>WAV, 32-bit float, mono</source>
+        <translation>WAV, 32-bit float, mono</translation>
+    </message>
+    <message>
+        <source>raw 32-bit float, little-endian, no header</source>
+        <translation>raw 32-bit float, little-endian, no header</translation>
+    </message>
+    <message>
+        <source>raw 64-bit float, little-endian, no header</source>
+        <translation>raw 64-bit float, little-endian, no header</translation>
+    </message>
+    <message>
+        <source>text, one value a line</source>
+        <translation>text, one value a line</translation>
+    </message>
+    <message>
+        <source>CamillaDSP (a filters: entry):</source>
+        <translation>CamillaDSP (a filters: entry):</translation>
+    </message>
+    <message>
+        <source>Equalizer APO (config.txt; the WAV&apos;s rate must equal the device&apos;s rate):</source>
+        <translation>Equalizer APO (config.txt; the WAV&apos;s rate must equal the device&apos;s rate):</translation>
+    </message>
+    <message>
+        <source>reads WAV files only: export again with the format wav.</source>
+        <translation>reads WAV files only: export again with the format wav.</translation>
+    </message>
+    <message>
+        <source>BruteFIR (a coeff block; filter_length times its blocks must hold %1 taps):</source>
+        <translation>BruteFIR (a coeff block; filter_length times its blocks must hold %1 taps):</translation>
+    </message>
+    <message>
+        <source>reads raw or text files only: export again with the format f32, f64 or text.</source>
+        <translation>reads raw or text files only: export again with the format f32, f64 or text.</translation>
+    </message>
+    <message>
+        <source>%1 is &quot;%2&quot;, not &quot;power&quot;, &quot;dB&quot; or &quot;vector&quot;</source>
+        <translation>%1 is &quot;%2&quot;, not &quot;power&quot;, &quot;dB&quot; or &quot;vector&quot;</translation>
+    </message>
+    <message>
+        <source>%1 must hold 2 to 16 files</source>
+        <translation>%1 must hold 2 to 16 files</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a number.</source>
+        <translation>%1: &quot;%2&quot; is not a number.</translation>
+    </message>
+    <message>
+        <source>noch keine Kurve fuer Amplitudenequalizing geladen.</source>
+        <translation>no curve loaded for amplitude equalizing yet.</translation>
+    </message>
+    <message>
+        <source>Export Filter</source>
+        <translation>Export Filter</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>cannot write %1</translation>
+    </message>
+    <message>
+        <source>Filter exported: %1 file(s), %2 taps, latency %3 samples, peak %4</source>
+        <translation>Filter exported: %1 file(s), %2 taps, latency %3 samples, peak %4</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is no level in dB (e.g. 12.5).</source>
+        <translation>%1: &quot;%2&quot; is no level in dB (e.g. 12.5).</translation>
+    </message>
+    <message>
+        <source>%1: %2 dB is outside 0.0 ... %3 dB.</source>
+        <translation>%1: %2 dB is outside 0.0 ... %3 dB.</translation>
+    </message>
+    <message>
+        <source>Average Measurements…</source>
+        <translation>Average Measurements…</translation>
+    </message>
+    <message>
+        <source>Import a measurement (File → Import Measurement…) or bend the blue desired curve, then Simulate → Execute.</source>
+        <translation>Import a measurement (File → Import Measurement…) or bend the blue desired curve, then Simulate → Execute.</translation>
+    </message>
+    <message>
+        <source>--lang needs de or en</source>
+        <translation>--lang needs de or en</translation>
+    </message>
+    <message>
+        <source>%1 needs a device name</source>
+        <translation>%1 needs a device name</translation>
+    </message>
+    <message>
+        <source>%1 is not a project (FILE.qvproj)</source>
+        <translation>%1 is not a project (FILE.qvproj)</translation>
+    </message>
+    <message>
+        <source>only one project can be opened</source>
+        <translation>only one project can be opened</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>unknown option %1</translation>
+    </message>
+    <message>
+        <source>Quorvane Project (*.qvproj)|*.qvproj|(*.*)|*.*</source>
+        <translation>Quorvane Project (*.qvproj)|*.qvproj|(*.*)|*.*</translation>
+    </message>
 </context>
 <context>
     <name>qv::AverageDialogRules</name>
@@ -657,6 +1161,37 @@
     <message>
         <source>Add 2 to 16 measurement files.</source>
         <translation>Add 2 to 16 measurement files.</translation>
+    </message>
+</context>
+<context>
+    <name>qv::AverageReport</name>
+    <message>
+        <source>Average of %1 measurements, power method.</source>
+        <translation>Average of %1 measurements, power method.</translation>
+    </message>
+    <message>
+        <source>Average of %1 measurements, dB method.</source>
+        <translation>Average of %1 measurements, dB method.</translation>
+    </message>
+    <message>
+        <source>Average of %1 measurements, vector method.</source>
+        <translation>Average of %1 measurements, vector method.</translation>
+    </message>
+    <message>
+        <source>%1. %2 (reference)</source>
+        <translation>%1. %2 (reference)</translation>
+    </message>
+    <message>
+        <source>%1. %2, aligned by %3 ms</source>
+        <translation>%1. %2, aligned by %3 ms</translation>
+    </message>
+    <message>
+        <source>Group delay: %1 points, from the averaged impulse; late reads &lt; 0 ms.</source>
+        <translation>Group delay: %1 points, from the averaged impulse; late reads &lt; 0 ms.</translation>
+    </message>
+    <message>
+        <source>Group delay: none (vector averaging of impulses gives one).</source>
+        <translation>Group delay: none (vector averaging of impulses gives one).</translation>
     </message>
 </context>
 <context>
@@ -727,12 +1262,35 @@
         <source>measured delay (curve 3 of &quot;Group Delay&quot;)</source>
         <translation>measured delay (curve 3 of &quot;Group Delay&quot;)</translation>
     </message>
+    <message>
+        <source>House curve: %1</source>
+        <translation>House curve: %1</translation>
+    </message>
 </context>
 <context>
     <name>qv::DspCommands</name>
     <message>
         <source>No DSP -&gt; Please connect DSP to USB</source>
         <translation>No DSP -&gt; Please connect DSP to USB</translation>
+    </message>
+    <message>
+        <source>%1: the box history is switched off</source>
+        <translation>%1: the box history is switched off</translation>
+    </message>
+    <message>
+        <source>%1: the box history holds no state yet</source>
+        <translation>%1: the box history holds no state yet</translation>
+    </message>
+</context>
+<context>
+    <name>qv::EditDiagramRules</name>
+    <message>
+        <source>%1: &quot;%2&quot; is not a whole number.</source>
+        <translation>%1: &quot;%2&quot; is not a whole number.</translation>
+    </message>
+    <message>
+        <source>%1: %2 is outside %3 ... %4.</source>
+        <translation>%1: %2 is outside %3 ... %4.</translation>
     </message>
 </context>
 <context>
@@ -747,6 +1305,80 @@
     </message>
 </context>
 <context>
+    <name>qv::ExportDialogRules</name>
+    <message>
+        <source>WAV, 32-bit float</source>
+        <translation>WAV, 32-bit float</translation>
+    </message>
+    <message>
+        <source>raw 32-bit float (f32)</source>
+        <translation>raw 32-bit float (f32)</translation>
+    </message>
+    <message>
+        <source>raw 64-bit float (f64)</source>
+        <translation>raw 64-bit float (f64)</translation>
+    </message>
+    <message>
+        <source>text, one value a line</source>
+        <translation>text, one value a line</translation>
+    </message>
+    <message>
+        <source>Rates: numbers from 8000 to 768000 Hz</source>
+        <translation>Rates: numbers from 8000 to 768000 Hz</translation>
+    </message>
+    <message>
+        <source>Length: a whole number from 16 to 65536 taps</source>
+        <translation>Length: a whole number from 16 to 65536 taps</translation>
+    </message>
+    <message>
+        <source>Name: a file name</source>
+        <translation>Name: a file name</translation>
+    </message>
+    <message>
+        <source>Folder: no such folder</source>
+        <translation>Folder: no such folder</translation>
+    </message>
+</context>
+<context>
+    <name>qv::Field</name>
+    <message>
+        <source>%1 is not an object</source>
+        <translation>%1 is not an object</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 is missing</translation>
+    </message>
+    <message>
+        <source>%1 is not a number</source>
+        <translation>%1 is not a number</translation>
+    </message>
+    <message>
+        <source>%1 is not a finite number</source>
+        <translation>%1 is not a finite number</translation>
+    </message>
+    <message>
+        <source>%1 is below %2</source>
+        <translation>%1 is below %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a whole number</source>
+        <translation>%1 is not a whole number</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not in %3 ... %4</source>
+        <translation>%1 is %2, not in %3 ... %4</translation>
+    </message>
+    <message>
+        <source>%1 is not true or false</source>
+        <translation>%1 is not true or false</translation>
+    </message>
+    <message>
+        <source>%1 is not a pair [x, y]</source>
+        <translation>%1 is not a pair [x, y]</translation>
+    </message>
+</context>
+<context>
     <name>qv::ImportDialogRules</name>
     <message>
         <source>Channel </source>
@@ -755,6 +1387,101 @@
     <message>
         <source>Import cancelled.</source>
         <translation>Import cancelled.</translation>
+    </message>
+</context>
+<context>
+    <name>qv::ImportReport</name>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3.</source>
+        <translation>%1: %2, %3.</translation>
+    </message>
+    <message>
+        <source>%1: %2 read, %3 skipped (headers, comments, text).</source>
+        <translation>%1: %2 read, %3 skipped (headers, comments, text).</translation>
+    </message>
+    <message>
+        <source>%1 line</source>
+        <translation>%1 line</translation>
+    </message>
+    <message>
+        <source>%1 lines</source>
+        <translation>%1 lines</translation>
+    </message>
+    <message>
+        <source>%1 sample</source>
+        <translation>%1 sample</translation>
+    </message>
+    <message>
+        <source>%1 samples</source>
+        <translation>%1 samples</translation>
+    </message>
+    <message>
+        <source>Dropped %1 at or below 0 Hz.</source>
+        <translation>Dropped %1 at or below 0 Hz.</translation>
+    </message>
+    <message>
+        <source>Dropped %1 with NaN or infinite values.</source>
+        <translation>Dropped %1 with NaN or infinite values.</translation>
+    </message>
+    <message>
+        <source>Sorted the rows by frequency.</source>
+        <translation>Sorted the rows by frequency.</translation>
+    </message>
+    <message>
+        <source>Merged %1 with a repeated frequency.</source>
+        <translation>Merged %1 with a repeated frequency.</translation>
+    </message>
+    <message>
+        <source>The phase column is zero everywhere: treated as absent.</source>
+        <translation>The phase column is zero everywhere: treated as absent.</translation>
+    </message>
+    <message>
+        <source>Reduced %1 points to %2 by averaging in power on a logarithmic grid (%3 points per octave).</source>
+        <translation>Reduced %1 points to %2 by averaging in power on a logarithmic grid (%3 points per octave).</translation>
+    </message>
+    <message>
+        <source>%1 Hz, %2 (%3 ms), channel %4 of %5.</source>
+        <translation>%1 Hz, %2 (%3 ms), channel %4 of %5.</translation>
+    </message>
+    <message>
+        <source>%1 Hz, %2 (%3 ms).</source>
+        <translation>%1 Hz, %2 (%3 ms).</translation>
+    </message>
+    <message>
+        <source>Peak at %1 ms.</source>
+        <translation>Peak at %1 ms.</translation>
+    </message>
+    <message>
+        <source>Gate %1 to %2 ms around the peak, half-Hann flanks.</source>
+        <translation>Gate %1 to %2 ms around the peak, half-Hann flanks.</translation>
+    </message>
+    <message>
+        <source>No gate: the whole impulse is analysed.</source>
+        <translation>No gate: the whole impulse is analysed.</translation>
+    </message>
+    <message>
+        <source>Frequency-dependent window of %1 cycles for the level and the group delay.</source>
+        <translation>Frequency-dependent window of %1 cycles for the level and the group delay.</translation>
+    </message>
+    <message>
+        <source>Frequency-dependent window of %1 cycles for the group delay.</source>
+        <translation>Frequency-dependent window of %1 cycles for the group delay.</translation>
+    </message>
+    <message>
+        <source>Data offset of %1 dB from the header added to the level.</source>
+        <translation>Data offset of %1 dB from the header added to the level.</translation>
+    </message>
+    <message>
+        <source>This file looks like a recording, not an impulse response: its energy is spread out, with no dominant peak.</source>
+        <translation>This file looks like a recording, not an impulse response: its energy is spread out, with no dominant peak.</translation>
+    </message>
+    <message>
+        <source>Group delay: none.</source>
+        <translation>Group delay: none.</translation>
     </message>
 </context>
 <context>
@@ -767,6 +1494,25 @@
         <source>Lesefehler in </source>
         <translation>Read error in </translation>
     </message>
+    <message>
+        <source>Fehler beim Zugriff auf %1 !  (%2)</source>
+        <translation>Error accessing %1!  (%2)</translation>
+    </message>
+    <message>
+        <source>Lesefehler in %1: %2</source>
+        <translation>Read error in %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>qv::LineStream</name>
+    <message>
+        <source>Cannot open %1: %2.</source>
+        <translation>Cannot open %1: %2.</translation>
+    </message>
+    <message>
+        <source>Reading %1 failed: %2.</source>
+        <translation>Reading %1 failed: %2.</translation>
+    </message>
 </context>
 <context>
     <name>qv::LineWriter</name>
@@ -777,6 +1523,62 @@
     <message>
         <source>Schreibfehler in </source>
         <translation>Write error in </translation>
+    </message>
+    <message>
+        <source>Fehler beim Zugriff auf %1 !  (%2)</source>
+        <translation>Error accessing %1!  (%2)</translation>
+    </message>
+    <message>
+        <source>Schreibfehler in %1: %2</source>
+        <translation>Write error in %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>qv::ProjectBinding</name>
+    <message>
+        <source>Save the changes?</source>
+        <translation>Save the changes?</translation>
+    </message>
+    <message>
+        <source>Save the changes to %1?</source>
+        <translation>Save the changes to %1?</translation>
+    </message>
+</context>
+<context>
+    <name>qv::ProjectCommands</name>
+    <message>
+        <source>Cannot open the project %1</source>
+        <translation>Cannot open the project %1</translation>
+    </message>
+    <message>
+        <source>The project was not saved: %1</source>
+        <translation>The project was not saved: %1</translation>
+    </message>
+    <message>
+        <source>The autosave cannot be restored: %1</source>
+        <translation>The autosave cannot be restored: %1</translation>
+    </message>
+    <message>
+        <source>The editor did not end properly last time. Restore the autosaved work?</source>
+        <translation>The editor did not end properly last time. Restore the autosaved work?</translation>
+    </message>
+    <message>
+        <source>The editor did not end properly last time. Restore the autosaved work of %1?</source>
+        <translation>The editor did not end properly last time. Restore the autosaved work of %1?</translation>
+    </message>
+</context>
+<context>
+    <name>qv::QtUserInterface</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>qv::SetChooserLogic</name>
+    <message>
+        <source>Set %1 holds a %2 kHz setup: a write keeps its rate.</source>
+        <translation>Set %1 holds a %2 kHz setup: a write keeps its rate.</translation>
     </message>
 </context>
 <context>
@@ -894,6 +1696,21 @@
         <source>Smoothing works on curves over frequency (Hz).</source>
         <translation>Smoothing works on curves over frequency (Hz).</translation>
     </message>
+    <message>
+        <source>none</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>Smoothing: curve %1 is empty.</source>
+        <translation>Smoothing: curve %1 is empty.</translation>
+    </message>
+</context>
+<context>
+    <name>qv::SoundFile</name>
+    <message>
+        <source>%1 is not a readable audio file (%2).</source>
+        <translation>%1 is not a readable audio file (%2).</translation>
+    </message>
 </context>
 <context>
     <name>qv::TAboutBox</name>
@@ -904,6 +1721,14 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>DSP editor for loudspeaker and room correction:
+FIR equalizers of 1800 and 900 taps,
+two channels, eight filter sets.</source>
+        <translation>DSP editor for loudspeaker and room correction:
+FIR equalizers of 1800 and 900 taps,
+two channels, eight filter sets.</translation>
     </message>
 </context>
 <context>
@@ -962,6 +1787,10 @@
     <message>
         <source>Restore</source>
         <translation>Restore</translation>
+    </message>
+    <message>
+        <source>States kept of %1, newest first:</source>
+        <translation>States kept of %1, newest first:</translation>
     </message>
 </context>
 <context>
@@ -1048,6 +1877,10 @@
     <message>
         <source>Delay correction, max.</source>
         <translation>Delay correction, max.</translation>
+    </message>
+    <message>
+        <source>dB/octave</source>
+        <translation>dB/octave</translation>
     </message>
 </context>
 <context>
@@ -1269,6 +2102,21 @@
     </message>
 </context>
 <context>
+    <name>qv::TProjectInfoDlg</name>
+    <message>
+        <source>Project Info</source>
+        <translation>Project Info</translation>
+    </message>
+    <message>
+        <source>Title:</source>
+        <translation>Title:</translation>
+    </message>
+    <message>
+        <source>Notes:</source>
+        <translation>Notes:</translation>
+    </message>
+</context>
+<context>
     <name>qv::TSetUpHardwareDlg</name>
     <message>
         <source> DSP Synchronisation </source>
@@ -1280,7 +2128,7 @@
     </message>
     <message>
         <source>Digital Lense Synchronisation</source>
-        <translation>Digital Lense Synchronisation</translation>
+        <translation>Digital Lens Synchronisation</translation>
     </message>
     <message>
         <source>Crossover Synchronisation</source>
@@ -1296,11 +2144,11 @@
     </message>
     <message>
         <source>I2S activ (own Framesync)</source>
-        <translation>I2S activ (own Framesync)</translation>
+        <translation>I2S active (own frame sync)</translation>
     </message>
     <message>
         <source>I2S passive (extern Framesync)</source>
-        <translation>I2S passive (extern Framesync)</translation>
+        <translation>I2S passive (external frame sync)</translation>
     </message>
     <message>
         <source> DSP Oszillator Frequency </source>
@@ -1511,6 +2359,10 @@
         <source>Curve:</source>
         <translation>Curve:</translation>
     </message>
+    <message>
+        <source>(empty)</source>
+        <translation>(empty)</translation>
+    </message>
 </context>
 <context>
     <name>qv::TStoreDataToDlg</name>
@@ -1548,6 +2400,45 @@
     <message>
         <source>Sum:</source>
         <translation>Sum:</translation>
+    </message>
+    <message>
+        <source>Constant Gain</source>
+        <translation>Constant Gain</translation>
+    </message>
+    <message>
+        <source>Default by Power Up</source>
+        <translation>Default by Power Up</translation>
+    </message>
+</context>
+<context>
+    <name>qv::TextLayout</name>
+    <message>
+        <source>one sample a line, decimal point</source>
+        <translation>one sample a line, decimal point</translation>
+    </message>
+    <message>
+        <source>one sample a line, decimal comma</source>
+        <translation>one sample a line, decimal comma</translation>
+    </message>
+    <message>
+        <source>%1 column</source>
+        <translation>%1 column</translation>
+    </message>
+    <message>
+        <source>%1 columns</source>
+        <translation>%1 columns</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <translation>%1, %2, %3</translation>
+    </message>
+    <message>
+        <source>decimal point</source>
+        <translation>decimal point</translation>
+    </message>
+    <message>
+        <source>decimal comma</source>
+        <translation>decimal comma</translation>
     </message>
 </context>
 <context>
@@ -1756,6 +2647,602 @@
         <source>the filter synthesis of &quot;Execute&quot; on curve files</source>
         <translation>the filter synthesis of &quot;Execute&quot; on curve files</translation>
     </message>
+    <message>
+        <source>the impulse: a DAT file, or IMP with --imp</source>
+        <translation>the impulse: a DAT file, or IMP with --imp</translation>
+    </message>
+    <message>
+        <source>the impulse file is an IMP file</source>
+        <translation>the impulse file is an IMP file</translation>
+    </message>
+    <message>
+        <source>write the frequency response in dB (XY-Format)</source>
+        <translation>write the frequency response in dB (XY-Format)</translation>
+    </message>
+    <message>
+        <source>write the group delay in ms (XY-Format)</source>
+        <translation>write the group delay in ms (XY-Format)</translation>
+    </message>
+    <message>
+        <source>the sampling frequency in Hz (90000 for the response, 61200 for the group delay)</source>
+        <translation>the sampling frequency in Hz (90000 for the response, 61200 for the group delay)</translation>
+    </message>
+    <message>
+        <source>lowest frequency of the response in Hz</source>
+        <translation>lowest frequency of the response in Hz</translation>
+    </message>
+    <message>
+        <source>highest frequency of the response in Hz</source>
+        <translation>highest frequency of the response in Hz</translation>
+    </message>
+    <message>
+        <source>power: mean of 10^(L/10); db: mean of L; vector: impulses aligned to the first by their cross-correlation, then averaged sample by sample. The result covers the frequencies all files share, 48 points per octave.</source>
+        <translation>power: mean of 10^(L/10); db: mean of L; vector: impulses aligned to the first by their cross-correlation, then averaged sample by sample. The result covers the frequencies all files share, 48 points per octave.</translation>
+    </message>
+    <message>
+        <source>2 to 16 measurement files (any importable file)</source>
+        <translation>2 to 16 measurement files (any importable file)</translation>
+    </message>
+    <message>
+        <source>power, db or vector</source>
+        <translation>power, db or vector</translation>
+    </message>
+    <message>
+        <source>write the averaged level here (XY-Format)</source>
+        <translation>write the averaged level here (XY-Format)</translation>
+    </message>
+    <message>
+        <source>write the group delay of a vector average here (XY-Format)</source>
+        <translation>write the group delay of a vector average here (XY-Format)</translation>
+    </message>
+    <message>
+        <source>Measurements through the importer; desired curves out in XY-Format, on the measured frequencies. The level is normalised to 0 dB over the band (or at --reference), clipped to the limits and faded over 1/3 octave outside the band.</source>
+        <translation>Measurements through the importer; desired curves out in XY-Format, on the measured frequencies. The level is normalised to 0 dB over the band (or at --reference), clipped to the limits and faded over 1/3 octave outside the band.</translation>
+    </message>
+    <message>
+        <source>the measured level (any importable file)</source>
+        <translation>the measured level (any importable file)</translation>
+    </message>
+    <message>
+        <source>the measured group delay (default: from the measurement&apos;s phase)</source>
+        <translation>the measured group delay (default: from the measurement&apos;s phase)</translation>
+    </message>
+    <message>
+        <source>a house curve (any importable file)</source>
+        <translation>a house curve (any importable file)</translation>
+    </message>
+    <message>
+        <source>a tilt in dB per octave through 0 dB at 1 kHz</source>
+        <translation>a tilt in dB per octave through 0 dB at 1 kHz</translation>
+    </message>
+    <message>
+        <source>band start in Hz</source>
+        <translation>band start in Hz</translation>
+    </message>
+    <message>
+        <source>band end in Hz</source>
+        <translation>band end in Hz</translation>
+    </message>
+    <message>
+        <source>largest boost in dB</source>
+        <translation>largest boost in dB</translation>
+    </message>
+    <message>
+        <source>largest cut in dB</source>
+        <translation>largest cut in dB</translation>
+    </message>
+    <message>
+        <source>largest added delay in ms</source>
+        <translation>largest added delay in ms</translation>
+    </message>
+    <message>
+        <source>smooth 1/N octave first: 1, 2, 3, 6, 12, 24, 48; 0 for none</source>
+        <translation>smooth 1/N octave first: 1, 2, 3, 6, 12, 24, 48; 0 for none</translation>
+    </message>
+    <message>
+        <source>put the measurement at 0 dB here (Hz)</source>
+        <translation>put the measurement at 0 dB here (Hz)</translation>
+    </message>
+    <message>
+        <source>write the desired level here</source>
+        <translation>write the desired level here</translation>
+    </message>
+    <message>
+        <source>write the desired group delay here (delay correction only with this)</source>
+        <translation>write the desired group delay here (delay correction only with this)</translation>
+    </message>
+    <message>
+        <source>the (frequency, level) column pair of a text response</source>
+        <translation>the (frequency, level) column pair of a text response</translation>
+    </message>
+    <message>
+        <source>the channel of an audio impulse</source>
+        <translation>the channel of an audio impulse</translation>
+    </message>
+    <message>
+        <source>the sample rate of a text impulse in Hz (default: its header)</source>
+        <translation>the sample rate of a text impulse in Hz (default: its header)</translation>
+    </message>
+    <message>
+        <source>analyse an impulse from T1 to T2 ms around its peak (T1:T2)</source>
+        <translation>analyse an impulse from T1 to T2 ms around its peak (T1:T2)</translation>
+    </message>
+    <message>
+        <source>level of an impulse through a frequency-dependent window of CYCLES (its group delay always: 15 unless given)</source>
+        <translation>level of an impulse through a frequency-dependent window of CYCLES (its group delay always: 15 unless given)</translation>
+    </message>
+    <message>
+        <source>the set, 1..8</source>
+        <translation>the set, 1..8</translation>
+    </message>
+    <message>
+        <source>the sampling rate in kHz: 44.1, 48 or 33</source>
+        <translation>the sampling rate in kHz: 44.1, 48 or 33</translation>
+    </message>
+    <message>
+        <source>high (default) or low</source>
+        <translation>high (default) or low</translation>
+    </message>
+    <message>
+        <source>the serial device, or &quot;virtual&quot; for the in-process box</source>
+        <translation>the serial device, or &quot;virtual&quot; for the in-process box</translation>
+    </message>
+    <message>
+        <source>a fault of the virtual box (drop=N, corrupt=N, ...)</source>
+        <translation>a fault of the virtual box (drop=N, corrupt=N, ...)</translation>
+    </message>
+    <message>
+        <source>the virtual box&apos;s flash file (loaded, then saved)</source>
+        <translation>the virtual box&apos;s flash file (loaded, then saved)</translation>
+    </message>
+    <message>
+        <source>where the DSP program files are (default: .)</source>
+        <translation>where the DSP program files are (default: .)</translation>
+    </message>
+    <message>
+        <source>do not read back what was written</source>
+        <translation>do not read back what was written</translation>
+    </message>
+    <message>
+        <source>do not keep what a set held before a write in the box history</source>
+        <translation>do not keep what a set held before a write in the box history</translation>
+    </message>
+    <message>
+        <source>is the box there?</source>
+        <translation>is the box there?</translation>
+    </message>
+    <message>
+        <source>the box&apos;s software version</source>
+        <translation>the box&apos;s software version</translation>
+    </message>
+    <message>
+        <source>print the setup of a set</source>
+        <translation>print the setup of a set</translation>
+    </message>
+    <message>
+        <source>write a setup into a set</source>
+        <translation>write a setup into a set</translation>
+    </message>
+    <message>
+        <source>on or off (default)</source>
+        <translation>on or off (default)</translation>
+    </message>
+    <message>
+        <source>in 0.1 dB steps</source>
+        <translation>in 0.1 dB steps</translation>
+    </message>
+    <message>
+        <source>in sample periods</source>
+        <translation>in sample periods</translation>
+    </message>
+    <message>
+        <source>write the DSP program into a set</source>
+        <translation>write the DSP program into a set</translation>
+    </message>
+    <message>
+        <source>the program file (default: the profile&apos;s)</source>
+        <translation>the program file (default: the profile&apos;s)</translation>
+    </message>
+    <message>
+        <source>write an equalizer filter into a set</source>
+        <translation>write an equalizer filter into a set</translation>
+    </message>
+    <message>
+        <source>XY-Format file of the 1800 coefficients</source>
+        <translation>XY-Format file of the 1800 coefficients</translation>
+    </message>
+    <message>
+        <source>send a filter with coefficients beyond +-1 (the box clips them)</source>
+        <translation>send a filter with coefficients beyond +-1 (the box clips them)</translation>
+    </message>
+    <message>
+        <source>read the equalizer filter of a set</source>
+        <translation>read the equalizer filter of a set</translation>
+    </message>
+    <message>
+        <source>the XY-Format file to write</source>
+        <translation>the XY-Format file to write</translation>
+    </message>
+    <message>
+        <source>save a set (program, length, setup) as Intel HEX</source>
+        <translation>save a set (program, length, setup) as Intel HEX</translation>
+    </message>
+    <message>
+        <source>the Intel HEX file to write</source>
+        <translation>the Intel HEX file to write</translation>
+    </message>
+    <message>
+        <source>write an Intel HEX backup into a set</source>
+        <translation>write an Intel HEX backup into a set</translation>
+    </message>
+    <message>
+        <source>the Intel HEX file</source>
+        <translation>the Intel HEX file</translation>
+    </message>
+    <message>
+        <source>put back what a set held before the last write</source>
+        <translation>put back what a set held before the last write</translation>
+    </message>
+    <message>
+        <source>that many writes back, 1..10 (default 1)</source>
+        <translation>that many writes back, 1..10 (default 1)</translation>
+    </message>
+    <message>
+        <source>Curve inputs are any file the measurement importer reads. Linear phase has a latency of taps/2 samples; minimum phase has none and takes no delay target.</source>
+        <translation>Curve inputs are any file the measurement importer reads. Linear phase has a latency of taps/2 samples; minimum phase has none and takes no delay target.</translation>
+    </message>
+    <message>
+        <source>the desired level (dB over Hz)</source>
+        <translation>the desired level (dB over Hz)</translation>
+    </message>
+    <message>
+        <source>the desired group delay (ms over Hz)</source>
+        <translation>the desired group delay (ms over Hz)</translation>
+    </message>
+    <message>
+        <source>a correction curve added to the level</source>
+        <translation>a correction curve added to the level</translation>
+    </message>
+    <message>
+        <source>take the desired level and delay from this project (.qvproj)</source>
+        <translation>take the desired level and delay from this project (.qvproj)</translation>
+    </message>
+    <message>
+        <source>sample rate of the convolver in Hz</source>
+        <translation>sample rate of the convolver in Hz</translation>
+    </message>
+    <message>
+        <source>filter length</source>
+        <translation>filter length</translation>
+    </message>
+    <message>
+        <source>linear or minimum</source>
+        <translation>linear or minimum</translation>
+    </message>
+    <message>
+        <source>wav (32-bit float), f32, f64 (raw little-endian) or text</source>
+        <translation>wav (32-bit float), f32, f64 (raw little-endian) or text</translation>
+    </message>
+    <message>
+        <source>write the filter here</source>
+        <translation>write the filter here</translation>
+    </message>
+    <message>
+        <source>a text response (FRD, CSV, exports), an audio impulse (WAV, AIFF, FLAC, W64) or a text impulse</source>
+        <translation>a text response (FRD, CSV, exports), an audio impulse (WAV, AIFF, FLAC, W64) or a text impulse</translation>
+    </message>
+    <message>
+        <source>write the level in dB (XY-Format)</source>
+        <translation>write the level in dB (XY-Format)</translation>
+    </message>
+    <message>
+        <source>Usage</source>
+        <translation>Usage</translation>
+    </message>
+    <message>
+        <source>OPTIONS</source>
+        <translation>OPTIONS</translation>
+    </message>
+    <message>
+        <source>SUBCOMMAND</source>
+        <translation>SUBCOMMAND</translation>
+    </message>
+    <message>
+        <source>SUBCOMMANDS</source>
+        <translation>SUBCOMMANDS</translation>
+    </message>
+    <message>
+        <source>Positionals</source>
+        <translation>Positionals</translation>
+    </message>
+    <message>
+        <source>REQUIRED</source>
+        <translation>REQUIRED</translation>
+    </message>
+    <message>
+        <source>Needs</source>
+        <translation>Needs</translation>
+    </message>
+    <message>
+        <source>Excludes</source>
+        <translation>Excludes</translation>
+    </message>
+    <message>
+        <source>TEXT</source>
+        <translation>TEXT</translation>
+    </message>
+    <message>
+        <source>INT</source>
+        <translation>INT</translation>
+    </message>
+    <message>
+        <source>UINT</source>
+        <translation>UINT</translation>
+    </message>
+    <message>
+        <source>FLOAT</source>
+        <translation>FLOAT</translation>
+    </message>
+    <message>
+        <source>POSITIVE</source>
+        <translation>POSITIVE</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Subcommands</source>
+        <translation>Subcommands</translation>
+    </message>
+    <message>
+        <source>Print this help message and exit</source>
+        <translation>Print this help message and exit</translation>
+    </message>
+    <message>
+        <source>the diagram&apos;s title, e.g. &quot;Frequency Response&quot;</source>
+        <translation>the diagram&apos;s title, e.g. &quot;Frequency Response&quot;</translation>
+    </message>
+    <message>
+        <source>a DAT curve; up to four</source>
+        <translation>a DAT curve; up to four</translation>
+    </message>
+    <message>
+        <source>WIDTHxHEIGHT in pixels</source>
+        <translation>WIDTHxHEIGHT in pixels</translation>
+    </message>
+    <message>
+        <source>write the picture here</source>
+        <translation>write the picture here</translation>
+    </message>
+    <message>
+        <source>Without --curve: a summary of the project on standard output.</source>
+        <translation>Without --curve: a summary of the project on standard output.</translation>
+    </message>
+    <message>
+        <source>the project (.qvproj)</source>
+        <translation>the project (.qvproj)</translation>
+    </message>
+    <message>
+        <source>the curve to write, as &quot;DIAGRAM:SLOT&quot; (&quot;Frequency Response:3&quot;)</source>
+        <translation>the curve to write, as &quot;DIAGRAM:SLOT&quot; (&quot;Frequency Response:3&quot;)</translation>
+    </message>
+    <message>
+        <source>write the curve here (XY-Format)</source>
+        <translation>write the curve here (XY-Format)</translation>
+    </message>
+    <message>
+        <source>Each point becomes the mean over +-1/(2N) octave around it; a level is averaged as power, a group delay (--delay) as it stands.</source>
+        <translation>Each point becomes the mean over +-1/(2N) octave around it; a level is averaged as power, a group delay (--delay) as it stands.</translation>
+    </message>
+    <message>
+        <source>N of 1/N octave: 1, 2, 3, 6, 12, 24 or 48</source>
+        <translation>N of 1/N octave: 1, 2, 3, 6, 12, 24 or 48</translation>
+    </message>
+    <message>
+        <source>the curve (any importable file)</source>
+        <translation>the curve (any importable file)</translation>
+    </message>
+    <message>
+        <source>write the smoothed curve here (XY-Format)</source>
+        <translation>write the smoothed curve here (XY-Format)</translation>
+    </message>
+    <message>
+        <source>the file is a group delay</source>
+        <translation>the file is a group delay</translation>
+    </message>
+    <message>
+        <source>DAT files in, XY-Format out; eq: 1799 taps at 48000 Hz, room: 899 taps at 6000 Hz.</source>
+        <translation>DAT files in, XY-Format out; eq: 1799 taps at 48000 Hz, room: 899 taps at 6000 Hz.</translation>
+    </message>
+    <message>
+        <source>take the curves, room and filter designs from a project</source>
+        <translation>take the curves, room and filter designs from a project</translation>
+    </message>
+    <message>
+        <source>eq (amplitude and delay) or room (eq with --project)</source>
+        <translation>eq (amplitude and delay) or room (eq with --project)</translation>
+    </message>
+    <message>
+        <source>the desired level (DAT)</source>
+        <translation>the desired level (DAT)</translation>
+    </message>
+    <message>
+        <source>the desired group delay (DAT; default flat 0 ms)</source>
+        <translation>the desired group delay (DAT; default flat 0 ms)</translation>
+    </message>
+    <message>
+        <source>the correction curve (DAT)</source>
+        <translation>the correction curve (DAT)</translation>
+    </message>
+    <message>
+        <source>sampling frequency in Hz</source>
+        <translation>sampling frequency in Hz</translation>
+    </message>
+    <message>
+        <source>room depth in cm (room)</source>
+        <translation>room depth in cm (room)</translation>
+    </message>
+    <message>
+        <source>room width in cm (room)</source>
+        <translation>room width in cm (room)</translation>
+    </message>
+    <message>
+        <source>write the achieved level here</source>
+        <translation>write the achieved level here</translation>
+    </message>
+    <message>
+        <source>write the achieved group delay here</source>
+        <translation>write the achieved group delay here</translation>
+    </message>
+    <message>
+        <source>a measured level (any importable file)</source>
+        <translation>a measured level (any importable file)</translation>
+    </message>
+    <message>
+        <source>write measured + filter level here</source>
+        <translation>write measured + filter level here</translation>
+    </message>
+    <message>
+        <source>a measured group delay (any importable file)</source>
+        <translation>a measured group delay (any importable file)</translation>
+    </message>
+    <message>
+        <source>write measured + filter group delay here</source>
+        <translation>write measured + filter group delay here</translation>
+    </message>
+    <message>
+        <source>where the filter would clip, lower the target by the named amount first</source>
+        <translation>where the filter would clip, lower the target by the named amount first</translation>
+    </message>
+    <message>
+        <source>tilt</source>
+        <translation>tilt</translation>
+    </message>
+    <message>
+        <source>house curve</source>
+        <translation>house curve</translation>
+    </message>
+    <message>
+        <source>flat</source>
+        <translation>flat</translation>
+    </message>
+    <message>
+        <source>text response</source>
+        <translation>text response</translation>
+    </message>
+    <message>
+        <source>audio impulse</source>
+        <translation>audio impulse</translation>
+    </message>
+    <message>
+        <source>text impulse</source>
+        <translation>text impulse</translation>
+    </message>
+    <message>
+        <source>%1: no curve; design %2 taps at %3 Hz</source>
+        <translation>%1: no curve; design %2 taps at %3 Hz</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3 points; design %4 taps at %5 Hz</source>
+        <translation>%1: %2, %3 points; design %4 taps at %5 Hz</translation>
+    </message>
+    <message>
+        <source>Title: %1</source>
+        <translation>Title: %1</translation>
+    </message>
+    <message>
+        <source>File: %1 (format %2, %3)</source>
+        <translation>File: %1 (format %2, %3)</translation>
+    </message>
+    <message>
+        <source>Created: %1, changed: %2</source>
+        <translation>Created: %1, changed: %2</translation>
+    </message>
+    <message>
+        <source>Notes: %1</source>
+        <translation>Notes: %1</translation>
+    </message>
+    <message>
+        <source>Current diagram: %1</source>
+        <translation>Current diagram: %1</translation>
+    </message>
+    <message>
+        <source>Diagrams:</source>
+        <translation>Diagrams:</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot;: %3 points, marked</source>
+        <translation>%1 &quot;%2&quot;: %3 points, marked</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot;: %3 points</source>
+        <translation>%1 &quot;%2&quot;: %3 points</translation>
+    </message>
+    <message>
+        <source>Filters:</source>
+        <translation>Filters:</translation>
+    </message>
+    <message>
+        <source>%1 dB/octave</source>
+        <translation>%1 dB/octave</translation>
+    </message>
+    <message>
+        <source>1/%1 octave</source>
+        <translation>1/%1 octave</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>Settings:</source>
+        <translation>Settings:</translation>
+    </message>
+    <message>
+        <source>room: depth %1 cm, width %2 cm</source>
+        <translation>room: depth %1 cm, width %2 cm</translation>
+    </message>
+    <message>
+        <source>processing: length %1</source>
+        <translation>processing: length %1</translation>
+    </message>
+    <message>
+        <source>DSP: Set %1, rate code %2</source>
+        <translation>DSP: Set %1, rate code %2</translation>
+    </message>
+    <message>
+        <source>correction: %1 ... %2 Hz, boost %3 dB, cut %4 dB, smoothing %5, target %6</source>
+        <translation>correction: %1 ... %2 Hz, boost %3 dB, cut %4 dB, smoothing %5, target %6</translation>
+    </message>
+    <message>
+        <source>0 dB at %1 Hz</source>
+        <translation>0 dB at %1 Hz</translation>
+    </message>
+    <message>
+        <source>delay up to %1 ms</source>
+        <translation>delay up to %1 ms</translation>
+    </message>
+    <message>
+        <source>Measurements: none</source>
+        <translation>Measurements: none</translation>
+    </message>
+    <message>
+        <source>Measurements:</source>
+        <translation>Measurements:</translation>
+    </message>
+    <message>
+        <source>average of %1 (%2):</source>
+        <translation>average of %1 (%2):</translation>
+    </message>
+    <message>
+        <source>measurement</source>
+        <translation>measurement</translation>
+    </message>
+    <message>
+        <source>measured delay</source>
+        <translation>measured delay</translation>
+    </message>
 </context>
 <context>
     <name>std</name>
@@ -1858,6 +3345,200 @@
     <message>
         <source>Verify failed: no answer from %1 while reading back</source>
         <translation>Verify failed: no answer from %1 while reading back</translation>
+    </message>
+    <message>
+        <source>%1 is required</source>
+        <translation>%1 is required</translation>
+    </message>
+    <message>
+        <source>%1 excludes %2</source>
+        <translation>%1 excludes %2</translation>
+    </message>
+    <message>
+        <source>%1 requires %2</source>
+        <translation>%1 requires %2</translation>
+    </message>
+    <message>
+        <source>A subcommand is required</source>
+        <translation>A subcommand is required</translation>
+    </message>
+    <message>
+        <source>Not expected: %1</source>
+        <translation>Not expected: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not in the range %3 to %4</source>
+        <translation>%1: %2 is not in the range %3 to %4</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not one of %3</source>
+        <translation>%1: %2 is not one of %3</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a value it takes</source>
+        <translation>%1: %2 is not a value it takes</translation>
+    </message>
+    <message>
+        <source>%1: the value is missing</source>
+        <translation>%1: the value is missing</translation>
+    </message>
+    <message>
+        <source>%1 row</source>
+        <translation>%1 row</translation>
+    </message>
+    <message>
+        <source>%1 rows</source>
+        <translation>%1 rows</translation>
+    </message>
+    <message>
+        <source>Group delay: %1 points, from the %2; late reads &lt; 0 ms.</source>
+        <translation>Group delay: %1 points, from the %2; late reads &lt; 0 ms.</translation>
+    </message>
+    <message>
+        <source>Group delay: %1 points, from the impulse; late reads &lt; 0 ms.</source>
+        <translation>Group delay: %1 points, from the impulse; late reads &lt; 0 ms.</translation>
+    </message>
+    <message>
+        <source>Group delay: %1 points, from the group delay column; late reads &lt; 0 ms.</source>
+        <translation>Group delay: %1 points, from the group delay column; late reads &lt; 0 ms.</translation>
+    </message>
+    <message>
+        <source>Group delay: %1 points, from the phase column (degrees); late reads &lt; 0 ms.</source>
+        <translation>Group delay: %1 points, from the phase column (degrees); late reads &lt; 0 ms.</translation>
+    </message>
+    <message>
+        <source>Group delay: %1 points, from the phase column (radians); late reads &lt; 0 ms.</source>
+        <translation>Group delay: %1 points, from the phase column (radians); late reads &lt; 0 ms.</translation>
+    </message>
+    <message>
+        <source>Level: none.</source>
+        <translation>Level: none.</translation>
+    </message>
+    <message>
+        <source>Level: %1 points, %2 to %3.</source>
+        <translation>Level: %1 points, %2 to %3.</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2.</source>
+        <translation>Cannot open %1: %2.</translation>
+    </message>
+    <message>
+        <source>Reading %1 failed.</source>
+        <translation>Reading %1 failed.</translation>
+    </message>
+    <message>
+        <source>columns %1</source>
+        <translation>columns %1</translation>
+    </message>
+    <message>
+        <source>%1 (columns %2)</source>
+        <translation>%1 (columns %2)</translation>
+    </message>
+    <message>
+        <source>(%1 faulty lines in %2)</source>
+        <translation>(%1 faulty lines in %2)</translation>
+    </message>
+    <message>
+        <source>%1 is the name of a DSP program file: the box&apos;s program is read from it. Save the curve under this name?</source>
+        <translation>%1 is the name of a DSP program file: the box&apos;s program is read from it. Save the curve under this name?</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Replace it?</source>
+        <translation>%1 already exists. Replace it?</translation>
+    </message>
+    <message>
+        <source>Lower by %1 dB and Execute</source>
+        <translation>Lower by %1 dB and Execute</translation>
+    </message>
+    <message>
+        <source>The filter clips in the DSP: its largest coefficient is %1 (the DSP holds at most 1). Lower the target by %2 dB.</source>
+        <translation>The filter clips in the DSP: its largest coefficient is %1 (the DSP holds at most 1). Lower the target by %2 dB.</translation>
+    </message>
+    <message>
+        <source>predicted: %1 dB RMS deviation from %2 to %3 Hz</source>
+        <translation>predicted: %1 dB RMS deviation from %2 to %3 Hz</translation>
+    </message>
+    <message>
+        <source>%1 taps at %2 Hz, latency %3 samples (%4 ms), peak coefficient %5 at sample %6</source>
+        <translation>%1 taps at %2 Hz, latency %3 samples (%4 ms), peak coefficient %5 at sample %6</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>cannot write %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a list</source>
+        <translation>%1 is not a list</translation>
+    </message>
+    <message>
+        <source>%1 is not a text</source>
+        <translation>%1 is not a text</translation>
+    </message>
+    <message>
+        <source>Fehler beim Zugriff auf %1 !</source>
+        <translation>Error accessing %1!</translation>
+    </message>
+    <message>
+        <source>%1 s left</source>
+        <translation>%1 s left</translation>
+    </message>
+    <message>
+        <source>Filter &quot;%1&quot;: %2, linear phase, unit gain (not normalised).</source>
+        <translation>Filter &quot;%1&quot;: %2, linear phase, unit gain (not normalised).</translation>
+    </message>
+    <message>
+        <source>Filter &quot;%1&quot;: %2, minimum phase, unit gain (not normalised).</source>
+        <translation>Filter &quot;%1&quot;: %2, minimum phase, unit gain (not normalised).</translation>
+    </message>
+    <message>
+        <source>One file per sample rate; a convolver must use the file of its own rate.</source>
+        <translation>One file per sample rate; a convolver must use the file of its own rate.</translation>
+    </message>
+    <message>
+        <source>The latency is the delay every frequency gets besides the delay target; delay other channels by as much to keep them aligned.</source>
+        <translation>The latency is the delay every frequency gets besides the delay target; delay other channels by as much to keep them aligned.</translation>
+    </message>
+    <message>
+        <source>usage: quorvane [--com1 DEVICE] ... [--com4 DEVICE] [--virtual-dsp [--erased]]
+                [--lang de|en] [--quit-after-start] [--help] [FILE.qvproj]
+
+  --comN DEVICE   the serial device behind COMN (default /dev/ttyS0 ... /dev/ttyS3)
+  --virtual-dsp   put the virtual DSP box behind COM1, to work without a box
+  --erased        start the virtual box with its flash erased (it starts with
+                  the demo program and a setup in every set)
+  --lang de|en    the original texts or English (default: English for an
+                  English locale, the original texts otherwise)
+  --quit-after-start
+                  end as soon as the main window is shown (a start-up check)
+  --help          show this text
+  FILE.qvproj     open this project at start (with --quit-after-start, a
+                  project that cannot be opened ends the editor with status 1)
+
+The editor works in the current directory: it reads impuls.cfg, amlin.cor,
+amlow.cor and amroom.cor at start and the DSP program files from there.
+</source>
+        <translation>usage: quorvane [--com1 DEVICE] ... [--com4 DEVICE] [--virtual-dsp [--erased]]
+                [--lang de|en] [--quit-after-start] [--help] [FILE.qvproj]
+
+  --comN DEVICE   the serial device behind COMN (default /dev/ttyS0 ... /dev/ttyS3)
+  --virtual-dsp   put the virtual DSP box behind COM1, to work without a box
+  --erased        start the virtual box with its flash erased (it starts with
+                  the demo program and a setup in every set)
+  --lang de|en    the original texts or English (default: English for an
+                  English locale, the original texts otherwise)
+  --quit-after-start
+                  end as soon as the main window is shown (a start-up check)
+  --help          show this text
+  FILE.qvproj     open this project at start (with --quit-after-start, a
+                  project that cannot be opened ends the editor with status 1)
+
+The editor works in the current directory: it reads impuls.cfg, amlin.cor,
+amlow.cor and amroom.cor at start and the DSP program files from there.
+</translation>
+    </message>
+    <message>
+        <source>Set %1 holds no setup yet</source>
+        <translation>Set %1 holds no setup yet</translation>
     </message>
 </context>
 </TS>

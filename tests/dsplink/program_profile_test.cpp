@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "dsplink/dsp_session.h"
+#include "tests/dsplink/link_fixture.h"
 #include "tests/support/test_support.h"
 
 namespace qv {
@@ -108,6 +110,29 @@ TEST(ProgramProfile, DerivedFromRangeAndRateAlone) {
     // Without a profile before, High starts from zero fields.
     EXPECT_EQ(DeriveProfile(1, 48000).converterDelay, 0.0);
     EXPECT_EQ(DeriveProfile(1, 48000).roomSampleRate, 6000.0);
+}
+
+// Into the session the profile goes the same way, step by step: what a range
+// leaves unchanged comes from the session's profile before.
+TEST(ProgramProfile, IntoTheSessionAsIntoAProfile) {
+    struct Step {
+        int range, room;
+        double fs;
+    };
+    const std::vector<Step> steps = {{2, 1, 44100}, {1, 0, 48000}, {3, 1, 33000}, {2, 0, 48000}};
+    DspProgramProfile p;
+    RecordingMenu menu, sessionMenu;
+    test::ScriptedUserInterface ui;
+    test::Link l;
+    for (const Step& s : steps) {
+        ApplyProfile(p, s.range, s.room, s.fs, &menu, ui);
+        ApplyProfile(l.session, s.range, s.room, s.fs, &sessionMenu, l.ui);
+        EXPECT_EQ(l.session.profile(), p) << s.range;
+        EXPECT_EQ(l.session.ProgramPath(), p.programFile) << s.range;
+    }
+    EXPECT_EQ(sessionMenu.calls, menu.calls);
+    EXPECT_EQ(l.ui.messages, ui.messages);
+    EXPECT_EQ(l.ui.messages, std::vector<std::string>{"unzulaessige Einstellung"});
 }
 
 }  // namespace

@@ -189,7 +189,7 @@ TEST(ExportCli, WritesTheFileAndReportsLatencyAndPeak) {
     const std::string out = dir.File("f.f64");
     std::string log;
     auto run = [&](const std::string& args) {
-        const test::ProgramRun r = test::RunCli("export " + args);
+        const test::ProgramRun r = test::RunCli("--lang en export " + args);
         log = r.output;
         return r.status;
     };

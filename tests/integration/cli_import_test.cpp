@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "curves/curve_files.h"
 #include "tests/support/test_support.h"
@@ -15,9 +16,12 @@ namespace {
 
 using test::TempDir;
 
-// The import command with args.
-test::ProgramRun Cli(const std::string& args) {
-    return test::RunCli("--lang en import " + args);
+using Outcome = test::ProgramRun;
+Outcome RunTool(const std::string& args) {
+    return test::RunCli(args);
+}
+Outcome Cli(const std::string& args) {
+    return RunTool("--lang en import " + args);
 }
 
 struct CliCase {
@@ -36,8 +40,7 @@ TEST_P(CliImportTest, StatusOutputAndFiles) {
     TempDir dir;
     const auto in = dir.Write("in.txt", c.file);
     const auto level = dir.File("level.dat"), delay = dir.File("delay.dat");
-    const test::ProgramRun o =
-        Cli(in + " " + c.options + " --level " + level + " --group-delay " + delay);
+    const Outcome o = Cli(in + " " + c.options + " --level " + level + " --group-delay " + delay);
     EXPECT_EQ(o.status, c.status) << o.output;
     EXPECT_NE(o.output.find(c.says), std::string::npos) << o.output;
     EXPECT_EQ(std::filesystem::exists(level), c.levelWritten);
@@ -78,6 +81,39 @@ TEST(CliImport, WritesXYFormatTheEditorReads) {
     ASSERT_EQ(delay.size(), 3u);
     for (const auto& p : delay) EXPECT_NEAR(p.y, -1.0, 1e-12);
     EXPECT_TRUE(ui.messages.empty());
+}
+
+// The help and CLI11's usage errors read in one language throughout: the
+// tool's frame as well as the options' own texts.
+TEST(CliHelp, ShowsNoTextOfTheOtherLanguage) {
+    const struct {
+        const char* lang;
+        std::vector<const char*> foreign;
+    } cases[] = {
+        {"de",
+         {"Usage:", "Options:", "Print this help", "REQUIRED", "write the filter here",
+          "is required", "Run with --help"}},
+        {"en", {"Aufruf:", "Optionen:", "Diese Hilfe", "PFLICHT", "hierhin schreiben", "fehlt"}},
+    };
+    const struct {
+        const char* args;
+        int status;
+        const char* shows;  // a part of the output in either language
+    } commands[] = {
+        {"dsp write-filter --help", 0, "-h,--help"},
+        {"synth --help", 0, "--fit-headroom"},
+        {"dsp ping", 2, "--port"},
+    };
+    for (const auto& c : cases) {
+        for (const auto& command : commands) {
+            const Outcome out = RunTool(std::string("--lang ") + c.lang + " " + command.args);
+            ASSERT_EQ(out.status, command.status) << out.output;
+            ASSERT_NE(out.output.find(command.shows), std::string::npos) << out.output;
+            for (const char* text : c.foreign)
+                EXPECT_EQ(out.output.find(text), std::string::npos)
+                    << c.lang << " " << command.args << ": " << text;
+        }
+    }
 }
 
 }  // namespace

@@ -14,7 +14,10 @@ namespace qv {
 namespace {
 
 using Outcome = test::ProgramRun;
-using test::RunCli;
+
+Outcome Cli(const std::string& args) {
+    return test::RunCli("--lang en " + args);
+}
 
 class ProjectCliTest : public ::testing::Test {
   protected:
@@ -52,12 +55,12 @@ TEST_F(ProjectCliTest, SynthFromProjectIsTheSameFileAsFromCurveFiles) {
     for (const std::string variant : {"eq", "room"}) {
         const std::string fromFiles = dir.File(variant + "-files.dat");
         const std::string fromProject = dir.File(variant + "-project.dat");
-        const Outcome a = RunCli("synth --variant " + variant + " --level " + level + " --delay " +
-                                 delay + " --correction " + correction +
-                                 " --depth 350 --width 420 --filter " + fromFiles);
+        const Outcome a =
+            Cli("synth --variant " + variant + " --level " + level + " --delay " + delay +
+                " --correction " + correction + " --depth 350 --width 420 --filter " + fromFiles);
         ASSERT_EQ(a.status, 0) << a.output;
-        const Outcome b = RunCli("synth --project " + project + " --variant " + variant +
-                                 " --filter " + fromProject);
+        const Outcome b = Cli("synth --project " + project + " --variant " + variant +
+                              " --filter " + fromProject);
         ASSERT_EQ(b.status, 0) << b.output;
         const std::string bytes = test::ReadBytes(fromFiles);
         EXPECT_GT(bytes.size(), 800u * 48);
@@ -66,7 +69,7 @@ TEST_F(ProjectCliTest, SynthFromProjectIsTheSameFileAsFromCurveFiles) {
 }
 
 TEST_F(ProjectCliTest, SummaryAndOneCurve) {
-    const Outcome s = RunCli("project " + project);
+    const Outcome s = Cli("--lang en project " + project);
     ASSERT_EQ(s.status, 0) << s.output;
     for (const char* says : {"Title: Studio A", "  Frequency Response\n    1 \"desired\": 4 points",
                              "depth 350 cm, width 420 cm", "1799 taps at 48000 Hz",
@@ -74,15 +77,15 @@ TEST_F(ProjectCliTest, SummaryAndOneCurve) {
         EXPECT_NE(s.output.find(says), std::string::npos) << says << "\n" << s.output;
 
     const std::string out = dir.File("curve.dat");
-    const Outcome c = RunCli("project " + project + " --curve \"Group Delay:1\" --out " + out);
+    const Outcome c = Cli("project " + project + " --curve \"Group Delay:1\" --out " + out);
     ASSERT_EQ(c.status, 0) << c.output;
     const std::string expected = dir.File("expected.dat");
     test::ScriptedUserInterface ui;
     WriteXYFile(expected, ws[GroupDelayDiagram].Slot(1).points, ui);
     EXPECT_EQ(test::ReadBytes(out), test::ReadBytes(expected));
 
-    EXPECT_EQ(RunCli("project " + project + " --curve \"Group Delay:2\" --out " + out).status, 1);
-    EXPECT_EQ(RunCli("project " + project + " --curve \"Nothing:1\" --out " + out).status, 2);
+    EXPECT_EQ(Cli("project " + project + " --curve \"Group Delay:2\" --out " + out).status, 1);
+    EXPECT_EQ(Cli("project " + project + " --curve \"Nothing:1\" --out " + out).status, 2);
 }
 
 TEST_F(ProjectCliTest, DamagedOrNewerProjectWritesNothing) {
@@ -95,11 +98,11 @@ TEST_F(ProjectCliTest, DamagedOrNewerProjectWritesNothing) {
          {std::pair{damaged, "damaged.qvproj: the file ends too early"},
           std::pair{future, "future.qvproj: was written by a newer program"}}) {
         const std::string out = dir.File("never.dat");
-        const Outcome o = RunCli("synth --project " + file + " --filter " + out);
+        const Outcome o = Cli("synth --project " + file + " --filter " + out);
         EXPECT_EQ(o.status, 1);
         EXPECT_NE(o.output.find(says), std::string::npos) << o.output;
         EXPECT_FALSE(std::filesystem::exists(out));
-        EXPECT_EQ(RunCli("project " + file).status, 1);
+        EXPECT_EQ(Cli("project " + file).status, 1);
     }
 }
 

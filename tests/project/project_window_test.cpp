@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QMenu>
 
 #include <gtest/gtest.h>
@@ -77,6 +78,24 @@ TEST(ProjectWindow, ShortcutsCaptionRecentListAndClose) {
     QApplication::processEvents();  // the recent item opens after its signal
     EXPECT_EQ(next.form.windowTitle(), QStringLiteral("Quorvane DSP  Editor  V3.042 - hall"));
     EXPECT_FALSE(next.form.editor().CanUndo());
+}
+
+// A project opened outside a menu command (at start, after a crash, from the
+// recent list) is no untouched workspace: the first screen's guide goes.
+TEST(ProjectWindow, OpenedProjectEndsTheFirstScreenGuide) {
+    test::TempDir dir;
+    {
+        Window w(dir);
+        SetSlot(w.ws[FrequencyResponseDiagram], 3, "woofer", PointList{{20, 1}, {20000, -2}});
+        w.ui.fileAnswers.push_back(dir.File("hall"));
+        w.form.action(MenuId::MenuSaveProject)->trigger();
+    }
+    Window next(dir);
+    ASSERT_FALSE(next.form.hintLabel()->text().isEmpty());
+    next.form.ShowTransferLine("Filter written");
+    ASSERT_FALSE(next.binding.commands().OpenProjectFile(dir.File("hall.qvproj")));
+    EXPECT_TRUE(next.form.hintLabel()->text().isEmpty());
+    EXPECT_TRUE(next.form.transferLabel()->text().isEmpty());
 }
 
 }  // namespace

@@ -21,7 +21,7 @@ TEST(Language, ChoiceWinsThenTheLocale) {
 
 TEST(Language, CoreTextsByWordingAndAroundWhatTheCorePutIn) {
     const Language en("en", QV_TEST_TS_DIR);
-    ASSERT_EQ(en.size(), 4u);  // unfinished and identical translations do not count
+    ASSERT_EQ(en.size(), 8u);  // unfinished and identical translations do not count
     EXPECT_EQ(en.CoreText("keine RS232-Verbindung zu DSP!"), "no RS232 connection to the DSP!");
     EXPECT_EQ(en.CoreText("Fehler beim Zugriff auf /tmp/a.dat."), "Error accessing /tmp/a.dat.");
     EXPECT_EQ(en.CoreText("an unknown text"), "an unknown text");
@@ -46,6 +46,30 @@ TEST(Language, FilledSentencesKeepTheirValuesInTheTranslatedOrder) {
     };
     for (const Case& c : cases) EXPECT_EQ(en.CoreText(c.text), c.expected) << c.text;
     EXPECT_EQ(Fill("%2/%1 %3 100%", {"a", "b"}), "b/a %3 100%");
+}
+
+TEST(Language, ReportsAreTranslatedLineByLineUnlessKnownWhole) {
+    const Language en("en", QV_TEST_TS_DIR);
+    struct Case {
+        std::string text, expected;
+    };
+    const Case cases[] = {
+        {"Zeile eins\nZeile zwei", "both lines as one"},
+        {"Fehler beim Zugriff auf a.dat\n\nkeine RS232-Verbindung zu DSP!\nunbekannt\n",
+         "Error accessing a.dat\n\nno RS232 connection to the DSP!\nunbekannt\n"},
+        // A line is never read across into the next one.
+        {"a.dat: 3 Zeilen\ngelesen.", "a.dat: 3 lines\ngelesen."},
+        {"a.dat: 3 Zeilen gelesen.\nb: 4 Zeilen gelesen.",
+         "a.dat: read 3 lines.\nb: read 4 lines."},
+        // A value that is itself a filled sentence is translated with it.
+        {"a.dat: 12 Zeilen gelesen.", "a.dat: read 12 lines."},
+        {"a.dat: 12 Spalten gelesen.", "a.dat: read 12 Spalten."},
+        // A sentence that reads the same still translates its values.
+        {"Filter schreiben, 3 Zeilen", "writing the filter, 3 lines"},
+        // A sentence that changes nothing leaves the known beginning to be found.
+        {"Fehler beim Zugriff auf a, b", "Error accessing a, b"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(en.CoreText(c.text), c.expected) << c.text;
 }
 
 }  // namespace

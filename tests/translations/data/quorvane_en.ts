@@ -27,5 +27,22 @@
         <source>Cancel</source>
         <translation>Cancel</translation>
     </message>
+    <message>
+        <source>Zeile eins
+Zeile zwei</source>
+        <translation>both lines as one</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 Zeilen</source>
+        <translation>%1 lines</translation>
+    </message>
+    <message>
+        <source>%1: %2 gelesen.</source>
+        <translation>%1: read %2.</translation>
+    </message>
 </context>
 </TS>
