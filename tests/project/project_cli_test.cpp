@@ -69,7 +69,7 @@ TEST_F(ProjectCliTest, SynthFromProjectIsTheSameFileAsFromCurveFiles) {
 }
 
 TEST_F(ProjectCliTest, SummaryAndOneCurve) {
-    const Outcome s = Cli("--lang en project " + project);
+    const Outcome s = Cli("project " + project);
     ASSERT_EQ(s.status, 0) << s.output;
     for (const char* says : {"Title: Studio A", "  Frequency Response\n    1 \"desired\": 4 points",
                              "depth 350 cm, width 420 cm", "1799 taps at 48000 Hz",
