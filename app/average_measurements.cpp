@@ -35,9 +35,7 @@ void AverageDialogRules::SetChannelText(const std::string& text) {
 }
 
 void AverageDialogRules::SetFields(const ImpulseFields& f) {
-    stale_ = stale_ || f.rate != fields_.rate || f.gateOn != fields_.gateOn ||
-             f.gateFrom != fields_.gateFrom || f.gateTo != fields_.gateTo ||
-             f.fdwOn != fields_.fdwOn || f.fdwCycles != fields_.fdwCycles;
+    stale_ = stale_ || !ImportsAlike(f, fields_);
     fields_ = f;
 }
 
@@ -48,7 +46,7 @@ void AverageDialogRules::Refresh(const ImportProgress& progress) {
     ImportOptions o;
     const auto channel = FieldValue(channel_);
     if (!channel || *channel < 1 || *channel != static_cast<int>(*channel)) {
-        problem_ = "The channel is a whole number from 1.";
+        problem_ = QV_TR("The channel is a whole number from 1.");
         return;
     }
     o.channel = static_cast<int>(*channel) - 1;
@@ -61,7 +59,7 @@ void AverageDialogRules::Refresh(const ImportProgress& progress) {
         result_ = AverageMeasurements(inputs, method_, progress);
     } catch (const ImportCancelled&) {
         stale_ = true;
-        problem_ = "Averaging cancelled.";
+        problem_ = QV_TR("Averaging cancelled.");
         throw;
     } catch (const ImportError& e) {
         problem_ = e.what();
@@ -70,7 +68,7 @@ void AverageDialogRules::Refresh(const ImportProgress& progress) {
 
 std::string AverageDialogRules::ReportText() const {
     if (result_) return result_->report.Text();
-    if (files_.empty()) return "Add 2 to 16 measurement files.";
+    if (files_.empty()) return QV_TR("Add 2 to 16 measurement files.");
     return problem_;
 }
 

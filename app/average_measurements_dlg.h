@@ -1,17 +1,16 @@
 #pragma once
 // The "Average Measurements" dialog: the files, the method, the import
 // options and the average's report. Its rules are AverageDialogRules; this
-// class binds them to widgets and shows a progress dialog with Cancel while
-// a long average runs.
+// class binds them to widgets (the impulse fields are a TImportOptionsBox)
+// and shows a progress dialog with Cancel while a long average runs.
 
 #include <QDialog>
 #include <functional>
 
 #include "app/average_measurements.h"
+#include "app/import_options_box.h"
 
-class QCheckBox;
 class QComboBox;
-class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
@@ -38,19 +37,14 @@ class TAverageMeasurementsDlg : public QDialog {
     QPushButton* ButtonRemove = nullptr;
     QComboBox* ComboBoxMethod = nullptr;
     QLineEdit* EditChannel = nullptr;
-    QLineEdit* EditRate = nullptr;
-    QCheckBox* CheckBoxGate = nullptr;
-    QLineEdit* EditGateFrom = nullptr;
-    QLineEdit* EditGateTo = nullptr;
-    QCheckBox* CheckBoxFdw = nullptr;
-    QLineEdit* EditFdw = nullptr;
+    TImportOptionsBox* Options = nullptr;
     QPlainTextEdit* MemoReport = nullptr;
     QPushButton* OKBtn = nullptr;
     QPushButton* CancelBtn = nullptr;
 
   private:
     void FillFiles();
-    void RefreshWithProgress();
+    void Refresh();
     void ShowOutcome();
 
     AverageDialogRules* rules_ = nullptr;

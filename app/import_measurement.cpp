@@ -21,13 +21,19 @@ std::optional<double> FieldValue(const std::string& text) {
     return std::nullopt;
 }
 
+bool ImportsAlike(const ImpulseFields& a, const ImpulseFields& b) {
+    return a.rate == b.rate && a.gateOn == b.gateOn &&
+           (!a.gateOn || (a.gateFrom == b.gateFrom && a.gateTo == b.gateTo)) &&
+           a.fdwOn == b.fdwOn && (!a.fdwOn || a.fdwCycles == b.fdwCycles);
+}
+
 bool ApplyImpulseFields(const ImpulseFields& f, bool rateAsked, bool rateRequired, ImportOptions& o,
                         std::string& problem) {
     if (rateAsked && (rateRequired || !f.rate.empty())) {
         const auto rate = FieldValue(f.rate);
         if (!rate || !(*rate > 0.0)) {
-            problem = f.rate.empty() ? "Give the sample rate of this text impulse in Hz."
-                                     : "The sample rate must be a positive number of Hz.";
+            problem = f.rate.empty() ? QV_TR("Give the sample rate of this text impulse in Hz.")
+                                     : QV_TR("The sample rate must be a positive number of Hz.");
             return false;
         }
         o.sampleRate = rate;
@@ -35,7 +41,7 @@ bool ApplyImpulseFields(const ImpulseFields& f, bool rateAsked, bool rateRequire
     if (f.gateOn) {
         const auto from = FieldValue(f.gateFrom), to = FieldValue(f.gateTo);
         if (!from || !to || !(*from < *to)) {
-            problem = "The gate runs from an earlier to a later time in ms around the peak.";
+            problem = QV_TR("The gate runs from an earlier to a later time in ms around the peak.");
             return false;
         }
         o.gate = ImpulseGate{*from, *to};
@@ -43,7 +49,7 @@ bool ApplyImpulseFields(const ImpulseFields& f, bool rateAsked, bool rateRequire
     if (f.fdwOn) {
         const auto cycles = FieldValue(f.fdwCycles);
         if (!cycles || !(*cycles >= 1.0 && *cycles <= 1000.0)) {
-            problem = "The frequency-dependent window takes 1 to 1000 cycles.";
+            problem = QV_TR("The frequency-dependent window takes 1 to 1000 cycles.");
             return false;
         }
         o.fdwCycles = cycles;
@@ -82,23 +88,30 @@ void ImportDialogRules::SetChannel(int channel) {
     channel_ = channel;
 }
 
+void ImportDialogRules::SetFields(const ImpulseFields& f) {
+    stale_ = stale_ || !ImportsAlike(f, fields_);
+    fields_ = f;
+}
+
 void ImportDialogRules::SetRateText(const std::string& text) {
-    stale_ = stale_ || text != fields_.rate;
-    fields_.rate = text;
+    ImpulseFields f = fields_;
+    f.rate = text;
+    SetFields(f);
 }
 
 void ImportDialogRules::SetGate(bool on, const std::string& fromMs, const std::string& toMs) {
-    stale_ = stale_ || on != fields_.gateOn ||
-             (on && (fromMs != fields_.gateFrom || toMs != fields_.gateTo));
-    fields_.gateOn = on;
-    fields_.gateFrom = fromMs;
-    fields_.gateTo = toMs;
+    ImpulseFields f = fields_;
+    f.gateOn = on;
+    f.gateFrom = fromMs;
+    f.gateTo = toMs;
+    SetFields(f);
 }
 
 void ImportDialogRules::SetFdw(bool on, const std::string& cycles) {
-    stale_ = stale_ || on != fields_.fdwOn || (on && cycles != fields_.fdwCycles);
-    fields_.fdwOn = on;
-    fields_.fdwCycles = cycles;
+    ImpulseFields f = fields_;
+    f.fdwOn = on;
+    f.fdwCycles = cycles;
+    SetFields(f);
 }
 
 std::optional<ImportOptions> ImportDialogRules::Options() {

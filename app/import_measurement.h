@@ -31,6 +31,9 @@ struct ImpulseFields {
     bool fdwOn = false;
     std::string fdwCycles = "15";
 };
+// Whether two sets of fields give the same import: the gate's and the
+// window's numbers count only while they are on.
+bool ImportsAlike(const ImpulseFields& a, const ImpulseFields& b);
 // Puts the fields into o (the rate only where rateAsked); false and the
 // reason in problem when a field holds no usable number.
 bool ApplyImpulseFields(const ImpulseFields& f, bool rateAsked, bool rateRequired, ImportOptions& o,
@@ -58,6 +61,8 @@ class ImportDialogRules {
 
     int pair() const { return pair_; }
     int channel() const { return channel_; }
+    const ImpulseFields& fields() const { return fields_; }
+    void SetFields(const ImpulseFields& f);
     const std::string& rateText() const { return fields_.rate; }
     bool gateOn() const { return fields_.gateOn; }
     const std::string& gateFromText() const { return fields_.gateFrom; }

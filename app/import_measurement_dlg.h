@@ -1,18 +1,16 @@
 #pragma once
 // The "Import Measurement" dialog: the report of the import and the choices
 // the file offers. Its rules are ImportDialogRules; this class only binds
-// them to widgets and shows a progress dialog with Cancel while a long
-// import runs.
+// them to widgets (the impulse fields are a TImportOptionsBox) and shows a
+// progress dialog with Cancel while a long import runs.
 
 #include <QDialog>
 
 #include "app/import_measurement.h"
+#include "app/import_options_box.h"
 
-class QCheckBox;
 class QComboBox;
-class QDialogButtonBox;
 class QLabel;
-class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 
@@ -41,25 +39,15 @@ class TImportMeasurementDlg : public QDialog {
     QComboBox* ComboBoxPair = nullptr;
     QLabel* LabelChannel = nullptr;
     QComboBox* ComboBoxChannel = nullptr;
-    QLabel* LabelRate = nullptr;
-    QLineEdit* EditRate = nullptr;
-    QCheckBox* CheckBoxGate = nullptr;
-    QLineEdit* EditGateFrom = nullptr;
-    QLineEdit* EditGateTo = nullptr;
-    QCheckBox* CheckBoxFdw = nullptr;
-    QLineEdit* EditFdw = nullptr;
+    TImportOptionsBox* Options = nullptr;
     QPushButton* OKBtn = nullptr;
     QPushButton* CancelBtn = nullptr;
 
   private:
     // One import with a progress dialog that offers Cancel.
-    void RefreshWithProgress();
+    void Refresh();
     void ShowOutcome();
 
-    QLabel* labelHz_ = nullptr;
-    QLabel* labelTo_ = nullptr;
-    QLabel* labelMs_ = nullptr;
-    QLabel* labelCycles_ = nullptr;
     ImportDialogRules* rules_ = nullptr;
     bool binding_ = false;
 };

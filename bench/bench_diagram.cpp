@@ -5,10 +5,9 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <cmath>
-#include <cstdlib>
 
+#include "bench/bench_support.h"
 #include "curves/diagram_set.h"
 #include "diagram/diagram_image.h"
 #include "diagram/painter.h"
@@ -16,17 +15,7 @@
 namespace qv {
 namespace {
 
-constexpr int kWidth = 835, kHeight = 368;
-constexpr int kPoints = 4000;
-
-void EnsureGuiApplication() {
-    static int argc = 1;
-    static char name[] = "bench_diagram";
-    static char* argv[] = {name, nullptr};
-    if (QGuiApplication::instance() != nullptr) return;
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    static QGuiApplication app(argc, argv);
-}
+using namespace bench;  // the shared client size, grid and application
 
 // Four measured-looking responses, 10 Hz ... 24 kHz on a log grid.
 Diagram FourCurves() {
@@ -35,7 +24,7 @@ Diagram FourCurves() {
         PointList& p = d.Slot(j).points;
         p.clear();
         for (int i = 0; i < kPoints; ++i) {
-            const double f = 10 * std::pow(2400.0, static_cast<double>(i) / (kPoints - 1));
+            const double f = GridFrequency(i);
             const double level = -20 * j + 6 * std::sin(std::log(f) * 3 + j) +
                                  2 * std::sin(static_cast<double>(i) * 0.37);
             p.push_back({f, level});

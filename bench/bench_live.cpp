@@ -6,37 +6,26 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <algorithm>
 #include <chrono>
 #include <cmath>
-#include <cstdlib>
 #include <ctime>
 #include <vector>
 
 #include "app/live_resynthesis.h"
+#include "bench/bench_support.h"
 #include "diagram/diagram_image.h"
 #include "dsplink/program_profile.h"
 
 namespace qv {
 namespace {
 
-constexpr int kWidth = 835, kHeight = 368;
-constexpr int kPoints = 4000;
-
-void EnsureGuiApplication() {
-    static int argc = 1;
-    static char name[] = "bench_live";
-    static char* argv[] = {name, nullptr};
-    if (QGuiApplication::instance() != nullptr) return;
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    static QGuiApplication app(argc, argv);
-}
+using namespace bench;  // the shared client size, grid and application
 
 void Measurement(Workspace& ws) {
     PointList level, delay;
     for (int i = 0; i < kPoints; ++i) {
-        const double f = 10 * std::pow(2400.0, static_cast<double>(i) / (kPoints - 1));
+        const double f = GridFrequency(i);
         level.push_back({f, 6 * std::sin(std::log(f) * 3) + std::sin(i * 0.37)});
         delay.push_back({f, 0.5 * std::sin(std::log(f) * 2)});
     }

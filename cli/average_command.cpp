@@ -22,12 +22,6 @@ struct AverageOptions {
     ImportArgs args;
 };
 
-bool Write(const std::string& file, const PointList& list, UserInterface& ui) {
-    if (!CheckFileWritable(file, ui)) return false;
-    WriteXYFile(file, list, ui);
-    return true;
-}
-
 int Run(const AverageOptions& o) {
     const AverageMethod method = *ParseAverageMethod(o.method);
     if (!o.groupDelay.empty() && method != AverageMethod::Vector)
@@ -49,8 +43,9 @@ int Run(const AverageOptions& o) {
         throw UsageError(e.what());
     }
     std::cerr << Tr(m.report.Text()) << "\n";
-    if (!Write(o.level, m.level, ui)) return kExitRefused;
-    if (!o.groupDelay.empty() && !Write(o.groupDelay, m.groupDelay, ui)) return kExitRefused;
+    if (!WriteCurveFile(o.level, m.level, ui)) return kExitRefused;
+    if (!o.groupDelay.empty() && !WriteCurveFile(o.groupDelay, m.groupDelay, ui))
+        return kExitRefused;
     return kExitOk;
 }
 

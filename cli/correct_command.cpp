@@ -22,12 +22,6 @@ struct CorrectOptions {
     ImportArgs args;
 };
 
-bool Write(const std::string& file, const PointList& list, UserInterface& ui) {
-    if (!CheckFileWritable(file, ui)) return false;
-    WriteXYFile(file, list, ui);
-    return true;
-}
-
 int Run(CorrectOptions& o, bool tiltGiven, bool referenceGiven) {
     CliUserInterface ui;
     TargetSettings& s = o.s;
@@ -62,7 +56,7 @@ int Run(CorrectOptions& o, bool tiltGiven, bool referenceGiven) {
             return kExitRefused;
         }
     }
-    if (!Write(o.level, LevelCorrection(measured, s), ui)) return kExitRefused;
+    if (!WriteCurveFile(o.level, LevelCorrection(measured, s), ui)) return kExitRefused;
     if (s.delayCorrection) {
         const PointList d = DelayCorrection(measuredDelay, s, measured);
         char limit[32], share[32];
@@ -72,7 +66,7 @@ int Run(CorrectOptions& o, bool tiltGiven, bool referenceGiven) {
             stderr, "%s\n",
             Tr(Fill(QV_TR("Delay target at its %1 ms limit at %2 % of the band."), {limit, share}))
                 .c_str());
-        if (!Write(o.delay, d, ui)) return kExitRefused;
+        if (!WriteCurveFile(o.delay, d, ui)) return kExitRefused;
     }
     return kExitOk;
 }

@@ -10,12 +10,21 @@
 
 #include "cli/cli_command.h"
 #include "cli/cli_language.h"
+#include "curves/curve_files.h"
 #include "curves/point_list.h"
 #include "curves/tr.h"
 #include "measurements/measurement_import.h"
 #include "measurements/number_fields.h"
 
 namespace qv::cli {
+
+// Writes a curve in XY-Format; false (after the message) where the file
+// may not be written.
+inline bool WriteCurveFile(const std::string& file, const PointList& list, UserInterface& ui) {
+    if (!CheckFileWritable(file, ui)) return false;
+    WriteXYFile(file, list, ui);
+    return true;
+}
 
 // The import options as typed; the CLI11 options tell what was given.
 struct ImportArgs {

@@ -21,12 +21,6 @@ struct ImportCliOptions {
     ImportArgs args;
 };
 
-bool Write(const std::string& file, const PointList& list, UserInterface& ui) {
-    if (!CheckFileWritable(file, ui)) return false;
-    WriteXYFile(file, list, ui);
-    return true;
-}
-
 int Run(const ImportCliOptions& o) {
     CliUserInterface ui;
     ImportOptions options = ToImportOptions(o.args);
@@ -45,7 +39,7 @@ int Run(const ImportCliOptions& o) {
         std::cerr << Tr(QV_TR("The file gives no level; nothing written.")) << "\n";
         return kExitRefused;
     }
-    if (!o.level.empty() && !Write(o.level, m.level, ui)) return kExitRefused;
+    if (!o.level.empty() && !WriteCurveFile(o.level, m.level, ui)) return kExitRefused;
     // A level without a phase is still a measurement: it is written, and the
     // missing delay is said, not treated as a failure.
     if (!o.groupDelay.empty() && m.groupDelay.empty()) {
@@ -53,7 +47,8 @@ int Run(const ImportCliOptions& o) {
                   << "\n";
         return kExitOk;
     }
-    if (!o.groupDelay.empty() && !Write(o.groupDelay, m.groupDelay, ui)) return kExitRefused;
+    if (!o.groupDelay.empty() && !WriteCurveFile(o.groupDelay, m.groupDelay, ui))
+        return kExitRefused;
     return kExitOk;
 }
 

@@ -27,12 +27,6 @@ bool Load(PointList& curve, const std::string& file, UserInterface& ui) {
     return true;
 }
 
-bool Write(const std::string& file, const PointList& list, UserInterface& ui) {
-    if (!CheckFileWritable(file, ui)) return false;
-    WriteXYFile(file, list, ui);
-    return true;
-}
-
 struct SynthOptions {
     std::string variant, level, delay, correction, filter, achievedLevel, achievedDelay;
     std::string measured, predicted, measuredDelay, predictedDelay;
@@ -55,11 +49,12 @@ int Predict(const SynthOptions& o, const PointList& filter, std::int32_t n, doub
     const ImportOptions options = ToImportOptions(o.args);
     if (!o.measured.empty()) {
         const PointList p = PredictLevel(ImportLevel(o.measured, options), filter, fs);
-        if (!o.predicted.empty() && !Write(o.predicted, p, ui)) return kExitRefused;
+        if (!o.predicted.empty() && !WriteCurveFile(o.predicted, p, ui)) return kExitRefused;
     }
     if (!o.measuredDelay.empty()) {
         const PointList p = PredictDelay(ImportDelay(o.measuredDelay, options), filter, n, fs);
-        if (!o.predictedDelay.empty() && !Write(o.predictedDelay, p, ui)) return kExitRefused;
+        if (!o.predictedDelay.empty() && !WriteCurveFile(o.predictedDelay, p, ui))
+            return kExitRefused;
     }
     return kExitOk;
 }
@@ -128,10 +123,10 @@ int Run(const SynthOptions& o, bool tapsGiven, bool rateGiven, bool depthGiven, 
         return kExitRefused;
     }
     const SynthesisResult& out = r.synthesis;
-    if (!Write(o.filter, out.filter, ui)) return kExitRefused;
-    if (!o.achievedLevel.empty() && !Write(o.achievedLevel, out.achieved.level, ui))
+    if (!WriteCurveFile(o.filter, out.filter, ui)) return kExitRefused;
+    if (!o.achievedLevel.empty() && !WriteCurveFile(o.achievedLevel, out.achieved.level, ui))
         return kExitRefused;
-    if (!o.achievedDelay.empty() && !Write(o.achievedDelay, out.achieved.delay, ui))
+    if (!o.achievedDelay.empty() && !WriteCurveFile(o.achievedDelay, out.achieved.delay, ui))
         return kExitRefused;
     return Predict(o, out.filter, in.profile.n, in.profile.fs, ui);
 }

@@ -7,17 +7,19 @@
 #include <string>
 
 #include <QGroupBox>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QWidget>
+#include <utility>
 
 #include "curves/user_interface.h"
+#include "dsp_dialogs/volume_dialog_logic.h"
+#include "translations/language.h"
 
 class QLabel;
-class QLineEdit;
 class QToolButton;
 
 namespace qv {
-
-class ChannelVolumeControls;
 
 // Two arrow buttons that step a position within [min, max] without wrapping.
 class TUpDown : public QWidget {
@@ -76,5 +78,48 @@ QString ErrorBoxTitle();
 // Runs a button's action; an error (a port that will not open) ends it in the
 // error box and the dialog stays open.
 void RunShowingErrors(UserInterface& ui, const std::function<void()>& action);
+
+// Both channels' volume frames bound to a dialog's rules (Logic has
+// Volume(side), UpDownGainClick and UpDownDefaultClick).
+template <class Logic>
+std::optional<std::string> TakeTypedVolume(Logic& logic, TVolumeFrame* frame, Channel side) {
+    return frame->TakeTyped(
+        logic.Volume(side), [&logic, side](int p) { logic.UpDownGainClick(side, p); },
+        [&logic, side](int p) { logic.UpDownDefaultClick(side, p); });
+}
+
+// A step goes through act (which runs it and shows the outcome); a typed level
+// is taken when its field is left.
+template <class Logic>
+void ConnectVolumeFrames(QWidget* owner, TVolumeFrame* left, TVolumeFrame* right, Logic& logic,
+                         const std::function<void(const std::function<void()>&)>& act,
+                         const std::function<void()>& sync) {
+    for (auto [frame, side] : {std::pair{left, Channel::Left}, std::pair{right, Channel::Right}}) {
+        QObject::connect(frame->UpDownGain, &TUpDown::clicked, owner, [&logic, act, side](int p) {
+            act([&logic, side, p] { logic.UpDownGainClick(side, p); });
+        });
+        QObject::connect(frame->UpDownDefault, &TUpDown::clicked, owner,
+                         [&logic, act, side](int p) {
+                             act([&logic, side, p] { logic.UpDownDefaultClick(side, p); });
+                         });
+        for (QLineEdit* edit : {frame->EditGain, frame->EditDefault})
+            QObject::connect(edit, &QLineEdit::editingFinished, owner, [&logic, frame, side, sync] {
+                // A good level is taken at once; a faulty one waits for the write.
+                if (!TakeTypedVolume(logic, frame, side)) sync();
+            });
+    }
+}
+
+// Takes both frames' typed levels; the first fault goes into a warning over
+// owner and gives false.
+template <class Logic>
+bool TakeTypedVolumes(QWidget* owner, TVolumeFrame* left, TVolumeFrame* right, Logic& logic) {
+    for (auto [frame, side] : {std::pair{left, Channel::Left}, std::pair{right, Channel::Right}})
+        if (const auto error = TakeTypedVolume(logic, frame, side)) {
+            QMessageBox::warning(owner, owner->windowTitle(), TrCore(*error));
+            return false;
+        }
+    return true;
+}
 
 }  // namespace qv

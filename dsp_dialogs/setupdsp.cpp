@@ -120,26 +120,14 @@ TSetupDSPDlg::TSetupDSPDlg(DspSession& session, UserInterface& ui,
           std::pair{ButtonAbtast33kHz, kRate33k}})
         connect(b, &QRadioButton::clicked, this,
                 [this, code] { Act([this, code] { logic_.ButtonAbtastClick(code); }); });
-    for (auto [frame, side] :
-         {std::pair{VolumeLeft, Channel::Left}, std::pair{VolumeRight, Channel::Right}}) {
-        connect(frame->UpDownGain, &TUpDown::clicked, this,
-                [this, side](int p) { Act([this, side, p] { logic_.UpDownGainClick(side, p); }); });
-        connect(frame->UpDownDefault, &TUpDown::clicked, this, [this, side](int p) {
-            Act([this, side, p] { logic_.UpDownDefaultClick(side, p); });
-        });
-    }
+    ConnectVolumeFrames(
+        this, VolumeLeft, VolumeRight, logic_,
+        [this](const std::function<void()>& step) { Act(step); }, [this] { Sync(); });
     for (auto [spin, side] : {std::pair{SpinEditDelayLeft, Channel::Left},
                               std::pair{SpinEditDelayRight, Channel::Right}})
         connect(spin, &QSpinBox::valueChanged, this, [this, side](int v) {
             Act([this, side, v] { logic_.SpinEditDelayChange(side, v); });
         });
-    for (auto [frame, side] :
-         {std::pair{VolumeLeft, Channel::Left}, std::pair{VolumeRight, Channel::Right}})
-        for (QLineEdit* edit : {frame->EditGain, frame->EditDefault})
-            connect(edit, &QLineEdit::editingFinished, this, [this, frame, side] {
-                // A good level is taken at once; a faulty one waits for the write.
-                if (!TakeTypedVolume(frame, side)) Sync();
-            });
     connect(ButtonWriteSetup, &QPushButton::clicked, this, [this] {
         if (!TakeTypedValues()) return;
         Act([this] { logic_.ButtonWriteSetupClick(chooser_); });
@@ -199,19 +187,8 @@ void TSetupDSPDlg::showEvent(QShowEvent* event) {
     CenterOnScreen(this);
 }
 
-std::optional<std::string> TSetupDSPDlg::TakeTypedVolume(TVolumeFrame* frame, Channel side) {
-    return frame->TakeTyped(
-        logic_.Volume(side), [this, side](int p) { logic_.UpDownGainClick(side, p); },
-        [this, side](int p) { logic_.UpDownDefaultClick(side, p); });
-}
-
 bool TSetupDSPDlg::TakeTypedValues() {
-    for (auto [frame, side] :
-         {std::pair{VolumeLeft, Channel::Left}, std::pair{VolumeRight, Channel::Right}})
-        if (const auto error = TakeTypedVolume(frame, side)) {
-            QMessageBox::warning(this, windowTitle(), TrCore(*error));
-            return false;
-        }
+    if (!TakeTypedVolumes(this, VolumeLeft, VolumeRight, logic_)) return false;
     for (QSpinBox* spin : {SpinEditDelayLeft, SpinEditDelayRight}) spin->interpretText();
     Sync();
     return true;

@@ -70,8 +70,6 @@ class TSetupDSPDlg : public QDialog {
                                QLabel*& constant, QLabel*& steps, QLabel*& sum);
     // Runs an action, shows an error it raises, then shows the new state.
     void Act(const std::function<void()>& action);
-    // The typed levels of one frame into the rules; the first fault's message.
-    std::optional<std::string> TakeTypedVolume(TVolumeFrame* frame, Channel side);
     // Before a write: every typed value checked and taken; false (after the
     // message) when one is faulty, and nothing is written.
     bool TakeTypedValues();

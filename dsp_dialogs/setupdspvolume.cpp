@@ -45,28 +45,11 @@ TSetupVolumeDlg::TSetupVolumeDlg(DspSession& session, UserInterface& ui,
     buttons->addStretch(1);
     grid->addLayout(buttons, 2, 0, 1, 2);
 
-    for (auto [frame, side] :
-         {std::pair{VolumeLeft, Channel::Left}, std::pair{VolumeRight, Channel::Right}}) {
-        connect(frame->UpDownGain, &TUpDown::clicked, this,
-                [this, side](int p) { Act([this, side, p] { logic_.UpDownGainClick(side, p); }); });
-        connect(frame->UpDownDefault, &TUpDown::clicked, this, [this, side](int p) {
-            Act([this, side, p] { logic_.UpDownDefaultClick(side, p); });
-        });
-    }
-    for (auto [frame, side] :
-         {std::pair{VolumeLeft, Channel::Left}, std::pair{VolumeRight, Channel::Right}})
-        for (QLineEdit* edit : {frame->EditGain, frame->EditDefault})
-            connect(edit, &QLineEdit::editingFinished, this, [this, frame, side] {
-                // A good level is taken at once; a faulty one waits for the write.
-                if (!TakeTypedVolume(frame, side)) Sync();
-            });
+    ConnectVolumeFrames(
+        this, VolumeLeft, VolumeRight, logic_,
+        [this](const std::function<void()>& step) { Act(step); }, [this] { Sync(); });
     connect(ButtonSetupToDsp, &QPushButton::clicked, this, [this] {
-        for (auto [frame, side] :
-             {std::pair{VolumeLeft, Channel::Left}, std::pair{VolumeRight, Channel::Right}})
-            if (const auto error = TakeTypedVolume(frame, side)) {
-                QMessageBox::warning(this, windowTitle(), TrCore(*error));
-                return;
-            }
+        if (!TakeTypedVolumes(this, VolumeLeft, VolumeRight, logic_)) return;
         Sync();
         Act([this] { logic_.ButtonSetupToDspClick(chooser_); });
         accept();
@@ -84,12 +67,6 @@ int TSetupVolumeDlg::Execute() {
 void TSetupVolumeDlg::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     CenterOnScreen(this);
-}
-
-std::optional<std::string> TSetupVolumeDlg::TakeTypedVolume(TVolumeFrame* frame, Channel side) {
-    return frame->TakeTyped(
-        logic_.Volume(side), [this, side](int p) { logic_.UpDownGainClick(side, p); },
-        [this, side](int p) { logic_.UpDownDefaultClick(side, p); });
 }
 
 void TSetupVolumeDlg::Act(const std::function<void()>& action) {

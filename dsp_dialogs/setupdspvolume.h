@@ -39,8 +39,6 @@ class TSetupVolumeDlg : public QDialog {
 
   private:
     void Act(const std::function<void()>& action);
-    // The typed levels of one frame into the rules; the first fault's message.
-    std::optional<std::string> TakeTypedVolume(TVolumeFrame* frame, Channel side);
     void Sync();
 
     SetupVolumeLogic logic_;

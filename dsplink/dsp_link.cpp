@@ -18,6 +18,22 @@ bool FitsImage(std::size_t start, std::size_t count) {
     return start <= kImageSize && count <= kImageSize - start;
 }
 
+// Goes through [start, start + count) of the image in telegram blocks, Cancel
+// looked at before each: block(offset, n) moves one and says how many bytes
+// it moved (0: the link failed).
+template <class Block>
+bool InBlocks(std::size_t start, std::size_t count, const ProgressSpan& progress, Block block) {
+    if (!FitsImage(start, count)) return false;
+    for (std::size_t done = 0; done < count;) {
+        if (progress.Cancelled()) return false;
+        const std::size_t moved = block(start + done, std::min(kBlockSize, count - done));
+        if (moved == 0) return false;
+        done += moved;
+        progress.Report(done, count);
+    }
+    return true;
+}
+
 }  // namespace
 
 void ProgressSpan::Report(std::size_t done, std::size_t total) const {
@@ -49,45 +65,31 @@ bool DspLink::EraseSector(UserInterface& ui, std::uint8_t slotCode, std::uint8_t
 
 bool DspLink::WriteRange(UserInterface& ui, std::uint8_t slotCode, const DspImage& image,
                          std::size_t start, std::size_t count, const ProgressSpan& progress) {
-    if (!FitsImage(start, count)) return false;
     IdpTelegram& t = telegram_;
-    for (std::size_t done = 0; done < count;) {
-        if (progress.Cancelled()) return false;
-        const std::size_t n = std::min(kBlockSize, count - done);
+    return InBlocks(start, count, progress, [&](std::size_t offset, std::size_t n) {
         t.data[0] = kWriteBlockCode;
-        SetAddress(t, slotCode, start + done);
-        std::copy_n(image.begin() + static_cast<std::ptrdiff_t>(start + done), n,
-                    t.data.begin() + 4);
+        SetAddress(t, slotCode, offset);
+        std::copy_n(image.begin() + static_cast<std::ptrdiff_t>(offset), n, t.data.begin() + 4);
         t.length = static_cast<std::uint8_t>(4 + n);
-        if (!Exchange(ui)) return false;
-        done += n;
-        progress.Report(done, count);
-    }
-    return true;
+        return Exchange(ui) ? n : 0;
+    });
 }
 
 bool DspLink::ReadRange(UserInterface& ui, std::uint8_t slotCode, DspImage& image,
                         std::size_t start, std::size_t count, const ProgressSpan& progress) {
-    if (!FitsImage(start, count)) return false;
     IdpTelegram& t = telegram_;
-    for (std::size_t done = 0; done < count;) {
-        if (progress.Cancelled()) return false;
-        const std::size_t n = std::min(kBlockSize, count - done);
+    return InBlocks(start, count, progress, [&](std::size_t offset, std::size_t n) -> std::size_t {
         t.data[0] = kReadBlockCode;
-        SetAddress(t, slotCode, start + done);
+        SetAddress(t, slotCode, offset);
         t.data[4] = static_cast<std::uint8_t>(n);
         t.length = 5;
-        if (!SendTelegram(*this, ui)) return false;
-        if (!ReceiveTelegram(*this)) return false;
+        if (!SendTelegram(*this, ui) || !ReceiveTelegram(*this)) return 0;
         // An answer without data bytes would never advance the read.
-        if (t.length < 5) return false;
-        const std::size_t got = std::min<std::size_t>(t.length - 4u, count - done);
-        std::copy_n(t.data.begin() + 4, got,
-                    image.begin() + static_cast<std::ptrdiff_t>(start + done));
-        done += got;
-        progress.Report(done, count);
-    }
-    return true;
+        if (t.length < 5) return 0;
+        const std::size_t got = std::min<std::size_t>(t.length - 4u, start + count - offset);
+        std::copy_n(t.data.begin() + 4, got, image.begin() + static_cast<std::ptrdiff_t>(offset));
+        return got;
+    });
 }
 
 bool DspLink::SelectSet(UserInterface& ui, std::uint8_t set) {

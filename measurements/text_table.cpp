@@ -295,6 +295,27 @@ bool ReportProgress(const ProgressFn& progress, const LineStream& lines) {
     return progress(std::min(1.0, fraction));
 }
 
+// The next data line split into fields (views into line). Every line counts;
+// progress is reported (a cancel throws ImportCancelled); comment, blank and
+// overlong lines count as skipped. False at the end of the file.
+bool NextDataFields(LineStream& lines, const TextLayout& layout, TableCounts& counts,
+                    const ProgressFn& progress, std::string& line,
+                    std::vector<std::string_view>& fields) {
+    while (lines.Next(line)) {
+        ++counts.lines;
+        if (counts.lines % kProgressLines == 0 && !ReportProgress(progress, lines))
+            throw ImportCancelled();
+        std::string_view text = line;
+        if (lines.overlong() || StripComment(text)) {
+            ++counts.skipped;
+            continue;
+        }
+        SplitFields(text, layout.separator, fields);
+        return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 std::string TextLayout::Describe() const {
@@ -407,16 +428,7 @@ RawResponse ReadResponseRows(LineStream& lines, const TextLayout& layout, const 
         return ParseNumberField(fields[static_cast<std::size_t>(index)], layout.mark,
                                 commaSeparates);
     };
-    while (lines.Next(line)) {
-        ++counts.lines;
-        if (counts.lines % kProgressLines == 0 && !ReportProgress(progress, lines))
-            throw ImportCancelled();
-        std::string_view text = line;
-        if (lines.overlong() || StripComment(text)) {
-            ++counts.skipped;
-            continue;
-        }
-        SplitFields(text, layout.separator, fields);
+    while (NextDataFields(lines, layout, counts, progress, line, fields)) {
         if (static_cast<int>(fields.size()) < needed) {
             ++counts.skipped;
             continue;
@@ -446,16 +458,7 @@ std::vector<double> ReadImpulseRows(LineStream& lines, const TextLayout& layout,
     const bool commaSeparates = layout.separator == FieldSeparator::Comma;
     std::string line;
     std::vector<std::string_view> fields;
-    while (lines.Next(line)) {
-        ++counts.lines;
-        if (counts.lines % kProgressLines == 0 && !ReportProgress(progress, lines))
-            throw ImportCancelled();
-        std::string_view text = line;
-        if (lines.overlong() || StripComment(text)) {
-            ++counts.skipped;
-            continue;
-        }
-        SplitFields(text, layout.separator, fields);
+    while (NextDataFields(lines, layout, counts, progress, line, fields)) {
         const auto v = fields.size() == 1 ? ParseNumberField(fields[0], layout.mark, commaSeparates)
                                           : std::nullopt;
         if (!v) {

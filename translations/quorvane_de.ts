@@ -500,8 +500,20 @@
         <translation>Live</translation>
     </message>
     <message>
-        <source>Fehler %1 aufgetreten</source>
-        <translation>Fehler %1 aufgetreten</translation>
+        <source>Give the sample rate of this text impulse in Hz.</source>
+        <translation>Abtastrate dieses Text-Impulses in Hz angeben.</translation>
+    </message>
+    <message>
+        <source>The sample rate must be a positive number of Hz.</source>
+        <translation>Die Abtastrate muss eine positive Zahl in Hz sein.</translation>
+    </message>
+    <message>
+        <source>The gate runs from an earlier to a later time in ms around the peak.</source>
+        <translation>Das Zeitfenster läuft von einer früheren zu einer späteren Zeit in ms um die Spitze.</translation>
+    </message>
+    <message>
+        <source>The frequency-dependent window takes 1 to 1000 cycles.</source>
+        <translation>Das frequenzabhängige Fenster umfasst 1 bis 1000 Perioden.</translation>
     </message>
     <message>
         <source>the setup</source>
@@ -628,6 +640,10 @@
         <translation>Gespeicherter Stand vom %1</translation>
     </message>
     <message>
+        <source>Fehler %1 aufgetreten</source>
+        <translation>Fehler %1 aufgetreten</translation>
+    </message>
+    <message>
         <source>%1 is not a readable audio file (no channels or rate).</source>
         <translation>%1 ist keine lesbare Audiodatei (keine Kanäle oder Rate).</translation>
     </message>
@@ -666,14 +682,6 @@
     <message>
         <source>audio impulse</source>
         <translation>Impuls als Audiodatei</translation>
-    </message>
-    <message>
-        <source>The frequency-dependent window takes 1 to 1000 cycles.</source>
-        <translation>Das frequenzabhängige Fenster nimmt 1 bis 1000 Perioden.</translation>
-    </message>
-    <message>
-        <source>The sample rate must be a positive number of Hz.</source>
-        <translation>Die Abtastrate muss eine positive Zahl in Hz sein.</translation>
     </message>
     <message>
         <source>The impulse holds fewer than two samples.</source>
@@ -1141,6 +1149,21 @@
     </message>
 </context>
 <context>
+    <name>qv::AverageDialogRules</name>
+    <message>
+        <source>The channel is a whole number from 1.</source>
+        <translation>Der Kanal ist eine ganze Zahl ab 1.</translation>
+    </message>
+    <message>
+        <source>Averaging cancelled.</source>
+        <translation>Mittelung abgebrochen.</translation>
+    </message>
+    <message>
+        <source>Add 2 to 16 measurement files.</source>
+        <translation>2 bis 16 Messdateien hinzufügen.</translation>
+    </message>
+</context>
+<context>
     <name>qv::AverageReport</name>
     <message>
         <source>Average of %1 measurements, power method.</source>
@@ -1360,18 +1383,6 @@
     <message>
         <source>Channel </source>
         <translation>Kanal </translation>
-    </message>
-    <message>
-        <source>Give the sample rate of this text impulse in Hz.</source>
-        <translation>Abtastrate dieses Text-Impulses in Hz angeben.</translation>
-    </message>
-    <message>
-        <source>The sample rate must be a positive number of Hz.</source>
-        <translation>Die Abtastrate muss eine positive Zahl in Hz sein.</translation>
-    </message>
-    <message>
-        <source>The gate runs from an earlier to a later time in ms around the peak.</source>
-        <translation>Das Fenster läuft von einer früheren zu einer späteren Zeit in ms um die Spitze.</translation>
     </message>
     <message>
         <source>Import cancelled.</source>
@@ -1721,6 +1732,53 @@ zwei Kanäle, acht Filtersets.</translation>
     </message>
 </context>
 <context>
+    <name>qv::TAverageMeasurementsDlg</name>
+    <message>
+        <source>Average Measurements</source>
+        <translation>Messungen mitteln</translation>
+    </message>
+    <message>
+        <source>Measurements (*.frd *.txt *.csv *.dat *.wav *.flac *.aif *.aiff *.w64);;(*.*)</source>
+        <translation>Messungen (*.frd *.txt *.csv *.dat *.wav *.flac *.aif *.aiff *.w64);;(*.*)</translation>
+    </message>
+    <message>
+        <source>Add…</source>
+        <translation>Hinzufügen…</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Power (mean of 10^(L/10))</source>
+        <translation>Leistung (Mittel von 10^(L/10))</translation>
+    </message>
+    <message>
+        <source>dB (mean of L)</source>
+        <translation>dB (Mittel von L)</translation>
+    </message>
+    <message>
+        <source>Vector (aligned impulses)</source>
+        <translation>Vektoriell (ausgerichtete Impulse)</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>Methode</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Kanal</translation>
+    </message>
+    <message>
+        <source>Hz (text impulses)</source>
+        <translation>Hz (Text-Impulse)</translation>
+    </message>
+    <message>
+        <source>from the file</source>
+        <translation>aus der Datei</translation>
+    </message>
+</context>
+<context>
     <name>qv::TBoxHistoryDlg</name>
     <message>
         <source>History</source>
@@ -1999,25 +2057,40 @@ zwei Kanäle, acht Filtersets.</translation>
         <source>Channel</source>
         <translation>Kanal</translation>
     </message>
+</context>
+<context>
+    <name>qv::TImportOptionsBox</name>
     <message>
         <source>Sample rate</source>
         <translation>Abtastrate</translation>
-    </message>
-    <message>
-        <source>Gate</source>
-        <translation>Fenster</translation>
     </message>
     <message>
         <source>Hz</source>
         <translation>Hz</translation>
     </message>
     <message>
+        <source>Gate</source>
+        <translation>Zeitfenster</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Fenster</translation>
+    </message>
+    <message>
+        <source>The level through a frequency-dependent window; the group delay of an impulse always goes through one (15 cycles unless given).</source>
+        <translation>Der Pegel durch ein frequenzabhängiges Fenster; die Gruppenlaufzeit eines Impulses geht immer durch eines (15 Perioden, wenn nicht angegeben).</translation>
+    </message>
+    <message>
         <source>to</source>
-        <translation>to</translation>
+        <translation>bis</translation>
     </message>
     <message>
         <source>ms around the peak</source>
         <translation>ms um die Spitze</translation>
+    </message>
+    <message>
+        <source>cycles (frequency-dependent)</source>
+        <translation>Perioden (frequenzabhängig)</translation>
     </message>
     <message>
         <source>OK</source>

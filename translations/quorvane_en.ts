@@ -500,8 +500,20 @@
         <translation>Live</translation>
     </message>
     <message>
-        <source>Fehler %1 aufgetreten</source>
-        <translation>Error %1 occurred</translation>
+        <source>Give the sample rate of this text impulse in Hz.</source>
+        <translation>Give the sample rate of this text impulse in Hz.</translation>
+    </message>
+    <message>
+        <source>The sample rate must be a positive number of Hz.</source>
+        <translation>The sample rate must be a positive number of Hz.</translation>
+    </message>
+    <message>
+        <source>The gate runs from an earlier to a later time in ms around the peak.</source>
+        <translation>The gate runs from an earlier to a later time in ms around the peak.</translation>
+    </message>
+    <message>
+        <source>The frequency-dependent window takes 1 to 1000 cycles.</source>
+        <translation>The frequency-dependent window takes 1 to 1000 cycles.</translation>
     </message>
     <message>
         <source>the setup</source>
@@ -628,6 +640,10 @@
         <translation>Kept state of %1</translation>
     </message>
     <message>
+        <source>Fehler %1 aufgetreten</source>
+        <translation>Error %1 occurred</translation>
+    </message>
+    <message>
         <source>%1 is not a readable audio file (no channels or rate).</source>
         <translation>%1 is not a readable audio file (no channels or rate).</translation>
     </message>
@@ -666,14 +682,6 @@
     <message>
         <source>audio impulse</source>
         <translation>audio impulse</translation>
-    </message>
-    <message>
-        <source>The frequency-dependent window takes 1 to 1000 cycles.</source>
-        <translation>The frequency-dependent window takes 1 to 1000 cycles.</translation>
-    </message>
-    <message>
-        <source>The sample rate must be a positive number of Hz.</source>
-        <translation>The sample rate must be a positive number of Hz.</translation>
     </message>
     <message>
         <source>The impulse holds fewer than two samples.</source>
@@ -1141,6 +1149,21 @@
     </message>
 </context>
 <context>
+    <name>qv::AverageDialogRules</name>
+    <message>
+        <source>The channel is a whole number from 1.</source>
+        <translation>The channel is a whole number from 1.</translation>
+    </message>
+    <message>
+        <source>Averaging cancelled.</source>
+        <translation>Averaging cancelled.</translation>
+    </message>
+    <message>
+        <source>Add 2 to 16 measurement files.</source>
+        <translation>Add 2 to 16 measurement files.</translation>
+    </message>
+</context>
+<context>
     <name>qv::AverageReport</name>
     <message>
         <source>Average of %1 measurements, power method.</source>
@@ -1360,18 +1383,6 @@
     <message>
         <source>Channel </source>
         <translation>Channel </translation>
-    </message>
-    <message>
-        <source>Give the sample rate of this text impulse in Hz.</source>
-        <translation>Give the sample rate of this text impulse in Hz.</translation>
-    </message>
-    <message>
-        <source>The sample rate must be a positive number of Hz.</source>
-        <translation>The sample rate must be a positive number of Hz.</translation>
-    </message>
-    <message>
-        <source>The gate runs from an earlier to a later time in ms around the peak.</source>
-        <translation>The gate runs from an earlier to a later time in ms around the peak.</translation>
     </message>
     <message>
         <source>Import cancelled.</source>
@@ -1721,6 +1732,53 @@ two channels, eight filter sets.</translation>
     </message>
 </context>
 <context>
+    <name>qv::TAverageMeasurementsDlg</name>
+    <message>
+        <source>Average Measurements</source>
+        <translation>Average Measurements</translation>
+    </message>
+    <message>
+        <source>Measurements (*.frd *.txt *.csv *.dat *.wav *.flac *.aif *.aiff *.w64);;(*.*)</source>
+        <translation>Measurements (*.frd *.txt *.csv *.dat *.wav *.flac *.aif *.aiff *.w64);;(*.*)</translation>
+    </message>
+    <message>
+        <source>Add…</source>
+        <translation>Add…</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>Power (mean of 10^(L/10))</source>
+        <translation>Power (mean of 10^(L/10))</translation>
+    </message>
+    <message>
+        <source>dB (mean of L)</source>
+        <translation>dB (mean of L)</translation>
+    </message>
+    <message>
+        <source>Vector (aligned impulses)</source>
+        <translation>Vector (aligned impulses)</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>Method</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Channel</translation>
+    </message>
+    <message>
+        <source>Hz (text impulses)</source>
+        <translation>Hz (text impulses)</translation>
+    </message>
+    <message>
+        <source>from the file</source>
+        <translation>from the file</translation>
+    </message>
+</context>
+<context>
     <name>qv::TBoxHistoryDlg</name>
     <message>
         <source>History</source>
@@ -1999,17 +2057,28 @@ two channels, eight filter sets.</translation>
         <source>Channel</source>
         <translation>Channel</translation>
     </message>
+</context>
+<context>
+    <name>qv::TImportOptionsBox</name>
     <message>
         <source>Sample rate</source>
         <translation>Sample rate</translation>
+    </message>
+    <message>
+        <source>Hz</source>
+        <translation>Hz</translation>
     </message>
     <message>
         <source>Gate</source>
         <translation>Gate</translation>
     </message>
     <message>
-        <source>Hz</source>
-        <translation>Hz</translation>
+        <source>Window</source>
+        <translation>Window</translation>
+    </message>
+    <message>
+        <source>The level through a frequency-dependent window; the group delay of an impulse always goes through one (15 cycles unless given).</source>
+        <translation>The level through a frequency-dependent window; the group delay of an impulse always goes through one (15 cycles unless given).</translation>
     </message>
     <message>
         <source>to</source>
@@ -2018,6 +2087,10 @@ two channels, eight filter sets.</translation>
     <message>
         <source>ms around the peak</source>
         <translation>ms around the peak</translation>
+    </message>
+    <message>
+        <source>cycles (frequency-dependent)</source>
+        <translation>cycles (frequency-dependent)</translation>
     </message>
     <message>
         <source>OK</source>

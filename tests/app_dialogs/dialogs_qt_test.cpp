@@ -21,20 +21,12 @@
 #include "app/cutimpuls.h"
 #include "app/mulconstant.h"
 #include "tests/support/test_support.h"
+#include "tests/support/window_parts.h"
 
 namespace qv {
 namespace {
 
-// With QV_DIALOG_SHOTS naming a folder, each dialog leaves a picture of
-// itself there, for a look at the layout.
-void Shoot(QWidget& dialog, const char* file) {
-    const QByteArray dir = qgetenv("QV_DIALOG_SHOTS");
-    if (dir.isEmpty()) return;
-    dialog.show();
-    QApplication::processEvents();
-    dialog.grab().save(QDir(QString::fromLocal8Bit(dir)).filePath(QString::fromLatin1(file)));
-    dialog.hide();
-}
+using test::Shoot;
 
 class ConstantDialogs : public ::testing::Test {
   protected:
@@ -283,11 +275,3 @@ TEST(SetUpHardwareDlg, GroupsChoicesAndKeptSelection) {
 
 }  // namespace
 }  // namespace qv
-
-// One application for all tests, destroyed before the statics Qt leaves behind.
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

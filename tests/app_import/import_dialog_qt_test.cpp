@@ -9,36 +9,27 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
+#include "app/average_measurements_dlg.h"
 #include "app/editor_shell.h"
 #include "app/import_measurement_dlg.h"
 #include "app/qt_user_interface.h"
 #include "dsplink/dsp_session.h"
 #include "tests/support/test_support.h"
+#include "tests/support/window_parts.h"
 
 namespace qv {
 namespace {
 
 using test::TempDir;
 
-// With QV_DIALOG_SHOTS naming a folder, the dialog leaves a picture there.
-void Shoot(QWidget& dialog, const char* file) {
-    const QByteArray dir = qgetenv("QV_DIALOG_SHOTS");
-    if (dir.isEmpty()) return;
-    dialog.show();
-    QApplication::processEvents();
-    dialog.grab().save(QDir(QString::fromLocal8Bit(dir)).filePath(QString::fromLatin1(file)));
-    dialog.hide();
-}
+using test::Shoot;
 
 const std::string kPairs =
     "\"On Axis\"\t\t\"Sound Power\"\t\n\"Frequency [Hz]\"\t\"SPL [dB]\"\t\"Frequency [Hz]\"\t"
@@ -62,8 +53,8 @@ TEST(ImportDialog, ResponseWithPairs) {
     ASSERT_EQ(dlg.ComboBoxPair->count(), 2);
     EXPECT_EQ(dlg.ComboBoxPair->itemText(1), "Sound Power (columns 3, 4)");
     EXPECT_TRUE(dlg.ComboBoxChannel->isHidden());
-    EXPECT_TRUE(dlg.EditRate->isHidden());
-    EXPECT_TRUE(dlg.CheckBoxGate->isHidden());
+    EXPECT_TRUE(dlg.Options->EditRate->isHidden());
+    EXPECT_TRUE(dlg.Options->CheckBoxGate->isHidden());
     EXPECT_TRUE(Report(dlg).contains("Column pair 1 of 2: On Axis"));
     EXPECT_TRUE(dlg.OKBtn->isEnabled());
     EXPECT_EQ(dlg.OKBtn->text(), "OK");
@@ -81,22 +72,22 @@ TEST(ImportDialog, TextImpulseWaitsForItsRate) {
     dlg.Bind(rules);
     dlg.Update();
     EXPECT_TRUE(dlg.ComboBoxPair->isHidden());
-    EXPECT_FALSE(dlg.EditRate->isHidden());
-    EXPECT_FALSE(dlg.CheckBoxGate->isHidden());
-    EXPECT_FALSE(dlg.EditGateFrom->isEnabled());
+    EXPECT_FALSE(dlg.Options->EditRate->isHidden());
+    EXPECT_FALSE(dlg.Options->CheckBoxGate->isHidden());
+    EXPECT_FALSE(dlg.Options->EditGateFrom->isEnabled());
     EXPECT_FALSE(dlg.OKBtn->isEnabled());
     EXPECT_TRUE(Report(dlg).contains("Give the sample rate"));
 
-    QTest::keyClicks(dlg.EditRate, QStringLiteral("96000"));
-    Q_EMIT dlg.EditRate->editingFinished();
+    QTest::keyClicks(dlg.Options->EditRate, QStringLiteral("96000"));
+    Q_EMIT dlg.Options->EditRate->editingFinished();
     EXPECT_TRUE(dlg.OKBtn->isEnabled()) << Report(dlg).toStdString();
     EXPECT_TRUE(Report(dlg).contains("96000 Hz"));
 
-    dlg.CheckBoxGate->setChecked(true);
-    EXPECT_TRUE(dlg.EditGateFrom->isEnabled());
+    dlg.Options->CheckBoxGate->setChecked(true);
+    EXPECT_TRUE(dlg.Options->EditGateFrom->isEnabled());
     EXPECT_TRUE(Report(dlg).contains("Gate -1 to 5 ms"));
-    dlg.EditGateFrom->setText(QStringLiteral("300"));
-    dlg.EditGateTo->setText(QStringLiteral("400"));
+    dlg.Options->EditGateFrom->setText(QStringLiteral("300"));
+    dlg.Options->EditGateTo->setText(QStringLiteral("400"));
     dlg.OKBtnClick();  // takes the fields first, then refuses
     EXPECT_FALSE(dlg.OKBtn->isEnabled());
     EXPECT_TRUE(Report(dlg).contains("outside the impulse"));
@@ -125,38 +116,49 @@ TEST(ImportDialog, AudioImpulseOffersItsChannels) {
     dlg.Update();
     EXPECT_FALSE(dlg.ComboBoxChannel->isHidden());
     ASSERT_EQ(dlg.ComboBoxChannel->count(), 2);
-    EXPECT_TRUE(dlg.EditRate->isHidden());
+    EXPECT_TRUE(dlg.Options->EditRate->isHidden());
     EXPECT_NEAR(rules.result().groupDelay.front().y, -1000.0 * 4 / 48000, 1e-9);
     dlg.ComboBoxChannel->setCurrentIndex(1);
     EXPECT_NEAR(rules.result().groupDelay.front().y, -1000.0 * 9 / 48000, 1e-9);
     EXPECT_TRUE(Report(dlg).contains("channel 2 of 2"));
 }
 
-// A port that is never there.
-class MissingDevice : public SerialDevice {
-  public:
-    void Open(const std::string& name) override {
-        throw SerialError("Unable to open specified device " + name, 2);
-    }
-    void Close() override {}
-    bool IsOpen() const override { return false; }
-    bool WriteByte(std::uint8_t, std::chrono::milliseconds) override { return false; }
-    std::size_t BytesWaiting() override { return 0; }
-    std::vector<std::uint8_t> Read(std::size_t) override { return {}; }
-    bool WaitForData(std::chrono::milliseconds) override { return false; }
-    void SetDtr(bool) override {}
-    void SetRts(bool) override {}
-};
+// The average dialog reads its impulse fields through the same options box:
+// a field left after editing reaches the rules, a filled-in box does not
+// count as an edit, and the times stay off until their box is ticked.
+TEST(AverageDialog, ImpulseFieldsReachTheRules) {
+    AverageDialogRules rules;
+    TAverageMeasurementsDlg dlg;
+    dlg.Bind(rules);
+    EXPECT_EQ(dlg.windowTitle(), "Average Measurements");
+    EXPECT_FALSE(dlg.Options->EditGateFrom->isEnabled());
+    EXPECT_FALSE(dlg.Options->EditFdw->isEnabled());
+    EXPECT_EQ(dlg.Options->EditFdw->text(), "15");
+    int changes = 0;
+    QObject::connect(dlg.Options, &TImportOptionsBox::Changed, [&] { ++changes; });
+    ImpulseFields f;
+    f.gateOn = true;
+    f.gateFrom = "-2";
+    dlg.Options->SetFields(f);
+    EXPECT_EQ(changes, 0);
+    EXPECT_TRUE(dlg.Options->EditGateTo->isEnabled());
 
-struct Shell {
-    Workspace ws;
-    MissingDevice device;
-    FakeClock clock;
-    DspSession dsp{device, clock};
-    test::ScriptedUserInterface ui;
+    dlg.Options->EditRate->setText(QStringLiteral(" 96000 "));
+    Q_EMIT dlg.Options->EditRate->editingFinished();
+    dlg.Options->CheckBoxFdw->setChecked(true);
+    EXPECT_EQ(changes, 2);
+    EXPECT_TRUE(dlg.Options->EditFdw->isEnabled());
+    EXPECT_EQ(rules.fields().rate, "96000");
+    EXPECT_TRUE(rules.fields().gateOn);
+    EXPECT_EQ(rules.fields().gateFrom, "-2");
+    EXPECT_TRUE(rules.fields().fdwOn);
+    EXPECT_TRUE(dlg.MemoReport->toPlainText().contains("Add 2 to 16"));
+    EXPECT_FALSE(dlg.OKBtn->isEnabled());
+}
+
+struct Shell : test::WindowParts<test::MissingDevice> {
     std::unique_ptr<EditorShell> shell;
     Shell() {
-        CreateDiagramSet(ws);
         shell = std::make_unique<EditorShell>(ws, dsp, ui);
         ui.errors.clear();
     }
@@ -221,13 +223,3 @@ TEST(ImportCommand, RealFileShowsItsReport) {
 
 }  // namespace
 }  // namespace qv
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("quorvane"));
-    const QTemporaryDir settings;  // not the user's window size
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

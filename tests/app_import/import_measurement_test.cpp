@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <filesystem>
+#include <functional>
 
 #include "app/average_measurements.h"
 #include "app/editor.h"
@@ -104,6 +105,43 @@ TEST(ImportDialogRules, RateAndGateFieldsDecideWhetherOkIsOffered) {
     Workspace ws;
     RecordMeasurementSource(ws, rules);
     EXPECT_EQ(ws.Measurements.at(0).fdwCycles, 6.0);
+}
+
+// Which edits call for a new import: the gate's and the window's numbers
+// only while they are on. Both dialogs' rules go by this.
+TEST(ImpulseFields, OnlyEditsThatChangeTheImportMakeItStale) {
+    const ImpulseFields base;
+    struct Case {
+        const char* what;
+        std::function<void(ImpulseFields&)> edit;
+        bool alike;
+    };
+    const Case cases[] = {
+        {"nothing", [](ImpulseFields&) {}, true},
+        {"rate", [](ImpulseFields& f) { f.rate = "48000"; }, false},
+        {"gate on", [](ImpulseFields& f) { f.gateOn = true; }, false},
+        {"gate times while off", [](ImpulseFields& f) { f.gateFrom = "-2"; }, true},
+        {"window cycles while off", [](ImpulseFields& f) { f.fdwCycles = "6"; }, true},
+        {"window on", [](ImpulseFields& f) { f.fdwOn = true; }, false},
+    };
+    for (const Case& c : cases) {
+        ImpulseFields f = base;
+        c.edit(f);
+        EXPECT_EQ(ImportsAlike(base, f), c.alike) << c.what;
+        AverageDialogRules rules;
+        rules.SetFields(base);
+        rules.Refresh();
+        rules.SetFields(f);
+        EXPECT_EQ(rules.stale(), !c.alike) << c.what;
+    }
+    ImpulseFields on = base;
+    on.gateOn = on.fdwOn = true;
+    for (auto field :
+         {&ImpulseFields::gateFrom, &ImpulseFields::gateTo, &ImpulseFields::fdwCycles}) {
+        ImpulseFields f = on;
+        f.*field = "7";
+        EXPECT_FALSE(ImportsAlike(on, f));
+    }
 }
 
 TEST(ImportDialogRules, RefusedFileThrowsAtOnce) {

@@ -2,10 +2,8 @@
 // the program itself.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cmath>
-#include <cstdlib>
 #include <filesystem>
 
 #include "curves/curve_files.h"
@@ -28,13 +26,12 @@ struct Cli : ::testing::Test {
         }
         measured = dir.Write("measured.txt", text);
     }
+    test::ProgramRun last;
     int Run(const std::string& args) {
-        const std::string cmd =
-            std::string(QV_CLI_EXE) + " --lang en " + args + " >" + dir.File("out.log") + " 2>&1";
-        const int status = std::system(cmd.c_str());
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        last = test::RunCli("--lang en " + args);
+        return last.status;
     }
-    std::string Log() { return test::ReadBytes(dir.File("out.log")); }
+    std::string Log() { return last.output; }
     bool Exists(const std::string& name) { return std::filesystem::exists(dir.File(name)); }
 };
 

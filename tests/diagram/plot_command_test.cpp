@@ -2,11 +2,9 @@
 // says for a title that names no diagram.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <QImage>
 #include <cmath>
-#include <cstdio>
 #include <filesystem>
 
 #include "curves/curve_files.h"
@@ -15,17 +13,6 @@
 
 namespace qv {
 namespace {
-
-int RunCli(const std::string& args, std::string& out) {
-    const std::string command = std::string(QV_CLI_EXE) + " " + args + " 2>&1";
-    std::FILE* p = popen(command.c_str(), "r");
-    if (p == nullptr) return -1;
-    char buf[4096];
-    std::size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, p)) > 0) out.append(buf, n);
-    const int status = pclose(p);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
 
 int CountPixels(const QImage& image, QColor colour, int rowsFrom, int rowsTo) {
     int count = 0;
@@ -47,12 +34,9 @@ TEST(PlotCommand, WritesTheDiagramWithTheCurveInItsColour) {
     WriteXYFile(dat, curve, ui);
     const std::string png = dir.File("plot.png");
 
-    std::string out;
-    ASSERT_EQ(RunCli("plot --diagram \"Frequency Response\" --curve " + dat +
-                         " --size 640x300 --png " + png,
-                     out),
-              0)
-        << out;
+    const test::ProgramRun run = test::RunCli("plot --diagram \"Frequency Response\" --curve " +
+                                              dat + " --size 640x300 --png " + png);
+    ASSERT_EQ(run.status, 0) << run.output;
     QImage image;
     ASSERT_TRUE(image.load(QString::fromStdString(png), "PNG"));
     EXPECT_EQ(image.size(), QSize(640, 300));
@@ -65,9 +49,9 @@ TEST(PlotCommand, WritesTheDiagramWithTheCurveInItsColour) {
 TEST(PlotCommand, UnknownTitleIsRefusedWithTheTitles) {
     test::TempDir dir;
     const std::string png = dir.File("never.png");
-    std::string out;
     // 1 is a refusal; a usage error would be 2.
-    EXPECT_EQ(RunCli("--lang en plot --diagram Frequency --png " + png, out), 1) << out;
+    const auto [status, out] = test::RunCli("--lang en plot --diagram Frequency --png " + png);
+    EXPECT_EQ(status, 1) << out;
     EXPECT_NE(out.find("plot: no diagram titled 'Frequency'; the titles are:"), std::string::npos)
         << out;
     EXPECT_NE(out.find("  Frequency Response\n"), std::string::npos) << out;

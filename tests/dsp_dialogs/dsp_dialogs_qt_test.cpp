@@ -214,6 +214,21 @@ TEST_F(QtDialogs, VolumeDialogTextsAndCancel) {
     EXPECT_EQ(GetSetupBlock(session.image()).defaultRight, 12);
 }
 
+// Both dialogs bind their volume frames alike: a typed gain is taken when
+// its field is left and shows in the sum at once.
+TEST_F(QtDialogs, BothDialogsTakeATypedGainWhenItsFieldIsLeft) {
+    session.setup().Put(SetupStartValues());
+    TSetupDSPDlg setup(session, ui, comPort, nullptr, chooser);
+    TSetupVolumeDlg volume(session, ui, comPort, chooser);
+    for (QDialog* dlg : {static_cast<QDialog*>(&setup), static_cast<QDialog*>(&volume)}) {
+        auto* gain = Child<QLineEdit>(dlg, "EditGainLeft");
+        gain->setText(QStringLiteral("-0.5"));
+        Q_EMIT gain->editingFinished();
+        EXPECT_EQ(Text(dlg, "EditGainLeft"), "  - 0.5") << dlg->windowTitle().toStdString();
+        EXPECT_EQ(Text(dlg, "EditSumLeft"), "  - 0.5") << dlg->windowTitle().toStdString();
+    }
+}
+
 TEST_F(QtDialogs, BothDialogsSayWhenASetHoldsNoSetup) {
     // What an erased set reads as: every byte of its setup block FF.
     DspImage erased = session.image();

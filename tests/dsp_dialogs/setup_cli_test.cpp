@@ -2,9 +2,7 @@
 // limits for every field not given, and refuses values outside them.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <filesystem>
 
 #include "tests/support/test_support.h"
@@ -14,16 +12,14 @@ namespace {
 
 struct SetupCli : ::testing::Test {
     test::TempDir dir;
+    test::ProgramRun last;
     int Run(const std::string& args) {
         // The box history of these runs stays in the test's folder.
-        const std::string cmd = "XDG_DATA_HOME=" + dir.File("data") + " " +
-                                std::string(QV_CLI_EXE) + " dsp --port virtual --flash " +
-                                dir.File("flash.bin") + " " + args + " >" + dir.File("out.log") +
-                                " 2>&1";
-        const int status = std::system(cmd.c_str());
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        last = test::RunCli("dsp --port virtual --flash " + dir.File("flash.bin") + " " + args,
+                            "XDG_DATA_HOME=" + dir.File("data"));
+        return last.status;
     }
-    std::string Log() { return test::ReadBytes(dir.File("out.log")); }
+    std::string Log() { return last.output; }
 };
 
 TEST_F(SetupCli, FieldsNotGivenTakeTheDialogsStartValues) {

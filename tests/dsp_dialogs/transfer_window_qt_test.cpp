@@ -14,6 +14,7 @@
 #include "dspbox/virtual_dsp_box.h"
 #include "tests/dsp_dialogs/qt_app.h"
 #include "tests/support/test_support.h"
+#include "tests/support/window_parts.h"
 
 // Fontconfig keeps its caches to the end of the process.
 extern "C" const char* __lsan_default_suppressions() {
@@ -25,13 +26,8 @@ namespace {
 
 TEST(TransferWindow, CloseDuringATransferAsksAndStopsItFirst) {
     test::QtApp();
-    Workspace ws;
-    CreateDiagramSet(ws);
-    FakeClock clock;
-    VirtualDspBox box(clock);
-    DspSession dsp(box, clock);
-    test::ScriptedUserInterface ui;
-    TForm1 form(ws, dsp, ui);
+    test::WindowParts<VirtualDspBox> p;
+    TForm1 form(p.ws, p.dsp, p.ui);
     form.show();
     auto* progress = new QProgressDialog(QStringLiteral("Filter -> DSP"), QStringLiteral("Cancel"),
                                          0, 1000, &form);

@@ -11,6 +11,7 @@
 #include "dsplink/dsp_telegrams.h"
 #include "dsplink/filter_transfer.h"
 #include "dsplink/program_file.h"
+#include "tests/dsplink/box_bench.h"
 #include "tests/support/test_support.h"
 
 namespace qv {
@@ -25,34 +26,18 @@ PointList Filter(std::size_t n, double scale) {
     return list;
 }
 
-struct Bench {
-    FakeClock clock;
-    VirtualDspBox box;
-    DspSession session;
-    test::ScriptedUserInterface ui;
-    test::TempDir dir;
+struct Bench : test::BoxBench {
     explicit Bench(const std::string& faults = "", bool baudTiming = false)
-        : box(clock, Options(faults, baudTiming)), session(box, clock) {
-        std::string text;
-        for (int i = 0; i < 18000; ++i)
-            text += "0x" + std::string(1, "0123456789ABCDEF"[i % 16]) + "C\r\n";
-        dir.Write("quorvane.dat", text);
-        session.SetProgramDirectory(dir.path().string());
-        ApplyProfile(session, 1, 0, 48000, nullptr, ui);
-        session.SetModeWord(kModeHigh);
-    }
+        : BoxBench(Options(faults, baudTiming),
+                   [](int i) { return "0x" + std::string(1, "0123456789ABCDEF"[i % 16]) + "C"; }) {}
     static DspBoxOptions Options(const std::string& faults, bool baudTiming) {
-        DspBoxOptions o;
-        o.faults = ParseFaultSpec(faults);
+        DspBoxOptions o = WithFaults(faults);
         o.baudTiming = baudTiming;
         return o;
     }
     bool Connect() {
         session.SetConnected(CheckDspConnection(session.link(), ui, 1));
         return session.state().DspConnected() == 1;
-    }
-    void Choose(std::uint8_t set, std::uint8_t rate) {
-        session.ChooseSet(FixedSetChooser({set, rate}));
     }
     milliseconds Elapsed() {
         return std::chrono::duration_cast<milliseconds>(clock.Now().time_since_epoch());

@@ -15,6 +15,7 @@
 #include "dsplink/dsp_telegrams.h"
 #include "dsplink/filter_transfer.h"
 #include "dsplink/program_file.h"
+#include "tests/dsplink/box_bench.h"
 #include "tests/support/test_support.h"
 
 namespace qv {
@@ -29,28 +30,17 @@ PointList Filter(std::size_t n, double scale) {
     return list;
 }
 
-struct Bench {
-    FakeClock clock;
-    VirtualDspBox box;
-    DspSession session;
-    test::ScriptedUserInterface ui;
-    test::TempDir dir;
+struct Bench : test::BoxBench {
     PointList eqFilter = Filter(1800, 0.9);
     PointList roomFilter = Filter(900, 0.3);
     bool room = false;  // the room filter goes, else the equalizer's
     explicit Bench(const std::string& faults = "", bool factory = false)
-        : box(clock, Options(faults, factory)), session(box, clock) {
-        std::string text;
-        for (int i = 0; i < 18000; ++i) text += "0x" + std::to_string(10 + i % 90) + "\r\n";
-        dir.Write("quorvane.dat", text);
-        session.SetProgramDirectory(dir.path().string());
-        ApplyProfile(session, 1, 0, 48000, nullptr, ui);
-        session.SetModeWord(kModeHigh);
+        : BoxBench(Options(faults, factory),
+                   [](int i) { return "0x" + std::to_string(10 + i % 90); }) {
         session.SetConnected(CheckDspConnection(session.link(), ui, 1));
     }
     static DspBoxOptions Options(const std::string& faults, bool factory) {
-        DspBoxOptions o;
-        o.faults = ParseFaultSpec(faults);
+        DspBoxOptions o = WithFaults(faults);
         o.factoryContents = factory;
         return o;
     }
@@ -59,9 +49,6 @@ struct Bench {
         const FilterTransfer what = room ? FilterTransfer{TransferPath::Room, roomFilter}
                                          : FilterTransfer{TransferPath::Equalizer, eqFilter};
         return FilterToDsp(session, ui, what, chooser, 0.0, options);
-    }
-    void Choose(std::uint8_t set, std::uint8_t rate) {
-        session.ChooseSet(FixedSetChooser({set, rate}));
     }
     bool Erased(std::uint8_t code) const {
         for (const auto& e : box.Log())

@@ -21,6 +21,7 @@
 #include "dspbox/virtual_dsp_box.h"
 #include "measurements/measurement_import.h"
 #include "tests/support/test_support.h"
+#include "tests/support/window_parts.h"
 
 namespace qv {
 namespace {
@@ -36,16 +37,10 @@ PointList Speaker(double scale) {
     return c;
 }
 
-struct Shell : ::testing::Test {
-    Workspace ws;
-    FakeClock clock;
-    VirtualDspBox box{clock};
-    DspSession dsp{box, clock};
-    test::ScriptedUserInterface ui;
+struct Shell : ::testing::Test, test::WindowParts<VirtualDspBox> {
     std::unique_ptr<EditorShell> shell;
 
     Shell() {
-        CreateDiagramSet(ws);
         shell = std::make_unique<EditorShell>(ws, dsp, ui);
         const std::string cor = std::string(QV_SOURCE_DIR) + "/data/demo/amlin.cor";
         SetSlot(ws[FrequencyResponseHighDiagram], 1, cor, ReadXYFile(cor, ui));

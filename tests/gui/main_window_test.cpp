@@ -16,39 +16,15 @@
 #include "diagram/diagram_widget.h"
 #include "dsplink/dsp_session.h"
 #include "tests/support/test_support.h"
+#include "tests/support/window_parts.h"
 
 namespace qv {
 namespace {
 
-// A port that is never there, as on a machine without COM1.
-class MissingDevice : public SerialDevice {
-  public:
-    void Open(const std::string& name) override {
-        ++opens;
-        throw SerialError(
-            "Unable to open specified device " + name + " (2), No such file or directory", 2);
-    }
-    void Close() override {}
-    bool IsOpen() const override { return false; }
-    bool WriteByte(std::uint8_t, std::chrono::milliseconds) override { return false; }
-    std::size_t BytesWaiting() override { return 0; }
-    std::vector<std::uint8_t> Read(std::size_t) override { return {}; }
-    bool WaitForData(std::chrono::milliseconds) override { return false; }
-    void SetDtr(bool) override {}
-    void SetRts(bool) override {}
-    int opens = 0;
-};
-
-struct Editor {
-    Workspace ws;
-    MissingDevice device;
-    FakeClock clock;
-    DspSession dsp{device, clock};
-    test::ScriptedUserInterface ui;
+struct Editor : test::WindowParts<test::MissingDevice> {
     std::unique_ptr<TForm1> form;
 
     Editor() {
-        CreateDiagramSet(ws);
         form = std::make_unique<TForm1>(ws, dsp, ui);
         form->show();
         QApplication::processEvents();
@@ -311,39 +287,29 @@ namespace qv {
 namespace {
 
 TEST(EditorShell, MissingPortIsReportedOnceAndTheProfileStillComes) {
-    Workspace ws;
-    CreateDiagramSet(ws);
-    MissingDevice device;
-    FakeClock clock;
-    DspSession dsp(device, clock);
-    test::ScriptedUserInterface ui;
-    EditorShell shell(ws, dsp, ui);
-    EXPECT_EQ(ui.errors.size(), 1u);
-    EXPECT_EQ(dsp.profile().programFile, "quorvane.dat");
-    EXPECT_EQ(dsp.profile().eqTapCount, 1799);
-    EXPECT_EQ(dsp.state().DspConnected(), 0);
-    ui.messages.clear();
+    test::WindowParts<test::MissingDevice> p;
+    EditorShell shell(p.ws, p.dsp, p.ui);
+    EXPECT_EQ(p.ui.errors.size(), 1u);
+    EXPECT_EQ(p.dsp.profile().programFile, "quorvane.dat");
+    EXPECT_EQ(p.dsp.profile().eqTapCount, 1799);
+    EXPECT_EQ(p.dsp.state().DspConnected(), 0);
+    p.ui.messages.clear();
     shell.form().action(MenuId::MenuFilterToDsp)->trigger();
-    EXPECT_EQ(ui.messages, (std::vector<std::string>{"No DSP -> Please connect DSP to USB"}));
+    EXPECT_EQ(p.ui.messages, (std::vector<std::string>{"No DSP -> Please connect DSP to USB"}));
 }
 
 TEST(EditorShell, ComPortThatWillNotOpenEndsInTheErrorBox) {
-    Workspace ws;
-    CreateDiagramSet(ws);
-    MissingDevice device;
-    FakeClock clock;
-    DspSession dsp(device, clock);
-    test::ScriptedUserInterface ui;
-    EditorShell shell(ws, dsp, ui);
-    ui.errors.clear();
+    test::WindowParts<test::MissingDevice> p;
+    EditorShell shell(p.ws, p.dsp, p.ui);
+    p.ui.errors.clear();
     shell.form().action(MenuId::MenuCom3)->trigger();
-    ASSERT_EQ(ui.errors.size(), 1u);
-    EXPECT_NE(ui.errors[0].find("Unable to open specified device"), std::string::npos);
-    EXPECT_EQ(ws.ComPortNumber, 3);  // set before the port refused
+    ASSERT_EQ(p.ui.errors.size(), 1u);
+    EXPECT_NE(p.ui.errors[0].find("Unable to open specified device"), std::string::npos);
+    EXPECT_EQ(p.ws.ComPortNumber, 3);  // set before the port refused
 }
 
 // A box that never answers: the check takes all its pings.
-class SilentDevice : public MissingDevice {
+class SilentDevice : public test::MissingDevice {
   public:
     void Open(const std::string&) override { ++opens; }
     bool IsOpen() const override { return opens > 0; }
@@ -352,7 +318,7 @@ class SilentDevice : public MissingDevice {
         return true;
     }
     std::function<void()> onFirstWrite;
-    int writes = 0;
+    int opens = 0, writes = 0;
 };
 
 bool MainWindowVisible() {
@@ -399,16 +365,11 @@ TEST(EditorShell, WindowIsShownBeforeTheConnectionCheck) {
 }
 
 TEST(EditorShell, StartsSilentlyWithTheVirtualBox) {
-    Workspace ws;
-    CreateDiagramSet(ws);
-    FakeClock clock;
-    VirtualDspBox box(clock);
-    DspSession dsp(box, clock);
-    test::ScriptedUserInterface ui;
-    EditorShell shell(ws, dsp, ui);
-    EXPECT_TRUE(ui.errors.empty());
-    EXPECT_TRUE(ui.messages.empty());
-    EXPECT_EQ(dsp.state().DspConnected(), 1);
+    test::WindowParts<VirtualDspBox> p;
+    EditorShell shell(p.ws, p.dsp, p.ui);
+    EXPECT_TRUE(p.ui.errors.empty());
+    EXPECT_TRUE(p.ui.messages.empty());
+    EXPECT_EQ(p.dsp.state().DspConnected(), 1);
     // The room items follow the profile: room equalizer off at start.
     EXPECT_FALSE(shell.form().action(MenuId::MenuViewDelayRoom)->isEnabled());
 }

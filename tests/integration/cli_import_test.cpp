@@ -3,9 +3,7 @@
 // (bad options).
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -18,22 +16,10 @@ namespace {
 
 using test::TempDir;
 
-struct Outcome {
-    int status;
-    std::string output;
-};
-
+using Outcome = test::ProgramRun;
 Outcome RunTool(const std::string& args) {
-    const std::string command = std::string(QV_CLI_EXE) + " " + args + " 2>&1";
-    std::FILE* p = popen(command.c_str(), "r");
-    if (!p) return {-1, ""};
-    std::string text;
-    char buffer[4096];
-    while (std::fgets(buffer, sizeof buffer, p)) text += buffer;
-    const int status = pclose(p);
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, text};
+    return test::RunCli(args);
 }
-
 Outcome Cli(const std::string& args) {
     return RunTool("--lang en import " + args);
 }

@@ -70,17 +70,9 @@ class BoxProcess {
 int RunCli(const std::string& args, std::string* out = nullptr) {
     // The box history of these runs stays in a folder of the test's own.
     static const test::TempDir data;
-    const std::string command = "XDG_DATA_HOME=" + data.path().string() + " " +
-                                std::string(QV_CLI_EXE) + " " + args + " 2>&1";
-    std::FILE* p = popen(command.c_str(), "r");
-    if (p == nullptr) return -1;
-    std::string text;
-    char buf[4096];
-    std::size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, p)) > 0) text.append(buf, n);
-    const int status = pclose(p);
-    if (out != nullptr) *out = text;
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    const test::ProgramRun run = test::RunCli(args, "XDG_DATA_HOME=" + data.path().string());
+    if (out != nullptr) *out = run.output;
+    return run.status;
 }
 
 TEST(DspOverPty, FilterWrittenWithCliIsInTheBoxFlash) {

@@ -2,9 +2,7 @@
 // same filter as from curve files, and nothing written from a bad project.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <string>
 
@@ -15,20 +13,10 @@
 namespace qv {
 namespace {
 
-struct Outcome {
-    int status;
-    std::string output;
-};
+using Outcome = test::ProgramRun;
 
 Outcome Cli(const std::string& args) {
-    const std::string command = std::string(QV_CLI_EXE) + " --lang en " + args + " 2>&1";
-    std::FILE* p = popen(command.c_str(), "r");
-    if (!p) return {-1, ""};
-    std::string text;
-    char buffer[4096];
-    while (std::fgets(buffer, sizeof buffer, p)) text += buffer;
-    const int status = pclose(p);
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, text};
+    return test::RunCli("--lang en " + args);
 }
 
 class ProjectCliTest : public ::testing::Test {

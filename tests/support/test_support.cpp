@@ -1,6 +1,9 @@
 #include "tests/support/test_support.h"
 
+#include <sys/wait.h>
+
 #include <atomic>
+#include <cstdio>
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -54,6 +57,19 @@ std::string Measurement(const std::string& name) {
 bool HaveMeasurements() {
     std::error_code ec;
     return std::filesystem::is_directory(QV_MEASUREMENTS_DIR, ec);
+}
+
+ProgramRun RunProgram(const std::string& commandLine) {
+    ProgramRun run;
+    const std::string command = commandLine + " 2>&1";
+    std::FILE* p = popen(command.c_str(), "r");
+    if (p == nullptr) return run;
+    char buf[4096];
+    std::size_t n;
+    while ((n = std::fread(buf, 1, sizeof buf, p)) > 0) run.output.append(buf, n);
+    const int status = pclose(p);
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run;
 }
 
 }  // namespace qv::test

@@ -61,6 +61,20 @@ class TempDir {
 };
 
 std::string ReadBytes(const std::string& file);
+// What a program run by the tests gave back: its exit status (-1 when it
+// did not exit) and what it wrote to standard output and error together.
+struct ProgramRun {
+    int status = -1;
+    std::string output;
+};
+// Runs a shell command line with its standard error joined to the output.
+ProgramRun RunProgram(const std::string& commandLine);
+#ifdef QV_CLI_EXE
+// The batch tool with args; env (VAR=value ...) goes before it.
+inline ProgramRun RunCli(const std::string& args, const std::string& env = {}) {
+    return RunProgram(env + (env.empty() ? "" : " ") + QV_CLI_EXE + " " + args);
+}
+#endif
 // A file of the shared measurement folder.
 std::string Measurement(const std::string& name);
 // The shared measurement folder sits beside the team's clones only; a user's
