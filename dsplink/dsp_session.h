@@ -4,8 +4,8 @@
 // program profile and the settings of writes. Created once by main and passed
 // by reference; every part is reached through the operations of DspSession.
 
-#include <cstdint>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <utility>
 #include <vector>

@@ -87,12 +87,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 // A read near the end of the image: answers must not spill past it.
                 qv::ReadRange(s, ui, qv::kImageSize - 37, 37);
                 break;
-            case 7:
-            {
+            case 7: {
                 qv::SetWrite w(s, ui, "the filter", "Filter -> DSP");
                 qv::VerifyRanges(w, written, {{qv::kImageSize - 20, 20}, {0, 3}}, {});
-            }
-                break;
+            } break;
             case 8:
                 // Length word, then the coefficients: a filter read back.
                 if (auto filter = qv::ReadEqFilter(s, ui); filter && filter->size() > 1798)
