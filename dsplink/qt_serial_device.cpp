@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "curves/tr.h"
 #include "dsplink/serial_port.h"
 
 namespace qv {
@@ -40,14 +41,15 @@ OpenFailure ClassifyOpenFailure(const std::string& deviceName, QSerialPort::Seri
 std::string OpenFailureText(OpenFailure kind, const std::string& systemText) {
     switch (kind) {
         case OpenFailure::Busy:
-            return "Device or resource busy: another program holds the port. Close it and try "
-                   "again.";
+            return QV_TR(
+                "Device or resource busy: another program holds the port. Close it and try again.");
         case OpenFailure::Missing:
-            return "No such file or directory: the port does not exist. Is the adapter plugged "
-                   "in?";
+            return QV_TR(
+                "No such file or directory: the port does not exist. Is the adapter plugged in?");
         case OpenFailure::NoPermission:
-            return "Permission denied: you may not use the port. Add your user to the group "
-                   "dialout (sudo usermod -aG dialout $USER) and log in again.";
+            return QV_TR(
+                "Permission denied: you may not use the port. Add your user to the group dialout "
+                "(sudo usermod -aG dialout $USER) and log in again.");
         case OpenFailure::Other:
             break;
     }

@@ -3540,5 +3540,17 @@ amlin.cor, amlow.cor und amroom.cor und von dort die DSP-Programmdateien.
         <source>Set %1 holds no setup yet</source>
         <translation>Set %1 enthält noch kein Setup</translation>
     </message>
+    <message>
+        <source>Device or resource busy: another program holds the port. Close it and try again.</source>
+        <translation>Gerät belegt: ein anderes Programm hält die Schnittstelle. Dieses schließen und erneut versuchen.</translation>
+    </message>
+    <message>
+        <source>No such file or directory: the port does not exist. Is the adapter plugged in?</source>
+        <translation>Datei oder Verzeichnis nicht gefunden: die Schnittstelle gibt es nicht. Ist der Adapter eingesteckt?</translation>
+    </message>
+    <message>
+        <source>Permission denied: you may not use the port. Add your user to the group dialout (sudo usermod -aG dialout $USER) and log in again.</source>
+        <translation>Zugriff verweigert: die Schnittstelle ist nicht freigegeben. Den Benutzer in die Gruppe dialout aufnehmen (sudo usermod -aG dialout $USER) und neu anmelden.</translation>
+    </message>
 </context>
 </TS>

@@ -3540,5 +3540,17 @@ amlow.cor and amroom.cor at start and the DSP program files from there.
         <source>Set %1 holds no setup yet</source>
         <translation>Set %1 holds no setup yet</translation>
     </message>
+    <message>
+        <source>Device or resource busy: another program holds the port. Close it and try again.</source>
+        <translation>Device or resource busy: another program holds the port. Close it and try again.</translation>
+    </message>
+    <message>
+        <source>No such file or directory: the port does not exist. Is the adapter plugged in?</source>
+        <translation>No such file or directory: the port does not exist. Is the adapter plugged in?</translation>
+    </message>
+    <message>
+        <source>Permission denied: you may not use the port. Add your user to the group dialout (sudo usermod -aG dialout $USER) and log in again.</source>
+        <translation>Permission denied: you may not use the port. Add your user to the group dialout (sudo usermod -aG dialout $USER) and log in again.</translation>
+    </message>
 </context>
 </TS>
